@@ -1,0 +1,34 @@
+#pragma once
+// The program's settings: named text values kept per user ("ZanpekSystems/Quarrybox", group
+// "2.0"). Every operation opens the store afresh, so a second process sees a value at once.
+// A missing value reads as the empty string. A stand-alone game reads and writes only the
+// five preference values.
+
+#include <QString>
+#include <QStringList>
+
+class TSettingsStore {
+public:
+  // filePath: the INI file behind the store; empty means the user's standard location
+  // (~/.config/ZanpekSystems/Quarrybox.conf).
+  explicit TSettingsStore(QString filePath = QString());
+
+  void SetStandAlone(bool standAlone) { StandAlone = standAlone; }
+  bool IsStandAlone() const { return StandAlone; }
+  const QString &FilePath() const { return Path; }
+
+  QString ReadSetting(const QString &name) const;
+  // False only when the value could not be stored.
+  bool WriteSetting(const QString &name, const QString &text);
+
+  // One-time move of the earlier version's values (group "1.0"): copied and deleted when its
+  // "QRXHandle" is not empty. Always ends with "OLDRegCopied", "QRXHandle" and "QRXVer" set.
+  void CopyFromOldVersion(const QString &windowHandle);
+
+  static bool IsPreference(const QString &name);
+  static QString StandardFilePath();
+
+private:
+  QString Path;
+  bool StandAlone = false;
+};
