@@ -1,0 +1,54 @@
+#include "play/Well.h"
+
+#include "play/PieceShapes.h"
+
+TWell::TWell() { Empty(); }
+
+int TWell::IndexOf(int col, int row) {
+  Q_ASSERT(InsideWell(col, row));
+  return (col - 1) * WellRows + (row - 1);
+}
+
+TWellSquare &TWell::Square(int col, int row) { return Squares[IndexOf(col, row)]; }
+
+const TWellSquare &TWell::Square(int col, int row) const { return Squares[IndexOf(col, row)]; }
+
+void TWell::Empty() {
+  for (int col = 1; col <= WellColumns; ++col) {
+    for (int row = 1; row <= WellRows; ++row) {
+      TWellSquare &square = Square(col, row);
+      square.Occupied = false;
+      square.Left = SquareLeft(col);
+      square.Top = SquareTop(row);
+    }
+  }
+}
+
+bool TWell::SquareFree(int col, int row) const {
+  return !InsideWell(col, row) || !Square(col, row).Occupied;
+}
+
+bool TWell::BlockFits(int col, int row, const TBlockTables &block, int state) const {
+  return col >= block.MinCol[state] && col <= block.MaxCol[state] && row >= block.MinRow[state] &&
+         row <= block.MaxRow[state] && SquareFree(col, row);
+}
+
+bool TWell::RowFull(int row) const {
+  for (int col = 1; col <= WellColumns; ++col) {
+    if (!Square(col, row).Occupied)
+      return false;
+  }
+  return true;
+}
+
+void TWell::CollapseColumn(int col, int row) {
+  for (int j = row + 1; j <= WellRows; ++j) {
+    const TWellSquare &from = Square(col, j);
+    TWellSquare &to = Square(col, j - 1);
+    to.Occupied = from.Occupied;
+    to.BlockPicture = from.BlockPicture;
+    to.CarriedCellCol = from.CarriedCellCol;
+    to.CarriedCellRow = from.CarriedCellRow;
+  }
+  Square(col, WellRows).Occupied = false;
+}
