@@ -1,0 +1,53 @@
+#include "media/DirectDrawSurface.h"
+
+#include "media/MediaError.h"
+
+TDirectDrawSurface::~TDirectDrawSurface() { ReleaseCanvas(); }
+
+bool TDirectDrawSurface::Make(int width, int height, QColor fill) {
+  Release();
+  if (width <= 0 || height <= 0)
+    return false;
+  Pixels = QImage(width, height, QImage::Format_RGB32);
+  if (Pixels.isNull())
+    return false;
+  Pixels.fill(fill);
+  IsDrawn = true; // the fill is new content nobody has seen
+  return true;
+}
+
+void TDirectDrawSurface::Release() {
+  ReleaseCanvas();
+  Pixels = QImage();
+  IsDrawn = false;
+}
+
+QPainter &TDirectDrawSurface::Canvas() {
+  if (!Held) {
+    if (!IsMade())
+      throw TMediaError(QStringLiteral("The drawing surface is not initialized"));
+    Held = std::make_unique<QPainter>(&Pixels);
+  }
+  IsDrawn = true;
+  return *Held;
+}
+
+void TDirectDrawSurface::ReleaseCanvas() { Held.reset(); }
+
+void TDirectDrawSurface::Blit(QPoint at, const QImage &picture, const QRect &from) {
+  if (Held) {
+    // Only one painter may work on a picture at a time: copy through the held one, with the
+    // canvas user's transform, clip, opacity and mode set aside.
+    Held->save();
+    Held->resetTransform();
+    Held->setClipping(false);
+    Held->setOpacity(1.0);
+    Held->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Held->drawImage(at, picture, from);
+    Held->restore();
+  } else {
+    QPainter painter(&Pixels);
+    painter.drawImage(at, picture, from);
+  }
+  IsDrawn = true;
+}

@@ -1,0 +1,66 @@
+#include "media/FrameTimer.h"
+
+#include <algorithm>
+
+TDXTimer::TDXTimer(TScheduler &scheduler, int interval)
+    : Scheduler(scheduler), IntervalMs(std::max(0, interval)), Task([this] { Wake(); }) {}
+
+TDXTimer::~TDXTimer() { Stop(); }
+
+void TDXTimer::SetInterval(int ms) { IntervalMs = std::max(0, ms); }
+
+void TDXTimer::SetEnabled(bool on) {
+  IsEnabled = on;
+  Restart();
+}
+
+void TDXTimer::SetActiveOnly(bool on) {
+  if (on == OnlyWhenActive)
+    return;
+  OnlyWhenActive = on;
+  Restart();
+}
+
+void TDXTimer::SetApplicationActive(bool active) {
+  if (active == AppActive)
+    return;
+  AppActive = active;
+  if (OnlyWhenActive)
+    Restart();
+}
+
+void TDXTimer::Restart() {
+  Stop();
+  if (!IsEnabled || (OnlyWhenActive && !AppActive))
+    return;
+  LastTick = Scheduler.Now();
+  ArmAt(LastTick + std::max(1, IntervalMs));
+}
+
+void TDXTimer::Stop() {
+  if (Armed)
+    Scheduler.Disarm(Key);
+  Armed = false;
+}
+
+void TDXTimer::ArmAt(qint64 due) {
+  Key = Scheduler.Arm(due, &Task);
+  Armed = true;
+}
+
+void TDXTimer::Wake() {
+  Armed = false;
+  const qint64 now = Scheduler.Now();
+  const qint64 elapsed = now - LastTick;
+  if (elapsed < IntervalMs) {
+    ArmAt(LastTick + IntervalMs);
+    return;
+  }
+  LastTick = now;
+  const int lagCount =
+      static_cast<int>(std::max<qint64>(1, elapsed / std::max(1, IntervalMs)));
+  // Armed before the handler runs, so a handler that stops the timer has the last word.
+  ArmAt(now + std::max(1, IntervalMs));
+  if (OnTimer)
+    OnTimer(lagCount);
+}

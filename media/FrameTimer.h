@@ -1,0 +1,51 @@
+#pragma once
+// The frame timer. Ticks never come closer than Interval ms: a wake-up that comes early is
+// put off to the rest of the interval, and after a late tick the next one is a full Interval
+// later (a periodic timer would catch up with short gaps instead). Each tick carries the lag
+// count: the ms since the previous tick divided by Interval, at least 1.
+//
+// With ActiveOnly set the timer runs only while the application is active; the window layer
+// reports activation through SetApplicationActive.
+
+#include "media/Scheduler.h"
+
+#include <functional>
+
+class TDXTimer {
+public:
+  explicit TDXTimer(TScheduler &scheduler, int interval = 1000);
+  ~TDXTimer();
+  TDXTimer(const TDXTimer &) = delete;
+  TDXTimer &operator=(const TDXTimer &) = delete;
+
+  int Interval() const { return IntervalMs; }
+  // Below 0 is stored as 0. The next wake-up goes by the new value.
+  void SetInterval(int ms);
+  bool Enabled() const { return IsEnabled; }
+  // Enabling (again) restarts the count from now.
+  void SetEnabled(bool on);
+  bool ActiveOnly() const { return OnlyWhenActive; }
+  void SetActiveOnly(bool on);
+  bool ApplicationActive() const { return AppActive; }
+  void SetApplicationActive(bool active);
+  // Whether ticks come now.
+  bool Running() const { return Armed; }
+
+  std::function<void(int lagCount)> OnTimer;
+
+private:
+  void Restart();
+  void Stop();
+  void ArmAt(qint64 due);
+  void Wake();
+
+  TScheduler &Scheduler;
+  int IntervalMs;
+  bool IsEnabled = false;
+  bool OnlyWhenActive = true;
+  bool AppActive = true;
+  bool Armed = false;
+  qint64 LastTick = 0;
+  TScheduler::TKey Key{};
+  TScheduler::TTask Task;
+};

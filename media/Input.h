@@ -1,0 +1,103 @@
+#pragma once
+// The input-state set: 36 named states fed by the keyboard. A state enters the set on the
+// Update that first sees one of its keys down and leaves on the Update that first sees all of
+// them up. The game removes a state to consume a press: while the key stays down the state
+// does not come back; it takes a release and a new press.
+
+#include "media/KeyStateTable.h"
+
+#include <array>
+#include <bitset>
+#include <functional>
+
+enum TInputState : int {
+  InputUp = 0,
+  InputDown,
+  InputLeft,
+  InputRight,
+  InputButton1,
+  InputButton2,
+  InputButton3,
+  InputButton4,
+  InputButton5,
+  InputButton6,
+  InputButton7,
+  InputButton8,
+  InputButton9,
+  InputButton10,
+  InputButton11,
+  InputButton12,
+  InputButton13,
+  InputButton14,
+  InputButton15,
+  InputButton16,
+  InputButton17,
+  InputButton18,
+  InputButton19,
+  InputButton20,
+  InputButton21,
+  InputButton22,
+  InputButton23,
+  InputButton24,
+  InputButton25,
+  InputButton26,
+  InputButton27,
+  InputButton28,
+  InputButton29,
+  InputButton30,
+  InputButton31,
+  InputButton32,
+};
+
+constexpr int InputStateCount = InputButton32 + 1;
+
+// Bit n stands for state n.
+using TInputStates = std::bitset<InputStateCount>;
+
+// For each state, up to three virtual-key codes; 0 is no key.
+using TKeyAssigns = std::array<std::array<int, 3>, InputStateCount>;
+
+// The program's keys: letters, arrows and the numeric keypad for the directions, Z/Space,
+// X/Enter, keypad 7, 8, 9, 5 for buttons 1 to 6, and F2 for button 9.
+TKeyAssigns DefaultKeyAssigns();
+
+class TKeyboard {
+public:
+  bool Enabled() const { return IsEnabled; }
+  // Disabled, the keyboard reports nothing pressed, so held states leave at the next Update.
+  void SetEnabled(bool on) { IsEnabled = on; }
+
+  TKeyAssigns Assigns = DefaultKeyAssigns();
+
+  // The states any of whose keys are down in keys.
+  TInputStates Sample(const TKeyStateTable &keys) const;
+
+private:
+  bool IsEnabled = true;
+};
+
+class TDXInput {
+public:
+  explicit TDXInput(const TKeyStateTable &keys) : Keys(keys) {}
+
+  TKeyboard Keyboard;
+  // Whether the main window is the foreground window; unset, it always is.
+  std::function<bool()> IsForeground;
+
+  // With ActiveOnly set (the default), no key counts while the main window is not in front.
+  bool ActiveOnly() const { return OnlyWhenForeground; }
+  void SetActiveOnly(bool on) { OnlyWhenForeground = on; }
+
+  // Samples the keyboard and lets states enter and leave the set.
+  void Update();
+
+  const TInputStates &States() const { return Current; }
+  bool Has(TInputState state) const { return Current.test(static_cast<size_t>(state)); }
+  void Remove(TInputState state) { Current.reset(static_cast<size_t>(state)); }
+
+private:
+  const TKeyStateTable &Keys;
+  bool OnlyWhenForeground = true;
+  TInputStates Current;
+  TInputStates Previous;
+};

@@ -1,0 +1,47 @@
+#include "media/VirtualKeys.h"
+
+namespace {
+
+constexpr int VkReturn = 13;
+constexpr int VkPause = 19;
+constexpr int VkSpace = 32;
+constexpr int VkLeft = 37;
+constexpr int VkUp = 38;
+constexpr int VkRight = 39;
+constexpr int VkDown = 40;
+constexpr int VkDigit0 = 48;
+constexpr int VkLetterA = 65;
+constexpr int VkNumpad0 = 96;
+constexpr int VkF1 = 112;
+
+} // namespace
+
+int VirtualKeyFromQt(int key, Qt::KeyboardModifiers modifiers) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z)
+    return VkLetterA + (key - Qt::Key_A);
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    const int base = modifiers.testFlag(Qt::KeypadModifier) ? VkNumpad0 : VkDigit0;
+    return base + (key - Qt::Key_0);
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+    return VkF1 + (key - Qt::Key_F1);
+  switch (key) {
+  case Qt::Key_Space:
+    return VkSpace;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return VkReturn;
+  case Qt::Key_Left:
+    return VkLeft;
+  case Qt::Key_Up:
+    return VkUp;
+  case Qt::Key_Right:
+    return VkRight;
+  case Qt::Key_Down:
+    return VkDown;
+  case Qt::Key_Pause:
+    return VkPause;
+  default:
+    return 0;
+  }
+}

@@ -1,0 +1,220 @@
+#include "media/DXDraw.h"
+#include "media/MediaError.h"
+
+#include "tests/media/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <QStringList>
+
+namespace {
+
+// Records what a bound component is told, in order, into a shared log.
+class TRecordingClient final : public TDXDrawClient {
+public:
+  explicit TRecordingClient(QStringList &log) : Log(log) {}
+  void DXDrawInitialized(TDXDraw &dxDraw) override {
+    Log << QString("client+ %1x%2").arg(dxDraw.Surface().Width()).arg(dxDraw.Surface().Height());
+  }
+  void DXDrawFinalizing(TDXDraw &dxDraw) override {
+    Log << QString("client- made=%1").arg(dxDraw.Surface().IsMade());
+  }
+
+private:
+  QStringList &Log;
+};
+
+struct DXDrawTest : ::testing::Test {
+  QObject Owner;
+  TDXDraw Draw{&Owner};
+  QStringList Log;
+  TRecordingClient Client{Log};
+
+  void SetUp() override {
+    Draw.OnInitializing = [this] { Log << "initializing"; };
+    Draw.OnInitialize = [this] { Log << QString("initialize ready=%1").arg(Draw.SurfaceReady()); };
+    Draw.OnFinalize = [this] { Log << "finalize"; };
+    Draw.AddClient(&Client);
+  }
+  void TearDown() override { Draw.RemoveClient(&Client); }
+
+  QString ErrorOfInitialize() {
+    try {
+      Draw.Initialize();
+    } catch (const TMediaError &e) {
+      return e.Message();
+    }
+    return "no error";
+  }
+};
+
+} // namespace
+
+TEST_F(DXDrawTest, InitializeRunsHandlersAndClientsInOrderAndMakesABlackBackBuffer) {
+  Draw.Initialize();
+  // The surface is still being initialised while OnInitialize runs, so a frame cannot slip in.
+  EXPECT_EQ(Log, (QStringList{"initializing", "client+ 198x360", "initialize ready=0"}));
+  EXPECT_TRUE(Draw.Initialized());
+  EXPECT_TRUE(Draw.SurfaceReady());
+  const QImage &pixels = Draw.Surface().Image();
+  ASSERT_EQ(pixels.size(), QSize(198, 360));
+  EXPECT_FALSE(pixels.hasAlphaChannel());
+  EXPECT_EQ(pixels.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(pixels.pixel(197, 359), qRgb(0, 0, 0));
+}
+
+TEST_F(DXDrawTest, FinalizeTellsClientsBeforeTheSurfaceGoesAndOnlyOnce) {
+  Draw.Initialize();
+  Log.clear();
+  Draw.Finalize();
+  Draw.Finalize();
+  EXPECT_EQ(Log, (QStringList{"client- made=1", "finalize"}));
+  EXPECT_FALSE(Draw.Initialized());
+  EXPECT_FALSE(Draw.SurfaceReady());
+  EXPECT_FALSE(Draw.Surface().IsMade());
+}
+
+TEST_F(DXDrawTest, InitializingAgainFinalizesFirst) {
+  Draw.Initialize();
+  Log.clear();
+  Draw.Initialize();
+  EXPECT_EQ(Log, (QStringList{"client- made=1", "finalize", "initializing", "client+ 198x360",
+                              "initialize ready=0"}));
+}
+
+TEST_F(DXDrawTest, WithoutAnOwnerInitializeFailsWithFormNotFound) {
+  Draw.SetOwner(nullptr);
+  EXPECT_EQ(ErrorOfInitialize(), "Form not found");
+  EXPECT_TRUE(Log.isEmpty());
+  EXPECT_FALSE(Draw.Initialized());
+}
+
+class DXDrawBadSizeTest : public DXDrawTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(DXDrawBadSizeTest, ASurfaceThatCannotBeMadeFailsAndLeavesTheComponentFinalized) {
+  Draw.SetSurfaceSize(GetParam().width(), GetParam().height());
+  EXPECT_EQ(ErrorOfInitialize(), "Primary Surface cannot be made");
+  EXPECT_EQ(Log, QStringList{"initializing"});
+  EXPECT_FALSE(Draw.Initialized());
+  EXPECT_FALSE(Draw.SurfaceReady());
+  EXPECT_FALSE(Draw.Surface().IsMade());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DXDrawBadSizeTest,
+                         ::testing::Values(QSize(0, 360), QSize(198, -1),
+                                           QSize(400000, 400000)));
+
+TEST_F(DXDrawTest, AFailingInitializeHandlerLeavesTheComponentFinalized) {
+  Draw.OnInitialize = [] { throw TMediaError("handler failed"); };
+  EXPECT_EQ(ErrorOfInitialize(), "handler failed");
+  EXPECT_EQ(Log, (QStringList{"initializing", "client+ 198x360", "client- made=1", "finalize"}));
+  EXPECT_FALSE(Draw.Initialized());
+  EXPECT_FALSE(Draw.Surface().IsMade());
+}
+
+TEST_F(DXDrawTest, AClientBoundAfterInitializeIsToldAtOnce) {
+  Draw.Initialize();
+  QStringList lateLog;
+  TRecordingClient late(lateLog);
+  Draw.AddClient(&late);
+  EXPECT_EQ(lateLog, QStringList{"client+ 198x360"});
+  Draw.RemoveClient(&late);
+  Draw.Finalize();
+  EXPECT_EQ(lateLog, QStringList{"client+ 198x360"});
+}
+
+TEST_F(DXDrawTest, CanvasIsHeldFromFirstUseUntilReleased) {
+  Draw.Initialize();
+  TDirectDrawSurface &surface = Draw.Surface();
+  EXPECT_FALSE(surface.CanvasHeld());
+  QPainter &first = surface.Canvas();
+  EXPECT_TRUE(surface.CanvasHeld());
+  EXPECT_EQ(&surface.Canvas(), &first);
+  first.fillRect(QRect(10, 20, 5, 5), QColor(0, 0, 255));
+  surface.ReleaseCanvas();
+  EXPECT_FALSE(surface.CanvasHeld());
+  EXPECT_EQ(surface.Image().pixel(12, 22), qRgb(0, 0, 255));
+  EXPECT_EQ(surface.Image().pixel(15, 22), qRgb(0, 0, 0));
+}
+
+TEST_F(DXDrawTest, ReleasingACanvasThatHoldsNothingChangesNothing) {
+  Draw.Initialize();
+  TDirectDrawSurface &surface = Draw.Surface();
+  surface.ClearDrawn();
+  surface.ReleaseCanvas();
+  surface.ReleaseCanvas();
+  EXPECT_FALSE(surface.CanvasHeld());
+  EXPECT_FALSE(surface.Drawn());
+  surface.Canvas().fillRect(QRect(0, 0, 1, 1), Qt::white);
+  surface.ReleaseCanvas();
+  surface.ReleaseCanvas();
+  EXPECT_EQ(surface.Image().pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(DXDrawTest, CanvasOfASurfaceThatIsNotMadeIsRefused) {
+  EXPECT_THROW(Draw.Surface().Canvas(), TMediaError);
+  EXPECT_FALSE(Draw.Surface().CanvasHeld());
+}
+
+TEST_F(DXDrawTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
+  int presented = 0;
+  Draw.OnPresent = [&] { ++presented; };
+  Draw.Initialize();
+
+  Draw.Flip(); // the new black surface has not been seen yet
+  Draw.Flip();
+  EXPECT_EQ(presented, 1);
+
+  Draw.Surface().Canvas().fillRect(QRect(0, 0, 4, 4), Qt::red);
+  Draw.Surface().ReleaseCanvas();
+  Draw.Flip();
+  Draw.Flip();
+  EXPECT_EQ(presented, 2);
+
+  // A canvas held across the frame counts as drawing too.
+  Draw.Surface().Canvas();
+  Draw.Flip();
+  EXPECT_EQ(presented, 3);
+  EXPECT_EQ(Draw.PresentCount(), 3);
+}
+
+TEST_F(DXDrawTest, AHiddenControlPresentsNothingUntilItIsBack) {
+  int presented = 0;
+  Draw.OnPresent = [&] { ++presented; };
+  Draw.Initialize();
+  Draw.Flip();
+  Draw.SetLeft(-600);
+  Draw.Surface().Canvas().fillRect(QRect(0, 0, 4, 4), Qt::red);
+  Draw.Surface().ReleaseCanvas();
+  Draw.Flip();
+  EXPECT_EQ(presented, 1);
+  Draw.SetLeft(320);
+  Draw.Flip(); // what was drawn while hidden
+  EXPECT_EQ(presented, 2);
+}
+
+TEST_F(DXDrawTest, FlipDoesNothingWhenTheSurfaceIsNotReady) {
+  int presented = 0;
+  Draw.OnPresent = [&] { ++presented; };
+  Draw.Flip();
+  Draw.OnInitialize = [&] { Draw.Flip(); }; // still being initialised
+  Draw.Initialize();
+  EXPECT_EQ(presented, 0);
+  Draw.Finalize();
+  Draw.Flip();
+  EXPECT_EQ(presented, 0);
+}
+
+TEST_F(DXDrawTest, MovingTheControlNotifiesOnlyOnChange) {
+  QStringList moves;
+  Draw.OnMoved = [&] { moves << QString("%1,%2").arg(Draw.Left()).arg(Draw.Top()); };
+  EXPECT_EQ(Draw.Left(), 320);
+  EXPECT_EQ(Draw.Top(), 20);
+  Draw.SetLeft(-600);
+  Draw.SetLeft(-600);
+  Draw.SetLeft(320);
+  Draw.SetTop(20);
+  EXPECT_EQ(moves, (QStringList{"-600,20", "320,20"}));
+  EXPECT_TRUE(Draw.ControlVisible());
+}

@@ -1,0 +1,163 @@
+#include "media/Input.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int VkLeft = 37, VkUp = 38, VkSpace = 32, VkK = 75, VkNumpad8 = 104;
+
+TInputStates StatesOf(std::initializer_list<TInputState> states) {
+  TInputStates set;
+  for (const TInputState s : states)
+    set.set(static_cast<size_t>(s));
+  return set;
+}
+
+struct InputTest : ::testing::Test {
+  TKeyStateTable Keys;
+  TDXInput Input{Keys};
+};
+
+} // namespace
+
+TEST_F(InputTest, AHeldKeyEntersOnceStaysAndLeavesOnRelease) {
+  Keys.Press(VkK);
+  Input.Update();
+  EXPECT_EQ(Input.States(), StatesOf({InputUp}));
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputUp));
+  Keys.Release(VkK);
+  Input.Update();
+  EXPECT_TRUE(Input.States().none());
+}
+
+TEST_F(InputTest, RemovingAStateConsumesThePressUntilReleasedAndPressedAgain) {
+  Keys.Press(VkLeft);
+  Input.Update();
+  Input.Remove(InputLeft);
+  for (int frame = 0; frame < 3; ++frame) {
+    Input.Update();
+    EXPECT_FALSE(Input.Has(InputLeft)) << "frame " << frame;
+  }
+  Keys.Release(VkLeft);
+  Input.Update();
+  EXPECT_FALSE(Input.Has(InputLeft));
+  Keys.Press(VkLeft);
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputLeft));
+}
+
+TEST_F(InputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
+  Keys.Press(VkNumpad8);
+  Input.Update();
+  EXPECT_EQ(Input.States(), StatesOf({InputUp, InputButton4}));
+  Input.Remove(InputUp);
+  Input.Update();
+  EXPECT_EQ(Input.States(), StatesOf({InputButton4}));
+}
+
+TEST_F(InputTest, AStateStaysWhileAnyOfItsKeysIsDown) {
+  Keys.Press(VkK);
+  Input.Update();
+  Keys.Press(VkUp);
+  Keys.Release(VkK);
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputUp));
+  Keys.Release(VkUp);
+  Input.Update();
+  EXPECT_FALSE(Input.Has(InputUp));
+}
+
+TEST_F(InputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled) {
+  Keys.Press(VkSpace);
+  Input.Update();
+  ASSERT_TRUE(Input.Has(InputButton1));
+  Input.Keyboard.SetEnabled(false);
+  Input.Update();
+  EXPECT_TRUE(Input.States().none());
+  Input.Keyboard.SetEnabled(true);
+  Input.Update(); // still held: seen as a new press
+  EXPECT_TRUE(Input.Has(InputButton1));
+}
+
+TEST_F(InputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
+  bool foreground = false;
+  Input.IsForeground = [&] { return foreground; };
+  Keys.Press(VkSpace);
+  Input.Update();
+  EXPECT_TRUE(Input.States().none());
+  foreground = true;
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputButton1));
+  foreground = false;
+  Input.Update();
+  EXPECT_TRUE(Input.States().none());
+}
+
+TEST_F(InputTest, WithoutActiveOnlyKeysCountInTheBackground) {
+  Input.IsForeground = [] { return false; };
+  Input.SetActiveOnly(false);
+  Keys.Press(VkSpace);
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputButton1));
+}
+
+TEST(KeyStateTableTest, PressSetsBitSevenAndCodesOutsideTheTableAreIgnored) {
+  TKeyStateTable keys;
+  keys.Press(65);
+  keys.Press(255);
+  keys.Press(0);
+  keys.Press(256);
+  keys.Press(-1);
+  EXPECT_EQ(keys.Entry(65), 0x80);
+  EXPECT_TRUE(keys.Down(255));
+  EXPECT_FALSE(keys.Down(0));
+  EXPECT_FALSE(keys.Down(256));
+  EXPECT_FALSE(keys.Down(-1));
+  keys.Release(65);
+  EXPECT_FALSE(keys.Down(65));
+  EXPECT_TRUE(keys.Down(255));
+  keys.Clear();
+  EXPECT_FALSE(keys.Down(255));
+}
+
+namespace {
+
+struct TAssignRow {
+  int Vk;
+  std::vector<TInputState> States;
+};
+
+void PrintTo(const TAssignRow &row, std::ostream *os) { *os << "vk " << row.Vk; }
+
+class KeyAssignTest : public ::testing::TestWithParam<TAssignRow> {};
+
+} // namespace
+
+TEST_P(KeyAssignTest, EachKeyAloneSetsExactlyItsStatesOnTheSameUpdate) {
+  TKeyStateTable keys;
+  TDXInput input(keys);
+  keys.Press(GetParam().Vk);
+  input.Update();
+  TInputStates expected;
+  for (const TInputState s : GetParam().States)
+    expected.set(static_cast<size_t>(s));
+  EXPECT_EQ(input.States(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyAssignTest,
+    ::testing::Values(TAssignRow{75, {InputUp}}, TAssignRow{38, {InputUp}},
+                      TAssignRow{104, {InputUp, InputButton4}}, TAssignRow{74, {InputDown}},
+                      TAssignRow{40, {InputDown}}, TAssignRow{98, {InputDown}},
+                      TAssignRow{72, {InputLeft}}, TAssignRow{37, {InputLeft}},
+                      TAssignRow{100, {InputLeft}}, TAssignRow{76, {InputRight}},
+                      TAssignRow{39, {InputRight}}, TAssignRow{102, {InputRight}},
+                      TAssignRow{90, {InputButton1}}, TAssignRow{32, {InputButton1}},
+                      TAssignRow{88, {InputButton2}}, TAssignRow{13, {InputButton2}},
+                      TAssignRow{103, {InputButton3}}, TAssignRow{105, {InputButton5}},
+                      TAssignRow{101, {InputButton6}}, TAssignRow{113, {InputButton9}},
+                      TAssignRow{80, {}}, TAssignRow{19, {}}, TAssignRow{112, {}},
+                      TAssignRow{96, {}}, TAssignRow{99, {}}, TAssignRow{114, {}}));
