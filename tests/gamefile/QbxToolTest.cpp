@@ -1,0 +1,231 @@
+// qbxtool end to end, run as its own process.
+#include "gamefile/GameFile.h"
+#include "tests/gamefile/GameFixture.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TRun {
+  int Exit = -1;
+  QString Out;
+  QString Err;
+};
+
+TRun RunTool(const QStringList &args) {
+  QProcess process;
+  process.start(QStringLiteral(QBXTOOL_PATH), args);
+  EXPECT_TRUE(process.waitForFinished(30000));
+  TRun run;
+  run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.Out = QString::fromUtf8(process.readAllStandardOutput());
+  run.Err = QString::fromUtf8(process.readAllStandardError());
+  return run;
+}
+
+TEST(QbxTool, InfoPrintsEveryFieldInItsDocumentedOrder) {
+  TGameFixture fixture;
+  const QString path = fixture.WriteSmallGame("small.qbx");
+  const TRun run = RunTool({"info", path});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(run.Out.toStdString(), "file small.qbx\n"
+                                   "size 342\n"
+                                   "format-mark 10\n"
+                                   "play-box 1 0x000000FF\n"
+                                   "score-box 0 0x00613D1D\n"
+                                   "next-box 1 0x0000FF00\n"
+                                   "stretch-playing 0\n"
+                                   "stretch-start 1\n"
+                                   "stretch-gameover 1\n"
+                                   "levels 2\n"
+                                   "start-skin offset 45 type 1 length 40\n"
+                                   "playing-skin offset 90 type 2 length 33\n"
+                                   "gameover-skin offset 128 type 1 length 27\n"
+                                   "level 1 offset 160 type 1 length 51 grid 70\n"
+                                   "level 2 offset 217 type 2 length 19 grid 16\n"
+                                   "score-table offset 242\n"
+                                   "score 1 123456 \"Alice \"\n"
+                                   "score 2 -5 \"Bob   \"\n"
+                                   "score 3 0 \"Zanpek\"\n"
+                                   "score 4 0 \"Zanpek\"\n"
+                                   "score 5 0 \"Zanpek\"\n"
+                                   "score 6 0 \"Zanpek\"\n"
+                                   "score 7 0 \"Zanpek\"\n"
+                                   "score 8 0 \"Zanpek\"\n"
+                                   "score 9 0 \"Zanpek\"\n"
+                                   "score 10 2147483647 \"\\xe9t\\xe9\\x00\\x01~\"\n");
+  EXPECT_TRUE(run.Err.isEmpty());
+}
+
+TEST(QbxTool, VerifyAcceptsAGoodGame) {
+  TGameFixture fixture;
+  const TRun run = RunTool({"verify", fixture.WriteSmallGame("small.qbx")});
+  EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(run.Out, "ok\n");
+}
+
+struct VerifyRejects : ::testing::TestWithParam<std::pair<qsizetype, QByteArray>> {};
+
+// Each row overwrites bytes at an offset of the small game.
+TEST_P(VerifyRejects, BadGameWithExitOneAndOneLine) {
+  TGameFixture fixture;
+  const QString path = fixture.WriteSmallGame("bad.qbx");
+  QByteArray bytes = ReadBytes(path);
+  const auto [at, patch] = GetParam();
+  if (at < 0)
+    bytes.chop(patch.size()); // cut off the end instead
+  else
+    bytes.replace(at, patch.size(), patch);
+  WriteBytes(path, bytes);
+  const TRun run = RunTool({"verify", path});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Out.isEmpty());
+  EXPECT_TRUE(run.Err.startsWith("qbxtool: bad.qbx: ")) << run.Err.toStdString();
+  EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, VerifyRejects,
+    ::testing::Values(std::pair{qsizetype(-1), QByteArray(1, 'x')},         // truncated by one byte
+                      std::pair{qsizetype(-1), QByteArray(300, 'x')},       // cut inside the table
+                      std::pair{qsizetype(19), QByteArray("\x10\x00", 2)},  // 16 levels
+                      std::pair{qsizetype(218), QByteArray("\xFF\xFF", 2)}, // level 2 length
+                      std::pair{qsizetype(128), QByteArray("\x05", 1)}));   // unknown picture type
+
+TEST(QbxTool, ExtractWritesEveryPictureByteForByte) {
+  TGameFixture fixture;
+  const TGameData game = fixture.SmallGame();
+  const QString path = fixture.Path("small.qbx");
+  ASSERT_TRUE(WriteGameFile(path, game).Ok());
+  const QString out = fixture.Path("out/deeper");
+  const TRun run = RunTool({"extract", path, out});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(FolderEntries(out),
+            QStringList({"tpg.jpg", "tpl0.jpg", "tpl1.bmp", "tpp.bmp", "tps.jpg"}));
+  EXPECT_EQ(ReadBytes(out + "/tps.jpg"), ReadBytes(game.StartSkin.Path));
+  EXPECT_EQ(ReadBytes(out + "/tpp.bmp"), ReadBytes(game.PlayingSkin.Path));
+  EXPECT_EQ(ReadBytes(out + "/tpg.jpg"), ReadBytes(game.GameOverSkin.Path));
+  EXPECT_EQ(ReadBytes(out + "/tpl0.jpg"), ReadBytes(game.Levels[0].Path));
+  EXPECT_EQ(ReadBytes(out + "/tpl1.bmp"), ReadBytes(game.Levels[1].Path));
+  EXPECT_EQ(run.Out.count('\n'), 5);
+}
+
+TEST(QbxTool, CreateWithEveryOptionMatchesTheLibrarysOwnSave) {
+  TGameFixture fixture;
+  TGameData game = fixture.SmallGame();
+  game.Levels.append({game.Levels[0].Path, PictureJpeg, 44}); // default grid
+  game.Scores = TGameData::DefaultScores();
+  game.ScoreBox.Colour = 0x00000000;
+  const QString expected = fixture.Path("expected.qbx");
+  ASSERT_TRUE(WriteGameFile(expected, game).Ok());
+
+  const QString made = fixture.Path("made.qbx");
+  const TRun run = RunTool({"create",
+                            made,
+                            "--level",
+                            game.Levels[0].Path + ":70",
+                            "--start",
+                            game.StartSkin.Path,
+                            "--playing",
+                            game.PlayingSkin.Path,
+                            "--gameover",
+                            game.GameOverSkin.Path,
+                            "--level",
+                            game.Levels[1].Path + ":16",
+                            "--level",
+                            game.Levels[0].Path,
+                            "--stretch-playing",
+                            "0",
+                            "--stretch-start",
+                            "1",
+                            "--play-box",
+                            "1:255",
+                            "--score-box",
+                            "0:0",
+                            "--next-box",
+                            "1:0x00FF00"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.isEmpty());
+  EXPECT_EQ(ReadBytes(made), ReadBytes(expected));
+}
+
+TEST(QbxTool, CreateDefaultsAreStretchedSkinsWhiteBoxesOffAndGrid44) {
+  TGameFixture fixture;
+  const TGameData game = fixture.SmallGame();
+  const QString made = fixture.Path("made.qbx");
+  const TRun run =
+      RunTool({"create", made, "--start", game.StartSkin.Path, "--playing", game.PlayingSkin.Path,
+               "--gameover", game.GameOverSkin.Path, "--level", game.Levels[1].Path});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  const QByteArray bytes = ReadBytes(made);
+  EXPECT_EQ(bytes.left(21).toHex(' '),
+            QByteArray::fromHex("0A00FFFFFF0000FFFFFF0000FFFFFF000101010100").toHex(' '));
+  TGameData read;
+  ASSERT_TRUE(ReadGameHeader(made, read).Ok());
+  EXPECT_EQ(read.Scores, TGameData::DefaultScores());
+  const QString out = fixture.Path("out");
+  ASSERT_EQ(RunTool({"extract", made, out}).Exit, 0);
+  EXPECT_EQ(ReadBytes(out + "/tpl0.bmp"), ReadBytes(game.Levels[1].Path));
+  EXPECT_TRUE(
+      RunTool({"info", made}).Out.contains("level 1 offset 156 type 2 length 19 grid 44\n"));
+}
+
+TEST(QbxTool, CreateWithAMissingPictureFailsWithExitOneAndKeepsNoFile) {
+  TGameFixture fixture;
+  const TGameData game = fixture.SmallGame();
+  const QString made = fixture.Path("made.qbx");
+  const TRun run = RunTool({"create", made, "--start", game.StartSkin.Path, "--playing",
+                            fixture.Path("gone.jpg"), "--gameover", game.GameOverSkin.Path,
+                            "--level", game.Levels[0].Path});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Err.contains("cannot read the playing skin picture")) << run.Err.toStdString();
+  EXPECT_FALSE(QFile::exists(made));
+}
+
+struct BadArguments : ::testing::TestWithParam<QStringList> {};
+
+TEST_P(BadArguments, GiveUsageAndExitTwo) {
+  const TRun run = RunTool(GetParam());
+  EXPECT_EQ(run.Exit, 2) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.startsWith("qbxtool: ")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("Usage:"));
+  EXPECT_TRUE(run.Out.isEmpty());
+}
+
+QStringList Create(const QStringList &extra) {
+  return QStringList{"create", "/tmp/never.qbx", "--start", "s.jpg",   "--playing",
+                     "p.bmp",  "--gameover",     "g.JPG",   "--level", "l.jpg"} +
+         extra;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadArguments,
+    ::testing::Values(QStringList{}, QStringList{"frobnicate"}, QStringList{"info"},
+                      QStringList{"verify", "a", "b"}, QStringList{"extract", "a"},
+                      QStringList{"create"}, QStringList{"create", "--start", "s.jpg"},
+                      QStringList{"create", "o.qbx", "--playing", "p.bmp", "--gameover", "g.jpg",
+                                  "--level", "l.jpg"},
+                      Create({"--level", "x.png"}), Create({"--level", "x.jpeg"}),
+                      Create({"--level", "x.jpg:0"}), Create({"--level", "x.jpg:256"}),
+                      Create({"--stretch-start", "2"}), Create({"--play-box", "1"}),
+                      Create({"--next-box", "1:0x1000000"}), Create({"--score-box", "2:0"}),
+                      Create({"--score-box", "1:blue"}), Create({"--start", "again.jpg"}),
+                      Create({"--colour"}), Create({"--bogus", "1"})));
+
+TEST(QbxTool, HelpGoesToStandardOutput) {
+  const TRun run = RunTool({"--help"});
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_TRUE(run.Out.contains("qbxtool create OUT --start F"));
+  EXPECT_TRUE(run.Err.isEmpty());
+}
+
+TEST(QbxTool, InfoOnAMissingFileExitsOne) {
+  const TRun run = RunTool({"info", "/nonexistent/x.qbx"});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_EQ(run.Err, "qbxtool: x.qbx: cannot open the file (No such file or directory)\n");
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+#include "tools/qbxtool/QbxTool.h"
+
+#include "gamefile/GameFile.h"
+#include "gamefile/GameFileReader.h"
+#include "gamefile/WorkingPictures.h"
+#include "tools/qbxtool/CreateRequest.h"
+
+#include <QDir>
+
+using namespace GameFileLayout;
+
+namespace {
+
+QString Hex(quint32 colour) {
+  return QStringLiteral("0x") + QString::number(colour, 16).toUpper().rightJustified(8, u'0');
+}
+
+// A stored name in quotes, printable ASCII as it is, anything else as \xHH.
+QString QuotedName(const QByteArray &name) {
+  QString quoted = QStringLiteral("\"");
+  for (char c : name) {
+    const uchar u = uchar(c);
+    if (u >= 0x20 && u < 0x7F && c != '"' && c != '\\')
+      quoted += QLatin1Char(c);
+    else
+      quoted += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+  }
+  return quoted + u'"';
+}
+
+QString RecordKey(int record) {
+  switch (record) {
+  case SkinRecord(SkinStart):
+    return QStringLiteral("start-skin");
+  case SkinRecord(SkinPlaying):
+    return QStringLiteral("playing-skin");
+  case SkinRecord(SkinGameOver):
+    return QStringLiteral("gameover-skin");
+  default:
+    return QStringLiteral("level %1").arg(record - SkinRecordCount + 1);
+  }
+}
+
+} // namespace
+
+QString TQbxTool::Usage() {
+  return QStringLiteral(
+      "Usage:\n"
+      "  qbxtool info FILE        print the header, every record and the high-score table\n"
+      "  qbxtool verify FILE      check every offset, length and picture type\n"
+      "  qbxtool extract FILE DIR copy every picture into DIR as tps, tpp, tpg, tpl0, tpl1, ...\n"
+      "                           with .jpg or .bmp after the picture type\n"
+      "  qbxtool create OUT --start F --playing F --gameover F --level F[:GRID]...\n"
+      "                 [--stretch-start 0|1] [--stretch-playing 0|1] [--stretch-gameover 0|1]\n"
+      "                 [--play-box FLAG:COLOUR] [--score-box FLAG:COLOUR]\n"
+      "                 [--next-box FLAG:COLOUR]\n"
+      "      The picture type follows the last three letters of the name: JPG or BMP.\n"
+      "      GRID 1..255, default 44; stretch flags default 1; box flags default 0;\n"
+      "      COLOUR decimal or 0x-hex as 0x00BBGGRR, default 0xFFFFFF.\n"
+      "      The game gets format mark 10 and ten high scores \"Zanpek\" 0.\n"
+      "\n"
+      "info prints one \"key value...\" line per item, in this order:\n"
+      "  file NAME\n"
+      "  size BYTES\n"
+      "  format-mark N\n"
+      "  play-box FLAG 0xCOLOUR / score-box FLAG 0xCOLOUR / next-box FLAG 0xCOLOUR\n"
+      "  stretch-playing FLAG / stretch-start FLAG / stretch-gameover FLAG\n"
+      "  levels N\n"
+      "  start-skin offset O type T length L   (likewise playing-skin, gameover-skin)\n"
+      "  level I offset O type T length L grid G   (I from 1)\n"
+      "  score-table offset O\n"
+      "  score I SCORE \"NAME\"   (I from 1, best first; NAME the 6 stored bytes, others as "
+      "\\xHH)\n"
+      "\n"
+      "Exit status: 0 done, 1 bad or unreadable file, 2 bad arguments.\n");
+}
+
+int TQbxTool::Failed(const QString &message) {
+  Err << "qbxtool: " << message << Qt::endl;
+  return ExitFailed;
+}
+
+int TQbxTool::BadArguments(const QString &reason) {
+  Err << "qbxtool: " << reason << "\n" << Usage() << Qt::flush;
+  return ExitUsage;
+}
+
+int TQbxTool::Run(const QStringList &args) {
+  if (args.size() == 1 && (args[0] == u"--help" || args[0] == u"-h")) {
+    Out << Usage() << Qt::flush;
+    return ExitOk;
+  }
+  const QString command = args.value(0);
+  if (command == u"info" && args.size() == 2)
+    return Info(args[1]);
+  if (command == u"verify" && args.size() == 2)
+    return Verify(args[1]);
+  if (command == u"extract" && args.size() == 3)
+    return Extract(args[1], args[2]);
+  if (command == u"create")
+    return Create(args.mid(1));
+  if (command == u"info" || command == u"verify" || command == u"extract")
+    return BadArguments(QStringLiteral("%1: wrong number of arguments").arg(command));
+  return BadArguments(command.isEmpty() ? QStringLiteral("no command")
+                                        : QStringLiteral("unknown command %1").arg(command));
+}
+
+int TQbxTool::Info(const QString &path) {
+  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
+  if (!reader.Ok())
+    return Failed(reader.Error());
+  TResult<TGameIndex> index = reader->ReadIndex();
+  if (!index.Ok())
+    return Failed(index.Error());
+  const TGameHeader &header = index->Header;
+  Out << "file " << reader->Name() << "\n"
+      << "size " << reader->Size() << "\n"
+      << "format-mark " << int(header.FormatMark) << "\n";
+  for (auto [key, box] :
+       {std::pair{"play-box", header.PlayBox}, std::pair{"score-box", header.ScoreBox},
+        std::pair{"next-box", header.NextBox}})
+    Out << key << " " << int(box.Draw) << " " << Hex(box.Colour) << "\n";
+  Out << "stretch-playing " << int(header.PlayingStretch) << "\n"
+      << "stretch-start " << int(header.StartStretch) << "\n"
+      << "stretch-gameover " << int(header.GameOverStretch) << "\n"
+      << "levels " << header.LevelCount << "\n";
+  for (const TRecordInfo &record : index->Records) {
+    Out << RecordKey(record.Record) << " offset " << record.Offset << " type " << int(record.Type)
+        << " length " << record.Length;
+    if (IsLevelRecord(record.Record))
+      Out << " grid " << int(record.GridSize);
+    Out << "\n";
+  }
+  Out << "score-table offset " << header.ScoreTableOffset << "\n";
+  for (size_t i = 0; i < header.Scores.size(); ++i)
+    Out << "score " << i + 1 << " " << header.Scores[i].Score << " "
+        << QuotedName(header.Scores[i].Name) << "\n";
+  Out.flush();
+  return ExitOk;
+}
+
+int TQbxTool::Verify(const QString &path) {
+  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
+  if (!reader.Ok())
+    return Failed(reader.Error());
+  TResult<TGameIndex> index = reader->ReadIndex();
+  if (!index.Ok())
+    return Failed(index.Error());
+  for (const TRecordInfo &record : index->Records)
+    if (TStatus s = reader->CheckPictureType(record); !s.Ok())
+      return Failed(s.Error());
+  Out << "ok" << Qt::endl;
+  return ExitOk;
+}
+
+int TQbxTool::Extract(const QString &path, const QString &folder) {
+  if (!QDir().mkpath(folder))
+    return Failed(QStringLiteral("%1: cannot create the folder").arg(folder));
+  TGameData game;
+  if (TStatus s = ExtractAllPictures(path, game, folder); !s.Ok())
+    return Failed(s.Error());
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    Out << game.Skin(kind).Path << "\n";
+  for (const TLevel &level : game.Levels)
+    Out << level.Path << "\n";
+  Out.flush();
+  return ExitOk;
+}
+
+int TQbxTool::Create(const QStringList &args) {
+  TResult<TCreateRequest> request = TCreateRequest::Parse(args);
+  if (!request.Ok())
+    return BadArguments(request.Error());
+  if (TStatus s = WriteGameFile(request->OutPath, request->Game); !s.Ok())
+    return Failed(s.Error());
+  return ExitOk;
+}
