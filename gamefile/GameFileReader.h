@@ -7,11 +7,10 @@
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
 
+#include <QFile>
 #include <QIODevice>
 
 #include <memory>
-
-class QFile;
 
 class TGameFileReader {
 public:
