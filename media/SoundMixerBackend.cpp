@@ -1,0 +1,139 @@
+#include "media/SoundMixerBackend.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+
+namespace {
+
+// Effects must follow the game closely: 1024 frames at 44100 Hz is 23 ms of latency.
+constexpr int RequestedRate = 44100;
+constexpr int RequestedChannels = 2;
+constexpr int BufferFrames = 1024;
+// The mixer starts with 8 channels, too few for a burst of landings over a line chime. More are
+// added whenever every channel is busy, up to the limit.
+constexpr int FirstChannelCount = 32;
+constexpr int MostChannels = 256;
+
+const TSoundMixerBackend *OpenBackend = nullptr;
+
+} // namespace
+
+TSoundMixerBackend::~TSoundMixerBackend() { Close(); }
+
+bool TSoundMixerBackend::Open() {
+  if (Opened)
+    return true;
+  if (OpenBackend) {
+    Error = QStringLiteral("The sound output is already in use");
+    return false;
+  }
+  // Qt owns the process's signals; the output is named after the program in sound servers.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quarrybox");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Error = QString::fromUtf8(SDL_GetError());
+    return false;
+  }
+  // The sample format is fixed so that mixing stays in 16 bits; rate and channel count may be
+  // whatever the output prefers (the mixer converts every clip once, when it is loaded).
+  if (Mix_OpenAudioDevice(RequestedRate, AUDIO_S16SYS, RequestedChannels, BufferFrames, nullptr,
+                          SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
+      0) {
+    Error = QString::fromUtf8(Mix_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  Uint16 format = 0;
+  Mix_QuerySpec(&Rate, &format, &Channels);
+  ChannelSerial.assign(Mix_AllocateChannels(FirstChannelCount), 0);
+  Opened = true;
+  OpenBackend = this;
+  Error.clear();
+  return true;
+}
+
+void TSoundMixerBackend::Close() {
+  if (!Opened)
+    return;
+  Mix_HaltChannel(-1);
+  for (Mix_Chunk *chunk : Clips)
+    if (chunk)
+      Mix_FreeChunk(chunk);
+  Clips.clear();
+  ChannelSerial.clear();
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  Opened = false;
+  OpenBackend = nullptr;
+  Rate = 0;
+  Channels = 0;
+}
+
+int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
+  if (!Opened) {
+    Error = QStringLiteral("The sound output is not open");
+    return -1;
+  }
+  // The mixer copies and converts the samples; the image need not outlive this call.
+  SDL_RWops *source = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+  Mix_Chunk *chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
+  if (!chunk) {
+    Error = QString::fromUtf8(Mix_GetError());
+    return -1;
+  }
+  Clips.push_back(chunk);
+  return static_cast<int>(Clips.size()) - 1;
+}
+
+void TSoundMixerBackend::FreeClip(int clip) {
+  if (clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+    return;
+  Mix_FreeChunk(Clips[clip]); // halts the channels still playing it
+  Clips[clip] = nullptr;
+}
+
+double TSoundMixerBackend::ClipSeconds(int clip) const {
+  if (clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+    return 0.0;
+  const int bytesPerSecond = Rate * Channels * static_cast<int>(sizeof(Sint16));
+  return static_cast<double>(Clips[clip]->alen) / bytesPerSecond;
+}
+
+TSoundBackend::TVoice TSoundMixerBackend::Start(int clip, bool looped) {
+  if (!Opened || clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+    return {};
+  const int loops = looped ? -1 : 0;
+  int channel = Mix_PlayChannel(-1, Clips[clip], loops);
+  if (channel < 0 && AddChannels())
+    channel = Mix_PlayChannel(-1, Clips[clip], loops);
+  if (channel < 0) {
+    Error = QString::fromUtf8(Mix_GetError());
+    return {};
+  }
+  ChannelSerial[channel] = ++LastSerial;
+  return {channel, LastSerial};
+}
+
+bool TSoundMixerBackend::AddChannels() {
+  const int had = static_cast<int>(ChannelSerial.size());
+  if (had >= MostChannels)
+    return false;
+  ChannelSerial.resize(Mix_AllocateChannels(std::min(2 * had, MostChannels)), 0);
+  return static_cast<int>(ChannelSerial.size()) > had;
+}
+
+bool TSoundMixerBackend::Owns(const TVoice &voice) const {
+  return Opened && voice.Valid() && voice.Channel < static_cast<int>(ChannelSerial.size()) &&
+         ChannelSerial[voice.Channel] == voice.Serial;
+}
+
+bool TSoundMixerBackend::IsPlaying(const TVoice &voice) const {
+  return Owns(voice) && Mix_Playing(voice.Channel) != 0;
+}
+
+void TSoundMixerBackend::Stop(const TVoice &voice) {
+  if (Owns(voice))
+    Mix_HaltChannel(voice.Channel);
+}

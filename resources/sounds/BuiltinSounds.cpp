@@ -1,0 +1,17 @@
+#include "resources/sounds/BuiltinSounds.h"
+
+#include "media/MediaError.h"
+#include "media/WaveList.h"
+
+#include <QFile>
+
+void InitBuiltinSounds() { Q_INIT_RESOURCE(sounds); }
+
+void AddBuiltinSounds(TWaveList &list) {
+  for (const char *name : BuiltinSoundNames) {
+    QFile file(QStringLiteral(":/sounds/%1.wav").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+      throw TMediaError(QStringLiteral("Wave '%1' not found").arg(name));
+    list.Add(name, file.readAll());
+  }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The program's own sounds: 22 clips synthesised at build time (tools/soundgen) and embedded
+// as ":/sounds/<name>.wav".
+
+#include <array>
+
+class TWaveList;
+
+// The names, in the order the sound list holds them.
+inline constexpr std::array<const char *, 22> BuiltinSoundNames{
+    "StartQRX",  "EnterGame",  "EndLevel",    "EndGame",   "HiScore",   "EnterScore",
+    "Dialog",    "RotateLeft", "RotateRight", "Pause",     "LineOne",   "LineTwo",
+    "LineThree", "LineFour",   "FallDown1",   "FallDown2", "FallDown3", "FallDown4",
+    "FallDown5", "FallDown6",  "FallDown7",   "FallDown"};
+
+// Registers the embedded clips; they live in a static library, so call this once before use.
+void InitBuiltinSounds();
+// Adds every clip to the list in order, none looped. Throws TMediaError when one is missing.
+void AddBuiltinSounds(TWaveList &list);

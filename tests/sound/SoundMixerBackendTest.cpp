@@ -1,0 +1,220 @@
+// The real output on SDL2_mixer, run on SDL's silent drivers: "dummy" consumes audio in real
+// time and writes nothing; "disk" writes the mixed output to a file in real time, so what the
+// player would hear can be measured.
+#include "media/SoundMixerBackend.h"
+#include "media/MediaError.h"
+#include "media/WaveList.h"
+#include "resources/sounds/BuiltinSounds.h"
+#include "tests/sound/Recording.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtEndian>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+quint32 RiffLength(const QByteArray &image) {
+  return qFromLittleEndian<quint32>(image.constData() + 4);
+}
+
+class SoundMixerBackendTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    InitBuiltinSounds();
+    AddBuiltinSounds(Sounds);
+    qputenv("SDL_AUDIODRIVER", "dummy");
+  }
+
+  // Initialises the device on the disk driver, runs play, lets the output run for ms and
+  // finalises; returns what was written.
+  TRecording Record(const std::function<void()> &play, int ms) {
+    const QString path = Dir.filePath(QStringLiteral("out%1.raw").arg(++Recordings));
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", path.toLocal8Bit());
+    Device.Initialize();
+    const int rate = Output.OutputRate(), channels = Output.OutputChannels();
+    play();
+    QThread::msleep(ms);
+    Device.Finalize();
+    return TRecording::Read(path, rate, channels);
+  }
+
+  QTemporaryDir Dir;
+  int Recordings = 0;
+  QObject Window;
+  TSoundMixerBackend Output;
+  TSoundDevice Device{Output, &Window};
+  TScheduler Scheduler;
+  TWaveList Sounds{Scheduler, &Device};
+};
+
+class SoundMixerBackendBadImageTest : public SoundMixerBackendTest,
+                                      public ::testing::WithParamInterface<const char *> {};
+
+} // namespace
+
+TEST_F(SoundMixerBackendTest, LineFourSoundsForItsWholeLengthThoughItsRiffLengthIsTooLarge) {
+  const QByteArray image = Sounds.FindByName("LineFour").Wave();
+  ASSERT_EQ(RiffLength(image), static_cast<quint32>(image.size() + 2));
+
+  const TRecording r = Record([&] { Sounds.FindByName("LineFour").Play(); }, 1650);
+  ASSERT_EQ(r.Rate, 44100);
+  std::printf("LineFour: %.3f s sounding (%d Hz, %d channels, %.3f s recorded)\n",
+              r.SoundingSeconds(), r.Rate, r.Channels, r.Seconds());
+  EXPECT_NEAR(r.SoundingSeconds(), 33024 / 22050.0, 0.04);
+}
+
+TEST_F(SoundMixerBackendTest, TwoOverlappingCopiesAreLouderThanOne) {
+  TWaveListItem &fall = Sounds.FindByName("FallDown");
+  const TRecording one = Record([&] { fall.Play(); }, 400);
+  const TRecording two = Record(
+      [&] {
+        fall.Play();
+        fall.Play();
+      },
+      400);
+  std::printf("FallDown x1: peak %d, rms %.4f, energy %.2f; x2: peak %d, rms %.4f, energy %.2f\n",
+              one.Peak(), one.SoundingRms(), one.Energy(), two.Peak(), two.SoundingRms(),
+              two.Energy());
+  ASSERT_GT(one.Peak(), 1000);
+  EXPECT_GT(two.Peak(), one.Peak());
+  EXPECT_GT(two.SoundingRms(), one.SoundingRms());
+  EXPECT_GT(two.Energy(), 1.6 * one.Energy());
+}
+
+TEST_F(SoundMixerBackendTest, FinalizeStopsALongJingleAtOnce) {
+  const TRecording r = Record([&] { Sounds.FindByName("StartQRX").Play(); }, 300);
+  std::printf("StartQRX finalised after 300 ms: %.3f s recorded\n", r.Seconds());
+  EXPECT_GT(r.Peak(), 1000);
+  EXPECT_LT(r.Seconds(), 3.0); // of 16.5 s, with time to spare for opening and loading
+  EXPECT_EQ(Sounds.CopyCount(), 0);
+}
+
+TEST_F(SoundMixerBackendTest, UnbindingTheListSilencesItsCopiesWhileTheOutputRuns) {
+  const TRecording r = Record(
+      [&] {
+        Sounds.FindByName("StartQRX").Play();
+        Sounds.FindByName("Pause").Play();
+        QThread::msleep(400);
+        Sounds.SetDevice(nullptr);
+      },
+      400);
+  const int tail = r.Frames() - r.Rate * 15 / 100;
+  std::printf("unbound after 400 ms: peak before %d, in the last 150 ms %d\n", r.Peak(),
+              r.Peak(tail));
+  EXPECT_GT(r.Peak(), 1000);
+  EXPECT_EQ(r.Peak(tail), 0);
+}
+
+TEST_F(SoundMixerBackendTest, AnOutputThatCannotOpenFailsQuicklyAndLeavesNothingOpen) {
+  qputenv("SDL_AUDIODRIVER", "no_such_driver");
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_THROW(Device.Initialize(), TMediaError);
+  const qint64 ms = clock.elapsed();
+  std::printf("failed open took %lld ms: %s\n", static_cast<long long>(ms),
+              qPrintable(Output.ErrorText()));
+  EXPECT_LT(ms, 2000); // a hang guard, not a speed target
+  EXPECT_FALSE(Output.IsOpen());
+  EXPECT_FALSE(Device.Initialized());
+  EXPECT_FALSE(Output.ErrorText().isEmpty());
+
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  Device.Initialize();
+  Sounds.FindByName("Dialog").Play();
+  EXPECT_EQ(Sounds.CopyCount(), 1);
+}
+
+TEST_F(SoundMixerBackendTest, CleanUpFreesTheCopiesThatPlayedToTheirEnd) {
+  Device.Initialize();
+  Sounds.FindByName("FallDown").Play();
+  Sounds.FindByName("FallDown").Play();
+  Sounds.FindByName("StartQRX").Play();
+  ASSERT_EQ(Sounds.CopyCount(), 3);
+  QThread::msleep(300); // FallDown lasts 0.12 s
+  Scheduler.Advance(TWaveList::CleanUpInterval);
+  EXPECT_EQ(Sounds.CopyCount(), 1);
+}
+
+TEST_F(SoundMixerBackendTest, PlayWithWaitReturnsAfterTheClip) {
+  Device.Initialize();
+  QElapsedTimer clock;
+  clock.start();
+  Sounds.FindByName("FallDown").Play(true);
+  EXPECT_GE(clock.elapsed(), 100); // the clip is 0.12 s long
+  EXPECT_EQ(Sounds.CopyCount(), 0);
+}
+
+TEST_F(SoundMixerBackendTest, AnEndedVoiceStaysEndedWhenItsChannelIsReused) {
+  Device.Initialize();
+  const int fall = Output.LoadClip(Sounds.FindByName("FallDown").Wave());
+  const int jingle = Output.LoadClip(Sounds.FindByName("StartQRX").Wave());
+  ASSERT_GE(fall, 0);
+  ASSERT_GE(jingle, 0);
+  const TSoundBackend::TVoice first = Output.Start(fall, false);
+  QThread::msleep(300); // FallDown lasts 0.12 s
+  const TSoundBackend::TVoice second = Output.Start(jingle, false);
+  ASSERT_EQ(second.Channel, first.Channel);
+  EXPECT_FALSE(Output.IsPlaying(first));
+  EXPECT_TRUE(Output.IsPlaying(second));
+  Output.Stop(first); // must not stop the jingle
+  EXPECT_TRUE(Output.IsPlaying(second));
+}
+
+TEST_F(SoundMixerBackendTest, ABurstOfFortyCopiesAllSound) {
+  Device.Initialize();
+  TWaveListItem &jingle = Sounds.FindByName("StartQRX");
+  for (int i = 0; i < 40; ++i)
+    jingle.Play();
+  EXPECT_EQ(Sounds.CopyCount(), 40);
+  Scheduler.Advance(TWaveList::CleanUpInterval);
+  EXPECT_EQ(Sounds.CopyCount(), 40); // all of them still sounding
+}
+
+TEST_F(SoundMixerBackendTest, EveryBuiltinClipLoadsInFull) {
+  Device.Initialize();
+  for (const char *name : BuiltinSoundNames) {
+    const QByteArray image = Sounds.FindByName(name).Wave();
+    const int clip = Output.LoadClip(image);
+    ASSERT_GE(clip, 0) << name << ": " << qPrintable(Output.ErrorText());
+    const int dataBytes = qFromLittleEndian<quint32>(image.constData() + 40);
+    EXPECT_NEAR(Output.ClipSeconds(clip), dataBytes / 22050.0, 1.0 / 11025) << name;
+  }
+}
+
+TEST_F(SoundMixerBackendTest, ATruncatedClipLoadsWhatIsThere) {
+  Device.Initialize();
+  const QByteArray image = Sounds.FindByName("LineFour").Wave();
+  const int clip = Output.LoadClip(image.left(44 + 16000));
+  ASSERT_GE(clip, 0) << qPrintable(Output.ErrorText());
+  EXPECT_NEAR(Output.ClipSeconds(clip), 16000 / 22050.0, 0.01);
+}
+
+TEST_P(SoundMixerBackendBadImageTest, FailsInitializeWithTheMixersReason) {
+  Sounds.Add("Bad", QByteArray::fromHex(GetParam()));
+  try {
+    Device.Initialize();
+    FAIL() << "initialised with a bad clip";
+  } catch (const TMediaError &e) {
+    const QString prefix = "Wave 'Bad' cannot be made: ";
+    EXPECT_TRUE(e.Message().startsWith(prefix)) << qPrintable(e.Message());
+    EXPECT_GT(e.Message().size(), prefix.size()) << "no reason given";
+  }
+  EXPECT_FALSE(Device.Initialized());
+  EXPECT_FALSE(Output.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, SoundMixerBackendBadImageTest,
+    ::testing::Values("",                                   // empty
+                      "52494646",                           // "RIFF" alone
+                      "5249464624000000574156456a756e6b",   // RIFF WAVE, then junk
+                      "000102030405060708090a0b0c0d0e0f")); // no header at all
