@@ -1,0 +1,85 @@
+#pragma once
+// What the program's dialogs need from the window they serve: the main window's Suspended flag
+// (the falling piece stands still while a dialog is shown) and its named sounds. TDialogForm is
+// the behaviour all of them share on top of that.
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QString>
+
+class TDialogHost {
+public:
+  virtual ~TDialogHost() = default;
+
+  virtual void SetSuspended(bool suspended) = 0;
+  // Plays one named sound, or nothing while the sound option is off.
+  virtual void PlaySound(const QString &name) = 0;
+};
+
+// A dialog of the program: suspends its host from the moment it is shown until it closes,
+// whichever way it closes; is centred on the screen; and acts on Escape and Enter only where
+// each dialog says so, on key release, never through QDialog's own key-press handling.
+class TDialogForm : public QDialog {
+public:
+  explicit TDialogForm(TDialogHost &host, QWidget *parent = nullptr)
+      : QDialog(parent), Host(host) {}
+
+  // Opening from a menu command or for a message: the chime, then modal.
+  int Open() {
+    Host.PlaySound(QStringLiteral("Dialog"));
+    return exec();
+  }
+
+  // Closing by a button, a key or the title-bar close box all end here (QDialog routes a
+  // close event through reject()).
+  void done(int result) override {
+    QDialog::done(result);
+    Host.SetSuspended(false);
+  }
+
+protected:
+  TDialogHost &Host;
+
+  // Runs at every opening, after the host is suspended and before the window appears.
+  virtual void FormShow() {}
+
+  // The key release came to the window itself, not up from a focused control: Qt hands a
+  // release the focused control does not use on to its parents, so the focus tells them apart.
+  bool KeyReachedWindow() const {
+    const QWidget *focused = focusWidget();
+    return focused == nullptr || focused == this;
+  }
+
+  void showEvent(QShowEvent *event) override {
+    // A spontaneous show is the window system restoring the window, not an opening.
+    if (!event->spontaneous()) {
+      Host.SetSuspended(true);
+      CentreOnScreen();
+      FormShow();
+    }
+    QDialog::showEvent(event);
+  }
+
+  void keyPressEvent(QKeyEvent *event) override {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->ignore();
+      break;
+    default:
+      QDialog::keyPressEvent(event);
+    }
+  }
+
+private:
+  // (screen size - window size) / 2, truncated, as every dialog of the program is placed.
+  void CentreOnScreen() {
+    const QRect area = screen()->geometry();
+    const QSize size = frameGeometry().size();
+    move(area.x() + (area.width() - size.width()) / 2,
+         area.y() + (area.height() - size.height()) / 2);
+  }
+};

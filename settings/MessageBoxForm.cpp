@@ -1,0 +1,114 @@
+#include "settings/MessageBoxForm.h"
+
+#include "play/Rounding.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int BoxHeight = 91; // the buttons end at 83; the picture's 8-pixel margin below them
+constexpr int WindowWidthOverLabel = 84;
+constexpr int RuleWidthOverLabel = 60;
+
+// The box's 40 x 42 picture: a glyph in a blue disc on the window's own face colour.
+QPixmap Picture(QChar glyph, const QColor &face) {
+  QImage image(40, 42, QImage::Format_RGB888);
+  image.fill(face);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF disc(2.5, 3.5, 35, 35);
+  QRadialGradient shade(disc.center() - QPointF(6, 8), 30);
+  shade.setColorAt(0, QColor(110, 160, 235));
+  shade.setColorAt(1, QColor(20, 70, 170));
+  painter.setPen(QPen(QColor(15, 45, 120), 1));
+  painter.setBrush(shade);
+  painter.drawEllipse(disc);
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setBold(true);
+  font.setPixelSize(26);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(disc, Qt::AlignCenter, QString(glyph));
+  return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+TShowMessageBoxForm::TShowMessageBoxForm(TDialogHost &host, QWidget *parent)
+    : TShowMessageBoxForm(host, QLatin1Char('i'), parent) {}
+
+TShowMessageBoxForm::TShowMessageBoxForm(TDialogHost &host, QChar glyph, QWidget *parent)
+    : TDialogForm(host, parent) {
+  setObjectName("ShowMessageBoxForm");
+  setWindowTitle("Message");
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+  TextMessage = new QLabel(this);
+  TextMessage->setObjectName("TextMessage");
+  TextMessage->setTextFormat(Qt::PlainText); // a file name with "<" is still shown as typed
+  TextMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  TextMessage->move(59, 8);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(8, 6, 40, 42);
+  Image1->setPixmap(Picture(glyph, palette().color(QPalette::Window)));
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameShape(QFrame::HLine);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+
+  Button1 = MakeButton("Button1", "Ok");
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+  SetLines(QString(), QString(), QString());
+}
+
+QPushButton *TShowMessageBoxForm::MakeButton(const char *name, const QString &caption) {
+  auto *button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setGeometry(0, ButtonTop, ButtonWidth, ButtonHeight);
+  return button;
+}
+
+void TShowMessageBoxForm::ShowMessageBox(const QString &line1, const QString &line2,
+                                         const QString &line3) {
+  SetLines(line1, line2, line3);
+  Open();
+}
+
+void TShowMessageBoxForm::SetLines(const QString &line1, const QString &line2,
+                                   const QString &line3) {
+  TextMessage->setText(line1 + "\r\n" + line2 + "\r\n" + line3);
+  TextMessage->adjustSize();
+  const int labelWidth = TextMessage->width();
+  const int windowWidth = labelWidth + WindowWidthOverLabel;
+  setFixedSize(windowWidth, BoxHeight);
+  Bevel1->setGeometry(8, 57, labelWidth + RuleWidthOverLabel, 3);
+  PlaceButtons(windowWidth);
+}
+
+void TShowMessageBoxForm::PlaceButtons(int windowWidth) {
+  Button1->move(CentreOffset(windowWidth, Button1->width()), ButtonTop);
+}
+
+void TShowMessageBoxForm::Button1Click() { accept(); }
+
+void TShowMessageBoxForm::EscapeUp() { reject(); }
+
+void TShowMessageBoxForm::FormShow() { Button1->setFocus(); }
+
+// Escape counts only when its release comes to the window itself; while a button has the
+// focus, as it has when the box opens, the button takes the key and nothing happens.
+void TShowMessageBoxForm::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape && KeyReachedWindow())
+    EscapeUp();
+  else
+    TDialogForm::keyReleaseEvent(event);
+}

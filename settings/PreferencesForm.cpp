@@ -1,0 +1,111 @@
+#include "settings/PreferencesForm.h"
+
+#include "play/PlayPreferences.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <class T> T *Child(QWidget *parent, const char *name, const QString &caption, QPoint at) {
+  auto *w = new T(caption, parent);
+  w->setObjectName(name);
+  w->adjustSize();
+  w->move(at);
+  return w;
+}
+
+QGroupBox *Group(QWidget *parent, const char *name, const QString &caption, QRect area) {
+  auto *group = new QGroupBox(caption, parent);
+  group->setObjectName(name);
+  group->setGeometry(area);
+  return group;
+}
+
+QPushButton *Button(QWidget *parent, const char *name, const QString &caption, QRect area) {
+  auto *button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(area);
+  return button;
+}
+
+} // namespace
+
+TPreferencesForm::TPreferencesForm(TDialogHost &host, TPlayPreferences &preferences,
+                                   TSettingsStore &settings, QWidget *parent)
+    : TDialogForm(host, parent), Preferences(preferences), Settings(settings) {
+  setObjectName("PreferencesForm");
+  setWindowTitle("Preferences");
+  // Single-line border with the system menu only: no minimise or maximise, no resizing.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(306, 216);
+
+  QGroupBox *down = Group(this, "GroupBox1", "Down Arrow", {8, 16, 130, 80});
+  DropArrowRB = Child<QRadioButton>(down, "DropArrowRB", "Drop", {17, 24});
+  RotateArrowRB = Child<QRadioButton>(down, "RotateArrowRB", "Rotate (ACW)", {17, 48});
+
+  QGroupBox *up = Group(this, "GroupBox2", "Up Arrow (Rotate Direction)", {144, 16, 153, 80});
+  ClockwiseRB = Child<QRadioButton>(up, "ClockwiseRB", "Clockwise (CW)", {13, 24});
+  AClockwiseRB = Child<QRadioButton>(up, "AClockwiseRB", "Anti Clockwise (ACW)", {13, 48});
+
+  QGroupBox *options = Group(this, "GroupBox3", "Options", {8, 104, 289, 57});
+  MovementCB = Child<QCheckBox>(options, "MovementCB", "Original Tetris Movement", {20, 24});
+  rotatesndCB = Child<QCheckBox>(options, "rotatesndCB", "Motion Sound", {177, 24});
+
+  Button1 = Button(this, "Button1", "Default", {54, 179, 90, 22});
+  Button3 = Button(this, "Button3", "Ok", {166, 179, 90, 22});
+
+  // Ok first, then Default, then the groups in their order.
+  QWidget::setTabOrder(Button3, Button1);
+  QWidget::setTabOrder(Button1, DropArrowRB);
+  QWidget::setTabOrder(DropArrowRB, RotateArrowRB);
+  QWidget::setTabOrder(RotateArrowRB, ClockwiseRB);
+  QWidget::setTabOrder(ClockwiseRB, AClockwiseRB);
+  QWidget::setTabOrder(AClockwiseRB, MovementCB);
+  QWidget::setTabOrder(MovementCB, rotatesndCB);
+
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+void TPreferencesForm::FormShow() {
+  DropArrowRB->setChecked(Preferences.DownArrowDrops);
+  RotateArrowRB->setChecked(!Preferences.DownArrowDrops);
+  ClockwiseRB->setChecked(Preferences.UpArrowClockwise);
+  AClockwiseRB->setChecked(!Preferences.UpArrowClockwise);
+  MovementCB->setChecked(Preferences.SingleStepMovement);
+  rotatesndCB->setChecked(Preferences.MotionSound);
+  Button3->setFocus();
+}
+
+void TPreferencesForm::Button3Click() {
+  Preferences.DownArrowDrops = DropArrowRB->isChecked();
+  Settings.WriteSetting("DownArrow", Preferences.DownArrowDrops ? "Drop" : "Rotate");
+  Preferences.UpArrowClockwise = ClockwiseRB->isChecked();
+  Settings.WriteSetting("UpArrow", Preferences.UpArrowClockwise ? "CW" : "ACW");
+  Preferences.SingleStepMovement = MovementCB->isChecked();
+  Settings.WriteSetting("Movement", Preferences.SingleStepMovement ? "Tetris" : "Slide");
+  Preferences.MotionSound = rotatesndCB->isChecked();
+  Settings.WriteSetting("RotateSND", Preferences.MotionSound ? "YES" : "NO");
+  accept();
+}
+
+void TPreferencesForm::Button1Click() {
+  DropArrowRB->setChecked(true);
+  AClockwiseRB->setChecked(true);
+  MovementCB->setChecked(true);
+  rotatesndCB->setChecked(true);
+}
+
+// Escape works whichever control has the focus: the buttons and boxes pass the release on to
+// the window.
+void TPreferencesForm::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape)
+    reject();
+  else
+    TDialogForm::keyReleaseEvent(event);
+}

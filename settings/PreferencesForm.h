@@ -1,0 +1,36 @@
+#pragma once
+// The Preferences dialog: what Down and Up do, the movement mode and the motion sounds. It
+// edits the main window's preferences in place and stores them only when Ok is pressed.
+
+#include "settings/DialogHost.h"
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+class TSettingsStore;
+struct TPlayPreferences;
+
+class TPreferencesForm : public TDialogForm {
+public:
+  TPreferencesForm(TDialogHost &host, TPlayPreferences &preferences, TSettingsStore &settings,
+                   QWidget *parent = nullptr);
+
+protected:
+  void FormShow() override;
+  void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+  void Button3Click();
+  void Button1Click();
+
+  TPlayPreferences &Preferences;
+  TSettingsStore &Settings;
+  QRadioButton *DropArrowRB;
+  QRadioButton *RotateArrowRB;
+  QRadioButton *ClockwiseRB;
+  QRadioButton *AClockwiseRB;
+  QCheckBox *MovementCB;
+  QCheckBox *rotatesndCB;
+  QPushButton *Button1;
+  QPushButton *Button3;
+};

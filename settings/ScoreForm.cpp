@@ -1,0 +1,118 @@
+#include "settings/ScoreForm.h"
+
+#include "settings/HighScores.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor BoxColour(219, 219, 219);
+const QColor RankColour(0x80, 0x00, 0x80); // purple
+const QColor NameColour(0x00, 0x00, 0x80); // navy
+const QColor ScoreColour(0x00, 0x80, 0x00); // green
+
+// Up to six letters or digits, empty places shown as spaces. Qt's "a" would take letters only;
+// "n" is its letter-or-digit place.
+const QString NameMask = QStringLiteral("nnnnnn; ");
+
+QLineEdit *Box(QWidget *parent, const QString &name, QRect area, const QColor &text,
+               int pixelSize) {
+  auto *edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setGeometry(area);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, BoxColour);
+  palette.setColor(QPalette::Text, text);
+  edit->setPalette(palette);
+  QFont font(QStringLiteral("Arial"));
+  font.setBold(true);
+  font.setPixelSize(pixelSize);
+  edit->setFont(font);
+  return edit;
+}
+
+} // namespace
+
+TScoreForm::TScoreForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
+  setObjectName("ScoreForm");
+  setWindowTitle("Score Table");
+  // A tool window with a title but no title-bar buttons, above every other window.
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowStaysOnTopHint);
+  setFixedSize(186, 236);
+
+  for (int i = 0; i < RowCount; ++i) {
+    const QString number = QString::number(i + 1);
+    const int top = 3 + 21 * i;
+    RankEdits[i] = Box(this, "Edit" + number, {4, top, 25, 22}, RankColour, 12);
+    RankEdits[i]->setReadOnly(true);
+    RankEdits[i]->setText(number);
+    NameEdits[i] = Box(this, "ME" + number, {30, top, 75, 22}, NameColour, 11);
+    NameEdits[i]->setInputMask(NameMask);
+    NameEdits[i]->installEventFilter(this);
+    ScoreEdits[i] = Box(this, "E" + number, {108, top, 74, 22}, ScoreColour, 12);
+    ScoreEdits[i]->setReadOnly(true);
+  }
+
+  Button1 = new QPushButton("Close", this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(3, 217, 180, 17);
+  connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+}
+
+void TScoreForm::ShowTable(const TScoreTable &table) {
+  SetTable(table);
+  SetEntryRow(ViewOnly);
+  Open();
+}
+
+void TScoreForm::EnterName(TScoreTable &table, int row) {
+  SetTable(table);
+  SetEntryRow(row);
+  exec();
+  TakeNames(table, Names());
+}
+
+QStringList TScoreForm::Names() const {
+  QStringList names;
+  // Qt's text() drops blank places even inside a name; the shown text keeps them, as the
+  // stored name does.
+  for (const QLineEdit *edit : NameEdits)
+    names << edit->displayText();
+  return names;
+}
+
+void TScoreForm::FormShow() {
+  for (QLineEdit *edit : NameEdits)
+    edit->setReadOnly(true);
+  for (int i = 0; i < RowCount; ++i) {
+    NameEdits[i]->setText(QString::fromLatin1(Table[i].Name));
+    ScoreEdits[i]->setText(ScoreText(Table[i].Score));
+  }
+  if (EntryRow >= 1 && EntryRow <= RowCount) {
+    QLineEdit *entry = NameEdits[EntryRow - 1];
+    entry->setReadOnly(false);
+    entry->setFocus();
+    entry->setCursorPosition(0); // typing fills the name from its first place
+  }
+}
+
+// Enter in any name edit closes the window, on release.
+bool TScoreForm::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyRelease) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      accept();
+      return true;
+    }
+  }
+  return TDialogForm::eventFilter(watched, event);
+}
+
+void TScoreForm::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape && KeyReachedWindow())
+    accept();
+  else
+    TDialogForm::keyReleaseEvent(event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The score table window: the ten best scores of the open game, read-only when opened from the
+// menu, or with one row open for the player's name after a game that made the table.
+
+#include "gamefile/GameData.h"
+#include "settings/DialogHost.h"
+
+#include <QStringList>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+class TScoreForm : public TDialogForm {
+public:
+  static constexpr int RowCount = 10;
+  static constexpr int ViewOnly = 11; // the entry row that opens no name for typing
+
+  explicit TScoreForm(TDialogHost &host, QWidget *parent = nullptr);
+
+  // What the next opening shows: the table, and the row (1 to 10) whose name may be typed, or
+  // ViewOnly.
+  void SetTable(const TScoreTable &table) { Table = table; }
+  void SetEntryRow(int row) { EntryRow = row; }
+
+  // The Score menu command: every row read-only, with the chime.
+  void ShowTable(const TScoreTable &table);
+  // Game over: the player types the name of `row`; then every row's name, as the window shows
+  // it, goes back into the table.
+  void EnterName(TScoreTable &table, int row);
+
+  // Each row's name as shown, blanks as spaces.
+  QStringList Names() const;
+
+protected:
+  void FormShow() override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+  TScoreTable Table = TGameData::DefaultScores();
+  int EntryRow = ViewOnly;
+  std::array<QLineEdit *, RowCount> RankEdits{}; // Edit1..Edit10
+  std::array<QLineEdit *, RowCount> NameEdits{}; // ME1..ME10
+  std::array<QLineEdit *, RowCount> ScoreEdits{}; // E1..E10
+  QPushButton *Button1;
+};

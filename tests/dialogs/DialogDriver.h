@@ -1,0 +1,43 @@
+#pragma once
+// Helpers for driving the program's dialogs in tests: a host that records what the dialogs ask
+// of the main window, keys typed where the keyboard would send them, and a script that acts on
+// a modal dialog from inside its own event loop.
+
+#include "settings/DialogHost.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class TFakeDialogHost : public TDialogHost {
+public:
+  bool Suspended = false;
+  QList<bool> SuspendedChanges; // every SetSuspended call, in order
+  QStringList Sounds;
+
+  void SetSuspended(bool suspended) override {
+    Suspended = suspended;
+    SuspendedChanges << suspended;
+  }
+  void PlaySound(const QString &name) override { Sounds << name; }
+};
+
+// A key pressed and released where the keyboard sends it: to the window's focused control, or
+// to the window itself when nothing in it has the focus.
+void TypeKey(QWidget &window, Qt::Key key);
+
+// Runs `action` once the dialog's modal loop is running. A dialog that is still open three
+// seconds later fails the test and is closed, so no test can hang on it.
+class TModalScript {
+public:
+  TModalScript(QDialog &dialog, std::function<void()> action);
+  ~TModalScript();
+
+private:
+  QDialog &Dialog;
+  QObject Context;
+  QTimer Watchdog;
+};

@@ -1,0 +1,242 @@
+#include "DialogDriver.h"
+
+#include "play/PlayPreferences.h"
+#include "settings/PreferencesForm.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList PreferenceNames{"DownArrow", "UpArrow", "Movement", "RotateSND"};
+
+class PreferencesFormTest : public ::testing::Test {
+protected:
+  QTemporaryDir Dir;
+  TSettingsStore Store{Dir.filePath("Quarrybox.conf")};
+  TFakeDialogHost Host;
+  // Every preference away from what Default sets, so that Default changes every control.
+  TPlayPreferences Prefs{false, true, false, false};
+  TPreferencesForm Form{Host, Prefs, Store};
+
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    Store.WriteSetting("DownArrow", "Rotate");
+    Store.WriteSetting("UpArrow", "CW");
+    Store.WriteSetting("Movement", "Slide");
+    Store.WriteSetting("RotateSND", "NO");
+  }
+
+  template <class T> T *Find(const char *name) {
+    T *child = Form.findChild<T *>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  bool Checked(const char *name) { return Find<QAbstractButton>(name)->isChecked(); }
+  QStringList Stored() {
+    QStringList values;
+    for (const QString &name : PreferenceNames)
+      values << Store.ReadSetting(name);
+    return values;
+  }
+  void ExpectPreferences(bool drops, bool clockwise, bool singleStep, bool sound) {
+    EXPECT_EQ(Prefs.DownArrowDrops, drops);
+    EXPECT_EQ(Prefs.UpArrowClockwise, clockwise);
+    EXPECT_EQ(Prefs.SingleStepMovement, singleStep);
+    EXPECT_EQ(Prefs.MotionSound, sound);
+  }
+  void ExpectUnchanged() {
+    ExpectPreferences(false, true, false, false);
+    EXPECT_EQ(Stored(), QStringList({"Rotate", "CW", "Slide", "NO"}));
+  }
+};
+
+TEST_F(PreferencesFormTest, WindowAndControlsAreLaidOutAsDesigned) {
+  EXPECT_EQ(Form.windowTitle(), "Preferences");
+  EXPECT_EQ(Form.size(), QSize(306, 216));
+  EXPECT_FALSE(Form.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(Form.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+  const struct {
+    const char *Name;
+    QString Caption;
+    QRect Area;
+  } boxes[] = {{"GroupBox1", "Down Arrow", {8, 16, 130, 80}},
+               {"GroupBox2", "Up Arrow (Rotate Direction)", {144, 16, 153, 80}},
+               {"GroupBox3", "Options", {8, 104, 289, 57}}};
+  for (const auto &b : boxes) {
+    EXPECT_EQ(Find<QGroupBox>(b.Name)->title(), b.Caption);
+    EXPECT_EQ(Find<QGroupBox>(b.Name)->geometry(), b.Area) << b.Name;
+  }
+  const struct {
+    const char *Name;
+    const char *Group;
+    QString Caption;
+    QPoint At;
+  } controls[] = {{"DropArrowRB", "GroupBox1", "Drop", {17, 24}},
+                  {"RotateArrowRB", "GroupBox1", "Rotate (ACW)", {17, 48}},
+                  {"ClockwiseRB", "GroupBox2", "Clockwise (CW)", {13, 24}},
+                  {"AClockwiseRB", "GroupBox2", "Anti Clockwise (ACW)", {13, 48}},
+                  {"MovementCB", "GroupBox3", "Original Tetris Movement", {20, 24}},
+                  {"rotatesndCB", "GroupBox3", "Motion Sound", {177, 24}}};
+  for (const auto &c : controls) {
+    auto *control = Find<QAbstractButton>(c.Name);
+    EXPECT_EQ(control->text(), c.Caption);
+    EXPECT_EQ(control->parentWidget()->objectName(), c.Group) << c.Name;
+    EXPECT_EQ(control->pos(), c.At) << c.Name;
+  }
+  EXPECT_EQ(Find<QPushButton>("Button1")->text(), "Default");
+  EXPECT_EQ(Find<QPushButton>("Button1")->geometry(), QRect(54, 179, 90, 22));
+  EXPECT_EQ(Find<QPushButton>("Button3")->text(), "Ok");
+  EXPECT_EQ(Find<QPushButton>("Button3")->geometry(), QRect(166, 179, 90, 22));
+}
+
+TEST_F(PreferencesFormTest, OpeningChimesSuspendsCentresAndFocusesOk) {
+  TModalScript script(Form, [&] {
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_TRUE(Host.Suspended);
+    EXPECT_EQ(Host.Sounds, QStringList{"Dialog"});
+    const QRect screen = Form.screen()->geometry();
+    const QRect frame = Form.frameGeometry();
+    EXPECT_EQ(frame.left(), screen.left() + (screen.width() - frame.width()) / 2);
+    EXPECT_EQ(frame.top(), screen.top() + (screen.height() - frame.height()) / 2);
+    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button3"));
+    TypeKey(Form, Qt::Key_Tab);
+    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button1")) << "Default comes second";
+    TypeKey(Form, Qt::Key_Escape);
+  });
+  Form.Open();
+  EXPECT_FALSE(Host.Suspended);
+  EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
+}
+
+struct LoadCase {
+  TPlayPreferences Prefs;
+  bool Drop, Rotate, Clockwise, AClockwise, Movement, Sound;
+};
+
+class PreferencesLoadTest : public PreferencesFormTest,
+                            public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
+  const LoadCase &c = GetParam();
+  Prefs = c.Prefs;
+  Form.show();
+  EXPECT_EQ(Checked("DropArrowRB"), c.Drop);
+  EXPECT_EQ(Checked("RotateArrowRB"), c.Rotate);
+  EXPECT_EQ(Checked("ClockwiseRB"), c.Clockwise);
+  EXPECT_EQ(Checked("AClockwiseRB"), c.AClockwise);
+  EXPECT_EQ(Checked("MovementCB"), c.Movement);
+  EXPECT_EQ(Checked("rotatesndCB"), c.Sound);
+  Form.close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, PreferencesLoadTest,
+    ::testing::Values(LoadCase{{true, false, true, true}, true, false, false, true, true, true},
+                      LoadCase{{false, true, false, false}, false, true, true, false, false, false},
+                      LoadCase{{true, true, false, true}, true, false, true, false, false, true}));
+
+TEST_F(PreferencesFormTest, DefaultThenEscapeChangesNothing) {
+  TModalScript script(Form, [&] {
+    Find<QPushButton>("Button1")->click();
+    EXPECT_TRUE(Checked("DropArrowRB"));
+    EXPECT_TRUE(Checked("AClockwiseRB"));
+    EXPECT_TRUE(Checked("MovementCB"));
+    EXPECT_TRUE(Checked("rotatesndCB"));
+    ExpectUnchanged(); // Default alone stores nothing
+    TypeKey(Form, Qt::Key_Escape);
+  });
+  Form.Open();
+  EXPECT_FALSE(Form.isVisible());
+  ExpectUnchanged();
+  EXPECT_FALSE(Host.Suspended);
+}
+
+TEST_F(PreferencesFormTest, DefaultThenOkStoresDropAcwTetrisYes) {
+  TModalScript script(Form, [&] {
+    Find<QPushButton>("Button1")->click();
+    QTest::mouseClick(Find<QPushButton>("Button3"), Qt::LeftButton);
+  });
+  Form.Open();
+  EXPECT_FALSE(Form.isVisible());
+  ExpectPreferences(true, false, true, true);
+  EXPECT_EQ(Stored(), QStringList({"Drop", "ACW", "Tetris", "YES"}));
+  EXPECT_FALSE(Host.Suspended);
+}
+
+TEST_F(PreferencesFormTest, OkStoresTheOtherTextsToo) {
+  Prefs = {true, false, true, true};
+  TModalScript script(Form, [&] {
+    Find<QRadioButton>("RotateArrowRB")->setChecked(true);
+    Find<QRadioButton>("ClockwiseRB")->setChecked(true);
+    Find<QCheckBox>("MovementCB")->setChecked(false);
+    Find<QCheckBox>("rotatesndCB")->setChecked(false);
+    TypeKey(Form, Qt::Key_Return); // Ok holds the focus
+  });
+  Form.Open();
+  ExpectPreferences(false, true, false, false);
+  EXPECT_EQ(Stored(), QStringList({"Rotate", "CW", "Slide", "NO"}));
+}
+
+class PreferencesEscapeTest : public PreferencesFormTest,
+                              public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
+  TModalScript script(Form, [&] {
+    Find<QCheckBox>("MovementCB")->setChecked(true);
+    Find<QWidget>(GetParam())->setFocus();
+    ASSERT_EQ(Form.focusWidget(), Find<QWidget>(GetParam()));
+    TypeKey(Form, Qt::Key_Escape);
+  });
+  Form.Open();
+  EXPECT_FALSE(Form.isVisible());
+  EXPECT_EQ(Form.result(), QDialog::Rejected);
+  ExpectUnchanged();
+  EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Preferences, PreferencesEscapeTest,
+                         ::testing::Values("Button3", "Button1", "DropArrowRB", "RotateArrowRB",
+                                           "ClockwiseRB", "AClockwiseRB", "MovementCB",
+                                           "rotatesndCB"));
+
+TEST_F(PreferencesFormTest, EscapeActsOnReleaseNotOnPress) {
+  Form.show();
+  QTest::keyPress(Form.focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(Form.isVisible());
+  EXPECT_TRUE(Host.Suspended);
+  QTest::keyRelease(Form.focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(Form.isVisible());
+  EXPECT_FALSE(Host.Suspended);
+  ExpectUnchanged();
+}
+
+TEST_F(PreferencesFormTest, TitleBarCloseStoresNothingAndResumes) {
+  Form.show();
+  Find<QPushButton>("Button1")->click();
+  Form.close();
+  EXPECT_FALSE(Form.isVisible());
+  ExpectUnchanged();
+  EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
+}
+
+TEST_F(PreferencesFormTest, ReopeningReloadsFromThePreferences) {
+  Form.show();
+  Find<QPushButton>("Button1")->click();
+  Form.close();
+  Form.show();
+  EXPECT_TRUE(Checked("RotateArrowRB")) << "Default was not kept, so the dialog shows Rotate";
+  EXPECT_FALSE(Checked("MovementCB"));
+  Form.close();
+}
+
+} // namespace
