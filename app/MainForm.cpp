@@ -1,6 +1,117 @@
 #include "app/MainForm.h"
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
+#include "app/Game.h"
+#include "app/PlaySurfaceView.h"
+#include "app/WindowPictureView.h"
+#include "media/VirtualKeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+
+TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRef(game) {
+  setObjectName("MainForm");
   setWindowTitle("Quarrybox");
-  setFixedSize(600, 400);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFocusPolicy(Qt::StrongFocus);
+  Menu = BuildMainMenu(menuBar());
+
+  ShowImage = new TWindowPictureView(game, this);
+  setCentralWidget(ShowImage);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  DXDraw = new TPlaySurfaceView(game.PlaySurface(), ShowImage);
+  PlacePlaySurface();
+
+  game.Menu().OnChanged = [this](const QString &name) { SyncMenuItem(name); };
+  for (auto it = Menu.Actions.cbegin(); it != Menu.Actions.cend(); ++it)
+    SyncMenuItem(it.key());
+  game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
+  game.OnWindowPictureChanged = [this] { ShowImage->update(); };
+  game.OnOverlaysChanged = [this] { ShowImage->update(); };
+  game.OnCloseRequested = [this] { close(); };
+  game.OnMessage = [this](const QString &caption, const QString &text) {
+    QMessageBox::warning(this, caption, text);
+  };
+  game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
+  game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
+  ConnectMenuCommands();
+}
+
+void TMainForm::PlacePlaySurface() {
+  TDXDraw &surface = GameRef.PlaySurface();
+  DXDraw->move(surface.Left(), surface.Top());
+  DXDraw->setVisible(surface.Left() >= 0);
+}
+
+void TMainForm::SyncMenuItem(const QString &name) {
+  if (QAction *a = Menu.Actions.value(name)) {
+    const TMenuModel &m = GameRef.Menu();
+    a->setEnabled(m.Enabled(name));
+    a->setVisible(m.Visible(name));
+    if (a->isCheckable())
+      a->setChecked(m.Checked(name));
+  } else if (QObject *menu = Menu.Menus.value(name)) {
+    static_cast<QMenu *>(menu)->menuAction()->setVisible(GameRef.Menu().Visible(name));
+  }
+}
+
+void TMainForm::ConnectMenuCommands() {
+  const std::pair<const char *, void (TGame::*)()> commands[] = {
+      {"GameStart", &TGame::GameStartClick},
+      {"GamePause", &TGame::GamePauseClick},
+      {"StopGame1", &TGame::StopGame1Click},
+      {"Score1", &TGame::Score1Click},
+      {"OptionSound", &TGame::OptionSoundClick},
+      {"Settings1", &TGame::Settings1Click},
+      {"DownloadMoreGames1", &TGame::DownloadMoreGames1Click},
+      {"HelpTopic1", &TGame::HelpTopic1Click},
+      {"Info1", &TGame::Info1Click},
+  };
+  for (const auto &[name, handler] : commands)
+    connect(Action(name), &QAction::triggered, this, [this, handler = handler] {
+      (GameRef.*handler)();
+      SyncMenuItem("OptionSound"); // a checkable item toggles itself; the game decides
+    });
+  connect(Action("Exit1"), &QAction::triggered, this, [this] { close(); });
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event) {
+  const int vk = VirtualKeyFromQt(event->key(), event->modifiers());
+  if (vk == 0) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat())
+    GameRef.Keys().Press(vk);
+  GameRef.FormKeyDown(vk, event->modifiers() & Qt::ControlModifier);
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent *event) {
+  const int vk = VirtualKeyFromQt(event->key(), event->modifiers());
+  if (vk != 0 && !event->isAutoRepeat())
+    GameRef.Keys().Release(vk);
+}
+
+void TMainForm::changeEvent(QEvent *event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      GameRef.AppActivate();
+    } else {
+      // Keys released while another window had the focus would stay down for ever.
+      GameRef.Keys().Clear();
+      GameRef.AppDeactivate();
+    }
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+  GameRef.FormClose(pos());
+  event->accept();
 }

@@ -1,10 +1,70 @@
+// Program entry: one running program per user; a second start hands its game file over and
+// ends without a window.
+#include "app/Game.h"
 #include "app/MainForm.h"
+#include "app/MixerGameSound.h"
+#include "app/SingleInstance.h"
+#include "media/SchedulerPump.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <unistd.h>
+
+namespace {
+
+QString JoinedArguments(const QStringList &args) {
+  QString joined;
+  for (const QString &a : args)
+    joined += ' ' + a;
+  return joined.trimmed();
+}
+
+int HandOver(const QStringList &args) {
+  const QString path = JoinedArguments(args);
+  if (path.isEmpty() || !QFileInfo(path).isFile())
+    return 0;
+  TSettingsStore settings;
+  settings.WriteSetting("NewQBXFile", QFileInfo(path).absoluteFilePath());
+  if (!settings.ReadSetting("QRXHandle").isEmpty())
+    TSingleInstance::PostOpenGameMessage();
+  return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
-  TMainForm form;
+  const QStringList args = app.arguments().mid(1);
+
+  TSingleInstance instance;
+  if (!instance.TryBecomePrimary())
+    return HandOver(args);
+
+  QApplication::setApplicationName("Quarrybox");
+  TSteadyClock clock;
+  TScheduler scheduler(&clock);
+  TSchedulerPump pump(scheduler);
+  TSettingsStore settings;
+  TGame game(scheduler, settings, quint64(QDateTime::currentMSecsSinceEpoch()));
+  TMainForm form(game);
+  TMixerGameSound sound(scheduler, &form);
+  game.SetSound(&sound);
+
+  TStartup startup;
+  startup.ProgramPath = QFileInfo("/proc/self/exe").canonicalFilePath();
+  startup.Arguments = args;
+  if (QScreen *screen = QGuiApplication::primaryScreen())
+    startup.ScreenSize = screen->availableGeometry().size();
+  startup.WindowSize = form.sizeHint();
+  startup.WindowHandle = QString::number(getpid());
+  game.FormCreate(startup);
+  instance.Listen([&game] { game.OpenGameMessage(); });
+
+  form.move(game.WindowPosition());
   form.show();
   return app.exec();
 }

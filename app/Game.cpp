@@ -1,0 +1,475 @@
+#include "app/Game.h"
+
+#include "app/GameSound.h"
+#include "app/Timing.h"
+#include "app/Trace.h"
+#include "gamefile/GameFile.h"
+#include "gamefile/WorkingPictures.h"
+#include "media/GameImageList.h"
+#include "media/MediaError.h"
+#include "play/PartSprite.h"
+#include "play/Rounding.h"
+#include "play/Points.h"
+#include "play/Speed.h"
+#include "resources/BuiltinPictures.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+// Decoding is capped: a picture that would need more than this is refused, not allocated.
+constexpr int PictureAllocationLimitMb = 256;
+
+QImage BuiltinPicture(const char *name) {
+  InitBuiltinPictures();
+  return QImage(QStringLiteral(":/pictures/") + name);
+}
+
+} // namespace
+
+TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
+    : Scheduler(scheduler), Settings(settings), DXDraw(&FormObject), ImageList2(&DXDraw),
+      SpriteEngine(DXDraw), DXInput(KeyTable), DXTimer(scheduler),
+      DownTimer(scheduler, Timing::FirstFallInterval), DeadTimer(scheduler, Timing::LockDelay),
+      SpeedTimer(scheduler, Timing::SpeedUpPeriod), FlashTimer(scheduler, Timing::FlashInterval),
+      RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
+      EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
+      PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
+      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+  FormObject.setObjectName("MainForm");
+  DXTimer.SetInterval(Timing::FrameInterval);
+  DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
+  DXDraw.OnInitialize = [this] { DXTimer.SetEnabled(true); };
+  DXDraw.OnFinalize = [this] { DXTimer.SetEnabled(false); };
+  TitleTimer.OnTimer = [this] { TitleTimerTimer(); };
+  EndLevelTimer.OnTimer = [this] { EndLevelTimerTimer(); };
+  ExitTimer.OnTimer = [this] { ExitTimerTimer(); };
+  DownTimer.OnTimer = [this] { DownTimerTimer(); };
+  SpeedTimer.OnTimer = [this] { SpeedTimerTimer(); };
+  FlashTimer.OnTimer = [this] { FlashTimerTimer(); };
+  NoFlashTimer.OnTimer = [this] { NoFlashTimerTimer(); };
+  RepaintTimer.OnTimer = [this] { RepaintTimerTimer(); };
+  DeadTimer.OnTimer = [this] {
+    // A failing landing must never take the game down; it is simply not finished.
+    try {
+      LandPiece();
+    } catch (const std::exception &) {
+    }
+  };
+  PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
+  Falling.PlaySound = [this](const QString &name) { PlaySound(name); };
+
+  const QImage parts = BuiltinPicture("Parts.bmp");
+  for (int k = 0; k < 8; ++k)
+    BlockPictures[size_t(k)] = parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
+  FillGameImageList(ImageList2, BuiltinPicture("Figure.bmp"), BuiltinPicture("Small.bmp"));
+  Prompt.Picture = BuiltinPicture("PressSP.png");
+  PauseBanner.Picture = BuiltinPicture("PauseL.png");
+  PauseBanner.Position = QPoint(RoundHalfEven((600 - 474) / 2.0), RoundHalfEven((400 - 121) / 2.0));
+}
+
+TGame::~TGame() {
+  Falling.Free();
+  FormDestroy();
+}
+
+// ---- start-up ---------------------------------------------------------------------------
+
+QString TGame::JoinArguments(const QStringList &arguments) {
+  QString joined;
+  for (const QString &a : arguments)
+    joined += ' ' + a;
+  return joined.trimmed();
+}
+
+void TGame::FormCreate(const TStartup &startup) {
+  PlayStatus.Suspended = false;
+  StopWithoutAsking = false;
+  StopAccepted = true;
+
+  ProgramPath = startup.ProgramPath;
+  const QString exeName = QFileInfo(ProgramPath).fileName().toUpper();
+  StandAloneMode = exeName != "QUARRYBOX" && exeName != "QUARRYBOX.EXE";
+  Settings.SetStandAlone(StandAloneMode);
+
+  if (!StandAloneMode && Settings.ReadSetting("OLDRegCopied") != "YES")
+    Settings.CopyFromOldVersion(startup.WindowHandle);
+  Settings.WriteSetting("QRXHandle", startup.WindowHandle);
+
+  MenuItems.SetEnabled("GamePause", false);
+  MenuItems.SetEnabled("StopGame1", false);
+  MenuItems.SetEnabled("New1", true);
+  MenuItems.SetEnabled("Open1", true);
+  MenuItems.SetEnabled("EditGame1", false);
+  MenuItems.SetEnabled("Save1", false);
+  MenuItems.SetEnabled("SaveAs1", false);
+  Data = TGameData();
+  Data.CurrentLevel = 0;
+  GameRunning = TitleShown = false;
+
+  bool ok = false;
+  const int left = Settings.ReadSetting("QuarryboxLeft").toInt(&ok);
+  Position.setX(ok ? left
+                   : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
+  const int top = Settings.ReadSetting("QuarryboxTop").toInt(&ok);
+  Position.setY(ok ? top
+                   : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
+
+  Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
+
+  Folder = QFileInfo(ProgramPath).absolutePath() + '/';
+  const QImage customPrompt(Folder + "PressSpace.bmp");
+  if (!customPrompt.isNull())
+    Prompt.Picture = customPrompt;
+
+  DXDraw.Initialize();
+
+  // The option is set to the opposite of the stored state and then clicked, which stores the
+  // state again and opens the device.
+  const QString soundState = Settings.ReadSetting("SoundState");
+  MenuItems.SetChecked("OptionSound", !(soundState.isEmpty() || soundState == "ON"));
+  OptionSoundClick();
+
+  Settings.WriteSetting("QuarryboxPath", ProgramPath);
+  Settings.WriteSetting("QuarryboxVer", "2.0");
+  PlaySound("StartQRX");
+
+  if (StandAloneMode) {
+    // This program carries no game of its own: close after the usual delay.
+    ExitTimer.SetEnabled(true);
+    return;
+  }
+
+  const QString game = ChooseStartGame(startup.Arguments);
+  if (!game.isEmpty() && LoadGame(game)) {
+    TitleTimer.SetEnabled(true);
+  } else {
+    MenuItems.SetEnabled("Score1", false);
+    MenuItems.SetEnabled("GameStart", false);
+    Data.FilePath = TGameData::EmptyGamePath();
+    ApplicationTitle = "Empty Game";
+    SetCaption("Empty Game");
+    ShowPrompt(true);
+  }
+}
+
+QString TGame::ChooseStartGame(const QStringList &arguments) const {
+  const QString commandLine = JoinArguments(arguments);
+  if (!commandLine.isEmpty() && QFileInfo(commandLine).isFile())
+    return QFileInfo(commandLine).absoluteFilePath();
+  const QString last = Settings.ReadSetting("LastGame");
+  if (!last.isEmpty() && QFileInfo(last).isFile())
+    return last;
+  const QString bundled = Folder + "Games/Default.qbx";
+  if (QFileInfo(bundled).isFile())
+    return bundled;
+  return QString();
+}
+
+bool TGame::LoadGame(const QString &path) {
+  TGameData data;
+  const TStatus read = ReadGameHeader(path, data);
+  if (!read.Ok()) {
+    Report(read.Error());
+    return false;
+  }
+  Data = data;
+  Data.FilePath = path;
+  Screen.Picture().fill(Qt::black);
+  SetGameCaption();
+  return true;
+}
+
+void TGame::Report(const QString &text) {
+  if (OnMessage)
+    OnMessage("Quarrybox", text);
+}
+
+QImage TGame::LoadPicture(const QString &path, int type) const {
+  if (type != PictureJpeg && type != PictureBmp)
+    return QImage();
+  QImageReader reader(path, type == PictureJpeg ? "jpeg" : "bmp");
+  reader.setAllocationLimit(PictureAllocationLimitMb);
+  return reader.read();
+}
+
+void TGame::FormDestroy() { DXTimer.SetEnabled(false); }
+
+void TGame::SetGameCaption() {
+  QString name = QFileInfo(Data.FilePath).fileName();
+  name.chop(4);
+  ApplicationTitle = "Quarrybox - " + name;
+  SetCaption(ApplicationTitle);
+}
+
+void TGame::SetCaption(const QString &text) {
+  if (text == CaptionText)
+    return;
+  CaptionText = text;
+  Trace::Event("caption", text);
+  if (OnCaptionChanged)
+    OnCaptionChanged();
+}
+
+void TGame::RepaintWindowPicture() {
+  if (OnWindowPictureChanged)
+    OnWindowPictureChanged();
+}
+
+void TGame::ShowPrompt(bool on) {
+  if (Prompt.Visible == on)
+    return;
+  Prompt.Visible = on;
+  if (OnOverlaysChanged)
+    OnOverlaysChanged();
+}
+
+void TGame::PlaySound(const QString &name) {
+  if (!MenuItems.Checked("OptionSound") || !Sound)
+    return;
+  Sound->Play(name);
+  Trace::Event("sound", name);
+}
+
+// ---- activation, hand-over, keys, menu --------------------------------------------------
+
+void TGame::AppDeactivate() {
+  PlayStatus.Suspended = true;
+  DXTimer.SetApplicationActive(false);
+  if (!MenuItems.Enabled("GamePause"))
+    SetCaption(ApplicationTitle + " [Away]");
+}
+
+void TGame::AppActivate() {
+  PlayStatus.Suspended = false;
+  DXTimer.SetApplicationActive(true);
+  if (!MenuItems.Enabled("GamePause"))
+    SetCaption(ApplicationTitle);
+}
+
+void TGame::OpenGameMessage() {
+  if (!TitleShown)
+    return;
+  const QString path = Settings.ReadSetting("NewQBXFile");
+  if (path.isEmpty() || !QFileInfo(path).isFile())
+    return;
+  DeleteWorkingPictures(Folder, Data.LevelCount());
+  if (LoadGame(QFileInfo(path).absoluteFilePath()))
+    TitleTimer.SetEnabled(true);
+}
+
+void TGame::FormKeyDown(int virtualKey, bool ctrl) {
+  constexpr int KeyP = 80, KeyPause = 19, KeyUp = 38, KeyNumpad8 = 104, KeyL = 76;
+  if (MenuItems.Enabled("GamePause") && (virtualKey == KeyP || virtualKey == KeyPause))
+    GamePauseClick();
+  if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
+    // Resume; the key must not also turn the piece.
+    Falling.ResumeKeyPending = true;
+    Falling.RotateAcwRequest = false;
+    ClearInputStates();
+    GamePauseClick();
+    return;
+  }
+  if (!Prompt.Visible && ctrl && virtualKey == KeyL) {
+    // Level skip.
+    EndPiece();
+    PlaySound("EndLevel");
+    PlayStatus.Score += LevelPoints;
+    DownTimer.SetEnabled(false);
+    PlayStatus.AllLevelsDone = false;
+    SetGameState(StateLevelEnd);
+  }
+}
+
+
+// ---- frame loop and state machine -------------------------------------------------------
+
+void TGame::DXTimerTimer(int lagCount) {
+  Q_UNUSED(lagCount);
+  if (!DXDraw.SurfaceReady())
+    return;
+  DXInput.Update();
+  switch (State) {
+  case StateTitle:
+    TitleFrame();
+    break;
+  case StatePlaying:
+    PlayingFrame();
+    break;
+  case StateGameOver:
+    GameOverFrame();
+    break;
+  case StateLevelEnd:
+    LevelEndFrame();
+    break;
+  case StateNone:
+    break;
+  }
+  DXDraw.Flip();
+}
+
+void TGame::SetGameState(TGameState state) {
+  for (int s = InputButton1; s <= InputButton32; ++s)
+    DXInput.Remove(static_cast<TInputState>(s));
+  State = state;
+  Trace::Event("state", QString::number(state));
+
+  const bool levels = Data.LevelCount() != 0;
+  struct TRow {
+    bool New1, Open1, Edit, GamePause, GameStart, StopGame1, Score1;
+  };
+  TRow row{};
+  switch (state) {
+  case StateTitle:
+    row = {true, true, levels, false, levels, false, levels};
+    break;
+  case StatePlaying:
+    row = {false, true, false, true, false, true, false};
+    break;
+  case StateGameOver:
+    row = {false, true, false, false, false, false, true};
+    break;
+  case StateLevelEnd:
+    row = {false, false, false, false, false, true, true};
+    break;
+  case StateNone:
+    return;
+  }
+  MenuItems.SetEnabled("New1", row.New1);
+  MenuItems.SetEnabled("Open1", row.Open1);
+  MenuItems.SetEnabled("EditGame1", row.Edit);
+  MenuItems.SetEnabled("Save1", row.Edit);
+  MenuItems.SetEnabled("SaveAs1", row.Edit);
+  MenuItems.SetEnabled("GamePause", row.GamePause);
+  MenuItems.SetEnabled("GameStart", row.GameStart);
+  MenuItems.SetEnabled("StopGame1", row.StopGame1);
+  MenuItems.SetEnabled("Score1", row.Score1);
+  EnterState(state);
+}
+
+void TGame::EnterState(TGameState state) {
+  switch (state) {
+  case StateTitle:
+    ShowTitle();
+    break;
+  case StatePlaying:
+    StartLevel();
+    break;
+  case StateGameOver:
+    ShowGameOver();
+    break;
+  case StateLevelEnd:
+    ShowLevelEnd();
+    break;
+  case StateNone:
+    break;
+  }
+}
+
+void TGame::RefreshIfDirty() {
+  if (!PlayStatus.PictureDirty)
+    return;
+  PlayStatus.PictureDirty = false;
+  RepaintWindowPicture();
+}
+
+void TGame::TitleFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+    PlaySound("Dialog");
+    SetGameState(StatePlaying);
+  }
+}
+
+void TGame::PlayingFrame() {
+  RefreshIfDirty();
+  if (PlayStatus.NewPieceDue) {
+    PlayStatus.NewPieceDue = false;
+    if (TPictureCollectionItem *figure = ImageList2.Find("Figure"))
+      Falling.Create(SpriteEngine.Engine(), *figure);
+    PlayStatus.PauseAllowed = true;
+    Trace::Event("piece", QStringLiteral("%1 %2,%3")
+                              .arg(Falling.CurrentPieceType)
+                              .arg(PictureCells.TargetCellCol())
+                              .arg(PictureCells.TargetCellRow()));
+    bool noRoom = false;
+    for (const TPartSprite *b : Falling.PieceBlocks)
+      noRoom = noRoom || !Well.SquareFree(b->Col, b->Row - 1);
+    if (noRoom) {
+      EndPiece();
+      PlaySound("EndGame");
+      Data.CurrentLevel = 1;
+      DownTimer.SetEnabled(false);
+      PlayStatus.AllLevelsDone = false;
+      SetGameState(StateGameOver);
+      return;
+    }
+    if (PictureCells.TargetHidden()) {
+      PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
+      RepaintWindowPicture();
+      if (FlashAllowed)
+        FlashTimer.SetEnabled(true);
+    }
+  }
+  SpriteEngine.Move(16);
+  SpriteEngine.RemoveDead();
+  SpriteEngine.Draw();
+  DXDraw.Surface().ReleaseCanvas();
+  if (PlayStatus.PieceActive)
+    for (TPartSprite *b : Falling.PieceBlocks)
+      b->DrawSelf();
+}
+
+void TGame::GameOverFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1)) {
+    PlaySound("Dialog");
+    SetGameState(StateTitle);
+  }
+}
+
+void TGame::LevelEndFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+    PlaySound("Dialog");
+    Data.CurrentLevel += 1;
+    LevelEnded();
+  }
+}
+
+// After a level: the next one, or the end of the game after the last.
+void TGame::LevelEnded() {
+  if (Data.CurrentLevel > Data.LevelCount()) {
+    PlayStatus.AllLevelsDone = true;
+    Data.CurrentLevel = 1;
+    DownTimer.SetEnabled(false);
+    SetGameState(StateGameOver);
+  } else {
+    SetGameState(StatePlaying);
+  }
+}
+
+void TGame::EndPiece() { Falling.Free(); }
+
+void TGame::TitleTimerTimer() {
+  TitleTimer.SetEnabled(false);
+  SetGameState(StateTitle);
+}
+
+void TGame::EndLevelTimerTimer() {
+  EndLevelTimer.SetEnabled(false);
+  EndPiece();
+  PlaySound("EndLevel");
+  PlayStatus.Score += LevelPoints;
+  DownTimer.SetEnabled(false);
+  PlayStatus.AllLevelsDone = false;
+  SetGameState(StateLevelEnd);
+}
+
+void TGame::ExitTimerTimer() {
+  ExitTimer.SetEnabled(false);
+  if (OnCloseRequested)
+    OnCloseRequested();
+}

@@ -1,0 +1,240 @@
+#pragma once
+// The game as the main window runs it: start-up, the frame tick, the state machine, the timers
+// and every flag, with no widget in sight. The window (TMainForm) shows what this object draws
+// and feeds it keys and menu commands; tests drive it under virtual time.
+
+#include "app/GameState.h"
+#include "app/MenuModel.h"
+#include "gamefile/GameData.h"
+#include "media/DXDraw.h"
+#include "media/DXSpriteEngine.h"
+#include "media/FrameTimer.h"
+#include "media/ImageList.h"
+#include "media/Input.h"
+#include "media/Scheduler.h"
+#include "media/Timer.h"
+#include "play/FallingPiece.h"
+#include "play/LevelScreen.h"
+#include "play/PictureCells.h"
+#include "play/PlayPreferences.h"
+#include "play/PlayStatus.h"
+#include "play/Random.h"
+#include "play/Well.h"
+#include "settings/SettingsStore.h"
+
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+// What start-up needs to know about the process and the screen.
+class TGameDialogs;
+class TGameSound;
+
+struct TStartup {
+  QString ProgramPath;   // full path of the running executable
+  QStringList Arguments; // command-line arguments after the program name
+  QSize ScreenSize{1024, 768};
+  QSize WindowSize{600, 400};
+  QString WindowHandle; // decimal id that a second start uses to reach us
+};
+
+// A picture shown over the window picture (the start prompt, the pause banner).
+struct TOverlay {
+  QImage Picture;
+  QPoint Position;
+  bool Visible = false;
+};
+
+class TGame {
+public:
+  // randomSeed: base seed of the game's random generator (a test passes a constant).
+  TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed);
+  ~TGame();
+  TGame(const TGame &) = delete;
+  TGame &operator=(const TGame &) = delete;
+
+  // Start-up of the main window, in the documented order.
+  void FormCreate(const TStartup &startup);
+  void FormDestroy();
+  // The close sequence; windowPosition is stored for the next start.
+  void FormClose(QPoint windowPosition);
+
+  // Menu commands.
+  void GameStartClick();
+  void GamePauseClick();
+  void StopGame1Click();
+  void Score1Click();
+  void Settings1Click();
+  void DownloadMoreGames1Click();
+  void Info1Click();
+  void HelpTopic1Click();
+  void OptionSoundClick();
+  bool Paused() const;
+  const TOverlay &PauseL() const { return PauseBanner; }
+  // The windows the game opens; none in a bare test.
+  void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
+  // The sound device; without one the game is silent. Set before FormCreate.
+  void SetSound(TGameSound *sound) { Sound = sound; }
+
+  // Frame loop and state machine.
+  void DXTimerTimer(int lagCount);
+  void SetGameState(TGameState state);
+  TGameState GameState() const { return State; }
+
+  // Activation of the application.
+  void AppActivate();
+  void AppDeactivate();
+  // A second start handed over a game ("NewQBXFile").
+  void OpenGameMessage();
+
+  // Keys: the window keeps the key table; FormKeyDown gets the window's key-down commands.
+  TKeyStateTable &Keys() { return KeyTable; }
+  void FormKeyDown(int virtualKey, bool ctrl);
+
+  // What the window shows.
+  const QString &Caption() const { return CaptionText; }
+  const QImage &WindowPicture() const { return Screen.Picture(); }
+  const TOverlay &PressSP() const { return Prompt; }
+  std::array<const TOverlay *, 2> Overlays() const { return {&Prompt, &PauseBanner}; }
+  TDXDraw &PlaySurface() { return DXDraw; }
+  TMenuModel &Menu() { return MenuItems; }
+  QPoint WindowPosition() const { return Position; }
+
+  // Notifications to the window.
+  std::function<void()> OnCaptionChanged;
+  std::function<void()> OnWindowPictureChanged;
+  std::function<void()> OnOverlaysChanged;
+  std::function<void()> OnCloseRequested;
+
+  // Members the state machine shares with the play code.
+  bool StandAlone() const { return StandAloneMode; }
+  const QString &ProgramFolder() const { return Folder; }
+  const QString &GameFilePath() const { return Data.FilePath; }
+  int LevelCount() const { return Data.LevelCount(); }
+  int CurrentLevel() const { return Data.CurrentLevel; }
+  const TGameData &Game() const { return Data; }
+  // Play state, open to the window and to tests that set up a position.
+  TPlayStatus &Status() { return PlayStatus; }
+  TWell &WellSquares() { return Well; }
+  TPictureCells &Cells() { return PictureCells; }
+  TFallingPiece &Piece() { return Falling; }
+  TDXInput &Input() { return DXInput; }
+  int NextPieceType() const { return NextType; }
+  int FallInterval() const { return DownTimer.Interval(); }
+  bool DownTimerEnabled() const { return DownTimer.Enabled(); }
+  bool GameIsRunning() const { return GameRunning; }
+  // Messages for the player (bad game file, a level that cannot be shown).
+  std::function<void(const QString &caption, const QString &text)> OnMessage;
+
+private:
+  void SetCaption(const QString &text);
+  void RepaintWindowPicture();
+  void ShowPrompt(bool on);
+  void SetGameCaption();
+  void PlaySound(const QString &name);
+  bool LoadGame(const QString &path);
+  void Report(const QString &text);
+  QImage LoadPicture(const QString &path, int type) const;
+  QString ChooseStartGame(const QStringList &arguments) const;
+  static QString JoinArguments(const QStringList &arguments);
+
+  // Frame handlers of the states.
+  void TitleFrame();
+  void PlayingFrame();
+  void GameOverFrame();
+  void LevelEndFrame();
+  void RefreshIfDirty();
+  void EnterState(TGameState state);
+
+  // Entry actions.
+  void ShowTitle();
+  void StartLevel();
+  void ShowGameOver();
+  void ShowLevelEnd();
+  bool BuildPictureCells();
+  void ComposeLevelScreen();
+  void PrepareNextPiece();
+  void DrawNextPiece();
+  void DrawScore();
+  void EndPiece();
+  void LevelEnded();
+
+  // Pause and the well copy on the window picture.
+  void PauseTimerTimer();
+  void TogglePause();
+  void HidePauseBanner();
+  void PaintWellCopy();
+  void ClearInputStates();
+
+  // Landing and row clearing.
+  void LandPiece();
+  void RepaintSquare(int col, int row);
+
+  void TitleTimerTimer();
+  void EndLevelTimerTimer();
+  void ExitTimerTimer();
+  void DownTimerTimer();
+  void SpeedTimerTimer();
+  void FlashTimerTimer();
+  void NoFlashTimerTimer();
+  void RepaintTimerTimer();
+
+  TScheduler &Scheduler;
+  TSettingsStore &Settings;
+  TGameDialogs *Dialogs = nullptr;
+  TGameSound *Sound = nullptr;
+
+  // Display, input and timing layer.
+  QObject FormObject; // owner of the display components, standing for the main window
+  TDXDraw DXDraw;
+  TDXImageList ImageList2;
+  TDXSpriteEngine SpriteEngine;
+  std::array<QImage, 8> BlockPictures; // one per cell colour
+  TKeyStateTable KeyTable;
+  TDXInput DXInput;
+  TDXTimer DXTimer;
+
+  TTimer DownTimer, DeadTimer, SpeedTimer, FlashTimer, RepaintTimer, NoFlashTimer, EndLevelTimer,
+      TitleTimer, PauseTimer, ExitTimer;
+
+  TMenuModel MenuItems;
+  QString CaptionText;
+  QString ApplicationTitle = "Quarrybox";
+  TLevelScreen Screen;
+  TOverlay Prompt;
+  TOverlay PauseBanner;
+  QPoint Position;
+
+  bool StandAloneMode = false;
+  QString Folder;
+  QString ProgramPath;
+  TGameState State = StateNone;
+
+  TGameData Data;
+  TPlayStatus PlayStatus;
+  TPlayPreferences Prefs;
+  TWell Well;
+  TPictureCells PictureCells;
+  TRandom Random;
+  TFallingPiece Falling;
+  int NextType = 0;
+  QImage CurrentBlockPicture;
+  bool FlashAllowed = true;
+  int FlashTick = 0;
+  QRect FlashRect;
+  QRgb FlashColour = 0;
+  bool LevelPlayable = true;
+
+  // Flags of the main window.
+  bool GameRunning = false;
+  bool TitleShown = false;
+  bool StopWithoutAsking = false;
+  bool StopAccepted = true;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The windows the game opens and waits for: its own message boxes, the score table, the
+// preferences, About and the web-site window, and the help page. The real ones are widgets;
+// tests pass scripted answers.
+
+#include "gamefile/GameData.h"
+
+#include <QString>
+
+class TGameDialogs {
+public:
+  virtual ~TGameDialogs() = default;
+
+  virtual void ShowMessageBox(const QString &line1, const QString &line2, const QString &line3) = 0;
+  // 1 for OK, 2 for Cancel or Escape, -1 when closed any other way.
+  virtual int ShowConfirmBox(const QString &caption, const QString &line1, const QString &line2,
+                             const QString &line3) = 0;
+  // entryRow 1..10: that row's name is typed (and stored into the table); 11: view only.
+  virtual void ShowScoreTable(TScoreTable &table, int entryRow) = 0;
+  virtual void ShowPreferences() = 0;
+  virtual void ShowAbout() = 0;
+  virtual void ShowVisitSite() = 0;
+  virtual void OpenHelp(const QString &address) = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// The sound device as the game uses it: switched on and off by the sound option, and asked to
+// play named clips. The real one mixes on the sound card; tests record the names.
+
+#include <QString>
+
+class TGameSound {
+public:
+  virtual ~TGameSound() = default;
+  // False when no device could be opened.
+  virtual bool Initialize() = 0;
+  virtual void Finalize() = 0;
+  virtual bool Initialized() const = 0;
+  // Starts the named clip and returns at once; copies of one clip may overlap.
+  virtual void Play(const QString &name) = 0;
+};

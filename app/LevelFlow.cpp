@@ -1,0 +1,225 @@
+// The game's screens and the course of a level: title, level start with its picture cells and
+// play screen, the choice of the next piece, the level end and game-over pictures, and the
+// timers that belong to a level.
+#include "app/Game.h"
+
+#include "app/Timing.h"
+#include "app/Trace.h"
+#include "gamefile/WorkingPictures.h"
+#include "play/Speed.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+void TGame::ShowTitle() {
+  PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
+  if (!Data.Unsaved) {
+    const auto skin = ExtractStartSkin(Data.FilePath, Data, Folder);
+    if (!skin.Ok())
+      Report(skin.Error());
+  }
+  DXDraw.SetLeft(-600);
+  if (Data.LevelCount() > 0) {
+    const QImage skin = LoadPicture(Data.StartSkin.Path, Data.StartSkin.Type);
+    if (!skin.isNull())
+      Screen.DrawSkin(skin, Data.StartSkin.Stretch);
+  }
+  RepaintWindowPicture();
+  ShowPrompt(true);
+  PlayStatus.PictureDirty = true;
+  TitleShown = true;
+}
+
+bool TGame::BuildPictureCells() {
+  const int index = Data.CurrentLevel - 1;
+  if (index < 0 || index >= Data.LevelCount())
+    return false;
+  const TLevel &level = Data.Levels[index];
+  if (!Data.Unsaved) {
+    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Folder);
+    if (!extracted.Ok()) {
+      Report(extracted.Error());
+      return false;
+    }
+  }
+  const QImage picture = LoadPicture(level.Path, level.Type);
+  if (picture.isNull() || !PictureCells.Build(picture, level.GridSize)) {
+    Report(QStringLiteral("Level %1 of %2 cannot be shown: its picture cannot be read or cut "
+                          "into cells. The level is skipped.")
+               .arg(Data.CurrentLevel)
+               .arg(QFileInfo(Data.FilePath).fileName()));
+    return false;
+  }
+  return true;
+}
+
+void TGame::StartLevel() {
+  FlashAllowed = true;
+  Falling.ResumeKeyPending = false;
+  PlaySound("EnterGame");
+  if (!Data.Unsaved) {
+    const auto skin = ExtractPlayingSkin(Data.FilePath, Data, Folder);
+    if (!skin.Ok())
+      Report(skin.Error());
+  }
+  PlayStatus.LevelComplete = false;
+  ShowPrompt(false);
+  Falling.ResetMotion();
+  Well.Empty();
+  if (Data.CurrentLevel == 1)
+    PlayStatus.Score = 0;
+  // A level whose picture cannot be used could never end: it is skipped with a message.
+  while (!BuildPictureCells()) {
+    Data.CurrentLevel += 1;
+    if (Data.CurrentLevel > Data.LevelCount()) {
+      PlayStatus.AllLevelsDone = true;
+      Data.CurrentLevel = 1;
+      DownTimer.SetEnabled(false);
+      SetGameState(StateGameOver);
+      return;
+    }
+  }
+  Trace::Event("level", QStringLiteral("%1/%2").arg(Data.CurrentLevel).arg(Data.LevelCount()));
+  ComposeLevelScreen();
+
+  Random.Reseed(Scheduler.Now());
+  Falling.CurrentPieceType = Random.Random(7);
+  NextType = Random.Random(7);
+  PrepareNextPiece();
+  DrawNextPiece();
+  RepaintWindowPicture();
+  if (PictureCells.TargetHidden()) {
+    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
+    if (FlashAllowed)
+      FlashTimer.SetEnabled(true);
+  }
+  GameRunning = true;
+  TitleShown = false;
+  MenuItems.SetEnabled("StopGame1", true);
+  Falling.StepDue = true;
+  DownTimer.SetEnabled(true);
+  PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;
+  DrawScore();
+}
+
+void TGame::ComposeLevelScreen() {
+  RepaintWindowPicture();
+  const QImage skin = LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type);
+  Screen.ComposeBackground(skin, Data.PlayingSkin.Stretch);
+  Falling.PlayFieldBackground = Screen.PlayFieldBackground();
+  RepaintWindowPicture();
+  PictureCells.DrawCellGrid(Screen.Picture(), true, Random);
+  Screen.DrawPanelFrames(Data);
+  Screen.DrawLevelCounter(Data.CurrentLevel, Data.LevelCount());
+  Screen.DrawScoreColumn(Data.Scores);
+  DownTimer.SetInterval(Timing::FirstFallInterval);
+  SpeedTimer.SetEnabled(true);
+  NoFlashTimer.SetEnabled(true);
+}
+
+void TGame::PrepareNextPiece() {
+  DownTimer.SetInterval(FallIntervalForHidden(PictureCells.HiddenCount(), PictureCells.TotalCount(),
+                                              DownTimer.Interval()));
+  PictureCells.ChooseTargets(Random, Scheduler.Now());
+  CurrentBlockPicture = BlockPictures[size_t(PictureCells.TargetColourIndex())];
+  if (TPictureCollectionItem *figure = ImageList2.Find("Figure")) {
+    figure->RebuildSurface();
+    figure->SetPicture(CurrentBlockPicture);
+    figure->RebuildSurface();
+  }
+}
+
+void TGame::DrawNextPiece() {
+  Screen.DrawNextPiece(NextType, BlockPictures[size_t(PictureCells.NextTargetColourIndex())]);
+}
+
+void TGame::DrawScore() {
+  Screen.DrawScore(QString::number(PlayStatus.Score));
+  Trace::Event("score", QString::number(PlayStatus.Score));
+}
+
+void TGame::ShowGameOver() {
+  PlayStatus.NewPieceDue = false;
+  if (!Data.Unsaved) {
+    const auto skin = ExtractGameOverSkin(Data.FilePath, Data, Folder);
+    if (!skin.Ok())
+      Report(skin.Error());
+  }
+  DXDraw.SetLeft(-600);
+  if (!PlayStatus.AllLevelsDone) {
+    Screen.RestorePlayField();
+    RepaintWindowPicture();
+  }
+  if (Data.LevelCount() > 0) {
+    const QImage skin = LoadPicture(Data.GameOverSkin.Path, Data.GameOverSkin.Type);
+    if (!skin.isNull())
+      Screen.DrawSkin(skin, Data.GameOverSkin.Stretch);
+    RepaintWindowPicture();
+  }
+  ShowPrompt(true);
+}
+
+void TGame::ShowLevelEnd() {
+  PlayStatus.NewPieceDue = false;
+  const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
+  DXDraw.SetLeft(-600);
+  const int index = Data.CurrentLevel - 1;
+  QImage picture;
+  int grid = 0;
+  if (index >= 0 && index < Data.LevelCount()) {
+    picture = LoadPicture(Data.Levels[index].Path, Data.Levels[index].Type);
+    grid = Data.Levels[index].GridSize;
+  }
+  Screen.DrawLevelEnd(backdrop, picture, grid);
+  RepaintWindowPicture();
+  ShowPrompt(true);
+  PlayStatus.PictureDirty = true;
+}
+
+void TGame::DownTimerTimer() {
+  if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended)
+    Falling.StepDue = true;
+}
+
+void TGame::SpeedTimerTimer() {
+  if (DownTimer.Enabled())
+    DownTimer.SetInterval(SpedUpInterval(DownTimer.Interval()));
+}
+
+void TGame::NoFlashTimerTimer() {
+  NoFlashTimer.SetEnabled(false);
+  DXDraw.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
+  DXDraw.Surface().ReleaseCanvas();
+  DXDraw.SetLeft(320);
+}
+
+void TGame::RepaintTimerTimer() {
+  RepaintTimer.SetEnabled(false);
+  RepaintWindowPicture();
+}
+
+void TGame::FlashTimerTimer() {
+  QPainter p(&Screen.Picture());
+  if (!DownTimer.Enabled()) {
+    if (FlashTick == 1)
+      p.fillRect(FlashRect, QColor(FlashColour));
+    FlashTimer.SetEnabled(false);
+    FlashTick = 0;
+    FlashAllowed = true;
+  } else if (FlashTick == 0) {
+    FlashAllowed = false;
+    const int col = PictureCells.TargetCellCol(), row = PictureCells.TargetCellRow();
+    FlashColour = TPictureCells::CellColour(PictureCells.Cell(col, row).ColourIndex);
+    const QRect cell = PictureCells.CellRect(col, row);
+    FlashRect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
+    p.fillRect(FlashRect, Qt::black);
+    FlashTick = 1;
+  } else {
+    p.fillRect(FlashRect, QColor(FlashColour));
+    FlashTimer.SetEnabled(false);
+    FlashTick = 0;
+    FlashAllowed = true;
+  }
+  p.end();
+  RepaintWindowPicture();
+}

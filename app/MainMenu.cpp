@@ -1,0 +1,68 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+struct TEntry {
+  const char *Name; // item name; a separator is an "N" name with no caption
+  const char *Caption;
+  int Shortcut;
+  bool Checkable;
+};
+
+struct TMenuDef {
+  const char *Name;
+  const char *Caption;
+  std::initializer_list<TEntry> Entries;
+};
+
+const TMenuDef MenuBar[] = {
+    {"File1",
+     "&File",
+     {{"Open1", "&Open Game", 0, false},
+      {"DownloadMoreGames1", "&Download More Games", 0, false},
+      {"N5", nullptr, 0, false},
+      {"New1", "&Create Game", 0, false},
+      {"EditGame1", "&Edit Game", 0, false},
+      {"N6", nullptr, 0, false},
+      {"MakeExe1", "Make EXE", 0, false},
+      {"N3", nullptr, 0, false},
+      {"Save1", "&Save Game", 0, false},
+      {"SaveAs1", "Save &Game As", 0, false},
+      {"N1", nullptr, 0, false},
+      {"Exit1", "E&xit", 0, false}}},
+    {"Game1",
+     "&Game",
+     {{"GameStart", "&Start Game", Qt::Key_F2, false},
+      {"GamePause", "&Pause Game", Qt::Key_F3, false},
+      {"StopGame1", "Stop &Game", 0, false},
+      {"N4", nullptr, 0, false},
+      {"Score1", "S&core", 0, false}}},
+    {"Options1",
+     "&Options",
+     {{"OptionSound", "&Sound On", 0, true}, {"Settings1", "&Preferences", 0, false}}},
+    {"Help1", "&Help", {{"HelpTopic1", "Help &Topic", 0, false}, {"Info1", "&About", 0, false}}},
+};
+
+} // namespace
+
+TMainMenu BuildMainMenu(QMenuBar *bar) {
+  TMainMenu menu;
+  for (const TMenuDef &def : MenuBar) {
+    QMenu *m = bar->addMenu(QString::fromLatin1(def.Caption));
+    m->setObjectName(def.Name);
+    menu.Menus.insert(def.Name, m);
+    for (const TEntry &e : def.Entries) {
+      QAction *a = e.Caption ? m->addAction(QString::fromLatin1(e.Caption)) : m->addSeparator();
+      a->setObjectName(e.Name);
+      if (e.Shortcut)
+        a->setShortcut(QKeySequence(e.Shortcut));
+      a->setCheckable(e.Checkable);
+      menu.Actions.insert(e.Name, a);
+    }
+  }
+  return menu;
+}

@@ -1,0 +1,165 @@
+// Menu commands of the Game, Options and Help menus, the pause with its deferred start, the
+// stop of a running game and the close sequence.
+#include "app/Game.h"
+
+#include "app/GameDialogs.h"
+#include "app/GameSound.h"
+#include "gamefile/WorkingPictures.h"
+#include "play/PartSprite.h"
+
+#include <QPainter>
+
+void TGame::ClearInputStates() {
+  for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
+                        InputButton3, InputButton4, InputButton5, InputButton6})
+    DXInput.Remove(s);
+}
+
+void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
+
+void TGame::PauseTimerTimer() {
+  if (!PlayStatus.PauseAllowed || !PlayStatus.PieceActive)
+    return;
+  for (const TPartSprite *b : Falling.PieceBlocks)
+    if (b->Row == WellRows)
+      return; // not while the piece is in the top row: tried again in 5 ms
+  PauseTimer.SetEnabled(false);
+  TogglePause();
+}
+
+bool TGame::Paused() const { return MenuItems.Checked("GamePause"); }
+
+void TGame::TogglePause() {
+  MenuItems.SetChecked("GamePause", !Paused());
+  if (Paused()) {
+    PlayStatus.Suspended = true;
+    DXInput.Keyboard.SetEnabled(false);
+    PlaySound("Pause");
+    DownTimer.SetEnabled(false);
+    SetCaption(ApplicationTitle + " [Pause]");
+    PaintWellCopy();
+    RepaintWindowPicture();
+    DXDraw.SetLeft(-600);
+    PauseBanner.Visible = true;
+    if (OnOverlaysChanged)
+      OnOverlaysChanged();
+    MenuItems.SetEnabled("GameStart", false);
+  } else {
+    ClearInputStates();
+    DXInput.Keyboard.SetEnabled(true);
+    DownTimer.SetEnabled(true);
+    SetCaption(ApplicationTitle);
+    DXDraw.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(), QRect(320, 20, 198, 360));
+    DXDraw.Surface().ReleaseCanvas();
+    DXDraw.SetLeft(320);
+    HidePauseBanner();
+    PlayStatus.Suspended = false;
+  }
+}
+
+void TGame::HidePauseBanner() {
+  if (!PauseBanner.Visible)
+    return;
+  PauseBanner.Visible = false;
+  if (OnOverlaysChanged)
+    OnOverlaysChanged();
+}
+
+// The well as it stands, on the window picture, while the play surface is out of sight.
+void TGame::PaintWellCopy() {
+  QPainter p(&Screen.Picture());
+  p.drawImage(320, 20, Screen.PlayFieldBackground());
+  for (int r = 1; r < WellRows; ++r)
+    for (int c = 1; c <= WellColumns; ++c) {
+      const TWellSquare &s = Well.Square(c, r);
+      if (s.Occupied)
+        p.drawImage(s.Left + 320, s.Top + 20, s.BlockPicture);
+    }
+  if (PlayStatus.PieceActive)
+    for (const TPartSprite *b : Falling.PieceBlocks)
+      p.drawImage(QPointF(b->X() + 320, b->Y() + 20), CurrentBlockPicture);
+}
+
+void TGame::StopGame1Click() {
+  if (!GameRunning)
+    return;
+  if (!StopWithoutAsking &&
+      (!Dialogs || Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!",
+                                           "") != 1)) {
+    StopAccepted = false;
+    return;
+  }
+  StopAccepted = true;
+  if (Paused()) {
+    MenuItems.SetChecked("GamePause", false);
+    DXInput.Keyboard.SetEnabled(true);
+    SetCaption(ApplicationTitle);
+    DXDraw.SetLeft(320);
+    HidePauseBanner();
+    // A stopped game is no longer paused, so nothing may hold the next one still.
+    PlayStatus.Suspended = false;
+  }
+  GameRunning = false;
+  TitleShown = false;
+  MenuItems.SetEnabled("StopGame1", false);
+  EndPiece();
+  PlayStatus.Score = 0;
+  PlaySound("EndGame");
+  Data.CurrentLevel = 1;
+  SetGameState(StateTitle);
+}
+
+void TGame::FormClose(QPoint windowPosition) {
+  if (GameRunning) {
+    StopWithoutAsking = true;
+    StopGame1Click();
+  }
+  DeleteWorkingPictures(Folder, Data.LevelCount());
+  DXTimer.SetEnabled(false);
+  if (!Data.Unsaved)
+    Settings.WriteSetting("LastGame", Data.FilePath);
+  Settings.WriteSetting("DownArrow", Prefs.DownArrowDrops ? "Drop" : "Rotate");
+  Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition.x()));
+  Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition.y()));
+}
+
+void TGame::GameStartClick() { SetGameState(StatePlaying); }
+
+void TGame::Score1Click() {
+  PlaySound("Dialog");
+  if (Dialogs)
+    Dialogs->ShowScoreTable(Data.Scores, 11);
+}
+
+void TGame::Settings1Click() {
+  PlaySound("Dialog");
+  if (Dialogs)
+    Dialogs->ShowPreferences();
+}
+
+void TGame::DownloadMoreGames1Click() {
+  PlaySound("Dialog");
+  if (Dialogs)
+    Dialogs->ShowVisitSite();
+}
+
+void TGame::Info1Click() {
+  PlaySound("Dialog");
+  if (Dialogs)
+    Dialogs->ShowAbout();
+}
+
+void TGame::HelpTopic1Click() {
+  if (Dialogs)
+    Dialogs->OpenHelp("file://" + Folder + "Help/index.html");
+}
+
+void TGame::OptionSoundClick() {
+  const bool on = !MenuItems.Checked("OptionSound");
+  MenuItems.SetChecked("OptionSound", on);
+  Settings.WriteSetting("SoundState", on ? "ON" : "OFF");
+  if (on && Sound && !Sound->Initialized() && !Sound->Initialize())
+    MenuItems.SetChecked("OptionSound", false); // no device: silent, no message
+  if (!on && Sound)
+    Sound->Finalize();
+}

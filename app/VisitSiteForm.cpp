@@ -1,0 +1,57 @@
+#include "app/VisitSiteForm.h"
+
+#include "app/AboutForm.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TVisitSiteForm::TVisitSiteForm(QWidget *parent) : QDialog(parent) {
+  setObjectName("VisitSiteForm");
+  setWindowTitle("Quarrybox Games");
+  setModal(true);
+  OpenAddress = [](const QString &address) { QDesktopServices::openUrl(QUrl(address)); };
+  auto *layout = new QVBoxLayout(this);
+  auto *text = new QLabel(QStringLiteral("More games for Quarrybox are waiting at %1")
+                              .arg(TAboutForm::WebSite),
+                          this);
+  text->setObjectName("Label1");
+  auto *visit = new QPushButton("Visit Web Site", this);
+  visit->setObjectName("Button1");
+  auto *cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("Button2");
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(visit);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  layout->addWidget(text);
+  layout->addLayout(buttons);
+  connect(visit, &QPushButton::clicked, this, [this] {
+    OpenAddress(TAboutForm::WebSite);
+    accept();
+  });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  setFixedSize(sizeHint());
+}
+
+void TVisitSiteForm::showEvent(QShowEvent *event) {
+  if (QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QSize s = screen->size();
+    move((s.width() - width()) / 2, (s.height() - height()) / 2);
+  }
+  if (OnSuspend)
+    OnSuspend(true);
+  QDialog::showEvent(event);
+}
+
+void TVisitSiteForm::done(int result) {
+  if (OnSuspend)
+    OnSuspend(false);
+  QDialog::done(result);
+}

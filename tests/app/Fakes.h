@@ -1,0 +1,51 @@
+#pragma once
+// Stand-ins for the windows and the sound device of the game: they record what the game asked
+// and give scripted answers.
+
+#include "app/GameDialogs.h"
+#include "app/GameSound.h"
+
+#include <QStringList>
+
+class TFakeDialogs : public TGameDialogs {
+public:
+  void ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) override {
+    Messages << (l1 + '|' + l2 + '|' + l3);
+  }
+  int ShowConfirmBox(const QString &caption, const QString &, const QString &l2,
+                     const QString &) override {
+    Confirms << caption + '|' + l2;
+    return ConfirmAnswer;
+  }
+  void ShowScoreTable(TScoreTable &table, int entryRow) override {
+    ScoreRows << entryRow;
+    if (entryRow >= 1 && entryRow <= 10)
+      table[size_t(entryRow - 1)].Name = TypedName;
+  }
+  void ShowPreferences() override { Opened << "Preferences"; }
+  void ShowAbout() override { Opened << "About"; }
+  void ShowVisitSite() override { Opened << "VisitSite"; }
+  void OpenHelp(const QString &address) override { Opened << address; }
+
+  int ConfirmAnswer = 1;
+  QByteArray TypedName = "Alice ";
+  QStringList Messages, Confirms, Opened;
+  QList<int> ScoreRows;
+};
+
+class TFakeSound : public TGameSound {
+public:
+  bool Initialize() override {
+    ++Opens;
+    IsOpen = DeviceWorks;
+    return IsOpen;
+  }
+  void Finalize() override { IsOpen = false; }
+  bool Initialized() const override { return IsOpen; }
+  void Play(const QString &name) override { Played << name; }
+
+  bool DeviceWorks = true;
+  bool IsOpen = false;
+  int Opens = 0;
+  QStringList Played;
+};

@@ -1,0 +1,192 @@
+// Pause and resume, stopping a game, closing the window, and the sound option.
+#include "play/PartSprite.h"
+#include "tests/app/Fakes.h"
+#include "tests/app/GameHarness.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PauseStopTest : public ::testing::Test {
+protected:
+  void Play() {
+    H.Game->SetDialogs(&Dialogs);
+    H.Game->SetSound(&Sound);
+    H.MakeGame("Default", {TTestLevel{}});
+    H.Start();
+    H.StartPlaying();
+  }
+  TGame &Game() { return *H.Game; }
+  std::vector<std::pair<int, int>> Blocks() {
+    std::vector<std::pair<int, int>> squares;
+    for (const TPartSprite *b : Game().Piece().PieceBlocks)
+      squares.push_back({b->Col, b->Row});
+    return squares;
+  }
+
+  TGameHarness H;
+  TFakeDialogs Dialogs;
+  TFakeSound Sound;
+};
+
+} // namespace
+
+TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
+  Play();
+  H.Frames(1); // the piece appears in row 18 and starts its first step
+  Game().GamePauseClick();
+  H.Frames(3);
+  EXPECT_FALSE(Game().Paused());
+  H.Frames(2); // the step ends in row 17; the pending request is served
+  EXPECT_TRUE(Game().Paused());
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
+  EXPECT_TRUE(Game().PauseL().Visible);
+  EXPECT_EQ(Game().PauseL().Position, QPoint(63, 140));
+  EXPECT_LT(Game().PlaySurface().Left(), 0);
+  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_TRUE(Sound.Played.contains("Pause"));
+}
+
+TEST_F(PauseStopTest, NothingMovesWhilePaused) {
+  Play();
+  H.Frames(6);
+  Game().GamePauseClick();
+  H.Frames(1);
+  ASSERT_TRUE(Game().Paused());
+  const auto before = Blocks();
+  H.Press(Vk::Left);
+  H.Advance(5000);
+  EXPECT_EQ(Blocks(), before);
+  EXPECT_FALSE(Game().DownTimerEnabled());
+}
+
+TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
+  Play();
+  H.Frames(6);
+  Game().GamePauseClick();
+  H.Frames(1);
+  ASSERT_TRUE(Game().Paused());
+  const int state = Game().Piece().PieceBlocks[0]->RotState;
+  H.Press(Vk::Up);
+  Game().FormKeyDown(Vk::Up, false);
+  H.Frames(6);
+  H.Release(Vk::Up);
+  EXPECT_FALSE(Game().Paused());
+  EXPECT_EQ(Game().Piece().PieceBlocks[0]->RotState, state);
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
+  EXPECT_EQ(Game().PlaySurface().Left(), 320);
+  EXPECT_FALSE(Game().PauseL().Visible);
+  EXPECT_TRUE(Game().DownTimerEnabled());
+}
+
+TEST_F(PauseStopTest, PResumesAndPausesAgain) {
+  Play();
+  H.Frames(6);
+  Game().FormKeyDown(Vk::P, false);
+  H.Frames(1);
+  ASSERT_TRUE(Game().Paused());
+  Game().FormKeyDown(Vk::P, false);
+  H.Frames(1);
+  EXPECT_FALSE(Game().Paused());
+  H.Frames(6);
+  Game().FormKeyDown(Vk::P, false);
+  H.Frames(1);
+  EXPECT_TRUE(Game().Paused());
+}
+
+TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
+  Play();
+  H.Frames(6);
+  Game().GamePauseClick();
+  H.Frames(1);
+  ASSERT_TRUE(Game().Paused());
+  Game().StopGame1Click();
+  EXPECT_EQ(Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
+  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseL().Visible);
+  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
+  EXPECT_FALSE(Game().GameIsRunning());
+  EXPECT_EQ(Game().Status().Score, 0);
+  EXPECT_TRUE(Sound.Played.contains("EndGame"));
+  // The next game plays normally: keys work and the piece falls.
+  H.Frames(1);
+  H.Tap(Vk::Space);
+  H.Frames(8);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_LT(Game().Piece().PieceBlocks[3]->Row, 18);
+}
+
+TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
+  Play();
+  H.Frames(6);
+  Dialogs.ConfirmAnswer = 2;
+  Game().StopGame1Click();
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_TRUE(Game().GameIsRunning());
+  Dialogs.ConfirmAnswer = -1; // closed by the title bar: the same as Cancel
+  Game().StopGame1Click();
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+}
+
+TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings) {
+  Play();
+  H.Frames(6);
+  Game().FormClose(QPoint(40, 50));
+  EXPECT_TRUE(Dialogs.Confirms.isEmpty());
+  EXPECT_FALSE(Game().GameIsRunning());
+  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameFilePath());
+  EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
+  EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
+  EXPECT_FALSE(QFile::exists(H.Folder + "tpl.jpg"));
+}
+
+TEST_F(PauseStopTest, WithSoundOffNoCommandMakesASound) {
+  H.Settings.WriteSetting("SoundState", "OFF");
+  Play();
+  Game().Score1Click();
+  Game().Settings1Click();
+  Game().Info1Click();
+  Game().DownloadMoreGames1Click();
+  Game().GamePauseClick();
+  H.Frames(10);
+  Game().StopGame1Click();
+  EXPECT_TRUE(Sound.Played.isEmpty()) << Sound.Played.join(',').toStdString();
+  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_EQ(Sound.Opens, 0);
+  EXPECT_EQ(Dialogs.ScoreRows, QList<int>{11});
+  EXPECT_EQ(Dialogs.Opened, (QStringList{"Preferences", "About", "VisitSite"}));
+}
+
+TEST_F(PauseStopTest, SoundStartsOnAndPlaysTheStartJingle) {
+  Play();
+  EXPECT_TRUE(Game().Menu().Checked("OptionSound"));
+  EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON");
+  ASSERT_FALSE(Sound.Played.isEmpty());
+  EXPECT_EQ(Sound.Played.front(), "StartQRX");
+  EXPECT_TRUE(Sound.Played.contains("EnterGame"));
+}
+
+TEST_F(PauseStopTest, ADeviceThatCannotOpenLeavesTheOptionOffButTheSettingOn) {
+  Sound.DeviceWorks = false;
+  Play();
+  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON");
+  EXPECT_TRUE(Sound.Played.isEmpty());
+  Game().OptionSoundClick(); // tried again: still no device
+  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  Sound.DeviceWorks = true;
+  Game().OptionSoundClick();
+  EXPECT_TRUE(Game().Menu().Checked("OptionSound"));
+  Game().OptionSoundClick();
+  EXPECT_FALSE(Sound.IsOpen);
+  EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "OFF");
+}
+
+TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
+  Play();
+  Game().HelpTopic1Click();
+  EXPECT_EQ(Dialogs.Opened, QStringList{"file://" + H.Folder + "Help/index.html"});
+}

@@ -1,0 +1,212 @@
+// A level under virtual time: pieces land, rows clear and uncover cells, the score follows the
+// rules, and the level or the game ends.
+#include "play/PartSprite.h"
+#include "tests/app/GameHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A game of the given levels, started and playing its first level; the first piece is due.
+class PlayFlowTest : public ::testing::Test {
+protected:
+  void Play(const std::vector<TTestLevel> &levels = {TTestLevel{}, TTestLevel{}}) {
+    H.MakeGame("Default", levels);
+    H.Start();
+    H.StartPlaying();
+    ASSERT_TRUE(H.Game->Status().NewPieceDue);
+  }
+  TGame &Game() { return *H.Game; }
+  TWell &Well() { return H.Game->WellSquares(); }
+  // Fills a row but for the given columns; the blocks carry the given picture cell.
+  void FillRow(int row, std::initializer_list<int> holes, QPoint cell) {
+    for (int c = 1; c <= 10; ++c) {
+      if (std::find(holes.begin(), holes.end(), c) != holes.end())
+        continue;
+      TWellSquare &s = Well().Square(c, row);
+      s.Occupied = true;
+      s.CarriedCellCol = cell.x();
+      s.CarriedCellRow = cell.y();
+    }
+  }
+  QPoint Target() { return {Game().Cells().TargetCellCol(), Game().Cells().TargetCellRow()}; }
+  // Another cell than the target, still hidden.
+  QPoint OtherHiddenCell() {
+    for (const TCellEntry &e : Game().Cells().CellList())
+      if (!e.Uncovered && QPoint(e.Col, e.Row) != Target())
+        return {e.Col, e.Row};
+    ADD_FAILURE() << "no other hidden cell";
+    return {};
+  }
+  int HiddenCount() { return Game().Cells().HiddenCount(); }
+
+  TGameHarness H;
+};
+
+} // namespace
+
+TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms) {
+  Play();
+  EXPECT_EQ(Game().FallInterval(), 1000);
+  EXPECT_TRUE(Game().DownTimerEnabled());
+  EXPECT_LT(Game().PlaySurface().Left(), 0);
+  H.Advance(150);
+  EXPECT_EQ(Game().PlaySurface().Left(), 320);
+  EXPECT_EQ(Game().Cells().TotalCount(), 4);
+  EXPECT_FALSE(Game().PressSP().Visible);
+}
+
+TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
+  Play();
+  Game().Piece().CurrentPieceType = 4;
+  FillRow(1, {5, 6}, Target());
+  FillRow(2, {5, 6}, Target());
+  H.Press(Vk::Space);
+  H.Frames(1); // the piece appears and drops at once: 20 points
+  H.Release(Vk::Space);
+  H.Advance(400);
+  // 20 drop + 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
+  EXPECT_EQ(Game().Status().Score, 270);
+  EXPECT_EQ(HiddenCount(), 3);
+  for (int c = 1; c <= 10; ++c) {
+    EXPECT_FALSE(Well().Square(c, 1).Occupied) << c;
+    EXPECT_FALSE(Well().Square(c, 2).Occupied) << c;
+  }
+  EXPECT_TRUE(Game().Status().NewPieceDue || Game().Status().PieceActive);
+}
+
+TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
+  Play();
+  Game().Piece().CurrentPieceType = 5;
+  for (int r = 1; r <= 4; ++r)
+    FillRow(r, {1}, Target());
+  for (int r = 5; r <= 8; ++r)
+    FillRow(r, {5}, Target());
+  H.Frames(5); // the first step falls one row: the upright turn fits now
+  H.Tap(Vk::Up);
+  ASSERT_EQ(Game().Piece().PieceBlocks[0]->RotState, 4);
+  H.Frames(1);
+  H.Tap(Vk::Space);
+  H.Advance(400);
+  // 20 drop + 10 landing + 100 cell + 40 for four rows.
+  EXPECT_EQ(Game().Status().Score, 170);
+  for (int r = 5; r <= 8; ++r)
+    EXPECT_FALSE(Well().Square(2, r).Occupied) << r;
+  EXPECT_TRUE(Well().Square(2, 1).Occupied);
+}
+
+TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
+  Play();
+  Game().Piece().CurrentPieceType = 4;
+  FillRow(1, {5, 6}, OtherHiddenCell());
+  Well().Square(1, 1).CarriedCellCol = Target().x();
+  Well().Square(1, 1).CarriedCellRow = Target().y();
+  // It falls all the way without a drop, then lands.
+  for (int i = 0; i < 400 && Game().Status().Score == 0; ++i)
+    H.Advance(100);
+  EXPECT_EQ(Game().Status().Score, 280);
+  EXPECT_EQ(HiddenCount(), 2);
+}
+
+TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
+  Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
+  ASSERT_EQ(Game().Cells().TotalCount(), 1);
+  Game().Piece().CurrentPieceType = 4;
+  FillRow(1, {5, 6}, Target());
+  H.Tap(Vk::Space);
+  // Landing: 150 ms after the last row's slide.
+  for (int i = 0; i < 400 && Game().Status().Score < 200; ++i)
+    H.Advance(1);
+  ASSERT_EQ(Game().Status().Score, 20 + 10 + 60 + 100 + 10);
+  EXPECT_TRUE(Game().Status().LevelComplete);
+  EXPECT_FALSE(Game().Status().NewPieceDue);
+  H.Advance(49);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  H.Advance(1);
+  EXPECT_EQ(Game().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().Status().Score, 1200);
+  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_TRUE(Game().PressSP().Visible);
+  // Space: the next level, the score carried over.
+  H.Tap(Vk::Space);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().CurrentLevel(), 2);
+  EXPECT_EQ(Game().Status().Score, 1200);
+}
+
+TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
+  Play();
+  Game().Piece().CurrentPieceType = 4;
+  Well().Square(6, 16).Occupied = true;
+  H.Frames(1);
+  EXPECT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_FALSE(Game().Status().AllLevelsDone);
+  EXPECT_FALSE(Game().Status().PieceActive);
+  EXPECT_EQ(Game().CurrentLevel(), 1);
+  EXPECT_FALSE(Game().DownTimerEnabled());
+  // Space: back to the title; the next game starts at level 1 with score 0.
+  H.Tap(Vk::Space);
+  EXPECT_EQ(Game().GameState(), StateTitle);
+  H.Frames(1);
+  H.Tap(Vk::Space);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Status().Score, 0);
+}
+
+TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
+  Play();
+  Game().Piece().CurrentPieceType = 0; // (4,18) (5,18) (6,18) (6,17)
+  Well().Square(6, 16).Occupied = true;
+  H.Frames(1);
+  EXPECT_EQ(Game().GameState(), StateGameOver);
+}
+
+TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
+  Play();
+  Game().Piece().CurrentPieceType = 0;
+  Well().Square(5, 16).Occupied = true; // not under any block of the piece
+  H.Frames(1);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_TRUE(Game().Status().PieceActive);
+}
+
+TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
+  Play();
+  H.Frames(3);
+  Game().FormKeyDown(Vk::L, true);
+  EXPECT_EQ(Game().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().Status().Score, 1000);
+  EXPECT_FALSE(Game().Status().PieceActive);
+  // With the prompt shown, Ctrl+L does nothing.
+  Game().FormKeyDown(Vk::L, true);
+  EXPECT_EQ(Game().Status().Score, 1000);
+}
+
+TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
+  Play();
+  Game().Piece().CurrentPieceType = 4;
+  H.Tap(Vk::Space);
+  H.Frames(4); // last row: now on the floor, the lock delay runs
+  ASSERT_EQ(Game().Piece().PieceBlocks[0]->Row, 2);
+  H.Advance(130);
+  H.Press(Vk::Left); // the slide is still running when the delay ends
+  H.Frames(1);
+  H.Release(Vk::Left);
+  H.Frames(2);
+  EXPECT_TRUE(Game().Status().PieceActive);
+  H.Advance(100);
+  EXPECT_EQ(Game().Status().Score, 20 + 10); // dropped and landed
+  EXPECT_TRUE(Well().Square(4, 1).Occupied);
+  EXPECT_TRUE(Well().Square(5, 2).Occupied);
+  EXPECT_FALSE(Well().Square(6, 1).Occupied);
+}
+
+TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
+  Play({TTestLevel{{100, 100}, 100}});
+  Game().FormKeyDown(Vk::L, true);
+  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  H.Tap(Vk::Space);
+  EXPECT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_TRUE(Game().Status().AllLevelsDone);
+  EXPECT_EQ(Game().CurrentLevel(), 1);
+}

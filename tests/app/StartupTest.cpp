@@ -1,0 +1,126 @@
+// Start-up of the main window: mode, game choice, caption, window position and the settings
+// written on the way.
+#include "tests/app/GameHarness.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
+  TGameHarness h;
+  h.Start();
+  h.Advance(200);
+  EXPECT_EQ(h.Game->Caption(), "Empty Game");
+  EXPECT_EQ(h.Game->GameState(), StateNone);
+  EXPECT_TRUE(h.Game->PressSP().Visible);
+  EXPECT_FALSE(h.Game->Menu().Enabled("GameStart"));
+  EXPECT_FALSE(h.Game->Menu().Enabled("Score1"));
+  EXPECT_EQ(h.Game->WindowPosition(), QPoint(340, 302));
+  for (const char *name : {"OLDRegCopied", "QRXHandle", "QRXVer", "QuarryboxPath", "QuarryboxVer"})
+    EXPECT_FALSE(h.Settings.ReadSetting(name).isEmpty()) << name;
+  EXPECT_EQ(h.Settings.ReadSetting("QRXHandle"), "4242");
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxPath"), h.Folder + "quarrybox");
+}
+
+TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
+  EXPECT_EQ(h.Game->GameState(), StateNone);
+  h.Advance(25);
+  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_TRUE(h.Game->Menu().Enabled("GameStart"));
+  EXPECT_LT(h.Game->PlaySurface().Left(), 0);
+}
+
+TEST(StartupTest, CommandLinePathSplitAtBlanksIsRejoined) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString castle = h.MakeGame("My Castle", {TTestLevel{}});
+  h.Start(castle.split(' '));
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - My Castle");
+  EXPECT_EQ(h.Game->GameFilePath(), castle);
+}
+
+TEST(StartupTest, LastGameComesBeforeTheBundledGame) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString last = h.MakeGame("Castle", {TTestLevel{}});
+  h.Settings.WriteSetting("LastGame", last);
+  h.Start();
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Castle");
+}
+
+TEST(StartupTest, ACorruptBundledGameLeavesAnEmptyWindowAndAMessage) {
+  TGameHarness h;
+  const QString path = h.MakeGame("Default", {TTestLevel{}, TTestLevel{}});
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  f.resize(60); // the offset table promises far more than is left
+  f.close();
+  h.Start();
+  h.Advance(200);
+  EXPECT_EQ(h.Game->Caption(), "Empty Game");
+  EXPECT_EQ(h.Game->GameState(), StateNone);
+  ASSERT_EQ(h.Messages.size(), 1u);
+  EXPECT_TRUE(h.Messages[0].contains("Default.qbx")) << h.Messages[0].toStdString();
+}
+
+TEST(StartupTest, StoredWindowPositionIsUsed) {
+  TGameHarness h;
+  h.Settings.WriteSetting("QuarryboxLeft", "17");
+  h.Settings.WriteSetting("QuarryboxTop", "-5");
+  h.Start();
+  EXPECT_EQ(h.Game->WindowPosition(), QPoint(17, -5));
+}
+
+TEST(StartupTest, AProgramUnderAnotherNameWithoutAGameClosesAndWritesNoPaths) {
+  TGameHarness h;
+  bool closed = false;
+  h.Game->OnCloseRequested = [&] { closed = true; };
+  TStartup startup;
+  startup.ProgramPath = h.Folder + "MyGame";
+  startup.WindowHandle = "1";
+  h.Game->FormCreate(startup);
+  EXPECT_TRUE(h.Game->StandAlone());
+  h.Advance(49);
+  EXPECT_FALSE(closed);
+  h.Advance(1);
+  EXPECT_TRUE(closed);
+  h.Settings.SetStandAlone(false);
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxPath"), "");
+}
+
+TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString other = h.MakeGame("Other", {TTestLevel{}});
+  h.Settings.WriteSetting("NewQBXFile", other);
+
+  h.Start();
+  h.Game->OpenGameMessage(); // before the first title: ignored
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
+
+  h.Advance(25);
+  h.Game->OpenGameMessage();
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Other");
+  h.Advance(25);
+  EXPECT_EQ(h.Game->GameState(), StateTitle);
+
+  h.StartPlaying();
+  h.Game->OpenGameMessage(); // while playing: ignored
+  EXPECT_EQ(h.Game->GameFilePath(), other);
+  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+}
+
+TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {
+  TGameHarness h;
+  const QString path = h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  h.Game->FormClose(QPoint(12, 34));
+  EXPECT_EQ(h.Settings.ReadSetting("LastGame"), path);
+  EXPECT_EQ(h.Settings.ReadSetting("DownArrow"), "Drop");
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxLeft"), "12");
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxTop"), "34");
+}

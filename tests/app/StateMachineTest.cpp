@@ -1,0 +1,82 @@
+// The state machine: menu items per state and what the confirm key does in each state.
+#include "play/PartSprite.h"
+#include "tests/app/GameHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TMenuRow {
+  bool New1, Open1, Edit, GamePause, GameStart, StopGame1, Score1;
+};
+
+void ExpectMenu(TGame &game, const TMenuRow &row, const char *where) {
+  const TMenuModel &m = game.Menu();
+  EXPECT_EQ(m.Enabled("New1"), row.New1) << where;
+  EXPECT_EQ(m.Enabled("Open1"), row.Open1) << where;
+  for (const char *name : {"EditGame1", "Save1", "SaveAs1"})
+    EXPECT_EQ(m.Enabled(name), row.Edit) << where << ' ' << name;
+  EXPECT_EQ(m.Enabled("GamePause"), row.GamePause) << where;
+  EXPECT_EQ(m.Enabled("GameStart"), row.GameStart) << where;
+  EXPECT_EQ(m.Enabled("StopGame1"), row.StopGame1) << where;
+  EXPECT_EQ(m.Enabled("Score1"), row.Score1) << where;
+}
+
+} // namespace
+
+TEST(StateMachineTest, MenuItemsFollowTheState) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  h.Advance(25);
+  ExpectMenu(*h.Game, {true, true, true, false, true, false, true}, "title");
+  h.StartPlaying();
+  ExpectMenu(*h.Game, {false, true, false, true, false, true, false}, "playing");
+  h.Game->FormKeyDown(Vk::L, true);
+  ExpectMenu(*h.Game, {false, false, false, false, false, true, true}, "level end");
+  h.Tap(Vk::Space);
+  ASSERT_EQ(h.Game->GameState(), StateGameOver);
+  ExpectMenu(*h.Game, {false, true, false, false, false, false, true}, "game over");
+}
+
+TEST(StateMachineTest, AGameWithoutLevelsNeverLeavesTheTitle) {
+  TGameHarness h;
+  h.MakeGame("Default", {});
+  h.Start();
+  h.Advance(25);
+  ASSERT_EQ(h.Game->GameState(), StateTitle);
+  ExpectMenu(*h.Game, {true, true, false, false, false, false, false}, "title");
+  h.Tap(Vk::Space);
+  h.Frames(5);
+  EXPECT_EQ(h.Game->GameState(), StateTitle);
+}
+
+TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  h.Advance(25);
+  h.Press(Vk::Space);
+  h.Frames(1); // title -> playing; the press is consumed by the change of state
+  h.Frames(2); // the first piece appears with Space still held
+  h.Release(Vk::Space);
+  ASSERT_TRUE(h.Game->Status().PieceActive);
+  EXPECT_GE(h.Game->Piece().PieceBlocks[0]->Row, 17);
+  EXPECT_EQ(h.Game->Status().Score, 0);
+}
+
+TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  h.Advance(25);
+  h.Game->AppDeactivate();
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default [Away]");
+  h.Press(Vk::Space);
+  h.Frames(5);
+  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  h.Game->AppActivate();
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
+  h.Frames(1);
+  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+}
