@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/GameDialogs.h"
 #include "app/GameSound.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
@@ -183,8 +184,9 @@ bool TGame::LoadGame(const QString &path) {
 }
 
 void TGame::Report(const QString &text) {
-  if (OnMessage)
-    OnMessage("Quarrybox", text);
+  Trace::Event("message", "Message||" + text + '|');
+  if (Dialogs)
+    Dialogs->ShowMessageBox("", text, "");
 }
 
 QImage TGame::LoadPicture(const QString &path, int type) const {

@@ -120,6 +120,9 @@ public:
   int LevelCount() const { return Data.LevelCount(); }
   int CurrentLevel() const { return Data.CurrentLevel; }
   const TGameData &Game() const { return Data; }
+  // Plays a named sound while the sound option is on.
+  void PlaySound(const QString &name);
+  TPlayPreferences &Preferences() { return Prefs; }
   // Play state, open to the window and to tests that set up a position.
   TPlayStatus &Status() { return PlayStatus; }
   TWell &WellSquares() { return Well; }
@@ -130,15 +133,12 @@ public:
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
-  // Messages for the player (bad game file, a level that cannot be shown).
-  std::function<void(const QString &caption, const QString &text)> OnMessage;
 
 private:
   void SetCaption(const QString &text);
   void RepaintWindowPicture();
   void ShowPrompt(bool on);
   void SetGameCaption();
-  void PlaySound(const QString &name);
   bool LoadGame(const QString &path);
   void Report(const QString &text);
   QImage LoadPicture(const QString &path, int type) const;
@@ -157,6 +157,7 @@ private:
   void ShowTitle();
   void StartLevel();
   void ShowGameOver();
+  void EnterHighScore();
   void ShowLevelEnd();
   bool BuildPictureCells();
   void ComposeLevelScreen();

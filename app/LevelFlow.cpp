@@ -5,7 +5,10 @@
 
 #include "app/Timing.h"
 #include "app/Trace.h"
+#include "gamefile/GameFile.h"
 #include "gamefile/WorkingPictures.h"
+#include "settings/HighScores.h"
+#include "app/GameDialogs.h"
 #include "play/Speed.h"
 
 #include <QFileInfo>
@@ -157,6 +160,25 @@ void TGame::ShowGameOver() {
     RepaintWindowPicture();
   }
   ShowPrompt(true);
+  EnterHighScore();
+}
+
+// A score good enough for the game's table is entered by name and written into the game file.
+void TGame::EnterHighScore() {
+  if (Data.Unsaved)
+    return;
+  const std::optional<int> rank = ScoreRank(Data.Scores, PlayStatus.Score);
+  if (!rank)
+    return;
+  InsertScore(Data.Scores, *rank, PlayStatus.Score);
+  PlaySound(ScoreSound(*rank));
+  if (Dialogs)
+    Dialogs->ShowScoreTable(Data.Scores, *rank);
+  const TStatus written = WriteScoreTable(Data.FilePath, Data);
+  if (!written.Ok())
+    Report("The high scores are kept until the program ends, but could not be saved: " +
+           written.Error());
+  PlayStatus.PictureDirty = true;
 }
 
 void TGame::ShowLevelEnd() {

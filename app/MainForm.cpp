@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 
 TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRef(game) {
   setObjectName("MainForm");
@@ -35,9 +34,6 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.OnWindowPictureChanged = [this] { ShowImage->update(); };
   game.OnOverlaysChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
-  game.OnMessage = [this](const QString &caption, const QString &text) {
-    QMessageBox::warning(this, caption, text);
-  };
   game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
   game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();

@@ -4,6 +4,7 @@
 
 #include "app/GameDialogs.h"
 #include "app/GameSound.h"
+#include "app/Trace.h"
 #include "gamefile/WorkingPictures.h"
 #include "play/PartSprite.h"
 
@@ -83,11 +84,13 @@ void TGame::PaintWellCopy() {
 void TGame::StopGame1Click() {
   if (!GameRunning)
     return;
-  if (!StopWithoutAsking &&
-      (!Dialogs || Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!",
-                                           "") != 1)) {
-    StopAccepted = false;
-    return;
+  if (!StopWithoutAsking) {
+    Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
+    if (!Dialogs ||
+        Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "") != 1) {
+      StopAccepted = false;
+      return;
+    }
   }
   StopAccepted = true;
   if (Paused()) {

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
 #include "app/SingleInstance.h"
+#include "app/WidgetDialogs.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
 
@@ -53,6 +54,8 @@ int main(int argc, char **argv) {
   TMainForm form(game);
   TMixerGameSound sound(scheduler, &form);
   game.SetSound(&sound);
+  TWidgetDialogs dialogs(game, settings, &form);
+  game.SetDialogs(&dialogs);
 
   TStartup startup;
   startup.ProgramPath = QFileInfo("/proc/self/exe").canonicalFilePath();

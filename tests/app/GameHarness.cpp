@@ -28,7 +28,8 @@ TGameHarness::TGameHarness()
     : Folder(Dir.path() + '/'), Settings(Dir.filePath("config/Quarrybox.conf")) {
   QDir(Dir.path()).mkpath("Games");
   Game = std::make_unique<TGame>(Scheduler, Settings, 20261207);
-  Game->OnMessage = [this](const QString &, const QString &text) { Messages.push_back(text); };
+  Game->SetDialogs(&Dialogs);
+  Game->SetSound(&Sound);
 }
 
 QString TGameHarness::MakeGame(const QString &name, const std::vector<TTestLevel> &levels) {

@@ -3,6 +3,7 @@
 // pictures, a settings file of its own, and helpers to run frames and press keys.
 
 #include "app/Game.h"
+#include "tests/app/Fakes.h"
 #include "media/Scheduler.h"
 #include "settings/SettingsStore.h"
 
@@ -41,7 +42,8 @@ public:
   TScheduler Scheduler;
   TSettingsStore Settings;
   std::unique_ptr<TGame> Game;
-  std::vector<QString> Messages;
+  TFakeDialogs Dialogs;
+  TFakeSound Sound;
 };
 
 namespace Vk {

@@ -1,6 +1,5 @@
 // Pause and resume, stopping a game, closing the window, and the sound option.
 #include "play/PartSprite.h"
-#include "tests/app/Fakes.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
@@ -12,8 +11,6 @@ namespace {
 class PauseStopTest : public ::testing::Test {
 protected:
   void Play() {
-    H.Game->SetDialogs(&Dialogs);
-    H.Game->SetSound(&Sound);
     H.MakeGame("Default", {TTestLevel{}});
     H.Start();
     H.StartPlaying();
@@ -27,8 +24,8 @@ protected:
   }
 
   TGameHarness H;
-  TFakeDialogs Dialogs;
-  TFakeSound Sound;
+  TFakeDialogs &Dialogs = H.Dialogs;
+  TFakeSound &Sound = H.Sound;
 };
 
 } // namespace

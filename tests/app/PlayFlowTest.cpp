@@ -1,7 +1,10 @@
 // A level under virtual time: pieces land, rows clear and uncover cells, the score follows the
 // rules, and the level or the game ends.
 #include "play/PartSprite.h"
+#include "gamefile/GameFile.h"
 #include "tests/app/GameHarness.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -209,4 +212,46 @@ TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   EXPECT_EQ(Game().GameState(), StateGameOver);
   EXPECT_TRUE(Game().Status().AllLevelsDone);
   EXPECT_EQ(Game().CurrentLevel(), 1);
+}
+
+TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
+  Play();
+  Game().FormKeyDown(Vk::L, true); // 1000 points
+  H.Tap(Vk::Space);
+  Game().Piece().CurrentPieceType = 4;
+  Well().Square(5, 16).Occupied = true;
+  H.Frames(1); // no room: game over
+  ASSERT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_EQ(H.Dialogs.ScoreRows, QList<int>{1});
+  EXPECT_TRUE(H.Sound.Played.contains("HiScore"));
+  // Read back from the file: the new entry first, the old first entry second.
+  TGameData stored;
+  ASSERT_TRUE(ReadGameHeader(Game().GameFilePath(), stored).Ok());
+  EXPECT_EQ(stored.Scores[0].Name, QByteArray("Alice "));
+  EXPECT_EQ(stored.Scores[0].Score, 1000);
+  EXPECT_EQ(stored.Scores[1].Name, QByteArray("Zanpek"));
+}
+
+TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
+  Play();
+  Game().FormKeyDown(Vk::L, true);
+  H.Tap(Vk::Space);
+  QFile::remove(Game().GameFilePath()); // the game file went away meanwhile
+  Game().Piece().CurrentPieceType = 4;
+  Well().Square(5, 16).Occupied = true;
+  H.Frames(1);
+  ASSERT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_EQ(Game().Game().Scores[0].Score, 1000);
+  // The game-over picture is missing too; both are told.
+  EXPECT_TRUE(H.Dialogs.Messages.join('\n').contains("could not be saved"))
+      << H.Dialogs.Messages.join('\n').toStdString();
+}
+
+TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
+  Play();
+  Game().Piece().CurrentPieceType = 4;
+  Well().Square(5, 16).Occupied = true;
+  H.Frames(1);
+  ASSERT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_TRUE(H.Dialogs.ScoreRows.isEmpty());
 }

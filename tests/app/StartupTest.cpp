@@ -63,8 +63,8 @@ TEST(StartupTest, ACorruptBundledGameLeavesAnEmptyWindowAndAMessage) {
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
   EXPECT_EQ(h.Game->GameState(), StateNone);
-  ASSERT_EQ(h.Messages.size(), 1u);
-  EXPECT_TRUE(h.Messages[0].contains("Default.qbx")) << h.Messages[0].toStdString();
+  ASSERT_EQ(h.Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(h.Dialogs.Messages[0].contains("Default.qbx")) << h.Dialogs.Messages[0].toStdString();
 }
 
 TEST(StartupTest, StoredWindowPositionIsUsed) {

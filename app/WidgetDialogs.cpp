@@ -1,0 +1,58 @@
+#include "app/WidgetDialogs.h"
+
+#include "app/AboutForm.h"
+#include "app/Game.h"
+#include "app/VisitSiteForm.h"
+#include "settings/ConfirmBoxForm.h"
+#include "settings/MessageBoxForm.h"
+#include "settings/PreferencesForm.h"
+#include "settings/ScoreForm.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
+    : Game(game), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
+      ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
+      ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
+      PreferencesForm(
+          std::make_unique<TPreferencesForm>(Host(), game.Preferences(), settings, parent)),
+      AboutForm(std::make_unique<TAboutForm>(parent)),
+      VisitSiteForm(std::make_unique<TVisitSiteForm>(parent)) {
+  AboutForm->OnSuspend = [this](bool on) { SetSuspended(on); };
+  VisitSiteForm->OnSuspend = [this](bool on) { SetSuspended(on); };
+}
+
+TWidgetDialogs::~TWidgetDialogs() = default;
+
+void TWidgetDialogs::SetSuspended(bool suspended) { Game.Status().Suspended = suspended; }
+
+void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
+
+void TWidgetDialogs::ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) {
+  MessageBox->ShowMessageBox(l1, l2, l3);
+}
+
+int TWidgetDialogs::ShowConfirmBox(const QString &caption, const QString &l1, const QString &l2,
+                                   const QString &l3) {
+  return ConfirmBox->ShowConfirmBox(caption, l1, l2, l3);
+}
+
+void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
+  if (entryRow >= 1 && entryRow <= TScoreForm::RowCount) {
+    ScoreForm->EnterName(table, entryRow);
+    return;
+  }
+  // The game has played the chime already.
+  ScoreForm->SetTable(table);
+  ScoreForm->SetEntryRow(TScoreForm::ViewOnly);
+  ScoreForm->exec();
+}
+
+void TWidgetDialogs::ShowPreferences() { PreferencesForm->exec(); }
+
+void TWidgetDialogs::ShowAbout() { AboutForm->exec(); }
+
+void TWidgetDialogs::ShowVisitSite() { VisitSiteForm->exec(); }
+
+void TWidgetDialogs::OpenHelp(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }

@@ -1,0 +1,46 @@
+#pragma once
+// The game's windows as real widgets: the program's message boxes, the score table, the
+// preferences, About, the web-site window, and the help page in the desktop's browser.
+
+#include "app/GameDialogs.h"
+#include "settings/DialogHost.h"
+
+#include <memory>
+
+class QWidget;
+class TAboutForm;
+class TGame;
+class TPreferencesForm;
+class TScoreForm;
+class TSettingsStore;
+class TShowMessageBoxForm;
+class TShowMessageOCBoxForm;
+class TVisitSiteForm;
+
+class TWidgetDialogs final : public TGameDialogs, private TDialogHost {
+public:
+  TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent);
+  ~TWidgetDialogs() override;
+
+  void ShowMessageBox(const QString &line1, const QString &line2, const QString &line3) override;
+  int ShowConfirmBox(const QString &caption, const QString &line1, const QString &line2,
+                     const QString &line3) override;
+  void ShowScoreTable(TScoreTable &table, int entryRow) override;
+  void ShowPreferences() override;
+  void ShowAbout() override;
+  void ShowVisitSite() override;
+  void OpenHelp(const QString &address) override;
+
+private:
+  TDialogHost &Host() { return *this; }
+  void SetSuspended(bool suspended) override;
+  void PlaySound(const QString &name) override;
+
+  TGame &Game;
+  std::unique_ptr<TShowMessageBoxForm> MessageBox;
+  std::unique_ptr<TShowMessageOCBoxForm> ConfirmBox;
+  std::unique_ptr<TScoreForm> ScoreForm;
+  std::unique_ptr<TPreferencesForm> PreferencesForm;
+  std::unique_ptr<TAboutForm> AboutForm;
+  std::unique_ptr<TVisitSiteForm> VisitSiteForm;
+};
