@@ -33,6 +33,7 @@ void TDXInput::Update() {
   TInputStates snapshot;
   if (Keyboard.Enabled() && (!OnlyWhenForeground || !IsForeground || IsForeground()))
     snapshot = Keyboard.Sample(Keys);
+  Keys.ClearLatches();
   const TInputStates entered = snapshot & ~Previous;
   const TInputStates left = Previous & ~snapshot;
   Current = (Current | entered) & ~left;

@@ -78,7 +78,7 @@ private:
 
 class TDXInput {
 public:
-  explicit TDXInput(const TKeyStateTable &keys) : Keys(keys) {}
+  explicit TDXInput(TKeyStateTable &keys) : Keys(keys) {}
 
   TKeyboard Keyboard;
   // Whether the main window is the foreground window; unset, it always is.
@@ -96,7 +96,7 @@ public:
   void Remove(TInputState state) { Current.reset(static_cast<size_t>(state)); }
 
 private:
-  const TKeyStateTable &Keys;
+  TKeyStateTable &Keys;
   bool OnlyWhenForeground = true;
   TInputStates Current;
   TInputStates Previous;

@@ -111,12 +111,14 @@ TEST(KeyStateTableTest, PressSetsBitSevenAndCodesOutsideTheTableAreIgnored) {
   keys.Press(0);
   keys.Press(256);
   keys.Press(-1);
-  EXPECT_EQ(keys.Entry(65), 0x80);
+  EXPECT_EQ(keys.Entry(65) & TKeyStateTable::DownBit, 0x80);
   EXPECT_TRUE(keys.Down(255));
   EXPECT_FALSE(keys.Down(0));
   EXPECT_FALSE(keys.Down(256));
   EXPECT_FALSE(keys.Down(-1));
   keys.Release(65);
+  EXPECT_TRUE(keys.Down(65)); // the tap is still to be sampled
+  keys.ClearLatches();
   EXPECT_FALSE(keys.Down(65));
   EXPECT_TRUE(keys.Down(255));
   keys.Clear();
@@ -161,3 +163,33 @@ INSTANTIATE_TEST_SUITE_P(
                       TAssignRow{101, {InputButton6}}, TAssignRow{113, {InputButton9}},
                       TAssignRow{80, {}}, TAssignRow{19, {}}, TAssignRow{112, {}},
                       TAssignRow{96, {}}, TAssignRow{99, {}}, TAssignRow{114, {}}));
+
+TEST_F(InputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
+  Keys.Press(VkSpace);
+  Keys.Release(VkSpace);
+  Input.Update();
+  EXPECT_TRUE(Input.Has(InputButton1));
+  Input.Update();
+  EXPECT_FALSE(Input.Has(InputButton1));
+  Input.Update();
+  EXPECT_FALSE(Input.Has(InputButton1));
+}
+
+TEST_F(InputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
+  Input.Keyboard.SetEnabled(false);
+  Keys.Press(VkSpace);
+  Keys.Release(VkSpace);
+  Input.Update();
+  Input.Keyboard.SetEnabled(true);
+  Input.Update();
+  EXPECT_FALSE(Input.Has(InputButton1));
+}
+
+TEST_F(InputTest, LosingTheFocusForgetsHeldKeysAndPendingTaps) {
+  Keys.Press(VkLeft);
+  Keys.Press(VkSpace);
+  Keys.Release(VkSpace);
+  Keys.Clear();
+  Input.Update();
+  EXPECT_TRUE(Input.States().none());
+}
