@@ -240,8 +240,13 @@ void TGame::PlaySound(const QString &name) {
 void TGame::AppDeactivate() {
   PlayStatus.Suspended = true;
   DXTimer.SetApplicationActive(false);
-  if (!MenuItems.Enabled("GamePause"))
+  if (MenuItems.Enabled("GamePause")) {
+    // A running game pauses as soon as it may, unless one of its own windows took the focus.
+    if (!(Dialogs && Dialogs->AnyVisible()) && !Paused())
+      PauseTimer.SetEnabled(true);
+  } else {
     SetCaption(ApplicationTitle + " [Away]");
+  }
 }
 
 void TGame::AppActivate() {

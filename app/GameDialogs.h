@@ -21,4 +21,6 @@ public:
   virtual void ShowAbout() = 0;
   virtual void ShowVisitSite() = 0;
   virtual void OpenHelp(const QString &address) = 0;
+  // One of the game's windows is open.
+  virtual bool AnyVisible() const = 0;
 };

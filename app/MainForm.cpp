@@ -37,6 +37,14 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
   game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
+  // The application, not this window, being active: the program's own dialogs do not count.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    if (s == Qt::ApplicationActive)
+      GameRef.AppActivate();
+    else
+      GameRef.AppDeactivate();
+  });
+  game.Input().IsForeground = [this] { return isActiveWindow(); };
 }
 
 void TMainForm::PlacePlaySurface() {
@@ -95,15 +103,9 @@ void TMainForm::keyReleaseEvent(QKeyEvent *event) {
 }
 
 void TMainForm::changeEvent(QEvent *event) {
-  if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      GameRef.AppActivate();
-    } else {
-      // Keys released while another window had the focus would stay down for ever.
-      GameRef.Keys().Clear();
-      GameRef.AppDeactivate();
-    }
-  }
+  // Keys released while another window has the focus would stay down for ever.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+    GameRef.Keys().Clear();
   QMainWindow::changeEvent(event);
 }
 

@@ -56,3 +56,12 @@ void TWidgetDialogs::ShowAbout() { AboutForm->exec(); }
 void TWidgetDialogs::ShowVisitSite() { VisitSiteForm->exec(); }
 
 void TWidgetDialogs::OpenHelp(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }
+
+bool TWidgetDialogs::AnyVisible() const {
+  const QWidget *windows[] = {MessageBox.get(),      ConfirmBox.get(), ScoreForm.get(),
+                              PreferencesForm.get(), AboutForm.get(),  VisitSiteForm.get()};
+  for (const QWidget *w : windows)
+    if (w->isVisible())
+      return true;
+  return false;
+}

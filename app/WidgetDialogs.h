@@ -30,6 +30,7 @@ public:
   void ShowAbout() override;
   void ShowVisitSite() override;
   void OpenHelp(const QString &address) override;
+  bool AnyVisible() const override;
 
 private:
   TDialogHost &Host() { return *this; }

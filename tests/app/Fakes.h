@@ -26,8 +26,10 @@ public:
   void ShowAbout() override { Opened << "About"; }
   void ShowVisitSite() override { Opened << "VisitSite"; }
   void OpenHelp(const QString &address) override { Opened << address; }
+  bool AnyVisible() const override { return Visible; }
 
   int ConfirmAnswer = 1;
+  bool Visible = false;
   QByteArray TypedName = "Alice ";
   QStringList Messages, Confirms, Opened;
   QList<int> ScoreRows;

@@ -187,3 +187,23 @@ TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
   Game().HelpTopic1Click();
   EXPECT_EQ(Dialogs.Opened, QStringList{"file://" + H.Folder + "Help/index.html"});
 }
+
+TEST_F(PauseStopTest, LosingTheFocusDuringAGamePausesIt) {
+  Play();
+  H.Frames(6);
+  Game().AppDeactivate();
+  H.Advance(10);
+  EXPECT_TRUE(Game().Paused());
+  Game().AppActivate();
+  EXPECT_TRUE(Game().Paused()); // the player resumes
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
+}
+
+TEST_F(PauseStopTest, LosingTheFocusToTheGamesOwnWindowDoesNotPause) {
+  Play();
+  H.Frames(6);
+  Dialogs.Visible = true;
+  Game().AppDeactivate();
+  H.Advance(10);
+  EXPECT_FALSE(Game().Paused());
+}
