@@ -16,15 +16,23 @@ TSingleInstance::TSingleInstance(QObject *parent) : QObject(parent) {}
 
 TSingleInstance::~TSingleInstance() = default;
 
+namespace {
+
+QString RuntimeFolder() {
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+} // namespace
+
+// One name per user and runtime folder: the lock and the socket always belong together.
 QString TSingleInstance::ServerName() {
-  return QStringLiteral("QuarryboxMutex-%1").arg(getuid());
+  const QByteArray folder = RuntimeFolder().toUtf8();
+  return QStringLiteral("QuarryboxMutex-%1-%2").arg(getuid()).arg(qHash(folder), 8, 16, QChar('0'));
 }
 
 bool TSingleInstance::TryBecomePrimary() {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (dir.isEmpty())
-    dir = QDir::tempPath();
-  Lock = std::make_unique<QLockFile>(dir + '/' + ServerName() + ".lock");
+  Lock = std::make_unique<QLockFile>(RuntimeFolder() + "/QuarryboxMutex.lock");
   // A lock whose owner is gone counts as stale at once.
   Lock->setStaleLockTime(0);
   return Lock->tryLock(0);
@@ -35,13 +43,19 @@ void TSingleInstance::Listen(std::function<void()> onHandOver) {
   Server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
   connect(&Server, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket *socket = Server.nextPendingConnection()) {
-      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+      // The second program writes and goes at once: read whatever arrived, also on the way out.
+      const auto drain = [this, socket] {
         while (socket->canReadLine()) {
           if (socket->readLine() == OpenGameMessage && OnHandOver)
             OnHandOver();
         }
+      };
+      connect(socket, &QLocalSocket::readyRead, this, drain);
+      connect(socket, &QLocalSocket::disconnected, this, [socket, drain] {
+        drain();
+        socket->deleteLater();
       });
-      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      drain();
     }
   });
   Server.listen(ServerName());

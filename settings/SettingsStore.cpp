@@ -26,6 +26,7 @@ QString TSettingsStore::ReadSetting(const QString &name) const {
   if (StandAlone && !IsPreference(name))
     return QString();
   QSettings store(Path, QSettings::IniFormat);
+  store.sync(); // another program may have written since this one last looked
   const QVariant value = store.value(CurrentGroup + '/' + name);
   // Only text is ever written; anything else is treated as missing.
   return value.typeId() == QMetaType::QString ? value.toString() : QString();

@@ -1,0 +1,119 @@
+// The real program as a process (offscreen): start-up with and without a game, the single
+// instance with its hand-over, and a start after the first program was killed.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+const QString ProgramDir = qEnvironmentVariable("QB_PROGRAM_DIR");
+
+class ProcessTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    QDir(Home.path()).mkpath("runtime");
+    QFile::setPermissions(Home.filePath("runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Env = QProcessEnvironment::systemEnvironment();
+    Env.insert("QT_QPA_PLATFORM", "offscreen");
+    Env.insert("SDL_AUDIODRIVER", "dummy");
+    Env.insert("XDG_CONFIG_HOME", Home.filePath("config"));
+    Env.insert("XDG_DATA_HOME", Home.filePath("data"));
+    Env.insert("XDG_RUNTIME_DIR", Home.filePath("runtime"));
+    Env.insert("QUARRYBOX_TRACE", Trace());
+  }
+  void TearDown() override {
+    for (QProcess *p : Running) {
+      p->kill();
+      p->waitForFinished(3000);
+      delete p;
+    }
+  }
+  QString Trace() const { return Home.filePath("trace.txt"); }
+  QString TraceText() const {
+    QFile f(Trace());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+  }
+  bool WaitForTrace(const QString &text, int ms = 10000) const {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+      if (TraceText().contains(text))
+        return true;
+      QThread::msleep(50);
+    }
+    return false;
+  }
+  QProcess *Start(const QString &program, const QStringList &args = {}) {
+    auto *p = new QProcess;
+    p->setProcessEnvironment(Env);
+    p->start(program, args);
+    EXPECT_TRUE(p->waitForStarted(5000));
+    Running.push_back(p);
+    return p;
+  }
+  QString Setting(const QString &name) const {
+    QSettings s(Home.filePath("config/ZanpekSystems/Quarrybox.conf"), QSettings::IniFormat);
+    return s.value("2.0/" + name).toString();
+  }
+
+  QTemporaryDir Home;
+  QProcessEnvironment Env;
+  std::vector<QProcess *> Running;
+};
+
+} // namespace
+
+TEST_F(ProcessTest, WithoutAGameTheWindowIsEmptyAndTheSettingsAreWritten) {
+  // A program folder of its own, without the bundled game.
+  const QString folder = Home.filePath("bare/");
+  QDir().mkpath(folder);
+  ASSERT_TRUE(QFile::copy(ProgramDir + "/quarrybox", folder + "quarrybox"));
+  QFile::setPermissions(folder + "quarrybox", QFile::ReadOwner | QFile::ExeOwner);
+  Start(folder + "quarrybox");
+  ASSERT_TRUE(WaitForTrace("caption Empty Game")) << TraceText().toStdString();
+  QThread::msleep(300);
+  EXPECT_FALSE(TraceText().contains("state ")) << TraceText().toStdString();
+  for (const char *name : {"OLDRegCopied", "QRXHandle", "QRXVer", "QuarryboxPath", "QuarryboxVer"})
+    EXPECT_FALSE(Setting(name).isEmpty()) << name;
+  EXPECT_EQ(Setting("QuarryboxPath"), folder + "quarrybox");
+}
+
+TEST_F(ProcessTest, ASecondStartHandsItsGameOverAndEndsWithoutAWindow) {
+  QProcess *first = Start(ProgramDir + "/quarrybox");
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_TRUE(TraceText().contains("caption Quarrybox - Default"));
+
+  const QString other = Home.filePath("My Castle.qbx");
+  ASSERT_TRUE(QFile::copy(ProgramDir + "/Games/Default.qbx", other));
+  QElapsedTimer t;
+  t.start();
+  QProcess *second = Start(ProgramDir + "/quarrybox", other.split(' '));
+  ASSERT_TRUE(second->waitForFinished(2000));
+  EXPECT_LT(t.elapsed(), 2000);
+  EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second->exitCode(), 0);
+  EXPECT_EQ(Setting("NewQBXFile"), other);
+  // The first program is on its title screen, so it opens the handed-over game.
+  EXPECT_TRUE(WaitForTrace("caption Quarrybox - My Castle")) << TraceText().toStdString();
+  EXPECT_EQ(first->state(), QProcess::Running);
+}
+
+TEST_F(ProcessTest, AStartAfterTheFirstProgramWasKilledWorks) {
+  QProcess *first = Start(ProgramDir + "/quarrybox");
+  ASSERT_TRUE(WaitForTrace("state 1"));
+  ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
+  first->waitForFinished(3000);
+  QFile::remove(Trace());
+  QProcess *again = Start(ProgramDir + "/quarrybox");
+  EXPECT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_EQ(again->state(), QProcess::Running);
+}
