@@ -422,11 +422,27 @@ void TGame::PlayingFrame() {
   }
   SpriteEngine.Move(16);
   SpriteEngine.RemoveDead();
+  // Drawing the blocks again where they already stand, over an unchanged surface, would leave
+  // every pixel as it is: such a frame draws (and so presents) nothing.
+  const TPieceFrame frame = PieceFrame();
+  if (!DXDraw.Surface().Drawn() && frame == LastPieceFrame)
+    return;
+  LastPieceFrame = frame;
   SpriteEngine.Draw();
   DXDraw.Surface().ReleaseCanvas();
   if (PlayStatus.PieceActive)
     for (TPartSprite *b : Falling.PieceBlocks)
       b->DrawSelf();
+}
+
+TGame::TPieceFrame TGame::PieceFrame() const {
+  TPieceFrame frame;
+  if (!PlayStatus.PieceActive)
+    return frame;
+  frame.Picture = CurrentBlockPicture.cacheKey();
+  for (size_t i = 0; i < 4; ++i)
+    frame.Positions[i] = Falling.PieceBlocks[i]->BoundsRect().topLeft();
+  return frame;
 }
 
 void TGame::GameOverFrame() {

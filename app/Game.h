@@ -151,6 +151,13 @@ private:
   void GameOverFrame();
   void LevelEndFrame();
   void RefreshIfDirty();
+  // Where the falling piece was drawn, to tell a frame that would draw nothing new.
+  struct TPieceFrame {
+    qint64 Picture = 0;
+    std::array<QPoint, 4> Positions{};
+    bool operator==(const TPieceFrame &) const = default;
+  };
+  TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
 
   // Entry actions.
@@ -231,7 +238,7 @@ private:
   int FlashTick = 0;
   QRect FlashRect;
   QRgb FlashColour = 0;
-  bool LevelPlayable = true;
+  TPieceFrame LastPieceFrame;
 
   // Flags of the main window.
   bool GameRunning = false;

@@ -255,3 +255,19 @@ TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
   ASSERT_EQ(Game().GameState(), StateGameOver);
   EXPECT_TRUE(H.Dialogs.ScoreRows.isEmpty());
 }
+
+TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScreen) {
+  Play();
+  H.Advance(200); // the first step is done and the play field is shown
+  const TPartSprite *block = Game().Piece().PieceBlocks[0];
+  ASSERT_FALSE(Game().Piece().SteppingDown);
+  const int presents = Game().PlaySurface().PresentCount();
+  H.Frames(20); // resting in the air until the next fall step
+  EXPECT_EQ(Game().PlaySurface().PresentCount(), presents);
+  const QImage &surface = Game().PlaySurface().Surface().Image();
+  const QPoint centre = block->BoundsRect().center();
+  EXPECT_EQ(surface.pixel(centre), Game().Piece().PieceBlocks[0]->Image()->Picture().pixel(9, 9));
+  H.Tap(Vk::Left);
+  H.Frames(2);
+  EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
+}

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString ProgramDir = qEnvironmentVariable("QB_PROGRAM_DIR");
+const QString ProgramDir = QStringLiteral(QB_PROGRAM_DIR);
 
 class ProcessTest : public ::testing::Test {
 protected:
