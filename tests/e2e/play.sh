@@ -17,7 +17,7 @@ xpid=$!
 export DISPLAY=$display
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt
+export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt QT_QPA_PLATFORM=xcb
 touch "$work/trace.txt"
 # A copy of the default game made anew, so that its score table is fresh (all zeros): the
 # bundled game keeps the scores of every game played with it.
