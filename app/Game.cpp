@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/GameDialogs.h"
+#include "app/FileTypeRegistration.h"
 #include "app/GameSound.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
@@ -124,6 +125,8 @@ void TGame::FormCreate(const TStartup &startup) {
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     Prompt.Picture = customPrompt;
+  if (!StandAloneMode)
+    RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
   DXDraw.Initialize();
 

@@ -43,6 +43,8 @@ struct TStartup {
   QSize ScreenSize{1024, 768};
   QSize WindowSize{600, 400};
   QString WindowHandle; // decimal id that a second start uses to reach us
+  // Where the game file type is registered (the XDG data folder); empty: not registered.
+  QString DataHome;
 };
 
 // A picture shown over the window picture (the start prompt, the pause banner).

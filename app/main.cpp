@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -64,6 +65,7 @@ int main(int argc, char **argv) {
     startup.ScreenSize = screen->availableGeometry().size();
   startup.WindowSize = form.sizeHint();
   startup.WindowHandle = QString::number(getpid());
+  startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
   instance.Listen([&game] { game.OpenGameMessage(); });
 

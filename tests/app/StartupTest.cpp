@@ -124,3 +124,31 @@ TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {
   EXPECT_EQ(h.Settings.ReadSetting("QuarryboxLeft"), "12");
   EXPECT_EQ(h.Settings.ReadSetting("QuarryboxTop"), "34");
 }
+
+TEST(StartupTest, TheGameFileTypeIsRegisteredForTheDesktop) {
+  TGameHarness h;
+  TStartup startup;
+  startup.ProgramPath = h.Folder + "quarrybox";
+  startup.DataHome = h.Dir.filePath("share");
+  h.Game->FormCreate(startup);
+  QFile desktop(startup.DataHome + "/applications/quarrybox.desktop");
+  ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
+  const QString entry = QString::fromUtf8(desktop.readAll());
+  EXPECT_TRUE(entry.contains("Exec=\"" + h.Folder + "quarrybox\" %f")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("MimeType=application/x-quarrybox-game;"));
+  EXPECT_TRUE(entry.contains("Icon=" + h.Folder + "quarrybox.png"));
+  QFile mime(startup.DataHome + "/mime/packages/quarrybox-qbx.xml");
+  ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+  const QString type = QString::fromUtf8(mime.readAll());
+  EXPECT_TRUE(type.contains("<glob pattern=\"*.qbx\"/>"));
+  EXPECT_TRUE(type.contains("Zanpek Quarrybox Game"));
+}
+
+TEST(StartupTest, AStandAloneGameRegistersNothing) {
+  TGameHarness h;
+  TStartup startup;
+  startup.ProgramPath = h.Folder + "Castle";
+  startup.DataHome = h.Dir.filePath("share");
+  h.Game->FormCreate(startup);
+  EXPECT_FALSE(QFile::exists(startup.DataHome + "/applications/quarrybox.desktop"));
+}
