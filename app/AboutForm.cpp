@@ -1,16 +1,15 @@
 #include "app/AboutForm.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 const char *const TAboutForm::WebSite = "https://quarrybox.example.org/";
 const char *const TAboutForm::MailAddress = "games@quarrybox.example.org";
 
-TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
+TAboutForm::TAboutForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
   setObjectName("AboutForm");
   setWindowTitle("About Quarrybox");
   setModal(true);
@@ -36,18 +35,9 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
   setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }
 
-void TAboutForm::showEvent(QShowEvent *event) {
-  if (QScreen *screen = QGuiApplication::primaryScreen()) {
-    const QSize s = screen->size();
-    move((s.width() - width()) / 2, (s.height() - height()) / 2);
-  }
-  if (OnSuspend)
-    OnSuspend(true);
-  QDialog::showEvent(event);
-}
-
-void TAboutForm::done(int result) {
-  if (OnSuspend)
-    OnSuspend(false);
-  QDialog::done(result);
+void TAboutForm::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return)
+    accept();
+  else
+    TDialogForm::keyReleaseEvent(event);
 }

@@ -1,22 +1,16 @@
 #pragma once
 // The About window: name, version, maker and links. Modal; holds the game still while shown.
 
-#include <QDialog>
+#include "settings/DialogHost.h"
 
-#include <functional>
-
-class TAboutForm : public QDialog {
+class TAboutForm : public TDialogForm {
   Q_OBJECT
 public:
-  explicit TAboutForm(QWidget *parent = nullptr);
-
-  // Called with true when shown and false on every way of closing.
-  std::function<void(bool)> OnSuspend;
+  explicit TAboutForm(TDialogHost &host, QWidget *parent = nullptr);
 
   static const char *const WebSite;
   static const char *const MailAddress;
 
 protected:
-  void showEvent(QShowEvent *event) override;
-  void done(int result) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
 };

@@ -3,15 +3,15 @@
 #include "app/AboutForm.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
-TVisitSiteForm::TVisitSiteForm(QWidget *parent) : QDialog(parent) {
+TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent)
+    : TDialogForm(host, parent) {
   setObjectName("VisitSiteForm");
   setWindowTitle("Quarrybox Games");
   setModal(true);
@@ -40,18 +40,9 @@ TVisitSiteForm::TVisitSiteForm(QWidget *parent) : QDialog(parent) {
   setFixedSize(sizeHint());
 }
 
-void TVisitSiteForm::showEvent(QShowEvent *event) {
-  if (QScreen *screen = QGuiApplication::primaryScreen()) {
-    const QSize s = screen->size();
-    move((s.width() - width()) / 2, (s.height() - height()) / 2);
-  }
-  if (OnSuspend)
-    OnSuspend(true);
-  QDialog::showEvent(event);
-}
-
-void TVisitSiteForm::done(int result) {
-  if (OnSuspend)
-    OnSuspend(false);
-  QDialog::done(result);
+void TVisitSiteForm::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape)
+    reject();
+  else
+    TDialogForm::keyReleaseEvent(event);
 }

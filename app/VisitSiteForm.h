@@ -1,20 +1,18 @@
 #pragma once
 // "Quarrybox Games": offers to open the maker's web site for more games.
 
-#include <QDialog>
+#include "settings/DialogHost.h"
 
 #include <functional>
 
-class TVisitSiteForm : public QDialog {
+class TVisitSiteForm : public TDialogForm {
   Q_OBJECT
 public:
-  explicit TVisitSiteForm(QWidget *parent = nullptr);
+  explicit TVisitSiteForm(TDialogHost &host, QWidget *parent = nullptr);
 
-  std::function<void(bool)> OnSuspend;
   // Opens an address in the desktop's browser (tests replace it).
   std::function<void(const QString &)> OpenAddress;
 
 protected:
-  void showEvent(QShowEvent *event) override;
-  void done(int result) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
 };

@@ -17,11 +17,8 @@ TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *p
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(
           std::make_unique<TPreferencesForm>(Host(), game.Preferences(), settings, parent)),
-      AboutForm(std::make_unique<TAboutForm>(parent)),
-      VisitSiteForm(std::make_unique<TVisitSiteForm>(parent)) {
-  AboutForm->OnSuspend = [this](bool on) { SetSuspended(on); };
-  VisitSiteForm->OnSuspend = [this](bool on) { SetSuspended(on); };
-}
+      AboutForm(std::make_unique<TAboutForm>(Host(), parent)),
+      VisitSiteForm(std::make_unique<TVisitSiteForm>(Host(), parent)) {}
 
 TWidgetDialogs::~TWidgetDialogs() = default;
 
