@@ -4,6 +4,7 @@
 // the behaviour all of them share on top of that.
 
 #include <QDialog>
+#include <QFont>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -24,7 +25,13 @@ public:
 class TDialogForm : public QDialog {
 public:
   explicit TDialogForm(TDialogHost &host, QWidget *parent = nullptr)
-      : QDialog(parent), Host(host) {}
+      : QDialog(parent), Host(host) {
+    // The layouts are laid out in pixels for a small sans-serif face (11 pixels high); the
+    // desktop's larger default would cut captions short.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+  }
 
   // Opening from a menu command or for a message: the chime, then modal.
   int Open() {
