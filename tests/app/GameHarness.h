@@ -17,6 +17,7 @@ struct TTestLevel {
   QSize Size{200, 200};
   int Grid = 100; // 200 x 200 with grid 100: 2 x 2 cells
   bool Bmp = false;
+  bool Undecodable = false; // stored bytes that no picture reader accepts
 };
 
 class TGameHarness {

@@ -271,3 +271,24 @@ TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScre
   H.Frames(2);
   EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
 }
+
+TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeReadIsSkippedWithAMessage) {
+  TTestLevel broken;
+  broken.Undecodable = true;
+  Play({broken, TTestLevel{}});
+  EXPECT_EQ(Game().CurrentLevel(), 2);
+  EXPECT_EQ(Game().Cells().TotalCount(), 4);
+  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(H.Dialogs.Messages[0].contains("Level 1")) << H.Dialogs.Messages[0].toStdString();
+}
+
+TEST_F(PlayFlowTest, AGameOfUnreadableLevelsEndsInsteadOfHanging) {
+  TTestLevel broken;
+  broken.Undecodable = true;
+  H.MakeGame("Default", {broken, broken});
+  H.Start();
+  H.Advance(50);
+  Game().GameStartClick();
+  EXPECT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_EQ(H.Dialogs.Messages.size(), 2);
+}
