@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignal.h"
 #include "app/WidgetDialogs.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
@@ -68,6 +69,8 @@ int main(int argc, char **argv) {
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
   instance.Listen([&game] { game.OpenGameMessage(); });
+
+  TTerminationSignal termination([&form] { form.close(); });
 
   form.move(game.WindowPosition());
   form.show();

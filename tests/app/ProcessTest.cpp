@@ -14,11 +14,18 @@
 
 namespace {
 
-const QString ProgramDir = QStringLiteral(QB_PROGRAM_DIR);
+const QString BuiltProgramDir = QStringLiteral(QB_PROGRAM_DIR);
 
 class ProcessTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    // A program folder of each test's own: tests running side by side must not share the
+    // working pictures, nor write into each other's game.
+    ProgramDir = Home.filePath("program");
+    QDir().mkpath(ProgramDir + "/Games");
+    ASSERT_TRUE(QFile::copy(BuiltProgramDir + "/quarrybox", ProgramDir + "/quarrybox"));
+    QFile::setPermissions(ProgramDir + "/quarrybox", QFile::ReadOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QFile::copy(BuiltProgramDir + "/Games/Default.qbx", ProgramDir + "/Games/Default.qbx"));
     QDir(Home.path()).mkpath("runtime");
     QFile::setPermissions(Home.filePath("runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -32,8 +39,9 @@ protected:
   }
   void TearDown() override {
     for (QProcess *p : Running) {
-      p->kill();
-      p->waitForFinished(3000);
+      p->terminate();
+      if (!p->waitForFinished(5000))
+        p->kill();
       delete p;
     }
   }
@@ -66,6 +74,7 @@ protected:
   }
 
   QTemporaryDir Home;
+  QString ProgramDir;
   QProcessEnvironment Env;
   std::vector<QProcess *> Running;
 };
@@ -73,11 +82,9 @@ protected:
 } // namespace
 
 TEST_F(ProcessTest, WithoutAGameTheWindowIsEmptyAndTheSettingsAreWritten) {
-  // A program folder of its own, without the bundled game.
-  const QString folder = Home.filePath("bare/");
-  QDir().mkpath(folder);
-  ASSERT_TRUE(QFile::copy(ProgramDir + "/quarrybox", folder + "quarrybox"));
-  QFile::setPermissions(folder + "quarrybox", QFile::ReadOwner | QFile::ExeOwner);
+  // A program folder without the bundled game.
+  const QString folder = ProgramDir + '/';
+  ASSERT_TRUE(QFile::remove(folder + "Games/Default.qbx"));
   Start(folder + "quarrybox");
   ASSERT_TRUE(WaitForTrace("caption Empty Game")) << TraceText().toStdString();
   QThread::msleep(300);
@@ -116,4 +123,16 @@ TEST_F(ProcessTest, AStartAfterTheFirstProgramWasKilledWorks) {
   QProcess *again = Start(ProgramDir + "/quarrybox");
   EXPECT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
   EXPECT_EQ(again->state(), QProcess::Running);
+}
+
+TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
+  QProcess *program = Start(ProgramDir + "/quarrybox");
+  ASSERT_TRUE(WaitForTrace("state 1"));
+  EXPECT_TRUE(QFile::exists(ProgramDir + "/tp.jpg")); // the title picture, copied out
+  program->terminate();
+  ASSERT_TRUE(program->waitForFinished(5000));
+  EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(Setting("LastGame"), ProgramDir + "/Games/Default.qbx");
+  EXPECT_FALSE(Setting("QuarryboxLeft").isEmpty());
+  EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
 }
