@@ -22,7 +22,7 @@ struct WorkedExample : ::testing::Test {
   QByteArray Bytes;
 
   void SetUp() override {
-    QList<TPictureSpec> levels = {{PictureJpeg, 41415, 70}};
+    QList<TPictureRecipe> levels = {{PictureJpeg, 41415, 70}};
     for (int i = 1; i < 10; ++i)
       levels.append({i % 2 ? PictureBmp : PictureJpeg, 100 + i, quint8(16 + i)});
     Game = Fixture.MakeGame({{PictureJpeg, 600}, {PictureJpeg, 700}, {PictureBmp, 800}}, levels);

@@ -37,14 +37,14 @@ QStringList FolderEntries(const QString &folder) {
 
 TGameFixture::TGameFixture() { EXPECT_TRUE(Dir.isValid()); }
 
-TGameData TGameFixture::MakeGame(const QList<TPictureSpec> &skins,
-                                 const QList<TPictureSpec> &levels) {
+TGameData TGameFixture::MakeGame(const QList<TPictureRecipe> &skins,
+                                 const QList<TPictureRecipe> &levels) {
   QDir(Folder()).mkpath(QStringLiteral("pictures"));
-  auto makePicture = [&](const TPictureSpec &spec) {
+  auto makePicture = [&](const TPictureRecipe &recipe) {
     const int seed = NextSeed++;
     const QString path =
-        Path(QStringLiteral("pictures/p%1%2").arg(seed).arg(PictureExtension(spec.Type)));
-    WriteBytes(path, SyntheticPicture(spec.Type, spec.Size, seed));
+        Path(QStringLiteral("pictures/p%1%2").arg(seed).arg(PictureExtension(recipe.Type)));
+    WriteBytes(path, SyntheticPicture(recipe.Type, recipe.Size, seed));
     return path;
   };
   TGameData game;
@@ -58,8 +58,8 @@ TGameData TGameFixture::MakeGame(const QList<TPictureSpec> &skins,
     skin.Type = skins.at(i).Type;
     skin.Stretch = i != 1; // playing skin centred, the others stretched
   }
-  for (const TPictureSpec &spec : levels)
-    game.Levels.append({makePicture(spec), spec.Type, spec.GridSize});
+  for (const TPictureRecipe &recipe : levels)
+    game.Levels.append({makePicture(recipe), recipe.Type, recipe.GridSize});
   game.Scores[0] = {"Alice ", 123456};
   game.Scores[1] = {"Bob   ", -5};
   game.Scores[9] = {QByteArray("\xE9t\xE9\x00\x01~", 6), 2147483647};

@@ -19,7 +19,7 @@ void WriteBytes(const QString &path, const QByteArray &bytes);
 // File names in a folder, sorted.
 QStringList FolderEntries(const QString &folder);
 
-struct TPictureSpec {
+struct TPictureRecipe {
   quint8 Type = PictureJpeg;
   int Size = 0;
   quint8 GridSize = 44; // levels only
@@ -34,7 +34,7 @@ public:
 
   // Writes one picture file per skin and level into the folder "pictures" and returns game data
   // naming them, with unusual box and stretch settings so that every header field is seen.
-  TGameData MakeGame(const QList<TPictureSpec> &skins, const QList<TPictureSpec> &levels);
+  TGameData MakeGame(const QList<TPictureRecipe> &skins, const QList<TPictureRecipe> &levels);
   // Skins JPEG, BMP, JPEG; level 1 JPEG with grid 70, level 2 BMP with grid 16: 342 bytes when
   // written. Made once per fixture: every call names the same picture files.
   TGameData SmallGame();
