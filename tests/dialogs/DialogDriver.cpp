@@ -22,3 +22,13 @@ TModalScript::TModalScript(QDialog &dialog, std::function<void()> action) : Dial
 }
 
 TModalScript::~TModalScript() { Watchdog.stop(); }
+
+void ExpectOpenedSuspendedAndCentred(const QWidget &form, const TFakeDialogHost &host) {
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(host.Suspended);
+  EXPECT_EQ(host.Sounds, QStringList{"Dialog"});
+  const QRect screen = form.screen()->geometry();
+  const QRect frame = form.frameGeometry();
+  EXPECT_EQ(frame.left(), screen.left() + (screen.width() - frame.width()) / 2);
+  EXPECT_EQ(frame.top(), screen.top() + (screen.height() - frame.height()) / 2);
+}

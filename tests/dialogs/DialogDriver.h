@@ -29,6 +29,10 @@ public:
 // to the window itself when nothing in it has the focus.
 void TypeKey(QWidget &window, Qt::Key key);
 
+// The state of every dialog as it opens: shown, the host suspended, the chime played once, the
+// window centred on the screen.
+void ExpectOpenedSuspendedAndCentred(const QWidget &form, const TFakeDialogHost &host);
+
 // Runs `action` once the dialog's modal loop is running. A dialog that is still open three
 // seconds later fails the test and is closed, so no test can hang on it.
 class TModalScript {

@@ -101,13 +101,7 @@ TEST_F(PreferencesFormTest, WindowAndControlsAreLaidOutAsDesigned) {
 
 TEST_F(PreferencesFormTest, OpeningChimesSuspendsCentresAndFocusesOk) {
   TModalScript script(Form, [&] {
-    EXPECT_TRUE(Form.isVisible());
-    EXPECT_TRUE(Host.Suspended);
-    EXPECT_EQ(Host.Sounds, QStringList{"Dialog"});
-    const QRect screen = Form.screen()->geometry();
-    const QRect frame = Form.frameGeometry();
-    EXPECT_EQ(frame.left(), screen.left() + (screen.width() - frame.width()) / 2);
-    EXPECT_EQ(frame.top(), screen.top() + (screen.height() - frame.height()) / 2);
+    ExpectOpenedSuspendedAndCentred(Form, Host);
     EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button3"));
     TypeKey(Form, Qt::Key_Tab);
     EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button1")) << "Default comes second";
