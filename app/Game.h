@@ -6,6 +6,8 @@
 #include "app/GameState.h"
 #include "app/MenuModel.h"
 #include "gamefile/GameData.h"
+#include "gamefile/GameSource.h"
+#include "gamefile/Result.h"
 #include "media/DXDraw.h"
 #include "media/DXSpriteEngine.h"
 #include "media/FrameTimer.h"
@@ -161,6 +163,8 @@ private:
   };
   TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
+
+  void CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &, const QString &));
 
   // Entry actions.
   void ShowTitle();

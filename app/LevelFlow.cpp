@@ -14,13 +14,20 @@
 #include <QFileInfo>
 #include <QPainter>
 
+// A saved game's skin is copied out of its file before it is shown; an unsaved game's skins are
+// the author's own files.
+void TGame::CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &,
+                                                    const QString &)) {
+  if (Data.Unsaved)
+    return;
+  const TResult<QString> skin = extract(Data.FilePath, Data, Folder);
+  if (!skin.Ok())
+    Report(skin.Error());
+}
+
 void TGame::ShowTitle() {
   PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
-  if (!Data.Unsaved) {
-    const auto skin = ExtractStartSkin(Data.FilePath, Data, Folder);
-    if (!skin.Ok())
-      Report(skin.Error());
-  }
+  CopyOutSkin(ExtractStartSkin);
   DXDraw.SetLeft(-600);
   if (Data.LevelCount() > 0) {
     const QImage skin = LoadPicture(Data.StartSkin.Path, Data.StartSkin.Type);
@@ -60,11 +67,7 @@ void TGame::StartLevel() {
   FlashAllowed = true;
   Falling.ResumeKeyPending = false;
   PlaySound("EnterGame");
-  if (!Data.Unsaved) {
-    const auto skin = ExtractPlayingSkin(Data.FilePath, Data, Folder);
-    if (!skin.Ok())
-      Report(skin.Error());
-  }
+  CopyOutSkin(ExtractPlayingSkin);
   PlayStatus.LevelComplete = false;
   ShowPrompt(false);
   Falling.ResetMotion();
@@ -143,11 +146,7 @@ void TGame::DrawScore() {
 
 void TGame::ShowGameOver() {
   PlayStatus.NewPieceDue = false;
-  if (!Data.Unsaved) {
-    const auto skin = ExtractGameOverSkin(Data.FilePath, Data, Folder);
-    if (!skin.Ok())
-      Report(skin.Error());
-  }
+  CopyOutSkin(ExtractGameOverSkin);
   DXDraw.SetLeft(-600);
   if (!PlayStatus.AllLevelsDone) {
     Screen.RestorePlayField();
