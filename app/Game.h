@@ -80,6 +80,9 @@ public:
   void Info1Click();
   void HelpTopic1Click();
   void OptionSoundClick();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
   bool Paused() const;
   const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
@@ -164,6 +167,11 @@ private:
   TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
 
+  // File commands.
+  QString GamesFolder(const char *setting) const;
+  bool SaveIfModified(bool clearAlways);
+  bool Save(const QString &path);
+
   void CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &, const QString &));
 
   // Entry actions.
@@ -245,6 +253,7 @@ private:
   QRect FlashRect;
   QRgb FlashColour = 0;
   TPieceFrame LastPieceFrame;
+  QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.
   bool GameRunning = false;

@@ -21,6 +21,11 @@ public:
   virtual void ShowAbout() = 0;
   virtual void ShowVisitSite() = 0;
   virtual void OpenHelp(const QString &address) = 0;
+  // File dialogs for games ("*.qbx"): the chosen path, or empty when cancelled.
+  virtual QString AskOpenGameFile(const QString &folder) = 0;
+  virtual QString AskSaveGameFile(const QString &folder, const QString &fileName) = 0;
+  // The system's Yes/No question with a question icon: true for Yes.
+  virtual bool AskYesNo(const QString &caption, const QString &text) = 0;
   // One of the game's windows is open.
   virtual bool AnyVisible() const = 0;
 };

@@ -76,6 +76,9 @@ void TMainForm::ConnectMenuCommands() {
       {"DownloadMoreGames1", &TGame::DownloadMoreGames1Click},
       {"HelpTopic1", &TGame::HelpTopic1Click},
       {"Info1", &TGame::Info1Click},
+      {"Open1", &TGame::Open1Click},
+      {"Save1", &TGame::Save1Click},
+      {"SaveAs1", &TGame::SaveAs1Click},
   };
   for (const auto &[name, handler] : commands)
     connect(Action(name), &QAction::triggered, this, [this, handler = handler] {

@@ -117,6 +117,7 @@ void TGame::FormClose(QPoint windowPosition) {
     StopWithoutAsking = true;
     StopGame1Click();
   }
+  SaveIfModified(false);
   DeleteWorkingPictures(Folder, Data.LevelCount());
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved)

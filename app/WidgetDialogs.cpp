@@ -9,10 +9,12 @@
 #include "settings/ScoreForm.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
-    : Game(game), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
+    : Game(game), Parent(parent), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
       ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(
@@ -61,4 +63,22 @@ bool TWidgetDialogs::AnyVisible() const {
     if (w->isVisible())
       return true;
   return false;
+}
+
+namespace {
+const QString GameFilter = QStringLiteral("Quarrybox Game (*.qbx)");
+} // namespace
+
+QString TWidgetDialogs::AskOpenGameFile(const QString &folder) {
+  return QFileDialog::getOpenFileName(Parent, "Open Game", folder, GameFilter);
+}
+
+QString TWidgetDialogs::AskSaveGameFile(const QString &folder, const QString &fileName) {
+  return QFileDialog::getSaveFileName(Parent, "Save Game As", folder + '/' + fileName, GameFilter,
+                                      nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {
+  return QMessageBox::question(Parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
 }

@@ -31,6 +31,9 @@ public:
   void ShowVisitSite() override;
   void OpenHelp(const QString &address) override;
   bool AnyVisible() const override;
+  QString AskOpenGameFile(const QString &folder) override;
+  QString AskSaveGameFile(const QString &folder, const QString &fileName) override;
+  bool AskYesNo(const QString &caption, const QString &text) override;
 
 private:
   TDialogHost &Host() { return *this; }
@@ -38,6 +41,7 @@ private:
   void PlaySound(const QString &name) override;
 
   TGame &Game;
+  QWidget *Parent;
   std::unique_ptr<TShowMessageBoxForm> MessageBox;
   std::unique_ptr<TShowMessageOCBoxForm> ConfirmBox;
   std::unique_ptr<TScoreForm> ScoreForm;

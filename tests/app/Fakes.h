@@ -27,11 +27,25 @@ public:
   void ShowVisitSite() override { Opened << "VisitSite"; }
   void OpenHelp(const QString &address) override { Opened << address; }
   bool AnyVisible() const override { return Visible; }
+  QString AskOpenGameFile(const QString &folder) override {
+    Opened << "open:" + folder;
+    return OpenAnswer;
+  }
+  QString AskSaveGameFile(const QString &folder, const QString &fileName) override {
+    Opened << "save:" + folder + '|' + fileName;
+    return SaveAnswer;
+  }
+  bool AskYesNo(const QString &caption, const QString &text) override {
+    Questions << caption + '|' + text;
+    return YesAnswer;
+  }
 
   int ConfirmAnswer = 1;
+  QString OpenAnswer, SaveAnswer;
+  bool YesAnswer = true;
   bool Visible = false;
   QByteArray TypedName = "Alice ";
-  QStringList Messages, Confirms, Opened;
+  QStringList Messages, Confirms, Opened, Questions;
   QList<int> ScoreRows;
 };
 

@@ -1,0 +1,88 @@
+// The File menu's commands for game files: Open Game, Save Game, Save Game As, and the save
+// question that Open and closing the window share.
+#include "app/Game.h"
+
+#include "app/GameDialogs.h"
+#include "gamefile/GameFile.h"
+#include "gamefile/WorkingPictures.h"
+
+#include <QFileInfo>
+
+QString TGame::GamesFolder(const char *setting) const {
+  const QString remembered = Settings.ReadSetting(setting);
+  return remembered.isEmpty() ? Folder + "Games" : remembered;
+}
+
+bool TGame::SaveIfModified(bool clearAlways) {
+  if (!Data.Unsaved)
+    return true;
+  const bool yes = Dialogs && Dialogs->AskYesNo("Warning", "Save Game?");
+  if (yes) {
+    if (Data.FilePath.contains("untitled.qbx"))
+      SaveAs1Click();
+    else if (!Save(Data.FilePath))
+      return false;
+  }
+  if (yes || clearAlways)
+    Data.Unsaved = false;
+  return true;
+}
+
+// Writes the whole game to path; a saved game's pictures are first copied out of its file.
+bool TGame::Save(const QString &path) {
+  if (!Data.Unsaved) {
+    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Folder);
+    if (!extracted.Ok()) {
+      Report(extracted.Error());
+      return false;
+    }
+  }
+  const TStatus written = WriteGameFile(path, Data);
+  if (!written.Ok()) {
+    Report(written.Error());
+    return false;
+  }
+  return true;
+}
+
+void TGame::Open1Click() {
+  if (GameRunning) {
+    StopGame1Click();
+    if (!StopAccepted)
+      return;
+  }
+  SaveIfModified(true);
+  if (!Dialogs)
+    return;
+  const QString path = Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath"));
+  if (path.isEmpty() || !QFileInfo(path).isFile())
+    return;
+  DeleteWorkingPictures(Folder, Data.LevelCount());
+  Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
+  if (LoadGame(QFileInfo(path).absoluteFilePath()))
+    SetGameState(StateTitle);
+}
+
+void TGame::Save1Click() {
+  if (Save(Data.FilePath))
+    Data.Unsaved = false;
+}
+
+void TGame::SaveAs1Click() {
+  if (!Dialogs)
+    return;
+  QString path = Dialogs->AskSaveGameFile(GamesFolder("QBXSavePath"), SaveFileName);
+  if (path.isEmpty())
+    return;
+  if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
+    path += ".qbx";
+  SaveFileName = QFileInfo(path).fileName();
+  if (QFileInfo::exists(path) && !Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
+    return;
+  Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
+  if (!Save(path))
+    return;
+  Data.FilePath = QFileInfo(path).absoluteFilePath();
+  SetGameCaption();
+  Data.Unsaved = false;
+}

@@ -1,0 +1,126 @@
+// Open Game, Save Game and Save Game As on real game files.
+#include "gamefile/GameFile.h"
+#include "tests/app/GameHarness.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bytes(const QString &path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Default = H.MakeGame("Default", {TTestLevel{}, TTestLevel{{300, 200}, 50, true}});
+    Other = H.MakeGame("Other", {TTestLevel{}});
+    H.Start();
+    H.Advance(50);
+  }
+  TGame &Game() { return *H.Game; }
+  TGameHarness H;
+  QString Default, Other;
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, OpenGameLoadsTheChosenGameAndRemembersItsFolder) {
+  H.Dialogs.OpenAnswer = Other;
+  Game().Open1Click();
+  EXPECT_EQ(H.Dialogs.Opened, QStringList{"open:" + H.Folder + "Games"});
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
+  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_EQ(H.Settings.ReadSetting("QBXOpenPath"), H.Folder + "Games");
+}
+
+TEST_F(FileCommandsTest, OpenGameWhilePlayingAsksToStopAndCancellingKeepsTheGame) {
+  Game().GameStartClick();
+  H.Dialogs.ConfirmAnswer = 2;
+  H.Dialogs.OpenAnswer = Other;
+  Game().Open1Click();
+  EXPECT_EQ(H.Dialogs.Confirms.size(), 1);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  H.Dialogs.ConfirmAnswer = 1;
+  Game().Open1Click();
+  EXPECT_EQ(Game().GameFilePath(), Other);
+  EXPECT_EQ(Game().GameState(), StateTitle);
+}
+
+TEST_F(FileCommandsTest, OpeningNothingOrAMissingFileChangesNothing) {
+  Game().Open1Click(); // cancelled
+  H.Dialogs.OpenAnswer = H.Folder + "Games/Nowhere.qbx";
+  Game().Open1Click();
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_TRUE(H.Settings.ReadSetting("QBXOpenPath").isEmpty());
+}
+
+TEST_F(FileCommandsTest, OpeningABrokenGameReportsItAndKeepsTheCurrentOne) {
+  const QString broken = H.Folder + "Games/Broken.qbx";
+  QFile f(broken);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(40, '\x01'));
+  f.close();
+  H.Dialogs.OpenAnswer = broken;
+  Game().Open1Click();
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
+  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(H.Dialogs.Messages[0].contains("Broken.qbx"));
+}
+
+TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {
+  struct TRow {
+    const char *Typed;
+    const char *Written;
+  };
+  for (const TRow &row : {TRow{"a", "a.qbx"}, TRow{"game.QBX", "game.QBX"},
+                          TRow{"game.txt", "game.txt.qbx"}}) {
+    H.Dialogs.SaveAnswer = H.Folder + "saved/" + row.Typed;
+    QDir().mkpath(H.Folder + "saved");
+    const QString before = Game().GameFilePath();
+    Game().SaveAs1Click();
+    const QString written = H.Folder + "saved/" + row.Written;
+    ASSERT_TRUE(QFile::exists(written)) << row.Typed;
+    EXPECT_EQ(Bytes(written), Bytes(before)) << row.Typed;
+    EXPECT_EQ(Game().GameFilePath(), written);
+    EXPECT_EQ(H.Settings.ReadSetting("QBXSavePath"), H.Folder + "saved");
+  }
+  EXPECT_EQ(Game().Caption(), "Quarrybox - game.txt");
+  // The dialog offers the name used last.
+  EXPECT_TRUE(H.Dialogs.Opened.last().endsWith("|game.QBX")) << H.Dialogs.Opened.last().toStdString();
+}
+
+TEST_F(FileCommandsTest, SaveAsOverAnExistingGameAsksFirst) {
+  H.Dialogs.SaveAnswer = Other;
+  H.Dialogs.YesAnswer = false;
+  const QByteArray other = Bytes(Other);
+  Game().SaveAs1Click();
+  EXPECT_EQ(H.Dialogs.Questions, QStringList{"Confirm Overwriting|Overwrite Existing Game?"});
+  EXPECT_EQ(Bytes(Other), other);
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  H.Dialogs.YesAnswer = true;
+  Game().SaveAs1Click();
+  EXPECT_EQ(Bytes(Other), Bytes(Default));
+}
+
+TEST_F(FileCommandsTest, SaveRewritesTheGameInPlaceUnchanged) {
+  const QByteArray before = Bytes(Default);
+  Game().Save1Click();
+  EXPECT_EQ(Bytes(Default), before);
+  EXPECT_TRUE(H.Dialogs.Messages.isEmpty());
+}
+
+TEST_F(FileCommandsTest, ASaveThatFailsReportsAndLeavesTheOldFile) {
+  H.Dialogs.SaveAnswer = H.Folder + "no such folder/Copy.qbx";
+  Game().SaveAs1Click();
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
+  EXPECT_FALSE(QFile::exists(H.Folder + "no such folder/Copy.qbx"));
+}
