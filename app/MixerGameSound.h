@@ -3,9 +3,9 @@
 // the clean-up of finished copies on the game's scheduler.
 
 #include "app/GameSound.h"
-#include "media/SoundDevice.h"
+#include "media/DXSound.h"
 #include "media/SoundMixerBackend.h"
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 
 class QObject;
 class TScheduler;
@@ -22,6 +22,6 @@ public:
 
 private:
   TSoundMixerBackend Backend;
-  TSoundDevice Device;
-  TWaveList Waves;
+  TDXSound Device;
+  TDXWaveList Waves;
 };

@@ -3,12 +3,12 @@
 // sound. While the option is off PlaySound touches neither the list nor the device, whatever
 // state the device is in.
 
-#include "media/SoundDevice.h"
-#include "media/WaveList.h"
+#include "media/DXSound.h"
+#include "media/DXWaveList.h"
 
 class TSoundSwitch {
 public:
-  TSoundSwitch(TSoundDevice &device, TWaveList &list) : Device(device), Sounds(list) {}
+  TSoundSwitch(TDXSound &device, TDXWaveList &list) : Device(device), Sounds(list) {}
 
   bool IsOn() const { return On; }
   // On: initialises the device unless it is initialised; a device that cannot be made leaves
@@ -20,7 +20,7 @@ public:
   void PlaySound(const QString &name, bool wait = false);
 
 private:
-  TSoundDevice &Device;
-  TWaveList &Sounds;
+  TDXSound &Device;
+  TDXWaveList &Sounds;
   bool On = false;
 };

@@ -1,13 +1,13 @@
 #include "resources/sounds/BuiltinSounds.h"
 
 #include "media/MediaError.h"
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 
 #include <QFile>
 
 void InitBuiltinSounds() { Q_INIT_RESOURCE(sounds); }
 
-void AddBuiltinSounds(TWaveList &list) {
+void AddBuiltinSounds(TDXWaveList &list) {
   for (const char *name : BuiltinSoundNames) {
     QFile file(QStringLiteral(":/sounds/%1.wav").arg(name));
     if (!file.open(QIODevice::ReadOnly))

@@ -3,7 +3,7 @@
 // player would hear can be measured.
 #include "media/SoundMixerBackend.h"
 #include "media/MediaError.h"
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 #include "resources/sounds/BuiltinSounds.h"
 #include "tests/sound/Recording.h"
 
@@ -51,9 +51,9 @@ protected:
   int Recordings = 0;
   QObject Window;
   TSoundMixerBackend Output;
-  TSoundDevice Device{Output, &Window};
+  TDXSound Device{Output, &Window};
   TScheduler Scheduler;
-  TWaveList Sounds{Scheduler, &Device};
+  TDXWaveList Sounds{Scheduler, &Device};
 };
 
 class SoundMixerBackendBadImageTest : public SoundMixerBackendTest,
@@ -73,7 +73,7 @@ TEST_F(SoundMixerBackendTest, LineFourSoundsForItsWholeLengthThoughItsRiffLength
 }
 
 TEST_F(SoundMixerBackendTest, TwoOverlappingCopiesAreLouderThanOne) {
-  TWaveListItem &fall = Sounds.FindByName("FallDown");
+  TWaveCollectionItem &fall = Sounds.FindByName("FallDown");
   const TRecording one = Record([&] { fall.Play(); }, 400);
   const TRecording two = Record(
       [&] {
@@ -140,7 +140,7 @@ TEST_F(SoundMixerBackendTest, CleanUpFreesTheCopiesThatPlayedToTheirEnd) {
   Sounds.FindByName("StartQRX").Play();
   ASSERT_EQ(Sounds.CopyCount(), 3);
   QThread::msleep(300); // FallDown lasts 0.12 s
-  Scheduler.Advance(TWaveList::CleanUpInterval);
+  Scheduler.Advance(TDXWaveList::CleanUpInterval);
   EXPECT_EQ(Sounds.CopyCount(), 1);
 }
 
@@ -171,11 +171,11 @@ TEST_F(SoundMixerBackendTest, AnEndedVoiceStaysEndedWhenItsChannelIsReused) {
 
 TEST_F(SoundMixerBackendTest, ABurstOfFortyCopiesAllSound) {
   Device.Initialize();
-  TWaveListItem &jingle = Sounds.FindByName("StartQRX");
+  TWaveCollectionItem &jingle = Sounds.FindByName("StartQRX");
   for (int i = 0; i < 40; ++i)
     jingle.Play();
   EXPECT_EQ(Sounds.CopyCount(), 40);
-  Scheduler.Advance(TWaveList::CleanUpInterval);
+  Scheduler.Advance(TDXWaveList::CleanUpInterval);
   EXPECT_EQ(Sounds.CopyCount(), 40); // all of them still sounding
 }
 

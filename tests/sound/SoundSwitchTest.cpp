@@ -17,9 +17,9 @@ protected:
 
   TFakeSoundBackend Output;
   QObject Window;
-  TSoundDevice Device{Output, &Window};
+  TDXSound Device{Output, &Window};
   TScheduler Scheduler;
-  TWaveList Sounds{Scheduler, &Device};
+  TDXWaveList Sounds{Scheduler, &Device};
   TSoundSwitch Sound{Device, Sounds};
 };
 

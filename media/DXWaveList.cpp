@@ -1,20 +1,20 @@
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 
 #include "media/MediaError.h"
 
 #include <QThread>
 
-void TWaveListItem::Play(bool wait) { List.Play(*this, wait); }
+void TWaveCollectionItem::Play(bool wait) { List.Play(*this, wait); }
 
-TWaveList::TWaveList(TScheduler &scheduler, TSoundDevice *device)
+TDXWaveList::TDXWaveList(TScheduler &scheduler, TDXSound *device)
     : CleanUpTimer(scheduler, CleanUpInterval) {
   CleanUpTimer.OnTimer = [this] { CleanUp(); };
   SetDevice(device);
 }
 
-TWaveList::~TWaveList() { SetDevice(nullptr); }
+TDXWaveList::~TDXWaveList() { SetDevice(nullptr); }
 
-void TWaveList::SetDevice(TSoundDevice *device) {
+void TDXWaveList::SetDevice(TDXSound *device) {
   if (device == Bound)
     return;
   if (Bound) {
@@ -26,28 +26,28 @@ void TWaveList::SetDevice(TSoundDevice *device) {
     Bound->AddClient(this);
 }
 
-TWaveListItem &TWaveList::Items(int index) const {
+TWaveCollectionItem &TDXWaveList::Items(int index) const {
   if (index < 0 || index >= Count())
     throw TMediaError::ListIndex(index);
   return *List[index];
 }
 
-TWaveListItem &TWaveList::Add(const QString &name, const QByteArray &wave, bool looped) {
-  std::unique_ptr<TWaveListItem> item(new TWaveListItem(*this, name, wave, looped));
+TWaveCollectionItem &TDXWaveList::Add(const QString &name, const QByteArray &wave, bool looped) {
+  std::unique_ptr<TWaveCollectionItem> item(new TWaveCollectionItem(*this, name, wave, looped));
   if (Live)
     MakeClip(*item);
   List.push_back(std::move(item));
   return *List.back();
 }
 
-TWaveListItem &TWaveList::FindByName(const QString &name) const {
+TWaveCollectionItem &TDXWaveList::FindByName(const QString &name) const {
   for (const auto &item : List)
     if (item->Name() == name)
       return *item;
   throw TMediaError(QStringLiteral("Wave '%1' not found").arg(name));
 }
 
-void TWaveList::MakeClip(TWaveListItem &item) {
+void TDXWaveList::MakeClip(TWaveCollectionItem &item) {
   TSoundBackend &output = Bound->Backend();
   item.Clip = output.LoadClip(item.Wave());
   if (item.Clip < 0)
@@ -55,7 +55,7 @@ void TWaveList::MakeClip(TWaveListItem &item) {
         QStringLiteral("Wave '%1' cannot be made: %2").arg(item.Name(), output.ErrorText()));
 }
 
-void TWaveList::Play(TWaveListItem &item, bool wait) {
+void TDXWaveList::Play(TWaveCollectionItem &item, bool wait) {
   if (!Live)
     return;
   TSoundBackend &output = Bound->Backend();
@@ -76,14 +76,14 @@ void TWaveList::Play(TWaveListItem &item, bool wait) {
     QThread::msleep(WaitPollInterval);
 }
 
-void TWaveList::CleanUp() {
+void TDXWaveList::CleanUp() {
   TSoundBackend &output = Bound->Backend();
   for (int i = CopyCount() - 1; i >= 0; --i)
     if (!output.IsPlaying(Copies[i]))
       Copies.erase(Copies.begin() + i);
 }
 
-void TWaveList::Release() {
+void TDXWaveList::Release() {
   CleanUpTimer.SetEnabled(false);
   if (Live) {
     TSoundBackend &output = Bound->Backend();
@@ -102,7 +102,7 @@ void TWaveList::Release() {
   Live = false;
 }
 
-void TWaveList::SoundDeviceInitialized(TSoundDevice &) {
+void TDXWaveList::DXSoundInitialized(TDXSound &) {
   Release();
   Live = true;
   try {
@@ -115,4 +115,4 @@ void TWaveList::SoundDeviceInitialized(TSoundDevice &) {
   CleanUpTimer.SetEnabled(true);
 }
 
-void TWaveList::SoundDeviceFinalizing(TSoundDevice &) { Release(); }
+void TDXWaveList::DXSoundFinalizing(TDXSound &) { Release(); }

@@ -8,7 +8,7 @@
 // Items keep their address for the life of the list.
 
 #include "media/Scheduler.h"
-#include "media/SoundDevice.h"
+#include "media/DXSound.h"
 #include "media/Timer.h"
 
 #include <QByteArray>
@@ -17,9 +17,9 @@
 #include <memory>
 #include <vector>
 
-class TWaveList;
+class TDXWaveList;
 
-class TWaveListItem {
+class TWaveCollectionItem {
 public:
   const QString &Name() const { return ItemName; }
   bool Looped() const { return IsLooped; }
@@ -32,11 +32,11 @@ public:
   void Play(bool wait = false);
 
 private:
-  friend class TWaveList;
-  TWaveListItem(TWaveList &list, const QString &name, const QByteArray &wave, bool looped)
+  friend class TDXWaveList;
+  TWaveCollectionItem(TDXWaveList &list, const QString &name, const QByteArray &wave, bool looped)
       : List(list), ItemName(name), Image(wave), IsLooped(looped) {}
 
-  TWaveList &List;
+  TDXWaveList &List;
   QString ItemName;
   QByteArray Image;
   bool IsLooped;
@@ -45,29 +45,29 @@ private:
   TSoundBackend::TVoice LoopVoice;
 };
 
-class TWaveList final : private TSoundDeviceClient {
+class TDXWaveList final : private TDXSoundClient {
 public:
   static constexpr int CleanUpInterval = 500; // ms
   static constexpr int WaitPollInterval = 10; // ms, Play with wait
 
-  explicit TWaveList(TScheduler &scheduler, TSoundDevice *device = nullptr);
-  ~TWaveList();
-  TWaveList(const TWaveList &) = delete;
-  TWaveList &operator=(const TWaveList &) = delete;
+  explicit TDXWaveList(TScheduler &scheduler, TDXSound *device = nullptr);
+  ~TDXWaveList();
+  TDXWaveList(const TDXWaveList &) = delete;
+  TDXWaveList &operator=(const TDXWaveList &) = delete;
 
-  TSoundDevice *Device() const { return Bound; }
+  TDXSound *Device() const { return Bound; }
   // Releases everything made with the old device. Binding to an initialised device makes the
   // clips at once and throws as Initialize would.
-  void SetDevice(TSoundDevice *device);
+  void SetDevice(TDXSound *device);
 
   int Count() const { return static_cast<int>(List.size()); }
   // Throws TMediaError "Index of the list exceeds the range. (n)" past the end.
-  TWaveListItem &Items(int index) const;
+  TWaveCollectionItem &Items(int index) const;
   // While the device is initialised the item's clip is made at once; an image that cannot be
   // played throws TMediaError "Wave 'name' cannot be made: reason" and adds nothing.
-  TWaveListItem &Add(const QString &name, const QByteArray &wave, bool looped = false);
+  TWaveCollectionItem &Add(const QString &name, const QByteArray &wave, bool looped = false);
   // The first item of exactly that name; throws TMediaError "Wave 'name' not found".
-  TWaveListItem &FindByName(const QString &name) const;
+  TWaveCollectionItem &FindByName(const QString &name) const;
 
   // Whether playing reaches the output.
   bool Ready() const { return Live; }
@@ -75,17 +75,17 @@ public:
   int CopyCount() const { return static_cast<int>(Copies.size()); }
 
 private:
-  friend class TWaveListItem;
-  void Play(TWaveListItem &item, bool wait);
-  void MakeClip(TWaveListItem &item);
+  friend class TWaveCollectionItem;
+  void Play(TWaveCollectionItem &item, bool wait);
+  void MakeClip(TWaveCollectionItem &item);
   void CleanUp();
   void Release();
 
-  void SoundDeviceInitialized(TSoundDevice &device) override;
-  void SoundDeviceFinalizing(TSoundDevice &device) override;
+  void DXSoundInitialized(TDXSound &device) override;
+  void DXSoundFinalizing(TDXSound &device) override;
 
-  TSoundDevice *Bound = nullptr;
-  std::vector<std::unique_ptr<TWaveListItem>> List;
+  TDXSound *Bound = nullptr;
+  std::vector<std::unique_ptr<TWaveCollectionItem>> List;
   std::vector<TSoundBackend::TVoice> Copies;
   TTimer CleanUpTimer;
   bool Live = false;

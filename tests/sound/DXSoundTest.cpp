@@ -1,6 +1,6 @@
-#include "media/SoundDevice.h"
+#include "media/DXSound.h"
 #include "media/MediaError.h"
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 #include "tests/sound/FakeSoundBackend.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 
 namespace {
 
-QString InitializeError(TSoundDevice &device) {
+QString InitializeError(TDXSound &device) {
   try {
     device.Initialize();
   } catch (const TMediaError &e) {
@@ -22,7 +22,7 @@ QString InitializeError(TSoundDevice &device) {
 
 TEST(SoundDeviceTest, WithoutAnOwnerWindowInitializeFailsBeforeOpeningAnything) {
   TFakeSoundBackend output;
-  TSoundDevice device(output);
+  TDXSound device(output);
   EXPECT_EQ(InitializeError(device), "Form not found");
   EXPECT_EQ(output.Calls, 0);
   EXPECT_FALSE(device.Initialized());
@@ -32,7 +32,7 @@ TEST(SoundDeviceTest, AnOutputThatCannotOpenFailsWithPrimaryBuffer) {
   TFakeSoundBackend output;
   output.OpenFails = true;
   QObject window;
-  TSoundDevice device(output, &window);
+  TDXSound device(output, &window);
   EXPECT_EQ(InitializeError(device), "Primary Buffer cannot be made");
   EXPECT_FALSE(device.Initialized());
   EXPECT_FALSE(output.IsOpen());
@@ -41,9 +41,9 @@ TEST(SoundDeviceTest, AnOutputThatCannotOpenFailsWithPrimaryBuffer) {
 TEST(SoundDeviceTest, InitializeAgainFinalizesFirst) {
   TFakeSoundBackend output;
   QObject window;
-  TSoundDevice device(output, &window);
+  TDXSound device(output, &window);
   TScheduler scheduler;
-  TWaveList sounds(scheduler, &device);
+  TDXWaveList sounds(scheduler, &device);
   sounds.Add("Dialog", "RIFF");
   device.Initialize();
   sounds.FindByName("Dialog").Play();
@@ -58,7 +58,7 @@ TEST(SoundDeviceTest, InitializeAgainFinalizesFirst) {
 TEST(SoundDeviceTest, FinalizeWhenNotInitializedDoesNothing) {
   TFakeSoundBackend output;
   QObject window;
-  TSoundDevice device(output, &window);
+  TDXSound device(output, &window);
   device.Finalize();
   EXPECT_EQ(output.Calls, 0);
 }
@@ -66,10 +66,10 @@ TEST(SoundDeviceTest, FinalizeWhenNotInitializedDoesNothing) {
 TEST(SoundDeviceTest, AListBoundToAnInitializedDeviceIsReadyAtOnce) {
   TFakeSoundBackend output;
   QObject window;
-  TSoundDevice device(output, &window);
+  TDXSound device(output, &window);
   device.Initialize();
   TScheduler scheduler;
-  TWaveList sounds(scheduler);
+  TDXWaveList sounds(scheduler);
   sounds.Add("Dialog", "RIFF");
   sounds.SetDevice(&device);
   EXPECT_TRUE(sounds.Ready());
@@ -81,7 +81,7 @@ TEST(SoundDeviceTest, DestroyingAnInitializedDeviceClosesTheOutput) {
   TFakeSoundBackend output;
   {
     QObject window;
-    TSoundDevice device(output, &window);
+    TDXSound device(output, &window);
     device.Initialize();
   }
   EXPECT_EQ(output.Closes, 1);

@@ -9,25 +9,25 @@
 
 #include <vector>
 
-class TSoundDevice;
+class TDXSound;
 
-class TSoundDeviceClient {
+class TDXSoundClient {
 public:
-  virtual void SoundDeviceInitialized(TSoundDevice &device) = 0;
-  virtual void SoundDeviceFinalizing(TSoundDevice &device) = 0;
+  virtual void DXSoundInitialized(TDXSound &device) = 0;
+  virtual void DXSoundFinalizing(TDXSound &device) = 0;
 
 protected:
-  ~TSoundDeviceClient() = default;
+  ~TDXSoundClient() = default;
 };
 
-class TSoundDevice {
+class TDXSound {
 public:
   // owner: the window the device belongs to; Initialize refuses to run without one.
-  explicit TSoundDevice(TSoundBackend &backend, QObject *owner = nullptr);
+  explicit TDXSound(TSoundBackend &backend, QObject *owner = nullptr);
   // Closes the output without telling anyone: bound lists must be gone already.
-  ~TSoundDevice();
-  TSoundDevice(const TSoundDevice &) = delete;
-  TSoundDevice &operator=(const TSoundDevice &) = delete;
+  ~TDXSound();
+  TDXSound(const TDXSound &) = delete;
+  TDXSound &operator=(const TDXSound &) = delete;
 
   QObject *Owner() const { return OwnerObject; }
   void SetOwner(QObject *owner) { OwnerObject = owner; }
@@ -43,12 +43,12 @@ public:
   TSoundBackend &Backend() const { return Output; }
 
   // Used by bound lists; a list added while the device is initialised is told at once.
-  void AddClient(TSoundDeviceClient *client);
-  void RemoveClient(TSoundDeviceClient *client);
+  void AddClient(TDXSoundClient *client);
+  void RemoveClient(TDXSoundClient *client);
 
 private:
   TSoundBackend &Output;
   QObject *OwnerObject;
-  std::vector<TSoundDeviceClient *> Clients;
+  std::vector<TDXSoundClient *> Clients;
   bool IsInitialized = false;
 };

@@ -1,4 +1,4 @@
-#include "media/WaveList.h"
+#include "media/DXWaveList.h"
 #include "media/MediaError.h"
 #include "tests/sound/FakeSoundBackend.h"
 
@@ -20,9 +20,9 @@ protected:
 
   TFakeSoundBackend Output;
   QObject Window;
-  TSoundDevice Device{Output, &Window};
+  TDXSound Device{Output, &Window};
   TScheduler Scheduler;
-  TWaveList Sounds{Scheduler, &Device};
+  TDXWaveList Sounds{Scheduler, &Device};
 };
 
 class FindByNameMissTest : public WaveListTest,
@@ -139,7 +139,7 @@ TEST_F(WaveListTest, PlayWithWaitReturnsWhenTheCopyHasStoppedAndKeepsNothing) {
 
 TEST_F(WaveListTest, LoopedItemLoopsItsOwnVoiceOnceUntilItStops) {
   Device.Initialize();
-  TWaveListItem &hum = Sounds.FindByName("Hum");
+  TWaveCollectionItem &hum = Sounds.FindByName("Hum");
   hum.Play();
   hum.Play();
   ASSERT_EQ(Output.Started.size(), 1u);
