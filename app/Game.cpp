@@ -141,8 +141,14 @@ void TGame::FormCreate(const TStartup &startup) {
   PlaySound("StartQRX");
 
   if (StandAloneMode) {
-    // This program carries no game of its own: close after the usual delay.
-    ExitTimer.SetEnabled(true);
+    if (UnpackStandAloneGame()) {
+      for (const char *item : {"Open1", "DownloadMoreGames1", "N5", "New1", "EditGame1", "N6",
+                               "MakeExe1", "N3", "Save1", "SaveAs1", "N1", "HelpTopic1", "Help1"})
+        MenuItems.SetVisible(item, false);
+      TitleTimer.SetEnabled(true);
+    } else {
+      ExitTimer.SetEnabled(true); // no game of its own: close after the usual delay
+    }
     return;
   }
 

@@ -83,6 +83,7 @@ public:
   void Open1Click();
   void Save1Click();
   void SaveAs1Click();
+  void MakeExe1Click();
   bool Paused() const;
   const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
@@ -166,6 +167,10 @@ private:
   };
   TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
+
+  // Stand-alone games.
+  bool UnpackStandAloneGame();
+  void RepackStandAloneGame();
 
   // File commands.
   QString GamesFolder(const char *setting) const;
@@ -254,6 +259,7 @@ private:
   QRgb FlashColour = 0;
   TPieceFrame LastPieceFrame;
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
+  QString StandAloneCopy;                 // stand-alone: the copy of this program being updated
 
   // Flags of the main window.
   bool GameRunning = false;

@@ -79,6 +79,7 @@ void TMainForm::ConnectMenuCommands() {
       {"Open1", &TGame::Open1Click},
       {"Save1", &TGame::Save1Click},
       {"SaveAs1", &TGame::SaveAs1Click},
+      {"MakeExe1", &TGame::MakeExe1Click},
   };
   for (const auto &[name, handler] : commands)
     connect(Action(name), &QAction::triggered, this, [this, handler = handler] {

@@ -118,6 +118,8 @@ void TGame::FormClose(QPoint windowPosition) {
     StopGame1Click();
   }
   SaveIfModified(false);
+  if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
+    RepackStandAloneGame();
   DeleteWorkingPictures(Folder, Data.LevelCount());
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved)
