@@ -124,3 +124,29 @@ TEST_F(FileCommandsTest, ASaveThatFailsReportsAndLeavesTheOldFile) {
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_FALSE(QFile::exists(H.Folder + "no such folder/Copy.qbx"));
 }
+
+TEST_F(FileCommandsTest, MakeExeWritesTheProgramWithTheGameBehindIt) {
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox", H.Folder + "quarrybox"));
+  Game().MakeExe1Click();
+  const QString made = H.Folder + "Games/Default";
+  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
+  EXPECT_EQ(H.Dialogs.Messages[0], "Game with a name:|" + made + "|has just been created!");
+  EXPECT_TRUE(Bytes(made).endsWith(Bytes(Default)));
+  EXPECT_EQ(Bytes(made).size(), Bytes(H.Folder + "quarrybox").size() + Bytes(Default).size());
+  // Again: the existing program is overwritten only after OK.
+  H.Dialogs.ConfirmAnswer = 2;
+  QFile::remove(made);
+  QFile(made).open(QIODevice::WriteOnly);
+  Game().MakeExe1Click();
+  EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Overwrite Game|" + made});
+  EXPECT_EQ(QFile(made).size(), 0);
+}
+
+TEST_F(FileCommandsTest, MakeExeRefusesToOverwriteTheRunningProgram) {
+  const QString own = H.Folder + "quarrybox.qbx"; // would become the program itself
+  ASSERT_TRUE(QFile::copy(Default, own));
+  H.Dialogs.OpenAnswer = own;
+  Game().Open1Click();
+  Game().MakeExe1Click();
+  EXPECT_EQ(H.Dialogs.Messages.last(), "|Cannot Create file Quarrybox.exe!|");
+}

@@ -1,5 +1,7 @@
 // The real program as a process (offscreen): start-up with and without a game, the single
 // instance with its hand-over, and a start after the first program was killed.
+#include "gamefile/StandAlone.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -135,4 +137,39 @@ TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
   EXPECT_EQ(Setting("LastGame"), ProgramDir + "/Games/Default.qbx");
   EXPECT_FALSE(Setting("QuarryboxLeft").isEmpty());
   EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
+}
+
+TEST_F(ProcessTest, AStandAloneGamePlaysItsOwnGameAndKeepsItAfterClosing) {
+  QDir().mkpath(Home.filePath("tmp"));
+  Env.insert("TMPDIR", Home.filePath("tmp"));
+  const QString castle = Home.filePath("Castle");
+  const QString game = ProgramDir + "/Games/Default.qbx";
+  ASSERT_TRUE(MakeStandAlone(ProgramDir + "/quarrybox", game, castle).Ok());
+  QProcess *program = Start(castle);
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_TRUE(TraceText().contains("caption Quarrybox - Castle"));
+  EXPECT_TRUE(QFile::exists(Home.filePath("tmp/Castle.qbx")));
+  program->terminate();
+  ASSERT_TRUE(program->waitForFinished(5000));
+  // The update script puts the copy back and cleans up once the program has ended.
+  QElapsedTimer t;
+  t.start();
+  while (QFile::exists(Home.filePath("tmp/Castle.qbx")) && t.elapsed() < 5000)
+    QThread::msleep(50);
+  EXPECT_FALSE(QFile::exists(Home.filePath("tmp/Castle.qbx")));
+  EXPECT_FALSE(QFile::exists(Home.filePath("tmp/Castle")));
+  QFile made(castle), original(game);
+  ASSERT_TRUE(made.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+  const QByteArray tail = original.readAll();
+  EXPECT_TRUE(made.readAll().endsWith(tail));
+  EXPECT_TRUE(Setting("LastGame").isEmpty()); // a stand-alone game stores only preferences
+}
+
+TEST_F(ProcessTest, AProgramUnderAnotherNameWithoutAGameClosesAtOnce) {
+  const QString other = Home.filePath("Other");
+  ASSERT_TRUE(QFile::copy(ProgramDir + "/quarrybox", other));
+  QFile::setPermissions(other, QFile::ReadOwner | QFile::ExeOwner);
+  QProcess *program = Start(other);
+  ASSERT_TRUE(program->waitForFinished(3000));
+  EXPECT_EQ(program->exitCode(), 0);
 }
