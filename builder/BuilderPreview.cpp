@@ -1,0 +1,111 @@
+#include "builder/BuilderPreview.h"
+
+#include "builder/BuilderModel.h"
+#include "play/Canvas.h"
+#include "play/LevelScreen.h"
+#include "play/Rounding.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+namespace {
+
+constexpr QRgb GridColour = WindowColour(0x4080FF);
+constexpr QRgb FrameColour = WindowColour(0xFFFF00);
+
+QString CannotRead(const QString &path) {
+  return QStringLiteral("The picture %1 cannot be read.").arg(QFileInfo(path).fileName());
+}
+
+struct TGridCount {
+  int Columns = 0;
+  int Rows = 0;
+};
+
+TGridCount DrawLevelPicture(QImage &windowPicture, const QImage &picture, int gridSize) {
+  const TPreviewFit fit = FitPreviewPicture(picture.size(), gridSize);
+  if (fit.Width <= 0 || fit.Height <= 0)
+    return {};
+  QPainter p(&windowPicture);
+  p.drawImage(QRect(fit.X0, fit.Y0, fit.Width, fit.Height), picture);
+  TGridCount count{1, 1};
+  // Positions are summed step by step, as the lines are placed one after another.
+  for (double x = fit.CellWidth; x <= fit.Width - 1; x += fit.CellWidth, ++count.Columns) {
+    const int at = fit.X0 + RoundHalfEven(x);
+    CanvasLine(p, {at, fit.Y0}, {at, fit.Y0 + fit.Height}, GridColour);
+  }
+  for (double y = fit.CellHeight; y <= fit.Height - 1; y += fit.CellHeight, ++count.Rows) {
+    const int at = fit.Y0 + RoundHalfEven(y);
+    CanvasLine(p, {fit.X0, at}, {fit.X0 + fit.Width, at}, GridColour);
+  }
+  const int left = fit.X0 - 1, top = fit.Y0 - 1;
+  CanvasPolyline(p,
+                 {{left, top},
+                  {left + fit.Width, top},
+                  {left + fit.Width, top + fit.Height},
+                  {left, top + fit.Height},
+                  {left, top}},
+                 FrameColour);
+  return count;
+}
+
+} // namespace
+
+TPreviewFit FitPreviewPicture(QSize picture, int gridSize) {
+  if (picture.isEmpty() || gridSize <= 0)
+    return {};
+  const double w = picture.width(), h = picture.height(), g = gridSize;
+  const double a = w / h, b = h / w;
+  TPreviewFit fit;
+  fit.CellWidth = g;
+  int n = RoundHalfEven(w / g);
+  fit.Width = RoundHalfEven(n * g);
+  fit.Height = RoundHalfEven(fit.Width / a);
+  fit.CellHeight = g / a;
+  if (fit.Width > 270) { // checked once: the result may end a little above 270
+    n = RoundHalfEven(270 / g);
+    fit.Width = RoundHalfEven(n * g);
+    fit.Height = RoundHalfEven(fit.Width / a);
+  }
+  if (fit.Height > 360) {
+    fit.CellHeight = g;
+    n = RoundHalfEven(360 / g);
+    fit.Height = RoundHalfEven(n * g);
+    fit.Width = RoundHalfEven(fit.Height / b);
+    fit.CellWidth = g / b;
+  }
+  fit.X0 = CentreOffset(300, fit.Width);
+  fit.Y0 = CentreOffset(400, fit.Height);
+  return fit;
+}
+
+TPreviewResult DrawBuilderPreview(QImage &windowPicture, const TBuilderModel &model) {
+  TPreviewResult result;
+  TLevelScreen screen;
+  const TSkin &skin = model.Skin(model.ShownSkin());
+  if (!skin.Path.isEmpty()) {
+    const QImage picture(skin.Path);
+    if (picture.isNull())
+      result.Error = CannotRead(skin.Path);
+    else
+      screen.DrawSkin(picture, skin.Stretch);
+  }
+  if (model.ShownSkin() == SkinPlaying) {
+    TGameData outlines;
+    model.ApplyBoxes(outlines);
+    screen.DrawPanelFrames(outlines);
+    const TLevel *level = model.CurrentLevelData();
+    if (level && model.LevelPictureVisible()) {
+      const QImage picture(level->Path);
+      if (picture.isNull()) {
+        result.Error = CannotRead(level->Path);
+      } else {
+        const TGridCount count = DrawLevelPicture(screen.Picture(), picture, level->GridSize);
+        result.Columns = count.Columns;
+        result.Rows = count.Rows;
+      }
+    }
+  }
+  windowPicture = screen.Picture();
+  return result;
+}
