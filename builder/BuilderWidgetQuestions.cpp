@@ -1,0 +1,41 @@
+#include "builder/BuilderWidgetQuestions.h"
+
+#include "play/Canvas.h"
+#include "settings/ConfirmBoxForm.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+namespace {
+
+const QString PictureFilter = QStringLiteral("Images (*.jpg *.bmp)");
+
+} // namespace
+
+QString TBuilderWidgetQuestions::AskPicture(const QString &folder) {
+  return QFileDialog::getOpenFileName(Parent, QStringLiteral("Open Picture"), folder,
+                                      PictureFilter);
+}
+
+QStringList TBuilderWidgetQuestions::AskPictures(const QString &folder) {
+  return QFileDialog::getOpenFileNames(Parent, QStringLiteral("Open Picture(s)"), folder,
+                                       PictureFilter);
+}
+
+std::optional<quint32> TBuilderWidgetQuestions::AskColour(quint32 colour) {
+  const QColor chosen = QColorDialog::getColor(QColor(WindowColour(colour)), Parent);
+  if (!chosen.isValid())
+    return std::nullopt;
+  return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+}
+
+void TBuilderWidgetQuestions::ShowMessage(const QString &text) {
+  TShowMessageBoxForm box(Host, Parent);
+  box.ShowMessageBox(QString(), text, QString());
+}
+
+bool TBuilderWidgetQuestions::Confirm(const QString &caption, const QString &text) {
+  TShowMessageOCBoxForm box(Host, Parent);
+  return box.ShowConfirmBox(caption, QString(), text, QString()) ==
+         TShowMessageOCBoxForm::ResultOk;
+}

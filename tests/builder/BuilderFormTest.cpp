@@ -1,0 +1,350 @@
+#include "builder/BuilderForm.h"
+#include "builder/BuilderQuestions.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+class FakeHost : public TDialogHost {
+public:
+  bool Suspended = false;
+  void SetSuspended(bool suspended) override { Suspended = suspended; }
+  void PlaySound(const QString &) override {}
+};
+
+// Answers in place of the author and records what was asked.
+class FakeQuestions : public TBuilderQuestions {
+public:
+  std::deque<QStringList> Pictures; // next answers to either file question
+  std::optional<quint32> ColourAnswer;
+  bool ConfirmAnswer = true;
+  QStringList Asked;                // "picture:<folder>", "pictures:<folder>", "colour", ...
+  QStringList Messages;
+
+  QString AskPicture(const QString &folder) override {
+    Asked << "picture:" + folder;
+    return Next().value(0);
+  }
+  QStringList AskPictures(const QString &folder) override {
+    Asked << "pictures:" + folder;
+    return Next();
+  }
+  std::optional<quint32> AskColour(quint32) override {
+    Asked << "colour";
+    return ColourAnswer;
+  }
+  void ShowMessage(const QString &text) override { Messages << text; }
+  bool Confirm(const QString &caption, const QString &text) override {
+    Asked << "confirm:" + caption + ":" + text;
+    return ConfirmAnswer;
+  }
+
+private:
+  QStringList Next() {
+    if (Pictures.empty())
+      return {};
+    QStringList answer = Pictures.front();
+    Pictures.pop_front();
+    return answer;
+  }
+};
+
+const QRgb Green = qRgb(0, 200, 0);
+
+class BuilderFormTest : public ::testing::Test {
+protected:
+  BuilderFormTest()
+      : Settings(Dir.filePath("settings.ini")),
+        Form(Host, Game, Settings, Questions, Picture, "/prog/") {
+    Form.OnPreviewChanged = [this] { ++PreviewChanges; };
+  }
+
+  template <class T> T *Get(const char *name) {
+    T *w = Form.findChild<T *>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  void Click(const char *name) { Get<QAbstractButton>(name)->click(); }
+  QString Text(const char *name) { return Get<QLabel>(name)->text(); }
+
+  QString Bmp(const QString &name, QSize size = {40, 40}, QRgb colour = Green) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = Dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return path;
+  }
+
+  // Three skins and the given levels through the buttons, as the author would.
+  void ChooseSkinsAndAdd(const QStringList &levels) {
+    Questions.Pictures = {{Bmp("s.bmp")}, {Bmp("p.bmp")}, {Bmp("e.bmp")}, levels};
+    Click("Button1");
+    Click("Button3");
+    Click("Button2");
+    Click("Button9");
+  }
+
+  QTemporaryDir Dir;
+  FakeHost Host;
+  TGameData Game;
+  TSettingsStore Settings;
+  FakeQuestions Questions;
+  QImage Picture{600, 400, QImage::Format_RGB32};
+  TQuarryboxBuilderForm Form;
+  int PreviewChanges = 0;
+};
+
+} // namespace
+
+TEST_F(BuilderFormTest, ControlsCarryTheirCaptionsAndHints) {
+  EXPECT_EQ(Form.windowTitle(), "Quarrybox Builder");
+  EXPECT_EQ(Form.size(), QSize(412, 271));
+  const std::vector<std::tuple<const char *, const char *, const char *>> buttons{
+      {"Button1", "Start", "Starting Skin  Image"},
+      {"Button2", "Levels", "Playing Skin  Image"},
+      {"Button3", "End", "Game Over Skin  Image"},
+      {"Button9", "Add Level(s)", "Add New Level"},
+      {"Button4", "Insert Level(s)", "Insert Level"},
+      {"Button8", "Delete Level", "Delete Current Level"},
+      {"Button5", "Help File", "Help File"},
+      {"Button17", "Down", "Move current level down one place"},
+      {"Button16", "Up", "Move current level up one place"},
+      {"Button10", "<<", "First Level"},
+      {"Button11", "<", "Previous Level"},
+      {"Button12", ">", "Next Level"},
+      {"Button13", ">>", "Last Level"},
+      {"Button14", "Ok", ""},
+      {"Button15", "Cancel", ""}};
+  for (const auto &[name, caption, hint] : buttons) {
+    auto *button = Get<QPushButton>(name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), caption) << name;
+    EXPECT_EQ(button->toolTip(), hint) << name;
+  }
+  EXPECT_EQ(Get<QCheckBox>("DrawScoreCB")->text(), "Draw Scorefield Box");
+  EXPECT_EQ(Get<QCheckBox>("EndStretchCB")->text(), "Stretch");
+  EXPECT_EQ(Get<QRadioButton>("ShowPlayRB")->text(), "Show");
+  EXPECT_EQ(Get<QSlider>("GridTB")->minimum(), 16);
+  EXPECT_EQ(Get<QSlider>("GridTB")->maximum(), 70);
+  EXPECT_EQ(Get<QSlider>("GridTB")->toolTip(), "Choose Grid");
+  EXPECT_NE(Get<QFrame>("NextSH"), nullptr);
+}
+
+TEST_F(BuilderFormTest, ShowingTakesTheLayoutFromTheGameAndSuspendsIt) {
+  Game.PlayBox = {true, 0x0000FF};
+  Game.ScoreBox = {false, 0x00FF00};
+  Game.GameOverSkin.Stretch = false;
+  Form.show();
+  EXPECT_TRUE(Host.Suspended);
+  EXPECT_TRUE(Get<QCheckBox>("DrawPlayCB")->isChecked());
+  EXPECT_FALSE(Get<QCheckBox>("DrawScoreCB")->isChecked());
+  EXPECT_TRUE(Get<QCheckBox>("StartStretchCB")->isChecked());
+  EXPECT_FALSE(Get<QCheckBox>("EndStretchCB")->isChecked());
+  EXPECT_TRUE(Get<QRadioButton>("ShowStartRB")->isChecked());
+  EXPECT_FALSE(Get<QPushButton>("Button9")->isEnabled());
+  EXPECT_GT(PreviewChanges, 0);
+  Click("Button15");
+  EXPECT_EQ(Form.result(), QDialog::Rejected);
+  EXPECT_FALSE(Host.Suspended);
+}
+
+TEST_F(BuilderFormTest, SkinButtonsStoreTheSkinSelectItAndRememberTheFolder) {
+  Form.show();
+  const QString playing = Bmp("play.bmp", {10, 10}, Green);
+  Questions.Pictures = {{playing}};
+  Click("Button2");
+  EXPECT_EQ(Questions.Asked, QStringList{"picture:/prog/Games"});
+  EXPECT_EQ(Form.Model().Skin(SkinPlaying).Path, playing);
+  EXPECT_EQ(Form.Model().Skin(SkinPlaying).Type, PictureBmp);
+  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked());
+  EXPECT_TRUE(Get<QPushButton>("Button9")->isEnabled());
+  EXPECT_EQ(Settings.ReadSetting("QBXBuilderOpenPath"), QDir(Dir.path()).absolutePath() + "/");
+  EXPECT_EQ(Picture.pixel(0, 0), Green); // stretched over the window picture
+  EXPECT_TRUE(Host.Suspended);
+
+  Questions.Pictures = {{"/elsewhere/end.gif"}};
+  Click("Button3");
+  EXPECT_EQ(Questions.Asked.last(), "picture:" + QDir(Dir.path()).absolutePath() + "/");
+  EXPECT_EQ(Form.Model().Skin(SkinGameOver).Type, PictureNone);
+  EXPECT_TRUE(Get<QRadioButton>("ShowEndRB")->isChecked());
+  EXPECT_FALSE(Get<QPushButton>("Button9")->isEnabled());
+  EXPECT_FALSE(Get<QSlider>("GridTB")->isEnabled());
+}
+
+TEST_F(BuilderFormTest, CancelledSkinDialogChangesNothing) {
+  Form.show();
+  Click("Button1");
+  EXPECT_TRUE(Form.Model().Skin(SkinStart).Path.isEmpty());
+  EXPECT_TRUE(Settings.ReadSetting("QBXBuilderOpenPath").isEmpty());
+}
+
+TEST_F(BuilderFormTest, AddingLevelsUpdatesLabelsGridAndPreview) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273}), Bmp("b.bmp", {205, 273}), "c.gif"});
+  EXPECT_EQ(Form.Model().LevelCount(), 2);
+  EXPECT_EQ(Text("LevelNumL"), "2");
+  EXPECT_EQ(Text("CurrentLavelL"), "2");
+  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 44);
+  EXPECT_EQ(Text("GridSizeL"), "5/5");
+  EXPECT_EQ(Picture.pixel(39, 53), qRgb(0, 255, 255)); // the level picture's frame
+}
+
+TEST_F(BuilderFormTest, GridBarSetsTheCurrentLevelsGridSize) {
+  Form.show();
+  auto *grid = Get<QSlider>("GridTB");
+  grid->setValue(30); // no level yet: back to 16
+  EXPECT_EQ(grid->value(), 16);
+  ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
+  grid->setValue(70);
+  EXPECT_EQ(Form.Model().CurrentGridSize(), 70);
+  EXPECT_EQ(Text("GridSizeL"), "3/3");
+}
+
+TEST_F(BuilderFormTest, DeleteAsksFirstAndNeedsALevel) {
+  Form.show();
+  Questions.Pictures = {{Bmp("p.bmp")}};
+  Click("Button2");
+  Click("Button8");
+  EXPECT_EQ(Questions.Messages, QStringList{"No Levels Defined!"});
+
+  Questions.Pictures = {{Bmp("a.bmp"), Bmp("b.bmp")}};
+  Click("Button9");
+  Questions.ConfirmAnswer = false;
+  Click("Button8");
+  EXPECT_EQ(Questions.Asked.last(), "confirm:Confirm Delete:Really Delete Current Level?!");
+  EXPECT_EQ(Form.Model().LevelCount(), 2);
+
+  Questions.ConfirmAnswer = true;
+  Click("Button8");
+  EXPECT_EQ(Form.Model().LevelCount(), 1);
+  EXPECT_EQ(Text("CurrentLavelL"), "1");
+  Click("Button8");
+  EXPECT_EQ(Text("CurrentLavelL"), "none");
+  EXPECT_EQ(Text("LevelNumL"), "0");
+  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 16);
+}
+
+TEST_F(BuilderFormTest, NavigationAndMovingDriveTheSelection) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp"), Bmp("b.bmp"), Bmp("c.bmp")});
+  Click("Button10");
+  EXPECT_EQ(Text("CurrentLavelL"), "1");
+  Click("Button11"); // already first
+  EXPECT_EQ(Text("CurrentLavelL"), "1");
+  Click("Button16"); // up: swaps with level 2
+  EXPECT_EQ(Text("CurrentLavelL"), "2");
+  EXPECT_TRUE(Form.Model().Levels()[1].Path.endsWith("a.bmp"));
+  Click("Button13");
+  EXPECT_EQ(Text("CurrentLavelL"), "3");
+  Click("Button17"); // down: swaps with level 2
+  EXPECT_TRUE(Form.Model().Levels()[1].Path.endsWith("c.bmp"));
+  EXPECT_TRUE(Questions.Messages.isEmpty());
+}
+
+TEST_F(BuilderFormTest, LevelToggleHidesThePictureAndTheGridBar) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
+  auto *toggle = Get<QLabel>("showLL");
+  auto *number = Get<QLabel>("CurrentLavelL");
+  const QPoint before = number->pos();
+  ASSERT_TRUE(toggle->text().contains("now visible"));
+  emit toggle->linkActivated("#");
+  EXPECT_TRUE(toggle->text().contains("now hidden"));
+  EXPECT_EQ(toggle->toolTip(), "Show current level image in development mode");
+  EXPECT_EQ(number->pos(), before + QPoint(2, 0));
+  EXPECT_FALSE(Get<QSlider>("GridTB")->isEnabled());
+  EXPECT_EQ(Text("GridSizeL"), "");
+  EXPECT_EQ(Picture.pixel(39, 53), Green); // only the skin where the frame was
+  emit toggle->linkActivated("#");
+  EXPECT_TRUE(toggle->text().contains("now visible"));
+  EXPECT_EQ(number->pos(), before);
+  EXPECT_EQ(Text("GridSizeL"), "5/5");
+}
+
+TEST_F(BuilderFormTest, DrawBoxesAndColoursReachTheGameAtOnceAndSurviveCancel) {
+  Game.ScoreBox = {false, 0x000000};
+  Form.show();
+  Click("DrawScoreCB");
+  EXPECT_TRUE(Game.ScoreBox.Draw);
+  Questions.ColourAnswer = 0x0000FF;
+  auto *swatch = Get<QWidget>("ScoreSH");
+  QTest::mouseClick(swatch, Qt::LeftButton);
+  EXPECT_EQ(Questions.Asked.last(), "colour");
+  EXPECT_EQ(Game.ScoreBox.Colour, 0x0000FFu);
+  Get<QRadioButton>("ShowPlayRB")->click();
+  EXPECT_EQ(Picture.pixel(530, 132), qRgb(255, 0, 0));
+
+  Questions.ColourAnswer.reset(); // a cancelled colour dialog keeps the colour
+  QTest::mouseClick(swatch, Qt::LeftButton);
+  EXPECT_EQ(Game.ScoreBox.Colour, 0x0000FFu);
+  Click("Button15");
+  EXPECT_EQ(Form.result(), QDialog::Rejected);
+  EXPECT_EQ(Game.ScoreBox, (TBox{true, 0x0000FF}));
+}
+
+TEST_F(BuilderFormTest, OkShowsTheFirstProblemAndStaysOpen) {
+  Form.show();
+  Click("Button14");
+  EXPECT_EQ(Questions.Messages, QStringList{"No defined Start Image Found!"});
+  EXPECT_TRUE(Form.isVisible());
+  Questions.Pictures = {{Bmp("s.bmp")}, {Bmp("p.bmp")}, {Bmp("e.bmp")}};
+  Click("Button1");
+  Click("Button2");
+  Click("Button3");
+  Click("Button14");
+  EXPECT_EQ(Questions.Messages.last(), "No defined Level Found!");
+  EXPECT_TRUE(Form.isVisible());
+}
+
+TEST_F(BuilderFormTest, OkWithACompleteGameAcceptsAndTheGameCanTakeIt) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp")});
+  Get<QCheckBox>("PlayStretchCB")->click(); // untick
+  Click("Button14");
+  EXPECT_EQ(Form.result(), QDialog::Accepted);
+  EXPECT_FALSE(Host.Suspended);
+  Form.Model().ApplyTo(Game);
+  EXPECT_EQ(Game.LevelCount(), 1);
+  EXPECT_FALSE(Game.PlayingSkin.Stretch);
+  EXPECT_TRUE(Game.StartSkin.Stretch);
+  EXPECT_TRUE(Game.Unsaved);
+}
+
+TEST_F(BuilderFormTest, EditLoadsTheGameAndShowsItsFirstLevel) {
+  Game.Levels = {{Bmp("a.bmp"), PictureBmp, 20}, {Bmp("b.bmp"), PictureBmp, 60}};
+  Form.LoadGame();
+  Form.show();
+  EXPECT_EQ(Text("LevelNumL"), "2");
+  EXPECT_EQ(Text("CurrentLavelL"), "1");
+  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 20);
+  Form.ResetGame();
+  EXPECT_EQ(Text("LevelNumL"), "0");
+  EXPECT_EQ(Text("CurrentLavelL"), "none");
+  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 16);
+}
+
+TEST_F(BuilderFormTest, UnreadablePictureIsReported) {
+  Form.show();
+  QFile broken(Dir.filePath("broken.bmp"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("garbage");
+  broken.close();
+  Questions.Pictures = {{broken.fileName()}};
+  Click("Button1");
+  ASSERT_EQ(Questions.Messages.size(), 1);
+  EXPECT_TRUE(Questions.Messages[0].contains("broken.bmp"));
+  EXPECT_EQ(Form.Model().Skin(SkinStart).Path, broken.fileName());
+}
