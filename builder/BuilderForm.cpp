@@ -327,7 +327,8 @@ void TQuarryboxBuilderForm::Refresh() {
 }
 
 void TQuarryboxBuilderForm::Redraw() {
-  if (RedrawSuspended)
+  // The window picture belongs to the main window; the builder draws on it only while open.
+  if (RedrawSuspended || !isVisible())
     return;
   const TPreviewResult result = DrawBuilderPreview(WindowPicture, Builder);
   GridSizeL->setText(result.Columns > 0 ? QStringLiteral("%1/%2").arg(result.Columns).arg(result.Rows)

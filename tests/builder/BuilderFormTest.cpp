@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -347,4 +348,36 @@ TEST_F(BuilderFormTest, UnreadablePictureIsReported) {
   ASSERT_EQ(Questions.Messages.size(), 1);
   EXPECT_TRUE(Questions.Messages[0].contains("broken.bmp"));
   EXPECT_EQ(Form.Model().Skin(SkinStart).Path, broken.fileName());
+}
+
+TEST_F(BuilderFormTest, PreviewIsDrawnOnlyWhileTheBuilderIsOpen) {
+  Picture.fill(Green);
+  Form.ResetGame();
+  Game.Levels = {{Bmp("a.bmp"), PictureBmp, 20}};
+  Form.LoadGame();
+  EXPECT_EQ(PreviewChanges, 0);
+  EXPECT_EQ(Picture.pixel(0, 0), Green);
+  Form.show();
+  EXPECT_EQ(PreviewChanges, 1);
+  EXPECT_EQ(Picture.pixel(0, 0), qRgb(0, 0, 0)); // no start skin yet: black
+}
+
+TEST_F(BuilderFormTest, ModalBuilderStaysOpenThroughItsOwnDialogs) {
+  Questions.Pictures = {{Bmp("s.bmp")}};
+  bool cancelledFromInside = false;
+  QTimer::singleShot(0, &Form, [&] {
+    Click("Button1");
+    // The modal loop must still be running to get this far.
+    QTimer::singleShot(0, &Form, [&] {
+      cancelledFromInside = Form.isVisible();
+      Click("Button15");
+    });
+  });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, &Form, [&] { Form.done(99); });
+  watchdog.start(3000);
+  EXPECT_EQ(Form.Open(), QDialog::Rejected);
+  EXPECT_TRUE(cancelledFromInside);
+  EXPECT_FALSE(Form.Model().Skin(SkinStart).Path.isEmpty());
 }
