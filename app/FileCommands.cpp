@@ -86,3 +86,46 @@ void TGame::SaveAs1Click() {
   SetGameCaption();
   Data.Unsaved = false;
 }
+
+void TGame::New1Click() {
+  Screen.DrawScore("false");
+  ShowPrompt(false);
+  // A new game starts with every frame and every stretch ticked; the colours stay.
+  Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
+  Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
+  PlaySound("Dialog");
+  if (Dialogs && Dialogs->ShowBuilder(Data, true)) {
+    Data.FilePath = GamesFolder("QBXSavePath") + "/untitled.qbx";
+    SetGameCaption();
+    TakeBuiltGame();
+  }
+  Screen.Picture().fill(Qt::black);
+  SetGameState(StateTitle);
+}
+
+void TGame::EditGame1Click() {
+  if (Data.LevelCount() == 0)
+    return;
+  if (!Data.Unsaved) {
+    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Folder);
+    if (!extracted.Ok()) {
+      Report(extracted.Error());
+      return;
+    }
+  }
+  Screen.DrawScore("false");
+  ShowPrompt(false);
+  PlaySound("Dialog");
+  if (Dialogs && Dialogs->ShowBuilder(Data, false))
+    TakeBuiltGame();
+  Screen.Picture().fill(Qt::black);
+  SetGameState(StateTitle);
+}
+
+// What the builder's OK makes of the game: new and unsaved, from level 1, with a fresh table.
+void TGame::TakeBuiltGame() {
+  Data.Unsaved = true;
+  Data.FormatMark = TGameData::BuilderFormatMark;
+  Data.CurrentLevel = 1;
+  Data.Scores = TGameData::DefaultScores();
+}

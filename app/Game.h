@@ -84,6 +84,8 @@ public:
   void Save1Click();
   void SaveAs1Click();
   void MakeExe1Click();
+  void New1Click();
+  void EditGame1Click();
   bool Paused() const;
   const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
@@ -109,6 +111,9 @@ public:
   // What the window shows.
   const QString &Caption() const { return CaptionText; }
   const QImage &WindowPicture() const { return Screen.Picture(); }
+  // The builder draws its preview straight on the window picture.
+  QImage &WindowPictureForPreview() { return Screen.Picture(); }
+  void RepaintWindowPicture();
   const TOverlay &PressSP() const { return Prompt; }
   std::array<const TOverlay *, 2> Overlays() const { return {&Prompt, &PauseBanner}; }
   TDXDraw &PlaySurface() { return DXDraw; }
@@ -137,14 +142,12 @@ public:
   TPictureCells &Cells() { return PictureCells; }
   TFallingPiece &Piece() { return Falling; }
   TDXInput &Input() { return DXInput; }
-  int NextPieceType() const { return NextType; }
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
 
 private:
   void SetCaption(const QString &text);
-  void RepaintWindowPicture();
   void ShowPrompt(bool on);
   void SetGameCaption();
   bool LoadGame(const QString &path);
@@ -176,6 +179,7 @@ private:
   QString GamesFolder(const char *setting) const;
   bool SaveIfModified(bool clearAlways);
   bool Save(const QString &path);
+  void TakeBuiltGame();
 
   void CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &, const QString &));
 

@@ -26,6 +26,9 @@ public:
   virtual QString AskSaveGameFile(const QString &folder, const QString &fileName) = 0;
   // The system's Yes/No question with a question icon: true for Yes.
   virtual bool AskYesNo(const QString &caption, const QString &text) = 0;
+  // The game builder on the current game: create (a new game) or edit. Box flags and colours
+  // change at once; skins and levels only when the builder closes with OK, which it returns.
+  virtual bool ShowBuilder(TGameData &game, bool create) = 0;
   // One of the game's windows is open.
   virtual bool AnyVisible() const = 0;
 };

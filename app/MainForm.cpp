@@ -80,6 +80,8 @@ void TMainForm::ConnectMenuCommands() {
       {"Save1", &TGame::Save1Click},
       {"SaveAs1", &TGame::SaveAs1Click},
       {"MakeExe1", &TGame::MakeExe1Click},
+      {"New1", &TGame::New1Click},
+      {"EditGame1", &TGame::EditGame1Click},
   };
   for (const auto &[name, handler] : commands)
     connect(Action(name), &QAction::triggered, this, [this, handler = handler] {

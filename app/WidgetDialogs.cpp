@@ -3,6 +3,8 @@
 #include "app/AboutForm.h"
 #include "app/Game.h"
 #include "app/VisitSiteForm.h"
+#include "builder/BuilderForm.h"
+#include "builder/BuilderWidgetQuestions.h"
 #include "settings/ConfirmBoxForm.h"
 #include "settings/MessageBoxForm.h"
 #include "settings/PreferencesForm.h"
@@ -14,7 +16,7 @@
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
-    : Game(game), Parent(parent), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
+    : Game(game), Settings(settings), Parent(parent), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
       ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(
@@ -81,4 +83,20 @@ QString TWidgetDialogs::AskSaveGameFile(const QString &folder, const QString &fi
 bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {
   return QMessageBox::question(Parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
+}
+
+bool TWidgetDialogs::ShowBuilder(TGameData &game, bool create) {
+  TBuilderWidgetQuestions questions(Host(), Parent);
+  TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.WindowPictureForPreview(),
+                                Game.ProgramFolder(), Parent);
+  builder.OnPreviewChanged = [this] { Game.RepaintWindowPicture(); };
+  if (create)
+    builder.ResetGame();
+  else
+    builder.LoadGame();
+  // The game has played the chime already.
+  if (builder.exec() != QDialog::Accepted)
+    return false;
+  builder.Model().ApplyTo(game);
+  return true;
 }

@@ -34,6 +34,7 @@ public:
   QString AskOpenGameFile(const QString &folder) override;
   QString AskSaveGameFile(const QString &folder, const QString &fileName) override;
   bool AskYesNo(const QString &caption, const QString &text) override;
+  bool ShowBuilder(TGameData &game, bool create) override;
 
 private:
   TDialogHost &Host() { return *this; }
@@ -41,6 +42,7 @@ private:
   void PlaySound(const QString &name) override;
 
   TGame &Game;
+  TSettingsStore &Settings;
   QWidget *Parent;
   std::unique_ptr<TShowMessageBoxForm> MessageBox;
   std::unique_ptr<TShowMessageOCBoxForm> ConfirmBox;

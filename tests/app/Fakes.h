@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class TFakeDialogs : public TGameDialogs {
 public:
   void ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) override {
@@ -35,6 +37,13 @@ public:
     Opened << "save:" + folder + '|' + fileName;
     return SaveAnswer;
   }
+  bool ShowBuilder(TGameData &game, bool create) override {
+    Opened << (create ? "builder:create" : "builder:edit");
+    BuilderSawLevels = game.LevelCount();
+    if (BuilderResult)
+      BuilderResult(game);
+    return bool(BuilderResult);
+  }
   bool AskYesNo(const QString &caption, const QString &text) override {
     Questions << caption + '|' + text;
     return YesAnswer;
@@ -43,6 +52,8 @@ public:
   int ConfirmAnswer = 1;
   QString OpenAnswer, SaveAnswer;
   bool YesAnswer = true;
+  std::function<void(TGameData &)> BuilderResult; // set: the builder closes with OK
+  int BuilderSawLevels = -1;
   bool Visible = false;
   QByteArray TypedName = "Alice ";
   QStringList Messages, Confirms, Opened, Questions;

@@ -150,3 +150,76 @@ TEST_F(FileCommandsTest, MakeExeRefusesToOverwriteTheRunningProgram) {
   Game().MakeExe1Click();
   EXPECT_EQ(H.Dialogs.Messages.last(), "|Cannot Create file Quarrybox.exe!|");
 }
+
+namespace {
+
+// What a builder closed with OK leaves: the harness's own pictures, two levels.
+void BuildTwoLevels(TGameData &game, const QString &folder) {
+  game.StartSkin = {folder + "src/start.jpg", PictureJpeg, true};
+  game.PlayingSkin = {folder + "src/play.jpg", PictureJpeg, true};
+  game.GameOverSkin = {folder + "src/over.bmp", PictureBmp, false};
+  game.Levels = {TLevel{folder + "src/level0.jpg", PictureJpeg, 100},
+                 TLevel{folder + "src/level1.bmp", PictureBmp, 50}};
+}
+
+} // namespace
+
+TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
+  Game().New1Click();
+  EXPECT_EQ(H.Dialogs.Opened, QStringList{"builder:create"});
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_TRUE(Game().Game().PlayBox.Draw && Game().Game().ScoreBox.Draw && Game().Game().NextBox.Draw);
+  EXPECT_TRUE(Game().Game().GameOverSkin.Stretch);
+  EXPECT_FALSE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().GameState(), StateTitle);
+}
+
+TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) {
+  H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
+  Game().New1Click();
+  EXPECT_EQ(Game().Caption(), "Quarrybox - untitled");
+  EXPECT_TRUE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
+  // Played straight from the author's pictures.
+  Game().GameStartClick();
+  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Cells().TotalCount(), 4);
+  EXPECT_TRUE(H.Dialogs.Messages.isEmpty()) << H.Dialogs.Messages.join('\n').toStdString();
+  Game().StopGame1Click();
+  // Save writes untitled.qbx into the games folder without asking.
+  Game().Save1Click();
+  const QString untitled = H.Folder + "Games/untitled.qbx";
+  TGameData stored;
+  ASSERT_TRUE(ReadGameHeader(untitled, stored).Ok());
+  EXPECT_EQ(stored.LevelCount(), 2);
+  EXPECT_FALSE(Game().Game().Unsaved);
+}
+
+TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {
+  H.Settings.WriteSetting("LastGame", Default);
+  H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
+  Game().New1Click();
+  H.Dialogs.YesAnswer = false;
+  Game().FormClose(QPoint(1, 2));
+  EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
+  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Default);
+  EXPECT_FALSE(QFile::exists(H.Folder + "Games/untitled.qbx"));
+}
+
+TEST_F(FileCommandsTest, EditGameWorksOnCopiedOutPicturesAndResetsTheScores) {
+  H.Dialogs.BuilderResult = [](TGameData &game) { game.Levels.removeLast(); };
+  Game().EditGame1Click();
+  EXPECT_EQ(H.Dialogs.BuilderSawLevels, 2);
+  EXPECT_TRUE(QFile::exists(H.Folder + "tpl1.bmp")); // every picture copied out first
+  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_TRUE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
+  EXPECT_EQ(Game().GameFilePath(), Default); // the path and caption stay
+}
+
+TEST_F(FileCommandsTest, EditGameWithoutLevelsDoesNothing) {
+  H.Dialogs.OpenAnswer = H.MakeGame("Empty", {});
+  Game().Open1Click();
+  Game().EditGame1Click();
+  EXPECT_FALSE(H.Dialogs.Opened.contains("builder:edit"));
+}
