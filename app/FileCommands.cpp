@@ -97,7 +97,7 @@ void TGame::New1Click() {
   if (Dialogs && Dialogs->ShowBuilder(Data, true)) {
     Data.FilePath = GamesFolder("QBXSavePath") + "/untitled.qbx";
     SetGameCaption();
-    TakeBuiltGame();
+    Data.MarkBuilt();
   }
   Screen.Picture().fill(Qt::black);
   SetGameState(StateTitle);
@@ -117,15 +117,8 @@ void TGame::EditGame1Click() {
   ShowPrompt(false);
   PlaySound("Dialog");
   if (Dialogs && Dialogs->ShowBuilder(Data, false))
-    TakeBuiltGame();
+    Data.MarkBuilt();
   Screen.Picture().fill(Qt::black);
   SetGameState(StateTitle);
 }
 
-// What the builder's OK makes of the game: new and unsaved, from level 1, with a fresh table.
-void TGame::TakeBuiltGame() {
-  Data.Unsaved = true;
-  Data.FormatMark = TGameData::BuilderFormatMark;
-  Data.CurrentLevel = 1;
-  Data.Scores = TGameData::DefaultScores();
-}

@@ -179,7 +179,6 @@ private:
   QString GamesFolder(const char *setting) const;
   bool SaveIfModified(bool clearAlways);
   bool Save(const QString &path);
-  void TakeBuiltGame();
 
   void CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &, const QString &));
 

@@ -35,14 +35,11 @@ void TBuilderModel::ApplyBoxes(TGameData &game) const {
 }
 
 void TBuilderModel::ApplyTo(TGameData &game) const {
-  game.Unsaved = true;
-  game.FormatMark = TGameData::BuilderFormatMark;
   ApplyBoxes(game);
   for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
     game.Skin(kind) = Skins[size_t(kind)];
   game.Levels = LevelList;
-  game.CurrentLevel = 1;
-  game.Scores = TGameData::DefaultScores();
+  game.MarkBuilt();
 }
 
 QString TBuilderModel::Validate() const {

@@ -26,3 +26,10 @@ const TSkin &TGameData::Skin(TSkinKind kind) const {
   }
   return GameOverSkin;
 }
+
+void TGameData::MarkBuilt() {
+  Unsaved = true;
+  FormatMark = BuilderFormatMark;
+  CurrentLevel = 1;
+  Scores = DefaultScores();
+}

@@ -56,6 +56,8 @@ struct TGameData {
   static TScoreTable DefaultScores();
   // A typed name as it is stored: Latin-1, cut or padded with spaces to exactly 6 bytes.
   static QByteArray StoredName(const QString &typed);
+  // What the builder's OK makes of a game: new and unsaved, from level 1, with a fresh table.
+  void MarkBuilt();
 
   quint8 FormatMark = BuilderFormatMark; // kept as read; never tested
   TBox PlayBox;
