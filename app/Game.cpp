@@ -1,10 +1,12 @@
 #include "app/Game.h"
 
 #include "app/GameDialogs.h"
+#include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
 #include "app/GameSound.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
+#include "app/WindowPlacement.h"
 #include "gamefile/GameFile.h"
 #include "gamefile/WorkingPictures.h"
 #include "media/GameImageList.h"
@@ -15,6 +17,7 @@
 #include "play/Speed.h"
 #include "resources/BuiltinPictures.h"
 
+#include <QDebug>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -27,6 +30,12 @@ constexpr int PictureAllocationLimitMb = 256;
 QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
   return QImage(QStringLiteral(":/pictures/") + name);
+}
+
+// Why a named game is not the one that opens.
+QString CannotOpenMessage(const QString &path) {
+  return QStringLiteral("The game \"%1\" cannot be opened: %2")
+      .arg(path, QFileInfo::exists(path) ? "it is not a file." : "there is no such file.");
 }
 
 } // namespace
@@ -79,16 +88,8 @@ TGame::~TGame() {
 
 // ---- start-up ---------------------------------------------------------------------------
 
-QString TGame::JoinArguments(const QStringList &arguments) {
-  QString joined;
-  for (const QString &a : arguments)
-    joined += ' ' + a;
-  return joined.trimmed();
-}
-
 void TGame::FormCreate(const TStartup &startup) {
   PlayStatus.Suspended = false;
-  StopWithoutAsking = false;
   StopAccepted = true;
 
   ProgramPath = startup.ProgramPath;
@@ -118,6 +119,7 @@ void TGame::FormCreate(const TStartup &startup) {
   const int top = Settings.ReadSetting("QuarryboxTop").toInt(&ok);
   Position.setY(ok ? top
                    : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
+  Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 
   Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
@@ -165,10 +167,15 @@ void TGame::FormCreate(const TStartup &startup) {
   }
 }
 
-QString TGame::ChooseStartGame(const QStringList &arguments) const {
-  const QString commandLine = JoinArguments(arguments);
-  if (!commandLine.isEmpty() && QFileInfo(commandLine).isFile())
-    return QFileInfo(commandLine).absoluteFilePath();
+QString TGame::ChooseStartGame(const QStringList &arguments) {
+  const QString commandLine = GameFileArgument(arguments);
+  if (!commandLine.isEmpty()) {
+    const QFileInfo named(commandLine);
+    if (named.isFile())
+      return named.absoluteFilePath();
+    // The player asked for this game: say why it is not the one that opens.
+    Report(CannotOpenMessage(commandLine));
+  }
   const QString last = Settings.ReadSetting("LastGame");
   if (!last.isEmpty() && QFileInfo(last).isFile())
     return last;
@@ -194,6 +201,10 @@ bool TGame::LoadGame(const QString &path) {
 
 void TGame::Report(const QString &text) {
   Trace::Event("message", "Message||" + text + '|');
+  if (Closing) {
+    qWarning().noquote() << text;
+    return;
+  }
   if (Dialogs)
     Dialogs->ShowMessageBox("", text, "");
 }
@@ -225,6 +236,7 @@ void TGame::SetCaption(const QString &text) {
 }
 
 void TGame::RepaintWindowPicture() {
+  ShownPictureKey = Screen.Picture().cacheKey();
   if (OnWindowPictureChanged)
     OnWindowPictureChanged();
 }
@@ -265,12 +277,20 @@ void TGame::AppActivate() {
     SetCaption(ApplicationTitle);
 }
 
+void TGame::MenuOpened() { PlayStatus.Suspended = true; }
+
+void TGame::MenuClosed() { PlayStatus.Suspended = Paused(); }
+
 void TGame::OpenGameMessage() {
   if (!TitleShown)
     return;
   const QString path = Settings.ReadSetting("NewQBXFile");
-  if (path.isEmpty() || !QFileInfo(path).isFile())
+  if (path.isEmpty())
     return;
+  if (!QFileInfo(path).isFile()) {
+    Report(CannotOpenMessage(path));
+    return;
+  }
   DeleteWorkingPictures(Folder, Data.LevelCount());
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     TitleTimer.SetEnabled(true);
@@ -323,6 +343,10 @@ void TGame::DXTimerTimer(int lagCount) {
   case StateNone:
     break;
   }
+  // Whatever drew on the window picture since it was last shown (a landing's score line, the
+  // NEXT box) is shown in this same frame.
+  if (Screen.Picture().cacheKey() != ShownPictureKey)
+    RepaintWindowPicture();
   DXDraw.Flip();
 }
 

@@ -43,6 +43,7 @@ struct TStartup {
   QString ProgramPath;   // full path of the running executable
   QStringList Arguments; // command-line arguments after the program name
   QSize ScreenSize{1024, 768};
+  QList<QRect> ScreenAreas; // every screen's available area; empty: none known
   QSize WindowSize{600, 400};
   QString WindowHandle; // decimal id that a second start uses to reach us
   // Where the game file type is registered (the XDG data folder); empty: not registered.
@@ -67,8 +68,11 @@ public:
   // Start-up of the main window, in the documented order.
   void FormCreate(const TStartup &startup);
   void FormDestroy();
-  // The close sequence; windowPosition is stored for the next start.
-  void FormClose(QPoint windowPosition);
+  // The close sequence; windowPosition (of the client area) is stored for the next start.
+  // CloseAsked: the player closed the window, so a changed game may be saved first.
+  // CloseAtOnce: the session is ending; no question is asked.
+  enum TCloseKind { CloseAsked, CloseAtOnce };
+  void FormClose(QPoint windowPosition, TCloseKind kind = CloseAsked);
 
   // Menu commands.
   void GameStartClick();
@@ -101,6 +105,9 @@ public:
   // Activation of the application.
   void AppActivate();
   void AppDeactivate();
+  // A menu of the main window opened or closed: the game stands still while one is open.
+  void MenuOpened();
+  void MenuClosed();
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage();
 
@@ -153,8 +160,7 @@ private:
   bool LoadGame(const QString &path);
   void Report(const QString &text);
   QImage LoadPicture(const QString &path, int type) const;
-  QString ChooseStartGame(const QStringList &arguments) const;
-  static QString JoinArguments(const QStringList &arguments);
+  QString ChooseStartGame(const QStringList &arguments);
 
   // Frame handlers of the states.
   void TitleFrame();
@@ -199,6 +205,7 @@ private:
   // Pause and the well copy on the window picture.
   void PauseTimerTimer();
   void TogglePause();
+  void EndRunningGame();
   void HidePauseBanner();
   void PaintWellCopy();
   void ClearInputStates();
@@ -261,12 +268,13 @@ private:
   QRect FlashRect;
   QRgb FlashColour = 0;
   TPieceFrame LastPieceFrame;
+  qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
   QString StandAloneCopy;                 // stand-alone: the copy of this program being updated
 
   // Flags of the main window.
   bool GameRunning = false;
   bool TitleShown = false;
-  bool StopWithoutAsking = false;
   bool StopAccepted = true;
+  bool Closing = false; // from the close on, problems are logged, never shown in a box
 };

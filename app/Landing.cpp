@@ -12,8 +12,8 @@
 #include <QPainter>
 
 void TGame::LandPiece() {
-  if (!DownTimer.Enabled())
-    return; // paused or ended: tried again at the next tick
+  if (!DownTimer.Enabled() || PlayStatus.Suspended)
+    return; // paused, held still by a menu or dialog, or ended: tried again at the next tick
   if (Falling.SlidingLeft || Falling.SlidingRight || Falling.SteppingDown) {
     DeadTimer.SetInterval(Timing::LockRetry);
     return;

@@ -10,7 +10,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QTimer>
 
 TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRef(game) {
   setObjectName("MainForm");
@@ -37,6 +40,7 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
   game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
+  WatchMenus();
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive)
@@ -45,6 +49,58 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
       GameRef.AppDeactivate();
   });
   game.Input().IsForeground = [this] { return isActiveWindow(); };
+}
+
+void TMainForm::PlaceAt(QPoint clientTopLeft) {
+  setGeometry(QRect(clientTopLeft, sizeHint()));
+}
+
+void TMainForm::CloseAtOnce() {
+  CloseWithoutQuestions = true;
+  close();
+}
+
+namespace {
+// Alt alone would put the menu bar in keyboard mode, where it takes the game's keys. The
+// menus still open with their Alt+letter keys and the mouse.
+class TNoAltMenuStyle : public QProxyStyle {
+public:
+  int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                QStyleHintReturn *returnData) const override {
+    if (hint == SH_MenuBar_AltKeyNavigation)
+      return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+} // namespace
+
+// While a menu is open the game stands still; when the last one closes the keys go back to
+// the game, not to the menu bar.
+void TMainForm::WatchMenus() {
+  auto *style = new TNoAltMenuStyle;
+  style->setParent(menuBar());
+  menuBar()->setStyle(style);
+  for (QMenu *menu : menuBar()->findChildren<QMenu *>()) {
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      if (OpenMenus++ == 0)
+        GameRef.MenuOpened();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+      if (OpenMenus > 0 && --OpenMenus == 0) {
+        GameRef.MenuClosed();
+        // Escape in a menu hands the keyboard to the menu bar after this signal.
+        QTimer::singleShot(0, this, [this] { ReturnKeysToGame(); });
+      }
+    });
+  }
+}
+
+void TMainForm::ReturnKeysToGame() {
+  if (OpenMenus > 0)
+    return;
+  menuBar()->setActiveAction(nullptr);
+  if (isActiveWindow())
+    setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::PlacePlaySurface() {
@@ -116,6 +172,7 @@ void TMainForm::changeEvent(QEvent *event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
-  GameRef.FormClose(pos());
+  GameRef.FormClose(geometry().topLeft(),
+                    CloseWithoutQuestions ? TGame::CloseAtOnce : TGame::CloseAsked);
   event->accept();
 }

@@ -18,6 +18,12 @@ public:
   TGame &Game() { return GameRef; }
   QAction *Action(const QString &name) const { return Menu.Actions.value(name); }
 
+  // Places the client area (menu bar and picture) at the stored point; the close stores the
+  // same point, so a window manager's frame never makes the window drift.
+  void PlaceAt(QPoint clientTopLeft);
+  // The session is ending: close without any question.
+  void CloseAtOnce();
+
 protected:
   void keyPressEvent(QKeyEvent *event) override;
   void keyReleaseEvent(QKeyEvent *event) override;
@@ -28,9 +34,13 @@ private:
   void SyncMenuItem(const QString &name);
   void ConnectMenuCommands();
   void PlacePlaySurface();
+  void WatchMenus();
+  void ReturnKeysToGame();
 
   TGame &GameRef;
   TMainMenu Menu;
   TWindowPictureView *ShowImage;
   TPlaySurfaceView *DXDraw;
+  int OpenMenus = 0;
+  bool CloseWithoutQuestions = false;
 };

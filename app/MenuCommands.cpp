@@ -84,15 +84,18 @@ void TGame::PaintWellCopy() {
 void TGame::StopGame1Click() {
   if (!GameRunning)
     return;
-  if (!StopWithoutAsking) {
-    Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
-    if (!Dialogs ||
-        Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "") != 1) {
-      StopAccepted = false;
-      return;
-    }
+  Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
+  if (!Dialogs ||
+      Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "") != 1) {
+    StopAccepted = false;
+    return;
   }
   StopAccepted = true;
+  EndRunningGame();
+  SetGameState(StateTitle);
+}
+
+void TGame::EndRunningGame() {
   if (Paused()) {
     MenuItems.SetChecked("GamePause", false);
     DXInput.Keyboard.SetEnabled(true);
@@ -109,15 +112,17 @@ void TGame::StopGame1Click() {
   PlayStatus.Score = 0;
   PlaySound("EndGame");
   Data.CurrentLevel = 1;
-  SetGameState(StateTitle);
 }
 
-void TGame::FormClose(QPoint windowPosition) {
-  if (GameRunning) {
-    StopWithoutAsking = true;
-    StopGame1Click();
-  }
-  SaveIfModified(false);
+// The window goes whatever happens: a running game ends without the title screen, and nothing
+// on the way may open a box that the close would have to wait for. Only an interactive close
+// asks whether to save a changed game.
+void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
+  Closing = true;
+  if (GameRunning)
+    EndRunningGame();
+  if (kind == CloseAsked)
+    SaveIfModified(false);
   if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
     RepackStandAloneGame();
   DeleteWorkingPictures(Folder, Data.LevelCount());

@@ -44,21 +44,25 @@ void TSingleInstance::Listen(std::function<void()> onHandOver) {
   connect(&Server, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket *socket = Server.nextPendingConnection()) {
       // The second program writes and goes at once: read whatever arrived, also on the way out.
-      const auto drain = [this, socket] {
-        while (socket->canReadLine()) {
-          if (socket->readLine() == OpenGameMessage && OnHandOver)
-            OnHandOver();
-        }
-      };
-      connect(socket, &QLocalSocket::readyRead, this, drain);
-      connect(socket, &QLocalSocket::disconnected, this, [socket, drain] {
-        drain();
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
+      connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+        Read(socket);
         socket->deleteLater();
       });
-      drain();
+      Read(socket);
     }
   });
   Server.listen(ServerName());
+}
+
+// The hand-over may open a message box with an event loop of its own, where this socket can
+// go away: it is acted on from the main loop, after this handler has let go of the socket.
+void TSingleInstance::Read(QLocalSocket *socket) {
+  bool handOver = false;
+  while (socket->canReadLine())
+    handOver = socket->readLine() == OpenGameMessage || handOver;
+  if (handOver)
+    QMetaObject::invokeMethod(this, [this] { if (OnHandOver) OnHandOver(); }, Qt::QueuedConnection);
 }
 
 bool TSingleInstance::PostOpenGameMessage() {

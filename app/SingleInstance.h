@@ -4,6 +4,7 @@
 // A lock left by a killed program is stale and taken over.
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QObject>
 
@@ -26,6 +27,8 @@ public:
   static QString ServerName();
 
 private:
+  void Read(QLocalSocket *socket);
+
   std::unique_ptr<QLockFile> Lock;
   QLocalServer Server;
   std::function<void()> OnHandOver;

@@ -1,5 +1,6 @@
 // Program entry: one running program per user; a second start hands its game file over and
 // ends without a window.
+#include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
@@ -19,16 +20,9 @@
 
 namespace {
 
-QString JoinedArguments(const QStringList &args) {
-  QString joined;
-  for (const QString &a : args)
-    joined += ' ' + a;
-  return joined.trimmed();
-}
-
 int HandOver(const QStringList &args) {
-  const QString path = JoinedArguments(args);
-  if (path.isEmpty() || !QFileInfo(path).isFile())
+  const QString path = GameFileArgument(args);
+  if (path.isEmpty())
     return 0;
   TSettingsStore settings;
   settings.WriteSetting("NewQBXFile", QFileInfo(path).absoluteFilePath());
@@ -64,15 +58,22 @@ int main(int argc, char **argv) {
   startup.Arguments = args;
   if (QScreen *screen = QGuiApplication::primaryScreen())
     startup.ScreenSize = screen->availableGeometry().size();
+  for (const QScreen *screen : QGuiApplication::screens())
+    startup.ScreenAreas << screen->availableGeometry();
   startup.WindowSize = form.sizeHint();
   startup.WindowHandle = QString::number(getpid());
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
   instance.Listen([&game] { game.OpenGameMessage(); });
 
-  TTerminationSignal termination([&form] { form.close(); });
+  // The session is ending: the close sequence runs, and the program ends even when one of its
+  // boxes is open (quit leaves every event loop, the boxes' own included).
+  TTerminationSignal termination([&form] {
+    form.CloseAtOnce();
+    QCoreApplication::quit();
+  });
 
-  form.move(game.WindowPosition());
+  form.PlaceAt(game.WindowPosition());
   form.show();
   return app.exec();
 }

@@ -14,7 +14,7 @@ TShowMessageOCBoxForm::TShowMessageOCBoxForm(TDialogHost &host, QWidget *parent)
   Button2 = MakeButton("Button2", "Cancel");
   QWidget::setTabOrder(Button2, Button1);
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  PlaceButtons(width());
+  PlaceButtons(width(), ButtonTop);
 }
 
 int TShowMessageOCBoxForm::ShowConfirmBox(const QString &caption, const QString &line1,
@@ -25,12 +25,12 @@ int TShowMessageOCBoxForm::ShowConfirmBox(const QString &caption, const QString 
   return ResultField;
 }
 
-void TShowMessageOCBoxForm::PlaceButtons(int windowWidth) {
+void TShowMessageOCBoxForm::PlaceButtons(int windowWidth, int top) {
   // The pair is centred as one block, Ok on the left.
   const int left =
       CentreOffset(windowWidth, Button1->width() + Button2->width() + ButtonGap);
-  Button1->move(left, ButtonTop);
-  Button2->move(left + Button1->width() + ButtonGap, ButtonTop);
+  Button1->move(left, top);
+  Button2->move(left + Button1->width() + ButtonGap, top);
 }
 
 void TShowMessageOCBoxForm::Button1Click() {

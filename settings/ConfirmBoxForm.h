@@ -18,7 +18,7 @@ public:
   int Result() const { return ResultField; }
 
 protected:
-  void PlaceButtons(int windowWidth) override;
+  void PlaceButtons(int windowWidth, int top) override;
   void Button1Click() override;
   void EscapeUp() override;
   void FormShow() override;

@@ -12,6 +12,8 @@ namespace {
 constexpr int BoxHeight = 91; // the buttons end at 83; the picture's 8-pixel margin below them
 constexpr int WindowWidthOverLabel = 84;
 constexpr int RuleWidthOverLabel = 60;
+// The widest text that keeps the box within the 600-pixel main window.
+constexpr int MaxLabelWidth = 600 - WindowWidthOverLabel;
 
 // The box's 40 x 42 picture: a glyph in a blue disc on the window's own face colour.
 QPixmap Picture(QChar glyph, const QColor &face) {
@@ -85,17 +87,28 @@ void TShowMessageBoxForm::ShowMessageBox(const QString &line1, const QString &li
 
 void TShowMessageBoxForm::SetLines(const QString &line1, const QString &line2,
                                    const QString &line3) {
+  TextMessage->setWordWrap(false);
   TextMessage->setText(line1 + "\r\n" + line2 + "\r\n" + line3);
   TextMessage->adjustSize();
+  const int oneLineEach = TextMessage->height();
+  if (TextMessage->width() > MaxLabelWidth) {
+    // No box is wider than the main window: long lines wrap, and a path may break after "/".
+    QString text = TextMessage->text();
+    text.replace('/', QStringLiteral("/\u200B"));
+    TextMessage->setText(text);
+    TextMessage->setWordWrap(true);
+    TextMessage->resize(MaxLabelWidth, TextMessage->heightForWidth(MaxLabelWidth));
+  }
+  const int extra = TextMessage->height() - oneLineEach;
   const int labelWidth = TextMessage->width();
   const int windowWidth = labelWidth + WindowWidthOverLabel;
-  setFixedSize(windowWidth, BoxHeight);
-  Bevel1->setGeometry(8, 57, labelWidth + RuleWidthOverLabel, 3);
-  PlaceButtons(windowWidth);
+  setFixedSize(windowWidth, BoxHeight + extra);
+  Bevel1->setGeometry(8, 57 + extra, labelWidth + RuleWidthOverLabel, 3);
+  PlaceButtons(windowWidth, ButtonTop + extra);
 }
 
-void TShowMessageBoxForm::PlaceButtons(int windowWidth) {
-  Button1->move(CentreOffset(windowWidth, Button1->width()), ButtonTop);
+void TShowMessageBoxForm::PlaceButtons(int windowWidth, int top) {
+  Button1->move(CentreOffset(windowWidth, Button1->width()), top);
 }
 
 void TShowMessageBoxForm::Button1Click() { accept(); }

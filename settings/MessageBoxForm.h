@@ -25,9 +25,10 @@ protected:
   TShowMessageBoxForm(TDialogHost &host, QChar glyph, QWidget *parent);
 
   // Sets the label to the lines and sizes the window and the rule to it, then places the
-  // buttons for that width.
+  // buttons for that size. Lines too long for the main window's width wrap.
   void SetLines(const QString &line1, const QString &line2, const QString &line3);
-  virtual void PlaceButtons(int windowWidth);
+  // top: the buttons' top edge, lower when the text wrapped.
+  virtual void PlaceButtons(int windowWidth, int top);
   QPushButton *MakeButton(const char *name, const QString &caption);
 
   virtual void Button1Click();

@@ -2,6 +2,7 @@
 
 #include "settings/HighScores.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -90,16 +91,34 @@ void TScoreForm::FormShow() {
     NameEdits[i]->setText(QString::fromLatin1(Table[i].Name));
     ScoreEdits[i]->setText(ScoreText(Table[i].Score));
   }
-  if (EntryRow >= 1 && EntryRow <= RowCount) {
+  if (NameOpen()) {
     QLineEdit *entry = NameEdits[EntryRow - 1];
     entry->setReadOnly(false);
     entry->setFocus();
     entry->setCursorPosition(0); // typing fills the name from its first place
+  } else {
+    // Nothing to type: Enter and Space press Close at once.
+    Button1->setFocus();
   }
 }
 
+namespace {
+// The file keeps one byte per letter (Latin-1): a letter beyond it would be stored as "?".
+bool FitsTheFile(const QString &text) {
+  for (QChar c : text)
+    if (c.unicode() > 0xFF)
+      return false;
+  return true;
+}
+} // namespace
+
 // Enter in any name edit closes the window, on release.
 bool TScoreForm::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress && !FitsTheFile(static_cast<QKeyEvent *>(event)->text()))
+    return true;
+  if (event->type() == QEvent::InputMethod &&
+      !FitsTheFile(static_cast<QInputMethodEvent *>(event)->commitString()))
+    return true;
   if (event->type() == QEvent::KeyRelease) {
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -111,7 +130,9 @@ bool TScoreForm::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TScoreForm::keyReleaseEvent(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape && KeyReachedWindow())
+  // Escape closes the table shown from the menu wherever the focus is; while a name is typed
+  // only when the key reaches the window itself.
+  if (event->key() == Qt::Key_Escape && (!NameOpen() || KeyReachedWindow()))
     accept();
   else
     TDialogForm::keyReleaseEvent(event);

@@ -39,6 +39,8 @@ protected:
   void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+  bool NameOpen() const { return EntryRow >= 1 && EntryRow <= RowCount; }
+
   TScoreTable Table = TGameData::DefaultScores();
   int EntryRow = ViewOnly;
   std::array<QLineEdit *, RowCount> RankEdits{}; // Edit1..Edit10

@@ -63,6 +63,7 @@ void TGameHarness::Start(const QStringList &arguments) {
   startup.Arguments = arguments;
   startup.ScreenSize = QSize(1280, 1024);
   startup.WindowSize = QSize(600, 420);
+  startup.ScreenAreas = Screens;
   startup.WindowHandle = "4242";
   Game->FormCreate(startup);
 }

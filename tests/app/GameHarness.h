@@ -7,6 +7,7 @@
 #include "media/Scheduler.h"
 #include "settings/SettingsStore.h"
 
+#include <QRect>
 #include <QSize>
 #include <QTemporaryDir>
 
@@ -38,6 +39,7 @@ public:
   // Pressed for one frame, then released.
   void Tap(int vk);
 
+  QList<QRect> Screens; // the screens' available areas at start-up; none: placement unchecked
   QTemporaryDir Dir;
   QString Folder; // with a trailing '/'
   TScheduler Scheduler;

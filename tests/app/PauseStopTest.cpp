@@ -140,6 +140,31 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   EXPECT_FALSE(QFile::exists(H.Folder + "tpl.jpg"));
 }
 
+TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {
+  Play();
+  H.Frames(6);
+  // The title's picture can no longer be copied out of the game: going back to the title
+  // would report it in a box.
+  ASSERT_TRUE(QFile::remove(Game().GameFilePath()));
+  Game().FormClose(QPoint(40, 50), TGame::CloseAtOnce);
+  EXPECT_TRUE(Dialogs.Messages.isEmpty());
+  EXPECT_TRUE(Dialogs.Questions.isEmpty());
+  EXPECT_NE(Game().GameState(), StateTitle);
+  EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
+}
+
+TEST_F(PauseStopTest, AnOpenMenuHoldsThePieceStillUntilItCloses) {
+  Play();
+  H.Advance(200);
+  Game().MenuOpened();
+  const auto before = Blocks();
+  H.Advance(4000);
+  EXPECT_EQ(Blocks(), before);
+  Game().MenuClosed();
+  H.Advance(1100);
+  EXPECT_NE(Blocks(), before);
+}
+
 TEST_F(PauseStopTest, WithSoundOffNoCommandMakesASound) {
   H.Settings.WriteSetting("SoundState", "OFF");
   Play();

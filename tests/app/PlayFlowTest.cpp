@@ -272,6 +272,23 @@ TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScre
   EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
 }
 
+TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
+  Play();
+  QImage shown;
+  Game().OnWindowPictureChanged = [&] { shown = Game().WindowPicture().copy(); };
+  H.Advance(200);
+  // The next piece's cell is uncovered already, so its arrival draws no cell grid.
+  const TCellEntry &next = Game().Cells().CellList()[size_t(Game().Cells().NextTarget())];
+  Game().Cells().Uncover(next.Col, next.Row, Game().WindowPictureForPreview());
+  Game().RepaintWindowPicture();
+  H.Tap(Vk::Space);
+  for (int ms = 0; ms < 2000 && !Game().Status().NewPieceDue; ++ms)
+    H.Advance(1);
+  ASSERT_TRUE(Game().Status().NewPieceDue) << "the piece has landed";
+  H.Frames(1);
+  EXPECT_EQ(shown, Game().WindowPicture());
+}
+
 TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeReadIsSkippedWithAMessage) {
   TTestLevel broken;
   broken.Undecodable = true;

@@ -1,5 +1,6 @@
 // Start-up of the main window: mode, game choice, caption, window position and the settings
 // written on the way.
+#include "app/WindowPlacement.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
@@ -73,6 +74,49 @@ TEST(StartupTest, StoredWindowPositionIsUsed) {
   h.Settings.WriteSetting("QuarryboxTop", "-5");
   h.Start();
   EXPECT_EQ(h.Game->WindowPosition(), QPoint(17, -5));
+}
+
+TEST(StartupTest, AStoredPositionOffEveryScreenIsMovedWhollyOntoTheNearestScreen) {
+  const QRect left(0, 0, 1024, 768), right(1024, 0, 1280, 1024);
+  for (const auto &[stored, screen] : {std::pair{QPoint(-99999, 300), left},
+                                       std::pair{QPoint(2147483647, 2147483647), right},
+                                       std::pair{QPoint(1900, -40), right}}) {
+    TGameHarness h;
+    h.Screens = {left, right};
+    h.Settings.WriteSetting("QuarryboxLeft", QString::number(stored.x()));
+    h.Settings.WriteSetting("QuarryboxTop", QString::number(stored.y()));
+    h.Start();
+    const QRect window(h.Game->WindowPosition(), QSize(600, 420));
+    EXPECT_TRUE(screen.contains(window.marginsAdded(TypicalFrame)))
+        << stored.x() << "," << stored.y() << " went to " << window.x() << "," << window.y();
+  }
+  TGameHarness onScreen; // a position on the second screen stays as it is
+  onScreen.Screens = {left, right};
+  onScreen.Settings.WriteSetting("QuarryboxLeft", "1100");
+  onScreen.Settings.WriteSetting("QuarryboxTop", "100");
+  onScreen.Start();
+  EXPECT_EQ(onScreen.Game->WindowPosition(), QPoint(1100, 100));
+}
+
+TEST(StartupTest, AOneWordNameIsTakenAsGivenEvenWithATrailingSpace) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString castle = h.MakeGame("Castle", {TTestLevel{}});
+  ASSERT_TRUE(QFile::rename(castle, castle + ' '));
+  h.Start({castle + ' '});
+  EXPECT_EQ(h.Game->GameFilePath(), castle + ' ');
+  EXPECT_TRUE(h.Dialogs.Messages.isEmpty());
+}
+
+TEST(StartupTest, ANamedGameThatCannotBeOpenedIsReportedNotSilentlyReplaced) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString missing = h.Folder + "Gone.qbx";
+  h.Start({missing});
+  ASSERT_EQ(h.Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(h.Dialogs.Messages[0].contains(missing)) << h.Dialogs.Messages[0].toStdString();
+  EXPECT_TRUE(h.Dialogs.Messages[0].contains("no such file"));
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
 }
 
 TEST(StartupTest, AProgramUnderAnotherNameWithoutAGameClosesAndWritesNoPaths) {

@@ -51,7 +51,7 @@ TEST_F(MessageBoxFormTest, FixedPartsOfTheBox) {
 
 TEST_F(MessageBoxFormTest, LinesJoinedByCrLfAndBoxSizedToThem) {
   for (const QString &message : {QString("No Levels Defined!"),
-                                 QString("Cannot Create file Quarrybox.exe!").repeated(3)}) {
+                                 QString("Cannot Create file Quarrybox.exe!").repeated(2)}) {
     ShowWithoutWaiting("Game with a name:", message, "has just been created!");
     auto *label = Find<QLabel>("TextMessage");
     EXPECT_EQ(label->text(), "Game with a name:\r\n" + message + "\r\nhas just been created!");
@@ -63,6 +63,21 @@ TEST_F(MessageBoxFormTest, LinesJoinedByCrLfAndBoxSizedToThem) {
     EXPECT_EQ(Find<QPushButton>("Button1")->geometry(),
               QRect(HalfToEven(Form.width() - 75), 66, 75, 17));
   }
+}
+
+TEST_F(MessageBoxFormTest, ALongMessageWrapsWithinTheMainWindowsWidthAboveItsButton) {
+  const QString path = "/home/player/" + QString("games/").repeated(20) + "Castle.qbx";
+  ShowWithoutWaiting("", path + ": the file is incomplete (cut short at byte 1024).", "");
+  auto *label = Find<QLabel>("TextMessage");
+  EXPECT_LE(Form.width(), 600);
+  EXPECT_TRUE(label->wordWrap());
+  EXPECT_LE(label->x() + label->width(), Form.width());
+  // Every word is shown: the label is tall enough for its wrapped text.
+  EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+  EXPECT_GT(label->height(), 3 * label->fontMetrics().height());
+  auto *ok = Find<QPushButton>("Button1");
+  EXPECT_GE(ok->y(), label->y() + label->height());
+  EXPECT_LE(ok->y() + ok->height(), Form.height());
 }
 
 TEST_F(MessageBoxFormTest, OkCentredForOddAndEvenWidths) {

@@ -3,6 +3,8 @@
 #include "settings/HighScores.h"
 #include "settings/ScoreForm.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -189,6 +191,29 @@ TEST_F(ScoreFormTest, EscapeClosesOnlyWhenTheWindowItselfHasTheKey) {
   Form.EnterName(Table, 5);
   EXPECT_FALSE(Form.isVisible());
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
+}
+
+TEST_F(ScoreFormTest, TheTableFromTheMenuClosesWithEnterEscapeOrSpace) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+    TModalScript script(Form, [&] { TypeKey(Form, key); });
+    Form.ShowTable(Table);
+    EXPECT_FALSE(Form.isVisible()) << "key " << key;
+  }
+}
+
+TEST_F(ScoreFormTest, ANameTakesOnlyLettersTheFileCanStore) {
+  InsertScore(Table, 1, 5000);
+  TModalScript script(Form, [&] {
+    // As a keyboard layout sends them: each letter as the text of a key press.
+    for (QChar letter : QString::fromUtf8("Zo\u0142\u00e9")) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+      QCoreApplication::sendEvent(Form.focusWidget(), &press);
+    }
+    EXPECT_EQ(Row("ME", 1)->displayText(), QString::fromUtf8("Zo\u00e9   "));
+    TypeKey(Form, Qt::Key_Return);
+  });
+  Form.EnterName(Table, 1);
+  EXPECT_EQ(Table[0].Name, QByteArray("Zo\xe9   "));
 }
 
 TEST_F(ScoreFormTest, EveryOpeningRefillsFromTheTable) {

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         TKeyRow{Qt::Key_Right, None, 39}, TKeyRow{Qt::Key_Down, None, 40},
         TKeyRow{Qt::Key_Up, Keypad, 38}, TKeyRow{Qt::Key_Left, Keypad, 37},
         TKeyRow{Qt::Key_Down, Keypad, 40}, TKeyRow{Qt::Key_Right, Keypad, 39},
+        TKeyRow{Qt::Key_Home, Keypad, 103}, TKeyRow{Qt::Key_PageUp, Keypad, 105},
+        TKeyRow{Qt::Key_Clear, Keypad, 101}, TKeyRow{Qt::Key_Home, None, 0},
         TKeyRow{Qt::Key_F1, None, 112}, TKeyRow{Qt::Key_F2, None, 113},
         TKeyRow{Qt::Key_F12, None, 123}, TKeyRow{Qt::Key_Pause, None, 19},
         TKeyRow{Qt::Key_F13, None, 0}, TKeyRow{Qt::Key_Escape, None, 0},
