@@ -10,7 +10,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
   fonts-liberation fonts-croscore
 )
 

@@ -1,60 +1,21 @@
 #!/usr/bin/env bash
 # End to end through a real window: an X server (Xvfb), real key presses (xdotool), the trace
 # and the settings file. Plays a copy of the default game to a high score and enters a name,
-# pauses, resumes, stops a game through its confirmation, and closes the window.
+# pauses, resumes, stops a game through its confirmation, and closes the window. Runs bare, or
+# under a window manager with --wm.
 #
-# Usage: tests/e2e/play.sh PROGRAM_DIR [SHOT_DIR]    (needs Xvfb, xdotool, imagemagick)
-set -euo pipefail
-
+# Usage: tests/e2e/play.sh PROGRAM_DIR [--wm]    (needs Xvfb, xdotool, imagemagick, openbox)
+# With QB_SHOTS=FOLDER it keeps a screenshot of each step there.
 program_dir=$(cd "$1" && pwd)
-shots=${2:-}
-work=$(mktemp -d)
-trap 'kill "${pid:-0}" "${xpid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-# The X server picks a free display number itself and tells it through a pipe.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xpid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-mkdir -m 0700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt QT_QPA_PLATFORM=xcb
-touch "$work/trace.txt"
-# A copy of the default game made anew, so that its score table is fresh (all zeros): the
-# bundled game keeps the scores of every game played with it.
-"$program_dir/qbxtool" extract "$program_dir/Games/Default.qbx" "$work/pictures" >/dev/null
-levels=()
-while read -r _ n _ _ _ type _ _ _ grid; do
-  levels+=(--level "$work/pictures/tpl$((n - 1)).$([ "$type" = 1 ] && echo jpg || echo bmp):$grid")
-done < <("$program_dir/qbxtool" info "$program_dir/Games/Default.qbx" | grep '^level ')
-"$program_dir/qbxtool" create "$work/Quarry.qbx" --start "$work/pictures/tps.jpg" \
-  --playing "$work/pictures/tpp.jpg" --gameover "$work/pictures/tpg.jpg" "${levels[@]}" \
-  --stretch-start 0 --stretch-playing 0 --stretch-gameover 0 >/dev/null
-settings=$work/config/ZanpekSystems/Quarrybox.conf
-
-fail() { echo "FAIL: $*" >&2; tail -n 20 "$work/trace.txt" >&2; exit 1; }
-# Waits until the trace has a line matching the pattern after line $mark.
-wait_for() {
-  local pattern=$1 seconds=${2:-10}
-  for _ in $(seq $((seconds * 20))); do
-    if tail -n +"$((mark + 1))" "$work/trace.txt" | grep -q -- "$pattern"; then return 0; fi
-    sleep 0.05
-  done
-  fail "no '$pattern' in the trace within $seconds s"
-}
-mark_now() { mark=$(wc -l <"$work/trace.txt"); }
+shift
+source "$(dirname "$0")/lib.sh"
+shots=${QB_SHOTS:-}
 shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
-window() { xdotool search --onlyvisible --name "^Quarrybox" | head -1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 [ -z "$shots" ] || mkdir -p "$shots"
-mark=0
 
-"$program_dir/quarrybox" "$work/Quarry.qbx" >"$work/out.txt" 2>&1 &
-pid=$!
-wait_for "state 1"
+make_fresh_game "$work/Quarry.qbx"
+start_program "$work/Quarry.qbx"
 grep -q "caption Quarrybox - Quarry" "$work/trace.txt" || fail "caption"
-xdotool windowfocus --sync "$(window)"
 shot title
 
 # A game played by dropping every piece: the stack reaches the top, the score enters the
@@ -80,7 +41,7 @@ shot game-over
 
 # Pause and resume, then Stop Game with its confirmation answered OK.
 mark_now
-xdotool windowfocus --sync "$(window)"
+focus_main
 xdotool key space   # back to the title
 wait_for "state 1"
 sleep 0.3           # two presses in consecutive frames read as one held key
@@ -107,13 +68,12 @@ xdotool key Tab space   # from Cancel to Ok
 wait_for "state 1"
 
 # Closing stores the last game and the window position.
-xdotool windowfocus --sync "$(window)"
+focus_main
 xdotool key alt+f
 sleep 0.3
 shot file-menu
 xdotool key x       # "E&xit"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not close"
+wait_exit 5
 grep -q "^LastGame=$work/Quarry.qbx" "$settings" || fail "LastGame not stored"
 grep -q "^QuarryboxLeft=" "$settings" && grep -q "^QuarryboxTop=" "$settings" || fail "window position"
 echo "1 passed, 0 failed"

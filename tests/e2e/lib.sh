@@ -1,0 +1,97 @@
+# Shared by the end-to-end scripts: a real X server (Xvfb), optionally a window manager
+# (openbox) on it, the program's environment in a scratch folder, and helpers that read the
+# trace, find windows and press keys. Source it after setting program_dir; pass --wm in "$@"
+# of the script to run under the window manager.
+set -euo pipefail
+
+with_wm=0
+for arg in "$@"; do [ "$arg" = --wm ] && with_wm=1; done
+
+work=$(mktemp -d)
+pid=0 xpid=0 wmpid=0
+cleanup() {
+  kill "$pid" "$wmpid" "$xpid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The X server picks a free display number itself and tells it through a pipe.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xpid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+if [ "$with_wm" = 1 ]; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  wmpid=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+fi
+mkdir -m 0700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt QT_QPA_PLATFORM=xcb
+touch "$work/trace.txt"
+settings=$work/config/ZanpekSystems/Quarrybox.conf
+mark=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  tail -n 20 "$work/trace.txt" >&2
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "window $id: $(xdotool getwindowname "$id")" >&2
+  done
+  exit 1
+}
+# Waits until the trace has a line matching the pattern after line $mark.
+wait_for() {
+  local pattern=$1 seconds=${2:-10}
+  for _ in $(seq $((seconds * 20))); do
+    if tail -n +"$((mark + 1))" "$work/trace.txt" | grep -q -- "$pattern"; then return 0; fi
+    sleep 0.05
+  done
+  fail "no '$pattern' in the trace within $seconds s"
+}
+mark_now() { mark=$(wc -l <"$work/trace.txt"); }
+since_mark() { tail -n +"$((mark + 1))" "$work/trace.txt"; }
+window() { xdotool search --onlyvisible --name "^${1:-Quarrybox}" 2>/dev/null | head -1; }
+# Waits until a window with this caption is shown (or, with "gone", no longer shown).
+wait_window() {
+  local name=$1 want=${2:-shown}
+  for _ in $(seq 100); do
+    if [ -n "$(window "$name")" ]; then [ "$want" = shown ] && return 0
+    else [ "$want" = gone ] && return 0; fi
+    sleep 0.05
+  done
+  fail "window '$name' not $want"
+}
+focus_main() { xdotool windowactivate --sync "$(window)" 2>/dev/null || xdotool windowfocus --sync "$(window)"; }
+setting() { sed -n "s/^$1=//p" "$settings"; }
+
+# A copy of the default game made anew, so that its score table is fresh (all zeros): the
+# bundled game keeps the scores of every game played with it.
+make_fresh_game() {
+  local out=$1 levels=()
+  "$program_dir/qbxtool" extract "$program_dir/Games/Default.qbx" "$work/pictures" >/dev/null
+  while read -r _ n _ _ _ type _ _ _ grid; do
+    levels+=(--level "$work/pictures/tpl$((n - 1)).$([ "$type" = 1 ] && echo jpg || echo bmp):$grid")
+  done < <("$program_dir/qbxtool" info "$program_dir/Games/Default.qbx" | grep '^level ')
+  "$program_dir/qbxtool" create "$out" --start "$work/pictures/tps.jpg" \
+    --playing "$work/pictures/tpp.jpg" --gameover "$work/pictures/tpg.jpg" "${levels[@]}" \
+    --stretch-start 0 --stretch-playing 0 --stretch-gameover 0 >/dev/null
+}
+
+# Starts the program in the background and waits for its title screen.
+start_program() {
+  "$program_dir/quarrybox" "$@" >>"$work/out.txt" 2>&1 &
+  pid=$!
+  wait_for "state 1"
+  wait_window Quarrybox
+  focus_main
+}
+
+# Waits for the program to end by itself within $1 seconds.
+wait_exit() {
+  for _ in $(seq $((${1:-5} * 10))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+  wait "$pid" || fail "the program ended with status $?"
+}
