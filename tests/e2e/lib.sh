@@ -8,9 +8,10 @@ with_wm=0
 for arg in "$@"; do [ "$arg" = --wm ] && with_wm=1; done
 
 work=$(mktemp -d)
-pid=0 xpid=0 wmpid=0
+pid='' xpid='' wmpid=''
 cleanup() {
-  kill "$pid" "$wmpid" "$xpid" 2>/dev/null || true
+  local p
+  for p in $pid $wmpid $xpid; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }

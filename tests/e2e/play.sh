@@ -30,8 +30,12 @@ for _ in $(seq 200); do
 done
 wait_for "state 3" 5
 wait_for "sound HiScore\|state 3" 2
-sleep 0.5
+wait_window "Score Table"
+sleep 0.3
 shot score-entry
+# A Space sent to drop a piece just before the game ended may have reached the name box; the
+# name is typed from its first place.
+xdotool key Home
 xdotool type --delay 60 "Ada"
 xdotool key Return
 sleep 0.5
