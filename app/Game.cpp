@@ -15,6 +15,7 @@
 #include "play/Speed.h"
 #include "resources/BuiltinPictures.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -39,7 +40,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      Work(TWorkingFolder::DefaultBase(), QCoreApplication::applicationPid()), Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -271,7 +272,7 @@ void TGame::OpenGameMessage() {
   const QString path = Settings.ReadSetting("NewQBXFile");
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
-  DeleteWorkingPictures(Folder, Data.LevelCount());
+  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     TitleTimer.SetEnabled(true);
 }

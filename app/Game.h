@@ -8,6 +8,7 @@
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
+#include "gamefile/WorkingFolder.h"
 #include "media/DXDraw.h"
 #include "media/DXSpriteEngine.h"
 #include "media/FrameTimer.h"
@@ -129,6 +130,8 @@ public:
   // Members the state machine shares with the play code.
   bool StandAlone() const { return StandAloneMode; }
   const QString &ProgramFolder() const { return Folder; }
+  // Where pictures are copied out of the game file to be shown; private to this process.
+  const QString &WorkingFolder() const { return Work.Path(); }
   const QString &GameFilePath() const { return Data.FilePath; }
   int LevelCount() const { return Data.LevelCount(); }
   int CurrentLevel() const { return Data.CurrentLevel; }
@@ -244,6 +247,7 @@ private:
 
   bool StandAloneMode = false;
   QString Folder;
+  TWorkingFolder Work;
   QString ProgramPath;
   TGameState State = StateNone;
 

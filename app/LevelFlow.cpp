@@ -20,7 +20,7 @@ void TGame::CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameDa
                                                     const QString &)) {
   if (Data.Unsaved)
     return;
-  const TResult<QString> skin = extract(Data.FilePath, Data, Folder);
+  const TResult<QString> skin = extract(Data.FilePath, Data, Work.Path());
   if (!skin.Ok())
     Report(skin.Error());
 }
@@ -46,7 +46,7 @@ bool TGame::BuildPictureCells() {
     return false;
   const TLevel &level = Data.Levels[index];
   if (!Data.Unsaved) {
-    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Folder);
+    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Work.Path());
     if (!extracted.Ok()) {
       Report(extracted.Error());
       return false;
