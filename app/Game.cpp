@@ -188,6 +188,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   Data = data;
   Data.FilePath = path;
+  UseStoredScores();
   Screen.Picture().fill(Qt::black);
   SetGameCaption();
   return true;

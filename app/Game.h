@@ -8,6 +8,7 @@
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
+#include "gamefile/ScoreStore.h"
 #include "gamefile/WorkingFolder.h"
 #include "media/DXDraw.h"
 #include "media/DXSpriteEngine.h"
@@ -190,6 +191,9 @@ private:
   void StartLevel();
   void ShowGameOver();
   void EnterHighScore();
+  // High scores in the game file, or in the score store when the file is read-only.
+  void UseStoredScores();
+  void KeepScores();
   void ShowLevelEnd();
   bool BuildPictureCells();
   void ComposeLevelScreen();
@@ -248,6 +252,8 @@ private:
   bool StandAloneMode = false;
   QString Folder;
   TWorkingFolder Work;
+  TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
+  QString StoredScoresKey; // empty: the scores are kept in the game file
   QString ProgramPath;
   TGameState State = StateNone;
 
