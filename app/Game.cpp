@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "app/FileTypeRegistration.h"
 #include "app/GameSound.h"
@@ -122,11 +123,11 @@ void TGame::FormCreate(const TStartup &startup) {
 
   Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
-  Folder = QFileInfo(ProgramPath).absolutePath() + '/';
+  Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     Prompt.Picture = customPrompt;
-  if (!StandAloneMode)
+  if (!StandAloneMode && !IsInstalled(ProgramPath))
     RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
   DXDraw.Initialize();
