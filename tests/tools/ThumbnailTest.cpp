@@ -1,9 +1,7 @@
 // The thumbnailer entry's command line, run as a file manager's thumbnailer runs it.
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,9 +16,13 @@ struct TRun {
 // The Exec line of data/xdg/quarrybox.thumbnailer with its %i, %o and %s filled in; the
 // command is the built qbxtool.
 TRun RunThumbnailer(const QString &game, const QString &out, int size) {
-  const QSettings entry(qEnvironmentVariable("QB_SOURCE_DIR") + "/data/xdg/quarrybox.thumbnailer",
-                        QSettings::IniFormat);
-  QStringList words = entry.value("Thumbnailer Entry/Exec").toString().split(' ');
+  QFile entry(QB_THUMBNAILER);
+  EXPECT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  QString exec;
+  for (const QString &line : QString::fromUtf8(entry.readAll()).split('\n'))
+    if (line.startsWith("Exec="))
+      exec = line.mid(5);
+  QStringList words = exec.split(' ');
   EXPECT_EQ(words.value(0), "qbxtool");
   for (QString &word : words)
     word.replace("%i", game).replace("%o", out).replace("%s", QString::number(size));
