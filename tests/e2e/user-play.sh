@@ -83,7 +83,7 @@ close
 grep "^[0-9]* message" "$trace" | grep -v "kept for you alone" && fail "an error box was shown"
 grep -q " piece [0-9]* [0-9]*,[0-9]*" "$trace" || fail "no piece carried a picture cell"
 [ -e "$home/runtime/quarrybox/$working" ] && fail "the working folder outlived the program"
-grep -q "	Ada" "$home/data/quarrybox/scores/"*.scores || fail "the score is not in the store"
+grep -q "Ada" "$home/data/quarrybox/scores/"*.scores || fail "the score is not in the store"
 
 # A second start is not told again.
 start
