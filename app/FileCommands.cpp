@@ -31,7 +31,7 @@ bool TGame::SaveIfModified(bool clearAlways) {
 // Writes the whole game to path; a saved game's pictures are first copied out of its file.
 bool TGame::Save(const QString &path) {
   if (!Data.Unsaved) {
-    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Folder);
+    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Work.Path());
     if (!extracted.Ok()) {
       Report(extracted.Error());
       return false;
@@ -57,7 +57,7 @@ void TGame::Open1Click() {
   const QString path = Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath"));
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
-  DeleteWorkingPictures(Folder, Data.LevelCount());
+  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
   Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     SetGameState(StateTitle);
@@ -107,7 +107,7 @@ void TGame::EditGame1Click() {
   if (Data.LevelCount() == 0)
     return;
   if (!Data.Unsaved) {
-    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Folder);
+    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Work.Path());
     if (!extracted.Ok()) {
       Report(extracted.Error());
       return;

@@ -1,25 +1,56 @@
 #include "app/FileTypeRegistration.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
-constexpr char MimeType[] = "application/x-quarrybox-game";
-
-// Writes only when the text differs, so a start with nothing new touches nothing.
-bool WriteIfChanged(const QString &path, const QByteArray &text) {
+// Writes only when the bytes differ, so a start with nothing new touches nothing.
+bool WriteIfChanged(const QString &path, const QByteArray &bytes) {
   QFile existing(path);
-  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text)
+  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
     return false;
   existing.close();
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     return false;
-  return file.write(text) == text.size();
+  return file.write(bytes) == bytes.size();
+}
+
+QByteArray Resource(const QString &name) {
+  QFile file(":/xdg/" + name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The shipped entry, with this program's path in the open command. TryExec names the command
+// of an installed program only.
+QByteArray DesktopEntry(const QString &programPath) {
+  QStringList lines;
+  for (const QString &line : QString::fromUtf8(Resource("quarrybox.desktop")).split('\n')) {
+    if (line.startsWith("TryExec="))
+      continue;
+    lines << (line.startsWith("Exec=") ? "Exec=" + DesktopExecArgument(programPath) + " %f"
+                                       : line);
+  }
+  return lines.join('\n').toUtf8();
+}
+
+// The icons of the program folder, size by size, into the user's hicolor theme.
+void CopyIcons(const QString &programFolder, const QString &iconHome) {
+  const QDir source(programFolder + "icons/hicolor");
+  QDirIterator files(source.path(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    const QString file = files.next();
+    QFile icon(file);
+    if (icon.open(QIODevice::ReadOnly))
+      WriteIfChanged(iconHome + '/' + source.relativeFilePath(file), icon.readAll());
+  }
 }
 
 void RunIfPresent(const QString &tool, const QString &folder) {
@@ -29,36 +60,33 @@ void RunIfPresent(const QString &tool, const QString &folder) {
 
 } // namespace
 
+QString DesktopExecArgument(const QString &path) {
+  static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#`()");
+  QString argument = path;
+  argument.replace('%', "%%");
+  if (std::none_of(argument.begin(), argument.end(),
+                   [](QChar c) { return reserved.contains(c); }))
+    return argument;
+  QString quoted = "\"";
+  for (QChar c : argument) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\')
+      quoted += '\\';
+    quoted += c;
+  }
+  quoted += '"';
+  // The entry's value is a string, whose own escaping is undone before the quoting.
+  return quoted.replace("\\", "\\\\");
+}
+
 void RegisterGameFileType(const QString &dataHome, const QString &programPath,
                           const QString &programFolder) {
   if (dataHome.isEmpty())
     return;
-  const QByteArray mime = QStringLiteral(
-                              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                              "  <mime-type type=\"%1\">\n"
-                              "    <comment>Zanpek Quarrybox Game</comment>\n"
-                              "    <icon name=\"quarrybox\"/>\n"
-                              "    <glob pattern=\"*.qbx\"/>\n"
-                              "  </mime-type>\n"
-                              "</mime-info>\n")
-                              .arg(MimeType)
-                              .toUtf8();
-  const QByteArray desktop = QStringLiteral("[Desktop Entry]\n"
-                                            "Type=Application\n"
-                                            "Name=Quarrybox\n"
-                                            "Comment=Falling blocks that uncover pictures\n"
-                                            "Exec=\"%1\" %f\n"
-                                            "Icon=%2quarrybox.png\n"
-                                            "MimeType=%3;\n"
-                                            "Categories=Game;BlocksGame;\n"
-                                            "Terminal=false\n")
-                                 .arg(programPath, programFolder, MimeType)
-                                 .toUtf8();
   const QString mimeFolder = dataHome + "/mime";
   const QString appFolder = dataHome + "/applications";
-  if (WriteIfChanged(mimeFolder + "/packages/quarrybox-qbx.xml", mime))
+  CopyIcons(programFolder, dataHome + "/icons/hicolor");
+  if (WriteIfChanged(mimeFolder + "/packages/quarrybox-qbx.xml", Resource("quarrybox.xml")))
     RunIfPresent("update-mime-database", mimeFolder);
-  if (WriteIfChanged(appFolder + "/quarrybox.desktop", desktop))
+  if (WriteIfChanged(appFolder + "/quarrybox.desktop", DesktopEntry(programPath)))
     RunIfPresent("update-desktop-database", appFolder);
 }

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
@@ -17,6 +18,7 @@
 #include "play/Speed.h"
 #include "resources/BuiltinPictures.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QImageReader>
@@ -48,7 +50,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      Work(TWorkingFolder::DefaultBase(), QCoreApplication::applicationPid()), Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -123,11 +125,11 @@ void TGame::FormCreate(const TStartup &startup) {
 
   Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
-  Folder = QFileInfo(ProgramPath).absolutePath() + '/';
+  Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     Prompt.Picture = customPrompt;
-  if (!StandAloneMode)
+  if (!StandAloneMode && !IsInstalled(ProgramPath))
     RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
   DXDraw.Initialize();
@@ -194,6 +196,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   Data = data;
   Data.FilePath = path;
+  UseStoredScores();
   Screen.Picture().fill(Qt::black);
   SetGameCaption();
   return true;
@@ -291,7 +294,7 @@ void TGame::OpenGameMessage() {
     Report(CannotOpenMessage(path));
     return;
   }
-  DeleteWorkingPictures(Folder, Data.LevelCount());
+  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     TitleTimer.SetEnabled(true);
 }

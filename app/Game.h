@@ -8,6 +8,8 @@
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
+#include "gamefile/ScoreStore.h"
+#include "gamefile/WorkingFolder.h"
 #include "media/DXDraw.h"
 #include "media/DXSpriteEngine.h"
 #include "media/FrameTimer.h"
@@ -136,6 +138,8 @@ public:
   // Members the state machine shares with the play code.
   bool StandAlone() const { return StandAloneMode; }
   const QString &ProgramFolder() const { return Folder; }
+  // Where pictures are copied out of the game file to be shown; private to this process.
+  const QString &WorkingFolder() const { return Work.Path(); }
   const QString &GameFilePath() const { return Data.FilePath; }
   int LevelCount() const { return Data.LevelCount(); }
   int CurrentLevel() const { return Data.CurrentLevel; }
@@ -193,6 +197,9 @@ private:
   void StartLevel();
   void ShowGameOver();
   void EnterHighScore();
+  // High scores in the game file, or in the score store when the file is read-only.
+  void UseStoredScores();
+  void KeepScores();
   void ShowLevelEnd();
   bool BuildPictureCells();
   void ComposeLevelScreen();
@@ -251,6 +258,9 @@ private:
 
   bool StandAloneMode = false;
   QString Folder;
+  TWorkingFolder Work;
+  TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
+  QString StoredScoresKey; // empty: the scores are kept in the game file
   QString ProgramPath;
   TGameState State = StateNone;
 

@@ -5,7 +5,6 @@
 
 #include "app/Timing.h"
 #include "app/Trace.h"
-#include "gamefile/GameFile.h"
 #include "gamefile/WorkingPictures.h"
 #include "settings/HighScores.h"
 #include "app/GameDialogs.h"
@@ -20,7 +19,7 @@ void TGame::CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameDa
                                                     const QString &)) {
   if (Data.Unsaved)
     return;
-  const TResult<QString> skin = extract(Data.FilePath, Data, Folder);
+  const TResult<QString> skin = extract(Data.FilePath, Data, Work.Path());
   if (!skin.Ok())
     Report(skin.Error());
 }
@@ -46,7 +45,7 @@ bool TGame::BuildPictureCells() {
     return false;
   const TLevel &level = Data.Levels[index];
   if (!Data.Unsaved) {
-    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Folder);
+    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Work.Path());
     if (!extracted.Ok()) {
       Report(extracted.Error());
       return false;
@@ -162,7 +161,7 @@ void TGame::ShowGameOver() {
   EnterHighScore();
 }
 
-// A score good enough for the game's table is entered by name and written into the game file.
+// A score good enough for the game's table is entered by name and kept (see ScoreKeeping.cpp).
 void TGame::EnterHighScore() {
   if (Data.Unsaved)
     return;
@@ -173,10 +172,7 @@ void TGame::EnterHighScore() {
   PlaySound(ScoreSound(*rank));
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, *rank);
-  const TStatus written = WriteScoreTable(Data.FilePath, Data);
-  if (!written.Ok())
-    Report("The high scores are kept until the program ends, but could not be saved: " +
-           written.Error());
+  KeepScores();
   PlayStatus.PictureDirty = true;
 }
 

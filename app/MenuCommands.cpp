@@ -125,7 +125,7 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
     SaveIfModified(false);
   if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
     RepackStandAloneGame();
-  DeleteWorkingPictures(Folder, Data.LevelCount());
+  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved)
     Settings.WriteSetting("LastGame", Data.FilePath);

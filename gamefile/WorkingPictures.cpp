@@ -90,25 +90,25 @@ TResult<QString> ExtractSkin(TSkinKind kind, const TGameSource &game, TGameData 
 } // namespace
 
 TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data,
-                                  const QString &programFolder) {
-  return ExtractSkin(SkinStart, game, data, programFolder);
+                                  const QString &folder) {
+  return ExtractSkin(SkinStart, game, data, folder);
 }
 
 TResult<QString> ExtractPlayingSkin(const TGameSource &game, TGameData &data,
-                                    const QString &programFolder) {
-  return ExtractSkin(SkinPlaying, game, data, programFolder);
+                                    const QString &folder) {
+  return ExtractSkin(SkinPlaying, game, data, folder);
 }
 
 TResult<QString> ExtractGameOverSkin(const TGameSource &game, TGameData &data,
-                                     const QString &programFolder) {
-  return ExtractSkin(SkinGameOver, game, data, programFolder);
+                                     const QString &folder) {
+  return ExtractSkin(SkinGameOver, game, data, folder);
 }
 
 TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameData &data,
-                                     const QString &programFolder) {
+                                     const QString &folder) {
   if (level < 1)
     return TStatus::Failure(QStringLiteral("%1: there is no level %2").arg(game.Name()).arg(level));
-  TResult<TCopied> copied = CopyOut(game, LevelRecord(level), QStringLiteral("tpl"), programFolder);
+  TResult<TCopied> copied = CopyOut(game, LevelRecord(level), QStringLiteral("tpl"), folder);
   if (!copied.Ok())
     return copied.Status();
   if (data.LevelCount() < level)
@@ -120,7 +120,7 @@ TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameDa
   return copied->Path;
 }
 
-TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &programFolder) {
+TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &folder) {
   TResult<TGameFileReader> reader = TGameFileReader::Open(game);
   if (!reader.Ok())
     return reader.Status();
@@ -134,7 +134,7 @@ TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QStri
   TGameData updated = data;
   updated.Levels.resize(index->Header.LevelCount);
   for (const TRecordInfo &record : index->Records) {
-    const QString target = TargetPath(programFolder, AllPicturesFileBase(record.Record), record);
+    const QString target = TargetPath(folder, AllPicturesFileBase(record.Record), record);
     if (TStatus s = WritePicture(reader.Value(), record, target); !s.Ok())
       return s;
     if (IsLevelRecord(record.Record)) {
@@ -150,13 +150,13 @@ TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QStri
   return TStatus::Success();
 }
 
-void DeleteWorkingPictures(const QString &programFolder, int levelCount) {
+void DeleteWorkingPictures(const QString &folder, int levelCount) {
   QStringList bases = {QStringLiteral("tp"), QStringLiteral("tpl"), QStringLiteral("tps"),
                        QStringLiteral("tpp"), QStringLiteral("tpg")};
   for (int i = 0; i < levelCount; ++i)
     bases.append(QStringLiteral("tpl%1").arg(i));
-  const QDir folder(programFolder);
+  const QDir dir(folder);
   for (const QString &base : bases)
     for (quint8 type : {PictureJpeg, PictureBmp})
-      QFile::remove(folder.filePath(base + PictureExtension(type)));
+      QFile::remove(dir.filePath(base + PictureExtension(type)));
 }

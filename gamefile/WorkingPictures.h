@@ -1,8 +1,9 @@
 #pragma once
-// Working picture files: a stored picture is used by copying its bytes into a file in the program
-// folder, which the caller then loads. The names are fixed: "tps", "tpp", "tpg" and "tpl" + i (i
-// from 0) for all pictures at once, "tp" shared by whichever skin was copied out last, "tpl" for
-// the level being played; ".jpg" or ".bmp" after the picture type.
+// Working picture files: a stored picture is used by copying its bytes into a file in a working
+// folder (the program's is a TWorkingFolder), which the caller then loads. The names are fixed:
+// "tps", "tpp", "tpg" and "tpl" + i (i from 0) for all pictures at once, "tp" shared by whichever
+// skin was copied out last, "tpl" for the level being played; ".jpg" or ".bmp" after the picture
+// type.
 //
 // Each operation returns the path it wrote, or a message naming the file and what is wrong; on
 // failure the game data is unchanged. A record whose type is neither JPEG nor BMP is refused.
@@ -13,20 +14,20 @@
 
 // Start, playing or game-over skin into "tp.jpg"/"tp.bmp"; sets that skin's path and type.
 TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data,
-                                  const QString &programFolder);
+                                  const QString &folder);
 TResult<QString> ExtractPlayingSkin(const TGameSource &game, TGameData &data,
-                                    const QString &programFolder);
+                                    const QString &folder);
 TResult<QString> ExtractGameOverSkin(const TGameSource &game, TGameData &data,
-                                     const QString &programFolder);
+                                     const QString &folder);
 
 // The picture of a level (1-based) into "tpl.jpg"/"tpl.bmp"; sets that level's path, type and
 // grid size.
 TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameData &data,
-                                     const QString &programFolder);
+                                     const QString &folder);
 
 // Every picture into "tps", "tpp", "tpg" and "tpl0", "tpl1", ...; sets every path, type and grid
 // size. The whole game is checked before the first file is written.
-TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &programFolder);
+TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &folder);
 
 // Removes every working picture file that may exist for a game of levelCount levels.
-void DeleteWorkingPictures(const QString &programFolder, int levelCount);
+void DeleteWorkingPictures(const QString &folder, int levelCount);

@@ -12,6 +12,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
   fonts-liberation fonts-croscore
+  desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev
 )
 
 as_root() {

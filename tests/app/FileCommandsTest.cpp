@@ -210,7 +210,7 @@ TEST_F(FileCommandsTest, EditGameWorksOnCopiedOutPicturesAndResetsTheScores) {
   H.Dialogs.BuilderResult = [](TGameData &game) { game.Levels.removeLast(); };
   Game().EditGame1Click();
   EXPECT_EQ(H.Dialogs.BuilderSawLevels, 2);
-  EXPECT_TRUE(QFile::exists(H.Folder + "tpl1.bmp")); // every picture copied out first
+  EXPECT_TRUE(QFile::exists(Game().WorkingFolder() + "tpl1.bmp")); // every picture copied out first
   EXPECT_EQ(Game().LevelCount(), 1);
   EXPECT_TRUE(Game().Game().Unsaved);
   EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());

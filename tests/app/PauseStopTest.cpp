@@ -137,7 +137,7 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameFilePath());
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
-  EXPECT_FALSE(QFile::exists(H.Folder + "tpl.jpg"));
+  EXPECT_FALSE(QFile::exists(Game().WorkingFolder() + "tpl.jpg"));
 }
 
 TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -130,13 +131,17 @@ TEST_F(ProcessTest, AStartAfterTheFirstProgramWasKilledWorks) {
 TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
   QProcess *program = Start(ProgramDir + "/quarrybox");
   ASSERT_TRUE(WaitForTrace("state 1"));
-  EXPECT_TRUE(QFile::exists(ProgramDir + "/tp.jpg")); // the title picture, copied out
+  // The title picture, copied out into the program's own working folder.
+  const QString working =
+      Home.filePath("runtime/quarrybox/%1/").arg(program->processId());
+  EXPECT_TRUE(QFile::exists(working + "tp.jpg"));
+  EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
   EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(Setting("LastGame"), ProgramDir + "/Games/Default.qbx");
   EXPECT_FALSE(Setting("QuarryboxLeft").isEmpty());
-  EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
+  EXPECT_FALSE(QFileInfo::exists(working));
 }
 
 TEST_F(ProcessTest, AStandAloneGamePlaysItsOwnGameAndKeepsItAfterClosing) {

@@ -1,11 +1,24 @@
 // Start-up of the main window: mode, game choice, caption, window position and the settings
 // written on the way.
+#include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
 #include "tests/app/GameHarness.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+void WriteFile(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+} // namespace
 
 TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   TGameHarness h;
@@ -171,6 +184,9 @@ TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {
 
 TEST(StartupTest, TheGameFileTypeIsRegisteredForTheDesktop) {
   TGameHarness h;
+  const QString icon = "icons/hicolor/48x48/mimetypes/application-x-quarrybox-game.png";
+  ASSERT_TRUE(QDir(h.Folder).mkpath(QFileInfo(icon).path()));
+  WriteFile(h.Folder + icon, "png bytes");
   TStartup startup;
   startup.ProgramPath = h.Folder + "quarrybox";
   startup.DataHome = h.Dir.filePath("share");
@@ -178,14 +194,41 @@ TEST(StartupTest, TheGameFileTypeIsRegisteredForTheDesktop) {
   QFile desktop(startup.DataHome + "/applications/quarrybox.desktop");
   ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
   const QString entry = QString::fromUtf8(desktop.readAll());
-  EXPECT_TRUE(entry.contains("Exec=\"" + h.Folder + "quarrybox\" %f")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("\nExec=" + h.Folder + "quarrybox %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("MimeType=application/x-quarrybox-game;"));
-  EXPECT_TRUE(entry.contains("Icon=" + h.Folder + "quarrybox.png"));
+  EXPECT_TRUE(entry.contains("\nIcon=quarrybox\n"));
   QFile mime(startup.DataHome + "/mime/packages/quarrybox-qbx.xml");
   ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
   const QString type = QString::fromUtf8(mime.readAll());
   EXPECT_TRUE(type.contains("<glob pattern=\"*.qbx\"/>"));
   EXPECT_TRUE(type.contains("Zanpek Quarrybox Game"));
+  QFile copied(startup.DataHome + '/' + icon);
+  ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copied.readAll(), "png bytes");
+}
+
+TEST(StartupTest, AnInstalledProgramFindsItsDataInShareAndRegistersNothing) {
+  TGameHarness h;
+  ASSERT_TRUE(QDir(h.Folder).mkpath("share/quarrybox/Games"));
+  ASSERT_TRUE(QFile::rename(h.MakeGame("Default", {TTestLevel{}}),
+                            h.Folder + "share/quarrybox/Games/Default.qbx"));
+  TStartup startup;
+  startup.ProgramPath = h.Folder + "games/quarrybox";
+  startup.DataHome = h.Dir.filePath("home-share");
+  h.Game->FormCreate(startup);
+  EXPECT_EQ(h.Game->GameFilePath(), h.Folder + "share/quarrybox/Games/Default.qbx");
+  EXPECT_FALSE(QFileInfo::exists(startup.DataHome));
+}
+
+// Reserved characters are quoted, and the quoting escapes are themselves escaped once more,
+// because the value is a string before it is a command line.
+TEST(StartupTest, ExecArgumentsAreQuotedOnlyWhenTheyMustBe) {
+  EXPECT_EQ(DesktopExecArgument("/opt/quarrybox/quarrybox"), "/opt/quarrybox/quarrybox");
+  EXPECT_EQ(DesktopExecArgument("/home/ann/My Games/quarrybox"),
+            "\"/home/ann/My Games/quarrybox\"");
+  EXPECT_EQ(DesktopExecArgument("/home/ann/$x\\y/quarrybox"),
+            "\"/home/ann/\\\\$x\\\\\\\\y/quarrybox\"");
+  EXPECT_EQ(DesktopExecArgument("/tmp/100%/quarrybox"), "/tmp/100%%/quarrybox");
 }
 
 TEST(StartupTest, AStandAloneGameRegistersNothing) {

@@ -34,6 +34,7 @@ void TAssetFolder::SaveImage(const QString &name, const QImage &image, int quali
 void TAssetFolder::SaveBytes(const QString &name, const QByteArray &bytes) {
   // QSaveFile renames only after a complete write, so a failure keeps the previous file; its
   // commit() is not trusted alone on a full disk, hence the explicit write and flush checks.
+  QDir().mkpath(QFileInfo(FilePath(name)).absolutePath());
   QSaveFile file(FilePath(name));
   if (!file.open(QIODevice::WriteOnly)) {
     Failures << QStringLiteral("cannot create %1: %2").arg(file.fileName(), file.errorString());

@@ -5,7 +5,7 @@ class TAssetFolder;
 
 // Embedded in the program: Parts.bmp, Figure.bmp, Small.bmp, PressSP.png, PauseL.png.
 void WriteBuiltinPictures(TAssetFolder &folder);
-// quarrybox.png and quarrybox1.ico.
+// quarrybox.png, quarrybox1.ico and the hicolor theme icons under icons/hicolor/.
 void WriteIconPictures(TAssetFolder &folder);
 // The default game's skins (StartSkin.jpg, PlayingSkin.jpg, GameOverSkin.jpg) and MidPic.jpg.
 void WriteSkinPictures(TAssetFolder &folder);

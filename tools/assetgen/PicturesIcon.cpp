@@ -1,5 +1,6 @@
 // The program icon: a quarry pit at dusk with a falling block piece above it, in a rounded
-// tile. Written as a PNG for the desktop and as an ICO with the usual sizes.
+// tile. Written as a PNG for the desktop and as an ICO with the usual sizes, and with the
+// game-file icon (the program icon on a sheet) in every size of the hicolor icon theme.
 #include "tools/assetgen/AssetFolder.h"
 #include "tools/assetgen/BlockPainter.h"
 #include "tools/assetgen/CellColours.h"
@@ -53,11 +54,13 @@ void DrawQuarry(QPainter &p) {
   }
 }
 
-QImage PaintIcon() {
-  QImage icon(IconSize, IconSize, QImage::Format_ARGB32_Premultiplied);
+// Drawn in a 256-pixel space at any size, so the large theme sizes are painted, not stretched.
+QImage PaintIcon(int size) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
   icon.fill(Qt::transparent);
   QPainter p(&icon);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / qreal(IconSize), size / qreal(IconSize));
 
   const QRectF tile(6, 6, 244, 244);
   QPainterPath shape;
@@ -94,10 +97,51 @@ QImage PaintIcon() {
   return icon;
 }
 
+// A sheet with a turned-down corner carrying the program icon, as file managers show a game.
+QImage PaintGameFileIcon(const QImage &programIcon) {
+  const int size = programIcon.width();
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter p(&icon);
+  p.setRenderHint(QPainter::Antialiasing);
+  const qreal unit = size / 16.0;
+  const QRectF sheet(2 * unit, 0.5 * unit, 12 * unit, 15 * unit);
+  const qreal fold = 4 * unit;
+  QPainterPath outline;
+  outline.moveTo(sheet.topLeft());
+  outline.lineTo(sheet.right() - fold, sheet.top());
+  outline.lineTo(sheet.right(), sheet.top() + fold);
+  outline.lineTo(sheet.bottomRight());
+  outline.lineTo(sheet.bottomLeft());
+  outline.closeSubpath();
+  p.setPen(QPen(QColor(90, 90, 100), qMax(1.0, unit / 3)));
+  p.setBrush(Vertical(sheet.top(), sheet.bottom(), {{0, QColor(252, 252, 250)}, {1, QColor(222, 224, 230)}}));
+  p.drawPath(outline);
+  QPainterPath corner;
+  corner.moveTo(sheet.right() - fold, sheet.top());
+  corner.lineTo(sheet.right() - fold, sheet.top() + fold);
+  corner.lineTo(sheet.right(), sheet.top() + fold);
+  corner.closeSubpath();
+  p.setBrush(QColor(200, 202, 210));
+  p.drawPath(corner);
+  p.drawImage(QRectF(3 * unit, 5 * unit, 10 * unit, 10 * unit), programIcon);
+  return icon;
+}
+
 } // namespace
 
 void WriteIconPictures(TAssetFolder &folder) {
-  const QImage icon = PaintIcon();
+  const QImage large = PaintIcon(512);
+  const QImage largeFile = PaintGameFileIcon(large);
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+    const QString theme = QStringLiteral("icons/hicolor/%1x%1/").arg(size);
+    const auto scaled = [size](const QImage &image) {
+      return image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    folder.SaveImage(theme + "apps/quarrybox.png", scaled(large));
+    folder.SaveImage(theme + "mimetypes/application-x-quarrybox-game.png", scaled(largeFile));
+  }
+  const QImage icon = PaintIcon(IconSize);
   folder.SaveImage("quarrybox.png", icon);
   QList<QImage> sizes;
   for (int size : {16, 32, 48})

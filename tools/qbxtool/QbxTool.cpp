@@ -4,6 +4,7 @@
 #include "gamefile/GameFileReader.h"
 #include "gamefile/WorkingPictures.h"
 #include "tools/qbxtool/CreateRequest.h"
+#include "tools/qbxtool/Thumbnail.h"
 
 #include <QDir>
 
@@ -99,6 +100,8 @@ int TQbxTool::Run(const QStringList &args) {
     return Extract(args[1], args[2]);
   if (command == u"create")
     return Create(args.mid(1));
+  if (command == u"thumbnail")
+    return Thumbnail(args.mid(1), Err);
   if (command == u"info" || command == u"verify" || command == u"extract")
     return BadArguments(QStringLiteral("%1: wrong number of arguments").arg(command));
   return BadArguments(command.isEmpty() ? QStringLiteral("no command")

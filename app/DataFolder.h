@@ -1,0 +1,12 @@
+#pragma once
+// Where the program finds the files that ship with it (Games/Default.qbx, MidPic.jpg, Help/).
+
+#include <QString>
+
+// Installed (<prefix>/games/quarrybox or <prefix>/bin/quarrybox): <prefix>/share/quarrybox/.
+// Run from the build or from a copied program folder: the program's own folder. With a
+// trailing '/'.
+QString DataFolder(const QString &programPath);
+
+// True when the program runs from an installed layout, whose package registers its file type.
+bool IsInstalled(const QString &programPath);

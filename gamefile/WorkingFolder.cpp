@@ -1,0 +1,48 @@
+#include "gamefile/WorkingFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <signal.h>
+
+namespace {
+
+// EPERM means the process exists but belongs to someone else; it is not ours to clean up after.
+bool ProcessRuns(qint64 processId) {
+  return processId > 0 && (kill(pid_t(processId), 0) == 0 || errno == EPERM);
+}
+
+void RemoveFoldersOfEndedProcesses(const QDir &parent) {
+  for (const QString &name : parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    bool isNumber = false;
+    const qint64 owner = name.toLongLong(&isNumber);
+    if (isNumber && !ProcessRuns(owner))
+      QDir(parent.filePath(name)).removeRecursively();
+  }
+}
+
+} // namespace
+
+QString TWorkingFolder::DefaultBase() {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+    return runtime;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+}
+
+TWorkingFolder::TWorkingFolder(const QString &base, qint64 processId) {
+  const QString parentPath = QDir(base).filePath(QStringLiteral("quarrybox"));
+  QDir().mkpath(parentPath);
+  QFile::setPermissions(parentPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QDir parent(parentPath);
+  RemoveFoldersOfEndedProcesses(parent);
+  FolderPath = parent.filePath(QString::number(processId)) + '/';
+  // A folder of this id left by an earlier process that had the same id: start it empty.
+  QDir(FolderPath).removeRecursively();
+  parent.mkdir(QString::number(processId),
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TWorkingFolder::~TWorkingFolder() { QDir(FolderPath).removeRecursively(); }
