@@ -27,18 +27,34 @@ TraceFile *Open() {
   return trace.get();
 }
 
+struct TCaptureTarget {
+  QByteArray *Out = nullptr;
+  std::function<qint64()> Now;
+};
+TCaptureTarget Captured;
+
 } // namespace
 
-bool Trace::Enabled() { return Open() != nullptr; }
+bool Trace::Enabled() { return Captured.Out || Open() != nullptr; }
 
 void Trace::Event(const char *event, const QString &args) {
-  TraceFile *t = Open();
-  if (!t)
+  TraceFile *t = Captured.Out ? nullptr : Open();
+  if (!t && !Captured.Out)
     return;
-  QByteArray line = QByteArray::number(t->Since.elapsed()) + ' ' + event;
+  QByteArray line = QByteArray::number(t ? t->Since.elapsed() : Captured.Now()) + ' ' + event;
   if (!args.isEmpty())
     line += ' ' + args.toUtf8();
   line += '\n';
+  if (!t) {
+    Captured.Out->append(line);
+    return;
+  }
   t->File.write(line);
   t->File.flush();
 }
+
+Trace::TCapture::TCapture(QByteArray &out, std::function<qint64()> now) {
+  Captured = {&out, std::move(now)};
+}
+
+Trace::TCapture::~TCapture() { Captured = {}; }
