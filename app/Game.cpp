@@ -13,6 +13,7 @@
 #include "media/GameImageList.h"
 #include "media/MediaError.h"
 #include "play/PartSprite.h"
+#include "play/PictureDecoder.h"
 #include "play/Rounding.h"
 #include "play/Points.h"
 #include "play/Speed.h"
@@ -21,13 +22,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
-
-// Decoding is capped: a picture that would need more than this is refused, not allocated.
-constexpr int PictureAllocationLimitMb = 256;
 
 QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
@@ -213,11 +210,7 @@ void TGame::Report(const QString &text) {
 }
 
 QImage TGame::LoadPicture(const QString &path, int type) const {
-  if (type != PictureJpeg && type != PictureBmp)
-    return QImage();
-  QImageReader reader(path, type == PictureJpeg ? "jpeg" : "bmp");
-  reader.setAllocationLimit(PictureAllocationLimitMb);
-  return reader.read();
+  return TPictureDecoder().DecodeFile(path, quint8(type)).Image;
 }
 
 void TGame::FormDestroy() { DXTimer.SetEnabled(false); }

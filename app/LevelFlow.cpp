@@ -8,6 +8,7 @@
 #include "gamefile/WorkingPictures.h"
 #include "settings/HighScores.h"
 #include "app/GameDialogs.h"
+#include "play/PictureDecoder.h"
 #include "play/Speed.h"
 
 #include <QFileInfo>
@@ -51,12 +52,16 @@ bool TGame::BuildPictureCells() {
       return false;
     }
   }
-  const QImage picture = LoadPicture(level.Path, level.Type);
-  if (picture.isNull() || !PictureCells.Build(picture, level.GridSize)) {
-    Report(QStringLiteral("Level %1 of %2 cannot be shown: its picture cannot be read or cut "
-                          "into cells. The level is skipped.")
+  const TDecodedPicture picture =
+      TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
+  const QString why = !picture.Ok() ? picture.Reason
+                      : !PictureCells.Build(picture.Image, level.GridSize)
+                          ? QStringLiteral("its picture cannot be cut into cells")
+                          : QString();
+  if (!why.isEmpty()) {
+    Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
-               .arg(QFileInfo(Data.FilePath).fileName()));
+               .arg(QFileInfo(Data.FilePath).fileName(), why));
     return false;
   }
   return true;

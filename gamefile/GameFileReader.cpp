@@ -1,5 +1,6 @@
 #include "gamefile/GameFileReader.h"
 
+#include "gamefile/PictureLimits.h"
 #include "gamefile/WriteAll.h"
 
 #include <QFile>
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace GameFileLayout;
 
@@ -28,6 +31,10 @@ TGameFileReader::TGameFileReader(QIODevice &device, qint64 base, qint64 size, QS
 
 TResult<TGameFileReader> TGameFileReader::Open(const TGameSource &source,
                                                QIODevice::OpenMode mode) {
+  struct stat status;
+  const QByteArray path = QFile::encodeName(source.Path());
+  if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+    return TStatus::Failure(QStringLiteral("%1: not a regular file").arg(source.Name()));
   auto file = std::make_unique<QFile>(source.Path());
   // Reads are few and either tiny and scattered or large: the device buffer would only copy.
   if (!file->open(mode | QIODevice::Unbuffered))
@@ -53,12 +60,21 @@ TResult<TGameFileReader> TGameFileReader::Open(const TGameSource &source,
   return reader;
 }
 
-TStatus TGameFileReader::CheckPictureType(const TRecordInfo &record) const {
-  if (IsKnownPictureType(record.Type))
-    return TStatus::Success();
-  return Fail(QStringLiteral("the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)")
-                  .arg(RecordName(record.Record))
-                  .arg(record.Type));
+TStatus TGameFileReader::CheckPicture(const TRecordInfo &record) const {
+  if (!IsKnownPictureType(record.Type))
+    return Fail(QStringLiteral("the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)")
+                    .arg(RecordName(record.Record))
+                    .arg(record.Type));
+  if (record.Length > PictureLimits::MaxStoredBytes)
+    return Fail(QStringLiteral("the %1 picture is too big (%2 bytes, the limit is %3 bytes)")
+                    .arg(RecordName(record.Record))
+                    .arg(record.Length)
+                    .arg(PictureLimits::MaxStoredBytes));
+  return TStatus::Success();
+}
+
+TStatus TGameFileReader::Incomplete(const QString &detail) const {
+  return Fail(QStringLiteral("the file is incomplete (cut short): ") + detail);
 }
 
 TStatus TGameFileReader::Fail(const QString &what) const {
@@ -85,10 +101,10 @@ TStatus TGameFileReader::ReadExactly(qint64 offset, char *into, qint64 length) {
 
 TResult<TGameHeader> TGameFileReader::ReadHeader() {
   if (GameSize < HeaderSize)
-    return Fail(QStringLiteral("the file is too short for a game header (%1 bytes needed, "
-                               "file size %2)")
-                    .arg(HeaderSize)
-                    .arg(GameSize));
+    return Incomplete(QStringLiteral("it is too short for a game header (%1 bytes needed, "
+                                     "file size %2)")
+                          .arg(HeaderSize)
+                          .arg(GameSize));
   std::array<char, HeaderSize> head;
   if (TStatus s = ReadExactly(0, head.data(), HeaderSize); !s.Ok())
     return s;
@@ -106,11 +122,11 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
   const int levels = header.LevelCount;
   const qint64 recordsStart = RecordsStart(levels);
   if (recordsStart > GameSize)
-    return Fail(QStringLiteral("the offset table of %1 levels runs past the end of the file "
-                               "(it ends at offset %2, file size %3)")
-                    .arg(levels)
-                    .arg(recordsStart)
-                    .arg(GameSize));
+    return Incomplete(QStringLiteral("the offset table of %1 levels runs past the end of the file "
+                                     "(it ends at offset %2, file size %3)")
+                          .arg(levels)
+                          .arg(recordsStart)
+                          .arg(GameSize));
   std::vector<char> table(size_t(recordsStart - HeaderSize));
   if (TStatus s = ReadExactly(HeaderSize, table.data(), qint64(table.size())); !s.Ok())
     return s;
@@ -126,11 +142,11 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
                     .arg(scoresAt)
                     .arg(recordsStart));
   if (scoresAt > GameSize - ScoreTableSize)
-    return Fail(QStringLiteral("the high-score table runs past the end of the file "
-                               "(offset %1, length %2, file size %3)")
-                    .arg(scoresAt)
-                    .arg(ScoreTableSize)
-                    .arg(GameSize));
+    return Incomplete(QStringLiteral("the high-score table runs past the end of the file "
+                                     "(offset %1, length %2, file size %3)")
+                          .arg(scoresAt)
+                          .arg(ScoreTableSize)
+                          .arg(GameSize));
   std::array<char, ScoreTableSize> scores;
   if (TStatus s = ReadExactly(scoresAt, scores.data(), ScoreTableSize); !s.Ok())
     return s;

@@ -18,7 +18,8 @@ public:
   // messages call it.
   TGameFileReader(QIODevice &device, qint64 base, qint64 size, QString name);
   // Opens the source's file (read-only unless told otherwise) and checks that its range lies
-  // inside the file.
+  // inside the file. Anything but a regular file (or a symlink to one) is refused before it is
+  // opened: opening a FIFO would block and a device has no size.
   static TResult<TGameFileReader> Open(const TGameSource &source,
                                        QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
@@ -37,13 +38,16 @@ public:
   // messages call out.
   TStatus CopyPicture(const TRecordInfo &record, QIODevice &out, const QString &outName);
 
-  // Failure unless the record holds a JPEG or a BMP, the only pictures a game stores.
-  TStatus CheckPictureType(const TRecordInfo &record) const;
+  // Failure unless the record holds a JPEG or a BMP, the only pictures a game stores, of no
+  // more bytes than PictureLimits allow; checked before a picture is copied out or decoded.
+  TStatus CheckPicture(const TRecordInfo &record) const;
 
   // Message for the player: the game's name, then what is wrong.
   TStatus Fail(const QString &what) const;
 
 private:
+  // A range that ends past the end of the file: the file was most likely cut short.
+  TStatus Incomplete(const QString &detail) const;
   TStatus ReadExactly(qint64 offset, char *into, qint64 length);
 
   std::unique_ptr<QFile> OwnedFile;

@@ -69,7 +69,7 @@ TResult<TCopied> CopyOut(const TGameSource &game, int record, const QString &bas
   TResult<TRecordInfo> info = reader->ReadRecord(header.Value(), record);
   if (!info.Ok())
     return info.Status();
-  if (TStatus s = reader->CheckPictureType(info.Value()); !s.Ok())
+  if (TStatus s = reader->CheckPicture(info.Value()); !s.Ok())
     return s;
   const QString target = TargetPath(folder, base, info.Value());
   if (TStatus s = WritePicture(reader.Value(), info.Value(), target); !s.Ok())
@@ -128,7 +128,7 @@ TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QStri
   if (!index.Ok())
     return index.Status();
   for (const TRecordInfo &record : index->Records)
-    if (TStatus s = reader->CheckPictureType(record); !s.Ok())
+    if (TStatus s = reader->CheckPicture(record); !s.Ok())
       return s;
 
   TGameData updated = data;

@@ -6,7 +6,8 @@
 // type.
 //
 // Each operation returns the path it wrote, or a message naming the file and what is wrong; on
-// failure the game data is unchanged. A record whose type is neither JPEG nor BMP is refused.
+// failure the game data is unchanged. A record whose type is neither JPEG nor BMP, or that is
+// bigger than PictureLimits allow, is refused before anything is written.
 
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"

@@ -1,7 +1,13 @@
 #include "settings/SettingsStore.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 const QString CurrentGroup = QStringLiteral("2.0");
@@ -16,6 +22,24 @@ QString TSettingsStore::StandardFilePath() {
          QStringLiteral("/ZanpekSystems/Quarrybox.conf");
 }
 
+bool TSettingsStore::Usable() const {
+  const QByteArray path = QFile::encodeName(Path);
+  struct stat link;
+  if (::lstat(path.constData(), &link) != 0 && errno == ENOENT)
+    return true; // the first save creates it
+  struct stat target;
+  if (::stat(path.constData(), &target) == 0 && S_ISREG(target.st_mode))
+    return true;
+  if (!Warned) {
+    Warned = true;
+    std::fprintf(stderr,
+                 "quarrybox: %s is not a regular file: settings are not read or saved, the "
+                 "defaults apply\n",
+                 path.constData());
+  }
+  return false;
+}
+
 bool TSettingsStore::IsPreference(const QString &name) {
   static const QStringList preferences{"SoundState", "DownArrow", "UpArrow", "Movement",
                                        "RotateSND"};
@@ -23,7 +47,7 @@ bool TSettingsStore::IsPreference(const QString &name) {
 }
 
 QString TSettingsStore::ReadSetting(const QString &name) const {
-  if (StandAlone && !IsPreference(name))
+  if ((StandAlone && !IsPreference(name)) || !Usable())
     return QString();
   QSettings store(Path, QSettings::IniFormat);
   store.sync(); // another program may have written since this one last looked
@@ -33,7 +57,7 @@ QString TSettingsStore::ReadSetting(const QString &name) const {
 }
 
 bool TSettingsStore::WriteSetting(const QString &name, const QString &text) {
-  if (StandAlone && !IsPreference(name))
+  if ((StandAlone && !IsPreference(name)) || !Usable())
     return false;
   QSettings store(Path, QSettings::IniFormat);
   store.setValue(CurrentGroup + '/' + name, text);
@@ -42,6 +66,8 @@ bool TSettingsStore::WriteSetting(const QString &name, const QString &text) {
 }
 
 void TSettingsStore::CopyFromOldVersion(const QString &windowHandle) {
+  if (!Usable())
+    return;
   QStringList names;
   QStringList values;
   {

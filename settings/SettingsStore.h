@@ -3,6 +3,10 @@
 // "2.0"). Every operation opens the store afresh, so a second process sees a value at once.
 // A missing value reads as the empty string. A stand-alone game reads and writes only the
 // five preference values.
+//
+// The file must be a regular file or a symlink to one (or not exist yet). Anything else (a FIFO,
+// a device, a folder, a dangling link) is never opened, so start-up cannot block on it and a save
+// cannot replace it: reads give the defaults, writes are dropped, and one warning goes to stderr.
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +33,10 @@ public:
   static QString StandardFilePath();
 
 private:
+  // False, with a warning the first time, when the file may not be opened.
+  bool Usable() const;
+
   QString Path;
   bool StandAlone = false;
+  mutable bool Warned = false;
 };

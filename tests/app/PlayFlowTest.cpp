@@ -289,14 +289,23 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   EXPECT_EQ(shown, Game().WindowPicture());
 }
 
-TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeReadIsSkippedWithAMessage) {
+TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
   TTestLevel broken;
   broken.Undecodable = true;
-  Play({broken, TTestLevel{}});
-  EXPECT_EQ(Game().CurrentLevel(), 2);
+  TTestLevel small;
+  small.Size = QSize(60, 60); // a grid of 100 fits no cell into it
+  Play({broken, small, TTestLevel{}});
+  EXPECT_EQ(Game().CurrentLevel(), 3);
   EXPECT_EQ(Game().Cells().TotalCount(), 4);
-  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
-  EXPECT_TRUE(H.Dialogs.Messages[0].contains("Level 1")) << H.Dialogs.Messages[0].toStdString();
+  ASSERT_EQ(H.Dialogs.Messages.size(), 2);
+  // The fake dialogs keep each box's lines joined with '|'.
+  EXPECT_TRUE(H.Dialogs.Messages[0].contains(
+      "Level 1 of Default.qbx cannot be shown: its picture is damaged ("))
+      << H.Dialogs.Messages[0].toStdString();
+  EXPECT_TRUE(H.Dialogs.Messages[1].contains(
+      "Level 2 of Default.qbx cannot be shown: its picture (60 x 60 pixels) is smaller than its "
+      "grid of 100-pixel cells. The level is skipped."))
+      << H.Dialogs.Messages[1].toStdString();
 }
 
 TEST_F(PlayFlowTest, AGameOfUnreadableLevelsEndsInsteadOfHanging) {

@@ -4,9 +4,12 @@
 #include "tests/gamefile/GameFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QtEndian>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -46,7 +49,8 @@ TEST_F(Truncation, EveryShorterFileFailsToLoadAndChangesNothing) {
     TGameData data = Sentinel();
     const TStatus header = ReadGameHeader(Cut, data);
     ASSERT_FALSE(header.Ok()) << "length " << length;
-    EXPECT_TRUE(header.Error().startsWith("cut.qbx: ")) << header.Error().toStdString();
+    EXPECT_TRUE(header.Error().startsWith("cut.qbx: the file is incomplete (cut short): "))
+        << header.Error().toStdString();
     const TStatus all = ExtractAllPictures(Cut, data, Out);
     ASSERT_FALSE(all.Ok()) << "length " << length;
     EXPECT_EQ(data, Sentinel()) << "length " << length;
@@ -94,8 +98,8 @@ const TCorruption Corruptions[] = {
        b[19] = char(0xFF);
        b[20] = char(0xFF);
      },
-     "the offset table of 65535 levels runs past the end of the file (it ends at offset 262177, "
-     "file size SIZE)"},
+     "the file is incomplete (cut short): the offset table of 65535 levels runs past the end of "
+     "the file (it ends at offset 262177, file size SIZE)"},
     {"StartSkinPastEnd", [](QByteArray &b) { PutU32(b, 21, 400); },
      "start skin record header runs past the end of the file (offset 400, file size SIZE)"},
     {"PlayingSkinIntoHeader", [](QByteArray &b) { PutU32(b, 25, 5); },
@@ -110,15 +114,16 @@ const TCorruption Corruptions[] = {
     {"RecordHeadCutByEnd", [](QByteArray &b) { PutU32(b, 37, quint32(b.size() - 5)); },
      "level 2 record header runs past the end of the file (offset 337, file size SIZE)"},
     {"ScoreTablePastEnd", [](QByteArray &b) { PutU32(b, 41, quint32(b.size() - 99)); },
-     "the high-score table runs past the end of the file (offset 243, length 100, file size SIZE)"},
+     "the file is incomplete (cut short): the high-score table runs past the end of the file "
+     "(offset 243, length 100, file size SIZE)"},
     {"ScoreTableAtMaximum", [](QByteArray &b) { PutU32(b, 41, 0xFFFFFFFF); },
-     "the high-score table runs past the end of the file (offset 4294967295, length 100, file "
-     "size SIZE)"},
+     "the file is incomplete (cut short): the high-score table runs past the end of the file "
+     "(offset 4294967295, length 100, file size SIZE)"},
     {"ScoreTableIntoHeader", [](QByteArray &b) { PutU32(b, 41, 0); },
      "the high-score table offset 0 points into the header (records start at 45)"},
     {"OneLevelMoreThanStored", [](QByteArray &b) { b[19] = 3; },
-     "the high-score table runs past the end of the file (offset 10241, length 100, file size "
-     "SIZE)"},
+     "the file is incomplete (cut short): the high-score table runs past the end of the file "
+     "(offset 10241, length 100, file size SIZE)"},
 };
 
 struct Corruption : ::testing::TestWithParam<TCorruption> {};
@@ -178,6 +183,47 @@ TEST(UnknownPictureType, HeaderLoadsButThatPictureIsRefused) {
   TResult<QString> playing = ExtractPlayingSkin(path, data, out);
   ASSERT_TRUE(playing.Ok());
   EXPECT_EQ(ReadBytes(playing.Value()), ReadBytes(game.PlayingSkin.Path));
+}
+
+// A picture record that lies inside its file but claims more bytes than any decodable picture
+// needs is refused before a working file is created; the rest of the game still loads.
+TEST(OversizedPicture, IsRefusedBeforeAnythingIsWritten) {
+  TGameFixture fixture;
+  const QString path = fixture.WriteSmallGame("huge.qbx");
+  QByteArray bytes = ReadBytes(path);
+  const quint32 claimed = 300u << 20;
+  PutU32(bytes, 217 + 1, claimed); // level 2, the last record
+  WriteBytes(path, bytes);
+  QFile file(path);
+  ASSERT_TRUE(file.resize(217 + 6 + qint64(claimed))); // sparse: the record lies inside the file
+
+  TGameData data;
+  ASSERT_TRUE(ReadGameHeader(path, data).Ok());
+  const QString out = fixture.Path("program/");
+  QDir().mkpath(out);
+  const TResult<QString> level2 = ExtractLevelPicture(path, 2, data, out);
+  ASSERT_FALSE(level2.Ok());
+  EXPECT_TRUE(level2.Error().startsWith("huge.qbx: the level 2 picture is too big (314572800 "
+                                        "bytes, the limit is "))
+      << level2.Error().toStdString();
+  EXPECT_FALSE(ExtractAllPictures(path, data, out).Ok());
+  EXPECT_TRUE(FolderEntries(out).isEmpty());
+}
+
+// Opening a FIFO would wait for a writer and a device has no size: both are refused unopened.
+TEST(NotARegularFile, IsRefusedWithoutBlocking) {
+  TGameFixture fixture;
+  const QString fifo = fixture.Path("pipe.qbx");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString link = fixture.Path("device.qbx");
+  ASSERT_TRUE(QFile::link("/dev/null", link));
+  for (const QString &path : {fifo, link, fixture.Folder()}) {
+    TGameData data = Sentinel();
+    const TStatus status = ReadGameHeader(path, data);
+    ASSERT_FALSE(status.Ok());
+    EXPECT_TRUE(status.Error().endsWith(": not a regular file")) << status.Error().toStdString();
+    EXPECT_EQ(data, Sentinel());
+  }
 }
 
 TEST(MissingGame, IsReportedWithTheSystemsReason) {

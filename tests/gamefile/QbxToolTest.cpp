@@ -1,9 +1,15 @@
 // qbxtool end to end, run as its own process.
 #include "gamefile/GameFile.h"
+#include "gamefile/GameFileReader.h"
 #include "tests/gamefile/GameFixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -60,11 +66,65 @@ TEST(QbxTool, InfoPrintsEveryFieldInItsDocumentedOrder) {
   EXPECT_TRUE(run.Err.isEmpty());
 }
 
+// The small game's skins and levels, with pictures that decode (verify decodes them all).
+QString WriteDecodableGame(TGameFixture &fixture, const QString &name) {
+  TGameData game = fixture.SmallGame();
+  auto repaint = [](const QString &path, quint8 type) {
+    QImage picture(140, 100, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(path, type == PictureJpeg ? "JPG" : "BMP"));
+  };
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    repaint(game.Skin(kind).Path, game.Skin(kind).Type);
+  for (const TLevel &level : game.Levels)
+    repaint(level.Path, level.Type);
+  const QString path = fixture.Path(name);
+  EXPECT_TRUE(WriteGameFile(path, game).Ok());
+  return path;
+}
+
 TEST(QbxTool, VerifyAcceptsAGoodGame) {
   TGameFixture fixture;
-  const TRun run = RunTool({"verify", fixture.WriteSmallGame("small.qbx")});
+  const TRun run = RunTool({"verify", WriteDecodableGame(fixture, "good.qbx")});
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   EXPECT_EQ(run.Out, "ok\n");
+}
+
+TEST(QbxTool, VerifyNamesEveryPictureThatCannotBeUsed) {
+  TGameFixture fixture;
+  const QString path = WriteDecodableGame(fixture, "bad.qbx");
+  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
+  ASSERT_TRUE(reader.Ok());
+  const TResult<TGameIndex> index = reader->ReadIndex();
+  ASSERT_TRUE(index.Ok());
+  QByteArray bytes = ReadBytes(path);
+  bytes[index->Records[SkinGameOver].Offset] = 5; // not a picture type
+  // Level 2 is a BMP: its 8-bit depth given more colours than 8 bits can name.
+  const qint64 level2 = index->Records[4].PictureOffset();
+  bytes[level2 + 28] = 8;
+  qToLittleEndian<quint32>(300, bytes.data() + level2 + 46);
+  WriteBytes(path, bytes);
+
+  const TRun run = RunTool({"verify", path});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Out.isEmpty());
+  const QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2) << run.Err.toStdString();
+  EXPECT_TRUE(lines[0].startsWith("qbxtool: bad.qbx: the game-over skin picture has unknown type"))
+      << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("qbxtool: bad.qbx: level 2: its picture is damaged ("))
+      << lines[1].toStdString();
+}
+
+TEST(QbxTool, RefusesAFifoWithoutWaitingForAWriter) {
+  TGameFixture fixture;
+  const QString fifo = fixture.Path("pipe.qbx");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const char *command : {"info", "verify"}) {
+    const TRun run = RunTool({command, fifo});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Err, "qbxtool: pipe.qbx: not a regular file\n");
+  }
 }
 
 struct VerifyRejects : ::testing::TestWithParam<std::pair<qsizetype, QByteArray>> {};
@@ -89,11 +149,10 @@ TEST_P(VerifyRejects, BadGameWithExitOneAndOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, VerifyRejects,
-    ::testing::Values(std::pair{qsizetype(-1), QByteArray(1, 'x')},         // truncated by one byte
-                      std::pair{qsizetype(-1), QByteArray(300, 'x')},       // cut inside the table
-                      std::pair{qsizetype(19), QByteArray("\x10\x00", 2)},  // 16 levels
-                      std::pair{qsizetype(218), QByteArray("\xFF\xFF", 2)}, // level 2 length
-                      std::pair{qsizetype(128), QByteArray("\x05", 1)}));   // unknown picture type
+    ::testing::Values(std::pair{qsizetype(-1), QByteArray(1, 'x')},        // truncated by one byte
+                      std::pair{qsizetype(-1), QByteArray(300, 'x')},      // cut inside the table
+                      std::pair{qsizetype(19), QByteArray("\x10\x00", 2)}, // 16 levels
+                      std::pair{qsizetype(218), QByteArray("\xFF\xFF", 2)})); // level 2 length
 
 TEST(QbxTool, ExtractWritesEveryPictureByteForByte) {
   TGameFixture fixture;

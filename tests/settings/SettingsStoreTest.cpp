@@ -1,7 +1,14 @@
 #include "settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -83,4 +90,61 @@ TEST_F(SettingsStoreTest, UnwritableLocationReportsFailure) {
   TSettingsStore store(File());
   EXPECT_FALSE(store.WriteSetting("DownArrow", "Drop"));
   EXPECT_EQ(store.ReadSetting("DownArrow"), "");
+}
+
+namespace {
+
+bool IsFifo(const QString &path) {
+  struct stat status;
+  return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+} // namespace
+
+TEST_F(SettingsStoreTest, SymlinkToARegularFileIsWrittenThroughAndStaysALink) {
+  const QString real = Dir.filePath("real.conf");
+  ASSERT_TRUE(QFile::link(real, File()));
+  EXPECT_TRUE(TSettingsStore(real).WriteSetting("Movement", "Fast"));
+  TSettingsStore store(File());
+  EXPECT_EQ(store.ReadSetting("Movement"), "Fast");
+  EXPECT_TRUE(store.WriteSetting("Movement", "Slow"));
+  EXPECT_EQ(QFileInfo(File()).symLinkTarget(), real);
+  EXPECT_EQ(TSettingsStore(real).ReadSetting("Movement"), "Slow");
+}
+
+// A FIFO, directly or behind a link, would block the first read; a save would replace it.
+TEST_F(SettingsStoreTest, FifoIsNeitherOpenedNorReplacedAndWarnsOnce) {
+  const QString fifo = Dir.filePath("fifo.conf");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(fifo, File()));
+  for (const QString &path : {fifo, File()}) {
+    TSettingsStore store(path);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(store.ReadSetting("SoundState"), "");
+    EXPECT_FALSE(store.WriteSetting("SoundState", "ON"));
+    store.CopyFromOldVersion("1");
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(warnings.find("is not a regular file"), std::string::npos) << warnings;
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+  }
+  EXPECT_TRUE(IsFifo(fifo));
+  EXPECT_EQ(QFileInfo(File()).symLinkTarget(), fifo);
+}
+
+// Only read: whatever the store did wrong, a write must never reach a real device.
+TEST_F(SettingsStoreTest, LinkToADeviceReadsAsDefaults) {
+  ASSERT_TRUE(QFile::link("/dev/null", File()));
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(TSettingsStore(File()).ReadSetting("DownArrow"), "");
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("is not a regular file"),
+            std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, DanglingLinkIsNotCreatedThrough) {
+  ASSERT_TRUE(QFile::link(Dir.filePath("missing/target.conf"), File()));
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(TSettingsStore(File()).WriteSetting("DownArrow", "Drop"));
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(QFileInfo(File()).isSymLink());
+  EXPECT_FALSE(QFileInfo::exists(Dir.filePath("missing")));
 }

@@ -3,9 +3,11 @@
 #include "gamefile/GameFile.h"
 #include "gamefile/GameFileReader.h"
 #include "gamefile/WorkingPictures.h"
+#include "play/PictureDecoder.h"
 #include "tools/qbxtool/CreateRequest.h"
 #include "tools/qbxtool/Thumbnail.h"
 
+#include <QBuffer>
 #include <QDir>
 
 using namespace GameFileLayout;
@@ -48,7 +50,8 @@ QString TQbxTool::Usage() {
   return QStringLiteral(
       "Usage:\n"
       "  qbxtool info FILE        print the header, every record and the high-score table\n"
-      "  qbxtool verify FILE      check every offset, length and picture type\n"
+      "  qbxtool verify FILE      check every offset, length and picture type, and decode every\n"
+      "                           picture; each one that cannot be used is named\n"
       "  qbxtool extract FILE DIR copy every picture into DIR as tps, tpp, tpg, tpl0, tpl1, ...\n"
       "                           with .jpg or .bmp after the picture type\n"
       "  qbxtool create OUT --start F --playing F --gameover F --level F[:GRID]...\n"
@@ -73,6 +76,7 @@ QString TQbxTool::Usage() {
       "  score I SCORE \"NAME\"   (I from 1, best first; NAME the 6 stored bytes, others as "
       "\\xHH)\n"
       "\n"
+      "FILE must be a regular file (or a symlink to one).\n"
       "Exit status: 0 done, 1 bad or unreadable file, 2 bad arguments.\n");
 }
 
@@ -149,9 +153,29 @@ int TQbxTool::Verify(const QString &path) {
   TResult<TGameIndex> index = reader->ReadIndex();
   if (!index.Ok())
     return Failed(index.Error());
-  for (const TRecordInfo &record : index->Records)
-    if (TStatus s = reader->CheckPictureType(record); !s.Ok())
+  // Every picture is decoded as the game would decode it, and every bad one is named.
+  int bad = 0;
+  for (const TRecordInfo &record : index->Records) {
+    if (TStatus s = reader->CheckPicture(record); !s.Ok()) {
+      Failed(s.Error());
+      ++bad;
+      continue;
+    }
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    if (TStatus s = reader->CopyPicture(record, out, QStringLiteral("memory")); !s.Ok())
       return Failed(s.Error());
+    const int grid = IsLevelRecord(record.Record) ? record.GridSize : 0;
+    const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record.Type, grid);
+    if (!picture.Ok()) {
+      Failed(
+          reader->Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error());
+      ++bad;
+    }
+  }
+  if (bad > 0)
+    return ExitFailed;
   Out << "ok" << Qt::endl;
   return ExitOk;
 }

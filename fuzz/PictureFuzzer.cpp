@@ -1,0 +1,69 @@
+// libFuzzer entry for picture loading and cutting into cells. The first input
+// byte picks the stored type (JPEG or BMP), the second the level's grid size,
+// the rest is the picture. Besides what the sanitizers catch, it holds the
+// decoder to its promises: a refusal always has a reason, a decoded picture
+// keeps within the limits, and a picture accepted for a grid can be cut into
+// cells of it, which are then drawn and uncovered as a level does.
+#include "gamefile/PictureType.h"
+#include "play/PictureCells.h"
+#include "play/PictureDecoder.h"
+#include "play/Random.h"
+
+#include <QGuiApplication>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Small limits keep each run fast; the checks are the same at any limit.
+constexpr TPictureLimits FuzzLimits{
+    .MaxPixels = 1 << 20, .AllocationLimitMb = 8, .MaxBytes = 1 << 20};
+
+void Require(bool kept, const char *promise) {
+  if (!kept) {
+    std::fprintf(stderr, "picture decoder broke its promise: %s\n", promise);
+    std::abort();
+  }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+  // The JPEG reader is a plugin: it needs an application object to be found.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(*argc, *argv);
+  // The decoders warn about nearly every input; printing that would be most of the run.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  if (size < 2)
+    return 0;
+  const quint8 type = data[0] & 1 ? PictureBmp : PictureJpeg;
+  const int grid = data[1];
+  const QByteArray bytes =
+      QByteArray::fromRawData(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
+  const TDecodedPicture picture = TPictureDecoder(FuzzLimits).Decode(bytes, type, grid);
+  if (!picture.Ok()) {
+    Require(!picture.Reason.isEmpty() && picture.Image.isNull(), "a refusal has a reason");
+    return 0;
+  }
+  const QImage &image = picture.Image;
+  Require(!image.isNull(), "an accepted picture has pixels");
+  Require(qint64(image.width()) * image.height() <= FuzzLimits.MaxPixels, "the pixel limit holds");
+  if (grid == 0)
+    return 0;
+  TPictureCells cells;
+  Require(cells.Build(image, grid), "a picture accepted for a grid can be cut into its cells");
+  QImage window(600, 400, QImage::Format_RGB32);
+  TRandom random(size);
+  cells.DrawCellGrid(window, true, random);
+  cells.ChooseTargets(random, 0);
+  const TUncoverResult first = cells.Uncover(0, 0, window);
+  Require(first.Uncovered && first.LevelComplete == (cells.TotalCount() == 1),
+          "the first cell uncovers once");
+  return 0;
+}
