@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString GoldenFolder = qEnvironmentVariable("QB_SOURCE_DIR") + "/tests/app/golden/";
+const QString GoldenFolder = QStringLiteral(QB_GOLDEN_DIR "/");
 
 void ExpectGolden(const QString &name, const QByteArray &trace) {
   QFile file(GoldenFolder + name + ".trace");

@@ -1,18 +1,16 @@
 #include "tools/qbxtool/Thumbnail.h"
 
 #include "gamefile/GameFileReader.h"
+#include "play/PictureDecoder.h"
 #include "tools/qbxtool/QbxTool.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QSaveFile>
 
 using namespace GameFileLayout;
 
 namespace {
 
-// Thumbnailers are run on files from anywhere: a picture may not claim more memory than this.
-constexpr int AllocationLimitMb = 256;
 constexpr int LargestSize = 1024;
 
 TResult<QImage> ShownPicture(const QString &path, int size) {
@@ -24,23 +22,18 @@ TResult<QImage> ShownPicture(const QString &path, int size) {
     return index.Status();
   const int record = index->Header.LevelCount > 0 ? LevelRecord(1) : SkinRecord(SkinStart);
   const TRecordInfo &info = index->Records[record];
-  if (TStatus s = reader->CheckPictureType(info); !s.Ok())
+  if (TStatus s = reader->CheckPicture(info); !s.Ok())
     return s;
   QBuffer bytes;
   bytes.open(QIODevice::ReadWrite);
   if (TStatus s = reader->CopyPicture(info, bytes, RecordName(record)); !s.Ok())
     return s;
-  bytes.seek(0);
-  QImageReader decoder(&bytes, info.Type == PictureJpeg ? "jpeg" : "bmp");
-  decoder.setAllocationLimit(AllocationLimitMb);
-  const QSize full = decoder.size();
-  if (full.isValid())
-    decoder.setScaledSize(full.scaled(size, size, Qt::KeepAspectRatio).expandedTo({1, 1}));
-  QImage picture = decoder.read();
-  if (picture.isNull())
-    return reader->Fail(QStringLiteral("the %1 cannot be decoded (%2)")
-                            .arg(RecordName(record), decoder.errorString()));
-  return picture;
+  // Thumbnailers run on files from anywhere: the same limits as in the game apply.
+  const TDecodedPicture decoded = TPictureDecoder().Decode(bytes.data(), info.Type);
+  if (!decoded.Ok())
+    return reader->Fail(QStringLiteral("the %1 cannot be used: %2")
+                            .arg(RecordName(record), decoded.Reason));
+  return decoded.Image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
