@@ -88,7 +88,7 @@ void TGame::SaveAs1Click() {
 }
 
 void TGame::New1Click() {
-  Screen.DrawScore("false");
+  Screen.ClearScore();
   ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
@@ -113,7 +113,7 @@ void TGame::EditGame1Click() {
       return;
     }
   }
-  Screen.DrawScore("false");
+  Screen.ClearScore();
   ShowPrompt(false);
   PlaySound("Dialog");
   if (Dialogs && Dialogs->ShowBuilder(Data, false))

@@ -134,7 +134,7 @@ void TGame::FormCreate(const TStartup &startup) {
   // The option is set to the opposite of the stored state and then clicked, which stores the
   // state again and opens the device.
   const QString soundState = Settings.ReadSetting("SoundState");
-  MenuItems.SetChecked("OptionSound", !(soundState.isEmpty() || soundState == "ON"));
+  SetSoundOn(!(soundState.isEmpty() || soundState == "ON"));
   OptionSoundClick();
 
   Settings.WriteSetting("QuarryboxPath", ProgramPath);
@@ -246,7 +246,7 @@ void TGame::ShowPrompt(bool on) {
 }
 
 void TGame::PlaySound(const QString &name) {
-  if (!MenuItems.Checked("OptionSound") || !Sound)
+  if (!SoundOn || !Sound)
     return;
   Sound->Play(name);
   Trace::Event("sound", name);
@@ -305,13 +305,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     return;
   }
   if (!Prompt.Visible && ctrl && virtualKey == KeyL) {
-    // Level skip.
-    EndPiece();
-    PlaySound("EndLevel");
-    PlayStatus.Score += LevelPoints;
-    DownTimer.SetEnabled(false);
-    PlayStatus.AllLevelsDone = false;
-    SetGameState(StateLevelEnd);
+    FinishLevel(); // the level skip
   }
 }
 
@@ -436,10 +430,7 @@ void TGame::PlayingFrame() {
     if (noRoom) {
       EndPiece();
       PlaySound("EndGame");
-      Data.CurrentLevel = 1;
-      DownTimer.SetEnabled(false);
-      PlayStatus.AllLevelsDone = false;
-      SetGameState(StateGameOver);
+      EndGame(false);
       return;
     }
     if (PictureCells.TargetHidden()) {
@@ -494,16 +485,30 @@ void TGame::LevelEndFrame() {
 // After a level: the next one, or the end of the game after the last.
 void TGame::LevelEnded() {
   if (Data.CurrentLevel > Data.LevelCount()) {
-    PlayStatus.AllLevelsDone = true;
-    Data.CurrentLevel = 1;
-    DownTimer.SetEnabled(false);
-    SetGameState(StateGameOver);
+    EndGame(true);
   } else {
     SetGameState(StatePlaying);
   }
 }
 
 void TGame::EndPiece() { Falling.Free(); }
+
+void TGame::FinishLevel() {
+  EndPiece();
+  PlaySound("EndLevel");
+  PlayStatus.Score += LevelPoints;
+  DownTimer.SetEnabled(false);
+  PlayStatus.AllLevelsDone = false;
+  SetGameState(StateLevelEnd);
+}
+
+// allLevelsDone: every level was played; otherwise the stack reached the top.
+void TGame::EndGame(bool allLevelsDone) {
+  PlayStatus.AllLevelsDone = allLevelsDone;
+  Data.CurrentLevel = 1;
+  DownTimer.SetEnabled(false);
+  SetGameState(StateGameOver);
+}
 
 void TGame::TitleTimerTimer() {
   TitleTimer.SetEnabled(false);
@@ -512,12 +517,7 @@ void TGame::TitleTimerTimer() {
 
 void TGame::EndLevelTimerTimer() {
   EndLevelTimer.SetEnabled(false);
-  EndPiece();
-  PlaySound("EndLevel");
-  PlayStatus.Score += LevelPoints;
-  DownTimer.SetEnabled(false);
-  PlayStatus.AllLevelsDone = false;
-  SetGameState(StateLevelEnd);
+  FinishLevel();
 }
 
 void TGame::ExitTimerTimer() {

@@ -92,7 +92,7 @@ public:
   void MakeExe1Click();
   void New1Click();
   void EditGame1Click();
-  bool Paused() const;
+  bool Paused() const { return IsPaused; }
   const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
@@ -207,11 +207,15 @@ private:
   void DrawNextPiece();
   void DrawScore();
   void EndPiece();
+  void FinishLevel();
+  void EndGame(bool allLevelsDone);
+  void DrawSkin(const TSkin &skin);
   void LevelEnded();
 
   // Pause and the well copy on the window picture.
   void PauseTimerTimer();
   void TogglePause();
+  void SetSoundOn(bool on);
   void EndRunningGame();
   void HidePauseBanner();
   void PaintWellCopy();
@@ -286,5 +290,7 @@ private:
   bool GameRunning = false;
   bool TitleShown = false;
   bool StopAccepted = true;
+  bool IsPaused = false;
+  bool SoundOn = false;
   bool Closing = false; // from the close on, problems are logged, never shown in a box
 };

@@ -25,15 +25,19 @@ void TGame::CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameDa
     Report(skin.Error());
 }
 
+// A skin that cannot be decoded leaves the picture as it was.
+void TGame::DrawSkin(const TSkin &skin) {
+  const QImage picture = LoadPicture(skin.Path, skin.Type);
+  if (!picture.isNull())
+    Screen.DrawSkin(picture, skin.Stretch);
+}
+
 void TGame::ShowTitle() {
   PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
   CopyOutSkin(ExtractStartSkin);
   DXDraw.SetLeft(-600);
-  if (Data.LevelCount() > 0) {
-    const QImage skin = LoadPicture(Data.StartSkin.Path, Data.StartSkin.Type);
-    if (!skin.isNull())
-      Screen.DrawSkin(skin, Data.StartSkin.Stretch);
-  }
+  if (Data.LevelCount() > 0)
+    DrawSkin(Data.StartSkin);
   RepaintWindowPicture();
   ShowPrompt(true);
   PlayStatus.PictureDirty = true;
@@ -82,10 +86,7 @@ void TGame::StartLevel() {
   while (!BuildPictureCells()) {
     Data.CurrentLevel += 1;
     if (Data.CurrentLevel > Data.LevelCount()) {
-      PlayStatus.AllLevelsDone = true;
-      Data.CurrentLevel = 1;
-      DownTimer.SetEnabled(false);
-      SetGameState(StateGameOver);
+      EndGame(true);
       return;
     }
   }
@@ -157,9 +158,7 @@ void TGame::ShowGameOver() {
     RepaintWindowPicture();
   }
   if (Data.LevelCount() > 0) {
-    const QImage skin = LoadPicture(Data.GameOverSkin.Path, Data.GameOverSkin.Type);
-    if (!skin.isNull())
-      Screen.DrawSkin(skin, Data.GameOverSkin.Stretch);
+    DrawSkin(Data.GameOverSkin);
     RepaintWindowPicture();
   }
   ShowPrompt(true);

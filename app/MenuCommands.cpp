@@ -28,10 +28,9 @@ void TGame::PauseTimerTimer() {
   TogglePause();
 }
 
-bool TGame::Paused() const { return MenuItems.Checked("GamePause"); }
-
 void TGame::TogglePause() {
-  MenuItems.SetChecked("GamePause", !Paused());
+  IsPaused = !IsPaused;
+  MenuItems.SetChecked("GamePause", IsPaused);
   if (Paused()) {
     PlayStatus.Suspended = true;
     DXInput.Keyboard.SetEnabled(false);
@@ -97,6 +96,7 @@ void TGame::StopGame1Click() {
 
 void TGame::EndRunningGame() {
   if (Paused()) {
+    IsPaused = false;
     MenuItems.SetChecked("GamePause", false);
     DXInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
@@ -165,12 +165,17 @@ void TGame::HelpTopic1Click() {
     Dialogs->OpenHelp("file://" + Folder + "Help/index.html");
 }
 
-void TGame::OptionSoundClick() {
-  const bool on = !MenuItems.Checked("OptionSound");
+void TGame::SetSoundOn(bool on) {
+  SoundOn = on;
   MenuItems.SetChecked("OptionSound", on);
+}
+
+void TGame::OptionSoundClick() {
+  const bool on = !SoundOn;
+  SetSoundOn(on);
   Settings.WriteSetting("SoundState", on ? "ON" : "OFF");
   if (on && Sound && !Sound->Initialized() && !Sound->Initialize())
-    MenuItems.SetChecked("OptionSound", false); // no device: silent, no message
+    SetSoundOn(false); // no device: silent, no message
   if (!on && Sound)
     Sound->Finalize();
 }

@@ -8,13 +8,12 @@
 #include <QSaveFile>
 
 TStatus ReadGameHeader(const TGameSource &game, TGameData &data) {
-  TResult<TGameFileReader> reader = TGameFileReader::Open(game);
-  if (!reader.Ok())
-    return reader.Status();
-  TResult<TGameIndex> index = reader->ReadIndex();
-  if (!index.Ok())
-    return index.Status();
-  index->Header.ApplyTo(data);
+  TResult<TIndexedGame> opened = OpenIndexed(game);
+  if (!opened.Ok())
+    return opened.Status();
+  TGameFileReader &reader = opened->Reader;
+  const TGameIndex &index = opened->Index;
+  index.Header.ApplyTo(data);
   return TStatus::Success();
 }
 

@@ -227,3 +227,13 @@ TStatus TGameFileReader::CopyPicture(const TRecordInfo &record, QIODevice &out,
   }
   return TStatus::Success();
 }
+
+TResult<TIndexedGame> OpenIndexed(const TGameSource &source) {
+  TResult<TGameFileReader> reader = TGameFileReader::Open(source);
+  if (!reader.Ok())
+    return reader.Status();
+  TResult<TGameIndex> index = reader->ReadIndex();
+  if (!index.Ok())
+    return index.Status();
+  return TIndexedGame{std::move(reader.Value()), std::move(index.Value())};
+}

@@ -56,3 +56,10 @@ private:
   qint64 GameSize;
   QString GameName;
 };
+
+// A game opened and indexed in one step, as every reader of a whole game needs it.
+struct TIndexedGame {
+  TGameFileReader Reader;
+  TGameIndex Index;
+};
+TResult<TIndexedGame> OpenIndexed(const TGameSource &source);

@@ -121,21 +121,20 @@ TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameDa
 }
 
 TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &folder) {
-  TResult<TGameFileReader> reader = TGameFileReader::Open(game);
-  if (!reader.Ok())
-    return reader.Status();
-  TResult<TGameIndex> index = reader->ReadIndex();
-  if (!index.Ok())
-    return index.Status();
-  for (const TRecordInfo &record : index->Records)
-    if (TStatus s = reader->CheckPicture(record); !s.Ok())
+  TResult<TIndexedGame> opened = OpenIndexed(game);
+  if (!opened.Ok())
+    return opened.Status();
+  TGameFileReader &reader = opened->Reader;
+  const TGameIndex &index = opened->Index;
+  for (const TRecordInfo &record : index.Records)
+    if (TStatus s = reader.CheckPicture(record); !s.Ok())
       return s;
 
   TGameData updated = data;
-  updated.Levels.resize(index->Header.LevelCount);
-  for (const TRecordInfo &record : index->Records) {
+  updated.Levels.resize(index.Header.LevelCount);
+  for (const TRecordInfo &record : index.Records) {
     const QString target = TargetPath(folder, AllPicturesFileBase(record.Record), record);
-    if (TStatus s = WritePicture(reader.Value(), record, target); !s.Ok())
+    if (TStatus s = WritePicture(reader, record, target); !s.Ok())
       return s;
     if (IsLevelRecord(record.Record)) {
       TLevel &level = updated.Levels[record.Record - SkinRecordCount];

@@ -115,11 +115,14 @@ void TLevelScreen::DrawScoreColumn(const TScoreTable &scores) {
   }
 }
 
-void TLevelScreen::DrawScore(const QString &text) {
+void TLevelScreen::ClearScore() {
   QPainter p(&WindowPicture);
   p.drawImage(0, 0, ScoreBackground);
-  if (text == "false")
-    return;
+}
+
+void TLevelScreen::DrawScore(const QString &text) {
+  ClearScore();
+  QPainter p(&WindowPicture);
   p.setFont(ScoreFont());
   const int s = p.fontMetrics().horizontalAdvance("Score: ");
   DrawTextAt(p, 5, 2, "Score: ", Red);

@@ -25,6 +25,8 @@ public:
   void DrawLevelCounter(int level, int levelCount);
   void DrawScoreColumn(const TScoreTable &scores);
   // "false" restores only the background.
+  // The score line's background alone, with no score on it.
+  void ClearScore();
   void DrawScore(const QString &text);
   void DrawNextPiece(int pieceType, const QImage &blockPicture);
   // The saved play-field background at the play field (removes the well copy).

@@ -113,15 +113,14 @@ int TQbxTool::Run(const QStringList &args) {
 }
 
 int TQbxTool::Info(const QString &path) {
-  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
-  if (!reader.Ok())
-    return Failed(reader.Error());
-  TResult<TGameIndex> index = reader->ReadIndex();
-  if (!index.Ok())
-    return Failed(index.Error());
-  const TGameHeader &header = index->Header;
-  Out << "file " << reader->Name() << "\n"
-      << "size " << reader->Size() << "\n"
+  TResult<TIndexedGame> game = OpenIndexed(path);
+  if (!game.Ok())
+    return Failed(game.Error());
+  TGameFileReader &reader = game->Reader;
+  const TGameIndex &index = game->Index;
+  const TGameHeader &header = index.Header;
+  Out << "file " << reader.Name() << "\n"
+      << "size " << reader.Size() << "\n"
       << "format-mark " << int(header.FormatMark) << "\n";
   for (auto [key, box] :
        {std::pair{"play-box", header.PlayBox}, std::pair{"score-box", header.ScoreBox},
@@ -131,7 +130,7 @@ int TQbxTool::Info(const QString &path) {
       << "stretch-start " << int(header.StartStretch) << "\n"
       << "stretch-gameover " << int(header.GameOverStretch) << "\n"
       << "levels " << header.LevelCount << "\n";
-  for (const TRecordInfo &record : index->Records) {
+  for (const TRecordInfo &record : index.Records) {
     Out << RecordKey(record.Record) << " offset " << record.Offset << " type " << int(record.Type)
         << " length " << record.Length;
     if (IsLevelRecord(record.Record))
@@ -147,16 +146,15 @@ int TQbxTool::Info(const QString &path) {
 }
 
 int TQbxTool::Verify(const QString &path) {
-  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
-  if (!reader.Ok())
-    return Failed(reader.Error());
-  TResult<TGameIndex> index = reader->ReadIndex();
-  if (!index.Ok())
-    return Failed(index.Error());
+  TResult<TIndexedGame> game = OpenIndexed(path);
+  if (!game.Ok())
+    return Failed(game.Error());
+  TGameFileReader &reader = game->Reader;
+  const TGameIndex &index = game->Index;
   // Every picture is decoded as the game would decode it, and every bad one is named.
   int bad = 0;
-  for (const TRecordInfo &record : index->Records) {
-    if (TStatus s = reader->CheckPicture(record); !s.Ok()) {
+  for (const TRecordInfo &record : index.Records) {
+    if (TStatus s = reader.CheckPicture(record); !s.Ok()) {
       Failed(s.Error());
       ++bad;
       continue;
@@ -164,13 +162,13 @@ int TQbxTool::Verify(const QString &path) {
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
-    if (TStatus s = reader->CopyPicture(record, out, QStringLiteral("memory")); !s.Ok())
+    if (TStatus s = reader.CopyPicture(record, out, QStringLiteral("memory")); !s.Ok())
       return Failed(s.Error());
     const int grid = IsLevelRecord(record.Record) ? record.GridSize : 0;
     const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record.Type, grid);
     if (!picture.Ok()) {
       Failed(
-          reader->Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error());
+          reader.Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error());
       ++bad;
     }
   }

@@ -14,24 +14,23 @@ namespace {
 constexpr int LargestSize = 1024;
 
 TResult<QImage> ShownPicture(const QString &path, int size) {
-  TResult<TGameFileReader> reader = TGameFileReader::Open(path);
-  if (!reader.Ok())
-    return reader.Status();
-  TResult<TGameIndex> index = reader->ReadIndex();
-  if (!index.Ok())
-    return index.Status();
-  const int record = index->Header.LevelCount > 0 ? LevelRecord(1) : SkinRecord(SkinStart);
-  const TRecordInfo &info = index->Records[record];
-  if (TStatus s = reader->CheckPicture(info); !s.Ok())
+  TResult<TIndexedGame> opened = OpenIndexed(path);
+  if (!opened.Ok())
+    return opened.Status();
+  TGameFileReader &reader = opened->Reader;
+  const TGameIndex &index = opened->Index;
+  const int record = index.Header.LevelCount > 0 ? LevelRecord(1) : SkinRecord(SkinStart);
+  const TRecordInfo &info = index.Records[record];
+  if (TStatus s = reader.CheckPicture(info); !s.Ok())
     return s;
   QBuffer bytes;
   bytes.open(QIODevice::ReadWrite);
-  if (TStatus s = reader->CopyPicture(info, bytes, RecordName(record)); !s.Ok())
+  if (TStatus s = reader.CopyPicture(info, bytes, RecordName(record)); !s.Ok())
     return s;
   // Thumbnailers run on files from anywhere: the same limits as in the game apply.
   const TDecodedPicture decoded = TPictureDecoder().Decode(bytes.data(), info.Type);
   if (!decoded.Ok())
-    return reader->Fail(QStringLiteral("the %1 cannot be used: %2")
+    return reader.Fail(QStringLiteral("the %1 cannot be used: %2")
                             .arg(RecordName(record), decoded.Reason));
   return decoded.Image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
