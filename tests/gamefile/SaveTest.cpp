@@ -107,7 +107,8 @@ TEST_F(Save, PictureWithoutAStorableTypeIsRefusedBeforeWriting) {
 
 TEST_F(Save, MoreLevelsThanSixteenBitsHoldIsRefused) {
   const QStringList before = FolderEntries(Fixture.Folder());
-  Game.Levels.resize(65536, Game.Levels[0]);
+  const TLevel first = Game.Levels[0]; // not a reference into the list that resize reallocates
+  Game.Levels.resize(65536, first);
   const TStatus status = WriteGameFile(Target, Game);
   ASSERT_FALSE(status.Ok());
   EXPECT_EQ(status.Error(), "game.qbx: a game holds at most 65535 levels, this one has 65536");
