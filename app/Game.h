@@ -18,6 +18,7 @@
 #include "media/Scheduler.h"
 #include "media/Timer.h"
 #include "play/FallingPiece.h"
+#include "play/Landing.h"
 #include "play/LevelScreen.h"
 #include "play/PictureCells.h"
 #include "play/PlayPreferences.h"
@@ -223,6 +224,7 @@ private:
 
   // Landing and row clearing.
   void LandPiece();
+  void ShowLanding(const TLanding &landing);
   void RepaintSquare(int col, int row);
 
   void TitleTimerTimer();

@@ -1,12 +1,11 @@
-// Landing of the falling piece: the blocks settle, full rows are removed from the bottom up
-// with the well collapsing, cleared blocks uncover their picture cells, and the next piece is
-// prepared or the level ends.
+// Landing of the falling piece: when it may land, the rules of the landing (play/Landing.h),
+// what it shows, and the next piece or the end of the level.
 #include "app/Game.h"
 
 #include "app/Timing.h"
 #include "app/Trace.h"
+#include "play/Landing.h"
 #include "play/PartSprite.h"
-#include "play/Points.h"
 #include "play/Speed.h"
 
 #include <QPainter>
@@ -28,51 +27,14 @@ void TGame::LandPiece() {
     DXInput.Remove(s);
   PlaySound(Prefs.MotionSound ? QStringLiteral("FallDown%1").arg(Falling.CurrentPieceType + 1)
                               : QStringLiteral("FallDown"));
-  PlayStatus.Score += LandingPoints;
-  for (const TPartSprite *b : Falling.PieceBlocks) {
-    TWellSquare &square = Well.Square(b->Col, b->Row);
-    square.Occupied = true;
-    square.BlockPicture = CurrentBlockPicture;
-    square.CarriedCellCol = PictureCells.TargetCellCol();
-    square.CarriedCellRow = PictureCells.TargetCellRow();
-  }
+  std::array<QPoint, 4> blocks;
+  for (size_t i = 0; i < blocks.size(); ++i)
+    blocks[i] = {Falling.PieceBlocks[i]->Col, Falling.PieceBlocks[i]->Row};
+  const TLanding landing =
+      LandBlocks(Well, PictureCells, blocks,
+                 {PictureCells.TargetCellCol(), PictureCells.TargetCellRow()}, CurrentBlockPicture);
   EndPiece();
-
-  int rowsCleared = 0;
-  for (int r = 1; r <= WellRows;) {
-    if (!Well.RowFull(r)) {
-      ++r;
-      continue;
-    }
-    if (r == 1)
-      for (int points : BottomRowPoints)
-        PlayStatus.Score += points;
-    ++rowsCleared;
-    for (int c = 1; c <= WellColumns; ++c) {
-      const TWellSquare &square = Well.Square(c, r);
-      const int cellCol = square.CarriedCellCol, cellRow = square.CarriedCellRow;
-      const TUncoverResult uncovered = PictureCells.Uncover(cellCol, cellRow, Screen.Picture());
-      if (uncovered.Uncovered) {
-        PlayStatus.Score += UncoveredCellPoints;
-        Trace::Event("uncover", QStringLiteral("%1,%2").arg(cellCol).arg(cellRow));
-      }
-      if (uncovered.LevelComplete)
-        PlayStatus.LevelComplete = true;
-      Well.CollapseColumn(c, r);
-      // Row 18 is repainted too, so that nothing of an emptied top square stays on screen.
-      for (int j = r; j <= WellRows; ++j)
-        RepaintSquare(c, j);
-    }
-  }
-  PlayStatus.Score += RowsBonusPerRow * rowsCleared;
-  Trace::Event("land", QString::number(rowsCleared));
-  DrawScore();
-  if (rowsCleared > 0) {
-    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
-    static const char *const lineSounds[] = {"LineOne", "LineTwo", "LineThree", "LineFour"};
-    PlaySound(lineSounds[std::min(rowsCleared, 4) - 1]);
-    RepaintTimer.SetEnabled(true);
-  }
+  ShowLanding(landing);
   if (PlayStatus.LevelComplete) {
     EndLevelTimer.SetEnabled(true);
     return;
@@ -84,6 +46,29 @@ void TGame::LandPiece() {
   DrawNextPiece();
   PlayStatus.NewPieceDue = true;
   Falling.StepDue = true;
+}
+
+// The landing on the screen: the cells it uncovered, the well from the lowest removed row up,
+// the score, and the sound and grid of the rows removed.
+void TGame::ShowLanding(const TLanding &landing) {
+  PlayStatus.Score += landing.Points;
+  for (const QPoint &cell : landing.UncoveredCells) {
+    PictureCells.PaintCell(cell.x(), cell.y(), Screen.Picture());
+    Trace::Event("uncover", QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y()));
+  }
+  PlayStatus.LevelComplete = PlayStatus.LevelComplete || landing.LevelComplete;
+  if (landing.RowsRemoved > 0)
+    // Row 18 is repainted too, so that nothing of an emptied top square stays on screen.
+    for (int r = landing.LowestRemovedRow; r <= WellRows; ++r)
+      for (int c = 1; c <= WellColumns; ++c)
+        RepaintSquare(c, r);
+  Trace::Event("land", QString::number(landing.RowsRemoved));
+  DrawScore();
+  if (landing.RowsRemoved > 0) {
+    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
+    PlaySound(landing.LineSound);
+    RepaintTimer.SetEnabled(true);
+  }
 }
 
 void TGame::RepaintSquare(int col, int row) {

@@ -155,18 +155,20 @@ int TPictureCells::FindEntry(int col, int row) const {
   return found == List.end() ? -1 : int(found - List.begin());
 }
 
-TUncoverResult TPictureCells::Uncover(int col, int row, QImage &windowPicture) {
+void TPictureCells::PaintCell(int col, int row, QImage &windowPicture) const {
+  {
+    QPainter painter(&windowPicture);
+    painter.drawImage(CellRect(col, row).topLeft(), Cell(col, row).Bitmap);
+  }
+  DrawGridLines(windowPicture);
+}
+
+TUncoverResult TPictureCells::Uncover(int col, int row) {
   if (!Built() || col < 0 || col >= ColumnCount || row < 0 || row >= RowCount ||
       Cell(col, row).Uncovered)
     return {false, HiddenCountValue == 0};
 
-  TPictureCell &cell = CellAt(col, row);
-  cell.Uncovered = true;
-  {
-    QPainter painter(&windowPicture);
-    painter.drawImage(CellRect(col, row).topLeft(), cell.Bitmap);
-  }
-  DrawGridLines(windowPicture);
+  CellAt(col, row).Uncovered = true;
 
   // The next target is an index into the list, which is about to shift: keep its cell.
   const TCellEntry nextCell = NextTargetIndex >= 0 ? List[NextTargetIndex] : TCellEntry{};

@@ -86,9 +86,10 @@ public:
   // from the whole list, possibly one already uncovered.
   void ChooseTargets(TRandom &random, qint64 nowMs);
 
-  // Show cell (col, row) if it is hidden: draw its part of the picture and the light grid on
-  // the window picture and move its list entry behind the hidden ones.
-  TUncoverResult Uncover(int col, int row, QImage &windowPicture);
+  // Uncovers cell (col, row) if it is hidden: its list entry moves behind the hidden ones.
+  TUncoverResult Uncover(int col, int row);
+  // Shows an uncovered cell: its part of the picture, with the light grid over it.
+  void PaintCell(int col, int row, QImage &windowPicture) const;
 
 private:
   TPictureCell &CellAt(int col, int row);

@@ -279,7 +279,8 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
   const TCellEntry &next = Game().Cells().CellList()[size_t(Game().Cells().NextTarget())];
-  Game().Cells().Uncover(next.Col, next.Row, Game().WindowPictureForPreview());
+  Game().Cells().Uncover(next.Col, next.Row);
+  Game().Cells().PaintCell(next.Col, next.Row, Game().WindowPictureForPreview());
   Game().RepaintWindowPicture();
   H.Tap(Vk::Space);
   for (int ms = 0; ms < 2000 && !Game().Status().NewPieceDue; ++ms)

@@ -21,9 +21,8 @@ TPictureCells Grid(int n) {
 }
 
 void UncoverFirst(TPictureCells &cells, int count) {
-  QImage window(600, 400, QImage::Format_RGB32);
   for (int k = 0; k < count; ++k)
-    ASSERT_TRUE(cells.Uncover(k / cells.Rows(), k % cells.Rows(), window).Uncovered);
+    ASSERT_TRUE(cells.Uncover(k / cells.Rows(), k % cells.Rows()).Uncovered);
 }
 
 // Prepares `pieces` pieces and counts how many were given an uncovered next target.
@@ -67,12 +66,11 @@ TEST(CellTargetTest, LaterPiecesTakeOverThePreviousNextTarget) {
   TPictureCells cells = Grid(6);
   TRandom random(3);
   cells.ChooseTargets(random, 500);
-  QImage window(600, 400, QImage::Format_RGB32);
   for (int piece = 0; piece < 20; ++piece) {
     const TCellEntry next = cells.CellList()[cells.NextTarget()];
     // Uncovering between pieces shifts the list but not the cell the next piece will carry.
     if (piece % 3 == 0 && cells.TargetHidden())
-      cells.Uncover(cells.TargetCellCol(), cells.TargetCellRow(), window);
+      cells.Uncover(cells.TargetCellCol(), cells.TargetCellRow());
     random.Reseed(600 + piece);
     cells.ChooseTargets(random, 600 + piece);
     EXPECT_EQ(cells.TargetCellCol(), next.Col) << "piece " << piece;

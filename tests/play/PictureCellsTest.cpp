@@ -137,7 +137,7 @@ TEST(PictureCellsTest, UnusablePictureIsNotBuiltAndIgnoresLaterCalls) {
   TRandom random(1);
   cells.DrawCellGrid(window, true, random);
   cells.ChooseTargets(random, 0);
-  EXPECT_FALSE(cells.Uncover(0, 0, window).Uncovered);
+  EXPECT_FALSE(cells.Uncover(0, 0).Uncovered);
   EXPECT_EQ(window, before);
   EXPECT_EQ(cells.CurrentTarget(), -1);
 }
@@ -213,7 +213,8 @@ protected:
 };
 
 TEST_F(UncoverTest, DrawsTheCellsPictureAndMovesItsEntryBehindTheHiddenOnes) {
-  const TUncoverResult result = Cells.Uncover(2, 3, Window);
+  const TUncoverResult result = Cells.Uncover(2, 3);
+  Cells.PaintCell(2, 3, Window);
   EXPECT_TRUE(result.Uncovered);
   EXPECT_FALSE(result.LevelComplete);
   EXPECT_TRUE(Cells.Cell(2, 3).Uncovered);
@@ -239,9 +240,9 @@ TEST_F(UncoverTest, DrawsTheCellsPictureAndMovesItsEntryBehindTheHiddenOnes) {
 }
 
 TEST_F(UncoverTest, SecondBlockOfTheSameCellUncoversNothing) {
-  ASSERT_TRUE(Cells.Uncover(4, 1, Window).Uncovered);
+  ASSERT_TRUE(Cells.Uncover(4, 1).Uncovered);
   const std::vector<TCellEntry> listBefore(Cells.CellList());
-  const TUncoverResult again = Cells.Uncover(4, 1, Window);
+  const TUncoverResult again = Cells.Uncover(4, 1);
   EXPECT_FALSE(again.Uncovered);
   EXPECT_EQ(Cells.HiddenCount(), 35);
   EXPECT_EQ(Cells.CellList().size(), listBefore.size());
@@ -262,7 +263,7 @@ TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirstAndTheNextTargetOnItsCell) {
     const int col = k / 6, row = k % 6;
     if (col == next.Col && row == next.Row)
       continue;
-    ASSERT_TRUE(Cells.Uncover(col, row, Window).Uncovered);
+    ASSERT_TRUE(Cells.Uncover(col, row).Uncovered);
     ASSERT_TRUE(HiddenEntriesFirst(Cells)) << "after " << col << "," << row;
     const TCellEntry &now = Cells.CellList()[Cells.NextTarget()];
     ASSERT_EQ(now.Col, next.Col);
@@ -275,7 +276,8 @@ TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirstAndTheNextTargetOnItsCell) {
 TEST_F(UncoverTest, LastHiddenCellCompletesTheLevel) {
   for (int col = 0; col < 6; ++col) {
     for (int row = 0; row < 6; ++row) {
-      const TUncoverResult result = Cells.Uncover(col, row, Window);
+      const TUncoverResult result = Cells.Uncover(col, row);
+      Cells.PaintCell(col, row, Window);
       EXPECT_TRUE(result.Uncovered);
       EXPECT_EQ(result.LevelComplete, col == 5 && row == 5);
     }
@@ -286,8 +288,8 @@ TEST_F(UncoverTest, LastHiddenCellCompletesTheLevel) {
 }
 
 TEST_F(UncoverTest, CellOutsideTheGridIsIgnored) {
-  EXPECT_FALSE(Cells.Uncover(6, 0, Window).Uncovered);
-  EXPECT_FALSE(Cells.Uncover(0, -1, Window).Uncovered);
+  EXPECT_FALSE(Cells.Uncover(6, 0).Uncovered);
+  EXPECT_FALSE(Cells.Uncover(0, -1).Uncovered);
   EXPECT_EQ(Cells.HiddenCount(), 36);
 }
 
