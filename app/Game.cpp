@@ -33,8 +33,11 @@ QImage BuiltinPicture(const char *name) {
 
 // Why a named game is not the one that opens.
 QString CannotOpenMessage(const QString &path) {
-  return QStringLiteral("The game \"%1\" cannot be opened: %2")
-      .arg(path, QFileInfo::exists(path) ? "it is not a file." : "there is no such file.");
+  const char *why = QFileInfo::exists(path) ? "it is not a file."
+                    : path.contains(QChar::ReplacementCharacter)
+                        ? "its name is not UTF-8 text, so only a start with that name opens it."
+                        : "there is no such file.";
+  return QStringLiteral("The game \"%1\" cannot be opened: %2").arg(path, why);
 }
 
 } // namespace
@@ -216,7 +219,7 @@ QImage TGame::LoadPicture(const QString &path, int type) const {
 void TGame::FormDestroy() { DXTimer.SetEnabled(false); }
 
 void TGame::SetGameCaption() {
-  QString name = QFileInfo(Data.FilePath).fileName();
+  QString name = ShownFileName(Data.FilePath);
   name.chop(4);
   ApplicationTitle = "Quarrybox - " + name;
   SetCaption(ApplicationTitle);

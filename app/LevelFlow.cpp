@@ -1,6 +1,7 @@
 // The game's screens and the course of a level: title, level start with its picture cells and
 // play screen, the choice of the next piece, the level end and game-over pictures, and the
 // timers that belong to a level.
+#include "app/CommandLine.h"
 #include "app/Game.h"
 
 #include "app/Timing.h"
@@ -65,7 +66,7 @@ bool TGame::BuildPictureCells() {
   if (!why.isEmpty()) {
     Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
-               .arg(QFileInfo(Data.FilePath).fileName(), why));
+               .arg(ShownFileName(Data.FilePath), why));
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 // stop of a running game and the close sequence.
 #include "app/Game.h"
 
+#include "app/CommandLine.h"
 #include "app/GameDialogs.h"
 #include "app/GameSound.h"
 #include "app/Trace.h"
@@ -127,7 +128,7 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
     RepackStandAloneGame();
   DeleteWorkingPictures(Work.Path(), Data.LevelCount());
   DXTimer.SetEnabled(false);
-  if (!Data.Unsaved)
+  if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))
     Settings.WriteSetting("LastGame", Data.FilePath);
   Settings.WriteSetting("DownArrow", Prefs.DownArrowDrops ? "Drop" : "Rotate");
   Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition.x()));

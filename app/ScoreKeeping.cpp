@@ -1,5 +1,6 @@
 // Where a game's high scores are kept: inside the game file when this user may write it, else
 // in the user's score store, whose table is then the one shown and played for.
+#include "app/CommandLine.h"
 #include "app/Game.h"
 
 #include "gamefile/GameFile.h"
@@ -38,5 +39,5 @@ void TGame::KeepScores() {
            saved.Error());
   else if (first)
     Report(QStringLiteral("%1 cannot be written, so its high scores are kept for you alone, in %2.")
-               .arg(QFileInfo(Data.FilePath).fileName(), ScoreStore.FolderPath()));
+               .arg(ShownFileName(Data.FilePath), ScoreStore.FolderPath()));
 }

@@ -25,7 +25,10 @@ int HandOver(const QStringList &args) {
   if (path.isEmpty())
     return 0;
   TSettingsStore settings;
-  settings.WriteSetting("NewQBXFile", QFileInfo(path).absoluteFilePath());
+  // A file this process reaches by descriptor is named as well as the text allows; the running
+  // program then says why it cannot open it.
+  const QString named = ReachedByDescriptor(path) ? QFileInfo(path).symLinkTarget() : path;
+  settings.WriteSetting("NewQBXFile", QFileInfo(named).absoluteFilePath());
   if (!settings.ReadSetting("QRXHandle").isEmpty())
     TSingleInstance::PostOpenGameMessage();
   return 0;
@@ -35,7 +38,7 @@ int HandOver(const QStringList &args) {
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
-  const QStringList args = app.arguments().mid(1);
+  const QStringList args = CommandLineArguments(argc, argv);
 
   TSingleInstance instance;
   if (!instance.TryBecomePrimary())

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -115,6 +116,24 @@ TEST_F(ProcessTest, ASecondStartHandsItsGameOverAndEndsWithoutAWindow) {
   // The first program is on its title screen, so it opens the handed-over game.
   EXPECT_TRUE(WaitForTrace("caption Quarrybox - My Castle")) << TraceText().toStdString();
   EXPECT_EQ(first->state(), QProcess::Running);
+}
+
+TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLine) {
+  // A Latin-1 name: "Spiel" + a-umlaut as one byte, which is not UTF-8. Only a shell can pass
+  // such bytes; QProcess arguments are text.
+  const QByteArray name = QFile::encodeName(Home.path()) + "/Spiel\xe4.qbx";
+  QFile::copy(ProgramDir + "/Games/Default.qbx", Home.filePath("plain.qbx"));
+  ASSERT_EQ(::rename(QFile::encodeName(Home.filePath("plain.qbx")).constData(), name.constData()), 0);
+  QProcess *program = Start("/bin/sh", {"-c", "exec \"$0\" \"$(printf '%b' \"$1\")\"",
+                                        ProgramDir + "/quarrybox",
+                                        QString::fromLatin1(name).replace(QChar(0xE4), "\\0344")});
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_TRUE(TraceText().contains(QString::fromUtf8("caption Quarrybox - Spiel\uFFFD")))
+      << TraceText().toStdString();
+  program->terminate();
+  ASSERT_TRUE(program->waitForFinished(5000));
+  // The descriptor it was reached through means nothing to the next start.
+  EXPECT_TRUE(Setting("LastGame").isEmpty()) << Setting("LastGame").toStdString();
 }
 
 TEST_F(ProcessTest, AStartAfterTheFirstProgramWasKilledWorks) {
