@@ -103,13 +103,6 @@ void TGame::FormCreate(const TStartup &startup) {
     Settings.CopyFromOldVersion(startup.WindowHandle);
   Settings.WriteSetting("QRXHandle", startup.WindowHandle);
 
-  MenuItems.SetEnabled("GamePause", false);
-  MenuItems.SetEnabled("StopGame1", false);
-  MenuItems.SetEnabled("New1", true);
-  MenuItems.SetEnabled("Open1", true);
-  MenuItems.SetEnabled("EditGame1", false);
-  MenuItems.SetEnabled("Save1", false);
-  MenuItems.SetEnabled("SaveAs1", false);
   Data = TGameData();
   Data.CurrentLevel = 0;
   GameRunning = TitleShown = false;
@@ -153,6 +146,7 @@ void TGame::FormCreate(const TStartup &startup) {
     } else {
       ExitTimer.SetEnabled(true); // no game of its own: close after the usual delay
     }
+    UpdateMenu();
     return;
   }
 
@@ -160,13 +154,12 @@ void TGame::FormCreate(const TStartup &startup) {
   if (!game.isEmpty() && LoadGame(game)) {
     TitleTimer.SetEnabled(true);
   } else {
-    MenuItems.SetEnabled("Score1", false);
-    MenuItems.SetEnabled("GameStart", false);
     Data.FilePath = TGameData::EmptyGamePath();
     ApplicationTitle = "Empty Game";
     SetCaption("Empty Game");
     ShowPrompt(true);
   }
+  UpdateMenu();
 }
 
 QString TGame::ChooseStartGame(const QStringList &arguments) {
@@ -260,7 +253,7 @@ void TGame::PlaySound(const QString &name) {
 void TGame::AppDeactivate() {
   PlayStatus.Suspended = true;
   DXTimer.SetApplicationActive(false);
-  if (MenuItems.Enabled("GamePause")) {
+  if (Offered(TCommand::PauseGame)) {
     // A running game pauses as soon as it may, unless one of its own windows took the focus.
     if (!(Dialogs && Dialogs->AnyVisible()) && !Paused())
       PauseTimer.SetEnabled(true);
@@ -272,7 +265,7 @@ void TGame::AppDeactivate() {
 void TGame::AppActivate() {
   PlayStatus.Suspended = false;
   DXTimer.SetApplicationActive(true);
-  if (!MenuItems.Enabled("GamePause"))
+  if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
@@ -297,7 +290,7 @@ void TGame::OpenGameMessage() {
 
 void TGame::FormKeyDown(int virtualKey, bool ctrl) {
   constexpr int KeyP = 80, KeyPause = 19, KeyUp = 38, KeyNumpad8 = 104, KeyL = 76;
-  if (MenuItems.Enabled("GamePause") && (virtualKey == KeyP || virtualKey == KeyPause))
+  if (Offered(TCommand::PauseGame) && (virtualKey == KeyP || virtualKey == KeyPause))
     GamePauseClick();
   if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
     // Resume; the key must not also turn the piece.
@@ -349,37 +342,19 @@ void TGame::SetGameState(TGameState state) {
   State = state;
   Trace::Event("state", QString::number(state));
 
-  const bool levels = Data.LevelCount() != 0;
-  struct TRow {
-    bool New1, Open1, Edit, GamePause, GameStart, StopGame1, Score1;
-  };
-  TRow row{};
-  switch (state) {
-  case StateTitle:
-    row = {true, true, levels, false, levels, false, levels};
-    break;
-  case StatePlaying:
-    row = {false, true, false, true, false, true, false};
-    break;
-  case StateGameOver:
-    row = {false, true, false, false, false, false, true};
-    break;
-  case StateLevelEnd:
-    row = {false, false, false, false, false, true, true};
-    break;
-  case StateNone:
+  if (state == StateNone)
     return;
-  }
-  MenuItems.SetEnabled("New1", row.New1);
-  MenuItems.SetEnabled("Open1", row.Open1);
-  MenuItems.SetEnabled("EditGame1", row.Edit);
-  MenuItems.SetEnabled("Save1", row.Edit);
-  MenuItems.SetEnabled("SaveAs1", row.Edit);
-  MenuItems.SetEnabled("GamePause", row.GamePause);
-  MenuItems.SetEnabled("GameStart", row.GameStart);
-  MenuItems.SetEnabled("StopGame1", row.StopGame1);
-  MenuItems.SetEnabled("Score1", row.Score1);
+  UpdateMenu();
   EnterState(state);
+}
+
+void TGame::UpdateMenu() {
+  for (TCommand command : AllCommands)
+    MenuItems.SetEnabled(MenuItemName(command), Offered(command));
+}
+
+bool TGame::Offered(TCommand command) const {
+  return CommandEnabled(command, State, Data.LevelCount());
 }
 
 void TGame::EnterState(TGameState state) {

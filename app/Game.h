@@ -4,6 +4,7 @@
 // and feeds it keys and menu commands; tests drive it under virtual time.
 
 #include "app/GameState.h"
+#include "app/MenuCommandSet.h"
 #include "app/MenuModel.h"
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
@@ -181,6 +182,9 @@ private:
   };
   TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
+  // The menu offers what the state allows.
+  void UpdateMenu();
+  bool Offered(TCommand command) const;
 
   // Stand-alone games.
   bool UnpackStandAloneGame();

@@ -107,7 +107,6 @@ void TGame::StartLevel() {
   }
   GameRunning = true;
   TitleShown = false;
-  MenuItems.SetEnabled("StopGame1", true);
   Falling.StepDue = true;
   DownTimer.SetEnabled(true);
   PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;

@@ -122,29 +122,30 @@ void TMainForm::SyncMenuItem(const QString &name) {
 }
 
 void TMainForm::ConnectMenuCommands() {
-  const std::pair<const char *, void (TGame::*)()> commands[] = {
-      {"GameStart", &TGame::GameStartClick},
-      {"GamePause", &TGame::GamePauseClick},
-      {"StopGame1", &TGame::StopGame1Click},
-      {"Score1", &TGame::Score1Click},
-      {"OptionSound", &TGame::OptionSoundClick},
-      {"Settings1", &TGame::Settings1Click},
-      {"DownloadMoreGames1", &TGame::DownloadMoreGames1Click},
-      {"HelpTopic1", &TGame::HelpTopic1Click},
-      {"Info1", &TGame::Info1Click},
-      {"Open1", &TGame::Open1Click},
-      {"Save1", &TGame::Save1Click},
-      {"SaveAs1", &TGame::SaveAs1Click},
-      {"MakeExe1", &TGame::MakeExe1Click},
-      {"New1", &TGame::New1Click},
-      {"EditGame1", &TGame::EditGame1Click},
+  const std::pair<TCommand, void (TGame::*)()> commands[] = {
+      {TCommand::StartGame, &TGame::GameStartClick},
+      {TCommand::PauseGame, &TGame::GamePauseClick},
+      {TCommand::StopGame, &TGame::StopGame1Click},
+      {TCommand::Score, &TGame::Score1Click},
+      {TCommand::Sound, &TGame::OptionSoundClick},
+      {TCommand::Preferences, &TGame::Settings1Click},
+      {TCommand::DownloadMoreGames, &TGame::DownloadMoreGames1Click},
+      {TCommand::HelpTopic, &TGame::HelpTopic1Click},
+      {TCommand::About, &TGame::Info1Click},
+      {TCommand::OpenGame, &TGame::Open1Click},
+      {TCommand::SaveGame, &TGame::Save1Click},
+      {TCommand::SaveGameAs, &TGame::SaveAs1Click},
+      {TCommand::MakeExe, &TGame::MakeExe1Click},
+      {TCommand::CreateGame, &TGame::New1Click},
+      {TCommand::EditGame, &TGame::EditGame1Click},
   };
-  for (const auto &[name, handler] : commands)
-    connect(Action(name), &QAction::triggered, this, [this, handler = handler] {
+  for (const auto &[command, handler] : commands)
+    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, handler = handler] {
       (GameRef.*handler)();
-      SyncMenuItem("OptionSound"); // a checkable item toggles itself; the game decides
+      // A checkable item toggles itself; the game decides.
+      SyncMenuItem(MenuItemName(TCommand::Sound));
     });
-  connect(Action("Exit1"), &QAction::triggered, this, [this] { close(); });
+  connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event) {

@@ -44,7 +44,6 @@ void TGame::TogglePause() {
     PauseBanner.Visible = true;
     if (OnOverlaysChanged)
       OnOverlaysChanged();
-    MenuItems.SetEnabled("GameStart", false);
   } else {
     ClearInputStates();
     DXInput.Keyboard.SetEnabled(true);
@@ -108,7 +107,6 @@ void TGame::EndRunningGame() {
   }
   GameRunning = false;
   TitleShown = false;
-  MenuItems.SetEnabled("StopGame1", false);
   EndPiece();
   PlayStatus.Score = 0;
   PlaySound("EndGame");
