@@ -1,10 +1,9 @@
-// The File menu's commands for game files: Open Game, Save Game, Save Game As, and the save
-// question that Open and closing the window share.
+// The File menu's commands for game files: Open Game, Save Game, Save Game As, Create Game,
+// Edit Game and Make EXE, and the save question that Open and closing the window share.
 #include "app/Game.h"
 
 #include "app/GameDialogs.h"
-#include "gamefile/GameFile.h"
-#include "gamefile/WorkingPictures.h"
+#include "gamefile/StandAlone.h"
 
 #include <QFileInfo>
 
@@ -28,21 +27,11 @@ bool TGame::SaveIfModified(bool clearAlways) {
   return true;
 }
 
-// Writes the whole game to path; a saved game's pictures are first copied out of its file.
+// Writes the whole game to path.
 bool TGame::Save(const QString &path) {
-  if (!Data.Unsaved) {
-    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Work.Path());
-    if (!extracted.Ok()) {
-      Report(extracted.Error());
-      return false;
-    }
-  }
-  const TStatus written = WriteGameFile(path, Data);
-  if (!written.Ok()) {
-    Report(written.Error());
-    return false;
-  }
-  return true;
+  const TStatus saved = Document.SaveTo(path);
+  ReportFailure(saved);
+  return saved.Ok();
 }
 
 void TGame::Open1Click() {
@@ -57,7 +46,7 @@ void TGame::Open1Click() {
   const QString path = Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath"));
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
-  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
+  Document.DeleteWorkingPictures();
   Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     SetGameState(StateTitle);
@@ -106,12 +95,9 @@ void TGame::New1Click() {
 void TGame::EditGame1Click() {
   if (Data.LevelCount() == 0)
     return;
-  if (!Data.Unsaved) {
-    const TStatus extracted = ExtractAllPictures(Data.FilePath, Data, Work.Path());
-    if (!extracted.Ok()) {
-      Report(extracted.Error());
-      return;
-    }
+  if (const TStatus copied = Document.CopyOutAll(); !copied.Ok()) {
+    Report(copied.Error());
+    return;
   }
   Screen.ClearScore();
   ShowPrompt(false);
@@ -122,3 +108,26 @@ void TGame::EditGame1Click() {
   SetGameState(StateTitle);
 }
 
+void TGame::MakeExe1Click() {
+  if (!Dialogs)
+    return;
+  if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {
+    Report("Make EXE uses the saved game file: open or save a game first.");
+    return;
+  }
+  QString target = Data.FilePath;
+  target.chop(4);
+  if (target == ProgramPath) {
+    Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
+    return;
+  }
+  if (QFileInfo::exists(target) &&
+      Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File", target,
+                              "will be overwritten.") != 1)
+    return;
+  if (!MakeStandAlone(ProgramPath, Data.FilePath, target).Ok()) {
+    Dialogs->ShowMessageBox("", "Disk Write Error!", "");
+    return;
+  }
+  Dialogs->ShowMessageBox("Game with a name:", target, "has just been created!");
+}

@@ -8,8 +8,6 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "app/WindowPlacement.h"
-#include "gamefile/GameFile.h"
-#include "gamefile/WorkingPictures.h"
 #include "media/GameImageList.h"
 #include "media/MediaError.h"
 #include "play/PartSprite.h"
@@ -49,8 +47,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       SpeedTimer(scheduler, Timing::SpeedUpPeriod), FlashTimer(scheduler, Timing::FlashInterval),
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
-      PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Work(TWorkingFolder::DefaultBase(), QCoreApplication::applicationPid()), Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay), Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -138,7 +135,8 @@ void TGame::FormCreate(const TStartup &startup) {
   PlaySound("StartQRX");
 
   if (StandAloneMode) {
-    if (UnpackStandAloneGame()) {
+    const TResult<QString> unpacked = Document.UnpackStandAlone(ProgramPath);
+    if (unpacked.Ok() && LoadGame(unpacked.Value())) {
       for (const char *item : {"Open1", "DownloadMoreGames1", "N5", "New1", "EditGame1", "N6",
                                "MakeExe1", "N3", "Save1", "SaveAs1", "N1", "HelpTopic1", "Help1"})
         MenuItems.SetVisible(item, false);
@@ -181,18 +179,22 @@ QString TGame::ChooseStartGame(const QStringList &arguments) {
 }
 
 bool TGame::LoadGame(const QString &path) {
-  TGameData data;
-  const TStatus read = ReadGameHeader(path, data);
+  QString scoresProblem;
+  const TStatus read = Document.Open(path, scoresProblem);
   if (!read.Ok()) {
     Report(read.Error());
     return false;
   }
-  Data = data;
-  Data.FilePath = path;
-  UseStoredScores();
+  if (!scoresProblem.isEmpty())
+    Report(scoresProblem);
   Screen.Picture().fill(Qt::black);
   SetGameCaption();
   return true;
+}
+
+void TGame::ReportFailure(const TStatus &status) {
+  if (!status.Ok())
+    Report(status.Error());
 }
 
 void TGame::Report(const QString &text) {
@@ -283,7 +285,7 @@ void TGame::OpenGameMessage() {
     Report(CannotOpenMessage(path));
     return;
   }
-  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
+  Document.DeleteWorkingPictures();
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     TitleTimer.SetEnabled(true);
 }

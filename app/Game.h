@@ -3,14 +3,13 @@
 // and every flag, with no widget in sight. The window (TMainForm) shows what this object draws
 // and feeds it keys and menu commands; tests drive it under virtual time.
 
+#include "app/GameDocument.h"
 #include "app/GameState.h"
 #include "app/MenuCommandSet.h"
 #include "app/MenuModel.h"
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
-#include "gamefile/ScoreStore.h"
-#include "gamefile/WorkingFolder.h"
 #include "media/DXDraw.h"
 #include "media/DXSpriteEngine.h"
 #include "media/FrameTimer.h"
@@ -141,7 +140,7 @@ public:
   bool StandAlone() const { return StandAloneMode; }
   const QString &ProgramFolder() const { return Folder; }
   // Where pictures are copied out of the game file to be shown; private to this process.
-  const QString &WorkingFolder() const { return Work.Path(); }
+  const QString &WorkingFolder() const { return Document.WorkingFolder(); }
   const QString &GameFilePath() const { return Data.FilePath; }
   int LevelCount() const { return Data.LevelCount(); }
   int CurrentLevel() const { return Data.CurrentLevel; }
@@ -187,15 +186,13 @@ private:
   bool Offered(TCommand command) const;
 
   // Stand-alone games.
-  bool UnpackStandAloneGame();
-  void RepackStandAloneGame();
 
   // File commands.
   QString GamesFolder(const char *setting) const;
   bool SaveIfModified(bool clearAlways);
   bool Save(const QString &path);
 
-  void CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &, const QString &));
+  void ReportFailure(const TStatus &status);
 
   // Entry actions.
   void ShowTitle();
@@ -203,8 +200,6 @@ private:
   void ShowGameOver();
   void EnterHighScore();
   // High scores in the game file, or in the score store when the file is read-only.
-  void UseStoredScores();
-  void KeepScores();
   void ShowLevelEnd();
   bool BuildPictureCells();
   void ComposeLevelScreen();
@@ -268,13 +263,11 @@ private:
 
   bool StandAloneMode = false;
   QString Folder;
-  TWorkingFolder Work;
-  TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
-  QString StoredScoresKey; // empty: the scores are kept in the game file
   QString ProgramPath;
   TGameState State = StateNone;
 
-  TGameData Data;
+  TGameDocument Document;
+  TGameData &Data = Document.Game;
   TPlayStatus PlayStatus;
   TPlayPreferences Prefs;
   TWell Well;
@@ -290,7 +283,6 @@ private:
   TPieceFrame LastPieceFrame;
   qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
-  QString StandAloneCopy;                 // stand-alone: the copy of this program being updated
 
   // Flags of the main window.
   bool GameRunning = false;

@@ -6,7 +6,6 @@
 
 #include "app/Timing.h"
 #include "app/Trace.h"
-#include "gamefile/WorkingPictures.h"
 #include "settings/HighScores.h"
 #include "app/GameDialogs.h"
 #include "play/PictureDecoder.h"
@@ -14,17 +13,6 @@
 
 #include <QFileInfo>
 #include <QPainter>
-
-// A saved game's skin is copied out of its file before it is shown; an unsaved game's skins are
-// the author's own files.
-void TGame::CopyOutSkin(TResult<QString> (*extract)(const TGameSource &, TGameData &,
-                                                    const QString &)) {
-  if (Data.Unsaved)
-    return;
-  const TResult<QString> skin = extract(Data.FilePath, Data, Work.Path());
-  if (!skin.Ok())
-    Report(skin.Error());
-}
 
 // A skin that cannot be decoded leaves the picture as it was.
 void TGame::DrawSkin(const TSkin &skin) {
@@ -35,7 +23,7 @@ void TGame::DrawSkin(const TSkin &skin) {
 
 void TGame::ShowTitle() {
   PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
-  CopyOutSkin(ExtractStartSkin);
+  ReportFailure(Document.CopyOutSkin(TGameDocument::StartSkin));
   DXDraw.SetLeft(-600);
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
@@ -50,12 +38,9 @@ bool TGame::BuildPictureCells() {
   if (index < 0 || index >= Data.LevelCount())
     return false;
   const TLevel &level = Data.Levels[index];
-  if (!Data.Unsaved) {
-    const auto extracted = ExtractLevelPicture(Data.FilePath, Data.CurrentLevel, Data, Work.Path());
-    if (!extracted.Ok()) {
-      Report(extracted.Error());
-      return false;
-    }
+  if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
+    Report(copied.Error());
+    return false;
   }
   const TDecodedPicture picture =
       TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
@@ -76,7 +61,7 @@ void TGame::StartLevel() {
   FlashAllowed = true;
   Falling.ResumeKeyPending = false;
   PlaySound("EnterGame");
-  CopyOutSkin(ExtractPlayingSkin);
+  ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
   PlayStatus.LevelComplete = false;
   ShowPrompt(false);
   Falling.ResetMotion();
@@ -151,7 +136,7 @@ void TGame::DrawScore() {
 
 void TGame::ShowGameOver() {
   PlayStatus.NewPieceDue = false;
-  CopyOutSkin(ExtractGameOverSkin);
+  ReportFailure(Document.CopyOutSkin(TGameDocument::GameOverSkin));
   DXDraw.SetLeft(-600);
   if (!PlayStatus.AllLevelsDone) {
     Screen.RestorePlayField();
@@ -165,7 +150,7 @@ void TGame::ShowGameOver() {
   EnterHighScore();
 }
 
-// A score good enough for the game's table is entered by name and kept (see ScoreKeeping.cpp).
+// A score good enough for the game's table is entered by name and kept (see GameDocument).
 void TGame::EnterHighScore() {
   if (Data.Unsaved)
     return;
@@ -176,7 +161,11 @@ void TGame::EnterHighScore() {
   PlaySound(ScoreSound(*rank));
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, *rank);
-  KeepScores();
+  QString notice;
+  const TStatus kept = Document.KeepScores(notice);
+  ReportFailure(kept);
+  if (kept.Ok() && !notice.isEmpty())
+    Report(notice);
   PlayStatus.PictureDirty = true;
 }
 

@@ -123,8 +123,8 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
   if (kind == CloseAsked)
     SaveIfModified(false);
   if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
-    RepackStandAloneGame();
-  DeleteWorkingPictures(Work.Path(), Data.LevelCount());
+    Document.RepackStandAlone(ProgramPath);
+  Document.DeleteWorkingPictures();
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))
     Settings.WriteSetting("LastGame", Data.FilePath);
