@@ -10,7 +10,7 @@
 // Edit Game:    LoadGame(); Open(); on Accepted Model().ApplyTo(game).
 
 #include "builder/BuilderModel.h"
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "builder/BuilderWidgetQuestions.h"
 
 #include "play/Canvas.h"
-#include "settings/ConfirmBoxForm.h"
+#include "dialogs/ConfirmBoxForm.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "settings/MessageBoxForm.h"
+#include "dialogs/MessageBoxForm.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
-#include "settings/HighScores.h"
-#include "settings/ScoreForm.h"
+#include "gamefile/HighScores.h"
+#include "dialogs/ScoreForm.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "settings/ConfirmBoxForm.h"
+#include "dialogs/ConfirmBoxForm.h"
 
 #include "play/Rounding.h"
 

@@ -1,6 +1,6 @@
-#include "settings/ScoreForm.h"
+#include "dialogs/ScoreForm.h"
 
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>

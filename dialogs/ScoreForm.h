@@ -3,7 +3,7 @@
 // menu, or with one row open for the player's name after a game that made the table.
 
 #include "gamefile/GameData.h"
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <QStringList>
 
