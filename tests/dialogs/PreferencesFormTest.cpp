@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
-#include "play/PlayPreferences.h"
 #include "dialogs/PreferencesForm.h"
+#include "play/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
