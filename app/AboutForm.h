@@ -1,7 +1,7 @@
 #pragma once
 // The About window: name, version, maker and links. Modal; holds the game still while shown.
 
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 class TAboutForm : public TDialogForm {
   Q_OBJECT

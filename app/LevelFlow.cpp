@@ -6,7 +6,7 @@
 
 #include "app/Timing.h"
 #include "app/Trace.h"
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 #include "app/GameDialogs.h"
 #include "play/PictureDecoder.h"
 #include "play/Speed.h"

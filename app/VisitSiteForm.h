@@ -1,7 +1,7 @@
 #pragma once
 // "Quarrybox Games": offers to open the maker's web site for more games.
 
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <functional>
 

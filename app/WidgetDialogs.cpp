@@ -5,10 +5,10 @@
 #include "app/VisitSiteForm.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
-#include "settings/ConfirmBoxForm.h"
-#include "settings/MessageBoxForm.h"
-#include "settings/PreferencesForm.h"
-#include "settings/ScoreForm.h"
+#include "dialogs/ConfirmBoxForm.h"
+#include "dialogs/MessageBoxForm.h"
+#include "dialogs/PreferencesForm.h"
+#include "dialogs/ScoreForm.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

@@ -3,7 +3,7 @@
 // preferences, About, the web-site window, and the help page in the desktop's browser.
 
 #include "app/GameDialogs.h"
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <memory>
 

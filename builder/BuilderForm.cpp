@@ -33,8 +33,7 @@ T *Make(QWidget *parent, const char *name, const QString &caption, QRect area,
 } // namespace
 
 TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
-                                             TSettingsStore &settings,
-                                             TBuilderQuestions &questions,
+                                             TSettingsStore &settings, TBuilderQuestions &questions,
                                              QImage &windowPicture, QString programFolder,
                                              QWidget *parent)
     : TDialogForm(host, parent), Game(game), Settings(settings), Questions(questions),
@@ -51,8 +50,7 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   const std::array<const char *, 3> skinCaptions{"Start", "Levels", "End"};
   const std::array<const char *, 3> skinHints{"Starting Skin  Image", "Playing Skin  Image",
                                               "Game Over Skin  Image"};
-  const std::array<const char *, 3> stretchNames{"StartStretchCB", "PlayStretchCB",
-                                                 "EndStretchCB"};
+  const std::array<const char *, 3> stretchNames{"StartStretchCB", "PlayStretchCB", "EndStretchCB"};
   const std::array<const char *, 3> showNames{"ShowStartRB", "ShowPlayRB", "ShowEndRB"};
   const std::array<const char *, 3> swatchNames{"PlaySH", "ScoreSH", "NextSH"};
   const std::array<const char *, 3> drawNames{"DrawPlayCB", "DrawScoreCB", "DrawNextCB"};
@@ -83,14 +81,14 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   }
 
   auto *levels = Make<QGroupBox>(this, "GroupBox3", "Levels", {6, 104, 400, 132});
-  auto *add = Make<QPushButton>(levels, "Button9", "Add Level(s)", {8, 16, 92, 21},
-                                "Add New Level");
+  auto *add =
+      Make<QPushButton>(levels, "Button9", "Add Level(s)", {8, 16, 92, 21}, "Add New Level");
   connect(add, &QPushButton::clicked, this, [this] { TakeLevels(false); });
-  auto *insert = Make<QPushButton>(levels, "Button4", "Insert Level(s)", {8, 42, 92, 21},
-                                   "Insert Level");
+  auto *insert =
+      Make<QPushButton>(levels, "Button4", "Insert Level(s)", {8, 42, 92, 21}, "Insert Level");
   connect(insert, &QPushButton::clicked, this, [this] { TakeLevels(true); });
-  auto *remove = Make<QPushButton>(levels, "Button8", "Delete Level", {8, 68, 92, 21},
-                                   "Delete Current Level");
+  auto *remove =
+      Make<QPushButton>(levels, "Button8", "Delete Level", {8, 68, 92, 21}, "Delete Current Level");
   connect(remove, &QPushButton::clicked, this, [this] { DeleteLevel(); });
   // The help button has never had anything to show.
   auto *help = Make<QPushButton>(levels, "Button5", "Help File", {8, 94, 92, 21}, "Help File");
@@ -331,8 +329,9 @@ void TQuarryboxBuilderForm::Redraw() {
   if (RedrawSuspended || !isVisible())
     return;
   const TPreviewResult result = DrawBuilderPreview(WindowPicture, Builder);
-  GridSizeL->setText(result.Columns > 0 ? QStringLiteral("%1/%2").arg(result.Columns).arg(result.Rows)
-                                        : QString());
+  GridSizeL->setText(result.Columns > 0
+                         ? QStringLiteral("%1/%2").arg(result.Columns).arg(result.Rows)
+                         : QString());
   if (OnPreviewChanged)
     OnPreviewChanged();
   if (!result.Error.isEmpty())

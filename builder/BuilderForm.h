@@ -10,7 +10,7 @@
 // Edit Game:    LoadGame(); Open(); on Accepted Model().ApplyTo(game).
 
 #include "builder/BuilderModel.h"
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <QImage>
 
@@ -31,8 +31,8 @@ public:
   // windowPicture: the main window's 600 x 400 picture the preview is drawn on.
   // programFolder ends with a separator; pictures are first looked for in its "Games".
   TQuarryboxBuilderForm(TDialogHost &host, TGameData &game, TSettingsStore &settings,
-                        TBuilderQuestions &questions, QImage &windowPicture,
-                        QString programFolder, QWidget *parent = nullptr);
+                        TBuilderQuestions &questions, QImage &windowPicture, QString programFolder,
+                        QWidget *parent = nullptr);
 
   // Called after every preview drawing, so that the main window repaints its picture.
   std::function<void()> OnPreviewChanged;

@@ -1,7 +1,7 @@
 #include "builder/BuilderWidgetQuestions.h"
 
+#include "dialogs/ConfirmBoxForm.h"
 #include "play/Canvas.h"
-#include "settings/ConfirmBoxForm.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -36,6 +36,5 @@ void TBuilderWidgetQuestions::ShowMessage(const QString &text) {
 
 bool TBuilderWidgetQuestions::Confirm(const QString &caption, const QString &text) {
   TShowMessageOCBoxForm box(Host, Parent);
-  return box.ShowConfirmBox(caption, QString(), text, QString()) ==
-         TShowMessageOCBoxForm::ResultOk;
+  return box.ShowConfirmBox(caption, QString(), text, QString()) == TShowMessageOCBoxForm::ResultOk;
 }

@@ -7,7 +7,7 @@
 #include "gamefile/GameFileLayout.h"
 #include "gamefile/GameFileReader.h"
 #include "gamefile/GameFileWriter.h"
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 
 #include <QBuffer>
 #include <QtEndian>

@@ -57,8 +57,8 @@ TStatus TScoreStore::Save(const QString &key, const TScoreTable &table) const {
   const QString path = FilePath(key);
   QByteArray text;
   for (const TScoreEntry &entry : table)
-    text += QByteArray::number(entry.Score) + '\t' + QString::fromLatin1(entry.Name).toUtf8() +
-            '\n';
+    text +=
+        QByteArray::number(entry.Score) + '\t' + QString::fromLatin1(entry.Name).toUtf8() + '\n';
   QDir().mkpath(Folder);
   QSaveFile file(path);
   // QSaveFile's commit does not notice a short write: every write and the flush are checked.

@@ -41,7 +41,10 @@ TResult<qint64> ExecutableBaseSize(const QString &executable) {
   if (!file.open(QIODevice::ReadOnly))
     return TStatus::Failure(Name(executable) + ": cannot be read (" + file.errorString() + ")");
   const QByteArray header = file.read(64);
-  if (header.size() < 64 || !header.startsWith("\x7f" "ELF") || header[4] != 2 || header[5] != 1)
+  if (header.size() < 64 ||
+      !header.startsWith("\x7f"
+                         "ELF") ||
+      header[4] != 2 || header[5] != 1)
     return TStatus::Failure(Name(executable) + ": not a 64-bit little-endian ELF program");
   const qint64 sections = qint64(Little<quint64>(header, 0x28));
   const qint64 entrySize = Little<quint16>(header, 0x3A);
@@ -101,22 +104,22 @@ TStatus RepackStandAlone(const QString &copyPath, const QString &gamePath) {
   QFile game(gamePath);
   QFile copy(copyPath);
   if (!game.open(QIODevice::ReadOnly) || !copy.open(QIODevice::ReadWrite) ||
-      !copy.resize(base.Value()) || !copy.seek(base.Value()) ||
-      !CopyBytes(game, copy, game.size()))
+      !copy.resize(base.Value()) || !copy.seek(base.Value()) || !CopyBytes(game, copy, game.size()))
     return TStatus::Failure(Name(copyPath) + ": the game could not be written back");
   return TStatus::Success();
 }
 
 QString UpdateScript(qint64 programPid, const QString &program, const QString &copyPath,
                      const QString &gamePath, const QString &scriptPath) {
-  return QStringLiteral("#!/bin/sh\n"
-                        "# Waits up to a minute for the game to end, then keeps its new scores.\n"
-                        "i=0\n"
-                        "while kill -0 %1 2>/dev/null && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
-                        "if ! kill -0 %1 2>/dev/null; then\n"
-                        "  cp %2 %3.new && chmod 755 %3.new && mv -f %3.new %3\n"
-                        "fi\n"
-                        "rm -f %2 %4 %5\n")
+  return QStringLiteral(
+             "#!/bin/sh\n"
+             "# Waits up to a minute for the game to end, then keeps its new scores.\n"
+             "i=0\n"
+             "while kill -0 %1 2>/dev/null && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+             "if ! kill -0 %1 2>/dev/null; then\n"
+             "  cp %2 %3.new && chmod 755 %3.new && mv -f %3.new %3\n"
+             "fi\n"
+             "rm -f %2 %4 %5\n")
       .arg(programPid)
       .arg(Quoted(copyPath), Quoted(program), Quoted(gamePath), Quoted(scriptPath));
 }

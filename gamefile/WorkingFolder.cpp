@@ -41,8 +41,7 @@ TWorkingFolder::TWorkingFolder(const QString &base, qint64 processId) {
   FolderPath = parent.filePath(QString::number(processId)) + '/';
   // A folder of this id left by an earlier process that had the same id: start it empty.
   QDir(FolderPath).removeRecursively();
-  parent.mkdir(QString::number(processId),
-               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  parent.mkdir(QString::number(processId), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TWorkingFolder::~TWorkingFolder() { QDir(FolderPath).removeRecursively(); }

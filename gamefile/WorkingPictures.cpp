@@ -89,8 +89,7 @@ TResult<QString> ExtractSkin(TSkinKind kind, const TGameSource &game, TGameData 
 
 } // namespace
 
-TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data,
-                                  const QString &folder) {
+TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data, const QString &folder) {
   return ExtractSkin(SkinStart, game, data, folder);
 }
 

@@ -14,8 +14,7 @@
 #include "gamefile/Result.h"
 
 // Start, playing or game-over skin into "tp.jpg"/"tp.bmp"; sets that skin's path and type.
-TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data,
-                                  const QString &folder);
+TResult<QString> ExtractStartSkin(const TGameSource &game, TGameData &data, const QString &folder);
 TResult<QString> ExtractPlayingSkin(const TGameSource &game, TGameData &data,
                                     const QString &folder);
 TResult<QString> ExtractGameOverSkin(const TGameSource &game, TGameData &data,

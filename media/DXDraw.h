@@ -44,8 +44,6 @@ public:
   int SurfaceWidth() const { return Size.width(); }
   int SurfaceHeight() const { return Size.height(); }
   void SetSurfaceSize(int width, int height) { Size = QSize(width, height); }
-  QColor Color() const { return Fill; }
-  void SetColor(QColor color) { Fill = color; }
 
   // Control position in the window; the game hides the surface by moving it to a negative left.
   int Left() const { return Position.x(); }

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-TDXSound::TDXSound(TSoundBackend &backend, QObject *owner)
-    : Output(backend), OwnerObject(owner) {}
+TDXSound::TDXSound(TSoundBackend &backend, QObject *owner) : Output(backend), OwnerObject(owner) {}
 
 TDXSound::~TDXSound() {
   Q_ASSERT(Clients.empty());

@@ -7,8 +7,8 @@
 //
 // Items keep their address for the life of the list.
 
-#include "media/Scheduler.h"
 #include "media/DXSound.h"
+#include "media/Scheduler.h"
 #include "media/Timer.h"
 
 #include <QByteArray>

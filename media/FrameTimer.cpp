@@ -57,8 +57,7 @@ void TDXTimer::Wake() {
     return;
   }
   LastTick = now;
-  const int lagCount =
-      static_cast<int>(std::max<qint64>(1, elapsed / std::max(1, IntervalMs)));
+  const int lagCount = static_cast<int>(std::max<qint64>(1, elapsed / std::max(1, IntervalMs)));
   // Armed before the handler runs, so a handler that stops the timer has the last word.
   ArmAt(now + std::max(1, IntervalMs));
   if (OnTimer)

@@ -34,9 +34,9 @@ void TPictureCollectionItem::RebuildSurface() {
 
 QRect TPictureCollectionItem::PatternRect(int pattern) const {
   const int across = Prepared.width() / PatternSize.width();
-  return QRect(QPoint((pattern % across) * PatternSize.width(),
-                      (pattern / across) * PatternSize.height()),
-               PatternSize);
+  return QRect(
+      QPoint((pattern % across) * PatternSize.width(), (pattern / across) * PatternSize.height()),
+      PatternSize);
 }
 
 void TPictureCollectionItem::Draw(TDirectDrawSurface &dest, int x, int y, int pattern) const {

@@ -46,7 +46,6 @@ public:
   double WorldY() const;
 
   // false: the sprite and its subtree do not move.
-  bool Moved() const { return IsMoved; }
   void SetMoved(bool on) { IsMoved = on; }
   // false: the sprite and its subtree are not drawn.
   bool Visible() const { return IsVisible; }
@@ -104,7 +103,6 @@ public:
   TDirectDrawSurface *Surface() const { return Target; }
   // The root takes the surface's size; nullptr drops the target.
   void SetSurface(TDirectDrawSurface *surface);
-  const QRect &SurfaceRect() const { return TargetRect; }
 
   // Nothing without a target surface.
   void Draw();

@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
   fonts-liberation fonts-croscore
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev

@@ -18,7 +18,6 @@ public:
   explicit TSettingsStore(QString filePath = QString());
 
   void SetStandAlone(bool standAlone) { StandAlone = standAlone; }
-  bool IsStandAlone() const { return StandAlone; }
   const QString &FilePath() const { return Path; }
 
   QString ReadSetting(const QString &name) const;

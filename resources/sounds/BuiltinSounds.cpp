@@ -1,7 +1,7 @@
 #include "resources/sounds/BuiltinSounds.h"
 
-#include "media/MediaError.h"
 #include "media/DXWaveList.h"
+#include "media/MediaError.h"
 
 #include <QFile>
 

@@ -32,7 +32,7 @@ public:
   std::deque<QStringList> Pictures; // next answers to either file question
   std::optional<quint32> ColourAnswer;
   bool ConfirmAnswer = true;
-  QStringList Asked;                // "picture:<folder>", "pictures:<folder>", "colour", ...
+  QStringList Asked; // "picture:<folder>", "pictures:<folder>", "colour", ...
   QStringList Messages;
 
   QString AskPicture(const QString &folder) override {

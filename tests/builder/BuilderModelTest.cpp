@@ -112,12 +112,11 @@ TEST_P(BuilderModelDeleteTest, KeepsTheNumberOrFallsBackToTheNewLast) {
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BuilderModelDeleteTest,
-    ::testing::Values(DeleteCase{4, 4, {"1.jpg", "2.jpg", "3.jpg"}, 3},
-                      DeleteCase{4, 2, {"1.jpg", "3.jpg", "4.jpg"}, 2},
-                      DeleteCase{4, 1, {"2.jpg", "3.jpg", "4.jpg"}, 1},
-                      DeleteCase{1, 1, {}, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, BuilderModelDeleteTest,
+                         ::testing::Values(DeleteCase{4, 4, {"1.jpg", "2.jpg", "3.jpg"}, 3},
+                                           DeleteCase{4, 2, {"1.jpg", "3.jpg", "4.jpg"}, 2},
+                                           DeleteCase{4, 1, {"2.jpg", "3.jpg", "4.jpg"}, 1},
+                                           DeleteCase{1, 1, {}, 0}));
 
 TEST(BuilderModelTest, DeletingWithNoLevelFails) {
   TBuilderModel model;

@@ -1,5 +1,5 @@
-#include "builder/BuilderModel.h"
 #include "builder/BuilderPreview.h"
+#include "builder/BuilderModel.h"
 
 #include <QImage>
 #include <QTemporaryDir>

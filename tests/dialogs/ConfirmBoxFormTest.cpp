@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "settings/ConfirmBoxForm.h"
+#include "dialogs/ConfirmBoxForm.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // of the main window, keys typed where the keyboard would send them, and a script that acts on
 // a modal dialog from inside its own event loop.
 
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "settings/MessageBoxForm.h"
+#include "dialogs/MessageBoxForm.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -50,8 +50,8 @@ TEST_F(MessageBoxFormTest, FixedPartsOfTheBox) {
 }
 
 TEST_F(MessageBoxFormTest, LinesJoinedByCrLfAndBoxSizedToThem) {
-  for (const QString &message : {QString("No Levels Defined!"),
-                                 QString("Cannot Create file Quarrybox.exe!").repeated(2)}) {
+  for (const QString &message :
+       {QString("No Levels Defined!"), QString("Cannot Create file Quarrybox.exe!").repeated(2)}) {
     ShowWithoutWaiting("Game with a name:", message, "has just been created!");
     auto *label = Find<QLabel>("TextMessage");
     EXPECT_EQ(label->text(), "Game with a name:\r\n" + message + "\r\nhas just been created!");

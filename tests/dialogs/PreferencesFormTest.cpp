@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
+#include "dialogs/PreferencesForm.h"
 #include "play/PlayPreferences.h"
-#include "settings/PreferencesForm.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
-#include "settings/HighScores.h"
-#include "settings/ScoreForm.h"
+#include "dialogs/ScoreForm.h"
+#include "gamefile/HighScores.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -40,8 +40,8 @@ TEST_F(ScoreFormTest, WindowRowsColoursAndFontsAsDesigned) {
   const Qt::WindowFlags flags = Form.windowFlags();
   EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
   EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
-  EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
-                        Qt::WindowSystemMenuHint));
+  EXPECT_FALSE(
+      flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint));
 
   const struct {
     const char *Column;

@@ -71,5 +71,6 @@ TEST(ScoreStore, AStoreThatCannotBeWrittenIsReported) {
   WriteBytes(fixture.Path("scores"), "a file where the folder should be");
   const TStatus saved = TScoreStore(fixture.Path("scores")).Save("k", PlayedScores());
   ASSERT_FALSE(saved.Ok());
-  EXPECT_TRUE(saved.Error().contains(fixture.Path("scores/k.scores"))) << saved.Error().toStdString();
+  EXPECT_TRUE(saved.Error().contains(fixture.Path("scores/k.scores")))
+      << saved.Error().toStdString();
 }

@@ -102,8 +102,7 @@ TEST_P(DXDrawBadSizeTest, ASurfaceThatCannotBeMadeFailsAndLeavesTheComponentFina
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DXDrawBadSizeTest,
-                         ::testing::Values(QSize(0, 360), QSize(198, -1),
-                                           QSize(400000, 400000)));
+                         ::testing::Values(QSize(0, 360), QSize(198, -1), QSize(400000, 400000)));
 
 TEST_F(DXDrawTest, AFailingInitializeHandlerLeavesTheComponentFinalized) {
   Draw.OnInitialize = [] { throw TMediaError("handler failed"); };

@@ -1,5 +1,5 @@
-#include "media/GameImageList.h"
 #include "media/ImageList.h"
+#include "media/GameImageList.h"
 #include "media/MediaError.h"
 
 #include "tests/media/QtPrinters.h"

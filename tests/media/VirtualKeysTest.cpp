@@ -25,6 +25,8 @@ TEST_P(VirtualKeysTest, MapsTheQtKeyToTheVirtualKeyCode) {
   EXPECT_EQ(VirtualKeyFromQt(GetParam().QtKey, GetParam().Modifiers), GetParam().Vk);
 }
 
+// The rows stay packed as written, two or three a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, VirtualKeysTest,
     ::testing::Values(
@@ -45,3 +47,4 @@ INSTANTIATE_TEST_SUITE_P(
         TKeyRow{Qt::Key_F13, None, 0}, TKeyRow{Qt::Key_Escape, None, 0},
         TKeyRow{Qt::Key_Shift, Qt::ShiftModifier, 0}, TKeyRow{Qt::Key_Exclam, None, 0},
         TKeyRow{Qt::Key_unknown, None, 0}));
+// clang-format on

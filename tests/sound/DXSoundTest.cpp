@@ -1,6 +1,6 @@
 #include "media/DXSound.h"
-#include "media/MediaError.h"
 #include "media/DXWaveList.h"
+#include "media/MediaError.h"
 #include "tests/sound/FakeSoundBackend.h"
 
 #include <gtest/gtest.h>

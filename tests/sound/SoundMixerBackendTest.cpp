@@ -2,8 +2,8 @@
 // time and writes nothing; "disk" writes the mixed output to a file in real time, so what the
 // player would hear can be measured.
 #include "media/SoundMixerBackend.h"
-#include "media/MediaError.h"
 #include "media/DXWaveList.h"
+#include "media/MediaError.h"
 #include "resources/sounds/BuiltinSounds.h"
 #include "tests/sound/Recording.h"
 

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Resources, BuiltinPictureTest,
 
 // The cell colour table of the game, written out independently of the painter.
 constexpr std::array<QRgb, 8> CellColour = {
-    qRgb(180, 180, 180), qRgb(228, 201, 42), qRgb(241, 46, 46),  qRgb(33, 68, 203),
+    qRgb(180, 180, 180), qRgb(228, 201, 42), qRgb(241, 46, 46), qRgb(33, 68, 203),
     qRgb(149, 68, 222),  qRgb(204, 50, 203), qRgb(70, 183, 41), qRgb(40, 148, 234)};
 
 QPoint BlockOrigin(int k) { return QPoint((k % 4) * 18, (k / 4) * 18); }
@@ -136,10 +136,10 @@ TEST(PromptPictures, AreTransparentAtTheCornersAndOpaqueInside) {
   for (const char *name : {"PressSP.png", "PauseL.png"}) {
     const QImage image = Resource(name).convertToFormat(QImage::Format_ARGB32);
     const int w = image.width(), h = image.height();
-    for (const QPoint &corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                                 QPoint(w - 1, h - 1)})
-      EXPECT_LT(qAlpha(image.pixel(corner)), 40) << name << " at " << corner.x() << ","
-                                                 << corner.y();
+    for (const QPoint &corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+      EXPECT_LT(qAlpha(image.pixel(corner)), 40)
+          << name << " at " << corner.x() << "," << corner.y();
     EXPECT_GT(qAlpha(image.pixel(w / 2, h / 2)), 200) << name;
     EXPECT_GT(qAlpha(image.pixel(w / 8, h / 2)), 200) << name;
   }

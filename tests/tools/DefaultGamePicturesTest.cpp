@@ -96,8 +96,8 @@ TEST(DefaultGameLevels, SpanSizesShapesAndFormats) {
 // A painted scene has many colours and real contrast; a failed painter leaves a flat fill.
 TEST(DefaultGameLevels, AreRichPicturesNotFlatFills) {
   for (const TLevel &level : DefaultLevels()) {
-    const QImage small = level.Picture.scaled(64, 64, Qt::IgnoreAspectRatio,
-                                              Qt::SmoothTransformation);
+    const QImage small =
+        level.Picture.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QSet<QRgb> colours;
     int darkest = 255, brightest = 0;
     for (int y = 0; y < small.height(); ++y)
@@ -132,14 +132,12 @@ double MeanLuminance(const QImage &image, const QRect &area) {
 TEST(SkinPictures, PlayingSkinPanelsAreDark) {
   const QImage skin(AssetPath("PlayingSkin.jpg"));
   ASSERT_EQ(skin.size(), QSize(600, 400));
-  const QRect panels[] = {QRect(QPoint(320, 20), QPoint(517, 379)),
-                          QRect(QPoint(531, 47), QPoint(587, 94)),
-                          QRect(QPoint(530, 130), QPoint(589, 359)),
-                          QRect(QPoint(530, 366), QPoint(589, 379)),
-                          QRect(QPoint(0, 0), QPoint(149, 24))};
+  const QRect panels[] = {
+      QRect(QPoint(320, 20), QPoint(517, 379)), QRect(QPoint(531, 47), QPoint(587, 94)),
+      QRect(QPoint(530, 130), QPoint(589, 359)), QRect(QPoint(530, 366), QPoint(589, 379)),
+      QRect(QPoint(0, 0), QPoint(149, 24))};
   for (const QRect &panel : panels)
-    EXPECT_LT(MeanLuminance(skin, panel), 50)
-        << "panel at " << panel.x() << "," << panel.y();
+    EXPECT_LT(MeanLuminance(skin, panel), 50) << "panel at " << panel.x() << "," << panel.y();
   // The frame around them is lighter, so the panels stand out.
   EXPECT_GT(MeanLuminance(skin, QRect(QPoint(305, 0), QPoint(315, 399))), 70);
 }

@@ -46,8 +46,8 @@ TEST(Thumbnail, ShowsTheFirstLevelFittedIntoTheAskedSize) {
   const QImage level(QString(QB_ASSET_DIR) + "/Level1_Sunflower.jpg");
   ASSERT_FALSE(level.isNull());
   EXPECT_EQ(thumbnail.size(), level.size().scaled(128, 128, Qt::KeepAspectRatio));
-  const QImage expected = level.scaled(thumbnail.size(), Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
+  const QImage expected =
+      level.scaled(thumbnail.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const QRgb a = thumbnail.pixel(thumbnail.width() / 2, thumbnail.height() / 2);
   const QRgb b = expected.pixel(expected.width() / 2, expected.height() / 2);
   EXPECT_LT(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)), 60);

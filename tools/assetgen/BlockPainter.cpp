@@ -41,10 +41,13 @@ QImage PaintBlock(int size, QColor face) {
       const bool rim = x == 0 || y == 0 || x == size - 1 || y == size - 1;
       QColor c;
       switch (EdgeOf(x, y, size, bevel)) {
+      // The bevel edges read as a table, one edge a line.
+      // clang-format off
       case TEdge::Top: c = Mix(face, white, rim ? 0.65 : 0.5); break;
       case TEdge::Left: c = Mix(face, white, rim ? 0.45 : 0.3); break;
       case TEdge::Right: c = Mix(face, black, rim ? 0.45 : 0.3); break;
       case TEdge::Bottom: c = Mix(face, black, rim ? 0.6 : 0.45); break;
+      // clang-format on
       case TEdge::Face: {
         const double d = std::hypot(x - glossCentre, y - glossCentre) / glossRadius;
         c = d < 1.0 ? Mix(face, white, 0.28 * (1.0 - d)) : face;

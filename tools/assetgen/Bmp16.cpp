@@ -24,14 +24,14 @@ QByteArray EncodeBmp16(const QImage &image) {
   PutLE32(out, headerBytes + pixelBytes);
   PutLE32(out, 0);
   PutLE32(out, headerBytes);
-  PutLE32(out, 40);           // BITMAPINFOHEADER
+  PutLE32(out, 40); // BITMAPINFOHEADER
   PutLE32(out, quint32(w));
-  PutLE32(out, quint32(h));   // positive: rows stored bottom-up
+  PutLE32(out, quint32(h)); // positive: rows stored bottom-up
   PutLE16(out, 1);
   PutLE16(out, 16);
-  PutLE32(out, 3);            // BI_BITFIELDS
+  PutLE32(out, 3); // BI_BITFIELDS
   PutLE32(out, pixelBytes);
-  PutLE32(out, 2835);         // 72 dpi
+  PutLE32(out, 2835); // 72 dpi
   PutLE32(out, 2835);
   PutLE32(out, 0);
   PutLE32(out, 0);

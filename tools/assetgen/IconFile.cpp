@@ -28,18 +28,18 @@ QByteArray EncodeIcon(const QList<QImage> &pictures) {
   }
 
   QByteArray out;
-  PutLE16(out, 0);  // reserved
-  PutLE16(out, 1);  // type: icon
+  PutLE16(out, 0); // reserved
+  PutLE16(out, 1); // type: icon
   PutLE16(out, quint16(pictures.size()));
   quint32 offset = 6 + 16 * quint32(pictures.size());
   for (int i = 0; i < pictures.size(); ++i) {
     // A size of 256 is stored as 0 in the one-byte fields.
     out.append(char(pictures[i].width() & 0xFF));
     out.append(char(pictures[i].height() & 0xFF));
-    out.append('\0');  // no palette
-    out.append('\0');  // reserved
-    PutLE16(out, 1);   // colour planes
-    PutLE16(out, 32);  // bits per pixel
+    out.append('\0'); // no palette
+    out.append('\0'); // reserved
+    PutLE16(out, 1);  // colour planes
+    PutLE16(out, 32); // bits per pixel
     PutLE32(out, quint32(entries[i].size()));
     PutLE32(out, offset);
     offset += quint32(entries[i].size());

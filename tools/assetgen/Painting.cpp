@@ -53,8 +53,7 @@ void DrawGlow(QPainter &p, QPointF centre, qreal radius, const QColor &colour) {
   p.restore();
 }
 
-void DrawStars(QPainter &p, const QRectF &area, int count, qreal maxRadius,
-               TSceneRandom &random) {
+void DrawStars(QPainter &p, const QRectF &area, int count, qreal maxRadius, TSceneRandom &random) {
   p.save();
   p.setPen(Qt::NoPen);
   for (int i = 0; i < count; ++i) {
@@ -90,8 +89,8 @@ void DrawCloud(QPainter &p, QPointF centre, qreal width, const QColor &lit, cons
   const QRectF box = cloud.boundingRect();
   p.save();
   p.setPen(Qt::NoPen);
-  p.setBrush(Vertical(box.top(), box.bottom(), {{0, lit}, {0.55, Mix(lit, shade, 0.4)},
-                                                {1, shade}}));
+  p.setBrush(
+      Vertical(box.top(), box.bottom(), {{0, lit}, {0.55, Mix(lit, shade, 0.4)}, {1, shade}}));
   p.drawPath(cloud);
   p.restore();
 }
@@ -135,8 +134,8 @@ QPainterPath CentredText(const QFont &font, const QString &text, QPointF baselin
   return path;
 }
 
-void DrawLettering(QPainter &p, const QPainterPath &text, const QBrush &fill,
-                   const QColor &outline, qreal outlineWidth, QPointF shadowOffset) {
+void DrawLettering(QPainter &p, const QPainterPath &text, const QBrush &fill, const QColor &outline,
+                   qreal outlineWidth, QPointF shadowOffset) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   if (!shadowOffset.isNull()) {

@@ -57,5 +57,5 @@ QPainterPath CentredText(const QFont &font, const QString &text, QPointF baselin
 
 // Fills a text path with a brush over a wider dark outline and a soft drop shadow, so the
 // lettering reads on any background.
-void DrawLettering(QPainter &p, const QPainterPath &text, const QBrush &fill,
-                   const QColor &outline, qreal outlineWidth, QPointF shadowOffset);
+void DrawLettering(QPainter &p, const QPainterPath &text, const QBrush &fill, const QColor &outline,
+                   qreal outlineWidth, QPointF shadowOffset);

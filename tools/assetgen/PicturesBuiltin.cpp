@@ -46,13 +46,12 @@ QImage PaintPressSpace() {
 
   const QRectF cap(46.5, 3.5, 60, 14);
   p.setPen(QPen(QColor(120, 80, 10), 1.0));
-  p.setBrush(Vertical(cap.top(), cap.bottom(),
-                      {{0, QColor(255, 236, 120)}, {0.5, QColor(250, 200, 50)},
-                       {1, QColor(214, 140, 20)}}));
+  p.setBrush(Vertical(
+      cap.top(), cap.bottom(),
+      {{0, QColor(255, 236, 120)}, {0.5, QColor(250, 200, 50)}, {1, QColor(214, 140, 20)}}));
   p.drawRoundedRect(cap, 3, 3);
-  const QPainterPath key =
-      CentredText(PixelFont("Liberation Sans", 10, QFont::Black), "SPACE",
-                  QPointF(cap.center().x(), 14.2), 1.0);
+  const QPainterPath key = CentredText(PixelFont("Liberation Sans", 10, QFont::Black), "SPACE",
+                                       QPointF(cap.center().x(), 14.2), 1.0);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(60, 30, 0));
   p.drawPath(key);
@@ -85,8 +84,10 @@ QImage PaintPauseBanner() {
   const QRectF ink = title.boundingRect();
   DrawLettering(p, title,
                 Vertical(ink.top(), ink.bottom(),
-                         {{0, QColor(255, 248, 200)}, {0.45, QColor(250, 205, 70)},
-                          {0.55, QColor(230, 160, 30)}, {1, QColor(255, 220, 110)}}),
+                         {{0, QColor(255, 248, 200)},
+                          {0.45, QColor(250, 205, 70)},
+                          {0.55, QColor(230, 160, 30)},
+                          {1, QColor(255, 220, 110)}}),
                 QColor(30, 14, 0), 2.0, QPointF(2, 3));
 
   const QPainterPath hint = CentredText(PixelFont("Liberation Sans", 16, QFont::Bold),
@@ -101,10 +102,12 @@ void WriteBuiltinPictures(TAssetFolder &folder) {
   folder.SaveBytes("Parts.bmp", EncodeBmp16(PaintParts()));
   // The image-list templates are 24-bit pictures without any transparent-key pixels: the game
   // replaces "Figure" by a block picture and uses "Small" only for its size.
-  folder.SaveImage("Figure.bmp",
-                   PaintBlock(BlockSize, QColor(CellColours[3])).convertToFormat(QImage::Format_RGB888));
-  folder.SaveImage("Small.bmp",
-                   PaintBlock(SmallSize, QColor(CellColours[7])).convertToFormat(QImage::Format_RGB888));
+  folder.SaveImage(
+      "Figure.bmp",
+      PaintBlock(BlockSize, QColor(CellColours[3])).convertToFormat(QImage::Format_RGB888));
+  folder.SaveImage(
+      "Small.bmp",
+      PaintBlock(SmallSize, QColor(CellColours[7])).convertToFormat(QImage::Format_RGB888));
   folder.SaveImage("PressSP.png", PaintPressSpace());
   folder.SaveImage("PauseL.png", PaintPauseBanner());
 }

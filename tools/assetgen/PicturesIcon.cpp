@@ -39,13 +39,14 @@ void DrawQuarry(QPainter &p) {
       for (qreal y = top + 10; y < IconSize; y += 8)
         p.drawRect(QRectF(part.left(), y, part.width(), 1.5));
       // The lit top of the step.
-      p.setBrush(Vertical(top, top + 5, {{0, QColor(255, 222, 160)},
-                                         {1, Mix(face, QColor(255, 200, 140), 0.4)}}));
+      p.setBrush(Vertical(
+          top, top + 5, {{0, QColor(255, 222, 160)}, {1, Mix(face, QColor(255, 200, 140), 0.4)}}));
       p.drawRect(QRectF(part.left(), top, part.width(), 5));
     }
     // The risers of the step below face away from the sun and stand in shade.
     if (i < 3) {
-      p.setBrush(Horizontal(inner - 6, inner, {{0, QColor(40, 20, 30, 0)}, {1, QColor(40, 20, 30, 110)}}));
+      p.setBrush(
+          Horizontal(inner - 6, inner, {{0, QColor(40, 20, 30, 0)}, {1, QColor(40, 20, 30, 110)}}));
       p.drawRect(QRectF(inner - 6, top + 5, 6, IconSize));
       p.setBrush(Horizontal(IconSize - inner, IconSize - inner + 6,
                             {{0, QColor(40, 20, 30, 110)}, {1, QColor(40, 20, 30, 0)}}));
@@ -66,8 +67,10 @@ QImage PaintIcon(int size) {
   QPainterPath shape;
   shape.addRoundedRect(tile, 46, 46);
   p.setClipPath(shape);
-  p.fillRect(tile, Vertical(tile.top(), 160, {{0, QColor(22, 30, 84)}, {0.55, QColor(102, 62, 140)},
-                                                {1, QColor(250, 150, 80)}}));
+  p.fillRect(
+      tile,
+      Vertical(tile.top(), 160,
+               {{0, QColor(22, 30, 84)}, {0.55, QColor(102, 62, 140)}, {1, QColor(250, 150, 80)}}));
   DrawGlow(p, QPointF(128, 170), 110, QColor(255, 210, 130, 220));
   DrawQuarry(p);
 
@@ -80,7 +83,8 @@ QImage PaintIcon(int size) {
 
   const int pieceY = 52;
   p.setPen(Qt::NoPen);
-  p.setBrush(Vertical(14, pieceY - 2, {{0, QColor(255, 255, 255, 0)}, {1, QColor(255, 240, 190, 160)}}));
+  p.setBrush(
+      Vertical(14, pieceY - 2, {{0, QColor(255, 255, 255, 0)}, {1, QColor(255, 240, 190, 160)}}));
   for (int i = 0; i < 3; ++i) {
     const qreal x = floor.x() + i * (Block + Gap) + Block / 2.0;
     p.drawRoundedRect(QRectF(x - 4, 14, 8, pieceY - 14), 4, 4);
@@ -115,7 +119,8 @@ QImage PaintGameFileIcon(const QImage &programIcon) {
   outline.lineTo(sheet.bottomLeft());
   outline.closeSubpath();
   p.setPen(QPen(QColor(90, 90, 100), qMax(1.0, unit / 3)));
-  p.setBrush(Vertical(sheet.top(), sheet.bottom(), {{0, QColor(252, 252, 250)}, {1, QColor(222, 224, 230)}}));
+  p.setBrush(Vertical(sheet.top(), sheet.bottom(),
+                      {{0, QColor(252, 252, 250)}, {1, QColor(222, 224, 230)}}));
   p.drawPath(outline);
   QPainterPath corner;
   corner.moveTo(sheet.right() - fold, sheet.top());

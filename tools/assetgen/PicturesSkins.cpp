@@ -78,7 +78,8 @@ void DrawRecess(QPainter &p, const QRect &area, int rim, const QColor &top, cons
   p.setBrush(Vertical(area.top(), area.bottom() + 1, {{0, top}, {1, bottom}}));
   p.drawRect(QRectF(area));
   // The inner shadow cast by the upper rim.
-  p.setBrush(Vertical(area.top(), area.top() + 6, {{0, QColor(0, 0, 0, 140)}, {1, QColor(0, 0, 0, 0)}}));
+  p.setBrush(
+      Vertical(area.top(), area.top() + 6, {{0, QColor(0, 0, 0, 140)}, {1, QColor(0, 0, 0, 0)}}));
   p.drawRect(QRectF(area.left(), area.top(), area.width(), 6));
 }
 
@@ -117,8 +118,8 @@ QImage PaintPlayingSkin() {
   DrawStoneWall(p, QRectF(304, 0, Width - 304, Height), random);
   // A carved edge where the wall meets the backdrop.
   p.setPen(Qt::NoPen);
-  p.setBrush(Horizontal(298, 310, {{0, QColor(0, 0, 0, 0)}, {0.5, QColor(0, 0, 0, 160)},
-                                    {1, QColor(0, 0, 0, 0)}}));
+  p.setBrush(Horizontal(
+      298, 310, {{0, QColor(0, 0, 0, 0)}, {0.5, QColor(0, 0, 0, 160)}, {1, QColor(0, 0, 0, 0)}}));
   p.drawRect(QRectF(298, 0, 12, Height));
 
   // The well: near black with faint column guides every block width.
@@ -147,9 +148,11 @@ QImage PaintPlayingSkin() {
 
 // A stylised quarry at dusk: stars, two mountain ranges and terraced rock in front.
 void DrawDuskQuarry(QPainter &p, TSceneRandom &random) {
-  p.fillRect(QRect(0, 0, Width, Height),
-             Vertical(0, 330, {{0, QColor(12, 16, 46)}, {0.45, QColor(54, 36, 96)},
-                               {0.8, QColor(178, 84, 96)}, {1, QColor(250, 160, 90)}}));
+  p.fillRect(QRect(0, 0, Width, Height), Vertical(0, 330,
+                                                  {{0, QColor(12, 16, 46)},
+                                                   {0.45, QColor(54, 36, 96)},
+                                                   {0.8, QColor(178, 84, 96)},
+                                                   {1, QColor(250, 160, 90)}}));
   DrawStars(p, QRectF(0, 0, Width, 200), 140, 1.6, random);
   DrawGlow(p, QPointF(300, 330), 260, QColor(255, 190, 120, 150));
   p.setPen(Qt::NoPen);
@@ -229,9 +232,9 @@ QImage PaintStartSkin() {
   DrawFallingPieces(p, 22);
   DrawTitle(p, "Quarrybox", QPointF(300, 168), 96, QColor(255, 250, 210), QColor(250, 196, 64),
             QColor(214, 128, 24));
-  const QPainterPath tagline = CentredText(PixelFont("Liberation Serif", 21, QFont::Normal),
-                                           "Every cleared row uncovers a picture",
-                                           QPointF(300, 212), 0.5);
+  const QPainterPath tagline =
+      CentredText(PixelFont("Liberation Serif", 21, QFont::Normal),
+                  "Every cleared row uncovers a picture", QPointF(300, 212), 0.5);
   DrawLettering(p, tagline, QColor(235, 225, 255), QColor(20, 10, 40, 200), 1.5, QPointF());
   DrawStartPrompt(p, 282);
   return skin;
@@ -242,9 +245,10 @@ QImage PaintGameOverSkin() {
   QPainter p(&skin);
   p.setRenderHint(QPainter::Antialiasing);
   TSceneRandom random(1301);
-  p.fillRect(QRect(0, 0, Width, Height),
-             Vertical(0, Height, {{0, QColor(8, 4, 10)}, {0.6, QColor(54, 14, 20)},
-                                  {1, QColor(110, 36, 24)}}));
+  p.fillRect(
+      QRect(0, 0, Width, Height),
+      Vertical(0, Height,
+               {{0, QColor(8, 4, 10)}, {0.6, QColor(54, 14, 20)}, {1, QColor(110, 36, 24)}}));
   DrawGlow(p, QPointF(300, 360), 300, QColor(255, 110, 50, 110));
 
   // A collapsed heap of blocks, tumbled and piled highest in the middle; the lower (nearer)

@@ -37,9 +37,11 @@ void DrawBalloon(QPainter &p, QPointF top, qreal width, const QColor &a, const Q
     const qreal x0 = -1 + 2.0 * i / gores, x1 = -1 + 2.0 * (i + 1) / gores;
     QPainterPath gore(QPointF(top.x(), top.y()));
     gore.cubicTo(QPointF(top.x() + x0 * width * 0.62, top.y() + h * 0.1),
-                 QPointF(top.x() + x0 * width * 0.6, top.y() + h * 0.6), QPointF(top.x(), top.y() + h * 1.05));
+                 QPointF(top.x() + x0 * width * 0.6, top.y() + h * 0.6),
+                 QPointF(top.x(), top.y() + h * 1.05));
     gore.cubicTo(QPointF(top.x() + x1 * width * 0.6, top.y() + h * 0.6),
-                 QPointF(top.x() + x1 * width * 0.62, top.y() + h * 0.1), QPointF(top.x(), top.y()));
+                 QPointF(top.x() + x1 * width * 0.62, top.y() + h * 0.1),
+                 QPointF(top.x(), top.y()));
     p.setBrush(b);
     p.drawPath(gore);
   }
@@ -48,7 +50,8 @@ void DrawBalloon(QPainter &p, QPointF top, qreal width, const QColor &a, const Q
   p.drawRect(QRectF(top.x() - width, top.y() + h * 0.58, width * 2, h * 0.06));
   // Sunlight from the left, shade on the right.
   p.setBrush(Horizontal(top.x() - width * 0.55, top.x() + width * 0.55,
-                        {{0, QColor(255, 255, 240, 110)}, {0.45, QColor(255, 255, 255, 0)},
+                        {{0, QColor(255, 255, 240, 110)},
+                         {0.45, QColor(255, 255, 255, 0)},
                          {1, QColor(0, 0, 30, 110)}}));
   p.drawRect(env.boundingRect());
   p.restore();
@@ -64,7 +67,8 @@ void DrawBalloon(QPainter &p, QPointF top, qreal width, const QColor &a, const Q
   p.drawLine(QPointF(top.x() - width * 0.15, mouth), QPointF(top.x() - bw / 2, basketTop));
   p.drawLine(QPointF(top.x() + width * 0.15, mouth), QPointF(top.x() + bw / 2, basketTop));
   p.setPen(QPen(QColor(80, 50, 20), 0.6));
-  p.setBrush(Vertical(basketTop, basketTop + bw * 0.8, {{0, QColor(190, 130, 70)}, {1, QColor(120, 75, 35)}}));
+  p.setBrush(Vertical(basketTop, basketTop + bw * 0.8,
+                      {{0, QColor(190, 130, 70)}, {1, QColor(120, 75, 35)}}));
   p.drawRect(QRectF(top.x() - bw / 2, basketTop, bw, bw * 0.8));
 }
 
@@ -78,9 +82,10 @@ QImage PaintBalloons(QSize size) {
   const qreal bottom = size.height() * Design / size.width();
   TSceneRandom random(2701);
 
-  p.fillRect(QRectF(0, 0, Design, bottom),
-             Vertical(0, 200, {{0, QColor(90, 160, 230)}, {0.7, QColor(180, 215, 240)},
-                               {1, QColor(255, 225, 190)}}));
+  p.fillRect(QRectF(0, 0, Design, bottom), Vertical(0, 200,
+                                                    {{0, QColor(90, 160, 230)},
+                                                     {0.7, QColor(180, 215, 240)},
+                                                     {1, QColor(255, 225, 190)}}));
   DrawGlow(p, QPointF(30, 190), 70, QColor(255, 230, 170, 200));
   for (int i = 0; i < 3; ++i)
     DrawCloud(p, QPointF(random.Real(10, 200), random.Real(30, 140)), random.Real(50, 80),

@@ -39,9 +39,8 @@ void DrawTower(QPainter &p, qreal centreX, qreal base, qreal width, qreal height
                const QColor &flag) {
   const qreal left = centreX - width / 2;
   const qreal top = base - height;
-  const QLinearGradient round = Horizontal(left, left + width, {{0, Mix(Stone, Qt::white, 0.2)},
-                                                                 {0.35, Stone},
-                                                                 {1, StoneShade}});
+  const QLinearGradient round = Horizontal(
+      left, left + width, {{0, Mix(Stone, Qt::white, 0.2)}, {0.35, Stone}, {1, StoneShade}});
   p.setPen(QPen(Mix(StoneShade, Qt::black, 0.3), 1));
   p.setBrush(round);
   p.drawRect(QRectF(left, top, width, height));
@@ -62,9 +61,9 @@ void DrawTower(QPainter &p, qreal centreX, qreal base, qreal width, qreal height
   cone.lineTo(centreX, roofTop);
   cone.lineTo(left + width + 9, top - 16);
   cone.quadTo(QPointF(centreX, top - 8), QPointF(left - 9, top - 16));
-  p.setBrush(Horizontal(left - 9, left + width + 9, {{0, Mix(Roof, Qt::white, 0.25)},
-                                                      {0.4, Roof},
-                                                      {1, Mix(Roof, Qt::black, 0.45)}}));
+  p.setBrush(
+      Horizontal(left - 9, left + width + 9,
+                 {{0, Mix(Roof, Qt::white, 0.25)}, {0.4, Roof}, {1, Mix(Roof, Qt::black, 0.45)}}));
   p.drawPath(cone);
   p.setPen(QPen(QColor(60, 50, 40), 2));
   p.drawLine(QPointF(centreX, roofTop), QPointF(centreX, roofTop - 30));
@@ -130,7 +129,8 @@ void DrawTree(QPainter &p, QPointF foot, qreal size, TSceneRandom &random) {
   p.setBrush(QColor(90, 60, 40));
   p.drawRect(QRectF(foot.x() - size * 0.08, foot.y() - size * 0.5, size * 0.16, size * 0.5));
   for (int i = 0; i < 6; ++i) {
-    const QPointF c = foot + QPointF(random.Real(-0.35, 0.35) * size, -size * random.Real(0.6, 1.05));
+    const QPointF c =
+        foot + QPointF(random.Real(-0.35, 0.35) * size, -size * random.Real(0.6, 1.05));
     const qreal r = size * random.Real(0.28, 0.4);
     QRadialGradient g(c - QPointF(r * 0.4, r * 0.4), r * 1.3);
     g.setColorAt(0, QColor(130, 190, 70));
@@ -152,9 +152,10 @@ QImage PaintCastle(QSize size) {
   const qreal bottom = size.height() / unit;
   TSceneRandom random(2301);
 
-  p.fillRect(QRectF(0, 0, Design, bottom),
-             Vertical(0, 560, {{0, QColor(50, 110, 200)}, {0.7, QColor(140, 195, 240)},
-                               {1, QColor(215, 235, 245)}}));
+  p.fillRect(QRectF(0, 0, Design, bottom), Vertical(0, 560,
+                                                    {{0, QColor(50, 110, 200)},
+                                                     {0.7, QColor(140, 195, 240)},
+                                                     {1, QColor(215, 235, 245)}}));
   DrawGlow(p, QPointF(540, 90), 120, QColor(255, 255, 230, 160));
   for (int i = 0; i < 6; ++i)
     DrawCloud(p, QPointF(random.Real(-40, Design + 40), random.Real(60, 330)),
@@ -168,8 +169,9 @@ QImage PaintCastle(QSize size) {
   p.drawPath(RidgePath(QRectF(0, 500, Design, 400), 540, 520, 30, 6, random));
 
   const QPainterPath hill = Hill();
-  p.setBrush(Vertical(380, bottom, {{0, QColor(120, 180, 70)}, {0.5, QColor(70, 140, 50)},
-                                    {1, QColor(40, 100, 40)}}));
+  p.setBrush(
+      Vertical(380, bottom,
+               {{0, QColor(120, 180, 70)}, {0.5, QColor(70, 140, 50)}, {1, QColor(40, 100, 40)}}));
   p.drawPath(hill);
   p.save();
   p.translate(0, 40);

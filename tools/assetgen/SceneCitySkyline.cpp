@@ -102,8 +102,8 @@ void DrawLandmarks(QPainter &p, TSceneRandom &random) {
   spire.lineTo(262, 120);
   spire.lineTo(268, River - 30);
   spire.closeSubpath();
-  p.setBrush(Horizontal(232, 268, {{0, QColor(70, 100, 150)}, {0.4, QColor(40, 60, 100)},
-                                   {1, QColor(15, 20, 40)}}));
+  p.setBrush(Horizontal(
+      232, 268, {{0, QColor(70, 100, 150)}, {0.4, QColor(40, 60, 100)}, {1, QColor(15, 20, 40)}}));
   p.drawPath(spire);
   p.save();
   p.setClipPath(spire);
@@ -157,9 +157,10 @@ QImage PaintCitySkyline(QSize size) {
     QPainter a(&above);
     a.setRenderHint(QPainter::Antialiasing);
     a.scale(unit, unit);
-    a.fillRect(QRectF(0, 0, Design, River + 1),
-               Vertical(0, River, {{0, QColor(6, 8, 30)}, {0.6, QColor(24, 30, 80)},
-                                   {1, QColor(90, 60, 110)}}));
+    a.fillRect(
+        QRectF(0, 0, Design, River + 1),
+        Vertical(0, River,
+                 {{0, QColor(6, 8, 30)}, {0.6, QColor(24, 30, 80)}, {1, QColor(90, 60, 110)}}));
     DrawStars(a, QRectF(0, 0, Design, 260), 260, 1.3, random);
     // The moon with its halo and dim seas.
     const QPointF moon(640, 110);

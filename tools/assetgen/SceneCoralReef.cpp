@@ -53,7 +53,8 @@ void DrawBrainCoral(QPainter &p, QPointF centre, qreal radius, const QColor &col
   QPainterPath dome;
   dome.moveTo(centre.x() - radius, centre.y());
   dome.cubicTo(QPointF(centre.x() - radius, centre.y() - radius * 0.9),
-               QPointF(centre.x() + radius, centre.y() - radius * 0.9), QPointF(centre.x() + radius, centre.y()));
+               QPointF(centre.x() + radius, centre.y() - radius * 0.9),
+               QPointF(centre.x() + radius, centre.y()));
   dome.closeSubpath();
   QRadialGradient lit(centre - QPointF(radius * 0.3, radius * 0.6), radius * 1.3);
   lit.setColorAt(0, Mix(colour, Qt::white, 0.35));
@@ -84,7 +85,8 @@ void DrawFanCoral(QPainter &p, QPointF foot, qreal size, const QColor &colour,
   QList<QPointF> tips;
   for (int i = 0; i < ribs; ++i) {
     const qreal a = -1.1 + 2.2 * i / (ribs - 1);
-    const QPointF tip = foot + QPointF(std::sin(a) * size, -std::cos(a) * size * random.Real(0.85, 1.0));
+    const QPointF tip =
+        foot + QPointF(std::sin(a) * size, -std::cos(a) * size * random.Real(0.85, 1.0));
     QPainterPath rib(foot);
     rib.quadTo(foot + (tip - foot) * 0.5 + QPointF(random.Real(-8, 8), 0), tip);
     p.drawPath(rib);
@@ -117,7 +119,8 @@ void DrawWeed(QPainter &p, QPointF foot, qreal height, TSceneRandom &random) {
   for (int s = 0; s < 4; ++s) {
     QPainterPath strand(foot + QPointF(s * 4, 0));
     const qreal sway = random.Real(-30, 30);
-    strand.cubicTo(foot + QPointF(s * 4 + sway, -height * 0.3), foot + QPointF(s * 4 - sway, -height * 0.7),
+    strand.cubicTo(foot + QPointF(s * 4 + sway, -height * 0.3),
+                   foot + QPointF(s * 4 - sway, -height * 0.7),
                    foot + QPointF(s * 4 + sway * 0.5, -height * random.Real(0.7, 1.0)));
     p.setPen(QPen(QColor(60, 150 + s * 15, 80), 5 - s * 0.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -134,8 +137,10 @@ void DrawFish(QPainter &p, QPointF at, qreal length, bool facingRight, const QCo
     p.scale(-1, 1);
   const qreal h = length * 0.45;
   QPainterPath fish(QPointF(length / 2, 0));
-  fish.cubicTo(QPointF(length * 0.4, -h * 0.9), QPointF(-length * 0.2, -h * 0.8), QPointF(-length * 0.35, 0));
-  fish.cubicTo(QPointF(-length * 0.2, h * 0.8), QPointF(length * 0.4, h * 0.9), QPointF(length / 2, 0));
+  fish.cubicTo(QPointF(length * 0.4, -h * 0.9), QPointF(-length * 0.2, -h * 0.8),
+               QPointF(-length * 0.35, 0));
+  fish.cubicTo(QPointF(-length * 0.2, h * 0.8), QPointF(length * 0.4, h * 0.9),
+               QPointF(length / 2, 0));
   QPainterPath tail(QPointF(-length * 0.3, 0));
   tail.lineTo(-length * 0.55, -h * 0.6);
   tail.quadTo(QPointF(-length * 0.48, 0), QPointF(-length * 0.55, h * 0.6));
@@ -143,7 +148,8 @@ void DrawFish(QPainter &p, QPointF at, qreal length, bool facingRight, const QCo
   p.setPen(QPen(Mix(body, Qt::black, 0.5), 1));
   p.setBrush(fin);
   p.drawPath(tail);
-  p.setBrush(Vertical(-h, h, {{0, Mix(body, Qt::white, 0.25)}, {0.6, body}, {1, Mix(body, Qt::black, 0.3)}}));
+  p.setBrush(Vertical(
+      -h, h, {{0, Mix(body, Qt::white, 0.25)}, {0.6, body}, {1, Mix(body, Qt::black, 0.3)}}));
   p.drawPath(fish);
   if (stripes > 0) {
     p.save();
@@ -173,9 +179,10 @@ QImage PaintCoralReef(QSize size) {
   p.scale(size.width() / Design, size.width() / Design);
   TSceneRandom random(2601);
 
-  p.fillRect(QRectF(0, 0, Design, 600),
-             Vertical(0, 600, {{0, QColor(60, 200, 220)}, {0.5, QColor(20, 110, 170)},
-                               {1, QColor(8, 40, 90)}}));
+  p.fillRect(
+      QRectF(0, 0, Design, 600),
+      Vertical(0, 600,
+               {{0, QColor(60, 200, 220)}, {0.5, QColor(20, 110, 170)}, {1, QColor(8, 40, 90)}}));
   DrawSunbeams(p, random);
   // Distant reef in the haze, then the sand.
   p.setPen(Qt::NoPen);
@@ -212,10 +219,8 @@ QImage PaintCoralReef(QSize size) {
            QColor(255, 255, 255), 3);
   DrawFish(p, QPointF(470, 440), 38, true, QColor(250, 120, 30), QColor(250, 110, 20),
            QColor(255, 255, 255), 3);
-  DrawFish(p, QPointF(250, 300), 90, true, QColor(40, 80, 220), QColor(250, 210, 40),
-           QColor(), 0);
-  DrawFish(p, QPointF(660, 230), 70, false, QColor(40, 80, 220), QColor(250, 210, 40),
-           QColor(), 0);
+  DrawFish(p, QPointF(250, 300), 90, true, QColor(40, 80, 220), QColor(250, 210, 40), QColor(), 0);
+  DrawFish(p, QPointF(660, 230), 70, false, QColor(40, 80, 220), QColor(250, 210, 40), QColor(), 0);
   for (int i = 0; i < 18; ++i) {
     const QPointF at(470 + random.Real(-90, 90), 120 + random.Real(-50, 50));
     DrawFish(p, at, random.Real(18, 26), false, QColor(250, 220, 50), QColor(240, 200, 40),

@@ -20,7 +20,8 @@ void DrawHouse(QPainter &p, qreal x, qreal width, qreal height, const QColor &wa
                const QColor &roof) {
   const qreal top = Quay - height;
   p.setPen(QPen(Mix(wall, Qt::black, 0.45), 0.6));
-  p.setBrush(Horizontal(x, x + width, {{0, Mix(wall, Qt::white, 0.15)}, {1, Mix(wall, Qt::black, 0.1)}}));
+  p.setBrush(
+      Horizontal(x, x + width, {{0, Mix(wall, Qt::white, 0.15)}, {1, Mix(wall, Qt::black, 0.1)}}));
   p.drawRect(QRectF(x, top, width, height));
   QPainterPath gable;
   gable.moveTo(x - 2, top);
@@ -41,9 +42,9 @@ void DrawHouse(QPainter &p, qreal x, qreal width, qreal height, const QColor &wa
 }
 
 void DrawTown(QPainter &p, TSceneRandom &random) {
-  const QColor walls[] = {QColor(220, 120, 80), QColor(240, 210, 110), QColor(90, 160, 160),
+  const QColor walls[] = {QColor(220, 120, 80),  QColor(240, 210, 110), QColor(90, 160, 160),
                           QColor(235, 170, 170), QColor(245, 240, 225), QColor(130, 170, 210),
-                          QColor(200, 90, 70), QColor(250, 225, 160)};
+                          QColor(200, 90, 70),   QColor(250, 225, 160)};
   const QColor roofs[] = {QColor(150, 50, 40), QColor(110, 60, 50), QColor(70, 70, 80)};
   // A church tower rises behind the houses.
   p.setPen(QPen(QColor(90, 80, 70), 0.6));
@@ -72,7 +73,8 @@ void DrawTown(QPainter &p, TSceneRandom &random) {
 void DrawLighthouse(QPainter &p) {
   // The pier runs out to the right.
   p.setPen(QPen(QColor(70, 64, 60), 0.6));
-  p.setBrush(Vertical(Quay + 2, Water + 2, {{0, QColor(170, 160, 145)}, {1, QColor(110, 100, 90)}}));
+  p.setBrush(
+      Vertical(Quay + 2, Water + 2, {{0, QColor(170, 160, 145)}, {1, QColor(110, 100, 90)}}));
   p.drawRect(QRectF(262, Quay + 2, 140, Water - Quay));
   QPainterPath tower;
   tower.moveTo(328, Quay + 2);
@@ -208,9 +210,10 @@ QImage PaintHarbour(QSize size) {
     QPainter a(&above);
     a.setRenderHint(QPainter::Antialiasing);
     a.scale(size.width() / Design, size.width() / Design);
-    a.fillRect(QRectF(0, 0, Design, Water),
-               Vertical(0, Water, {{0, QColor(70, 140, 215)}, {0.7, QColor(175, 210, 235)},
-                                   {1, QColor(245, 225, 200)}}));
+    a.fillRect(QRectF(0, 0, Design, Water), Vertical(0, Water,
+                                                     {{0, QColor(70, 140, 215)},
+                                                      {0.7, QColor(175, 210, 235)},
+                                                      {1, QColor(245, 225, 200)}}));
     DrawGlow(a, QPointF(300, 40), 60, QColor(255, 250, 220, 200));
     for (int i = 0; i < 4; ++i)
       DrawCloud(a, QPointF(random.Real(20, 380), random.Real(30, 70)), random.Real(60, 110),
@@ -235,8 +238,9 @@ QImage PaintHarbour(QSize size) {
   // The water: a darkening gradient with the mirrored scene drawn in wavering strips.
   p.scale(size.width() / Design, size.width() / Design);
   const qreal waterHeight = size.height() * Design / size.width() - Water;
-  p.fillRect(QRectF(0, Water, Design, waterHeight),
-             Vertical(Water, Water + waterHeight, {{0, QColor(70, 130, 150)}, {1, QColor(20, 60, 80)}}));
+  p.fillRect(
+      QRectF(0, Water, Design, waterHeight),
+      Vertical(Water, Water + waterHeight, {{0, QColor(70, 130, 150)}, {1, QColor(20, 60, 80)}}));
   const qreal unit = size.width() / Design;
   const int waterTop = int(std::lround(Water * unit));
   p.save();

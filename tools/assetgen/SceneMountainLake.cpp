@@ -19,13 +19,13 @@ const QPointF Sun(455, 262);
 
 // A jagged line through the given points, each segment roughened by midpoint displacement,
 // closed down to the bottom: a mountain outline.
-QPainterPath Massif(const QList<QPointF> &points, qreal bottom, qreal roughness, TSceneRandom &random) {
+QPainterPath Massif(const QList<QPointF> &points, qreal bottom, qreal roughness,
+                    TSceneRandom &random) {
   QPainterPath path(QPointF(points.first().x(), bottom));
   for (int i = 0; i + 1 < points.size(); ++i) {
     const QPointF a = points[i], b = points[i + 1];
-    const QPainterPath segment =
-        RidgePath(QRectF(a.x(), 0, b.x() - a.x(), bottom), a.y(), b.y(),
-                  roughness * std::abs(b.x() - a.x()) / 100, 5, random);
+    const QPainterPath segment = RidgePath(QRectF(a.x(), 0, b.x() - a.x(), bottom), a.y(), b.y(),
+                                           roughness * std::abs(b.x() - a.x()) / 100, 5, random);
     // The segment's own outline runs bottom-left, its ridge points, bottom-right.
     for (int e = 1; e + 1 < segment.elementCount(); ++e)
       path.lineTo(segment.elementAt(e).x, segment.elementAt(e).y);
@@ -48,14 +48,15 @@ void DrawRange(QPainter &p, const QPainterPath &ridge, qreal snowLine, const QCo
                const QColor &snow, const QPainterPath &shade, TSceneRandom &random) {
   const QRectF box = ridge.boundingRect();
   p.setPen(Qt::NoPen);
-  p.setBrush(Vertical(box.top(), box.bottom(), {{0, Mix(rock, snow, 0.3)}, {1, Mix(rock, Qt::black, 0.35)}}));
+  p.setBrush(Vertical(box.top(), box.bottom(),
+                      {{0, Mix(rock, snow, 0.3)}, {1, Mix(rock, Qt::black, 0.35)}}));
   p.drawPath(ridge);
 
   QPainterPath above;
   above.addRect(box.adjusted(-1, -1, 1, 1));
-  const QPainterPath below =
-      RidgePath(QRectF(box.left() - 1, snowLine - 30, box.width() + 2, box.bottom() - snowLine + 31),
-                snowLine, snowLine + 10, 26, 7, random);
+  const QPainterPath below = RidgePath(
+      QRectF(box.left() - 1, snowLine - 30, box.width() + 2, box.bottom() - snowLine + 31),
+      snowLine, snowLine + 10, 26, 7, random);
   const QPainterPath cap = ridge.intersected(above.subtracted(below));
   p.setBrush(Vertical(box.top(), snowLine + 30, {{0, snow}, {1, Mix(snow, rock, 0.35)}}));
   p.drawPath(cap);
@@ -63,9 +64,10 @@ void DrawRange(QPainter &p, const QPainterPath &ridge, qreal snowLine, const QCo
   p.setBrush(QColor(40, 30, 90, 110));
   p.drawPath(ridge.intersected(shade));
   // Warm light on the sunward slopes.
-  p.setBrush(Horizontal(box.left(), box.right(), {{0, QColor(255, 140, 80, 0)},
-                                                  {0.6, QColor(255, 150, 90, 60)},
-                                                  {1, QColor(255, 140, 80, 20)}}));
+  p.setBrush(Horizontal(box.left(), box.right(),
+                        {{0, QColor(255, 140, 80, 0)},
+                         {0.6, QColor(255, 150, 90, 60)},
+                         {1, QColor(255, 140, 80, 20)}}));
   p.drawPath(ridge);
 }
 
@@ -86,7 +88,8 @@ void DrawPine(QPainter &p, QPointF foot, qreal height, const QColor &colour) {
   p.setBrush(colour);
   p.drawPath(tree);
   p.setBrush(Mix(colour, Qt::black, 0.4));
-  p.drawRect(QRectF(foot.x() - height * 0.03, foot.y() - height * 0.08, height * 0.06, height * 0.1));
+  p.drawRect(
+      QRectF(foot.x() - height * 0.03, foot.y() - height * 0.08, height * 0.06, height * 0.1));
 }
 
 void DrawForest(QPainter &p, qreal left, qreal right, qreal foot, qreal minH, qreal maxH,
@@ -119,9 +122,11 @@ void DrawStratus(QPainter &p, QPointF at, qreal width, qreal height, qreal warmt
 }
 
 void DrawSky(QPainter &p, TSceneRandom &random) {
-  p.fillRect(QRectF(0, 0, Design, Shore),
-             Vertical(0, Shore, {{0, QColor(40, 34, 100)}, {0.35, QColor(140, 70, 130)},
-                                 {0.7, QColor(245, 120, 80)}, {1, QColor(255, 200, 110)}}));
+  p.fillRect(QRectF(0, 0, Design, Shore), Vertical(0, Shore,
+                                                   {{0, QColor(40, 34, 100)},
+                                                    {0.35, QColor(140, 70, 130)},
+                                                    {0.7, QColor(245, 120, 80)},
+                                                    {1, QColor(255, 200, 110)}}));
   DrawGlow(p, Sun, 260, QColor(255, 190, 110, 150));
   DrawGlow(p, Sun, 70, QColor(255, 240, 180, 255));
   p.setPen(Qt::NoPen);
@@ -136,19 +141,31 @@ void DrawSky(QPainter &p, TSceneRandom &random) {
 
 void DrawLand(QPainter &p, TSceneRandom &random) {
   // Distant range across the whole width.
-  DrawRange(p, Massif({{-10, 250}, {90, 190}, {150, 215}, {240, 175}, {330, 230}, {420, 250},
-                       {560, 215}, {640, 170}, {700, 150}, {760, 185}, {810, 200}},
-                      Shore, 30, random),
+  DrawRange(p,
+            Massif({{-10, 250},
+                    {90, 190},
+                    {150, 215},
+                    {240, 175},
+                    {330, 230},
+                    {420, 250},
+                    {560, 215},
+                    {640, 170},
+                    {700, 150},
+                    {760, 185},
+                    {810, 200}},
+                   Shore, 30, random),
             205, QColor(110, 90, 140), QColor(245, 215, 230),
             Face({{90, 185}, {40, Shore}, {-10, Shore}, {-10, 200}})
                 .united(Face({{700, 145}, {600, Shore}, {540, Shore}, {560, 210}})),
             random);
   // The great peak left of the sun; its left face turns away from the light.
-  DrawRange(p, Massif({{40, Shore}, {150, 250}, {236, 150}, {262, 170}, {300, 158}, {400, 262},
-                       {500, Shore}},
-                      Shore, 14, random),
-            215, QColor(85, 70, 110), QColor(255, 232, 228),
-            Face({{236, 140}, {210, Shore}, {30, Shore}}), random);
+  DrawRange(
+      p,
+      Massif(
+          {{40, Shore}, {150, 250}, {236, 150}, {262, 170}, {300, 158}, {400, 262}, {500, Shore}},
+          Shore, 14, random),
+      215, QColor(85, 70, 110), QColor(255, 232, 228),
+      Face({{236, 140}, {210, Shore}, {30, Shore}}), random);
   p.setPen(Qt::NoPen);
   p.setBrush(Vertical(260, Shore, {{0, QColor(60, 55, 90)}, {1, QColor(30, 35, 55)}}));
   p.drawPath(RidgePath(QRectF(0, 260, Design, Shore - 260), 300, 285, 36, 7, random));
@@ -218,7 +235,8 @@ QImage PaintMountainLake(QSize size) {
   bank.lineTo(0, bottom);
   bank.closeSubpath();
   p.drawPath(bank);
-  for (const QRectF &rock : {QRectF(60, 470, 70, 36), QRectF(150, 505, 90, 44), QRectF(20, 520, 110, 60)}) {
+  for (const QRectF &rock :
+       {QRectF(60, 470, 70, 36), QRectF(150, 505, 90, 44), QRectF(20, 520, 110, 60)}) {
     QRadialGradient lit(rock.center() + QPointF(rock.width() * 0.2, -rock.height() * 0.3),
                         rock.width() * 0.7);
     lit.setColorAt(0, QColor(190, 140, 120));

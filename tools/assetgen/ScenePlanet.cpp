@@ -35,8 +35,8 @@ void DrawPlanetBody(QPainter &p, QPointF centre, qreal radius, TSceneRandom &ran
   p.setPen(Qt::NoPen);
   p.fillRect(globe.boundingRect(), QColor(210, 160, 100));
   // Cloud bands, curved slightly as they would be on a tilted sphere.
-  const QColor bands[] = {QColor(230, 190, 130), QColor(190, 120, 70), QColor(240, 215, 170),
-                          QColor(170, 100, 60), QColor(220, 170, 110), QColor(150, 90, 70)};
+  const QColor bands[] = {QColor(230, 190, 130), QColor(190, 120, 70),  QColor(240, 215, 170),
+                          QColor(170, 100, 60),  QColor(220, 170, 110), QColor(150, 90, 70)};
   qreal y = centre.y() - radius;
   int i = 0;
   while (y < centre.y() + radius) {
@@ -53,8 +53,9 @@ void DrawPlanetBody(QPainter &p, QPointF centre, qreal radius, TSceneRandom &ran
     p.setBrush(Mix(bands[(i + 1) % 6], Qt::white, 0.2));
     for (int s = 0; s < 4; ++s) {
       const qreal sx = centre.x() + random.Real(-radius, radius);
-      p.drawEllipse(QPointF(sx, y + h + radius * 0.1 * (1 - std::pow((sx - centre.x()) / radius, 2))),
-                    random.Real(6, 18), random.Real(2, 5));
+      p.drawEllipse(
+          QPointF(sx, y + h + radius * 0.1 * (1 - std::pow((sx - centre.x()) / radius, 2))),
+          random.Real(6, 18), random.Real(2, 5));
     }
     y += h;
     ++i;

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qreal Design = 480; // design units across
+constexpr qreal Design = 480;                      // design units across
 constexpr qreal GoldenAngle = 2.39996322972865332; // radians
 
 // A petal pointing up from the origin: narrow at the base, widest past the middle, pointed.
@@ -23,8 +23,8 @@ QPainterPath Petal(qreal length, qreal width) {
   return petal;
 }
 
-void DrawPetalRing(QPainter &p, QPointF centre, qreal inner, qreal length, int count,
-                   qreal turn, const QColor &base, const QColor &tip, TSceneRandom &random) {
+void DrawPetalRing(QPainter &p, QPointF centre, qreal inner, qreal length, int count, qreal turn,
+                   const QColor &base, const QColor &tip, TSceneRandom &random) {
   for (int i = 0; i < count; ++i) {
     const qreal angle = turn + 360.0 * i / count + random.Real(-3, 3);
     const qreal len = length * random.Real(0.88, 1.08);
@@ -93,8 +93,8 @@ void DrawLeaf(QPainter &p, QPointF base, qreal angle, qreal length) {
   p.translate(base);
   p.rotate(angle);
   p.setPen(QPen(QColor(30, 70, 20), 1));
-  p.setBrush(Vertical(-length * 0.3, length * 0.3,
-                      {{0, QColor(110, 170, 50)}, {1, QColor(40, 100, 30)}}));
+  p.setBrush(
+      Vertical(-length * 0.3, length * 0.3, {{0, QColor(110, 170, 50)}, {1, QColor(40, 100, 30)}}));
   p.drawPath(Leaf(length, length * 0.38));
   p.setPen(QPen(QColor(170, 210, 110, 150), 1.5));
   p.drawLine(QPointF(4, 0), QPointF(length * 0.92, 0));
@@ -145,9 +145,10 @@ QImage PaintSunflower(QSize size) {
   p.scale(size.width() / Design, size.height() / Design);
   TSceneRandom random(2001);
 
-  p.fillRect(QRectF(0, 0, Design, Design),
-             Vertical(0, Design, {{0, QColor(40, 110, 200)}, {0.6, QColor(120, 185, 235)},
-                                  {1, QColor(170, 210, 150)}}));
+  p.fillRect(QRectF(0, 0, Design, Design), Vertical(0, Design,
+                                                    {{0, QColor(40, 110, 200)},
+                                                     {0.6, QColor(120, 185, 235)},
+                                                     {1, QColor(170, 210, 150)}}));
   for (int i = 0; i < 5; ++i)
     DrawCloud(p, QPointF(random.Real(0, Design), random.Real(40, 200)), random.Real(90, 160),
               QColor(255, 255, 255, 200), QColor(200, 215, 235, 150), random);
@@ -167,7 +168,8 @@ QImage PaintSunflower(QSize size) {
   // Stem and leaves.
   const QPointF head(250, 215);
   QPainterPath stem(QPointF(head.x() + 10, head.y() + 60));
-  stem.cubicTo(QPointF(head.x() + 30, 340), QPointF(head.x() - 10, 420), QPointF(head.x() + 5, Design + 10));
+  stem.cubicTo(QPointF(head.x() + 30, 340), QPointF(head.x() - 10, 420),
+               QPointF(head.x() + 5, Design + 10));
   p.setPen(QPen(Horizontal(240, 280, {{0, QColor(60, 120, 40)}, {1, QColor(30, 80, 25)}}), 22,
                 Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);

@@ -1,4 +1,4 @@
-#include "settings/MessageBoxForm.h"
+#include "dialogs/MessageBoxForm.h"
 
 #include "play/Rounding.h"
 

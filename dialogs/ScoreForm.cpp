@@ -1,6 +1,6 @@
-#include "settings/ScoreForm.h"
+#include "dialogs/ScoreForm.h"
 
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -9,8 +9,8 @@
 namespace {
 
 const QColor BoxColour(219, 219, 219);
-const QColor RankColour(0x80, 0x00, 0x80); // purple
-const QColor NameColour(0x00, 0x00, 0x80); // navy
+const QColor RankColour(0x80, 0x00, 0x80);  // purple
+const QColor NameColour(0x00, 0x00, 0x80);  // navy
 const QColor ScoreColour(0x00, 0x80, 0x00); // green
 
 // Up to six letters or digits, empty places shown as spaces. Qt's "a" would take letters only;

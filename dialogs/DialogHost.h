@@ -24,8 +24,7 @@ public:
 // each dialog says so, on key release, never through QDialog's own key-press handling.
 class TDialogForm : public QDialog {
 public:
-  explicit TDialogForm(TDialogHost &host, QWidget *parent = nullptr)
-      : QDialog(parent), Host(host) {
+  explicit TDialogForm(TDialogHost &host, QWidget *parent = nullptr) : QDialog(parent), Host(host) {
     // The layouts are laid out in pixels for a small sans-serif face (11 pixels high); the
     // desktop's larger default would cut captions short.
     QFont font(QStringLiteral("Arial"));

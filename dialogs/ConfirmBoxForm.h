@@ -2,7 +2,7 @@
 // The program's OK/Cancel box: the message box with a second button and a result. Cancel holds
 // the focus when it opens, so Enter cancels.
 
-#include "settings/MessageBoxForm.h"
+#include "dialogs/MessageBoxForm.h"
 
 class TShowMessageOCBoxForm : public TShowMessageBoxForm {
 public:

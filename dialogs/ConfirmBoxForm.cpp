@@ -1,4 +1,4 @@
-#include "settings/ConfirmBoxForm.h"
+#include "dialogs/ConfirmBoxForm.h"
 
 #include "play/Rounding.h"
 
@@ -27,8 +27,7 @@ int TShowMessageOCBoxForm::ShowConfirmBox(const QString &caption, const QString 
 
 void TShowMessageOCBoxForm::PlaceButtons(int windowWidth, int top) {
   // The pair is centred as one block, Ok on the left.
-  const int left =
-      CentreOffset(windowWidth, Button1->width() + Button2->width() + ButtonGap);
+  const int left = CentreOffset(windowWidth, Button1->width() + Button2->width() + ButtonGap);
   Button1->move(left, top);
   Button2->move(left + Button1->width() + ButtonGap, top);
 }

@@ -2,7 +2,7 @@
 // The program's one-button message window: three centred lines beside a picture, an Ok button,
 // a chime, and the game held still until it is closed. The OK/Cancel box builds on it.
 
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 class QFrame;
 class QLabel;

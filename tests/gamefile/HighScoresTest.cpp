@@ -1,4 +1,4 @@
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 
 #include <gtest/gtest.h>
 
@@ -28,15 +28,16 @@ TEST_P(ScoreRankTest, FirstEntryStrictlyLower) {
   EXPECT_EQ(ScoreRank(Descending(), GetParam().FinalScore), GetParam().Rank);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HighScores, ScoreRankTest,
-    ::testing::Values(RankCase{"AboveAll", 1001, 1}, RankCase{"EqualToFirst", 1000, 2},
-                      RankCase{"EqualToEntry4", 700, 5}, RankCase{"BetweenEntries", 650, 5},
-                      RankCase{"JustAboveEntry10", 101, 10},
-                      RankCase{"EqualToEntry10", 100, std::nullopt},
-                      RankCase{"BelowAll", 99, std::nullopt},
-                      RankCase{"Negative", -5, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.What); });
+INSTANTIATE_TEST_SUITE_P(HighScores, ScoreRankTest,
+                         ::testing::Values(RankCase{"AboveAll", 1001, 1},
+                                           RankCase{"EqualToFirst", 1000, 2},
+                                           RankCase{"EqualToEntry4", 700, 5},
+                                           RankCase{"BetweenEntries", 650, 5},
+                                           RankCase{"JustAboveEntry10", 101, 10},
+                                           RankCase{"EqualToEntry10", 100, std::nullopt},
+                                           RankCase{"BelowAll", 99, std::nullopt},
+                                           RankCase{"Negative", -5, std::nullopt}),
+                         [](const auto &info) { return std::string(info.param.What); });
 
 TEST(HighScores, FreshTableTakesNoZeroButTakesTenAsBest) {
   const TScoreTable fresh = TGameData::DefaultScores();
@@ -91,9 +92,9 @@ TEST_P(ScoreTextTest, PaddedToEightDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     HighScores, ScoreTextTest,
-    ::testing::Values(TextCase{1234, "00001234"}, TextCase{0, "00000000"},
-                      TextCase{7, "00000007"}, TextCase{9999999, "09999999"},
-                      TextCase{12345678, "12345678"}, TextCase{123456789, "123456789"},
+    ::testing::Values(TextCase{1234, "00001234"}, TextCase{0, "00000000"}, TextCase{7, "00000007"},
+                      TextCase{9999999, "09999999"}, TextCase{12345678, "12345678"},
+                      TextCase{123456789, "123456789"},
                       TextCase{std::numeric_limits<qint32>::max(), "2147483647"},
                       TextCase{-5, "-00000005"},
                       TextCase{std::numeric_limits<qint32>::min(), "-2147483648"}));

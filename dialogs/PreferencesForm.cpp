@@ -1,4 +1,4 @@
-#include "settings/PreferencesForm.h"
+#include "dialogs/PreferencesForm.h"
 
 #include "play/PlayPreferences.h"
 #include "settings/SettingsStore.h"

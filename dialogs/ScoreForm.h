@@ -2,8 +2,8 @@
 // The score table window: the ten best scores of the open game, read-only when opened from the
 // menu, or with one row open for the player's name after a game that made the table.
 
+#include "dialogs/DialogHost.h"
 #include "gamefile/GameData.h"
-#include "settings/DialogHost.h"
 
 #include <QStringList>
 
@@ -43,8 +43,8 @@ private:
 
   TScoreTable Table = TGameData::DefaultScores();
   int EntryRow = ViewOnly;
-  std::array<QLineEdit *, RowCount> RankEdits{}; // Edit1..Edit10
-  std::array<QLineEdit *, RowCount> NameEdits{}; // ME1..ME10
+  std::array<QLineEdit *, RowCount> RankEdits{};  // Edit1..Edit10
+  std::array<QLineEdit *, RowCount> NameEdits{};  // ME1..ME10
   std::array<QLineEdit *, RowCount> ScoreEdits{}; // E1..E10
   QPushButton *Button1;
 };

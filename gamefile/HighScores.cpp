@@ -1,4 +1,4 @@
-#include "settings/HighScores.h"
+#include "gamefile/HighScores.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // The Preferences dialog: what Down and Up do, the movement mode and the motion sounds. It
 // edits the main window's preferences in place and stores them only when Ok is pressed.
 
-#include "settings/DialogHost.h"
+#include "dialogs/DialogHost.h"
 
 class QCheckBox;
 class QPushButton;
