@@ -66,7 +66,8 @@ void TGame::SaveAs1Click() {
   if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
     path += ".qbx";
   SaveFileName = QFileInfo(path).fileName();
-  if (QFileInfo::exists(path) && !Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
+  if (QFileInfo::exists(path) &&
+      !Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
     return;
   Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
   if (!Save(path))
@@ -121,9 +122,8 @@ void TGame::MakeExe1Click() {
     Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
     return;
   }
-  if (QFileInfo::exists(target) &&
-      Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File", target,
-                              "will be overwritten.") != 1)
+  if (QFileInfo::exists(target) && Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File",
+                                                           target, "will be overwritten.") != 1)
     return;
   if (!MakeStandAlone(ProgramPath, Data.FilePath, target).Ok()) {
     Dialogs->ShowMessageBox("", "Disk Write Error!", "");

@@ -35,8 +35,7 @@ QByteArray DesktopEntry(const QString &programPath) {
   for (const QString &line : QString::fromUtf8(Resource("quarrybox.desktop")).split('\n')) {
     if (line.startsWith("TryExec="))
       continue;
-    lines << (line.startsWith("Exec=") ? "Exec=" + DesktopExecArgument(programPath) + " %f"
-                                       : line);
+    lines << (line.startsWith("Exec=") ? "Exec=" + DesktopExecArgument(programPath) + " %f" : line);
   }
   return lines.join('\n').toUtf8();
 }
@@ -64,8 +63,7 @@ QString DesktopExecArgument(const QString &path) {
   static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#`()");
   QString argument = path;
   argument.replace('%', "%%");
-  if (std::none_of(argument.begin(), argument.end(),
-                   [](QChar c) { return reserved.contains(c); }))
+  if (std::none_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); }))
     return argument;
   QString quoted = "\"";
   for (QChar c : argument) {

@@ -1,9 +1,9 @@
 #include "app/Game.h"
 
-#include "app/DataFolder.h"
-#include "app/GameDialogs.h"
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/FileTypeRegistration.h"
+#include "app/GameDialogs.h"
 #include "app/GameSound.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
@@ -12,8 +12,8 @@
 #include "media/MediaError.h"
 #include "play/PartSprite.h"
 #include "play/PictureDecoder.h"
-#include "play/Rounding.h"
 #include "play/Points.h"
+#include "play/Rounding.h"
 #include "play/Speed.h"
 #include "resources/BuiltinPictures.h"
 
@@ -47,7 +47,8 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       SpeedTimer(scheduler, Timing::SpeedUpPeriod), FlashTimer(scheduler, Timing::FlashInterval),
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
-      PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay), Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
+      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -106,11 +107,11 @@ void TGame::FormCreate(const TStartup &startup) {
 
   bool ok = false;
   const int left = Settings.ReadSetting("QuarryboxLeft").toInt(&ok);
-  Position.setX(ok ? left
-                   : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
+  Position.setX(
+      ok ? left : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
   const int top = Settings.ReadSetting("QuarryboxTop").toInt(&ok);
-  Position.setY(ok ? top
-                   : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
+  Position.setY(
+      ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
   Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 
   Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
@@ -306,7 +307,6 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     FinishLevel(); // the level skip
   }
 }
-
 
 // ---- frame loop and state machine -------------------------------------------------------
 

@@ -29,8 +29,8 @@
 
 #include <QImage>
 #include <QObject>
-#include <QRect>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -281,7 +281,7 @@ private:
   QRect FlashRect;
   QRgb FlashColour = 0;
   TPieceFrame LastPieceFrame;
-  qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
+  qint64 ShownPictureKey = 0;            // the window picture's cache key when it was last shown
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.

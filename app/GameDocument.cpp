@@ -95,8 +95,9 @@ TStatus TGameDocument::KeepScores(QString &notice) {
   if (!saved.Ok())
     return TStatus::Failure(ScoresNotSaved + saved.Error());
   if (first)
-    notice = QStringLiteral("%1 cannot be written, so its high scores are kept for you alone, in %2.")
-                 .arg(ShownFileName(Game.FilePath), ScoreStore.FolderPath());
+    notice =
+        QStringLiteral("%1 cannot be written, so its high scores are kept for you alone, in %2.")
+            .arg(ShownFileName(Game.FilePath), ScoreStore.FolderPath());
   return saved;
 }
 

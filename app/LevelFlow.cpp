@@ -4,10 +4,10 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 
+#include "app/GameDialogs.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "gamefile/HighScores.h"
-#include "app/GameDialogs.h"
 #include "play/PictureDecoder.h"
 #include "play/Speed.h"
 

@@ -51,9 +51,7 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.Input().IsForeground = [this] { return isActiveWindow(); };
 }
 
-void TMainForm::PlaceAt(QPoint clientTopLeft) {
-  setGeometry(QRect(clientTopLeft, sizeHint()));
-}
+void TMainForm::PlaceAt(QPoint clientTopLeft) { setGeometry(QRect(clientTopLeft, sizeHint())); }
 
 void TMainForm::CloseAtOnce() {
   CloseWithoutQuestions = true;

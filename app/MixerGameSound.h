@@ -4,8 +4,8 @@
 
 #include "app/GameSound.h"
 #include "media/DXSound.h"
-#include "media/SoundMixerBackend.h"
 #include "media/DXWaveList.h"
+#include "media/SoundMixerBackend.h"
 
 class QObject;
 class TScheduler;

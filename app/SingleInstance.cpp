@@ -62,7 +62,13 @@ void TSingleInstance::Read(QLocalSocket *socket) {
   while (socket->canReadLine())
     handOver = socket->readLine() == OpenGameMessage || handOver;
   if (handOver)
-    QMetaObject::invokeMethod(this, [this] { if (OnHandOver) OnHandOver(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (OnHandOver)
+            OnHandOver();
+        },
+        Qt::QueuedConnection);
 }
 
 bool TSingleInstance::PostOpenGameMessage() {

@@ -10,16 +10,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent)
-    : TDialogForm(host, parent) {
+TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
   setObjectName("VisitSiteForm");
   setWindowTitle("Quarrybox Games");
   setModal(true);
   OpenAddress = [](const QString &address) { QDesktopServices::openUrl(QUrl(address)); };
   auto *layout = new QVBoxLayout(this);
-  auto *text = new QLabel(QStringLiteral("More games for Quarrybox are waiting at %1")
-                              .arg(TAboutForm::WebSite),
-                          this);
+  auto *text = new QLabel(
+      QStringLiteral("More games for Quarrybox are waiting at %1").arg(TAboutForm::WebSite), this);
   text->setObjectName("Label1");
   auto *visit = new QPushButton("Visit Web Site", this);
   visit->setObjectName("Button1");

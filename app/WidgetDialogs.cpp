@@ -16,7 +16,8 @@
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
-    : Game(game), Settings(settings), Parent(parent), MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
+    : Game(game), Settings(settings), Parent(parent),
+      MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
       ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(

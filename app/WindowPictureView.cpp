@@ -5,8 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TWindowPictureView::TWindowPictureView(TGame &game, QWidget *parent)
-    : QWidget(parent), Game(game) {
+TWindowPictureView::TWindowPictureView(TGame &game, QWidget *parent) : QWidget(parent), Game(game) {
   setObjectName("ShowImage");
   setFixedSize(600, 400);
   setAttribute(Qt::WA_OpaquePaintEvent);

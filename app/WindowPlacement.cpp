@@ -37,8 +37,7 @@ qint64 Fit(qint64 start, qint64 length, qint64 areaStart, qint64 areaLength) {
 
 } // namespace
 
-QPoint KeepOnScreen(QPoint clientTopLeft, QSize size, const QList<QRect> &screens,
-                    QMargins frame) {
+QPoint KeepOnScreen(QPoint clientTopLeft, QSize size, const QList<QRect> &screens, QMargins frame) {
   if (screens.isEmpty())
     return clientTopLeft;
   const TBox window{qint64(clientTopLeft.x()) - frame.left(),

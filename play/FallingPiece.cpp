@@ -10,8 +10,8 @@
 
 TFallingPiece::TFallingPiece(TWell &well, TDXInput &input, TDXDraw &dxDraw, TTimer &deadTimer,
                              TPlayStatus &status, const TPlayPreferences &prefs)
-    : Well(well), Input(input), DXDraw(dxDraw), DeadTimer(deadTimer), Status(status),
-      Prefs(prefs) {}
+    : Well(well), Input(input), DXDraw(dxDraw), DeadTimer(deadTimer), Status(status), Prefs(prefs) {
+}
 
 void TFallingPiece::ResetMotion() {
   RotateCwRequest = RotateAcwRequest = MoveLeftRequest = MoveRightRequest = false;
@@ -70,8 +70,7 @@ void TFallingPiece::EraseBlock(const TPartSprite &block) {
   const int x = static_cast<int>(std::trunc(block.X()));
   const int y = static_cast<int>(std::trunc(block.Y()));
   QPainter &canvas = DXDraw.Surface().Canvas();
-  canvas.drawImage(QPoint(x, y), PlayFieldBackground,
-                   QRect(x, y, block.Width(), block.Height()));
+  canvas.drawImage(QPoint(x, y), PlayFieldBackground, QRect(x, y, block.Width(), block.Height()));
   DXDraw.Surface().ReleaseCanvas();
 }
 
@@ -198,7 +197,8 @@ void TFallingPiece::MoveSideways(TPartSprite &block, int direction) {
   }
   if (canMove) {
     const int col = block.Col + direction;
-    const bool atWall = left ? col < block.MinCol[block.RotState] : col > block.MaxCol[block.RotState];
+    const bool atWall =
+        left ? col < block.MinCol[block.RotState] : col > block.MaxCol[block.RotState];
     int &counter = SlideCounter[static_cast<size_t>(block.BlockIndex)];
     if (atWall) {
       MoveLeftRequest = MoveRightRequest = StepDue = false;

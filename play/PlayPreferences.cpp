@@ -1,7 +1,9 @@
 #include "play/PlayPreferences.h"
 
 TPlayPreferences TPlayPreferences::Read(const std::function<QString(const QString &)> &setting) {
-  const auto isOrEmpty = [](const QString &v, const char *text) { return v.isEmpty() || v == text; };
+  const auto isOrEmpty = [](const QString &v, const char *text) {
+    return v.isEmpty() || v == text;
+  };
   TPlayPreferences p;
   p.DownArrowDrops = isOrEmpty(setting("DownArrow"), "Drop");
   const QString up = setting("UpArrow");

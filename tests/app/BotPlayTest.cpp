@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 TEST(BotPlayTest, ABotUncoversEveryCellOfTwoLevelsAndReachesTheEnd) {
   TGameHarness h;
   h.MakeGame("Default", {TTestLevel{{200, 200}, 100}, TTestLevel{{300, 150}, 75, true}});

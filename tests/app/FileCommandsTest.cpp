@@ -80,8 +80,8 @@ TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {
     const char *Typed;
     const char *Written;
   };
-  for (const TRow &row : {TRow{"a", "a.qbx"}, TRow{"game.QBX", "game.QBX"},
-                          TRow{"game.txt", "game.txt.qbx"}}) {
+  for (const TRow &row :
+       {TRow{"a", "a.qbx"}, TRow{"game.QBX", "game.QBX"}, TRow{"game.txt", "game.txt.qbx"}}) {
     H.Dialogs.SaveAnswer = H.Folder + "saved/" + row.Typed;
     QDir().mkpath(H.Folder + "saved");
     const QString before = Game().GameFilePath();
@@ -94,7 +94,8 @@ TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {
   }
   EXPECT_EQ(Game().Caption(), "Quarrybox - game.txt");
   // The dialog offers the name used last.
-  EXPECT_TRUE(H.Dialogs.Opened.last().endsWith("|game.QBX")) << H.Dialogs.Opened.last().toStdString();
+  EXPECT_TRUE(H.Dialogs.Opened.last().endsWith("|game.QBX"))
+      << H.Dialogs.Opened.last().toStdString();
 }
 
 TEST_F(FileCommandsTest, SaveAsOverAnExistingGameAsksFirst) {
@@ -168,7 +169,8 @@ TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
   Game().New1Click();
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"builder:create"});
   EXPECT_EQ(Game().GameFilePath(), Default);
-  EXPECT_TRUE(Game().Game().PlayBox.Draw && Game().Game().ScoreBox.Draw && Game().Game().NextBox.Draw);
+  EXPECT_TRUE(Game().Game().PlayBox.Draw && Game().Game().ScoreBox.Draw &&
+              Game().Game().NextBox.Draw);
   EXPECT_TRUE(Game().Game().GameOverSkin.Stretch);
   EXPECT_FALSE(Game().Game().Unsaved);
   EXPECT_EQ(Game().GameState(), StateTitle);

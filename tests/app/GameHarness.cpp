@@ -16,8 +16,9 @@ QString PaintPicture(const QString &path, QSize size, QColor colour, const char 
   image.fill(colour);
   QPainter p(&image);
   p.setBrush(colour.lighter(160));
-  p.drawEllipse(QRect(QPoint(0, 0), size).adjusted(size.width() / 4, size.height() / 4,
-                                                   -size.width() / 4, -size.height() / 4));
+  p.drawEllipse(
+      QRect(QPoint(0, 0), size)
+          .adjusted(size.width() / 4, size.height() / 4, -size.width() / 4, -size.height() / 4));
   p.end();
   EXPECT_TRUE(image.save(path, format));
   return path;
@@ -37,9 +38,12 @@ QString TGameHarness::MakeGame(const QString &name, const std::vector<TTestLevel
   QDir(Dir.path()).mkpath("src");
   const QString src = Dir.filePath("src/");
   TGameData data;
-  data.StartSkin = {PaintPicture(src + "start.jpg", {600, 400}, Qt::darkBlue, "JPG"), PictureJpeg, true};
-  data.PlayingSkin = {PaintPicture(src + "play.jpg", {600, 400}, Qt::darkGreen, "JPG"), PictureJpeg, true};
-  data.GameOverSkin = {PaintPicture(src + "over.bmp", {300, 200}, Qt::darkRed, "BMP"), PictureBmp, false};
+  data.StartSkin = {PaintPicture(src + "start.jpg", {600, 400}, Qt::darkBlue, "JPG"), PictureJpeg,
+                    true};
+  data.PlayingSkin = {PaintPicture(src + "play.jpg", {600, 400}, Qt::darkGreen, "JPG"), PictureJpeg,
+                      true};
+  data.GameOverSkin = {PaintPicture(src + "over.bmp", {300, 200}, Qt::darkRed, "BMP"), PictureBmp,
+                       false};
   for (size_t i = 0; i < levels.size(); ++i) {
     const TTestLevel &l = levels[i];
     const QString file = src + QStringLiteral("level%1.%2").arg(i).arg(l.Bmp ? "bmp" : "jpg");

@@ -3,9 +3,9 @@
 // pictures, a settings file of its own, and helpers to run frames and press keys.
 
 #include "app/Game.h"
-#include "tests/app/Fakes.h"
 #include "media/Scheduler.h"
 #include "settings/SettingsStore.h"
+#include "tests/app/Fakes.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,7 +1,7 @@
 // A level under virtual time: pieces land, rows clear and uncover cells, the score follows the
 // rules, and the level or the game ends.
-#include "play/PartSprite.h"
 #include "gamefile/GameFile.h"
+#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>

@@ -29,7 +29,8 @@ protected:
     QDir().mkpath(ProgramDir + "/Games");
     ASSERT_TRUE(QFile::copy(BuiltProgramDir + "/quarrybox", ProgramDir + "/quarrybox"));
     QFile::setPermissions(ProgramDir + "/quarrybox", QFile::ReadOwner | QFile::ExeOwner);
-    ASSERT_TRUE(QFile::copy(BuiltProgramDir + "/Games/Default.qbx", ProgramDir + "/Games/Default.qbx"));
+    ASSERT_TRUE(
+        QFile::copy(BuiltProgramDir + "/Games/Default.qbx", ProgramDir + "/Games/Default.qbx"));
     QDir(Home.path()).mkpath("runtime");
     QFile::setPermissions(Home.filePath("runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -123,10 +124,11 @@ TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLine) {
   // such bytes; QProcess arguments are text.
   const QByteArray name = QFile::encodeName(Home.path()) + "/Spiel\xe4.qbx";
   QFile::copy(ProgramDir + "/Games/Default.qbx", Home.filePath("plain.qbx"));
-  ASSERT_EQ(::rename(QFile::encodeName(Home.filePath("plain.qbx")).constData(), name.constData()), 0);
-  QProcess *program = Start("/bin/sh", {"-c", "exec \"$0\" \"$(printf '%b' \"$1\")\"",
-                                        ProgramDir + "/quarrybox",
-                                        QString::fromLatin1(name).replace(QChar(0xE4), "\\0344")});
+  ASSERT_EQ(::rename(QFile::encodeName(Home.filePath("plain.qbx")).constData(), name.constData()),
+            0);
+  QProcess *program =
+      Start("/bin/sh", {"-c", "exec \"$0\" \"$(printf '%b' \"$1\")\"", ProgramDir + "/quarrybox",
+                        QString::fromLatin1(name).replace(QChar(0xE4), "\\0344")});
   ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
   EXPECT_TRUE(TraceText().contains(QString::fromUtf8("caption Quarrybox - Spiel\uFFFD")))
       << TraceText().toStdString();
@@ -151,8 +153,7 @@ TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
   QProcess *program = Start(ProgramDir + "/quarrybox");
   ASSERT_TRUE(WaitForTrace("state 1"));
   // The title picture, copied out into the program's own working folder.
-  const QString working =
-      Home.filePath("runtime/quarrybox/%1/").arg(program->processId());
+  const QString working = Home.filePath("runtime/quarrybox/%1/").arg(program->processId());
   EXPECT_TRUE(QFile::exists(working + "tp.jpg"));
   EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
   program->terminate();

@@ -91,9 +91,9 @@ TEST(StartupTest, StoredWindowPositionIsUsed) {
 
 TEST(StartupTest, AStoredPositionOffEveryScreenIsMovedWhollyOntoTheNearestScreen) {
   const QRect left(0, 0, 1024, 768), right(1024, 0, 1280, 1024);
-  for (const auto &[stored, screen] : {std::pair{QPoint(-99999, 300), left},
-                                       std::pair{QPoint(2147483647, 2147483647), right},
-                                       std::pair{QPoint(1900, -40), right}}) {
+  for (const auto &[stored, screen] :
+       {std::pair{QPoint(-99999, 300), left}, std::pair{QPoint(2147483647, 2147483647), right},
+        std::pair{QPoint(1900, -40), right}}) {
     TGameHarness h;
     h.Screens = {left, right};
     h.Settings.WriteSetting("QuarryboxLeft", QString::number(stored.x()));

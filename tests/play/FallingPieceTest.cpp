@@ -1,10 +1,10 @@
 // The falling piece frame by frame: requests, turns, drops, slides and the lock delay, on a
 // well of its own under virtual time.
+#include "play/FallingPiece.h"
 #include "media/DXSpriteEngine.h"
 #include "media/GameImageList.h"
 #include "media/Input.h"
 #include "media/Timer.h"
-#include "play/FallingPiece.h"
 #include "play/PartSprite.h"
 #include "play/Well.h"
 

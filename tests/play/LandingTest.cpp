@@ -34,7 +34,8 @@ protected:
 } // namespace
 
 TEST_F(LandingTest, ALandingThatFillsNoRowScoresTenAndLeavesItsBlocks) {
-  const TLanding landing = LandBlocks(Well, Cells, {{{5, 1}, {6, 1}, {5, 2}, {6, 2}}}, {0, 0}, Block);
+  const TLanding landing =
+      LandBlocks(Well, Cells, {{{5, 1}, {6, 1}, {5, 2}, {6, 2}}}, {0, 0}, Block);
   EXPECT_EQ(landing.Points, 10);
   EXPECT_EQ(landing.RowsRemoved, 0);
   EXPECT_TRUE(landing.LineSound.isEmpty());
@@ -46,7 +47,8 @@ TEST_F(LandingTest, TwoBottomRowsScoreBothBottomBonusesAndUncoverTheirCellOnce) 
   FillRow(1, {5, 6}, {1, 1});
   FillRow(2, {5, 6}, {1, 1});
   FillRow(3, {1}, {0, 0}); // falls to the bottom when the two rows go
-  const TLanding landing = LandBlocks(Well, Cells, {{{5, 1}, {6, 1}, {5, 2}, {6, 2}}}, {1, 1}, Block);
+  const TLanding landing =
+      LandBlocks(Well, Cells, {{{5, 1}, {6, 1}, {5, 2}, {6, 2}}}, {1, 1}, Block);
   // 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
   EXPECT_EQ(landing.Points, 250);
   EXPECT_EQ(landing.RowsRemoved, 2);
@@ -66,7 +68,8 @@ TEST_F(LandingTest, UncoveringTheLastHiddenCellCompletesTheLevel) {
   FillRow(6, {1, 2, 3, 4}, {1, 1});
   FillRow(7, {1, 2, 3, 4}, {1, 1});
   FillRow(8, {1, 2, 3, 4}, {1, 1});
-  const TLanding landing = LandBlocks(Well, Cells, {{{1, 5}, {2, 5}, {3, 5}, {4, 5}}}, {1, 1}, Block);
+  const TLanding landing =
+      LandBlocks(Well, Cells, {{{1, 5}, {2, 5}, {3, 5}, {4, 5}}}, {1, 1}, Block);
   EXPECT_EQ(landing.RowsRemoved, 1); // only row 5 is full
   EXPECT_EQ(landing.LowestRemovedRow, 5);
   EXPECT_EQ(landing.Points, 10 + 100 + 10); // no bottom bonus above row 1

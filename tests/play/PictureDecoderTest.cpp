@@ -128,9 +128,9 @@ TEST(PictureDecoder, UnknownTypesAreNamedAsSuch) {
   const QByteArray png = Encoded(Filled(8, 8), "PNG");
   const QByteArray bmpInsideJpeg = Bmp(8, 8, 24, 4, 0, {}, QByteArray(200, 'x'));
   using TCase = std::pair<QByteArray, quint8>;
-  for (const auto &[bytes, type] : {TCase{png, PictureJpeg}, TCase{png, PictureBmp},
-                                    TCase{bmpInsideJpeg, PictureBmp},
-                                    TCase{Encoded(Filled(8, 8), "JPG"), 7}}) {
+  for (const auto &[bytes, type] :
+       {TCase{png, PictureJpeg}, TCase{png, PictureBmp}, TCase{bmpInsideJpeg, PictureBmp},
+        TCase{Encoded(Filled(8, 8), "JPG"), 7}}) {
     const TDecodedPicture picture = Decode(bytes, type);
     EXPECT_EQ(picture.Fault, TPictureFault::UnknownType) << picture.Reason.toStdString();
     EXPECT_TRUE(picture.Reason.startsWith("its picture is of an unknown type ("));

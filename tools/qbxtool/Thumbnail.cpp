@@ -30,8 +30,8 @@ TResult<QImage> ShownPicture(const QString &path, int size) {
   // Thumbnailers run on files from anywhere: the same limits as in the game apply.
   const TDecodedPicture decoded = TPictureDecoder().Decode(bytes.data(), info.Type);
   if (!decoded.Ok())
-    return reader.Fail(QStringLiteral("the %1 cannot be used: %2")
-                            .arg(RecordName(record), decoded.Reason));
+    return reader.Fail(
+        QStringLiteral("the %1 cannot be used: %2").arg(RecordName(record), decoded.Reason));
   return decoded.Image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -41,8 +41,7 @@ int Thumbnail(const QStringList &args, QTextStream &err) {
   bool number = false;
   const int size = args.value(2).toInt(&number);
   if (args.size() != 3 || !number || size < 1 || size > LargestSize) {
-    err << "qbxtool: usage: qbxtool thumbnail GAME OUT.png SIZE (SIZE 1.." << LargestSize
-        << ")\n";
+    err << "qbxtool: usage: qbxtool thumbnail GAME OUT.png SIZE (SIZE 1.." << LargestSize << ")\n";
     err.flush();
     return TQbxTool::ExitUsage;
   }
