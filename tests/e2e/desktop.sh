@@ -10,7 +10,16 @@ source "$(dirname "$0")/lib.sh" --wm
 make_fresh_game "$work/Quarry.qbx"
 passed=0
 ok() { passed=$((passed + 1)); echo "ok: $*"; }
-close_by_wm() { wmctrl -c "$(xdotool getwindowname "$(window)")"; }
+# The close button, as the window manager sends it.
+close_by_wm() {
+  local name
+  name=$(xdotool getwindowname "$(window)")
+  for _ in $(seq 20); do
+    wmctrl -c "$name" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the window manager could not close '$name'"
+}
 # The well's pixels on the screen, as a checksum.
 well_pixels() {
   local x y

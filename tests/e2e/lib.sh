@@ -24,9 +24,12 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 if [ "$with_wm" = 1 ]; then
-  openbox --sm-disable >/dev/null 2>&1 &
+  # openbox runs its start-up command once it manages windows; a window mapped earlier may
+  # never be framed.
+  openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
   wmpid=$!
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.05; done
+  [ -e "$work/wm-ready" ] || { echo "FAIL: openbox did not start" >&2; exit 1; }
 fi
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
@@ -87,7 +90,17 @@ start_program() {
   pid=$!
   wait_for "state 1"
   wait_window Quarrybox
+  [ "$with_wm" = 0 ] || wait_managed "$(window)"
   focus_main
+}
+
+# Waits until the window manager has taken the window in (framed it).
+wait_managed() {
+  for _ in $(seq 100); do
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && return 0
+    sleep 0.05
+  done
+  fail "the window manager did not frame window $1"
 }
 
 # Waits for the program to end by itself within $1 seconds.
