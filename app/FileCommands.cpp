@@ -17,7 +17,7 @@ bool TGame::SaveIfModified(bool clearAlways) {
     return true;
   const bool yes = Dialogs && Dialogs->AskYesNo("Warning", "Save Game?");
   if (yes) {
-    if (Data.FilePath.contains("untitled.qbx"))
+    if (NeedsName())
       SaveAs1Click();
     else if (!Save(Data.FilePath))
       return false;
@@ -27,6 +27,9 @@ bool TGame::SaveIfModified(bool clearAlways) {
   return true;
 }
 
+// A game made with Create Game carries a placeholder name until the author gives it one.
+bool TGame::NeedsName() const { return Data.FilePath.contains("untitled.qbx"); }
+
 // Writes the whole game to path.
 bool TGame::Save(const QString &path) {
   const TStatus saved = Document.SaveTo(path);
@@ -34,16 +37,30 @@ bool TGame::Save(const QString &path) {
   return saved.Ok();
 }
 
-void TGame::Open1Click() {
+// Before another game is opened: a running game stops (if the player agrees) and a changed
+// game may be saved. False when the player keeps the running game.
+bool TGame::LeaveCurrentGame() {
   if (GameRunning) {
     StopGame1Click();
     if (!StopAccepted)
-      return;
+      return false;
   }
   SaveIfModified(true);
-  if (!Dialogs)
+  return true;
+}
+
+void TGame::Open1Click() {
+  if (!LeaveCurrentGame() || !Dialogs)
     return;
-  const QString path = Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath"));
+  OpenGameFile(Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath")));
+}
+
+void TGame::OpenDroppedGame(const QString &path) {
+  if (Offered(TCommand::OpenGame) && LeaveCurrentGame())
+    OpenGameFile(path);
+}
+
+void TGame::OpenGameFile(const QString &path) {
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
   Document.DeleteWorkingPictures();
@@ -53,6 +70,11 @@ void TGame::Open1Click() {
 }
 
 void TGame::Save1Click() {
+  // Saving under the placeholder would silently replace the last new game.
+  if (NeedsName()) {
+    SaveAs1Click();
+    return;
+  }
   if (Save(Data.FilePath))
     Data.Unsaved = false;
 }

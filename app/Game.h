@@ -88,6 +88,8 @@ public:
   void HelpTopic1Click();
   void OptionSoundClick();
   void Open1Click();
+  // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
+  void OpenDroppedGame(const QString &path);
   void Save1Click();
   void SaveAs1Click();
   void MakeExe1Click();
@@ -190,6 +192,9 @@ private:
   // File commands.
   QString GamesFolder(const char *setting) const;
   bool SaveIfModified(bool clearAlways);
+  bool NeedsName() const;
+  bool LeaveCurrentGame();
+  void OpenGameFile(const QString &path);
   bool Save(const QString &path);
 
   void ReportFailure(const TStatus &status);

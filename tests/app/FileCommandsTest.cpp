@@ -188,13 +188,62 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
   EXPECT_EQ(Game().Cells().TotalCount(), 4);
   EXPECT_TRUE(H.Dialogs.Messages.isEmpty()) << H.Dialogs.Messages.join('\n').toStdString();
   Game().StopGame1Click();
-  // Save writes untitled.qbx into the games folder without asking.
+  // The first Save asks for a name, as Save As does.
+  H.Dialogs.SaveAnswer = H.Folder + "Games/Holiday";
   Game().Save1Click();
-  const QString untitled = H.Folder + "Games/untitled.qbx";
+  EXPECT_EQ(H.Dialogs.Opened.last(), "save:" + H.Folder + "Games|Untitled.qbx");
   TGameData stored;
-  ASSERT_TRUE(ReadGameHeader(untitled, stored).Ok());
+  ASSERT_TRUE(ReadGameHeader(H.Folder + "Games/Holiday.qbx", stored).Ok());
   EXPECT_EQ(stored.LevelCount(), 2);
   EXPECT_FALSE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Holiday");
+  EXPECT_FALSE(QFile::exists(H.Folder + "Games/untitled.qbx"));
+}
+
+TEST_F(FileCommandsTest, SavingASecondNewGameNeverReplacesTheFirstWithoutAsking) {
+  const QString first = H.Folder + "Games/untitled.qbx";
+  H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
+  Game().New1Click();
+  H.Dialogs.SaveAnswer = first;
+  Game().Save1Click();
+  const QByteArray firstBytes = Bytes(first);
+  ASSERT_FALSE(firstBytes.isEmpty());
+
+  H.Dialogs.BuilderResult = [this](TGameData &game) {
+    BuildTwoLevels(game, H.Folder);
+    game.Levels.removeLast();
+  };
+  Game().New1Click();
+  H.Dialogs.YesAnswer = false; // "Overwrite Existing Game?" No
+  Game().Save1Click();
+  EXPECT_EQ(H.Dialogs.Questions.last(), "Confirm Overwriting|Overwrite Existing Game?");
+  EXPECT_EQ(Bytes(first), firstBytes);
+  EXPECT_TRUE(Game().Game().Unsaved);
+  // Cancelling the name writes nothing either.
+  H.Dialogs.SaveAnswer.clear();
+  Game().Save1Click();
+  EXPECT_EQ(Bytes(first), firstBytes);
+  EXPECT_TRUE(Game().Game().Unsaved);
+}
+
+TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
+  H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
+  Game().New1Click();
+  H.Dialogs.YesAnswer = false;
+  Game().OpenDroppedGame(Other);
+  EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
+  EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
+  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_FALSE(Game().Game().Unsaved);
+}
+
+TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
+  Game().GameStartClick();
+  H.Dialogs.ConfirmAnswer = 2;
+  Game().OpenDroppedGame(Other);
+  EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
+  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().GameState(), StatePlaying);
 }
 
 TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {
