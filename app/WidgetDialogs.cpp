@@ -89,14 +89,14 @@ bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {
 bool TWidgetDialogs::ShowBuilder(TGameData &game, bool create) {
   TBuilderWidgetQuestions questions(Host(), Parent);
   TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.WindowPictureForPreview(),
-                                Game.ProgramFolder(), Parent);
+                                Game.ProgramFolder(), Game.WorkingFolder() + "added", Parent);
   builder.OnPreviewChanged = [this] { Game.RepaintWindowPicture(); };
   if (create)
     builder.ResetGame();
   else
     builder.LoadGame();
   // The game has played the chime already.
-  if (builder.exec() != QDialog::Accepted)
+  if (builder.ShowModal() != QDialog::Accepted)
     return false;
   builder.Model().ApplyTo(game);
   return true;

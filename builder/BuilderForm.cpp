@@ -1,17 +1,29 @@
 #include "builder/BuilderForm.h"
 
+#include "builder/BuilderPlacement.h"
 #include "builder/BuilderPreview.h"
 #include "builder/BuilderQuestions.h"
 #include "builder/ColourSwatch.h"
+#include "builder/PictureImport.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
+#include <QUrl>
 
 namespace {
 
@@ -19,6 +31,9 @@ const QString OpenPathSetting = QStringLiteral("QBXBuilderOpenPath");
 const QString NoLevels = QStringLiteral("No Levels Defined!");
 const QString NowVisible = QStringLiteral("now visible");
 const QString NowHidden = QStringLiteral("now hidden");
+const QString LeftSetting = QStringLiteral("BuilderLeft");
+const QString TopSetting = QStringLiteral("BuilderTop");
+const QSize ThumbnailSize(64, 48);
 
 template <class T>
 T *Make(QWidget *parent, const char *name, const QString &caption, QRect area,
@@ -35,15 +50,17 @@ T *Make(QWidget *parent, const char *name, const QString &caption, QRect area,
 TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
                                              TSettingsStore &settings, TBuilderQuestions &questions,
                                              QImage &windowPicture, QString programFolder,
-                                             QWidget *parent)
+                                             QString importFolder, QWidget *parent)
     : TDialogForm(host, parent), Game(game), Settings(settings), Questions(questions),
-      WindowPicture(windowPicture), ProgramFolder(std::move(programFolder)) {
+      WindowPicture(windowPicture), ProgramFolder(std::move(programFolder)),
+      ImportFolder(std::move(importFolder)) {
   setObjectName("QuarryboxBuilderForm");
   setWindowTitle("Quarrybox Builder");
   // A tool window with only a close box.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(412, 271);
+  setFixedSize(632, 271);
+  setAcceptDrops(true);
 
   auto *skins = Make<QGroupBox>(this, "GroupBox2", "Skins", {6, 4, 400, 96});
   const std::array<const char *, 3> skinButtons{"Button1", "Button2", "Button3"};
@@ -90,8 +107,9 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   auto *remove =
       Make<QPushButton>(levels, "Button8", "Delete Level", {8, 68, 92, 21}, "Delete Current Level");
   connect(remove, &QPushButton::clicked, this, [this] { DeleteLevel(); });
-  // The help button has never had anything to show.
   auto *help = Make<QPushButton>(levels, "Button5", "Help File", {8, 94, 92, 21}, "Help File");
+  connect(help, &QPushButton::clicked, this,
+          [this] { Questions.OpenHelp("file://" + ProgramFolder + "Help/builder.html"); });
 
   Make<QLabel>(levels, "Label1", "Rearrange Levels:", {110, 18, 100, 17});
   auto *down = Make<QPushButton>(levels, "Button17", "Down", {214, 16, 50, 21},
@@ -140,14 +158,23 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   GridTB->setToolTip("Choose Grid");
   connect(GridTB, &QSlider::valueChanged, this, [this](int value) { GridChanged(value); });
   Make<QLabel>(levels, "Label13", "large ->", {312, 108, 44, 17});
-  GridSizeL = Make<QLabel>(levels, "GridSizeL", QString(), {356, 108, 40, 17});
+  GridSizeL = Make<QLabel>(this, "GridSizeL", QString(), {12, 246, 220, 17});
+
+  // Every level at a glance, in play order; choosing one selects it as the arrows do.
+  LevelList = new QListWidget(this);
+  LevelList->setObjectName("LevelList");
+  LevelList->setGeometry(412, 10, 214, 226);
+  LevelList->setIconSize(ThumbnailSize);
+  LevelList->setToolTip(
+      "Levels in play order: choose one to edit it; drop pictures here to add them");
+  connect(LevelList, &QListWidget::currentRowChanged, this, [this](int row) { LevelClicked(row); });
 
   LevelControls = {add, insert, help, remove, up, down};
   LevelControls << navigation << GridTB;
 
-  auto *ok = Make<QPushButton>(this, "Button14", "Ok", {238, 244, 80, 23});
+  auto *ok = Make<QPushButton>(this, "Button14", "Ok", {458, 244, 80, 23});
   connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
-  auto *cancel = Make<QPushButton>(this, "Button15", "Cancel", {324, 244, 80, 23});
+  auto *cancel = Make<QPushButton>(this, "Button15", "Cancel", {544, 244, 80, 23});
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 
   ResetGame();
@@ -163,7 +190,33 @@ void TQuarryboxBuilderForm::LoadGame() {
   Refresh();
 }
 
+int TQuarryboxBuilderForm::ShowModal() {
+  setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  show();
+  if (isVisible())
+    loop.exec(QEventLoop::DialogExec);
+  return result();
+}
+
+void TQuarryboxBuilderForm::done(int result) {
+  if (isVisible()) {
+    Settings.WriteSetting(LeftSetting, QString::number(pos().x()));
+    Settings.WriteSetting(TopSetting, QString::number(pos().y()));
+  }
+  TDialogForm::done(result);
+}
+
 void TQuarryboxBuilderForm::FormShow() {
+  if (!FreshShow) {
+    // Back from one of its own dialogs: where it was, as it was.
+    FreshShow = true;
+    move(PositionBeforeDialog);
+    Refresh();
+    return;
+  }
+  PlaceWindow();
   RedrawSuspended = true;
   Builder.SetLevelPictureVisible(true);
   Builder.TakeLayout(Game);
@@ -177,16 +230,42 @@ void TQuarryboxBuilderForm::FormShow() {
   Refresh();
 }
 
+void TQuarryboxBuilderForm::PlaceWindow() {
+  const QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+  if (!main || !main->isVisible())
+    return;
+  // The builder's frame will be as wide as the main window's under the same window manager.
+  const QRect outer = main->frameGeometry(), inner = main->geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  QList<QRect> screens;
+  for (const QScreen *screen : QGuiApplication::screens())
+    screens << screen->availableGeometry();
+  std::optional<QPoint> last;
+  bool leftOk = false, topOk = false;
+  const int left = Settings.ReadSetting(LeftSetting).toInt(&leftOk);
+  const int top = Settings.ReadSetting(TopSetting).toInt(&topOk);
+  if (leftOk && topOk)
+    last = QPoint(left, top);
+  move(PlaceBuilder(size().grownBy(frame), outer, screens, last));
+}
+
 void TQuarryboxBuilderForm::ChooseSkin(TSkinKind kind) {
   HideForDialog();
   const QString file = Questions.AskPicture(PictureFolder());
-  if (!file.isEmpty()) {
-    RememberFolder(file);
-    Builder.SetSkin(kind, file);
+  ShowAfterDialog();
+  if (file.isEmpty()) {
+    Refresh();
+    return;
+  }
+  RememberFolder(file);
+  const TImportedPictures taken = ImportPictures({file}, ImportFolder);
+  if (!taken.Files.isEmpty()) {
+    Builder.SetSkin(kind, taken.Files.first());
     Builder.SetShownSkin(kind);
   }
-  ShowAfterDialog();
   Refresh();
+  ReportSkipped(taken.Skipped);
 }
 
 void TQuarryboxBuilderForm::TakeLevels(bool insert) {
@@ -195,11 +274,80 @@ void TQuarryboxBuilderForm::TakeLevels(bool insert) {
   if (!files.isEmpty())
     RememberFolder(files.first());
   ShowAfterDialog();
+  AddPictures(files, insert);
+}
+
+void TQuarryboxBuilderForm::AddPictures(const QStringList &files, bool insert) {
+  const TImportedPictures taken = ImportPictures(files, ImportFolder);
   if (insert)
-    Builder.InsertLevels(files);
+    Builder.InsertLevels(taken.Files);
   else
-    Builder.AddLevels(files);
+    Builder.AddLevels(taken.Files);
   Refresh();
+  ReportSkipped(taken.Skipped);
+}
+
+void TQuarryboxBuilderForm::ReportSkipped(const QStringList &skipped) {
+  if (skipped.isEmpty())
+    return;
+  Questions.ShowReport("Pictures not added", SkippedPicturesText(skipped));
+  ShowAfterDialog();
+}
+
+void TQuarryboxBuilderForm::dragEnterEvent(QDragEnterEvent *event) {
+  if (event->mimeData()->hasUrls())
+    event->acceptProposedAction();
+}
+
+void TQuarryboxBuilderForm::dropEvent(QDropEvent *event) {
+  QStringList files;
+  for (const QUrl &url : event->mimeData()->urls())
+    if (url.isLocalFile())
+      files << url.toLocalFile();
+  if (files.isEmpty())
+    return;
+  event->acceptProposedAction();
+  AddPictures(files, false);
+}
+
+void TQuarryboxBuilderForm::LevelClicked(int row) {
+  if (row < 0 || row + 1 == Builder.CurrentLevel())
+    return;
+  if (Builder.SelectLevel(row + 1))
+    Refresh();
+}
+
+QIcon TQuarryboxBuilderForm::Thumbnail(const QString &path) {
+  auto found = Thumbnails.constFind(path);
+  if (found != Thumbnails.constEnd())
+    return *found;
+  // Decoded at thumbnail size: a phone photo is not decoded whole for a 64 x 48 picture.
+  QImageReader reader(path);
+  const QSize full = reader.size();
+  if (full.isValid())
+    reader.setScaledSize(full.scaled(ThumbnailSize, Qt::KeepAspectRatio).expandedTo({1, 1}));
+  const QImage small = reader.read();
+  QPixmap tile(ThumbnailSize);
+  tile.fill(Qt::transparent);
+  if (!small.isNull()) {
+    QPainter p(&tile);
+    p.drawImage((ThumbnailSize.width() - small.width()) / 2,
+                (ThumbnailSize.height() - small.height()) / 2, small);
+  }
+  const QIcon icon(tile);
+  Thumbnails.insert(path, icon);
+  return icon;
+}
+
+void TQuarryboxBuilderForm::FillLevelList() {
+  const QSignalBlocker quiet(LevelList);
+  const QList<TLevel> &levels = Builder.Levels();
+  LevelList->clear();
+  for (int i = 0; i < levels.size(); ++i)
+    LevelList->addItem(new QListWidgetItem(
+        Thumbnail(levels[i].Path),
+        QStringLiteral("%1. %2").arg(i + 1).arg(QFileInfo(levels[i].Path).fileName())));
+  LevelList->setCurrentRow(Builder.CurrentLevel() - 1);
 }
 
 void TQuarryboxBuilderForm::DeleteLevel() {
@@ -288,12 +436,16 @@ void TQuarryboxBuilderForm::RememberFolder(const QString &file) {
 }
 
 void TQuarryboxBuilderForm::HideForDialog() {
-  // Hiding a modal window would end its modal loop, so it only turns invisible.
-  setWindowOpacity(0.0);
+  if (!isVisible())
+    return;
+  FreshShow = false;
+  PositionBeforeDialog = pos();
+  hide();
 }
 
 void TQuarryboxBuilderForm::ShowAfterDialog() {
-  setWindowOpacity(1.0);
+  if (!FreshShow)
+    show();
   // A message box closing in between releases the game; the builder is still open.
   if (isVisible())
     Host.SetSuspended(true);
@@ -321,6 +473,7 @@ void TQuarryboxBuilderForm::Refresh() {
     const QSignalBlocker quiet(GridTB);
     GridTB->setValue(Builder.CurrentGridSize());
   }
+  FillLevelList();
   Redraw();
 }
 
@@ -329,9 +482,12 @@ void TQuarryboxBuilderForm::Redraw() {
   if (RedrawSuspended || !isVisible())
     return;
   const TPreviewResult result = DrawBuilderPreview(WindowPicture, Builder);
-  GridSizeL->setText(result.Columns > 0
-                         ? QStringLiteral("%1/%2").arg(result.Columns).arg(result.Rows)
-                         : QString());
+  GridSizeL->setText(result.Columns > 0 ? QStringLiteral("Grid %1 x %2, cells of %3 x %4 pixels")
+                                              .arg(result.Columns)
+                                              .arg(result.Rows)
+                                              .arg(qRound(result.CellWidth))
+                                              .arg(qRound(result.CellHeight))
+                                        : QString());
   if (OnPreviewChanged)
     OnPreviewChanged();
   if (!result.Error.isEmpty())

@@ -5,13 +5,15 @@
 // that copy into the game after an OK. Outline ticks and colours reach the game at once, so they
 // stay changed after a Cancel.
 //
-// Create Game:  ResetGame(); set the game's six draw and stretch flags; Open(); on Accepted
-//               Model().ApplyTo(game).
-// Edit Game:    LoadGame(); Open(); on Accepted Model().ApplyTo(game).
+// Create Game:  ResetGame(); set the game's six draw and stretch flags; ShowModal(); on
+//               Accepted Model().ApplyTo(game).
+// Edit Game:    LoadGame(); ShowModal(); on Accepted Model().ApplyTo(game).
 
 #include "builder/BuilderModel.h"
 #include "dialogs/DialogHost.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QImage>
 
 #include <array>
@@ -19,6 +21,7 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -29,10 +32,11 @@ class TSettingsStore;
 class TQuarryboxBuilderForm : public TDialogForm {
 public:
   // windowPicture: the main window's 600 x 400 picture the preview is drawn on.
-  // programFolder ends with a separator; pictures are first looked for in its "Games".
+  // programFolder ends with a separator; pictures are first looked for in its "Games", and the
+  // help page is its "Help/builder.html". importFolder: where pictures converted on adding go.
   TQuarryboxBuilderForm(TDialogHost &host, TGameData &game, TSettingsStore &settings,
                         TBuilderQuestions &questions, QImage &windowPicture, QString programFolder,
-                        QWidget *parent = nullptr);
+                        QString importFolder, QWidget *parent = nullptr);
 
   // Called after every preview drawing, so that the main window repaints its picture.
   std::function<void()> OnPreviewChanged;
@@ -43,12 +47,26 @@ public:
   void LoadGame();
   const TBuilderModel &Model() const { return Builder; }
 
+  // Modal like exec(), but the window can really hide while it asks through another dialog
+  // (a hidden exec() dialog would end its own loop). Returns Accepted or Rejected.
+  int ShowModal();
+  void done(int result) override;
+
 protected:
   void FormShow() override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
   void ChooseSkin(TSkinKind kind);
   void TakeLevels(bool insert);
+  // Pictures chosen or dropped: imported, then added or inserted; skipped ones are reported.
+  void AddPictures(const QStringList &files, bool insert);
+  void LevelClicked(int row);
+  void FillLevelList();
+  QIcon Thumbnail(const QString &path);
+  void PlaceWindow();
+  void ReportSkipped(const QStringList &skipped);
   void DeleteLevel();
   // Runs a level-list step that needs a level, or says there is none.
   void WithLevels(const std::function<bool()> &step);
@@ -74,8 +92,13 @@ private:
   TBuilderQuestions &Questions;
   QImage &WindowPicture;
   QString ProgramFolder;
+  QString ImportFolder;
   TBuilderModel Builder;
   bool RedrawSuspended = false;
+  // Cleared while the window is hidden for one of its dialogs, which it comes back from as it was.
+  bool FreshShow = true;
+  QPoint PositionBeforeDialog;
+  QHash<QString, QIcon> Thumbnails;
 
   std::array<QCheckBox *, 3> StretchBoxes{};
   std::array<QRadioButton *, 3> ShowButtons{};
@@ -88,4 +111,5 @@ private:
   QLabel *LevelNumL;
   QLabel *GridSizeL;
   QSlider *GridTB;
+  QListWidget *LevelList;
 };

@@ -111,7 +111,7 @@ bool TBuilderModel::MoveCurrentUp() { return SwapCurrentWith(Current + 1); }
 
 bool TBuilderModel::MoveCurrentDown() { return Current > 1 && SwapCurrentWith(Current - 1); }
 
-bool TBuilderModel::Select(int level) {
+bool TBuilderModel::SelectLevel(int level) {
   if (Current == 0 || level < 1 || level > LevelCount())
     return false;
   Current = level;
@@ -119,13 +119,13 @@ bool TBuilderModel::Select(int level) {
   return true;
 }
 
-bool TBuilderModel::SelectFirst() { return Select(1); }
+bool TBuilderModel::SelectFirst() { return SelectLevel(1); }
 
-bool TBuilderModel::SelectPrevious() { return Current > 1 && Select(Current - 1); }
+bool TBuilderModel::SelectPrevious() { return Current > 1 && SelectLevel(Current - 1); }
 
-bool TBuilderModel::SelectNext() { return Select(Current + 1); }
+bool TBuilderModel::SelectNext() { return SelectLevel(Current + 1); }
 
-bool TBuilderModel::SelectLast() { return Select(LevelCount()); }
+bool TBuilderModel::SelectLast() { return SelectLevel(LevelCount()); }
 
 bool TBuilderModel::SetGridSize(int size) {
   if (Current == 0)

@@ -71,12 +71,13 @@ public:
   bool SelectPrevious();
   bool SelectNext();
   bool SelectLast();
+  // False with no current level or a number outside the list.
+  bool SelectLevel(int level);
   // False when there is no current level; otherwise clamped to 16..70 and stored.
   bool SetGridSize(int size);
 
 private:
   int TakeLevels(const QStringList &files, bool insert);
-  bool Select(int level);
   bool SwapCurrentWith(int other);
 
   std::array<TSkin, 3> Skins;

@@ -20,6 +20,8 @@ QString CannotRead(const QString &path) {
 struct TGridCount {
   int Columns = 0;
   int Rows = 0;
+  double CellWidth = 0;
+  double CellHeight = 0;
 };
 
 TGridCount DrawLevelPicture(QImage &windowPicture, const QImage &picture, int gridSize) {
@@ -28,7 +30,7 @@ TGridCount DrawLevelPicture(QImage &windowPicture, const QImage &picture, int gr
     return {};
   QPainter p(&windowPicture);
   p.drawImage(QRect(fit.X0, fit.Y0, fit.Width, fit.Height), picture);
-  TGridCount count{1, 1};
+  TGridCount count{1, 1, fit.CellWidth, fit.CellHeight};
   // Positions are summed step by step, as the lines are placed one after another.
   for (double x = fit.CellWidth; x <= fit.Width - 1; x += fit.CellWidth, ++count.Columns) {
     const int at = fit.X0 + RoundHalfEven(x);
@@ -103,6 +105,8 @@ TPreviewResult DrawBuilderPreview(QImage &windowPicture, const TBuilderModel &mo
         const TGridCount count = DrawLevelPicture(screen.Picture(), picture, level->GridSize);
         result.Columns = count.Columns;
         result.Rows = count.Rows;
+        result.CellWidth = count.CellWidth;
+        result.CellHeight = count.CellHeight;
       }
     }
   }

@@ -28,6 +28,9 @@ struct TPreviewResult {
   // Columns and rows of the level picture's grid; 0 when no level picture was drawn.
   int Columns = 0;
   int Rows = 0;
+  // A cell's size on the preview, in pixels.
+  double CellWidth = 0;
+  double CellHeight = 0;
   // Set when a picture could not be read; what could be drawn is drawn all the same.
   QString Error;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Everything the builder asks its author through other windows: picture files, a colour, a
-// message and a yes-or-no question. The program answers with real dialogs; tests answer in
-// place of the author.
+// message, a report, a yes-or-no question and the help page. The program answers with real dialogs;
+// tests answer in place of the author.
 
 #include <QString>
 #include <QStringList>
@@ -22,4 +22,8 @@ public:
   virtual void ShowMessage(const QString &text) = 0;
   // The program's OK/Cancel box; true only for OK.
   virtual bool Confirm(const QString &caption, const QString &text) = 0;
+  // A longer text of several lines, such as the pictures that could not be added.
+  virtual void ShowReport(const QString &caption, const QString &text) = 0;
+  // A page in the desktop's browser.
+  virtual void OpenHelp(const QString &address) = 0;
 };

@@ -4,11 +4,16 @@
 #include "play/Canvas.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Images (*.jpg *.bmp)");
+// Any picture Qt can read is offered; what a game cannot store is converted on adding.
+const QString PictureFilter =
+    QStringLiteral("Images (*.jpg *.jpeg *.bmp *.png *.webp *.gif *.tif *.tiff);;All files (*)");
 
 } // namespace
 
@@ -37,4 +42,12 @@ void TBuilderWidgetQuestions::ShowMessage(const QString &text) {
 bool TBuilderWidgetQuestions::Confirm(const QString &caption, const QString &text) {
   TShowMessageOCBoxForm box(Host, Parent);
   return box.ShowConfirmBox(caption, QString(), text, QString()) == TShowMessageOCBoxForm::ResultOk;
+}
+
+void TBuilderWidgetQuestions::ShowReport(const QString &caption, const QString &text) {
+  QMessageBox::warning(Parent, caption, text);
+}
+
+void TBuilderWidgetQuestions::OpenHelp(const QString &address) {
+  QDesktopServices::openUrl(QUrl(address));
 }

@@ -6,7 +6,7 @@ BUILD_DIR="${QB_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-image-formats-plugins libgl-dev
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format

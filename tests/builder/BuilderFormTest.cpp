@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -34,17 +37,24 @@ public:
   bool ConfirmAnswer = true;
   QStringList Asked; // "picture:<folder>", "pictures:<folder>", "colour", ...
   QStringList Messages;
+  QStringList Reports; // "caption|text"
+  QStringList HelpPages;
+  bool VisibleWhileAsked = true; // whether the builder was on screen during the last question
+  QWidget *Builder = nullptr;
 
   QString AskPicture(const QString &folder) override {
     Asked << "picture:" + folder;
+    Seen();
     return Next().value(0);
   }
   QStringList AskPictures(const QString &folder) override {
     Asked << "pictures:" + folder;
+    Seen();
     return Next();
   }
   std::optional<quint32> AskColour(quint32) override {
     Asked << "colour";
+    Seen();
     return ColourAnswer;
   }
   void ShowMessage(const QString &text) override { Messages << text; }
@@ -52,8 +62,16 @@ public:
     Asked << "confirm:" + caption + ":" + text;
     return ConfirmAnswer;
   }
+  void ShowReport(const QString &caption, const QString &text) override {
+    Reports << caption + '|' + text;
+  }
+  void OpenHelp(const QString &address) override { HelpPages << address; }
 
 private:
+  void Seen() {
+    if (Builder)
+      VisibleWhileAsked = Builder->isVisible();
+  }
   QStringList Next() {
     if (Pictures.empty())
       return {};
@@ -69,8 +87,9 @@ class BuilderFormTest : public ::testing::Test {
 protected:
   BuilderFormTest()
       : Settings(Dir.filePath("settings.ini")),
-        Form(Host, Game, Settings, Questions, Picture, "/prog/") {
+        Form(Host, Game, Settings, Questions, Picture, "/prog/", Dir.filePath("added")) {
     Form.OnPreviewChanged = [this] { ++PreviewChanges; };
+    Questions.Builder = &Form;
   }
 
   template <class T> T *Get(const char *name) {
@@ -112,7 +131,7 @@ protected:
 
 TEST_F(BuilderFormTest, ControlsCarryTheirCaptionsAndHints) {
   EXPECT_EQ(Form.windowTitle(), "Quarrybox Builder");
-  EXPECT_EQ(Form.size(), QSize(412, 271));
+  EXPECT_EQ(Form.size(), QSize(632, 271));
   const std::vector<std::tuple<const char *, const char *, const char *>> buttons{
       {"Button1", "Start", "Starting Skin  Image"},
       {"Button2", "Levels", "Playing Skin  Image"},
@@ -176,10 +195,15 @@ TEST_F(BuilderFormTest, SkinButtonsStoreTheSkinSelectItAndRememberTheFolder) {
   EXPECT_EQ(Picture.pixel(0, 0), Green); // stretched over the window picture
   EXPECT_TRUE(Host.Suspended);
 
-  Questions.Pictures = {{"/elsewhere/end.gif"}};
+  QImage webp(30, 20, QImage::Format_RGB32);
+  webp.fill(Qt::blue);
+  ASSERT_TRUE(webp.save(Dir.filePath("end.webp"), "WEBP"));
+  Questions.Pictures = {{Dir.filePath("end.webp")}};
   Click("Button3");
   EXPECT_EQ(Questions.Asked.last(), "picture:" + QDir(Dir.path()).absolutePath() + "/");
-  EXPECT_EQ(Form.Model().Skin(SkinGameOver).Type, PictureNone);
+  // A WebP is converted as it is chosen: the game stores JPEG.
+  EXPECT_EQ(Form.Model().Skin(SkinGameOver).Type, PictureJpeg);
+  EXPECT_EQ(Form.Model().Skin(SkinGameOver).Path, Dir.filePath("added/end.jpg"));
   EXPECT_TRUE(Get<QRadioButton>("ShowEndRB")->isChecked());
   EXPECT_FALSE(Get<QPushButton>("Button9")->isEnabled());
   EXPECT_FALSE(Get<QSlider>("GridTB")->isEnabled());
@@ -196,10 +220,12 @@ TEST_F(BuilderFormTest, AddingLevelsUpdatesLabelsGridAndPreview) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273}), Bmp("b.bmp", {205, 273}), "c.gif"});
   EXPECT_EQ(Form.Model().LevelCount(), 2);
+  ASSERT_EQ(Questions.Reports.size(), 1);
+  EXPECT_TRUE(Questions.Reports[0].contains("c.gif: no such file"));
   EXPECT_EQ(Text("LevelNumL"), "2");
   EXPECT_EQ(Text("CurrentLavelL"), "2");
   EXPECT_EQ(Get<QSlider>("GridTB")->value(), 44);
-  EXPECT_EQ(Text("GridSizeL"), "5/5");
+  EXPECT_EQ(Text("GridSizeL"), "Grid 5 x 5, cells of 44 x 59 pixels");
   EXPECT_EQ(Picture.pixel(39, 53), qRgb(0, 255, 255)); // the level picture's frame
 }
 
@@ -211,7 +237,7 @@ TEST_F(BuilderFormTest, GridBarSetsTheCurrentLevelsGridSize) {
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
   grid->setValue(70);
   EXPECT_EQ(Form.Model().CurrentGridSize(), 70);
-  EXPECT_EQ(Text("GridSizeL"), "3/3");
+  EXPECT_EQ(Text("GridSizeL"), "Grid 3 x 3, cells of 70 x 93 pixels");
 }
 
 TEST_F(BuilderFormTest, DeleteAsksFirstAndNeedsALevel) {
@@ -272,7 +298,7 @@ TEST_F(BuilderFormTest, LevelToggleHidesThePictureAndTheGridBar) {
   emit toggle->linkActivated("#");
   EXPECT_TRUE(toggle->text().contains("now visible"));
   EXPECT_EQ(number->pos(), before);
-  EXPECT_EQ(Text("GridSizeL"), "5/5");
+  EXPECT_EQ(Text("GridSizeL"), "Grid 5 x 5, cells of 44 x 59 pixels");
 }
 
 TEST_F(BuilderFormTest, DrawBoxesAndColoursReachTheGameAtOnceAndSurviveCancel) {
@@ -345,9 +371,10 @@ TEST_F(BuilderFormTest, UnreadablePictureIsReported) {
   broken.close();
   Questions.Pictures = {{broken.fileName()}};
   Click("Button1");
-  ASSERT_EQ(Questions.Messages.size(), 1);
-  EXPECT_TRUE(Questions.Messages[0].contains("broken.bmp"));
-  EXPECT_EQ(Form.Model().Skin(SkinStart).Path, broken.fileName());
+  ASSERT_EQ(Questions.Reports.size(), 1);
+  EXPECT_TRUE(Questions.Reports[0].contains("broken.bmp: not a picture"));
+  EXPECT_TRUE(Form.Model().Skin(SkinStart).Path.isEmpty());
+  EXPECT_TRUE(Form.isVisible());
 }
 
 TEST_F(BuilderFormTest, PreviewIsDrawnOnlyWhileTheBuilderIsOpen) {
@@ -377,7 +404,91 @@ TEST_F(BuilderFormTest, ModalBuilderStaysOpenThroughItsOwnDialogs) {
   watchdog.setSingleShot(true);
   QObject::connect(&watchdog, &QTimer::timeout, &Form, [&] { Form.done(99); });
   watchdog.start(3000);
-  EXPECT_EQ(Form.Open(), QDialog::Rejected);
+  EXPECT_EQ(Form.ShowModal(), QDialog::Rejected);
   EXPECT_TRUE(cancelledFromInside);
   EXPECT_FALSE(Form.Model().Skin(SkinStart).Path.isEmpty());
+}
+
+TEST_F(BuilderFormTest, TheBuilderIsReallyHiddenWhileItAsksAndComesBackAsItWas) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp")});
+  EXPECT_FALSE(Questions.VisibleWhileAsked);
+  const QPoint where(123, 45);
+  Form.move(where);
+  Questions.VisibleWhileAsked = true;
+  Questions.ColourAnswer = 0x00FF00;
+  QTest::mouseClick(Get<QWidget>("NextSH"), Qt::LeftButton);
+  EXPECT_FALSE(Questions.VisibleWhileAsked);
+  EXPECT_TRUE(Form.isVisible());
+  EXPECT_EQ(Form.pos(), where);
+  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked()); // not back to the start skin
+  EXPECT_TRUE(Host.Suspended);
+}
+
+TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelAndFollowsTheSelection) {
+  Form.show();
+  ChooseSkinsAndAdd({Bmp("a.bmp"), Bmp("b.bmp"), Bmp("c.bmp")});
+  auto *list = Get<QListWidget>("LevelList");
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text(), "1. a.bmp");
+  EXPECT_EQ(list->item(2)->text(), "3. c.bmp");
+  EXPECT_FALSE(list->item(0)->icon().isNull());
+  EXPECT_EQ(list->currentRow(), 2);
+  Click("Button10"); // <<
+  EXPECT_EQ(list->currentRow(), 0);
+  Click("Button16"); // up: a moves to place 2
+  EXPECT_EQ(list->item(1)->text(), "2. a.bmp");
+  EXPECT_EQ(list->currentRow(), 1);
+  list->setCurrentRow(2); // chosen in the list
+  EXPECT_EQ(Text("CurrentLavelL"), "3");
+  EXPECT_EQ(Form.Model().CurrentLevel(), 3);
+}
+
+TEST_F(BuilderFormTest, DroppedPicturesBecomeLevelsAndOneReportNamesTheRest) {
+  Form.show();
+  QImage png(60, 40, QImage::Format_RGB32);
+  png.fill(Qt::red);
+  ASSERT_TRUE(png.save(Dir.filePath("red.png"), "PNG"));
+  QFile text(Dir.filePath("readme.txt"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("text");
+  text.close();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(Bmp("a.bmp")), QUrl::fromLocalFile(Dir.filePath("red.png")),
+                QUrl::fromLocalFile(text.fileName()),
+                QUrl::fromLocalFile(Dir.filePath("missing.jpg"))});
+  QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Form, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Form, &drop);
+  ASSERT_EQ(Form.Model().LevelCount(), 2);
+  EXPECT_EQ(Form.Model().Levels()[1].Path, Dir.filePath("added/red.jpg"));
+  ASSERT_EQ(Questions.Reports.size(), 1);
+  EXPECT_TRUE(Questions.Reports[0].contains("readme.txt"));
+  EXPECT_TRUE(Questions.Reports[0].contains("missing.jpg"));
+  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked());
+}
+
+TEST_F(BuilderFormTest, HelpFileOpensTheBuildersHelpPage) {
+  Form.show();
+  Questions.Pictures = {{Bmp("p.bmp")}};
+  Click("Button2"); // the help button acts with the level controls
+  Click("Button5");
+  EXPECT_EQ(Questions.HelpPages, QStringList{"file:///prog/Help/builder.html"});
+}
+
+TEST_F(BuilderFormTest, OpensBesideTheMainWindowAndThenWhereItLastWas) {
+  QWidget main; // on the offscreen screen of 800 x 600, with room on its right
+  main.setGeometry(0, 0, 100, 100);
+  main.show();
+  TQuarryboxBuilderForm builder(Host, Game, Settings, Questions, Picture, "/prog/",
+                                Dir.filePath("added"), &main);
+  builder.show();
+  EXPECT_FALSE(builder.frameGeometry().intersects(main.frameGeometry()));
+  const QPoint moved = builder.pos() + QPoint(10, 100);
+  builder.move(moved);
+  builder.done(QDialog::Rejected);
+  builder.show();
+  EXPECT_EQ(builder.pos(), moved);
 }

@@ -1,0 +1,109 @@
+#include "builder/PictureImport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+namespace {
+
+// A picture beyond this many pixels is refused before it is decoded (about 200 MB as 32 bits).
+constexpr qint64 MaxPixels = 50'000'000;
+constexpr int JpegQuality = 90;
+
+struct TTaken {
+  QString File;
+  QString Problem;
+};
+
+QString FreeName(const QDir &dir, const QString &base, const QString &suffix) {
+  QString name = base + '.' + suffix;
+  for (int n = 2; dir.exists(name); ++n)
+    name = QStringLiteral("%1-%2.%3").arg(base).arg(n).arg(suffix);
+  return dir.filePath(name);
+}
+
+bool HasTransparency(const QImage &image) {
+  if (!image.hasAlphaChannel())
+    return false;
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x)
+      if (qAlpha(line[x]) < 255)
+        return true;
+  }
+  return false;
+}
+
+TTaken Take(const QString &file, const QDir &dir) {
+  const QFileInfo info(file);
+  if (!info.isFile())
+    return {{}, QStringLiteral("no such file")};
+  QImageReader reader(file);
+  reader.setDecideFormatFromContent(true);
+  const QByteArray format = reader.format();
+  if (format.isEmpty())
+    return {{}, QStringLiteral("not a picture format that can be read")};
+  const QSize size = reader.size();
+  if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
+    return {{}, QStringLiteral("too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())};
+
+  const QString suffix = info.suffix().toLower();
+  const bool storable = format == "jpeg" || format == "bmp";
+  if (storable) {
+    // Decoding a small copy proves the file whole without the cost of a full decode.
+    if (size.isValid())
+      reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo({1, 1}));
+    if (reader.read().isNull())
+      return {{}, QStringLiteral("cannot be decoded (%1)").arg(reader.errorString())};
+    const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
+    if (suffix == wanted)
+      return {file, {}};
+    const QString copy = FreeName(dir, info.completeBaseName(), wanted);
+    if (!QFile::copy(file, copy))
+      return {{}, QStringLiteral("cannot be copied to %1").arg(dir.path())};
+    return {copy, {}};
+  }
+
+  const QImage image = reader.read();
+  if (image.isNull())
+    return {{}, QStringLiteral("cannot be decoded (%1)").arg(reader.errorString())};
+  const bool transparent = HasTransparency(image);
+  const QString converted = FreeName(dir, info.completeBaseName(),
+                                     transparent ? QStringLiteral("bmp") : QStringLiteral("jpg"));
+  const bool written =
+      transparent
+          ? image.save(converted, "BMP")
+          : image.convertToFormat(QImage::Format_RGB32).save(converted, "JPEG", JpegQuality);
+  if (!written) {
+    QFile::remove(converted);
+    return {{}, QStringLiteral("cannot be converted into %1").arg(dir.path())};
+  }
+  return {converted, {}};
+}
+
+} // namespace
+
+TImportedPictures ImportPictures(const QStringList &files, const QString &folder) {
+  TImportedPictures result;
+  QDir dir(folder);
+  dir.mkpath(QStringLiteral("."));
+  for (const QString &file : files) {
+    const TTaken taken = Take(file, dir);
+    if (taken.Problem.isEmpty())
+      result.Files << taken.File;
+    else
+      result.Skipped << QFileInfo(file).fileName() + ": " + taken.Problem;
+  }
+  return result;
+}
+
+QString SkippedPicturesText(const QStringList &skipped) {
+  if (skipped.isEmpty())
+    return QString();
+  const QString head = skipped.size() == 1 ? QStringLiteral("This picture was not added:")
+                                           : QStringLiteral("These pictures were not added:");
+  return head + "\n\n" + skipped.join('\n');
+}

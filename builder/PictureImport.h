@@ -1,0 +1,20 @@
+#pragma once
+// Pictures as a game file can hold them. A game stores JPEG and BMP only, so a JPEG or BMP is
+// taken as it is (copied under a .jpg or .bmp name when its own name says otherwise), and any
+// other picture Qt can read (PNG, WebP, the first frame of a GIF, TIFF, ...) is converted when
+// it is added: to JPEG at quality 90, or to BMP when it has transparent pixels, which JPEG
+// would lose. Files that cannot be taken are listed with the reason.
+
+#include <QString>
+#include <QStringList>
+
+struct TImportedPictures {
+  QStringList Files;   // in the order given; each ends in .jpg or .bmp
+  QStringList Skipped; // "file name: reason", one a file
+};
+
+// Converted and renamed copies are written into `folder`, which is created when needed.
+TImportedPictures ImportPictures(const QStringList &files, const QString &folder);
+
+// One text naming every skipped file and why; empty when nothing was skipped.
+QString SkippedPicturesText(const QStringList &skipped);

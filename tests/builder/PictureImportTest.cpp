@@ -1,0 +1,140 @@
+// Pictures of any readable format become pictures a game file can hold; the rest are named with
+// the reason.
+#include "builder/PictureImport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PictureImportTest : public ::testing::Test {
+protected:
+  QString Source(const QString &name, const char *format, bool transparent = false) {
+    QImage image(48, 32, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    image.fill(QColor(200, 40, 40));
+    if (transparent)
+      image.setPixel(3, 3, qRgba(0, 0, 0, 0));
+    const QString path = Dir.filePath(name);
+    EXPECT_TRUE(image.save(path, format)) << name.toStdString();
+    return path;
+  }
+  // Qt reads GIF but cannot write it: a 2 x 1 picture of two frames, made by hand.
+  QString Gif(const QString &name) {
+    static const unsigned char twoFrames[] = {
+        'G',  'I', 'F', '8', '9', 'a',  2, 0, 1, 0, 0x80, 0, 0, // screen 2 x 1, 2 colours
+        0xFF, 0,   0,   0,   0,   0xFF,                         // red, blue
+        ',',  0,   0,   0,   0,   2,    0, 1, 0, 0, 2,    2, 0x84, 0x51, 0, // frame 1: red red
+        ',',  0,   0,   0,   0,   2,    0, 1, 0, 0, 2,    2, 0x8C, 0x53, 0, // frame 2: blue blue
+        ';'};
+    QFile f(Dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char *>(twoFrames), sizeof twoFrames);
+    return f.fileName();
+  }
+  static QByteArray Bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  static QByteArray FormatOf(const QString &path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.format();
+  }
+
+  QTemporaryDir Dir;
+  QString Into = Dir.filePath("added");
+};
+
+} // namespace
+
+TEST_F(PictureImportTest, JpegAndBmpNamedSoAreTakenAsTheyAre) {
+  const QString jpg = Source("a.jpg", "JPEG"), bmp = Source("b.BMP", "BMP");
+  const TImportedPictures taken = ImportPictures({jpg, bmp}, Into);
+  EXPECT_EQ(taken.Files, (QStringList{jpg, bmp}));
+  EXPECT_TRUE(taken.Skipped.isEmpty());
+}
+
+TEST_F(PictureImportTest, EachOtherFormatBecomesAJpegOrABmpWithTransparency) {
+  const struct {
+    QString Name;
+    const char *Format;
+    bool Transparent;
+    QByteArray Stored;
+  } rows[] = {
+      {"photo.png", "PNG", false, "jpeg"},   {"logo.png", "PNG", true, "bmp"},
+      {"web.webp", "WEBP", false, "jpeg"},   {"scan.tiff", "TIFF", false, "jpeg"},
+      {"phone.jpeg", "JPEG", false, "jpeg"},
+  };
+  for (const auto &row : rows) {
+    const QString source = Source(row.Name, row.Format, row.Transparent);
+    const TImportedPictures taken = ImportPictures({source}, Into);
+    ASSERT_EQ(taken.Files.size(), 1)
+        << row.Name.toStdString() << taken.Skipped.join(';').toStdString();
+    const QString file = taken.Files.first();
+    EXPECT_EQ(QFileInfo(file).absolutePath(), QFileInfo(Into).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(file).suffix(), row.Stored == "jpeg" ? "jpg" : "bmp")
+        << row.Name.toStdString();
+    EXPECT_EQ(FormatOf(file), row.Stored) << row.Name.toStdString();
+    EXPECT_EQ(QImage(file).size(), QSize(48, 32));
+    EXPECT_TRUE(QFile::exists(source)); // the author's file stays as it was
+  }
+  // A GIF gives its first frame.
+  const TImportedPictures gif = ImportPictures({Gif("anim.gif")}, Into);
+  ASSERT_EQ(gif.Files.size(), 1) << gif.Skipped.join(';').toStdString();
+  EXPECT_EQ(FormatOf(gif.Files.first()), "jpeg");
+  const QImage first = QImage(gif.Files.first());
+  EXPECT_EQ(first.size(), QSize(2, 1));
+  EXPECT_GT(qRed(first.pixel(0, 0)), 200);
+  EXPECT_LT(qBlue(first.pixel(0, 0)), 60);
+  // A JPEG under another name is copied, not encoded again.
+  EXPECT_EQ(Bytes(Dir.filePath("added/phone.jpg")), Bytes(Dir.filePath("phone.jpeg")));
+}
+
+TEST_F(PictureImportTest, ConvertedCopiesOfTheSameNameDoNotReplaceEachOther) {
+  const QString png = Source("same.png", "PNG");
+  QDir().mkpath(Dir.filePath("other"));
+  const QString webp = Source("other/same.webp", "WEBP");
+  const TImportedPictures taken = ImportPictures({png, webp}, Into);
+  ASSERT_EQ(taken.Files.size(), 2);
+  EXPECT_NE(taken.Files[0], taken.Files[1]);
+  EXPECT_TRUE(QFile::exists(taken.Files[0]) && QFile::exists(taken.Files[1]));
+}
+
+TEST_F(PictureImportTest, OneTextNamesEverySkippedFileAndWhy) {
+  QFile text(Dir.filePath("notes.txt"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("shopping list");
+  text.close();
+  QFile cut(Dir.filePath("cut.jpg"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(Bytes(Source("whole.jpg", "JPEG")).left(40));
+  cut.close();
+  const QString good = Source("good.png", "PNG");
+  const TImportedPictures taken =
+      ImportPictures({text.fileName(), Dir.filePath("gone.png"), good, cut.fileName()}, Into);
+  EXPECT_EQ(taken.Files.size(), 1);
+  ASSERT_EQ(taken.Skipped.size(), 3);
+  EXPECT_TRUE(taken.Skipped[0].startsWith("notes.txt: not a picture"));
+  EXPECT_EQ(taken.Skipped[1], "gone.png: no such file");
+  EXPECT_TRUE(taken.Skipped[2].startsWith("cut.jpg: cannot be decoded"));
+  const QString text1 = SkippedPicturesText(taken.Skipped);
+  for (const char *name : {"notes.txt", "gone.png", "cut.jpg"})
+    EXPECT_TRUE(text1.contains(name)) << name;
+  EXPECT_TRUE(SkippedPicturesText({}).isEmpty());
+}
+
+TEST_F(PictureImportTest, AFolderThatCannotBeWrittenIsAReasonToo) {
+  const QString png = Source("p.png", "PNG");
+  QFile blocker(Dir.filePath("blocked"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+  blocker.close();
+  const TImportedPictures taken = ImportPictures({png}, blocker.fileName());
+  EXPECT_TRUE(taken.Files.isEmpty());
+  ASSERT_EQ(taken.Skipped.size(), 1);
+  EXPECT_TRUE(taken.Skipped[0].startsWith("p.png: cannot be converted"));
+}
