@@ -4,30 +4,38 @@
 #include "app/PlaySurfaceView.h"
 #include "app/WindowPictureView.h"
 #include "media/VirtualKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProxyStyle>
 #include <QTimer>
 
-TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRef(game) {
+TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
+    : QMainWindow(parent), GameRef(game), Settings(settings) {
   setObjectName("MainForm");
   setWindowTitle("Quarrybox");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   Menu = BuildMainMenu(menuBar());
 
   ShowImage = new TWindowPictureView(game, this);
   setCentralWidget(ShowImage);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   DXDraw = new TPlaySurfaceView(game.PlaySurface(), ShowImage);
+  ShowImage->OnLayoutChanged = [this] { PlacePlaySurface(); };
   PlacePlaySurface();
 
   game.Menu().OnChanged = [this](const QString &name) { SyncMenuItem(name); };
@@ -40,6 +48,8 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
   game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
+  ConnectSizeCommands();
+  ApplySize(CurrentSize);
   WatchMenus();
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
@@ -51,7 +61,57 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   game.Input().IsForeground = [this] { return isActiveWindow(); };
 }
 
-void TMainForm::PlaceAt(QPoint clientTopLeft) { setGeometry(QRect(clientTopLeft, sizeHint())); }
+void TMainForm::PlaceAt(QPoint clientTopLeft) {
+  TopLeftBeforeFullScreen = clientTopLeft;
+  if (!CurrentSize.FullScreen)
+    setGeometry(QRect(clientTopLeft, sizeHint()));
+}
+
+QPoint TMainForm::WindowedTopLeft() const {
+  return CurrentSize.FullScreen ? TopLeftBeforeFullScreen : geometry().topLeft();
+}
+
+void TMainForm::ConnectSizeCommands() {
+  const std::pair<TCommand, int> factors[] = {
+      {TCommand::SizeNormal, 1}, {TCommand::SizeDouble, 2}, {TCommand::SizeTriple, 3}};
+  for (const auto &[command, factor] : factors)
+    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, factor = factor] {
+      ApplySize({factor, false});
+      WriteWindowSize(Settings, CurrentSize);
+    });
+  connect(Action(MenuItemName(TCommand::FullScreen)), &QAction::triggered, this, [this] {
+    ApplySize({CurrentSize.Factor, !CurrentSize.FullScreen});
+    WriteWindowSize(Settings, CurrentSize);
+  });
+}
+
+void TMainForm::ApplySize(const TWindowSize &size) {
+  const bool wasFull = CurrentSize.FullScreen;
+  if (size.FullScreen && !wasFull)
+    TopLeftBeforeFullScreen = geometry().topLeft();
+  CurrentSize = size;
+  if (size.FullScreen) {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ShowImage->SetFilling();
+    setWindowState(windowState() | Qt::WindowFullScreen);
+  } else {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    ShowImage->SetFactor(size.Factor);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (wasFull)
+      setGeometry(QRect(TopLeftBeforeFullScreen, sizeHint()));
+  }
+  TMenuModel &menu = GameRef.Menu();
+  menu.SetChecked(MenuItemName(TCommand::SizeNormal), !size.FullScreen && size.Factor == 1);
+  menu.SetChecked(MenuItemName(TCommand::SizeDouble), !size.FullScreen && size.Factor == 2);
+  menu.SetChecked(MenuItemName(TCommand::SizeTriple), !size.FullScreen && size.Factor == 3);
+  menu.SetChecked(MenuItemName(TCommand::FullScreen), size.FullScreen);
+  for (TCommand command :
+       {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple, TCommand::FullScreen})
+    SyncMenuItem(MenuItemName(command));
+}
 
 void TMainForm::CloseAtOnce() {
   CloseWithoutQuestions = true;
@@ -103,7 +163,9 @@ void TMainForm::ReturnKeysToGame() {
 
 void TMainForm::PlacePlaySurface() {
   TDXDraw &surface = GameRef.PlaySurface();
-  DXDraw->move(surface.Left(), surface.Top());
+  const int factor = ShowImage->Factor();
+  DXDraw->SetFactor(factor);
+  DXDraw->move(ShowImage->Origin() + QPoint(surface.Left(), surface.Top()) * factor);
   DXDraw->setVisible(surface.Left() >= 0);
 }
 
@@ -170,8 +232,33 @@ void TMainForm::changeEvent(QEvent *event) {
   QMainWindow::changeEvent(event);
 }
 
+namespace {
+// The one game file of a drag, or nothing.
+QString DraggedGame(const QMimeData *data) {
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.first().isLocalFile())
+    return QString();
+  const QString path = urls.first().toLocalFile();
+  return path.endsWith(".qbx", Qt::CaseInsensitive) ? path : QString();
+}
+} // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event) {
+  if (!DraggedGame(event->mimeData()).isEmpty())
+    event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event) {
+  const QString path = DraggedGame(event->mimeData());
+  if (path.isEmpty())
+    return;
+  event->acceptProposedAction();
+  // After the drop has finished: the save question must not hold up the program it came from.
+  QTimer::singleShot(0, this, [this, path] { GameRef.OpenDroppedGame(path); });
+}
+
 void TMainForm::closeEvent(QCloseEvent *event) {
-  GameRef.FormClose(geometry().topLeft(),
+  GameRef.FormClose(WindowedTopLeft(),
                     CloseWithoutQuestions ? TGame::CloseAtOnce : TGame::CloseAsked);
   event->accept();
 }

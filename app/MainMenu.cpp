@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 struct TEntry {
@@ -43,26 +45,47 @@ const TMenuDef MenuBar[] = {
       {"Score1", "S&core", 0, false}}},
     {"Options1",
      "&Options",
-     {{"OptionSound", "&Sound On", 0, true}, {"Settings1", "&Preferences", 0, false}}},
+     {{"OptionSound", "&Sound On", 0, true},
+      {"Size1", "Si&ze", 0, false},
+      {"Settings1", "&Preferences", 0, false}}},
     {"Help1", "&Help", {{"HelpTopic1", "Help &Topic", 0, false}, {"Info1", "&About", 0, false}}},
 };
+
+// An entry named like one of these opens it as a submenu.
+const TMenuDef Submenus[] = {
+    {"Size1",
+     "Si&ze",
+     {{"SizeNormal1", "&Normal", 0, true},
+      {"SizeDouble1", "&Double", 0, true},
+      {"SizeTriple1", "&Triple", 0, true},
+      {"N7", nullptr, 0, false},
+      {"FullScreen1", "&Full Screen", Qt::Key_F11, true}}},
+};
+
+void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
+  m->setObjectName(def.Name);
+  menu.Menus.insert(def.Name, m);
+  for (const TEntry &e : def.Entries) {
+    const auto sub = std::find_if(std::begin(Submenus), std::end(Submenus),
+                                  [&e](const TMenuDef &s) { return qstrcmp(s.Name, e.Name) == 0; });
+    if (sub != std::end(Submenus)) {
+      AddEntries(m->addMenu(QString::fromLatin1(sub->Caption)), *sub, menu);
+      continue;
+    }
+    QAction *a = e.Caption ? m->addAction(QString::fromLatin1(e.Caption)) : m->addSeparator();
+    a->setObjectName(e.Name);
+    if (e.Shortcut)
+      a->setShortcut(QKeySequence(e.Shortcut));
+    a->setCheckable(e.Checkable);
+    menu.Actions.insert(e.Name, a);
+  }
+}
 
 } // namespace
 
 TMainMenu BuildMainMenu(QMenuBar *bar) {
   TMainMenu menu;
-  for (const TMenuDef &def : MenuBar) {
-    QMenu *m = bar->addMenu(QString::fromLatin1(def.Caption));
-    m->setObjectName(def.Name);
-    menu.Menus.insert(def.Name, m);
-    for (const TEntry &e : def.Entries) {
-      QAction *a = e.Caption ? m->addAction(QString::fromLatin1(e.Caption)) : m->addSeparator();
-      a->setObjectName(e.Name);
-      if (e.Shortcut)
-        a->setShortcut(QKeySequence(e.Shortcut));
-      a->setCheckable(e.Checkable);
-      menu.Actions.insert(e.Name, a);
-    }
-  }
+  for (const TMenuDef &def : MenuBar)
+    AddEntries(bar->addMenu(QString::fromLatin1(def.Caption)), def, menu);
   return menu;
 }

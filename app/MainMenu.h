@@ -11,7 +11,7 @@ class QObject;
 
 struct TMainMenu {
   QHash<QString, QAction *> Actions; // by item name ("GameStart", "OptionSound", ...)
-  QHash<QString, QObject *> Menus;   // "File1", "Game1", "Options1", "Help1"
+  QHash<QString, QObject *> Menus;   // "File1", "Game1", "Options1", "Help1", submenu "Size1"
 };
 
 TMainMenu BuildMainMenu(QMenuBar *bar);

@@ -30,6 +30,14 @@ const char *MenuItemName(TCommand command) {
     return "OptionSound";
   case TCommand::Preferences:
     return "Settings1";
+  case TCommand::SizeNormal:
+    return "SizeNormal1";
+  case TCommand::SizeDouble:
+    return "SizeDouble1";
+  case TCommand::SizeTriple:
+    return "SizeTriple1";
+  case TCommand::FullScreen:
+    return "FullScreen1";
   case TCommand::HelpTopic:
     return "HelpTopic1";
   case TCommand::About:
@@ -64,6 +72,10 @@ bool CommandEnabled(TCommand command, TGameState state, int levelCount) {
   case TCommand::Exit:
   case TCommand::Sound:
   case TCommand::Preferences:
+  case TCommand::SizeNormal:
+  case TCommand::SizeDouble:
+  case TCommand::SizeTriple:
+  case TCommand::FullScreen:
   case TCommand::HelpTopic:
   case TCommand::About:
     return true;

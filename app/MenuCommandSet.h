@@ -19,15 +19,20 @@ enum class TCommand {
   Score,
   Sound,
   Preferences,
+  SizeNormal,
+  SizeDouble,
+  SizeTriple,
+  FullScreen,
   HelpTopic,
   About,
 };
 
 inline constexpr TCommand AllCommands[] = {
-    TCommand::OpenGame,  TCommand::DownloadMoreGames, TCommand::CreateGame, TCommand::EditGame,
-    TCommand::MakeExe,   TCommand::SaveGame,          TCommand::SaveGameAs, TCommand::Exit,
-    TCommand::StartGame, TCommand::PauseGame,         TCommand::StopGame,   TCommand::Score,
-    TCommand::Sound,     TCommand::Preferences,       TCommand::HelpTopic,  TCommand::About,
+    TCommand::OpenGame,   TCommand::DownloadMoreGames, TCommand::CreateGame, TCommand::EditGame,
+    TCommand::MakeExe,    TCommand::SaveGame,          TCommand::SaveGameAs, TCommand::Exit,
+    TCommand::StartGame,  TCommand::PauseGame,         TCommand::StopGame,   TCommand::Score,
+    TCommand::Sound,      TCommand::Preferences,       TCommand::SizeNormal, TCommand::SizeDouble,
+    TCommand::SizeTriple, TCommand::FullScreen,        TCommand::HelpTopic,  TCommand::About,
 };
 
 // The menu item that gives the command, by its name ("GameStart" for StartGame).

@@ -13,11 +13,23 @@ TPlaySurfaceView::TPlaySurfaceView(TDXDraw &surface, QWidget *parent)
   setFocusPolicy(Qt::NoFocus);
 }
 
+void TPlaySurfaceView::SetFactor(int factor) {
+  Scale = factor;
+  setFixedSize(Surface.SurfaceWidth() * factor, Surface.SurfaceHeight() * factor);
+  update();
+}
+
 void TPlaySurfaceView::paintEvent(QPaintEvent *event) {
   QPainter p(this);
   const QImage &buffer = Surface.Surface().Image();
-  if (buffer.isNull())
+  if (buffer.isNull()) {
     p.fillRect(event->rect(), Qt::black);
-  else
-    p.drawImage(event->rect(), buffer, event->rect());
+    return;
+  }
+  // Nearest neighbour at a whole factor, as the window picture around it.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.scale(Scale, Scale);
+  const QRect source =
+      p.transform().inverted().mapRect(event->rect()).adjusted(-1, -1, 1, 1) & buffer.rect();
+  p.drawImage(source, buffer, source);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Presents the play surface's back buffer. A frame that drew nothing presents nothing.
+// Presents the play surface's back buffer at the window picture's whole factor. A frame that
+// drew nothing presents nothing.
 
 #include <QWidget>
 
@@ -10,9 +11,12 @@ class TPlaySurfaceView : public QWidget {
 public:
   TPlaySurfaceView(TDXDraw &surface, QWidget *parent);
 
+  void SetFactor(int factor);
+
 protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
   TDXDraw &Surface;
+  int Scale = 1;
 };

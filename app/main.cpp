@@ -2,11 +2,15 @@
 // ends without a window.
 #include "app/CommandLine.h"
 #include "app/Game.h"
+#include "app/GamepadControl.h"
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignal.h"
 #include "app/WidgetDialogs.h"
+#include "app/WindowPictureView.h"
+#include "app/WindowPlacement.h"
+#include "media/Gamepads.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
 
@@ -37,6 +41,8 @@ int HandOver(const QStringList &args) {
 } // namespace
 
 int main(int argc, char **argv) {
+  // A fractional device pixel ratio would scale the game's pixels by uneven amounts.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
   const QStringList args = CommandLineArguments(argc, argv);
 
@@ -50,7 +56,7 @@ int main(int argc, char **argv) {
   TSchedulerPump pump(scheduler);
   TSettingsStore settings;
   TGame game(scheduler, settings, quint64(QDateTime::currentMSecsSinceEpoch()));
-  TMainForm form(game);
+  TMainForm form(game, settings);
   TMixerGameSound sound(scheduler, &form);
   game.SetSound(&sound);
   TWidgetDialogs dialogs(game, settings, &form);
@@ -59,14 +65,23 @@ int main(int argc, char **argv) {
   TStartup startup;
   startup.ProgramPath = QFileInfo("/proc/self/exe").canonicalFilePath();
   startup.Arguments = args;
-  if (QScreen *screen = QGuiApplication::primaryScreen())
+  // What the window adds to the picture: the menu bar.
+  const QSize chrome = form.sizeHint() - TWindowPictureView::PictureSize;
+  if (QScreen *screen = QGuiApplication::primaryScreen()) {
     startup.ScreenSize = screen->availableGeometry().size();
+    // The room for the picture: the screen less a window frame and the menu bar.
+    const QSize room = screen->availableGeometry().marginsRemoved(TypicalFrame).size() - chrome;
+    form.ApplySize(ReadWindowSize(settings, room, screen->devicePixelRatio(),
+                                  TWindowPictureView::PictureSize));
+  }
   for (const QScreen *screen : QGuiApplication::screens())
     startup.ScreenAreas << screen->availableGeometry();
-  startup.WindowSize = form.sizeHint();
+  startup.WindowSize = TWindowPictureView::PictureSize * form.Size().Factor + chrome;
   startup.WindowHandle = QString::number(getpid());
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
+  TGamepads gamepads;
+  TGamepadControl gamepadControl(game, [&gamepads] { return gamepads.Poll(); });
   instance.Listen([&game] { game.OpenGameMessage(); });
 
   // The session is ending: the close sequence runs, and the program ends even when one of its

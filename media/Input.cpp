@@ -30,6 +30,8 @@ TInputStates TKeyboard::Sample(const TKeyStateTable &keys) const {
 }
 
 void TDXInput::Update() {
+  if (OnSample)
+    OnSample();
   TInputStates snapshot;
   if (Keyboard.Enabled() && (!OnlyWhenForeground || !IsForeground || IsForeground()))
     snapshot = Keyboard.Sample(Keys);

@@ -83,6 +83,9 @@ public:
   TKeyboard Keyboard;
   // Whether the main window is the foreground window; unset, it always is.
   std::function<bool()> IsForeground;
+  // Called at the start of every Update, before the keyboard is read: other devices (game
+  // controllers) press and release keys in the table here.
+  std::function<void()> OnSample;
 
   // With ActiveOnly set (the default), no key counts while the main window is not in front.
   bool ActiveOnly() const { return OnlyWhenForeground; }

@@ -41,8 +41,9 @@ bool TSettingsStore::Usable() const {
 }
 
 bool TSettingsStore::IsPreference(const QString &name) {
-  static const QStringList preferences{"SoundState", "DownArrow", "UpArrow", "Movement",
-                                       "RotateSND"};
+  // The window size is the player's too, so a stand-alone game keeps it as well.
+  static const QStringList preferences{"SoundState", "DownArrow",  "UpArrow",   "Movement",
+                                       "RotateSND",  "WindowSize", "FullScreen"};
   return preferences.contains(name);
 }
 

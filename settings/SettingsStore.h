@@ -2,7 +2,7 @@
 // The program's settings: named text values kept per user ("ZanpekSystems/Quarrybox", group
 // "2.0"). Every operation opens the store afresh, so a second process sees a value at once.
 // A missing value reads as the empty string. A stand-alone game reads and writes only the
-// five preference values.
+// preference values (the five of the preferences dialog and the window size).
 //
 // The file must be a regular file or a symlink to one (or not exist yet). Anything else (a FIFO,
 // a device, a folder, a dangling link) is never opened, so start-up cannot block on it and a save

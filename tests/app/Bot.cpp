@@ -4,6 +4,15 @@
 
 #include <limits>
 
+TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
+    : H(h), Perform(std::move(perform)) {
+  if (!Perform)
+    Perform = [this](TMove move) {
+      static constexpr int keys[] = {Vk::Up, Vk::Left, Vk::Right, Vk::Space};
+      H.Tap(keys[move]);
+    };
+}
+
 void TBot::Step() {
   TGame &game = *H.Game;
   if (!game.Status().PieceActive) {
@@ -27,13 +36,13 @@ void TBot::Step() {
     return;
   }
   if (first->RotState != TargetState)
-    H.Tap(Vk::Up);
+    Perform(Turn);
   else if (first->Col < TargetCol)
-    H.Tap(Vk::Right);
+    Perform(Right);
   else if (first->Col > TargetCol)
-    H.Tap(Vk::Left);
+    Perform(Left);
   else {
-    H.Tap(Vk::Space);
+    Perform(Drop);
     Dropped = true;
   }
   H.Frames(1);

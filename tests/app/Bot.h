@@ -8,10 +8,13 @@
 #include "play/PieceShapes.h"
 
 #include <array>
+#include <functional>
 
 class TBot {
 public:
-  explicit TBot(TGameHarness &h) : H(h) {}
+  enum TMove { Turn, Left, Right, Drop };
+  // perform: makes one move as one tap of a control; unset, taps the keyboard's keys.
+  explicit TBot(TGameHarness &h, std::function<void(TMove)> perform = {});
 
   // One step of play: at most one key tap.
   void Step();
@@ -24,6 +27,7 @@ private:
   static double Evaluate(TGrid grid, std::array<TSquare, 4> squares);
 
   TGameHarness &H;
+  std::function<void(TMove)> Perform;
   int Current = 0;
   bool Planned = false;
   bool Dropped = false;

@@ -1,0 +1,32 @@
+#pragma once
+// A game controller playing the game as the keyboard does: each frame, before the keys are read,
+// what is held on the controllers presses or releases the keys that do the same thing, so that
+// a held direction repeats exactly as a held key does (the "Movement" preference) and a turn
+// follows the Up key's preference.
+//
+//   d-pad / left stick left, right   Left, Right arrow
+//   d-pad / left stick down, A       Space (drop; starts and goes on at the title and level end)
+//   B, X                             Up arrow (turn)
+//   Start                            pause and resume while playing, otherwise as Space
+
+#include "media/Gamepads.h"
+
+#include <functional>
+
+class TGame;
+
+class TGamepadControl {
+public:
+  // read: what the controllers hold now (TGamepads::Poll in the program).
+  TGamepadControl(TGame &game, std::function<TPadControls()> read);
+  ~TGamepadControl();
+  TGamepadControl(const TGamepadControl &) = delete;
+  TGamepadControl &operator=(const TGamepadControl &) = delete;
+
+private:
+  void Sample();
+
+  TGame &Game;
+  std::function<TPadControls()> Read;
+  TPadControls Held;
+};

@@ -1,0 +1,29 @@
+#include "app/WindowSize.h"
+
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+
+int LargestFactor(QSize area, QSize picture) {
+  if (picture.isEmpty())
+    return 1;
+  return std::max(1, std::min(area.width() / picture.width(), area.height() / picture.height()));
+}
+
+TWindowSize ReadWindowSize(const TSettingsStore &settings, QSize available, double pixelRatio,
+                           QSize window) {
+  TWindowSize size;
+  size.FullScreen = settings.ReadSetting("FullScreen") == "ON";
+  bool ok = false;
+  const int stored = settings.ReadSetting("WindowSize").toInt(&ok);
+  if (ok && stored >= 1 && stored <= TWindowSize::MaxFactor)
+    size.Factor = stored;
+  else if (pixelRatio >= 2)
+    size.Factor = std::min(TWindowSize::MaxFactor, LargestFactor(available, window));
+  return size;
+}
+
+void WriteWindowSize(TSettingsStore &settings, const TWindowSize &size) {
+  settings.WriteSetting("WindowSize", QString::number(size.Factor));
+  settings.WriteSetting("FullScreen", size.FullScreen ? "ON" : "OFF");
+}
