@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 
 namespace {
 
@@ -35,6 +36,16 @@ bool HasTransparency(const QImage &image) {
         return true;
   }
   return false;
+}
+
+// The game's BMP pictures have no alpha channel: transparent parts are laid on black, the
+// game's background, exactly (JPEG would blur their edges).
+QImage OnBlack(const QImage &image) {
+  QImage flat(image.size(), QImage::Format_RGB32);
+  flat.fill(Qt::black);
+  QPainter p(&flat);
+  p.drawImage(0, 0, image);
+  return flat;
 }
 
 TTaken Take(const QString &file, const QDir &dir) {
@@ -75,7 +86,7 @@ TTaken Take(const QString &file, const QDir &dir) {
                                      transparent ? QStringLiteral("bmp") : QStringLiteral("jpg"));
   const bool written =
       transparent
-          ? image.save(converted, "BMP")
+          ? OnBlack(image).save(converted, "BMP")
           : image.convertToFormat(QImage::Format_RGB32).save(converted, "JPEG", JpegQuality);
   if (!written) {
     QFile::remove(converted);

@@ -1,8 +1,8 @@
 // The main window's size: whole factors only, the default on high-density screens, the stored
 // choice, and pictures that are the factor-1 picture scaled pixel for pixel.
+#include "app/WindowSize.h"
 #include "app/MainForm.h"
 #include "app/WindowPictureView.h"
-#include "app/WindowSize.h"
 #include "tests/app/GameHarness.h"
 
 #include <QAction>
@@ -41,7 +41,9 @@ protected:
     H.StartPlaying();
     H.Frames(30); // a piece on its way down, drawn on the play surface
   }
-  QImage Shot() { return Form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Shot() {
+    return Form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
 
   TGameHarness H;
   TMainForm Form{*H.Game, H.Settings};
@@ -59,8 +61,8 @@ TEST_F(ScaledWindowTest, DoubleAndTripleAreTheNormalPictureScaledPixelForPixel) 
     EXPECT_FALSE(Form.Action("SizeNormal1")->isChecked());
     const QImage scaled = Shot();
     ASSERT_EQ(scaled.size(), normal.size() * factor);
-    EXPECT_EQ(scaled, normal.scaled(normal.size() * factor, Qt::IgnoreAspectRatio,
-                                    Qt::FastTransformation))
+    EXPECT_EQ(scaled,
+              normal.scaled(normal.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation))
         << item;
     EXPECT_EQ(H.Settings.ReadSetting("WindowSize"), QString::number(factor));
   }

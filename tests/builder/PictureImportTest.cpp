@@ -18,7 +18,7 @@ protected:
     QImage image(48, 32, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image.fill(QColor(200, 40, 40));
     if (transparent)
-      image.setPixel(3, 3, qRgba(0, 0, 0, 0));
+      image.setPixel(3, 3, qRgba(255, 255, 255, 0)); // white, but not to be seen
     const QString path = Dir.filePath(name);
     EXPECT_TRUE(image.save(path, format)) << name.toStdString();
     return path;
@@ -83,6 +83,9 @@ TEST_F(PictureImportTest, EachOtherFormatBecomesAJpegOrABmpWithTransparency) {
     EXPECT_EQ(QImage(file).size(), QSize(48, 32));
     EXPECT_TRUE(QFile::exists(source)); // the author's file stays as it was
   }
+  // The transparent pixel of the logo lies on black in its BMP.
+  EXPECT_EQ(QImage(Dir.filePath("added/logo.bmp")).pixel(3, 3), qRgb(0, 0, 0));
+  EXPECT_EQ(QImage(Dir.filePath("added/logo.bmp")).pixel(4, 4), qRgb(200, 40, 40));
   // A GIF gives its first frame.
   const TImportedPictures gif = ImportPictures({Gif("anim.gif")}, Into);
   ASSERT_EQ(gif.Files.size(), 1) << gif.Skipped.join(';').toStdString();
