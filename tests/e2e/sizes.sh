@@ -37,6 +37,15 @@ run_at() {
   sleep 1.5 # the title's prompt has come up
 }
 
+# Waits until the main window is this wide.
+wait_width() {
+  for _ in $(seq 50); do
+    eval "$(xdotool getwindowgeometry --shell "$(window)")"
+    [ "$WIDTH" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
 run_at 1
@@ -55,12 +64,7 @@ echo "Double = Normal x 2: $diff pixels differ"
 
 # Full screen: the largest whole factor below the menu bar, centred on black.
 xdotool key F11
-for _ in $(seq 50); do
-  eval "$(xdotool getwindowgeometry --shell "$(window)")"
-  [ "$WIDTH" = 3840 ] && break
-  sleep 0.1
-done
-[ "$WIDTH" = 3840 ] || fail "F11 did not fill the screen"
+wait_width 3840 || fail "F11 did not fill the screen"
 sleep 1
 import -window root "$shots/size-fullscreen.png"
 [ "$(setting FullScreen)" = ON ] || fail "full screen not stored"
@@ -80,11 +84,6 @@ lit=$(convert "$shots/size-fullscreen.png" -crop "3840x$((2160 - menu))+0+$menu"
 
 # F11 again: back to Double where it was.
 xdotool key F11
-for _ in $(seq 50); do
-  eval "$(xdotool getwindowgeometry --shell "$(window)")"
-  [ "$WIDTH" = 1200 ] && break
-  sleep 0.1
-done
-[ "$WIDTH" = 1200 ] || fail "F11 did not bring the Double window back"
+wait_width 1200 || fail "F11 did not bring the Double window back"
 [ "$(setting FullScreen)" = OFF ] || fail "leaving full screen not stored"
 echo "PASS"
