@@ -38,10 +38,10 @@ answer_file_dialog() {
 photos=$work/photos
 mkdir -p "$photos"
 i=0
-for spec in "beach.png:PNG" "logo.png:PNG:alpha" "harbour.jpeg:JPEG" "garden.jpg:JPEG" \
+for picture in "beach.png:PNG" "logo.png:PNG:alpha" "harbour.jpeg:JPEG" "garden.jpg:JPEG" \
   "market.webp:WEBP" "street.webp:WEBP" "cat.gif:GIF" "scan.tiff:TIFF" "map.bmp:BMP3" \
   "sunset.bmp:BMP3"; do
-  IFS=: read -r name format alpha <<<"$spec"
+  IFS=: read -r name format alpha <<<"$picture"
   i=$((i + 1))
   hue=$((i * 36))
   if [ -n "$alpha" ]; then
