@@ -10,7 +10,6 @@
 #include "app/WindowPlacement.h"
 #include "media/GameImageList.h"
 #include "media/MediaError.h"
-#include "play/PartSprite.h"
 #include "play/PictureDecoder.h"
 #include "play/Points.h"
 #include "play/Rounding.h"
@@ -48,7 +47,8 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      Random(randomSeed), Falling(Well, DXInput, DeadTimer, PlayStatus, Prefs),
+      PieceBlocks(DXDraw) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -82,7 +82,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
 }
 
 TGame::~TGame() {
-  Falling.Free();
+  EndPiece();
   FormDestroy();
 }
 
@@ -297,8 +297,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     GamePauseClick();
   if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
     // Resume; the key must not also turn the piece.
-    Falling.ResumeKeyPending = true;
-    Falling.RotateAcwRequest = false;
+    Falling.SwallowResumeKey();
     ClearInputStates();
     GamePauseClick();
     return;
@@ -397,17 +396,15 @@ void TGame::PlayingFrame() {
   RefreshIfDirty();
   if (PlayStatus.NewPieceDue) {
     PlayStatus.NewPieceDue = false;
+    Falling.Create();
     if (TPictureCollectionItem *figure = ImageList2.Find("Figure"))
-      Falling.Create(SpriteEngine.Engine(), *figure);
+      PieceBlocks.Create(SpriteEngine.Engine(), *figure, Falling.BlockPositions());
     PlayStatus.PauseAllowed = true;
     Trace::Event("piece", QStringLiteral("%1 %2,%3")
-                              .arg(Falling.CurrentPieceType)
+                              .arg(Falling.Piece().Type)
                               .arg(PictureCells.TargetCellCol())
                               .arg(PictureCells.TargetCellRow()));
-    bool noRoom = false;
-    for (const TPartSprite *b : Falling.PieceBlocks)
-      noRoom = noRoom || !Well.SquareFree(b->Col, b->Row - 1);
-    if (noRoom) {
+    if (Falling.RestsOnSomething()) {
       EndPiece();
       PlaySound("EndGame");
       EndGame(false);
@@ -420,6 +417,8 @@ void TGame::PlayingFrame() {
         FlashTimer.SetEnabled(true);
     }
   }
+  Falling.Step();
+  PieceBlocks.MoveTo(Falling.BlockPositions());
   SpriteEngine.Move(16);
   SpriteEngine.RemoveDead();
   // Drawing the blocks again where they already stand, over an unchanged surface, would leave
@@ -431,8 +430,7 @@ void TGame::PlayingFrame() {
   SpriteEngine.Draw();
   DXDraw.Surface().ReleaseCanvas();
   if (PlayStatus.PieceActive)
-    for (TPartSprite *b : Falling.PieceBlocks)
-      b->DrawSelf();
+    PieceBlocks.DrawSelves();
 }
 
 TGame::TPieceFrame TGame::PieceFrame() const {
@@ -440,8 +438,7 @@ TGame::TPieceFrame TGame::PieceFrame() const {
   if (!PlayStatus.PieceActive)
     return frame;
   frame.Picture = CurrentBlockPicture.cacheKey();
-  for (size_t i = 0; i < 4; ++i)
-    frame.Positions[i] = Falling.PieceBlocks[i]->BoundsRect().topLeft();
+  frame.Positions = PieceBlocks.Positions();
   return frame;
 }
 
@@ -471,7 +468,10 @@ void TGame::LevelEnded() {
   }
 }
 
-void TGame::EndPiece() { Falling.Free(); }
+void TGame::EndPiece() {
+  Falling.Free();
+  PieceBlocks.Free();
+}
 
 void TGame::FinishLevel() {
   EndPiece();

@@ -21,6 +21,7 @@
 #include "play/Landing.h"
 #include "play/LevelScreen.h"
 #include "play/PictureCells.h"
+#include "play/PieceSprites.h"
 #include "play/PlayPreferences.h"
 #include "play/PlayStatus.h"
 #include "play/Random.h"
@@ -274,6 +275,7 @@ private:
   TPictureCells PictureCells;
   TRandom Random;
   TFallingPiece Falling;
+  TPieceSprites PieceBlocks;
   int NextType = 0;
   QImage CurrentBlockPicture;
   bool FlashAllowed = true;

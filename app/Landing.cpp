@@ -5,7 +5,6 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "play/Landing.h"
-#include "play/PartSprite.h"
 #include "play/Speed.h"
 
 #include <QPainter>
@@ -13,7 +12,7 @@
 void TGame::LandPiece() {
   if (!DownTimer.Enabled() || PlayStatus.Suspended)
     return; // paused, held still by a menu or dialog, or ended: tried again at the next tick
-  if (Falling.SlidingLeft || Falling.SlidingRight || Falling.SteppingDown) {
+  if (Falling.Animating()) {
     DeadTimer.SetInterval(Timing::LockRetry);
     return;
   }
@@ -25,11 +24,11 @@ void TGame::LandPiece() {
   for (TInputState s : {InputButton1, InputDown, InputLeft, InputRight, InputButton3, InputButton4,
                         InputButton5, InputButton6})
     DXInput.Remove(s);
-  PlaySound(Prefs.MotionSound ? QStringLiteral("FallDown%1").arg(Falling.CurrentPieceType + 1)
+  PlaySound(Prefs.MotionSound ? QStringLiteral("FallDown%1").arg(Falling.Piece().Type + 1)
                               : QStringLiteral("FallDown"));
   std::array<QPoint, 4> blocks;
   for (size_t i = 0; i < blocks.size(); ++i)
-    blocks[i] = {Falling.PieceBlocks[i]->Col, Falling.PieceBlocks[i]->Row};
+    blocks[i] = {Falling.Piece().Block(int(i)).Col, Falling.Piece().Block(int(i)).Row};
   const TLanding landing =
       LandBlocks(Well, PictureCells, blocks,
                  {PictureCells.TargetCellCol(), PictureCells.TargetCellRow()}, CurrentBlockPicture);
@@ -40,12 +39,12 @@ void TGame::LandPiece() {
     return;
   }
   Random.Reseed(Scheduler.Now());
-  Falling.CurrentPieceType = NextType;
+  Falling.SetType(NextType);
   NextType = Random.Random(7);
   PrepareNextPiece();
   DrawNextPiece();
   PlayStatus.NewPieceDue = true;
-  Falling.StepDue = true;
+  Falling.StepDue();
 }
 
 // The landing on the screen: the cells it uncovered, the well from the lowest removed row up,

@@ -59,7 +59,6 @@ bool TGame::BuildPictureCells() {
 
 void TGame::StartLevel() {
   FlashAllowed = true;
-  Falling.ResumeKeyPending = false;
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
   PlayStatus.LevelComplete = false;
@@ -80,7 +79,7 @@ void TGame::StartLevel() {
   ComposeLevelScreen();
 
   Random.Reseed(Scheduler.Now());
-  Falling.CurrentPieceType = Random.Random(7);
+  Falling.SetType(Random.Random(7));
   NextType = Random.Random(7);
   PrepareNextPiece();
   DrawNextPiece();
@@ -92,7 +91,7 @@ void TGame::StartLevel() {
   }
   GameRunning = true;
   TitleShown = false;
-  Falling.StepDue = true;
+  Falling.StepDue();
   DownTimer.SetEnabled(true);
   PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;
   DrawScore();
@@ -102,7 +101,7 @@ void TGame::ComposeLevelScreen() {
   RepaintWindowPicture();
   const QImage skin = LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type);
   Screen.ComposeBackground(skin, Data.PlayingSkin.Stretch);
-  Falling.PlayFieldBackground = Screen.PlayFieldBackground();
+  PieceBlocks.PlayFieldBackground = Screen.PlayFieldBackground();
   RepaintWindowPicture();
   PictureCells.DrawCellGrid(Screen.Picture(), true, Random);
   Screen.DrawPanelFrames(Data);
@@ -188,7 +187,7 @@ void TGame::ShowLevelEnd() {
 
 void TGame::DownTimerTimer() {
   if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended)
-    Falling.StepDue = true;
+    Falling.StepDue();
 }
 
 void TGame::SpeedTimerTimer() {

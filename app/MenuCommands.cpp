@@ -7,7 +7,6 @@
 #include "app/GameSound.h"
 #include "app/Trace.h"
 #include "gamefile/WorkingPictures.h"
-#include "play/PartSprite.h"
 
 #include <QPainter>
 
@@ -22,8 +21,8 @@ void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
 void TGame::PauseTimerTimer() {
   if (!PlayStatus.PauseAllowed || !PlayStatus.PieceActive)
     return;
-  for (const TPartSprite *b : Falling.PieceBlocks)
-    if (b->Row == WellRows)
+  for (const TSquare &b : Falling.Piece().Blocks())
+    if (b.Row == WellRows)
       return; // not while the piece is in the top row: tried again in 5 ms
   PauseTimer.SetEnabled(false);
   TogglePause();
@@ -76,8 +75,8 @@ void TGame::PaintWellCopy() {
         p.drawImage(s.Left + 320, s.Top + 20, s.BlockPicture);
     }
   if (PlayStatus.PieceActive)
-    for (const TPartSprite *b : Falling.PieceBlocks)
-      p.drawImage(QPointF(b->X() + 320, b->Y() + 20), CurrentBlockPicture);
+    for (const QPoint &b : Falling.BlockPositions())
+      p.drawImage(b + QPoint(320, 20), CurrentBlockPicture);
 }
 
 void TGame::StopGame1Click() {

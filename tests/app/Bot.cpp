@@ -1,7 +1,5 @@
 #include "tests/app/Bot.h"
 
-#include "play/PartSprite.h"
-
 #include <limits>
 
 void TBot::Step() {
@@ -10,9 +8,10 @@ void TBot::Step() {
     H.Frames(1);
     return;
   }
-  const TPartSprite *first = game.Piece().PieceBlocks[0];
-  if (game.Piece().PiecesMade != Current) {
-    Current = game.Piece().PiecesMade;
+  const TPiece &piece = game.Piece().Piece();
+  const TSquare first = piece.Block(0);
+  if (game.Piece().PiecesMade() != Current) {
+    Current = game.Piece().PiecesMade();
     Planned = Dropped = false;
   }
   if (Dropped) {
@@ -20,17 +19,17 @@ void TBot::Step() {
     return;
   }
   // Turns need the piece clear of the top row.
-  if (!Planned && first->Row <= 17 && !game.Piece().SteppingDown)
+  if (!Planned && first.Row <= 17 && !game.Piece().SteppingDown())
     Plan();
   if (!Planned) {
     H.Frames(1);
     return;
   }
-  if (first->RotState != TargetState)
+  if (piece.Turn != TargetState)
     H.Tap(Vk::Up);
-  else if (first->Col < TargetCol)
+  else if (first.Col < TargetCol)
     H.Tap(Vk::Right);
-  else if (first->Col > TargetCol)
+  else if (first.Col > TargetCol)
     H.Tap(Vk::Left);
   else {
     H.Tap(Vk::Space);
@@ -49,10 +48,11 @@ TBot::TGrid TBot::Well() const {
 
 void TBot::Plan() {
   TGame &game = *H.Game;
-  const int type = game.Piece().CurrentPieceType;
-  const TPartSprite *first = game.Piece().PieceBlocks[0];
-  const TSquare now = ShapeSquare(type, 0, first->RotState);
-  const int shiftRow = first->Row - now.Row;
+  const TPiece &piece = game.Piece().Piece();
+  const int type = piece.Type;
+  const TSquare first = piece.Block(0);
+  const TSquare now = ShapeSquare(type, 0, piece.Turn);
+  const int shiftRow = first.Row - now.Row;
   const TGrid grid = Well();
   double best = -std::numeric_limits<double>::infinity();
   for (int state = 1; state <= 4; ++state) {
@@ -61,7 +61,7 @@ void TBot::Plan() {
       bool inside = true;
       for (int b = 0; b < 4; ++b) {
         const TSquare s = ShapeSquare(type, b, state);
-        squares[b] = {s.Col + (first->Col - now.Col) + dx, s.Row + shiftRow};
+        squares[b] = {s.Col + (first.Col - now.Col) + dx, s.Row + shiftRow};
         inside = inside && squares[b].Col >= 1 && squares[b].Col <= 10 && squares[b].Row <= 18;
       }
       if (!inside)

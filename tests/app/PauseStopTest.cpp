@@ -1,5 +1,4 @@
 // Pause and resume, stopping a game, closing the window, and the sound option.
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
@@ -18,8 +17,8 @@ protected:
   TGame &Game() { return *H.Game; }
   std::vector<std::pair<int, int>> Blocks() {
     std::vector<std::pair<int, int>> squares;
-    for (const TPartSprite *b : Game().Piece().PieceBlocks)
-      squares.push_back({b->Col, b->Row});
+    for (const TSquare &b : Game().Piece().Piece().Blocks())
+      squares.push_back({b.Col, b.Row});
     return squares;
   }
 
@@ -65,13 +64,13 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   Game().GamePauseClick();
   H.Frames(1);
   ASSERT_TRUE(Game().Paused());
-  const int state = Game().Piece().PieceBlocks[0]->RotState;
+  const int state = Game().Piece().Piece().Turn;
   H.Press(Vk::Up);
   Game().FormKeyDown(Vk::Up, false);
   H.Frames(6);
   H.Release(Vk::Up);
   EXPECT_FALSE(Game().Paused());
-  EXPECT_EQ(Game().Piece().PieceBlocks[0]->RotState, state);
+  EXPECT_EQ(Game().Piece().Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_EQ(Game().PlaySurface().Left(), 320);
   EXPECT_FALSE(Game().PauseL().Visible);
@@ -113,7 +112,7 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   H.Tap(Vk::Space);
   H.Frames(8);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_LT(Game().Piece().PieceBlocks[3]->Row, 18);
+  EXPECT_LT(Game().Piece().Piece().Block(3).Row, 18);
 }
 
 TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {

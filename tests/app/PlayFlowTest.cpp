@@ -1,12 +1,13 @@
 // A level under virtual time: pieces land, rows clear and uncover cells, the score follows the
 // rules, and the level or the game ends.
 #include "gamefile/GameFile.h"
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms)
 
 TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   FillRow(1, {5, 6}, Target());
   FillRow(2, {5, 6}, Target());
   H.Press(Vk::Space);
@@ -80,14 +81,14 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
 
 TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
   Play();
-  Game().Piece().CurrentPieceType = 5;
+  Game().Piece().SetType(5);
   for (int r = 1; r <= 4; ++r)
     FillRow(r, {1}, Target());
   for (int r = 5; r <= 8; ++r)
     FillRow(r, {5}, Target());
   H.Frames(5); // the first step falls one row: the upright turn fits now
   H.Tap(Vk::Up);
-  ASSERT_EQ(Game().Piece().PieceBlocks[0]->RotState, 4);
+  ASSERT_EQ(Game().Piece().Piece().Turn, 4);
   H.Frames(1);
   H.Tap(Vk::Space);
   H.Advance(400);
@@ -100,7 +101,7 @@ TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
 
 TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   FillRow(1, {5, 6}, OtherHiddenCell());
   Well().Square(1, 1).CarriedCellCol = Target().x();
   Well().Square(1, 1).CarriedCellRow = Target().y();
@@ -114,7 +115,7 @@ TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
 TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
   ASSERT_EQ(Game().Cells().TotalCount(), 1);
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   FillRow(1, {5, 6}, Target());
   H.Tap(Vk::Space);
   // Landing: 150 ms after the last row's slide.
@@ -139,7 +140,7 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
 
 TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StateGameOver);
@@ -158,7 +159,7 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
 
 TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
   Play();
-  Game().Piece().CurrentPieceType = 0; // (4,18) (5,18) (6,18) (6,17)
+  Game().Piece().SetType(0); // (4,18) (5,18) (6,18) (6,17)
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StateGameOver);
@@ -166,7 +167,7 @@ TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
 
 TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
   Play();
-  Game().Piece().CurrentPieceType = 0;
+  Game().Piece().SetType(0);
   Well().Square(5, 16).Occupied = true; // not under any block of the piece
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StatePlaying);
@@ -187,10 +188,10 @@ TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
 
 TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   H.Tap(Vk::Space);
   H.Frames(4); // last row: now on the floor, the lock delay runs
-  ASSERT_EQ(Game().Piece().PieceBlocks[0]->Row, 2);
+  ASSERT_EQ(Game().Piece().Piece().Block(0).Row, 2);
   H.Advance(130);
   H.Press(Vk::Left); // the slide is still running when the delay ends
   H.Frames(1);
@@ -218,7 +219,7 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Play();
   Game().FormKeyDown(Vk::L, true); // 1000 points
   H.Tap(Vk::Space);
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1); // no room: game over
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -237,7 +238,7 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Game().FormKeyDown(Vk::L, true);
   H.Tap(Vk::Space);
   QFile::remove(Game().GameFilePath()); // the game file went away meanwhile
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -249,7 +250,7 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
 
 TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().Piece().SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -259,17 +260,24 @@ TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
 TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScreen) {
   Play();
   H.Advance(200); // the first step is done and the play field is shown
-  const TPartSprite *block = Game().Piece().PieceBlocks[0];
-  ASSERT_FALSE(Game().Piece().SteppingDown);
+  ASSERT_FALSE(Game().Piece().SteppingDown());
   const int presents = Game().PlaySurface().PresentCount();
   H.Frames(20); // resting in the air until the next fall step
   EXPECT_EQ(Game().PlaySurface().PresentCount(), presents);
   const QImage &surface = Game().PlaySurface().Surface().Image();
-  const QPoint centre = block->BoundsRect().center();
-  EXPECT_EQ(surface.pixel(centre), Game().Piece().PieceBlocks[0]->Image()->Picture().pixel(9, 9));
+  const auto before = Game().Piece().BlockPositions();
+  const QPoint centre(9, 9);
+  const QRgb block = surface.pixel(before[0] + centre);
   H.Tap(Vk::Left);
-  H.Frames(2);
+  H.Frames(5);
   EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
+  // The piece moved one square left: drawn there, and the background where only it was.
+  const auto after = Game().Piece().BlockPositions();
+  for (size_t b = 0; b < after.size(); ++b) {
+    EXPECT_EQ(surface.pixel(after[b] + centre), block);
+    if (std::find(after.begin(), after.end(), before[b]) == after.end())
+      EXPECT_NE(surface.pixel(before[b] + centre), block);
+  }
 }
 
 TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {

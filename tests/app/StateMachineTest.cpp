@@ -1,5 +1,4 @@
 // The state machine: menu items per state and what the confirm key does in each state.
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +60,7 @@ TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
   h.Frames(2); // the first piece appears with Space still held
   h.Release(Vk::Space);
   ASSERT_TRUE(h.Game->Status().PieceActive);
-  EXPECT_GE(h.Game->Piece().PieceBlocks[0]->Row, 17);
+  EXPECT_GE(h.Game->Piece().Piece().Block(0).Row, 17);
   EXPECT_EQ(h.Game->Status().Score, 0);
 }
 
