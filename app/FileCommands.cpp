@@ -78,8 +78,8 @@ void TGame::SaveAs1Click() {
 }
 
 void TGame::New1Click() {
-  Screen.ClearScore();
-  ShowPrompt(false);
+  View.ClearScore();
+  View.ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
   Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
@@ -89,7 +89,7 @@ void TGame::New1Click() {
     SetGameCaption();
     Data.MarkBuilt();
   }
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameState(StateTitle);
 }
 
@@ -100,12 +100,12 @@ void TGame::EditGame1Click() {
     Report(copied.Error());
     return;
   }
-  Screen.ClearScore();
-  ShowPrompt(false);
+  View.ClearScore();
+  View.ShowPrompt(false);
   PlaySound("Dialog");
   if (Dialogs && Dialogs->ShowBuilder(Data, false))
     Data.MarkBuilt();
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameState(StateTitle);
 }
 

@@ -8,7 +8,6 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "app/WindowPlacement.h"
-#include "media/GameImageList.h"
 #include "media/MediaError.h"
 #include "play/PictureDecoder.h"
 #include "play/Points.h"
@@ -19,13 +18,17 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
-#include <QPainter>
 
 namespace {
 
 QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
   return QImage(QStringLiteral(":/pictures/") + name);
+}
+
+TScreenPictures BuiltinScreenPictures() {
+  return {BuiltinPicture("Parts.bmp"), BuiltinPicture("Figure.bmp"), BuiltinPicture("Small.bmp"),
+          BuiltinPicture("PressSP.png"), BuiltinPicture("PauseL.png")};
 }
 
 // Why a named game is not the one that opens.
@@ -40,20 +43,19 @@ QString CannotOpenMessage(const QString &path) {
 } // namespace
 
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
-    : Scheduler(scheduler), Settings(settings), DXDraw(&FormObject), ImageList2(&DXDraw),
-      SpriteEngine(DXDraw), DXInput(KeyTable), DXTimer(scheduler),
-      DownTimer(scheduler, Timing::FirstFallInterval), DeadTimer(scheduler, Timing::LockDelay),
-      SpeedTimer(scheduler, Timing::SpeedUpPeriod), FlashTimer(scheduler, Timing::FlashInterval),
-      RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
+    : Scheduler(scheduler), Settings(settings), View(FormObject, BuiltinScreenPictures()),
+      DXInput(KeyTable), DXTimer(scheduler), DownTimer(scheduler, Timing::FirstFallInterval),
+      DeadTimer(scheduler, Timing::LockDelay), SpeedTimer(scheduler, Timing::SpeedUpPeriod),
+      FlashTimer(scheduler, Timing::FlashInterval), RepaintTimer(scheduler, Timing::RepaintDelay),
+      NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DeadTimer, PlayStatus, Prefs),
-      PieceBlocks(DXDraw) {
+      Random(randomSeed), Falling(Well, DXInput, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
-  DXDraw.OnInitialize = [this] { DXTimer.SetEnabled(true); };
-  DXDraw.OnFinalize = [this] { DXTimer.SetEnabled(false); };
+  View.Surface().OnInitialize = [this] { DXTimer.SetEnabled(true); };
+  View.Surface().OnFinalize = [this] { DXTimer.SetEnabled(false); };
   TitleTimer.OnTimer = [this] { TitleTimerTimer(); };
   EndLevelTimer.OnTimer = [this] { EndLevelTimerTimer(); };
   ExitTimer.OnTimer = [this] { ExitTimerTimer(); };
@@ -71,14 +73,6 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
   };
   PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
   Falling.PlaySound = [this](const QString &name) { PlaySound(name); };
-
-  const QImage parts = BuiltinPicture("Parts.bmp");
-  for (int k = 0; k < 8; ++k)
-    BlockPictures[size_t(k)] = parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
-  FillGameImageList(ImageList2, BuiltinPicture("Figure.bmp"), BuiltinPicture("Small.bmp"));
-  Prompt.Picture = BuiltinPicture("PressSP.png");
-  PauseBanner.Picture = BuiltinPicture("PauseL.png");
-  PauseBanner.Position = QPoint(RoundHalfEven((600 - 474) / 2.0), RoundHalfEven((400 - 121) / 2.0));
 }
 
 TGame::~TGame() {
@@ -119,11 +113,11 @@ void TGame::FormCreate(const TStartup &startup) {
   Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
-    Prompt.Picture = customPrompt;
+    View.SetPromptPicture(customPrompt);
   if (!StandAloneMode && !IsInstalled(ProgramPath))
     RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
-  DXDraw.Initialize();
+  View.Surface().Initialize();
 
   // The option is set to the opposite of the stored state and then clicked, which stores the
   // state again and opens the device.
@@ -156,7 +150,7 @@ void TGame::FormCreate(const TStartup &startup) {
     Data.FilePath = TGameData::EmptyGamePath();
     ApplicationTitle = "Empty Game";
     SetCaption("Empty Game");
-    ShowPrompt(true);
+    View.ShowPrompt(true);
   }
   UpdateMenu();
 }
@@ -188,7 +182,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   if (!scoresProblem.isEmpty())
     Report(scoresProblem);
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameCaption();
   return true;
 }
@@ -228,20 +222,6 @@ void TGame::SetCaption(const QString &text) {
   Trace::Event("caption", text);
   if (OnCaptionChanged)
     OnCaptionChanged();
-}
-
-void TGame::RepaintWindowPicture() {
-  ShownPictureKey = Screen.Picture().cacheKey();
-  if (OnWindowPictureChanged)
-    OnWindowPictureChanged();
-}
-
-void TGame::ShowPrompt(bool on) {
-  if (Prompt.Visible == on)
-    return;
-  Prompt.Visible = on;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
 }
 
 void TGame::PlaySound(const QString &name) {
@@ -302,7 +282,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     GamePauseClick();
     return;
   }
-  if (!Prompt.Visible && ctrl && virtualKey == KeyL) {
+  if (!View.Prompt().Visible && ctrl && virtualKey == KeyL) {
     FinishLevel(); // the level skip
   }
 }
@@ -311,7 +291,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
 
 void TGame::DXTimerTimer(int lagCount) {
   Q_UNUSED(lagCount);
-  if (!DXDraw.SurfaceReady())
+  if (!View.Surface().SurfaceReady())
     return;
   DXInput.Update();
   switch (State) {
@@ -332,9 +312,8 @@ void TGame::DXTimerTimer(int lagCount) {
   }
   // Whatever drew on the window picture since it was last shown (a landing's score line, the
   // NEXT box) is shown in this same frame.
-  if (Screen.Picture().cacheKey() != ShownPictureKey)
-    RepaintWindowPicture();
-  DXDraw.Flip();
+  View.ShowIfChanged();
+  View.Surface().Flip();
 }
 
 void TGame::SetGameState(TGameState state) {
@@ -381,7 +360,7 @@ void TGame::RefreshIfDirty() {
   if (!PlayStatus.PictureDirty)
     return;
   PlayStatus.PictureDirty = false;
-  RepaintWindowPicture();
+  View.ShowWindowPicture();
 }
 
 void TGame::TitleFrame() {
@@ -397,8 +376,7 @@ void TGame::PlayingFrame() {
   if (PlayStatus.NewPieceDue) {
     PlayStatus.NewPieceDue = false;
     Falling.Create();
-    if (TPictureCollectionItem *figure = ImageList2.Find("Figure"))
-      PieceBlocks.Create(SpriteEngine.Engine(), *figure, Falling.BlockPositions());
+    View.CreatePiece(Falling.BlockPositions());
     PlayStatus.PauseAllowed = true;
     Trace::Event("piece", QStringLiteral("%1 %2,%3")
                               .arg(Falling.Piece().Type)
@@ -411,35 +389,14 @@ void TGame::PlayingFrame() {
       return;
     }
     if (PictureCells.TargetHidden()) {
-      PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
-      RepaintWindowPicture();
-      if (FlashAllowed)
+      View.DrawCellGrid(PictureCells, Random);
+      View.ShowWindowPicture();
+      if (View.FlashAllowed())
         FlashTimer.SetEnabled(true);
     }
   }
   Falling.Step();
-  PieceBlocks.MoveTo(Falling.BlockPositions());
-  SpriteEngine.Move(16);
-  SpriteEngine.RemoveDead();
-  // Drawing the blocks again where they already stand, over an unchanged surface, would leave
-  // every pixel as it is: such a frame draws (and so presents) nothing.
-  const TPieceFrame frame = PieceFrame();
-  if (!DXDraw.Surface().Drawn() && frame == LastPieceFrame)
-    return;
-  LastPieceFrame = frame;
-  SpriteEngine.Draw();
-  DXDraw.Surface().ReleaseCanvas();
-  if (PlayStatus.PieceActive)
-    PieceBlocks.DrawSelves();
-}
-
-TGame::TPieceFrame TGame::PieceFrame() const {
-  TPieceFrame frame;
-  if (!PlayStatus.PieceActive)
-    return frame;
-  frame.Picture = CurrentBlockPicture.cacheKey();
-  frame.Positions = PieceBlocks.Positions();
-  return frame;
+  View.DrawFrame(Falling.BlockPositions(), PlayStatus.PieceActive);
 }
 
 void TGame::GameOverFrame() {
@@ -470,7 +427,7 @@ void TGame::LevelEnded() {
 
 void TGame::EndPiece() {
   Falling.Free();
-  PieceBlocks.Free();
+  View.FreePiece();
 }
 
 void TGame::FinishLevel() {

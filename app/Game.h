@@ -19,10 +19,9 @@
 #include "media/Timer.h"
 #include "play/FallingPiece.h"
 #include "play/Landing.h"
-#include "play/LevelScreen.h"
 #include "play/PictureCells.h"
-#include "play/PieceSprites.h"
 #include "play/PlayPreferences.h"
+#include "play/PlayScreen.h"
 #include "play/PlayStatus.h"
 #include "play/Random.h"
 #include "play/Well.h"
@@ -52,13 +51,6 @@ struct TStartup {
   QString WindowHandle; // decimal id that a second start uses to reach us
   // Where the game file type is registered (the XDG data folder); empty: not registered.
   QString DataHome;
-};
-
-// A picture shown over the window picture (the start prompt, the pause banner).
-struct TOverlay {
-  QImage Picture;
-  QPoint Position;
-  bool Visible = false;
 };
 
 class TGame {
@@ -95,7 +87,6 @@ public:
   void New1Click();
   void EditGame1Click();
   bool Paused() const { return IsPaused; }
-  const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
   // The sound device; without one the game is silent. Set before FormCreate.
@@ -121,20 +112,12 @@ public:
 
   // What the window shows.
   const QString &Caption() const { return CaptionText; }
-  const QImage &WindowPicture() const { return Screen.Picture(); }
-  // The builder draws its preview straight on the window picture.
-  QImage &WindowPictureForPreview() { return Screen.Picture(); }
-  void RepaintWindowPicture();
-  const TOverlay &PressSP() const { return Prompt; }
-  std::array<const TOverlay *, 2> Overlays() const { return {&Prompt, &PauseBanner}; }
-  TDXDraw &PlaySurface() { return DXDraw; }
+  TPlayScreen &Screen() { return View; }
   TMenuModel &Menu() { return MenuItems; }
   QPoint WindowPosition() const { return Position; }
 
   // Notifications to the window.
   std::function<void()> OnCaptionChanged;
-  std::function<void()> OnWindowPictureChanged;
-  std::function<void()> OnOverlaysChanged;
   std::function<void()> OnCloseRequested;
 
   // Members the state machine shares with the play code.
@@ -161,7 +144,6 @@ public:
 
 private:
   void SetCaption(const QString &text);
-  void ShowPrompt(bool on);
   void SetGameCaption();
   bool LoadGame(const QString &path);
   void Report(const QString &text);
@@ -174,13 +156,6 @@ private:
   void GameOverFrame();
   void LevelEndFrame();
   void RefreshIfDirty();
-  // Where the falling piece was drawn, to tell a frame that would draw nothing new.
-  struct TPieceFrame {
-    qint64 Picture = 0;
-    std::array<QPoint, 4> Positions{};
-    bool operator==(const TPieceFrame &) const = default;
-  };
-  TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
   // The menu offers what the state allows.
   void UpdateMenu();
@@ -218,14 +193,11 @@ private:
   void TogglePause();
   void SetSoundOn(bool on);
   void EndRunningGame();
-  void HidePauseBanner();
-  void PaintWellCopy();
   void ClearInputStates();
 
   // Landing and row clearing.
   void LandPiece();
   void ShowLanding(const TLanding &landing);
-  void RepaintSquare(int col, int row);
 
   void TitleTimerTimer();
   void EndLevelTimerTimer();
@@ -243,10 +215,7 @@ private:
 
   // Display, input and timing layer.
   QObject FormObject; // owner of the display components, standing for the main window
-  TDXDraw DXDraw;
-  TDXImageList ImageList2;
-  TDXSpriteEngine SpriteEngine;
-  std::array<QImage, 8> BlockPictures; // one per cell colour
+  TPlayScreen View;
   TKeyStateTable KeyTable;
   TDXInput DXInput;
   TDXTimer DXTimer;
@@ -257,9 +226,6 @@ private:
   TMenuModel MenuItems;
   QString CaptionText;
   QString ApplicationTitle = "Quarrybox";
-  TLevelScreen Screen;
-  TOverlay Prompt;
-  TOverlay PauseBanner;
   QPoint Position;
 
   bool StandAloneMode = false;
@@ -275,15 +241,7 @@ private:
   TPictureCells PictureCells;
   TRandom Random;
   TFallingPiece Falling;
-  TPieceSprites PieceBlocks;
   int NextType = 0;
-  QImage CurrentBlockPicture;
-  bool FlashAllowed = true;
-  int FlashTick = 0;
-  QRect FlashRect;
-  QRgb FlashColour = 0;
-  TPieceFrame LastPieceFrame;
-  qint64 ShownPictureKey = 0;            // the window picture's cache key when it was last shown
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.

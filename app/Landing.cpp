@@ -7,8 +7,6 @@
 #include "play/Landing.h"
 #include "play/Speed.h"
 
-#include <QPainter>
-
 void TGame::LandPiece() {
   if (!DownTimer.Enabled() || PlayStatus.Suspended)
     return; // paused, held still by a menu or dialog, or ended: tried again at the next tick
@@ -31,7 +29,7 @@ void TGame::LandPiece() {
     blocks[i] = {Falling.Piece().Block(int(i)).Col, Falling.Piece().Block(int(i)).Row};
   const TLanding landing =
       LandBlocks(Well, PictureCells, blocks,
-                 {PictureCells.TargetCellCol(), PictureCells.TargetCellRow()}, CurrentBlockPicture);
+                 {PictureCells.TargetCellCol(), PictureCells.TargetCellRow()}, View.PieceBlock());
   EndPiece();
   ShowLanding(landing);
   if (PlayStatus.LevelComplete) {
@@ -51,32 +49,15 @@ void TGame::LandPiece() {
 // the score, and the sound and grid of the rows removed.
 void TGame::ShowLanding(const TLanding &landing) {
   PlayStatus.Score += landing.Points;
-  for (const QPoint &cell : landing.UncoveredCells) {
-    PictureCells.PaintCell(cell.x(), cell.y(), Screen.Picture());
+  View.ShowLanding(landing, Well, PictureCells);
+  for (const QPoint &cell : landing.UncoveredCells)
     Trace::Event("uncover", QStringLiteral("%1,%2").arg(cell.x()).arg(cell.y()));
-  }
   PlayStatus.LevelComplete = PlayStatus.LevelComplete || landing.LevelComplete;
-  if (landing.RowsRemoved > 0)
-    // Row 18 is repainted too, so that nothing of an emptied top square stays on screen.
-    for (int r = landing.LowestRemovedRow; r <= WellRows; ++r)
-      for (int c = 1; c <= WellColumns; ++c)
-        RepaintSquare(c, r);
   Trace::Event("land", QString::number(landing.RowsRemoved));
   DrawScore();
   if (landing.RowsRemoved > 0) {
-    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
+    View.DrawCellGrid(PictureCells, Random);
     PlaySound(landing.LineSound);
     RepaintTimer.SetEnabled(true);
   }
-}
-
-void TGame::RepaintSquare(int col, int row) {
-  const TWellSquare &square = Well.Square(col, row);
-  const QRect area(square.Left, square.Top, BlockSize, BlockSize);
-  const QImage picture =
-      square.Occupied ? square.BlockPicture : Screen.PlayFieldBackground().copy(area);
-  QPainter window(&Screen.Picture());
-  window.drawImage(square.Left + 320, square.Top + 20, picture);
-  DXDraw.Surface().Canvas().drawImage(square.Left, square.Top, picture);
-  DXDraw.Surface().ReleaseCanvas();
 }

@@ -12,23 +12,22 @@
 #include "play/Speed.h"
 
 #include <QFileInfo>
-#include <QPainter>
 
 // A skin that cannot be decoded leaves the picture as it was.
 void TGame::DrawSkin(const TSkin &skin) {
   const QImage picture = LoadPicture(skin.Path, skin.Type);
   if (!picture.isNull())
-    Screen.DrawSkin(picture, skin.Stretch);
+    View.DrawSkin(picture, skin.Stretch);
 }
 
 void TGame::ShowTitle() {
   PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::StartSkin));
-  DXDraw.SetLeft(-600);
+  View.HidePlayField();
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
-  RepaintWindowPicture();
-  ShowPrompt(true);
+  View.ShowWindowPicture();
+  View.ShowPrompt(true);
   PlayStatus.PictureDirty = true;
   TitleShown = true;
 }
@@ -58,11 +57,11 @@ bool TGame::BuildPictureCells() {
 }
 
 void TGame::StartLevel() {
-  FlashAllowed = true;
+  View.AllowFlash();
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
   PlayStatus.LevelComplete = false;
-  ShowPrompt(false);
+  View.ShowPrompt(false);
   Falling.ResetMotion();
   Well.Empty();
   if (Data.CurrentLevel == 1)
@@ -83,10 +82,10 @@ void TGame::StartLevel() {
   NextType = Random.Random(7);
   PrepareNextPiece();
   DrawNextPiece();
-  RepaintWindowPicture();
+  View.ShowWindowPicture();
   if (PictureCells.TargetHidden()) {
-    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
-    if (FlashAllowed)
+    View.DrawCellGrid(PictureCells, Random);
+    if (View.FlashAllowed())
       FlashTimer.SetEnabled(true);
   }
   GameRunning = true;
@@ -98,15 +97,9 @@ void TGame::StartLevel() {
 }
 
 void TGame::ComposeLevelScreen() {
-  RepaintWindowPicture();
-  const QImage skin = LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type);
-  Screen.ComposeBackground(skin, Data.PlayingSkin.Stretch);
-  PieceBlocks.PlayFieldBackground = Screen.PlayFieldBackground();
-  RepaintWindowPicture();
-  PictureCells.DrawCellGrid(Screen.Picture(), true, Random);
-  Screen.DrawPanelFrames(Data);
-  Screen.DrawLevelCounter(Data.CurrentLevel, Data.LevelCount());
-  Screen.DrawScoreColumn(Data.Scores);
+  View.ShowWindowPicture();
+  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, PictureCells,
+                    Random);
   DownTimer.SetInterval(Timing::FirstFallInterval);
   SpeedTimer.SetEnabled(true);
   NoFlashTimer.SetEnabled(true);
@@ -116,36 +109,29 @@ void TGame::PrepareNextPiece() {
   DownTimer.SetInterval(FallIntervalForHidden(PictureCells.HiddenCount(), PictureCells.TotalCount(),
                                               DownTimer.Interval()));
   PictureCells.ChooseTargets(Random, Scheduler.Now());
-  CurrentBlockPicture = BlockPictures[size_t(PictureCells.TargetColourIndex())];
-  if (TPictureCollectionItem *figure = ImageList2.Find("Figure")) {
-    figure->RebuildSurface();
-    figure->SetPicture(CurrentBlockPicture);
-    figure->RebuildSurface();
-  }
+  View.SetPieceColour(PictureCells.TargetColourIndex());
 }
 
-void TGame::DrawNextPiece() {
-  Screen.DrawNextPiece(NextType, BlockPictures[size_t(PictureCells.NextTargetColourIndex())]);
-}
+void TGame::DrawNextPiece() { View.DrawNextPiece(NextType, PictureCells.NextTargetColourIndex()); }
 
 void TGame::DrawScore() {
-  Screen.DrawScore(QString::number(PlayStatus.Score));
+  View.DrawScore(PlayStatus.Score);
   Trace::Event("score", QString::number(PlayStatus.Score));
 }
 
 void TGame::ShowGameOver() {
   PlayStatus.NewPieceDue = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::GameOverSkin));
-  DXDraw.SetLeft(-600);
+  View.HidePlayField();
   if (!PlayStatus.AllLevelsDone) {
-    Screen.RestorePlayField();
-    RepaintWindowPicture();
+    View.RestorePlayField();
+    View.ShowWindowPicture();
   }
   if (Data.LevelCount() > 0) {
     DrawSkin(Data.GameOverSkin);
-    RepaintWindowPicture();
+    View.ShowWindowPicture();
   }
-  ShowPrompt(true);
+  View.ShowPrompt(true);
   EnterHighScore();
 }
 
@@ -171,7 +157,6 @@ void TGame::EnterHighScore() {
 void TGame::ShowLevelEnd() {
   PlayStatus.NewPieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
-  DXDraw.SetLeft(-600);
   const int index = Data.CurrentLevel - 1;
   QImage picture;
   int grid = 0;
@@ -179,9 +164,8 @@ void TGame::ShowLevelEnd() {
     picture = LoadPicture(Data.Levels[index].Path, Data.Levels[index].Type);
     grid = Data.Levels[index].GridSize;
   }
-  Screen.DrawLevelEnd(backdrop, picture, grid);
-  RepaintWindowPicture();
-  ShowPrompt(true);
+  View.DrawLevelEnd(backdrop, picture, grid);
+  View.ShowPrompt(true);
   PlayStatus.PictureDirty = true;
 }
 
@@ -197,38 +181,15 @@ void TGame::SpeedTimerTimer() {
 
 void TGame::NoFlashTimerTimer() {
   NoFlashTimer.SetEnabled(false);
-  DXDraw.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
-  DXDraw.Surface().ReleaseCanvas();
-  DXDraw.SetLeft(320);
+  View.ShowPlayField();
 }
 
 void TGame::RepaintTimerTimer() {
   RepaintTimer.SetEnabled(false);
-  RepaintWindowPicture();
+  View.ShowWindowPicture();
 }
 
 void TGame::FlashTimerTimer() {
-  QPainter p(&Screen.Picture());
-  if (!DownTimer.Enabled()) {
-    if (FlashTick == 1)
-      p.fillRect(FlashRect, QColor(FlashColour));
+  if (View.FlashStep(DownTimer.Enabled(), PictureCells))
     FlashTimer.SetEnabled(false);
-    FlashTick = 0;
-    FlashAllowed = true;
-  } else if (FlashTick == 0) {
-    FlashAllowed = false;
-    const int col = PictureCells.TargetCellCol(), row = PictureCells.TargetCellRow();
-    FlashColour = TPictureCells::CellColour(PictureCells.Cell(col, row).ColourIndex);
-    const QRect cell = PictureCells.CellRect(col, row);
-    FlashRect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
-    p.fillRect(FlashRect, Qt::black);
-    FlashTick = 1;
-  } else {
-    p.fillRect(FlashRect, QColor(FlashColour));
-    FlashTimer.SetEnabled(false);
-    FlashTick = 0;
-    FlashAllowed = true;
-  }
-  p.end();
-  RepaintWindowPicture();
 }

@@ -27,18 +27,18 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
   ShowImage = new TWindowPictureView(game, this);
   setCentralWidget(ShowImage);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  DXDraw = new TPlaySurfaceView(game.PlaySurface(), ShowImage);
+  DXDraw = new TPlaySurfaceView(game.Screen().Surface(), ShowImage);
   PlacePlaySurface();
 
   game.Menu().OnChanged = [this](const QString &name) { SyncMenuItem(name); };
   for (auto it = Menu.Actions.cbegin(); it != Menu.Actions.cend(); ++it)
     SyncMenuItem(it.key());
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
-  game.OnWindowPictureChanged = [this] { ShowImage->update(); };
-  game.OnOverlaysChanged = [this] { ShowImage->update(); };
+  game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
+  game.Screen().OnOverlaysChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
-  game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
-  game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
+  game.Screen().Surface().OnPresent = [this] { DXDraw->update(); };
+  game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
   WatchMenus();
   // The application, not this window, being active: the program's own dialogs do not count.
@@ -102,7 +102,7 @@ void TMainForm::ReturnKeysToGame() {
 }
 
 void TMainForm::PlacePlaySurface() {
-  TDXDraw &surface = GameRef.PlaySurface();
+  TDXDraw &surface = GameRef.Screen().Surface();
   DXDraw->move(surface.Left(), surface.Top());
   DXDraw->setVisible(surface.Left() >= 0);
 }

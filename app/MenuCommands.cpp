@@ -8,8 +8,6 @@
 #include "app/Trace.h"
 #include "gamefile/WorkingPictures.h"
 
-#include <QPainter>
-
 void TGame::ClearInputStates() {
   for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
                         InputButton3, InputButton4, InputButton5, InputButton6})
@@ -37,46 +35,20 @@ void TGame::TogglePause() {
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
     SetCaption(ApplicationTitle + " [Pause]");
-    PaintWellCopy();
-    RepaintWindowPicture();
-    DXDraw.SetLeft(-600);
-    PauseBanner.Visible = true;
-    if (OnOverlaysChanged)
-      OnOverlaysChanged();
+    const auto piece = Falling.BlockPositions();
+    View.PaintWellCopy(Well, PlayStatus.PieceActive ? &piece : nullptr);
+    View.ShowWindowPicture();
+    View.HidePlayField();
+    View.ShowPauseBanner(true);
   } else {
     ClearInputStates();
     DXInput.Keyboard.SetEnabled(true);
     DownTimer.SetEnabled(true);
     SetCaption(ApplicationTitle);
-    DXDraw.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(), QRect(320, 20, 198, 360));
-    DXDraw.Surface().ReleaseCanvas();
-    DXDraw.SetLeft(320);
-    HidePauseBanner();
+    View.ShowPlayFieldFromWindow();
+    View.ShowPauseBanner(false);
     PlayStatus.Suspended = false;
   }
-}
-
-void TGame::HidePauseBanner() {
-  if (!PauseBanner.Visible)
-    return;
-  PauseBanner.Visible = false;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
-}
-
-// The well as it stands, on the window picture, while the play surface is out of sight.
-void TGame::PaintWellCopy() {
-  QPainter p(&Screen.Picture());
-  p.drawImage(320, 20, Screen.PlayFieldBackground());
-  for (int r = 1; r < WellRows; ++r)
-    for (int c = 1; c <= WellColumns; ++c) {
-      const TWellSquare &s = Well.Square(c, r);
-      if (s.Occupied)
-        p.drawImage(s.Left + 320, s.Top + 20, s.BlockPicture);
-    }
-  if (PlayStatus.PieceActive)
-    for (const QPoint &b : Falling.BlockPositions())
-      p.drawImage(b + QPoint(320, 20), CurrentBlockPicture);
 }
 
 void TGame::StopGame1Click() {
@@ -99,8 +71,8 @@ void TGame::EndRunningGame() {
     MenuItems.SetChecked("GamePause", false);
     DXInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
-    DXDraw.SetLeft(320);
-    HidePauseBanner();
+    View.Surface().SetLeft(320);
+    View.ShowPauseBanner(false);
     // A stopped game is no longer paused, so nothing may hold the next one still.
     PlayStatus.Suspended = false;
   }

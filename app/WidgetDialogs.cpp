@@ -88,9 +88,9 @@ bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {
 
 bool TWidgetDialogs::ShowBuilder(TGameData &game, bool create) {
   TBuilderWidgetQuestions questions(Host(), Parent);
-  TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.WindowPictureForPreview(),
+  TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.Screen().Picture(),
                                 Game.ProgramFolder(), Parent);
-  builder.OnPreviewChanged = [this] { Game.RepaintWindowPicture(); };
+  builder.OnPreviewChanged = [this] { Game.Screen().ShowWindowPicture(); };
   if (create)
     builder.ResetGame();
   else

@@ -14,8 +14,8 @@ TWindowPictureView::TWindowPictureView(TGame &game, QWidget *parent) : QWidget(p
 
 void TWindowPictureView::paintEvent(QPaintEvent *event) {
   QPainter p(this);
-  p.drawImage(event->rect(), Game.WindowPicture(), event->rect());
-  for (const TOverlay *overlay : Game.Overlays())
+  p.drawImage(event->rect(), Game.Screen().Picture(), event->rect());
+  for (const TOverlay *overlay : Game.Screen().Overlays())
     if (overlay->Visible)
       p.drawImage(overlay->Position, overlay->Picture);
 }

@@ -50,7 +50,7 @@ void MeasureTicks(benchmark::State &state, TBenchGame &bench, TBeforeTick before
 void TitleTick(benchmark::State &state) {
   TBenchGame bench;
   MeasureTicks(state, bench, [] {});
-  state.counters["presents"] = bench.Game.PlaySurface().PresentCount();
+  state.counters["presents"] = bench.Game.Screen().Surface().PresentCount();
 }
 BENCHMARK(TitleTick)->Iterations(20000);
 

@@ -40,6 +40,6 @@ TEST(BotPlayTest, LeftAloneTheStackReachesTheTopAndTheGameEnds) {
   EXPECT_FALSE(h.Game->Status().AllLevelsDone);
   // 10 points a landing: pieces stacked in the middle need at least eight to fill it.
   EXPECT_GE(h.Game->Status().Score, 80);
-  EXPECT_LT(h.Game->PlaySurface().Left(), 0);
-  EXPECT_TRUE(h.Game->PressSP().Visible);
+  EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
+  EXPECT_TRUE(h.Game->Screen().Prompt().Visible);
 }

@@ -53,11 +53,11 @@ TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms)
   Play();
   EXPECT_EQ(Game().FallInterval(), 1000);
   EXPECT_TRUE(Game().DownTimerEnabled());
-  EXPECT_LT(Game().PlaySurface().Left(), 0);
+  EXPECT_LT(Game().Screen().Surface().Left(), 0);
   H.Advance(150);
-  EXPECT_EQ(Game().PlaySurface().Left(), 320);
+  EXPECT_EQ(Game().Screen().Surface().Left(), 320);
   EXPECT_EQ(Game().Cells().TotalCount(), 4);
-  EXPECT_FALSE(Game().PressSP().Visible);
+  EXPECT_FALSE(Game().Screen().Prompt().Visible);
 }
 
 TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
@@ -130,7 +130,7 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().Status().Score, 1200);
   EXPECT_FALSE(Game().DownTimerEnabled());
-  EXPECT_TRUE(Game().PressSP().Visible);
+  EXPECT_TRUE(Game().Screen().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
@@ -261,41 +261,42 @@ TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScre
   Play();
   H.Advance(200); // the first step is done and the play field is shown
   ASSERT_FALSE(Game().Piece().SteppingDown());
-  const int presents = Game().PlaySurface().PresentCount();
+  const int presents = Game().Screen().Surface().PresentCount();
   H.Frames(20); // resting in the air until the next fall step
-  EXPECT_EQ(Game().PlaySurface().PresentCount(), presents);
-  const QImage &surface = Game().PlaySurface().Surface().Image();
+  EXPECT_EQ(Game().Screen().Surface().PresentCount(), presents);
+  const QImage &surface = Game().Screen().Surface().Surface().Image();
   const auto before = Game().Piece().BlockPositions();
   const QPoint centre(9, 9);
   const QRgb block = surface.pixel(before[0] + centre);
   H.Tap(Vk::Left);
   H.Frames(5);
-  EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
+  EXPECT_GT(Game().Screen().Surface().PresentCount(), presents);
   // The piece moved one square left: drawn there, and the background where only it was.
   const auto after = Game().Piece().BlockPositions();
   for (size_t b = 0; b < after.size(); ++b) {
     EXPECT_EQ(surface.pixel(after[b] + centre), block);
-    if (std::find(after.begin(), after.end(), before[b]) == after.end())
+    if (std::find(after.begin(), after.end(), before[b]) == after.end()) {
       EXPECT_NE(surface.pixel(before[b] + centre), block);
+    }
   }
 }
 
 TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   Play();
   QImage shown;
-  Game().OnWindowPictureChanged = [&] { shown = Game().WindowPicture().copy(); };
+  Game().Screen().OnWindowPictureChanged = [&] { shown = Game().Screen().Picture().copy(); };
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
   const TCellEntry &next = Game().Cells().CellList()[size_t(Game().Cells().NextTarget())];
   Game().Cells().Uncover(next.Col, next.Row);
-  Game().Cells().PaintCell(next.Col, next.Row, Game().WindowPictureForPreview());
-  Game().RepaintWindowPicture();
+  Game().Cells().PaintCell(next.Col, next.Row, Game().Screen().Picture());
+  Game().Screen().ShowWindowPicture();
   H.Tap(Vk::Space);
   for (int ms = 0; ms < 2000 && !Game().Status().NewPieceDue; ++ms)
     H.Advance(1);
   ASSERT_TRUE(Game().Status().NewPieceDue) << "the piece has landed";
   H.Frames(1);
-  EXPECT_EQ(shown, Game().WindowPicture());
+  EXPECT_EQ(shown, Game().Screen().Picture());
 }
 
 TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {

@@ -26,7 +26,7 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
   EXPECT_EQ(h.Game->GameState(), StateNone);
-  EXPECT_TRUE(h.Game->PressSP().Visible);
+  EXPECT_TRUE(h.Game->Screen().Prompt().Visible);
   EXPECT_FALSE(h.Game->Menu().Enabled("GameStart"));
   EXPECT_FALSE(h.Game->Menu().Enabled("Score1"));
   EXPECT_EQ(h.Game->WindowPosition(), QPoint(340, 302));
@@ -45,7 +45,7 @@ TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
   h.Advance(25);
   EXPECT_EQ(h.Game->GameState(), StateTitle);
   EXPECT_TRUE(h.Game->Menu().Enabled("GameStart"));
-  EXPECT_LT(h.Game->PlaySurface().Left(), 0);
+  EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
 }
 
 TEST(StartupTest, CommandLinePathSplitAtBlanksIsRejoined) {
