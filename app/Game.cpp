@@ -50,7 +50,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DeadTimer, PlayStatus, Prefs) {
+      Session(DXInput, DeadTimer, randomSeed) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -72,7 +72,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
     }
   };
   PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
-  Falling.PlaySound = [this](const QString &name) { PlaySound(name); };
+  Session.Piece.PlaySound = [this](const QString &name) { PlaySound(name); };
 }
 
 TGame::~TGame() {
@@ -83,7 +83,7 @@ TGame::~TGame() {
 // ---- start-up ---------------------------------------------------------------------------
 
 void TGame::FormCreate(const TStartup &startup) {
-  PlayStatus.Suspended = false;
+  Session.Status.Suspended = false;
   StopAccepted = true;
 
   ProgramPath = startup.ProgramPath;
@@ -108,7 +108,8 @@ void TGame::FormCreate(const TStartup &startup) {
       ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
   Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 
-  Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
+  Session.Prefs =
+      TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
   Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
@@ -234,7 +235,7 @@ void TGame::PlaySound(const QString &name) {
 // ---- activation, hand-over, keys, menu --------------------------------------------------
 
 void TGame::AppDeactivate() {
-  PlayStatus.Suspended = true;
+  Session.Status.Suspended = true;
   DXTimer.SetApplicationActive(false);
   if (Offered(TCommand::PauseGame)) {
     // A running game pauses as soon as it may, unless one of its own windows took the focus.
@@ -246,15 +247,15 @@ void TGame::AppDeactivate() {
 }
 
 void TGame::AppActivate() {
-  PlayStatus.Suspended = false;
+  Session.Status.Suspended = false;
   DXTimer.SetApplicationActive(true);
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
-void TGame::MenuOpened() { PlayStatus.Suspended = true; }
+void TGame::MenuOpened() { Session.Status.Suspended = true; }
 
-void TGame::MenuClosed() { PlayStatus.Suspended = Paused(); }
+void TGame::MenuClosed() { Session.Status.Suspended = Paused(); }
 
 void TGame::OpenGameMessage() {
   if (!TitleShown)
@@ -277,7 +278,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     GamePauseClick();
   if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
     // Resume; the key must not also turn the piece.
-    Falling.SwallowResumeKey();
+    Session.Piece.SwallowResumeKey();
     ClearInputStates();
     GamePauseClick();
     return;
@@ -357,9 +358,9 @@ void TGame::EnterState(TGameState state) {
 }
 
 void TGame::RefreshIfDirty() {
-  if (!PlayStatus.PictureDirty)
+  if (!Session.Status.PictureDirty)
     return;
-  PlayStatus.PictureDirty = false;
+  Session.Status.PictureDirty = false;
   View.ShowWindowPicture();
 }
 
@@ -373,30 +374,30 @@ void TGame::TitleFrame() {
 
 void TGame::PlayingFrame() {
   RefreshIfDirty();
-  if (PlayStatus.NewPieceDue) {
-    PlayStatus.NewPieceDue = false;
-    Falling.Create();
-    View.CreatePiece(Falling.BlockPositions());
-    PlayStatus.PauseAllowed = true;
+  if (Session.Status.NewPieceDue) {
+    Session.Status.NewPieceDue = false;
+    Session.Piece.Create();
+    View.CreatePiece(Session.Piece.BlockPositions());
+    Session.Status.PauseAllowed = true;
     Trace::Event("piece", QStringLiteral("%1 %2,%3")
-                              .arg(Falling.Piece().Type)
-                              .arg(PictureCells.TargetCellCol())
-                              .arg(PictureCells.TargetCellRow()));
-    if (Falling.RestsOnSomething()) {
+                              .arg(Session.Piece.Piece().Type)
+                              .arg(Session.Cells.TargetCellCol())
+                              .arg(Session.Cells.TargetCellRow()));
+    if (Session.Piece.RestsOnSomething()) {
       EndPiece();
       PlaySound("EndGame");
       EndGame(false);
       return;
     }
-    if (PictureCells.TargetHidden()) {
-      View.DrawCellGrid(PictureCells, Random);
+    if (Session.Cells.TargetHidden()) {
+      View.DrawCellGrid(Session.Cells, Session.Random);
       View.ShowWindowPicture();
       if (View.FlashAllowed())
         FlashTimer.SetEnabled(true);
     }
   }
-  Falling.Step();
-  View.DrawFrame(Falling.BlockPositions(), PlayStatus.PieceActive);
+  Session.Piece.Step();
+  View.DrawFrame(Session.Piece.BlockPositions(), Session.Status.PieceActive);
 }
 
 void TGame::GameOverFrame() {
@@ -426,22 +427,22 @@ void TGame::LevelEnded() {
 }
 
 void TGame::EndPiece() {
-  Falling.Free();
+  Session.Piece.Free();
   View.FreePiece();
 }
 
 void TGame::FinishLevel() {
   EndPiece();
   PlaySound("EndLevel");
-  PlayStatus.Score += LevelPoints;
+  Session.Status.Score += LevelPoints;
   DownTimer.SetEnabled(false);
-  PlayStatus.AllLevelsDone = false;
+  Session.Status.AllLevelsDone = false;
   SetGameState(StateLevelEnd);
 }
 
 // allLevelsDone: every level was played; otherwise the stack reached the top.
 void TGame::EndGame(bool allLevelsDone) {
-  PlayStatus.AllLevelsDone = allLevelsDone;
+  Session.Status.AllLevelsDone = allLevelsDone;
   Data.CurrentLevel = 1;
   DownTimer.SetEnabled(false);
   SetGameState(StateGameOver);

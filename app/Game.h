@@ -17,14 +17,8 @@
 #include "media/Input.h"
 #include "media/Scheduler.h"
 #include "media/Timer.h"
-#include "play/FallingPiece.h"
-#include "play/Landing.h"
-#include "play/PictureCells.h"
-#include "play/PlayPreferences.h"
 #include "play/PlayScreen.h"
-#include "play/PlayStatus.h"
-#include "play/Random.h"
-#include "play/Well.h"
+#include "play/PlaySession.h"
 #include "settings/SettingsStore.h"
 
 #include <QImage>
@@ -70,22 +64,8 @@ public:
   enum TCloseKind { CloseAsked, CloseAtOnce };
   void FormClose(QPoint windowPosition, TCloseKind kind = CloseAsked);
 
-  // Menu commands.
-  void GameStartClick();
-  void GamePauseClick();
-  void StopGame1Click();
-  void Score1Click();
-  void Settings1Click();
-  void DownloadMoreGames1Click();
-  void Info1Click();
-  void HelpTopic1Click();
-  void OptionSoundClick();
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void MakeExe1Click();
-  void New1Click();
-  void EditGame1Click();
+  // A menu command (Exit is the window's own).
+  void Run(TCommand command);
   bool Paused() const { return IsPaused; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
@@ -125,24 +105,34 @@ public:
   const QString &ProgramFolder() const { return Folder; }
   // Where pictures are copied out of the game file to be shown; private to this process.
   const QString &WorkingFolder() const { return Document.WorkingFolder(); }
-  const QString &GameFilePath() const { return Data.FilePath; }
-  int LevelCount() const { return Data.LevelCount(); }
-  int CurrentLevel() const { return Data.CurrentLevel; }
   const TGameData &Game() const { return Data; }
   // Plays a named sound while the sound option is on.
   void PlaySound(const QString &name);
-  TPlayPreferences &Preferences() { return Prefs; }
   // Play state, open to the window and to tests that set up a position.
-  TPlayStatus &Status() { return PlayStatus; }
-  TWell &WellSquares() { return Well; }
-  TPictureCells &Cells() { return PictureCells; }
-  TFallingPiece &Piece() { return Falling; }
+  TPlaySession &PlaySession() { return Session; }
   TDXInput &Input() { return DXInput; }
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
 
 private:
+  // The menu commands' handlers.
+  void GameStartClick();
+  void GamePauseClick();
+  void StopGame1Click();
+  void Score1Click();
+  void Settings1Click();
+  void DownloadMoreGames1Click();
+  void Info1Click();
+  void HelpTopic1Click();
+  void OptionSoundClick();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void MakeExe1Click();
+  void New1Click();
+  void EditGame1Click();
+
   void SetCaption(const QString &text);
   void SetGameCaption();
   bool LoadGame(const QString &path);
@@ -235,13 +225,7 @@ private:
 
   TGameDocument Document;
   TGameData &Data = Document.Game;
-  TPlayStatus PlayStatus;
-  TPlayPreferences Prefs;
-  TWell Well;
-  TPictureCells PictureCells;
-  TRandom Random;
-  TFallingPiece Falling;
-  int NextType = 0;
+  TPlaySession Session;
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.

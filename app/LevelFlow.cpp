@@ -21,14 +21,14 @@ void TGame::DrawSkin(const TSkin &skin) {
 }
 
 void TGame::ShowTitle() {
-  PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
+  Session.Status.NewPieceDue = Session.Status.AllLevelsDone = Session.Status.PieceActive = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::StartSkin));
   View.HidePlayField();
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
   View.ShowWindowPicture();
   View.ShowPrompt(true);
-  PlayStatus.PictureDirty = true;
+  Session.Status.PictureDirty = true;
   TitleShown = true;
 }
 
@@ -44,7 +44,7 @@ bool TGame::BuildPictureCells() {
   const TDecodedPicture picture =
       TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
   const QString why = !picture.Ok() ? picture.Reason
-                      : !PictureCells.Build(picture.Image, level.GridSize)
+                      : !Session.Cells.Build(picture.Image, level.GridSize)
                           ? QStringLiteral("its picture cannot be cut into cells")
                           : QString();
   if (!why.isEmpty()) {
@@ -60,12 +60,8 @@ void TGame::StartLevel() {
   View.AllowFlash();
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
-  PlayStatus.LevelComplete = false;
   View.ShowPrompt(false);
-  Falling.ResetMotion();
-  Well.Empty();
-  if (Data.CurrentLevel == 1)
-    PlayStatus.Score = 0;
+  Session.StartLevel(Data.CurrentLevel);
   // A level whose picture cannot be used could never end: it is skipped with a message.
   while (!BuildPictureCells()) {
     Data.CurrentLevel += 1;
@@ -77,53 +73,53 @@ void TGame::StartLevel() {
   Trace::Event("level", QStringLiteral("%1/%2").arg(Data.CurrentLevel).arg(Data.LevelCount()));
   ComposeLevelScreen();
 
-  Random.Reseed(Scheduler.Now());
-  Falling.SetType(Random.Random(7));
-  NextType = Random.Random(7);
+  Session.ChooseFirstPieces(Scheduler.Now());
   PrepareNextPiece();
   DrawNextPiece();
   View.ShowWindowPicture();
-  if (PictureCells.TargetHidden()) {
-    View.DrawCellGrid(PictureCells, Random);
+  if (Session.Cells.TargetHidden()) {
+    View.DrawCellGrid(Session.Cells, Session.Random);
     if (View.FlashAllowed())
       FlashTimer.SetEnabled(true);
   }
   GameRunning = true;
   TitleShown = false;
-  Falling.StepDue();
+  Session.Piece.StepDue();
   DownTimer.SetEnabled(true);
-  PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;
+  Session.Status.NewPieceDue = Session.Status.PictureDirty = Session.Status.PauseAllowed = true;
   DrawScore();
 }
 
 void TGame::ComposeLevelScreen() {
   View.ShowWindowPicture();
-  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, PictureCells,
-                    Random);
+  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, Session.Cells,
+                    Session.Random);
   DownTimer.SetInterval(Timing::FirstFallInterval);
   SpeedTimer.SetEnabled(true);
   NoFlashTimer.SetEnabled(true);
 }
 
 void TGame::PrepareNextPiece() {
-  DownTimer.SetInterval(FallIntervalForHidden(PictureCells.HiddenCount(), PictureCells.TotalCount(),
-                                              DownTimer.Interval()));
-  PictureCells.ChooseTargets(Random, Scheduler.Now());
-  View.SetPieceColour(PictureCells.TargetColourIndex());
+  DownTimer.SetInterval(FallIntervalForHidden(Session.Cells.HiddenCount(),
+                                              Session.Cells.TotalCount(), DownTimer.Interval()));
+  Session.Cells.ChooseTargets(Session.Random, Scheduler.Now());
+  View.SetPieceColour(Session.Cells.TargetColourIndex());
 }
 
-void TGame::DrawNextPiece() { View.DrawNextPiece(NextType, PictureCells.NextTargetColourIndex()); }
+void TGame::DrawNextPiece() {
+  View.DrawNextPiece(Session.NextType, Session.Cells.NextTargetColourIndex());
+}
 
 void TGame::DrawScore() {
-  View.DrawScore(PlayStatus.Score);
-  Trace::Event("score", QString::number(PlayStatus.Score));
+  View.DrawScore(Session.Status.Score);
+  Trace::Event("score", QString::number(Session.Status.Score));
 }
 
 void TGame::ShowGameOver() {
-  PlayStatus.NewPieceDue = false;
+  Session.Status.NewPieceDue = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::GameOverSkin));
   View.HidePlayField();
-  if (!PlayStatus.AllLevelsDone) {
+  if (!Session.Status.AllLevelsDone) {
     View.RestorePlayField();
     View.ShowWindowPicture();
   }
@@ -139,10 +135,10 @@ void TGame::ShowGameOver() {
 void TGame::EnterHighScore() {
   if (Data.Unsaved)
     return;
-  const std::optional<int> rank = ScoreRank(Data.Scores, PlayStatus.Score);
+  const std::optional<int> rank = ScoreRank(Data.Scores, Session.Status.Score);
   if (!rank)
     return;
-  InsertScore(Data.Scores, *rank, PlayStatus.Score);
+  InsertScore(Data.Scores, *rank, Session.Status.Score);
   PlaySound(ScoreSound(*rank));
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, *rank);
@@ -151,11 +147,11 @@ void TGame::EnterHighScore() {
   ReportFailure(kept);
   if (kept.Ok() && !notice.isEmpty())
     Report(notice);
-  PlayStatus.PictureDirty = true;
+  Session.Status.PictureDirty = true;
 }
 
 void TGame::ShowLevelEnd() {
-  PlayStatus.NewPieceDue = false;
+  Session.Status.NewPieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
   const int index = Data.CurrentLevel - 1;
   QImage picture;
@@ -166,12 +162,12 @@ void TGame::ShowLevelEnd() {
   }
   View.DrawLevelEnd(backdrop, picture, grid);
   View.ShowPrompt(true);
-  PlayStatus.PictureDirty = true;
+  Session.Status.PictureDirty = true;
 }
 
 void TGame::DownTimerTimer() {
-  if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended)
-    Falling.StepDue();
+  if (!NoFlashTimer.Enabled() && !Session.Status.Suspended)
+    Session.Piece.StepDue();
 }
 
 void TGame::SpeedTimerTimer() {
@@ -190,6 +186,6 @@ void TGame::RepaintTimerTimer() {
 }
 
 void TGame::FlashTimerTimer() {
-  if (View.FlashStep(DownTimer.Enabled(), PictureCells))
+  if (View.FlashStep(DownTimer.Enabled(), Session.Cells))
     FlashTimer.SetEnabled(false);
 }

@@ -120,29 +120,15 @@ void TMainForm::SyncMenuItem(const QString &name) {
 }
 
 void TMainForm::ConnectMenuCommands() {
-  const std::pair<TCommand, void (TGame::*)()> commands[] = {
-      {TCommand::StartGame, &TGame::GameStartClick},
-      {TCommand::PauseGame, &TGame::GamePauseClick},
-      {TCommand::StopGame, &TGame::StopGame1Click},
-      {TCommand::Score, &TGame::Score1Click},
-      {TCommand::Sound, &TGame::OptionSoundClick},
-      {TCommand::Preferences, &TGame::Settings1Click},
-      {TCommand::DownloadMoreGames, &TGame::DownloadMoreGames1Click},
-      {TCommand::HelpTopic, &TGame::HelpTopic1Click},
-      {TCommand::About, &TGame::Info1Click},
-      {TCommand::OpenGame, &TGame::Open1Click},
-      {TCommand::SaveGame, &TGame::Save1Click},
-      {TCommand::SaveGameAs, &TGame::SaveAs1Click},
-      {TCommand::MakeExe, &TGame::MakeExe1Click},
-      {TCommand::CreateGame, &TGame::New1Click},
-      {TCommand::EditGame, &TGame::EditGame1Click},
-  };
-  for (const auto &[command, handler] : commands)
-    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, handler = handler] {
-      (GameRef.*handler)();
+  for (TCommand command : AllCommands) {
+    if (command == TCommand::Exit)
+      continue;
+    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, command] {
+      GameRef.Run(command);
       // A checkable item toggles itself; the game decides.
       SyncMenuItem(MenuItemName(TCommand::Sound));
     });
+  }
   connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });
 }
 

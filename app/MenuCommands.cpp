@@ -17,9 +17,9 @@ void TGame::ClearInputStates() {
 void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
 
 void TGame::PauseTimerTimer() {
-  if (!PlayStatus.PauseAllowed || !PlayStatus.PieceActive)
+  if (!Session.Status.PauseAllowed || !Session.Status.PieceActive)
     return;
-  for (const TSquare &b : Falling.Piece().Blocks())
+  for (const TSquare &b : Session.Piece.Piece().Blocks())
     if (b.Row == WellRows)
       return; // not while the piece is in the top row: tried again in 5 ms
   PauseTimer.SetEnabled(false);
@@ -30,13 +30,13 @@ void TGame::TogglePause() {
   IsPaused = !IsPaused;
   MenuItems.SetChecked("GamePause", IsPaused);
   if (Paused()) {
-    PlayStatus.Suspended = true;
+    Session.Status.Suspended = true;
     DXInput.Keyboard.SetEnabled(false);
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
     SetCaption(ApplicationTitle + " [Pause]");
-    const auto piece = Falling.BlockPositions();
-    View.PaintWellCopy(Well, PlayStatus.PieceActive ? &piece : nullptr);
+    const auto piece = Session.Piece.BlockPositions();
+    View.PaintWellCopy(Session.Well, Session.Status.PieceActive ? &piece : nullptr);
     View.ShowWindowPicture();
     View.HidePlayField();
     View.ShowPauseBanner(true);
@@ -47,7 +47,7 @@ void TGame::TogglePause() {
     SetCaption(ApplicationTitle);
     View.ShowPlayFieldFromWindow();
     View.ShowPauseBanner(false);
-    PlayStatus.Suspended = false;
+    Session.Status.Suspended = false;
   }
 }
 
@@ -74,12 +74,12 @@ void TGame::EndRunningGame() {
     View.Surface().SetLeft(320);
     View.ShowPauseBanner(false);
     // A stopped game is no longer paused, so nothing may hold the next one still.
-    PlayStatus.Suspended = false;
+    Session.Status.Suspended = false;
   }
   GameRunning = false;
   TitleShown = false;
   EndPiece();
-  PlayStatus.Score = 0;
+  Session.Status.Score = 0;
   PlaySound("EndGame");
   Data.CurrentLevel = 1;
 }
@@ -99,9 +99,46 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))
     Settings.WriteSetting("LastGame", Data.FilePath);
-  Settings.WriteSetting("DownArrow", Prefs.DownArrowDrops ? "Drop" : "Rotate");
+  Settings.WriteSetting("DownArrow", Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
   Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition.x()));
   Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition.y()));
+}
+
+void TGame::Run(TCommand command) {
+  switch (command) {
+  case TCommand::StartGame:
+    return GameStartClick();
+  case TCommand::PauseGame:
+    return GamePauseClick();
+  case TCommand::StopGame:
+    return StopGame1Click();
+  case TCommand::Score:
+    return Score1Click();
+  case TCommand::Sound:
+    return OptionSoundClick();
+  case TCommand::Preferences:
+    return Settings1Click();
+  case TCommand::DownloadMoreGames:
+    return DownloadMoreGames1Click();
+  case TCommand::HelpTopic:
+    return HelpTopic1Click();
+  case TCommand::About:
+    return Info1Click();
+  case TCommand::OpenGame:
+    return Open1Click();
+  case TCommand::SaveGame:
+    return Save1Click();
+  case TCommand::SaveGameAs:
+    return SaveAs1Click();
+  case TCommand::MakeExe:
+    return MakeExe1Click();
+  case TCommand::CreateGame:
+    return New1Click();
+  case TCommand::EditGame:
+    return EditGame1Click();
+  case TCommand::Exit:
+    return;
+  }
 }
 
 void TGame::GameStartClick() { SetGameState(StatePlaying); }

@@ -21,13 +21,15 @@ TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *p
       ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(
-          std::make_unique<TPreferencesForm>(Host(), game.Preferences(), settings, parent)),
+          std::make_unique<TPreferencesForm>(Host(), game.PlaySession().Prefs, settings, parent)),
       AboutForm(std::make_unique<TAboutForm>(Host(), parent)),
       VisitSiteForm(std::make_unique<TVisitSiteForm>(Host(), parent)) {}
 
 TWidgetDialogs::~TWidgetDialogs() = default;
 
-void TWidgetDialogs::SetSuspended(bool suspended) { Game.Status().Suspended = suspended; }
+void TWidgetDialogs::SetSuspended(bool suspended) {
+  Game.PlaySession().Status.Suspended = suspended;
+}
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 

@@ -56,11 +56,11 @@ BENCHMARK(TitleTick)->Iterations(20000);
 
 void PlayingTick(benchmark::State &state) {
   TBenchGame bench;
-  bench.Game.GameStartClick();
+  bench.Game.Run(TCommand::StartGame);
   // A game that ends (the stack reaches the top) starts again, outside the timed part.
   MeasureTicks(state, bench, [&bench] {
     if (bench.Game.GameState() != StatePlaying)
-      bench.Game.GameStartClick();
+      bench.Game.Run(TCommand::StartGame);
   });
 }
 BENCHMARK(PlayingTick)->Iterations(20000);

@@ -4,14 +4,14 @@
 
 void TBot::Step() {
   TGame &game = *H.Game;
-  if (!game.Status().PieceActive) {
+  if (!game.PlaySession().Status.PieceActive) {
     H.Frames(1);
     return;
   }
-  const TPiece &piece = game.Piece().Piece();
+  const TPiece &piece = game.PlaySession().Piece.Piece();
   const TSquare first = piece.Block(0);
-  if (game.Piece().PiecesMade() != Current) {
-    Current = game.Piece().PiecesMade();
+  if (game.PlaySession().Piece.PiecesMade() != Current) {
+    Current = game.PlaySession().Piece.PiecesMade();
     Planned = Dropped = false;
   }
   if (Dropped) {
@@ -19,7 +19,7 @@ void TBot::Step() {
     return;
   }
   // Turns need the piece clear of the top row.
-  if (!Planned && first.Row <= 17 && !game.Piece().SteppingDown())
+  if (!Planned && first.Row <= 17 && !game.PlaySession().Piece.SteppingDown())
     Plan();
   if (!Planned) {
     H.Frames(1);
@@ -42,13 +42,13 @@ TBot::TGrid TBot::Well() const {
   TGrid g{};
   for (int c = 1; c <= 10; ++c)
     for (int r = 1; r <= 18; ++r)
-      g[c][r] = H.Game->WellSquares().Square(c, r).Occupied;
+      g[c][r] = H.Game->PlaySession().Well.Square(c, r).Occupied;
   return g;
 }
 
 void TBot::Plan() {
   TGame &game = *H.Game;
-  const TPiece &piece = game.Piece().Piece();
+  const TPiece &piece = game.PlaySession().Piece.Piece();
   const int type = piece.Type;
   const TSquare first = piece.Block(0);
   const TSquare now = ShapeSquare(type, 0, piece.Turn);
