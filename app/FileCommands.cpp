@@ -79,7 +79,7 @@ void TGame::SaveAs1Click() {
 
 void TGame::New1Click() {
   View.ClearScore();
-  View.ShowPrompt(false);
+  View.Overlays().ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
   Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
@@ -101,7 +101,7 @@ void TGame::EditGame1Click() {
     return;
   }
   View.ClearScore();
-  View.ShowPrompt(false);
+  View.Overlays().ShowPrompt(false);
   PlaySound("Dialog");
   if (Dialogs && Dialogs->ShowBuilder(Data, false))
     Data.MarkBuilt();

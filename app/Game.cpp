@@ -114,7 +114,7 @@ void TGame::FormCreate(const TStartup &startup) {
   Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
-    View.SetPromptPicture(customPrompt);
+    View.Overlays().SetPromptPicture(customPrompt);
   if (!StandAloneMode && !IsInstalled(ProgramPath))
     RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
@@ -151,7 +151,7 @@ void TGame::FormCreate(const TStartup &startup) {
     Data.FilePath = TGameData::EmptyGamePath();
     ApplicationTitle = "Empty Game";
     SetCaption("Empty Game");
-    View.ShowPrompt(true);
+    View.Overlays().ShowPrompt(true);
   }
   UpdateMenu();
 }
@@ -283,7 +283,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     GamePauseClick();
     return;
   }
-  if (!View.Prompt().Visible && ctrl && virtualKey == KeyL) {
+  if (!View.Overlays().Prompt().Visible && ctrl && virtualKey == KeyL) {
     FinishLevel(); // the level skip
   }
 }

@@ -27,7 +27,7 @@ void TGame::ShowTitle() {
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
   View.ShowWindowPicture();
-  View.ShowPrompt(true);
+  View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
   TitleShown = true;
 }
@@ -60,7 +60,7 @@ void TGame::StartLevel() {
   View.AllowFlash();
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
-  View.ShowPrompt(false);
+  View.Overlays().ShowPrompt(false);
   Session.StartLevel(Data.CurrentLevel);
   // A level whose picture cannot be used could never end: it is skipped with a message.
   while (!BuildPictureCells()) {
@@ -127,7 +127,7 @@ void TGame::ShowGameOver() {
     DrawSkin(Data.GameOverSkin);
     View.ShowWindowPicture();
   }
-  View.ShowPrompt(true);
+  View.Overlays().ShowPrompt(true);
   EnterHighScore();
 }
 
@@ -161,7 +161,7 @@ void TGame::ShowLevelEnd() {
     grid = Data.Levels[index].GridSize;
   }
   View.DrawLevelEnd(backdrop, picture, grid);
-  View.ShowPrompt(true);
+  View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
 }
 

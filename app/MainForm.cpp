@@ -35,7 +35,7 @@ TMainForm::TMainForm(TGame &game, QWidget *parent) : QMainWindow(parent), GameRe
     SyncMenuItem(it.key());
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
   game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
-  game.Screen().OnOverlaysChanged = [this] { ShowImage->update(); };
+  game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
   game.Screen().Surface().OnPresent = [this] { DXDraw->update(); };
   game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };

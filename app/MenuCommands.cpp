@@ -39,14 +39,14 @@ void TGame::TogglePause() {
     View.PaintWellCopy(Session.Well, Session.Status.PieceActive ? &piece : nullptr);
     View.ShowWindowPicture();
     View.HidePlayField();
-    View.ShowPauseBanner(true);
+    View.Overlays().ShowPauseBanner(true);
   } else {
     ClearInputStates();
     DXInput.Keyboard.SetEnabled(true);
     DownTimer.SetEnabled(true);
     SetCaption(ApplicationTitle);
     View.ShowPlayFieldFromWindow();
-    View.ShowPauseBanner(false);
+    View.Overlays().ShowPauseBanner(false);
     Session.Status.Suspended = false;
   }
 }
@@ -72,7 +72,7 @@ void TGame::EndRunningGame() {
     DXInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
     View.Surface().SetLeft(320);
-    View.ShowPauseBanner(false);
+    View.Overlays().ShowPauseBanner(false);
     // A stopped game is no longer paused, so nothing may hold the next one still.
     Session.Status.Suspended = false;
   }

@@ -15,7 +15,7 @@ TWindowPictureView::TWindowPictureView(TGame &game, QWidget *parent) : QWidget(p
 void TWindowPictureView::paintEvent(QPaintEvent *event) {
   QPainter p(this);
   p.drawImage(event->rect(), Game.Screen().Picture(), event->rect());
-  for (const TOverlay *overlay : Game.Screen().Overlays())
+  for (const TOverlay *overlay : Game.Screen().Overlays().All())
     if (overlay->Visible)
       p.drawImage(overlay->Position, overlay->Picture);
 }

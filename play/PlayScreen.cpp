@@ -3,7 +3,6 @@
 #include "media/GameImageList.h"
 #include "play/Landing.h"
 #include "play/PictureCells.h"
-#include "play/Rounding.h"
 #include "play/Well.h"
 
 #include <QPainter>
@@ -14,13 +13,11 @@ const QPoint WellOrigin(320, 20);
 } // namespace
 
 TPlayScreen::TPlayScreen(QObject &owner, const TScreenPictures &pictures)
-    : DXDraw(&owner), ImageList(&DXDraw), SpriteEngine(DXDraw), PieceBlocks(DXDraw) {
+    : DXDraw(&owner), ImageList(&DXDraw), SpriteEngine(DXDraw), PieceBlocks(DXDraw),
+      ShownOver(pictures.Prompt, pictures.PauseBanner) {
   for (int k = 0; k < 8; ++k)
     BlockPictures[size_t(k)] = pictures.Parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
   FillGameImageList(ImageList, pictures.Figure, pictures.Small);
-  PromptOverlay.Picture = pictures.Prompt;
-  Banner.Picture = pictures.PauseBanner;
-  Banner.Position = QPoint(RoundHalfEven((600 - 474) / 2.0), RoundHalfEven((400 - 121) / 2.0));
 }
 
 void TPlayScreen::ShowWindowPicture() {
@@ -32,22 +29,6 @@ void TPlayScreen::ShowWindowPicture() {
 void TPlayScreen::ShowIfChanged() {
   if (Screen.Picture().cacheKey() != ShownPictureKey)
     ShowWindowPicture();
-}
-
-void TPlayScreen::ShowPrompt(bool on) {
-  if (PromptOverlay.Visible == on)
-    return;
-  PromptOverlay.Visible = on;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
-}
-
-void TPlayScreen::ShowPauseBanner(bool on) {
-  if (Banner.Visible == on)
-    return;
-  Banner.Visible = on;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
 }
 
 void TPlayScreen::DrawLevelEnd(const QImage &backdrop, const QImage &picture, int grid) {

@@ -8,6 +8,7 @@
 #include "media/DXSpriteEngine.h"
 #include "media/ImageList.h"
 #include "play/LevelScreen.h"
+#include "play/Overlays.h"
 #include "play/PieceSprites.h"
 
 #include <QImage>
@@ -24,13 +25,6 @@ class TWell;
 struct TGameData;
 struct TLanding;
 
-// A picture shown over the window picture (the start prompt, the pause banner).
-struct TOverlay {
-  QImage Picture;
-  QPoint Position;
-  bool Visible = false;
-};
-
 // The built-in pictures the screen draws with.
 struct TScreenPictures {
   QImage Parts;  // the eight block colours side by side, four to a row
@@ -46,21 +40,15 @@ public:
 
   QImage &Picture() { return Screen.Picture(); }
   TDXDraw &Surface() { return DXDraw; }
-  const TOverlay &Prompt() const { return PromptOverlay; }
-  const TOverlay &PauseBanner() const { return Banner; }
-  std::array<const TOverlay *, 2> Overlays() const { return {&PromptOverlay, &Banner}; }
-  void SetPromptPicture(const QImage &picture) { PromptOverlay.Picture = picture; }
+  TOverlays &Overlays() { return ShownOver; }
 
-  // Notifications to the window.
+  // Tells the window that the window picture changed.
   std::function<void()> OnWindowPictureChanged;
-  std::function<void()> OnOverlaysChanged;
 
   // The window picture is shown as it is now.
   void ShowWindowPicture();
   // Shows it again if anything drew on it since it was last shown.
   void ShowIfChanged();
-  void ShowPrompt(bool on);
-  void ShowPauseBanner(bool on);
 
   // Skins and whole-window pictures.
   void DrawSkin(const QImage &skin, bool stretch) { Screen.DrawSkin(skin, stretch); }
@@ -111,8 +99,7 @@ private:
   std::array<QImage, 8> BlockPictures; // one per cell colour
   TLevelScreen Screen;
   TPieceSprites PieceBlocks;
-  TOverlay PromptOverlay;
-  TOverlay Banner;
+  TOverlays ShownOver;
   QImage CurrentBlockPicture;
   qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
 

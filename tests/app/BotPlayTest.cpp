@@ -41,5 +41,5 @@ TEST(BotPlayTest, LeftAloneTheStackReachesTheTopAndTheGameEnds) {
   // 10 points a landing: pieces stacked in the middle need at least eight to fill it.
   EXPECT_GE(h.Game->PlaySession().Status.Score, 80);
   EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
-  EXPECT_TRUE(h.Game->Screen().Prompt().Visible);
+  EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
 }

@@ -38,8 +38,8 @@ TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
   H.Frames(2); // the step ends in row 17; the pending request is served
   EXPECT_TRUE(Game().Paused());
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
-  EXPECT_TRUE(Game().Screen().PauseBanner().Visible);
-  EXPECT_EQ(Game().Screen().PauseBanner().Position, QPoint(63, 140));
+  EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
+  EXPECT_EQ(Game().Screen().Overlays().PauseBanner().Position, QPoint(63, 140));
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_FALSE(Game().DownTimerEnabled());
   EXPECT_TRUE(Sound.Played.contains("Pause"));
@@ -73,7 +73,7 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   EXPECT_EQ(Game().PlaySession().Piece.Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
-  EXPECT_FALSE(Game().Screen().PauseBanner().Visible);
+  EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_TRUE(Game().DownTimerEnabled());
 }
 
@@ -101,7 +101,7 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   Game().Run(TCommand::StopGame);
   EXPECT_EQ(Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_FALSE(Game().Paused());
-  EXPECT_FALSE(Game().Screen().PauseBanner().Visible);
+  EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_EQ(Game().GameState(), StateTitle);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_FALSE(Game().GameIsRunning());

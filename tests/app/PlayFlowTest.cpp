@@ -59,7 +59,7 @@ TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms)
   H.Advance(150);
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
   EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
-  EXPECT_FALSE(Game().Screen().Prompt().Visible);
+  EXPECT_FALSE(Game().Screen().Overlays().Prompt().Visible);
 }
 
 TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
@@ -132,7 +132,7 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
   EXPECT_FALSE(Game().DownTimerEnabled());
-  EXPECT_TRUE(Game().Screen().Prompt().Visible);
+  EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);

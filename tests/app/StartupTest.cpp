@@ -26,7 +26,7 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
   EXPECT_EQ(h.Game->GameState(), StateNone);
-  EXPECT_TRUE(h.Game->Screen().Prompt().Visible);
+  EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
   EXPECT_FALSE(h.Game->Menu().Enabled("GameStart"));
   EXPECT_FALSE(h.Game->Menu().Enabled("Score1"));
   EXPECT_EQ(h.Game->WindowPosition(), QPoint(340, 302));
