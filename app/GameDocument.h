@@ -53,6 +53,6 @@ private:
 
   TWorkingFolder Work;
   TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
-  QString StoredScoresKey; // empty: the scores are kept in the game file
+  QString StoredScoresKey;   // empty: the scores are kept in the game file
   QString StandAloneProgram; // the stand-alone program whose game is open
 };

@@ -245,9 +245,7 @@ static int remove_entry(const char *path, const struct stat *st, int type, struc
   return type == FTW_DP ? rmdir(path) : unlink(path);
 }
 
-static void remove_tree(const char *path) {
-  nftw(path, remove_entry, 16, FTW_DEPTH | FTW_PHYS);
-}
+static void remove_tree(const char *path) { nftw(path, remove_entry, 16, FTW_DEPTH | FTW_PHYS); }
 
 /* Every game that used a version is listed in "<hash>.games", one path a line. */
 static int still_named(const char *root, const char *hash) {
@@ -357,7 +355,7 @@ int main(int argc, char **argv) {
   char libraries[PATH_MAX * 2];
   const char *inherited = getenv("LD_LIBRARY_PATH");
   compose(libraries, sizeof libraries, "%s/lib%s%s", folder, inherited && *inherited ? ":" : "",
-           inherited && *inherited ? inherited : "");
+          inherited && *inherited ? inherited : "");
   setenv("LD_LIBRARY_PATH", libraries, 1);
   setenv(QB_BUNDLE_VARIABLE, self, 1);
   argv[0] = program;

@@ -51,8 +51,8 @@ TStatus TFileReplacement::Fail(const QString &what) const {
 
 TStatus TFileReplacement::Open() {
   if (!Temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-    return Fail(QStringLiteral("cannot write %1 (%2)")
-                    .arg(Temporary.fileName(), Temporary.errorString()));
+    return Fail(
+        QStringLiteral("cannot write %1 (%2)").arg(Temporary.fileName(), Temporary.errorString()));
   Temporary.setPermissions(Permissions);
   return TStatus::Success();
 }

@@ -205,7 +205,8 @@ TEST_F(ProcessTest, AStandAloneGameFromTheRuntimeRunsThroughItsLauncher) {
   const QStringList unpacked =
       QDir(Home.filePath("cache/quarrybox/runtime")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
   ASSERT_EQ(unpacked.size(), 1);
-  EXPECT_TRUE(QFile::exists(Home.filePath("cache/quarrybox/runtime/" + unpacked[0] + "/quarrybox")));
+  EXPECT_TRUE(
+      QFile::exists(Home.filePath("cache/quarrybox/runtime/" + unpacked[0] + "/quarrybox")));
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
   EXPECT_EQ(program->exitCode(), 0);

@@ -61,7 +61,8 @@ TEST(FileReplacementTest, OnlyLeftoversOfEndedProcessesForThatFileAreRemoved) {
   const QString ended = QStringLiteral(".Castle.%1.new").arg(EndedProcess);
   const QString running = QStringLiteral(".Castle.%1.new").arg(QCoreApplication::applicationPid());
   const QString otherFile = QStringLiteral(".Castle2.%1.new").arg(EndedProcess);
-  for (const QString &name : {QString("Castle"), ended, running, otherFile, QString(".Castle.x.new")})
+  for (const QString &name :
+       {QString("Castle"), ended, running, otherFile, QString(".Castle.x.new")})
     Write(dir.filePath(name), "x");
   TFileReplacement::RemoveLeftovers(dir.filePath("Castle"));
   QStringList expected{".Castle.x.new", otherFile, running, "Castle"};

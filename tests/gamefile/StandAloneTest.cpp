@@ -29,7 +29,7 @@ void Write(const QString &path, const QByteArray &bytes) {
 }
 
 ino_t Inode(const QString &path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
