@@ -1,11 +1,10 @@
 #include "app/GameDocument.h"
 
 #include "app/CommandLine.h"
+#include "gamefile/FileReplacement.h"
 #include "gamefile/GameFile.h"
 #include "gamefile/StandAlone.h"
 #include "gamefile/WorkingPictures.h"
-
-#include "gamefile/FileReplacement.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -280,6 +280,17 @@ static void note_game(const char *root, const char *hash, const char *game) {
   fclose(games);
 }
 
+/* A running game holds a shared lock on its version's list for as long as it runs. */
+static int in_use(const char *root, const char *hash) {
+  char list[PATH_MAX];
+  compose(list, sizeof list, "%s/%s.games", root, hash);
+  const int fd = open(list, O_RDONLY | O_CLOEXEC);
+  const int used = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0;
+  if (fd >= 0)
+    close(fd);
+  return used;
+}
+
 /* Called under the cache's lock: an unpacking folder found then belongs to a killed launcher. */
 static void remove_stale(const char *root, const char *current) {
   DIR *dir = opendir(root);
@@ -295,7 +306,7 @@ static void remove_stale(const char *root, const char *current) {
       continue;
     memcpy(hash, e->d_name, QB_RUNTIME_HASH_SIZE);
     hash[QB_RUNTIME_HASH_SIZE] = 0;
-    if (strcmp(hash, current) == 0 || still_named(root, hash))
+    if (strcmp(hash, current) == 0 || still_named(root, hash) || in_use(root, hash))
       continue;
     char folder[PATH_MAX];
     compose(folder, sizeof folder, "%s/%s", root, hash);
@@ -338,6 +349,12 @@ int main(int argc, char **argv) {
     fail("cannot lock", lock_path);
 
   note_game(root, rt.hash, self);
+  /* Kept open across the exec, so the version is not removed while the game runs. */
+  char list[PATH_MAX];
+  compose(list, sizeof list, "%s/%s.games", root, rt.hash);
+  const int running = open(list, O_RDONLY);
+  if (running < 0 || flock(running, LOCK_SH) != 0)
+    fail("cannot lock", list);
   compose(folder, sizeof folder, "%s/%s", root, rt.hash);
   compose(program, sizeof program, "%s/quarrybox", folder);
   if (access(program, X_OK) != 0) {

@@ -29,6 +29,7 @@ make_runtime() {
   mkdir -p "$stage/lib"
   printf '#!/bin/sh\necho "%s bundle=$QUARRYBOX_BUNDLE libs=$LD_LIBRARY_PATH args=$*"\n' "$tag" \
     >"$stage/quarrybox"
+  [ "$tag" != slow ] || echo 'exec sleep 3' >>"$stage/quarrybox"
   chmod 755 "$stage/quarrybox"
   tar --format=ustar -C "$stage" "$@" -cf - quarrybox lib | zstd -q -o "$stage.zst"
   {
@@ -68,6 +69,19 @@ cp "$work/Tower" "$work/Castle"   # the author sends a newer Castle
 "$work/Tower" >/dev/null
 check "a version no current game names is removed" test "$(versions)" = "$b "
 check "its list goes with it" test ! -e "$cache/$a.games"
+
+# A version whose game was replaced while it runs stays until that game has ended.
+make_runtime "$work/Slow" slow
+s=$(hash_of "$work/Slow")
+"$work/Slow" >/dev/null &
+running=$!
+sleep 0.5
+cp "$work/Tower" "$work/Slow"
+"$work/Tower" >/dev/null
+check "a version in use by a running game is kept" test -x "$cache/$s/quarrybox"
+wait "$running"
+"$work/Tower" >/dev/null
+check "it goes once that game has ended" test ! -e "$cache/$s"
 
 # A damaged payload: the launcher says so and runs nothing; the next good start cleans up.
 cp "$work/runtime-b" "$work/Broken"
