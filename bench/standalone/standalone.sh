@@ -20,7 +20,7 @@ start_to_window() {
   "$game" >>"$work/out.txt" 2>&1 &
   pid=$!
   until [ -n "$(xdotool search --onlyvisible --name '^Quarrybox' 2>/dev/null)" ]; do
-    kill -0 "$pid" 2>/dev/null || { echo "the game ended: $(tail -3 "$work/out.txt")" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "the game ended: $(cat "$work/out.txt")" >&2; exit 1; }
     sleep 0.005
   done
   t1=$(ms)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Kills a stand-alone game during its close, COUNT times (default 50): each time a new high
 # score is waiting to be written back, the program is asked to close (SIGTERM) and killed
-# (SIGKILL) after a random delay of up to 400 ms. After every kill the game file must still be
+# (SIGKILL) after a random delay up to a little past the end of the write (measured first by
+# one close that is not killed). After every kill the game file must still be
 # a working game holding either the old or the new scores, and the next start must leave
 # nothing behind: no temporary file beside the game, no working folder of the killed process.
 # Prints how many kills came before, during and after the write.
@@ -42,12 +43,29 @@ leftovers() { find "$work/games" "$XDG_RUNTIME_DIR/quarrybox" "$XDG_CACHE_HOME/q
   -mindepth 1 -maxdepth 1 \( -name '.Castle.*' -o -name '[0-9]*' -o -name '.unpack-*' \) \
   ! -name "$1" -printf '%f\n'; }
 
+ms() { echo $(($(date +%s%N) / 1000000)); }
+i=0
+start
+new_score
+t0=$(ms)
+kill -TERM "$pid"
+written=''
+while kill -0 "$pid" 2>/dev/null; do
+  ! compgen -G "$work/games/.Castle.*.new" >/dev/null || written=$(($(ms) - t0))
+done
+wait "$pid" || fail "the program ended with status $?"
+close_ms=$(($(ms) - t0))
+window=$((${written:-$((close_ms / 4))} + 30))
+echo "a close that writes the scores back takes $close_ms ms; its write ends by" \
+  "${written:-?} ms; kills fall within the first $window ms"
+
 before=0 during=0 after=0
 for i in $(seq "$count"); do
   start
   new_score
   kill -TERM "$pid"
-  sleep "0.$(printf '%03d' $((RANDOM % 400)))"
+  delay=$((RANDOM % window))
+  sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
   kill -KILL "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   left=$(leftovers none)
