@@ -17,8 +17,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The X server picks a free display number itself and tells it through a pipe.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# The X server picks a free display number itself and tells it through a pipe. It does not
+# reset when its last client goes, so that a program started right after another one ended
+# finds it ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
