@@ -98,6 +98,9 @@ TResult<qint64> ExecutableBaseSize(const QString &executable) {
 }
 
 TGameSource GameIn(const QString &path) {
+  // Anything but a plain file (a FIFO would block the look inside) is the reader's to refuse.
+  if (!QFileInfo(path).isFile())
+    return path;
   const TResult<qint64> base = ExecutableBaseSize(path);
   const qint64 size = QFileInfo(path).size();
   if (!base.Ok() || base.Value() >= size)

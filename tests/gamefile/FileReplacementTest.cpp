@@ -39,7 +39,7 @@ TEST(FileReplacementTest, ACommitReplacesTheFileWithTheGivenPermissions) {
     ASSERT_TRUE(replacement.Commit().Ok());
   }
   EXPECT_EQ(Bytes(target), "new");
-  EXPECT_EQ(QFile(target).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_EQ(QFile(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Castle"});
 }
 
