@@ -39,9 +39,13 @@ new_score() {
   perl -e 'print pack("A6 V", sprintf("K%05d", $ARGV[0]), 900000 + $ARGV[0])' "$i" |
     dd of="$copy" bs=1 seek="$offset" conv=notrunc status=none
 }
-leftovers() { find "$work/games" "$XDG_RUNTIME_DIR/quarrybox" "$XDG_CACHE_HOME/quarrybox/runtime" \
-  -mindepth 1 -maxdepth 1 \( -name '.Castle.*' -o -name '[0-9]*' -o -name '.unpack-*' \) \
-  ! -name "$1" -printf '%f\n'; }
+# What a killed process may leave: a temporary file beside the game, a working folder (named by
+# its process id, other than $1), an unpacking folder in the cache.
+leftovers() {
+  find "$work/games" -name '.Castle.*' -printf '%f\n'
+  find "$XDG_RUNTIME_DIR/quarrybox" -mindepth 1 -maxdepth 1 ! -name "$1" -printf '%f\n'
+  find "$XDG_CACHE_HOME/quarrybox/runtime" -mindepth 1 -maxdepth 1 -name '.unpack-*' -printf '%f\n'
+}
 
 ms() { echo $(($(date +%s%N) / 1000000)); }
 i=0
