@@ -2,6 +2,7 @@
 // Edit Game and Make EXE, and the save question that Open and closing the window share.
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "gamefile/StandAlone.h"
 
@@ -125,7 +126,12 @@ void TGame::MakeExe1Click() {
   if (QFileInfo::exists(target) && Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File",
                                                            target, "will be overwritten.") != 1)
     return;
-  if (!MakeStandAlone(ProgramPath, Data.FilePath, target).Ok()) {
+  const QString runtime = StandAloneRuntime(ProgramPath);
+  if (!QFileInfo::exists(runtime)) {
+    Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
+    return;
+  }
+  if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
     Dialogs->ShowMessageBox("", "Disk Write Error!", "");
     return;
   }

@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignal.h"
 #include "app/WidgetDialogs.h"
+#include "bundle/RuntimeHeader.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
 
@@ -34,6 +35,16 @@ int HandOver(const QStringList &args) {
   return 0;
 }
 
+// A stand-alone game's launcher runs this program from the folder it unpacked it to and names
+// the file it started from: that file's name and game are the ones that count. The name is not
+// handed on to the programs this one starts.
+QString ProgramFile() {
+  const QString bundle = qEnvironmentVariable(QB_BUNDLE_VARIABLE);
+  qunsetenv(QB_BUNDLE_VARIABLE);
+  return bundle.isEmpty() ? QFileInfo("/proc/self/exe").canonicalFilePath()
+                          : QFileInfo(bundle).absoluteFilePath();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -57,7 +68,7 @@ int main(int argc, char **argv) {
   game.SetDialogs(&dialogs);
 
   TStartup startup;
-  startup.ProgramPath = QFileInfo("/proc/self/exe").canonicalFilePath();
+  startup.ProgramPath = ProgramFile();
   startup.Arguments = args;
   if (QScreen *screen = QGuiApplication::primaryScreen())
     startup.ScreenSize = screen->availableGeometry().size();

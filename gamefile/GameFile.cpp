@@ -1,5 +1,6 @@
 #include "gamefile/GameFile.h"
 
+#include "gamefile/FileReplacement.h"
 #include "gamefile/GameFileReader.h"
 #include "gamefile/GameFileWriter.h"
 #include "gamefile/WriteAll.h"
@@ -38,7 +39,8 @@ TStatus WriteGameFile(const QString &path, const TGameData &data) {
   }
   if (!file.commit())
     return fail(QStringLiteral("cannot replace the file (%1)").arg(file.errorString()));
-  return TStatus::Success();
+  // The commit synced the file before its rename; the folder holds the rename.
+  return SyncFolderOf(path);
 }
 
 TStatus WriteScoreTable(const TGameSource &game, const TGameData &data) {

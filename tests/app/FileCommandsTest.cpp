@@ -126,14 +126,14 @@ TEST_F(FileCommandsTest, ASaveThatFailsReportsAndLeavesTheOldFile) {
   EXPECT_FALSE(QFile::exists(H.Folder + "no such folder/Copy.qbx"));
 }
 
-TEST_F(FileCommandsTest, MakeExeWritesTheProgramWithTheGameBehindIt) {
-  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox", H.Folder + "quarrybox"));
+TEST_F(FileCommandsTest, MakeExeWritesTheRuntimeWithTheGameBehindIt) {
+  const QString runtime = H.Folder + "quarrybox-runtime";
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox-runtime", runtime));
   Game().Run(TCommand::MakeExe);
   const QString made = H.Folder + "Games/Default";
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_EQ(H.Dialogs.Messages[0], "Game with a name:|" + made + "|has just been created!");
-  EXPECT_TRUE(Bytes(made).endsWith(Bytes(Default)));
-  EXPECT_EQ(Bytes(made).size(), Bytes(H.Folder + "quarrybox").size() + Bytes(Default).size());
+  EXPECT_EQ(Bytes(made), Bytes(runtime) + Bytes(Default));
   // Again: the existing program is overwritten only after OK.
   H.Dialogs.ConfirmAnswer = 2;
   QFile::remove(made);
@@ -141,6 +141,14 @@ TEST_F(FileCommandsTest, MakeExeWritesTheProgramWithTheGameBehindIt) {
   Game().Run(TCommand::MakeExe);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Overwrite Game|" + made});
   EXPECT_EQ(QFile(made).size(), 0);
+}
+
+TEST_F(FileCommandsTest, MakeExeWithoutTheRuntimeSaysWhatIsMissing) {
+  Game().Run(TCommand::MakeExe);
+  EXPECT_FALSE(QFile::exists(H.Folder + "Games/Default"));
+  ASSERT_FALSE(H.Dialogs.Messages.isEmpty());
+  EXPECT_TRUE(H.Dialogs.Messages.last().contains("stand-alone runtime"))
+      << H.Dialogs.Messages.last().toStdString();
 }
 
 TEST_F(FileCommandsTest, MakeExeRefusesToOverwriteTheRunningProgram) {
