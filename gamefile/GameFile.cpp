@@ -12,7 +12,6 @@ TStatus ReadGameHeader(const TGameSource &game, TGameData &data) {
   TResult<TIndexedGame> opened = OpenIndexed(game);
   if (!opened.Ok())
     return opened.Status();
-  TGameFileReader &reader = opened->Reader;
   const TGameIndex &index = opened->Index;
   index.Header.ApplyTo(data);
   return TStatus::Success();
