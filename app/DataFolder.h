@@ -8,5 +8,9 @@
 // trailing '/'.
 QString DataFolder(const QString &programPath);
 
+// The runtime that Make EXE puts in front of a game: <prefix>/lib/quarrybox/quarrybox-runtime
+// when installed, else beside the program.
+QString StandAloneRuntime(const QString &programPath);
+
 // True when the program runs from an installed layout, whose package registers its file type.
 bool IsInstalled(const QString &programPath);

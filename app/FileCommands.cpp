@@ -2,6 +2,7 @@
 // Edit Game and Make EXE, and the save question that Open and closing the window share.
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "gamefile/StandAlone.h"
 
@@ -100,8 +101,8 @@ void TGame::SaveAs1Click() {
 }
 
 void TGame::New1Click() {
-  Screen.ClearScore();
-  ShowPrompt(false);
+  View.ClearScore();
+  View.Overlays().ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
   Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
@@ -111,7 +112,7 @@ void TGame::New1Click() {
     SetGameCaption();
     Data.MarkBuilt();
   }
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameState(StateTitle);
 }
 
@@ -122,12 +123,12 @@ void TGame::EditGame1Click() {
     Report(copied.Error());
     return;
   }
-  Screen.ClearScore();
-  ShowPrompt(false);
+  View.ClearScore();
+  View.Overlays().ShowPrompt(false);
   PlaySound("Dialog");
   if (Dialogs && Dialogs->ShowBuilder(Data, false))
     Data.MarkBuilt();
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameState(StateTitle);
 }
 
@@ -147,7 +148,12 @@ void TGame::MakeExe1Click() {
   if (QFileInfo::exists(target) && Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File",
                                                            target, "will be overwritten.") != 1)
     return;
-  if (!MakeStandAlone(ProgramPath, Data.FilePath, target).Ok()) {
+  const QString runtime = StandAloneRuntime(ProgramPath);
+  if (!QFileInfo::exists(runtime)) {
+    Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
+    return;
+  }
+  if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
     Dialogs->ShowMessageBox("", "Disk Write Error!", "");
     return;
   }

@@ -1,3 +1,6 @@
+// The game object: start-up in the documented order, opening the start game, reports to the
+// player, the caption, sound, activation, the hand-over from a second start, and the keys the
+// window passes on. The frame loop is in FrameLoop.cpp, the screens of a level in LevelFlow.cpp.
 #include "app/Game.h"
 
 #include "app/CommandLine.h"
@@ -8,25 +11,24 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "app/WindowPlacement.h"
-#include "media/GameImageList.h"
-#include "media/MediaError.h"
-#include "play/PartSprite.h"
 #include "play/PictureDecoder.h"
-#include "play/Points.h"
 #include "play/Rounding.h"
-#include "play/Speed.h"
 #include "resources/BuiltinPictures.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
-#include <QPainter>
 
 namespace {
 
 QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
   return QImage(QStringLiteral(":/pictures/") + name);
+}
+
+TScreenPictures BuiltinScreenPictures() {
+  return {BuiltinPicture("Parts.bmp"), BuiltinPicture("Figure.bmp"), BuiltinPicture("Small.bmp"),
+          BuiltinPicture("PressSP.png"), BuiltinPicture("PauseL.png")};
 }
 
 // Why a named game is not the one that opens.
@@ -41,19 +43,19 @@ QString CannotOpenMessage(const QString &path) {
 } // namespace
 
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
-    : Scheduler(scheduler), Settings(settings), DXDraw(&FormObject), ImageList2(&DXDraw),
-      SpriteEngine(DXDraw), DXInput(KeyTable), DXTimer(scheduler),
-      DownTimer(scheduler, Timing::FirstFallInterval), DeadTimer(scheduler, Timing::LockDelay),
-      SpeedTimer(scheduler, Timing::SpeedUpPeriod), FlashTimer(scheduler, Timing::FlashInterval),
-      RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
+    : Scheduler(scheduler), Settings(settings), View(FormObject, BuiltinScreenPictures()),
+      DXInput(KeyTable), DXTimer(scheduler), DownTimer(scheduler, Timing::FirstFallInterval),
+      DeadTimer(scheduler, Timing::LockDelay), SpeedTimer(scheduler, Timing::SpeedUpPeriod),
+      FlashTimer(scheduler, Timing::FlashInterval), RepaintTimer(scheduler, Timing::RepaintDelay),
+      NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      Session(DXInput, DeadTimer, randomSeed) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
-  DXDraw.OnInitialize = [this] { DXTimer.SetEnabled(true); };
-  DXDraw.OnFinalize = [this] { DXTimer.SetEnabled(false); };
+  View.Surface().OnInitialize = [this] { DXTimer.SetEnabled(true); };
+  View.Surface().OnFinalize = [this] { DXTimer.SetEnabled(false); };
   TitleTimer.OnTimer = [this] { TitleTimerTimer(); };
   EndLevelTimer.OnTimer = [this] { EndLevelTimerTimer(); };
   ExitTimer.OnTimer = [this] { ExitTimerTimer(); };
@@ -70,26 +72,18 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
     }
   };
   PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
-  Falling.PlaySound = [this](const QString &name) { PlaySound(name); };
-
-  const QImage parts = BuiltinPicture("Parts.bmp");
-  for (int k = 0; k < 8; ++k)
-    BlockPictures[size_t(k)] = parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
-  FillGameImageList(ImageList2, BuiltinPicture("Figure.bmp"), BuiltinPicture("Small.bmp"));
-  Prompt.Picture = BuiltinPicture("PressSP.png");
-  PauseBanner.Picture = BuiltinPicture("PauseL.png");
-  PauseBanner.Position = QPoint(RoundHalfEven((600 - 474) / 2.0), RoundHalfEven((400 - 121) / 2.0));
+  Session.Piece.PlaySound = [this](const QString &name) { PlaySound(name); };
 }
 
 TGame::~TGame() {
-  Falling.Free();
+  EndPiece();
   FormDestroy();
 }
 
 // ---- start-up ---------------------------------------------------------------------------
 
 void TGame::FormCreate(const TStartup &startup) {
-  PlayStatus.Suspended = false;
+  Session.Status.Suspended = false;
   StopAccepted = true;
 
   ProgramPath = startup.ProgramPath;
@@ -114,16 +108,17 @@ void TGame::FormCreate(const TStartup &startup) {
       ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
   Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 
-  Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
+  Session.Prefs =
+      TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
   Folder = DataFolder(ProgramPath);
   const QImage customPrompt(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
-    Prompt.Picture = customPrompt;
+    View.Overlays().SetPromptPicture(customPrompt);
   if (!StandAloneMode && !IsInstalled(ProgramPath))
     RegisterGameFileType(startup.DataHome, ProgramPath, Folder);
 
-  DXDraw.Initialize();
+  View.Surface().Initialize();
 
   // The option is set to the opposite of the stored state and then clicked, which stores the
   // state again and opens the device.
@@ -156,7 +151,7 @@ void TGame::FormCreate(const TStartup &startup) {
     Data.FilePath = TGameData::EmptyGamePath();
     ApplicationTitle = "Empty Game";
     SetCaption("Empty Game");
-    ShowPrompt(true);
+    View.Overlays().ShowPrompt(true);
   }
   UpdateMenu();
 }
@@ -188,7 +183,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   if (!scoresProblem.isEmpty())
     Report(scoresProblem);
-  Screen.Picture().fill(Qt::black);
+  View.Blank();
   SetGameCaption();
   return true;
 }
@@ -230,20 +225,6 @@ void TGame::SetCaption(const QString &text) {
     OnCaptionChanged();
 }
 
-void TGame::RepaintWindowPicture() {
-  ShownPictureKey = Screen.Picture().cacheKey();
-  if (OnWindowPictureChanged)
-    OnWindowPictureChanged();
-}
-
-void TGame::ShowPrompt(bool on) {
-  if (Prompt.Visible == on)
-    return;
-  Prompt.Visible = on;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
-}
-
 void TGame::PlaySound(const QString &name) {
   if (!SoundOn || !Sound)
     return;
@@ -254,7 +235,7 @@ void TGame::PlaySound(const QString &name) {
 // ---- activation, hand-over, keys, menu --------------------------------------------------
 
 void TGame::AppDeactivate() {
-  PlayStatus.Suspended = true;
+  Session.Status.Suspended = true;
   DXTimer.SetApplicationActive(false);
   if (Offered(TCommand::PauseGame)) {
     // A running game pauses as soon as it may, unless one of its own windows took the focus.
@@ -266,15 +247,15 @@ void TGame::AppDeactivate() {
 }
 
 void TGame::AppActivate() {
-  PlayStatus.Suspended = false;
+  Session.Status.Suspended = false;
   DXTimer.SetApplicationActive(true);
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
-void TGame::MenuOpened() { PlayStatus.Suspended = true; }
+void TGame::MenuOpened() { Session.Status.Suspended = true; }
 
-void TGame::MenuClosed() { PlayStatus.Suspended = Paused(); }
+void TGame::MenuClosed() { Session.Status.Suspended = Paused(); }
 
 void TGame::OpenGameMessage() {
   if (!TitleShown)
@@ -297,211 +278,12 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
     GamePauseClick();
   if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
     // Resume; the key must not also turn the piece.
-    Falling.ResumeKeyPending = true;
-    Falling.RotateAcwRequest = false;
+    Session.Piece.SwallowResumeKey();
     ClearInputStates();
     GamePauseClick();
     return;
   }
-  if (!Prompt.Visible && ctrl && virtualKey == KeyL) {
+  if (!View.Overlays().Prompt().Visible && ctrl && virtualKey == KeyL) {
     FinishLevel(); // the level skip
   }
-}
-
-// ---- frame loop and state machine -------------------------------------------------------
-
-void TGame::DXTimerTimer(int lagCount) {
-  Q_UNUSED(lagCount);
-  if (!DXDraw.SurfaceReady())
-    return;
-  DXInput.Update();
-  switch (State) {
-  case StateTitle:
-    TitleFrame();
-    break;
-  case StatePlaying:
-    PlayingFrame();
-    break;
-  case StateGameOver:
-    GameOverFrame();
-    break;
-  case StateLevelEnd:
-    LevelEndFrame();
-    break;
-  case StateNone:
-    break;
-  }
-  // Whatever drew on the window picture since it was last shown (a landing's score line, the
-  // NEXT box) is shown in this same frame.
-  if (Screen.Picture().cacheKey() != ShownPictureKey)
-    RepaintWindowPicture();
-  DXDraw.Flip();
-}
-
-void TGame::SetGameState(TGameState state) {
-  for (int s = InputButton1; s <= InputButton32; ++s)
-    DXInput.Remove(static_cast<TInputState>(s));
-  State = state;
-  Trace::Event("state", QString::number(state));
-
-  if (state == StateNone)
-    return;
-  UpdateMenu();
-  EnterState(state);
-}
-
-void TGame::UpdateMenu() {
-  for (TCommand command : AllCommands)
-    MenuItems.SetEnabled(MenuItemName(command), Offered(command));
-}
-
-bool TGame::Offered(TCommand command) const {
-  return CommandEnabled(command, State, Data.LevelCount());
-}
-
-void TGame::EnterState(TGameState state) {
-  switch (state) {
-  case StateTitle:
-    ShowTitle();
-    break;
-  case StatePlaying:
-    StartLevel();
-    break;
-  case StateGameOver:
-    ShowGameOver();
-    break;
-  case StateLevelEnd:
-    ShowLevelEnd();
-    break;
-  case StateNone:
-    break;
-  }
-}
-
-void TGame::RefreshIfDirty() {
-  if (!PlayStatus.PictureDirty)
-    return;
-  PlayStatus.PictureDirty = false;
-  RepaintWindowPicture();
-}
-
-void TGame::TitleFrame() {
-  RefreshIfDirty();
-  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
-    PlaySound("Dialog");
-    SetGameState(StatePlaying);
-  }
-}
-
-void TGame::PlayingFrame() {
-  RefreshIfDirty();
-  if (PlayStatus.NewPieceDue) {
-    PlayStatus.NewPieceDue = false;
-    if (TPictureCollectionItem *figure = ImageList2.Find("Figure"))
-      Falling.Create(SpriteEngine.Engine(), *figure);
-    PlayStatus.PauseAllowed = true;
-    Trace::Event("piece", QStringLiteral("%1 %2,%3")
-                              .arg(Falling.CurrentPieceType)
-                              .arg(PictureCells.TargetCellCol())
-                              .arg(PictureCells.TargetCellRow()));
-    bool noRoom = false;
-    for (const TPartSprite *b : Falling.PieceBlocks)
-      noRoom = noRoom || !Well.SquareFree(b->Col, b->Row - 1);
-    if (noRoom) {
-      EndPiece();
-      PlaySound("EndGame");
-      EndGame(false);
-      return;
-    }
-    if (PictureCells.TargetHidden()) {
-      PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
-      RepaintWindowPicture();
-      if (FlashAllowed)
-        FlashTimer.SetEnabled(true);
-    }
-  }
-  SpriteEngine.Move(16);
-  SpriteEngine.RemoveDead();
-  // Drawing the blocks again where they already stand, over an unchanged surface, would leave
-  // every pixel as it is: such a frame draws (and so presents) nothing.
-  const TPieceFrame frame = PieceFrame();
-  if (!DXDraw.Surface().Drawn() && frame == LastPieceFrame)
-    return;
-  LastPieceFrame = frame;
-  SpriteEngine.Draw();
-  DXDraw.Surface().ReleaseCanvas();
-  if (PlayStatus.PieceActive)
-    for (TPartSprite *b : Falling.PieceBlocks)
-      b->DrawSelf();
-}
-
-TGame::TPieceFrame TGame::PieceFrame() const {
-  TPieceFrame frame;
-  if (!PlayStatus.PieceActive)
-    return frame;
-  frame.Picture = CurrentBlockPicture.cacheKey();
-  for (size_t i = 0; i < 4; ++i)
-    frame.Positions[i] = Falling.PieceBlocks[i]->BoundsRect().topLeft();
-  return frame;
-}
-
-void TGame::GameOverFrame() {
-  RefreshIfDirty();
-  if (DXInput.Has(InputButton1)) {
-    PlaySound("Dialog");
-    SetGameState(StateTitle);
-  }
-}
-
-void TGame::LevelEndFrame() {
-  RefreshIfDirty();
-  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
-    PlaySound("Dialog");
-    Data.CurrentLevel += 1;
-    LevelEnded();
-  }
-}
-
-// After a level: the next one, or the end of the game after the last.
-void TGame::LevelEnded() {
-  if (Data.CurrentLevel > Data.LevelCount()) {
-    EndGame(true);
-  } else {
-    SetGameState(StatePlaying);
-  }
-}
-
-void TGame::EndPiece() { Falling.Free(); }
-
-void TGame::FinishLevel() {
-  EndPiece();
-  PlaySound("EndLevel");
-  PlayStatus.Score += LevelPoints;
-  DownTimer.SetEnabled(false);
-  PlayStatus.AllLevelsDone = false;
-  SetGameState(StateLevelEnd);
-}
-
-// allLevelsDone: every level was played; otherwise the stack reached the top.
-void TGame::EndGame(bool allLevelsDone) {
-  PlayStatus.AllLevelsDone = allLevelsDone;
-  Data.CurrentLevel = 1;
-  DownTimer.SetEnabled(false);
-  SetGameState(StateGameOver);
-}
-
-void TGame::TitleTimerTimer() {
-  TitleTimer.SetEnabled(false);
-  SetGameState(StateTitle);
-}
-
-void TGame::EndLevelTimerTimer() {
-  EndLevelTimer.SetEnabled(false);
-  FinishLevel();
-}
-
-void TGame::ExitTimerTimer() {
-  ExitTimer.SetEnabled(false);
-  if (OnCloseRequested)
-    OnCloseRequested();
 }

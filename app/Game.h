@@ -17,14 +17,8 @@
 #include "media/Input.h"
 #include "media/Scheduler.h"
 #include "media/Timer.h"
-#include "play/FallingPiece.h"
-#include "play/Landing.h"
-#include "play/LevelScreen.h"
-#include "play/PictureCells.h"
-#include "play/PlayPreferences.h"
-#include "play/PlayStatus.h"
-#include "play/Random.h"
-#include "play/Well.h"
+#include "play/PlayScreen.h"
+#include "play/PlaySession.h"
 #include "settings/SettingsStore.h"
 
 #include <QImage>
@@ -53,13 +47,6 @@ struct TStartup {
   QString DataHome;
 };
 
-// A picture shown over the window picture (the start prompt, the pause banner).
-struct TOverlay {
-  QImage Picture;
-  QPoint Position;
-  bool Visible = false;
-};
-
 class TGame {
 public:
   // randomSeed: base seed of the game's random generator (a test passes a constant).
@@ -77,26 +64,11 @@ public:
   enum TCloseKind { CloseAsked, CloseAtOnce };
   void FormClose(QPoint windowPosition, TCloseKind kind = CloseAsked);
 
-  // Menu commands.
-  void GameStartClick();
-  void GamePauseClick();
-  void StopGame1Click();
-  void Score1Click();
-  void Settings1Click();
-  void DownloadMoreGames1Click();
-  void Info1Click();
-  void HelpTopic1Click();
-  void OptionSoundClick();
-  void Open1Click();
+  // A menu command (Exit and the window sizes are the window's own).
+  void Run(TCommand command);
   // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
   void OpenDroppedGame(const QString &path);
-  void Save1Click();
-  void SaveAs1Click();
-  void MakeExe1Click();
-  void New1Click();
-  void EditGame1Click();
   bool Paused() const { return IsPaused; }
-  const TOverlay &PauseL() const { return PauseBanner; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
   // The sound device; without one the game is silent. Set before FormCreate.
@@ -122,20 +94,12 @@ public:
 
   // What the window shows.
   const QString &Caption() const { return CaptionText; }
-  const QImage &WindowPicture() const { return Screen.Picture(); }
-  // The builder draws its preview straight on the window picture.
-  QImage &WindowPictureForPreview() { return Screen.Picture(); }
-  void RepaintWindowPicture();
-  const TOverlay &PressSP() const { return Prompt; }
-  std::array<const TOverlay *, 2> Overlays() const { return {&Prompt, &PauseBanner}; }
-  TDXDraw &PlaySurface() { return DXDraw; }
+  TPlayScreen &Screen() { return View; }
   TMenuModel &Menu() { return MenuItems; }
   QPoint WindowPosition() const { return Position; }
 
   // Notifications to the window.
   std::function<void()> OnCaptionChanged;
-  std::function<void()> OnWindowPictureChanged;
-  std::function<void()> OnOverlaysChanged;
   std::function<void()> OnCloseRequested;
 
   // Members the state machine shares with the play code.
@@ -143,26 +107,35 @@ public:
   const QString &ProgramFolder() const { return Folder; }
   // Where pictures are copied out of the game file to be shown; private to this process.
   const QString &WorkingFolder() const { return Document.WorkingFolder(); }
-  const QString &GameFilePath() const { return Data.FilePath; }
-  int LevelCount() const { return Data.LevelCount(); }
-  int CurrentLevel() const { return Data.CurrentLevel; }
   const TGameData &Game() const { return Data; }
   // Plays a named sound while the sound option is on.
   void PlaySound(const QString &name);
-  TPlayPreferences &Preferences() { return Prefs; }
   // Play state, open to the window and to tests that set up a position.
-  TPlayStatus &Status() { return PlayStatus; }
-  TWell &WellSquares() { return Well; }
-  TPictureCells &Cells() { return PictureCells; }
-  TFallingPiece &Piece() { return Falling; }
+  TPlaySession &PlaySession() { return Session; }
   TDXInput &Input() { return DXInput; }
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
 
 private:
+  // The menu commands' handlers.
+  void GameStartClick();
+  void GamePauseClick();
+  void StopGame1Click();
+  void Score1Click();
+  void Settings1Click();
+  void DownloadMoreGames1Click();
+  void Info1Click();
+  void HelpTopic1Click();
+  void OptionSoundClick();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void MakeExe1Click();
+  void New1Click();
+  void EditGame1Click();
+
   void SetCaption(const QString &text);
-  void ShowPrompt(bool on);
   void SetGameCaption();
   bool LoadGame(const QString &path);
   void Report(const QString &text);
@@ -175,13 +148,6 @@ private:
   void GameOverFrame();
   void LevelEndFrame();
   void RefreshIfDirty();
-  // Where the falling piece was drawn, to tell a frame that would draw nothing new.
-  struct TPieceFrame {
-    qint64 Picture = 0;
-    std::array<QPoint, 4> Positions{};
-    bool operator==(const TPieceFrame &) const = default;
-  };
-  TPieceFrame PieceFrame() const;
   void EnterState(TGameState state);
   // The menu offers what the state allows.
   void UpdateMenu();
@@ -222,14 +188,11 @@ private:
   void TogglePause();
   void SetSoundOn(bool on);
   void EndRunningGame();
-  void HidePauseBanner();
-  void PaintWellCopy();
   void ClearInputStates();
 
   // Landing and row clearing.
   void LandPiece();
   void ShowLanding(const TLanding &landing);
-  void RepaintSquare(int col, int row);
 
   void TitleTimerTimer();
   void EndLevelTimerTimer();
@@ -247,10 +210,7 @@ private:
 
   // Display, input and timing layer.
   QObject FormObject; // owner of the display components, standing for the main window
-  TDXDraw DXDraw;
-  TDXImageList ImageList2;
-  TDXSpriteEngine SpriteEngine;
-  std::array<QImage, 8> BlockPictures; // one per cell colour
+  TPlayScreen View;
   TKeyStateTable KeyTable;
   TDXInput DXInput;
   TDXTimer DXTimer;
@@ -261,9 +221,6 @@ private:
   TMenuModel MenuItems;
   QString CaptionText;
   QString ApplicationTitle = "Quarrybox";
-  TLevelScreen Screen;
-  TOverlay Prompt;
-  TOverlay PauseBanner;
   QPoint Position;
 
   bool StandAloneMode = false;
@@ -273,20 +230,7 @@ private:
 
   TGameDocument Document;
   TGameData &Data = Document.Game;
-  TPlayStatus PlayStatus;
-  TPlayPreferences Prefs;
-  TWell Well;
-  TPictureCells PictureCells;
-  TRandom Random;
-  TFallingPiece Falling;
-  int NextType = 0;
-  QImage CurrentBlockPicture;
-  bool FlashAllowed = true;
-  int FlashTick = 0;
-  QRect FlashRect;
-  QRgb FlashColour = 0;
-  TPieceFrame LastPieceFrame;
-  qint64 ShownPictureKey = 0;            // the window picture's cache key when it was last shown
+  TPlaySession Session;
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.

@@ -1,20 +1,15 @@
 #include "app/GameDocument.h"
 
 #include "app/CommandLine.h"
+#include "gamefile/FileReplacement.h"
 #include "gamefile/GameFile.h"
 #include "gamefile/StandAlone.h"
 #include "gamefile/WorkingPictures.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace {
-
-// Where the copy of a running stand-alone game lives: the temporary folder, else the home folder.
-QStringList CopyFolders() { return {QDir::tempPath(), QDir::homePath()}; }
 
 const QString ScoresNotSaved =
     QStringLiteral("The high scores are kept until the program ends, but could not be saved: ");
@@ -70,7 +65,7 @@ TStatus TGameDocument::SaveTo(const QString &path) {
 // one shown and played for.
 TStatus TGameDocument::UseStoredScores() {
   StoredScoresKey.clear();
-  if (Game.Unsaved || QFileInfo(Game.FilePath).isWritable())
+  if (Game.Unsaved || CanWriteScores())
     return TStatus::Success();
   const TResult<QString> key = TScoreStore::KeyOf(Game.FilePath);
   if (!key.Ok())
@@ -97,35 +92,32 @@ TStatus TGameDocument::KeepScores(QString &notice) {
   if (first)
     notice =
         QStringLiteral("%1 cannot be written, so its high scores are kept for you alone, in %2.")
-            .arg(ShownFileName(Game.FilePath), ScoreStore.FolderPath());
+            .arg(ShownFileName(ScoresFile()), ScoreStore.FolderPath());
   return saved;
 }
 
-TResult<QString> TGameDocument::UnpackStandAlone(const QString &programPath) {
-  const QFileInfo program(programPath);
-  TStatus failed = TStatus::Failure(QStringLiteral("no folder to unpack the game into"));
-  for (const QString &folder : CopyFolders()) {
-    const QString copy = folder + '/' + program.fileName();
-    const QString game = folder + '/' + program.completeBaseName() + ".qbx";
-    failed = ::UnpackStandAlone(programPath, copy, game);
-    if (failed.Ok()) {
-      StandAloneCopy = copy;
-      return game;
-    }
-  }
-  return failed;
+QString TGameDocument::ScoresFile() const {
+  return StandAloneProgram.isEmpty() ? Game.FilePath : StandAloneProgram;
 }
 
+// A stand-alone program is replaced as a whole, by a rename in its folder.
+bool TGameDocument::CanWriteScores() const {
+  const QFileInfo file(ScoresFile());
+  return file.isWritable() &&
+         (StandAloneProgram.isEmpty() || QFileInfo(file.absolutePath()).isWritable());
+}
+
+TResult<QString> TGameDocument::UnpackStandAlone(const QString &programPath) {
+  TFileReplacement::RemoveLeftovers(programPath); // of a close that was killed
+  const QString game = Work.Path() + QFileInfo(programPath).completeBaseName() + ".qbx";
+  if (const TStatus unpacked = ::UnpackStandAlone(programPath, game); !unpacked.Ok())
+    return unpacked;
+  StandAloneProgram = programPath;
+  return game;
+}
+
+// A program that cannot be replaced keeps its old scores; new ones are in the user's store.
 void TGameDocument::RepackStandAlone(const QString &programPath) {
-  if (!::RepackStandAlone(StandAloneCopy, Game.FilePath).Ok())
-    return; // the program keeps its old scores
-  const QString script = QFileInfo(StandAloneCopy).absolutePath() + "/UpdateQBX.sh";
-  QFile file(script);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    return;
-  file.write(UpdateScript(QCoreApplication::applicationPid(), programPath, StandAloneCopy,
-                          Game.FilePath, script)
-                 .toUtf8());
-  file.close();
-  QProcess::startDetached("/bin/sh", {script});
+  if (StoredScoresKey.isEmpty())
+    ::RepackStandAlone(programPath, Game.FilePath);
 }

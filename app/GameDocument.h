@@ -38,17 +38,21 @@ public:
   // scores go to the store.
   TStatus KeepScores(QString &notice);
 
-  // A stand-alone program's own game: unpacked to a copy at start, packed back at close by a
-  // script that waits for this program to end.
+  // A stand-alone program's own game: copied into the working folder at start and played
+  // there; at close, when its scores changed, the program file is replaced by one carrying it.
+  // A program whose file or folder this user cannot write keeps its scores in the user's store.
   // Returns the path of the unpacked game.
   TResult<QString> UnpackStandAlone(const QString &programPath);
   void RepackStandAlone(const QString &programPath);
 
 private:
   TStatus UseStoredScores();
+  // The file that keeps the open game's scores: the game file, or the stand-alone program.
+  QString ScoresFile() const;
+  bool CanWriteScores() const;
 
   TWorkingFolder Work;
   TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
-  QString StoredScoresKey; // empty: the scores are kept in the game file
-  QString StandAloneCopy;  // the copy of this program being updated
+  QString StoredScoresKey;   // empty: the scores are kept in the game file
+  QString StandAloneProgram; // the stand-alone program whose game is open
 };

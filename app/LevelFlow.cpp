@@ -12,24 +12,23 @@
 #include "play/Speed.h"
 
 #include <QFileInfo>
-#include <QPainter>
 
 // A skin that cannot be decoded leaves the picture as it was.
 void TGame::DrawSkin(const TSkin &skin) {
   const QImage picture = LoadPicture(skin.Path, skin.Type);
   if (!picture.isNull())
-    Screen.DrawSkin(picture, skin.Stretch);
+    View.DrawSkin(picture, skin.Stretch);
 }
 
 void TGame::ShowTitle() {
-  PlayStatus.NewPieceDue = PlayStatus.AllLevelsDone = PlayStatus.PieceActive = false;
+  Session.Status.NewPieceDue = Session.Status.AllLevelsDone = Session.Status.PieceActive = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::StartSkin));
-  DXDraw.SetLeft(-600);
+  View.HidePlayField();
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
-  RepaintWindowPicture();
-  ShowPrompt(true);
-  PlayStatus.PictureDirty = true;
+  View.ShowWindowPicture();
+  View.Overlays().ShowPrompt(true);
+  Session.Status.PictureDirty = true;
   TitleShown = true;
 }
 
@@ -45,7 +44,7 @@ bool TGame::BuildPictureCells() {
   const TDecodedPicture picture =
       TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
   const QString why = !picture.Ok() ? picture.Reason
-                      : !PictureCells.Build(picture.Image, level.GridSize)
+                      : !Session.Cells.Build(picture.Image, level.GridSize)
                           ? QStringLiteral("its picture cannot be cut into cells")
                           : QString();
   if (!why.isEmpty()) {
@@ -58,16 +57,11 @@ bool TGame::BuildPictureCells() {
 }
 
 void TGame::StartLevel() {
-  FlashAllowed = true;
-  Falling.ResumeKeyPending = false;
+  View.AllowFlash();
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
-  PlayStatus.LevelComplete = false;
-  ShowPrompt(false);
-  Falling.ResetMotion();
-  Well.Empty();
-  if (Data.CurrentLevel == 1)
-    PlayStatus.Score = 0;
+  View.Overlays().ShowPrompt(false);
+  Session.StartLevel(Data.CurrentLevel);
   // A level whose picture cannot be used could never end: it is skipped with a message.
   while (!BuildPictureCells()) {
     Data.CurrentLevel += 1;
@@ -79,74 +73,61 @@ void TGame::StartLevel() {
   Trace::Event("level", QStringLiteral("%1/%2").arg(Data.CurrentLevel).arg(Data.LevelCount()));
   ComposeLevelScreen();
 
-  Random.Reseed(Scheduler.Now());
-  Falling.CurrentPieceType = Random.Random(7);
-  NextType = Random.Random(7);
+  Session.ChooseFirstPieces(Scheduler.Now());
   PrepareNextPiece();
   DrawNextPiece();
-  RepaintWindowPicture();
-  if (PictureCells.TargetHidden()) {
-    PictureCells.DrawCellGrid(Screen.Picture(), false, Random);
-    if (FlashAllowed)
+  View.ShowWindowPicture();
+  if (Session.Cells.TargetHidden()) {
+    View.DrawCellGrid(Session.Cells, Session.Random);
+    if (View.FlashAllowed())
       FlashTimer.SetEnabled(true);
   }
   GameRunning = true;
   TitleShown = false;
-  Falling.StepDue = true;
+  Session.Piece.StepDue();
   DownTimer.SetEnabled(true);
-  PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;
+  Session.Status.NewPieceDue = Session.Status.PictureDirty = Session.Status.PauseAllowed = true;
   DrawScore();
 }
 
 void TGame::ComposeLevelScreen() {
-  RepaintWindowPicture();
-  const QImage skin = LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type);
-  Screen.ComposeBackground(skin, Data.PlayingSkin.Stretch);
-  Falling.PlayFieldBackground = Screen.PlayFieldBackground();
-  RepaintWindowPicture();
-  PictureCells.DrawCellGrid(Screen.Picture(), true, Random);
-  Screen.DrawPanelFrames(Data);
-  Screen.DrawLevelCounter(Data.CurrentLevel, Data.LevelCount());
-  Screen.DrawScoreColumn(Data.Scores);
+  View.ShowWindowPicture();
+  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, Session.Cells,
+                    Session.Random);
   DownTimer.SetInterval(Timing::FirstFallInterval);
   SpeedTimer.SetEnabled(true);
   NoFlashTimer.SetEnabled(true);
 }
 
 void TGame::PrepareNextPiece() {
-  DownTimer.SetInterval(FallIntervalForHidden(PictureCells.HiddenCount(), PictureCells.TotalCount(),
-                                              DownTimer.Interval()));
-  PictureCells.ChooseTargets(Random, Scheduler.Now());
-  CurrentBlockPicture = BlockPictures[size_t(PictureCells.TargetColourIndex())];
-  if (TPictureCollectionItem *figure = ImageList2.Find("Figure")) {
-    figure->RebuildSurface();
-    figure->SetPicture(CurrentBlockPicture);
-    figure->RebuildSurface();
-  }
+  DownTimer.SetInterval(FallIntervalForHidden(Session.Cells.HiddenCount(),
+                                              Session.Cells.TotalCount(), DownTimer.Interval()));
+  Session.Cells.ChooseTargets(Session.Random, Scheduler.Now());
+  View.SetPieceColour(Session.Cells.TargetColourIndex());
 }
 
 void TGame::DrawNextPiece() {
-  Screen.DrawNextPiece(NextType, BlockPictures[size_t(PictureCells.NextTargetColourIndex())]);
+  View.DrawNextPiece(Session.NextType, Session.Cells.NextTargetColourIndex());
 }
 
 void TGame::DrawScore() {
-  Screen.DrawScore(QString::number(PlayStatus.Score));
-  Trace::Event("score", QString::number(PlayStatus.Score));
+  View.DrawScore(Session.Status.Score);
+  Trace::Event("score", QString::number(Session.Status.Score));
 }
 
 void TGame::ShowGameOver() {
-  PlayStatus.NewPieceDue = false;
+  Session.Status.NewPieceDue = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::GameOverSkin));
-  DXDraw.SetLeft(-600);
-  if (!PlayStatus.AllLevelsDone) {
-    Screen.RestorePlayField();
-    RepaintWindowPicture();
+  View.HidePlayField();
+  if (!Session.Status.AllLevelsDone) {
+    View.RestorePlayField();
+    View.ShowWindowPicture();
   }
   if (Data.LevelCount() > 0) {
     DrawSkin(Data.GameOverSkin);
-    RepaintWindowPicture();
+    View.ShowWindowPicture();
   }
-  ShowPrompt(true);
+  View.Overlays().ShowPrompt(true);
   EnterHighScore();
 }
 
@@ -154,10 +135,10 @@ void TGame::ShowGameOver() {
 void TGame::EnterHighScore() {
   if (Data.Unsaved)
     return;
-  const std::optional<int> rank = ScoreRank(Data.Scores, PlayStatus.Score);
+  const std::optional<int> rank = ScoreRank(Data.Scores, Session.Status.Score);
   if (!rank)
     return;
-  InsertScore(Data.Scores, *rank, PlayStatus.Score);
+  InsertScore(Data.Scores, *rank, Session.Status.Score);
   PlaySound(ScoreSound(*rank));
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, *rank);
@@ -166,13 +147,12 @@ void TGame::EnterHighScore() {
   ReportFailure(kept);
   if (kept.Ok() && !notice.isEmpty())
     Report(notice);
-  PlayStatus.PictureDirty = true;
+  Session.Status.PictureDirty = true;
 }
 
 void TGame::ShowLevelEnd() {
-  PlayStatus.NewPieceDue = false;
+  Session.Status.NewPieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
-  DXDraw.SetLeft(-600);
   const int index = Data.CurrentLevel - 1;
   QImage picture;
   int grid = 0;
@@ -180,15 +160,14 @@ void TGame::ShowLevelEnd() {
     picture = LoadPicture(Data.Levels[index].Path, Data.Levels[index].Type);
     grid = Data.Levels[index].GridSize;
   }
-  Screen.DrawLevelEnd(backdrop, picture, grid);
-  RepaintWindowPicture();
-  ShowPrompt(true);
-  PlayStatus.PictureDirty = true;
+  View.DrawLevelEnd(backdrop, picture, grid);
+  View.Overlays().ShowPrompt(true);
+  Session.Status.PictureDirty = true;
 }
 
 void TGame::DownTimerTimer() {
-  if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended)
-    Falling.StepDue = true;
+  if (!NoFlashTimer.Enabled() && !Session.Status.Suspended)
+    Session.Piece.StepDue();
 }
 
 void TGame::SpeedTimerTimer() {
@@ -198,38 +177,15 @@ void TGame::SpeedTimerTimer() {
 
 void TGame::NoFlashTimerTimer() {
   NoFlashTimer.SetEnabled(false);
-  DXDraw.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
-  DXDraw.Surface().ReleaseCanvas();
-  DXDraw.SetLeft(320);
+  View.ShowPlayField();
 }
 
 void TGame::RepaintTimerTimer() {
   RepaintTimer.SetEnabled(false);
-  RepaintWindowPicture();
+  View.ShowWindowPicture();
 }
 
 void TGame::FlashTimerTimer() {
-  QPainter p(&Screen.Picture());
-  if (!DownTimer.Enabled()) {
-    if (FlashTick == 1)
-      p.fillRect(FlashRect, QColor(FlashColour));
+  if (View.FlashStep(DownTimer.Enabled(), Session.Cells))
     FlashTimer.SetEnabled(false);
-    FlashTick = 0;
-    FlashAllowed = true;
-  } else if (FlashTick == 0) {
-    FlashAllowed = false;
-    const int col = PictureCells.TargetCellCol(), row = PictureCells.TargetCellRow();
-    FlashColour = TPictureCells::CellColour(PictureCells.Cell(col, row).ColourIndex);
-    const QRect cell = PictureCells.CellRect(col, row);
-    FlashRect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
-    p.fillRect(FlashRect, Qt::black);
-    FlashTick = 1;
-  } else {
-    p.fillRect(FlashRect, QColor(FlashColour));
-    FlashTimer.SetEnabled(false);
-    FlashTick = 0;
-    FlashAllowed = true;
-  }
-  p.end();
-  RepaintWindowPicture();
 }

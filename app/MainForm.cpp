@@ -34,7 +34,7 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   ShowImage = new TWindowPictureView(game, this);
   setCentralWidget(ShowImage);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  DXDraw = new TPlaySurfaceView(game.PlaySurface(), ShowImage);
+  DXDraw = new TPlaySurfaceView(game.Screen().Surface(), ShowImage);
   ShowImage->OnLayoutChanged = [this] { PlacePlaySurface(); };
   PlacePlaySurface();
 
@@ -42,11 +42,11 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   for (auto it = Menu.Actions.cbegin(); it != Menu.Actions.cend(); ++it)
     SyncMenuItem(it.key());
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
-  game.OnWindowPictureChanged = [this] { ShowImage->update(); };
-  game.OnOverlaysChanged = [this] { ShowImage->update(); };
+  game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
+  game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
-  game.PlaySurface().OnPresent = [this] { DXDraw->update(); };
-  game.PlaySurface().OnMoved = [this] { PlacePlaySurface(); };
+  game.Screen().Surface().OnPresent = [this] { DXDraw->update(); };
+  game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
   ConnectSizeCommands();
   ApplySize(CurrentSize);
@@ -162,7 +162,7 @@ void TMainForm::ReturnKeysToGame() {
 }
 
 void TMainForm::PlacePlaySurface() {
-  TDXDraw &surface = GameRef.PlaySurface();
+  TDXDraw &surface = GameRef.Screen().Surface();
   const int factor = ShowImage->Factor();
   DXDraw->SetFactor(factor);
   DXDraw->move(ShowImage->Origin() + QPoint(surface.Left(), surface.Top()) * factor);
@@ -182,29 +182,15 @@ void TMainForm::SyncMenuItem(const QString &name) {
 }
 
 void TMainForm::ConnectMenuCommands() {
-  const std::pair<TCommand, void (TGame::*)()> commands[] = {
-      {TCommand::StartGame, &TGame::GameStartClick},
-      {TCommand::PauseGame, &TGame::GamePauseClick},
-      {TCommand::StopGame, &TGame::StopGame1Click},
-      {TCommand::Score, &TGame::Score1Click},
-      {TCommand::Sound, &TGame::OptionSoundClick},
-      {TCommand::Preferences, &TGame::Settings1Click},
-      {TCommand::DownloadMoreGames, &TGame::DownloadMoreGames1Click},
-      {TCommand::HelpTopic, &TGame::HelpTopic1Click},
-      {TCommand::About, &TGame::Info1Click},
-      {TCommand::OpenGame, &TGame::Open1Click},
-      {TCommand::SaveGame, &TGame::Save1Click},
-      {TCommand::SaveGameAs, &TGame::SaveAs1Click},
-      {TCommand::MakeExe, &TGame::MakeExe1Click},
-      {TCommand::CreateGame, &TGame::New1Click},
-      {TCommand::EditGame, &TGame::EditGame1Click},
-  };
-  for (const auto &[command, handler] : commands)
-    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, handler = handler] {
-      (GameRef.*handler)();
+  for (TCommand command : AllCommands) {
+    if (command == TCommand::Exit)
+      continue;
+    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, command] {
+      GameRef.Run(command);
       // A checkable item toggles itself; the game decides.
       SyncMenuItem(MenuItemName(TCommand::Sound));
     });
+  }
   connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });
 }
 

@@ -7,9 +7,6 @@
 #include "app/GameSound.h"
 #include "app/Trace.h"
 #include "gamefile/WorkingPictures.h"
-#include "play/PartSprite.h"
-
-#include <QPainter>
 
 void TGame::ClearInputStates() {
   for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
@@ -20,10 +17,10 @@ void TGame::ClearInputStates() {
 void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
 
 void TGame::PauseTimerTimer() {
-  if (!PlayStatus.PauseAllowed || !PlayStatus.PieceActive)
+  if (!Session.Status.PauseAllowed || !Session.Status.PieceActive)
     return;
-  for (const TPartSprite *b : Falling.PieceBlocks)
-    if (b->Row == WellRows)
+  for (const TSquare &b : Session.Piece.Piece().Blocks())
+    if (b.Row == WellRows)
       return; // not while the piece is in the top row: tried again in 5 ms
   PauseTimer.SetEnabled(false);
   TogglePause();
@@ -33,51 +30,25 @@ void TGame::TogglePause() {
   IsPaused = !IsPaused;
   MenuItems.SetChecked("GamePause", IsPaused);
   if (Paused()) {
-    PlayStatus.Suspended = true;
+    Session.Status.Suspended = true;
     DXInput.Keyboard.SetEnabled(false);
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
     SetCaption(ApplicationTitle + " [Pause]");
-    PaintWellCopy();
-    RepaintWindowPicture();
-    DXDraw.SetLeft(-600);
-    PauseBanner.Visible = true;
-    if (OnOverlaysChanged)
-      OnOverlaysChanged();
+    const auto piece = Session.Piece.BlockPositions();
+    View.PaintWellCopy(Session.Well, Session.Status.PieceActive ? &piece : nullptr);
+    View.ShowWindowPicture();
+    View.HidePlayField();
+    View.Overlays().ShowPauseBanner(true);
   } else {
     ClearInputStates();
     DXInput.Keyboard.SetEnabled(true);
     DownTimer.SetEnabled(true);
     SetCaption(ApplicationTitle);
-    DXDraw.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(), QRect(320, 20, 198, 360));
-    DXDraw.Surface().ReleaseCanvas();
-    DXDraw.SetLeft(320);
-    HidePauseBanner();
-    PlayStatus.Suspended = false;
+    View.ShowPlayFieldFromWindow();
+    View.Overlays().ShowPauseBanner(false);
+    Session.Status.Suspended = false;
   }
-}
-
-void TGame::HidePauseBanner() {
-  if (!PauseBanner.Visible)
-    return;
-  PauseBanner.Visible = false;
-  if (OnOverlaysChanged)
-    OnOverlaysChanged();
-}
-
-// The well as it stands, on the window picture, while the play surface is out of sight.
-void TGame::PaintWellCopy() {
-  QPainter p(&Screen.Picture());
-  p.drawImage(320, 20, Screen.PlayFieldBackground());
-  for (int r = 1; r < WellRows; ++r)
-    for (int c = 1; c <= WellColumns; ++c) {
-      const TWellSquare &s = Well.Square(c, r);
-      if (s.Occupied)
-        p.drawImage(s.Left + 320, s.Top + 20, s.BlockPicture);
-    }
-  if (PlayStatus.PieceActive)
-    for (const TPartSprite *b : Falling.PieceBlocks)
-      p.drawImage(QPointF(b->X() + 320, b->Y() + 20), CurrentBlockPicture);
 }
 
 void TGame::StopGame1Click() {
@@ -100,15 +71,15 @@ void TGame::EndRunningGame() {
     MenuItems.SetChecked("GamePause", false);
     DXInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
-    DXDraw.SetLeft(320);
-    HidePauseBanner();
+    View.Surface().SetLeft(320);
+    View.Overlays().ShowPauseBanner(false);
     // A stopped game is no longer paused, so nothing may hold the next one still.
-    PlayStatus.Suspended = false;
+    Session.Status.Suspended = false;
   }
   GameRunning = false;
   TitleShown = false;
   EndPiece();
-  PlayStatus.Score = 0;
+  Session.Status.Score = 0;
   PlaySound("EndGame");
   Data.CurrentLevel = 1;
 }
@@ -128,9 +99,50 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))
     Settings.WriteSetting("LastGame", Data.FilePath);
-  Settings.WriteSetting("DownArrow", Prefs.DownArrowDrops ? "Drop" : "Rotate");
+  Settings.WriteSetting("DownArrow", Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
   Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition.x()));
   Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition.y()));
+}
+
+void TGame::Run(TCommand command) {
+  switch (command) {
+  case TCommand::StartGame:
+    return GameStartClick();
+  case TCommand::PauseGame:
+    return GamePauseClick();
+  case TCommand::StopGame:
+    return StopGame1Click();
+  case TCommand::Score:
+    return Score1Click();
+  case TCommand::Sound:
+    return OptionSoundClick();
+  case TCommand::Preferences:
+    return Settings1Click();
+  case TCommand::DownloadMoreGames:
+    return DownloadMoreGames1Click();
+  case TCommand::HelpTopic:
+    return HelpTopic1Click();
+  case TCommand::About:
+    return Info1Click();
+  case TCommand::OpenGame:
+    return Open1Click();
+  case TCommand::SaveGame:
+    return Save1Click();
+  case TCommand::SaveGameAs:
+    return SaveAs1Click();
+  case TCommand::MakeExe:
+    return MakeExe1Click();
+  case TCommand::CreateGame:
+    return New1Click();
+  case TCommand::EditGame:
+    return EditGame1Click();
+  case TCommand::Exit:
+  case TCommand::SizeNormal:
+  case TCommand::SizeDouble:
+  case TCommand::SizeTriple:
+  case TCommand::FullScreen:
+    return; // the window's own
+  }
 }
 
 void TGame::GameStartClick() { SetGameState(StatePlaying); }

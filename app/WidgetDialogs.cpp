@@ -21,13 +21,15 @@ TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *p
       ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
       ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
       PreferencesForm(
-          std::make_unique<TPreferencesForm>(Host(), game.Preferences(), settings, parent)),
+          std::make_unique<TPreferencesForm>(Host(), game.PlaySession().Prefs, settings, parent)),
       AboutForm(std::make_unique<TAboutForm>(Host(), parent)),
       VisitSiteForm(std::make_unique<TVisitSiteForm>(Host(), parent)) {}
 
 TWidgetDialogs::~TWidgetDialogs() = default;
 
-void TWidgetDialogs::SetSuspended(bool suspended) { Game.Status().Suspended = suspended; }
+void TWidgetDialogs::SetSuspended(bool suspended) {
+  Game.PlaySession().Status.Suspended = suspended;
+}
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 
@@ -88,9 +90,9 @@ bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {
 
 bool TWidgetDialogs::ShowBuilder(TGameData &game, bool create) {
   TBuilderWidgetQuestions questions(Host(), Parent);
-  TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.WindowPictureForPreview(),
+  TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.Screen().Picture(),
                                 Game.ProgramFolder(), Game.WorkingFolder() + "added", Parent);
-  builder.OnPreviewChanged = [this] { Game.RepaintWindowPicture(); };
+  builder.OnPreviewChanged = [this] { Game.Screen().ShowWindowPicture(); };
   if (create)
     builder.ResetGame();
   else

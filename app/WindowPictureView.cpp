@@ -55,8 +55,8 @@ void TWindowPictureView::paintEvent(QPaintEvent *event) {
   p.scale(Scale, Scale);
   const QRect source = p.transform().inverted().mapRect(event->rect()).adjusted(-1, -1, 1, 1) &
                        QRect(QPoint(0, 0), PictureSize);
-  p.drawImage(source, Game.WindowPicture(), source);
-  for (const TOverlay *overlay : Game.Overlays())
+  p.drawImage(source, Game.Screen().Picture(), source);
+  for (const TOverlay *overlay : Game.Screen().Overlays().All())
     if (overlay->Visible)
       p.drawImage(overlay->Position, overlay->Picture);
 }

@@ -10,6 +10,7 @@
 #include "app/WidgetDialogs.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
+#include "bundle/RuntimeHeader.h"
 #include "media/Gamepads.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
@@ -38,6 +39,16 @@ int HandOver(const QStringList &args) {
   return 0;
 }
 
+// A stand-alone game's launcher runs this program from the folder it unpacked it to and names
+// the file it started from: that file's name and game are the ones that count. The name is not
+// handed on to the programs this one starts.
+QString ProgramFile() {
+  const QString bundle = qEnvironmentVariable(QB_BUNDLE_VARIABLE);
+  qunsetenv(QB_BUNDLE_VARIABLE);
+  return bundle.isEmpty() ? QFileInfo("/proc/self/exe").canonicalFilePath()
+                          : QFileInfo(bundle).absoluteFilePath();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -63,7 +74,7 @@ int main(int argc, char **argv) {
   game.SetDialogs(&dialogs);
 
   TStartup startup;
-  startup.ProgramPath = QFileInfo("/proc/self/exe").canonicalFilePath();
+  startup.ProgramPath = ProgramFile();
   startup.Arguments = args;
   // What the window adds to the picture: the menu bar.
   const QSize chrome = form.sizeHint() - TWindowPictureView::PictureSize;

@@ -1,5 +1,6 @@
 #include "gamefile/GameFile.h"
 
+#include "gamefile/FileReplacement.h"
 #include "gamefile/GameFileReader.h"
 #include "gamefile/GameFileWriter.h"
 #include "gamefile/WriteAll.h"
@@ -11,7 +12,6 @@ TStatus ReadGameHeader(const TGameSource &game, TGameData &data) {
   TResult<TIndexedGame> opened = OpenIndexed(game);
   if (!opened.Ok())
     return opened.Status();
-  TGameFileReader &reader = opened->Reader;
   const TGameIndex &index = opened->Index;
   index.Header.ApplyTo(data);
   return TStatus::Success();
@@ -38,7 +38,8 @@ TStatus WriteGameFile(const QString &path, const TGameData &data) {
   }
   if (!file.commit())
     return fail(QStringLiteral("cannot replace the file (%1)").arg(file.errorString()));
-  return TStatus::Success();
+  // The commit synced the file before its rename; the folder holds the rename.
+  return SyncFolderOf(path);
 }
 
 TStatus WriteScoreTable(const TGameSource &game, const TGameData &data) {

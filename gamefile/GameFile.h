@@ -12,7 +12,8 @@
 TStatus ReadGameHeader(const TGameSource &game, TGameData &data);
 
 // Saves the game to path atomically: a temporary file beside it is written, flushed and checked,
-// then renamed over path. On any failure the old file is untouched and no temporary file is left.
+// synced and renamed over path, and the folder is synced, so that a power cut leaves the old file
+// or the new one. On any failure the old file is untouched and no temporary file is left.
 TStatus WriteGameFile(const QString &path, const TGameData &data);
 
 // Rewrites the ten high-score entries in place, where the game's offset table says they are.

@@ -1,5 +1,7 @@
 #include "gamefile/ScoreStore.h"
 
+#include "gamefile/FileReplacement.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -70,5 +72,5 @@ TStatus TScoreStore::Save(const QString &key, const TScoreTable &table) const {
   if (!file.commit())
     return TStatus::Failure(
         QStringLiteral("%1: cannot be written (%2)").arg(path, file.errorString()));
-  return TStatus::Success();
+  return SyncFolderOf(path);
 }

@@ -23,8 +23,8 @@ public:
   bool Contains(const QString &key) const;
   // A table that cannot be read in full is refused with a message; the file is left as it is.
   TResult<TScoreTable> Load(const QString &key) const;
-  // Written whole to a temporary file and renamed over the old one, so a failure keeps the
-  // table stored before.
+  // Written whole to a temporary file, synced and renamed over the old one (the folder synced
+  // too), so a failure or a power cut keeps the table stored before.
   TStatus Save(const QString &key, const TScoreTable &table) const;
 
 private:

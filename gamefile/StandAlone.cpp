@@ -1,9 +1,10 @@
 #include "gamefile/StandAlone.h"
 
+#include "bundle/RuntimeHeader.h"
+#include "gamefile/FileReplacement.h"
+
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstring>
 
 namespace {
 
@@ -16,7 +17,7 @@ template <class T> T Little(const QByteArray &bytes, int at) {
 
 QString Name(const QString &path) { return QFileInfo(path).fileName(); }
 
-// Copies from the start of `from` to `to`, `count` bytes, then closes both.
+// Copies count bytes from the current position of `from` to `to`.
 bool CopyBytes(QFile &from, QFile &to, qint64 count) {
   char buffer[1 << 16];
   while (count > 0) {
@@ -25,13 +26,54 @@ bool CopyBytes(QFile &from, QFile &to, qint64 count) {
       return false;
     count -= chunk;
   }
-  return to.flush();
+  return true;
 }
 
-QString Quoted(const QString &path) {
-  QString escaped = path;
-  escaped.replace('\'', "'\\''");
-  return '\'' + escaped + '\'';
+// The end of the ELF file as the linker wrote it.
+TResult<qint64> ElfEnd(QFile &file) {
+  const QByteArray header = file.read(64);
+  if (header.size() < 64 ||
+      !header.startsWith("\x7f"
+                         "ELF") ||
+      header[4] != 2 || header[5] != 1)
+    return TStatus::Failure(Name(file.fileName()) + ": not a 64-bit little-endian ELF program");
+  const qint64 sections = qint64(Little<quint64>(header, 0x28));
+  const qint64 entrySize = Little<quint16>(header, 0x3A);
+  const qint64 entries = Little<quint16>(header, 0x3C);
+  const qint64 end = sections + entrySize * entries;
+  if (sections <= 0 || end > file.size())
+    return TStatus::Failure(Name(file.fileName()) + ": its section table lies outside the file");
+  return end;
+}
+
+// The game in program: its start and its bytes.
+TResult<QByteArray> CarriedGame(QFile &program, qint64 &base) {
+  const TResult<qint64> start = ExecutableBaseSize(program.fileName());
+  if (!start.Ok())
+    return start.Status();
+  base = start.Value();
+  if (program.size() <= base)
+    return TStatus::Failure(Name(program.fileName()) + ": carries no game");
+  if (!program.seek(base))
+    return TStatus::Failure(Name(program.fileName()) + ": cannot be read");
+  const QByteArray game = program.readAll();
+  if (game.size() != program.size() - base)
+    return TStatus::Failure(Name(program.fileName()) + ": cannot be read (" +
+                            program.errorString() + ")");
+  return game;
+}
+
+// Writes prefixSize bytes of `from` and then the game to target, replacing it durably.
+TStatus WriteProgram(QFile &from, qint64 prefixSize, const QByteArray &game, const QString &target,
+                     QFile::Permissions permissions) {
+  TFileReplacement out(target, permissions);
+  if (const TStatus opened = out.Open(); !opened.Ok())
+    return opened;
+  if (!from.seek(0) || !CopyBytes(from, out.File(), prefixSize) ||
+      out.File().write(game) != game.size())
+    return TStatus::Failure(Name(target) + ": cannot be written (" + out.File().errorString() +
+                            ")");
+  return out.Commit();
 }
 
 } // namespace
@@ -40,86 +82,73 @@ TResult<qint64> ExecutableBaseSize(const QString &executable) {
   QFile file(executable);
   if (!file.open(QIODevice::ReadOnly))
     return TStatus::Failure(Name(executable) + ": cannot be read (" + file.errorString() + ")");
-  const QByteArray header = file.read(64);
-  if (header.size() < 64 ||
-      !header.startsWith("\x7f"
-                         "ELF") ||
-      header[4] != 2 || header[5] != 1)
-    return TStatus::Failure(Name(executable) + ": not a 64-bit little-endian ELF program");
-  const qint64 sections = qint64(Little<quint64>(header, 0x28));
-  const qint64 entrySize = Little<quint16>(header, 0x3A);
-  const qint64 entries = Little<quint16>(header, 0x3C);
-  const qint64 base = sections + entrySize * entries;
-  if (sections <= 0 || base > file.size())
-    return TStatus::Failure(Name(executable) + ": its section table lies outside the file");
+  const TResult<qint64> end = ElfEnd(file);
+  if (!end.Ok())
+    return end;
+  file.seek(end.Value());
+  const QByteArray header = file.read(QB_RUNTIME_HEADER_SIZE);
+  if (header.size() < QB_RUNTIME_HEADER_SIZE ||
+      !header.startsWith(QByteArray(QB_RUNTIME_MAGIC, QB_RUNTIME_MAGIC_SIZE)))
+    return end; // a plain program
+  const qint64 payload = qint64(Little<quint64>(header, QB_RUNTIME_MAGIC_SIZE));
+  const qint64 base = end.Value() + QB_RUNTIME_HEADER_SIZE + payload;
+  if (payload < 0 || base > file.size())
+    return TStatus::Failure(Name(executable) + ": its runtime is cut short");
   return base;
 }
 
-TStatus MakeStandAlone(const QString &program, const QString &gameFile, const QString &target) {
-  const TResult<qint64> base = ExecutableBaseSize(program);
+TGameSource GameIn(const QString &path) {
+  // Anything but a plain file (a FIFO would block the look inside) is the reader's to refuse.
+  if (!QFileInfo(path).isFile())
+    return path;
+  const TResult<qint64> base = ExecutableBaseSize(path);
+  const qint64 size = QFileInfo(path).size();
+  if (!base.Ok() || base.Value() >= size)
+    return path;
+  return TGameSource::Range(path, base.Value(), size - base.Value());
+}
+
+TStatus MakeStandAlone(const QString &runtime, const QString &gameFile, const QString &target) {
+  const TResult<qint64> base = ExecutableBaseSize(runtime);
   if (!base.Ok())
     return base.Status();
   QFile game(gameFile);
   if (!game.open(QIODevice::ReadOnly))
     return TStatus::Failure(Name(gameFile) + ": cannot be read (" + game.errorString() + ")");
-  QFile source(program);
-  QFile out(target);
-  if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      !CopyBytes(source, out, base.Value()) || !CopyBytes(game, out, game.size())) {
-    const QString reason = out.errorString();
-    out.close();
-    QFile::remove(target);
-    return TStatus::Failure(Name(target) + ": cannot be written (" + reason + ")");
-  }
-  out.close();
-  out.setPermissions(out.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
-  return TStatus::Success();
+  const QByteArray bytes = game.readAll();
+  QFile source(runtime);
+  if (bytes.size() != game.size() || !source.open(QIODevice::ReadOnly))
+    return TStatus::Failure(Name(gameFile) + ": cannot be read");
+  return WriteProgram(source, base.Value(), bytes, target,
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
 }
 
-TStatus UnpackStandAlone(const QString &program, const QString &copyPath, const QString &gamePath) {
-  const TResult<qint64> base = ExecutableBaseSize(program);
-  if (!base.Ok())
-    return base.Status();
+TStatus UnpackStandAlone(const QString &program, const QString &gamePath) {
   QFile source(program);
   if (!source.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(program) + ": cannot be read");
-  if (source.size() <= base.Value())
-    return TStatus::Failure(Name(program) + ": carries no game");
-  QFile::remove(copyPath);
-  QFile copy(copyPath);
-  if (!copy.open(QIODevice::WriteOnly) || !CopyBytes(source, copy, source.size()))
-    return TStatus::Failure(Name(copyPath) + ": cannot be written");
-  copy.close();
-  QFile game(gamePath);
-  if (!source.seek(base.Value()) || !game.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      !CopyBytes(source, game, source.size() - base.Value()))
-    return TStatus::Failure(Name(gamePath) + ": cannot be written");
+    return TStatus::Failure(Name(program) + ": cannot be read (" + source.errorString() + ")");
+  qint64 base = 0;
+  const TResult<QByteArray> game = CarriedGame(source, base);
+  if (!game.Ok())
+    return game.Status();
+  QFile out(gamePath);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      out.write(game.Value()) != game->size() || !out.flush())
+    return TStatus::Failure(Name(gamePath) + ": cannot be written (" + out.errorString() + ")");
   return TStatus::Success();
 }
 
-TStatus RepackStandAlone(const QString &copyPath, const QString &gamePath) {
-  const TResult<qint64> base = ExecutableBaseSize(copyPath);
-  if (!base.Ok())
-    return base.Status();
-  QFile game(gamePath);
-  QFile copy(copyPath);
-  if (!game.open(QIODevice::ReadOnly) || !copy.open(QIODevice::ReadWrite) ||
-      !copy.resize(base.Value()) || !copy.seek(base.Value()) || !CopyBytes(game, copy, game.size()))
-    return TStatus::Failure(Name(copyPath) + ": the game could not be written back");
-  return TStatus::Success();
-}
-
-QString UpdateScript(qint64 programPid, const QString &program, const QString &copyPath,
-                     const QString &gamePath, const QString &scriptPath) {
-  return QStringLiteral(
-             "#!/bin/sh\n"
-             "# Waits up to a minute for the game to end, then keeps its new scores.\n"
-             "i=0\n"
-             "while kill -0 %1 2>/dev/null && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
-             "if ! kill -0 %1 2>/dev/null; then\n"
-             "  cp %2 %3.new && chmod 755 %3.new && mv -f %3.new %3\n"
-             "fi\n"
-             "rm -f %2 %4 %5\n")
-      .arg(programPid)
-      .arg(Quoted(copyPath), Quoted(program), Quoted(gamePath), Quoted(scriptPath));
+TStatus RepackStandAlone(const QString &program, const QString &gamePath) {
+  QFile source(program), game(gamePath);
+  if (!source.open(QIODevice::ReadOnly) || !game.open(QIODevice::ReadOnly))
+    return TStatus::Failure(Name(program) + ": the game could not be written back");
+  qint64 base = 0;
+  const TResult<QByteArray> carried = CarriedGame(source, base);
+  const QByteArray played = game.readAll();
+  if (!carried.Ok())
+    return carried.Status();
+  if (carried.Value() == played)
+    return TStatus::Success(); // nothing changed: the program is left untouched
+  return WriteProgram(source, base, played, program, QFileInfo(program).permissions());
 }

@@ -1,28 +1,31 @@
 #pragma once
-// Stand-alone games: a copy of the program with a game file appended. The game starts at the
-// program's base size, the end of the executable as the linker wrote it (read from its ELF
-// header), and carries no marker of its own: its offsets count from there.
+// Stand-alone games: a game file behind a program that plays it. Make EXE writes the
+// stand-alone runtime (the launcher with the compressed program and libraries, see
+// bundle/RuntimeHeader.h) followed by the game. A plain program with a game appended works the
+// same way. The game starts at the base size and runs to the end of the file, carrying no
+// marker of its own: its offsets count from there.
 
+#include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
 
 #include <QString>
 
-// The size of the executable without an appended game.
+// Where the game starts: behind the launcher's runtime, or for a plain program at the end of
+// the ELF file as the linker wrote it (the end of its section table).
 TResult<qint64> ExecutableBaseSize(const QString &executable);
 
-// Make EXE: copies the program to target and appends the game file's bytes.
-TStatus MakeStandAlone(const QString &program, const QString &gameFile, const QString &target);
+// A stand-alone game's game as a range of its file; any other file as a whole.
+TGameSource GameIn(const QString &path);
 
-// Start of a stand-alone game: the program is copied to copyPath and the appended game written
-// to gamePath. Fails (with a reason) when the program carries no game.
-TStatus UnpackStandAlone(const QString &program, const QString &copyPath, const QString &gamePath);
+// Make EXE: the runtime (up to its base size) and the game file's bytes make target, which is
+// replaced durably; on failure an existing target is left as it was.
+TStatus MakeStandAlone(const QString &runtime, const QString &gameFile, const QString &target);
 
-// Close of a stand-alone game: the game, whose score table may have changed, goes back into the
-// copy at the base size, and the shell script that replaces the program with the copy once it
-// has ended is written.
-TStatus RepackStandAlone(const QString &copyPath, const QString &gamePath);
+// Start of a stand-alone game: the game it carries is written to gamePath. Fails (with a
+// reason) when it carries none.
+TStatus UnpackStandAlone(const QString &program, const QString &gamePath);
 
-// The script run after a stand-alone game ends: it waits (a bounded time) for the program to
-// end, puts the updated copy in its place, and removes the copy, the game and itself.
-QString UpdateScript(qint64 programPid, const QString &program, const QString &copyPath,
-                     const QString &gamePath, const QString &scriptPath);
+// Close of a stand-alone game: when the game at gamePath (whose score table may have changed)
+// differs from the one in program, program is rewritten with it and replaced durably. On
+// failure the program keeps its old game.
+TStatus RepackStandAlone(const QString &program, const QString &gamePath);

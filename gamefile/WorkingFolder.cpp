@@ -1,18 +1,12 @@
 #include "gamefile/WorkingFolder.h"
 
+#include "gamefile/ProcessRuns.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <signal.h>
-
 namespace {
-
-// EPERM means the process exists but belongs to someone else; it is not ours to clean up after.
-bool ProcessRuns(qint64 processId) {
-  return processId > 0 && (kill(pid_t(processId), 0) == 0 || errno == EPERM);
-}
 
 void RemoveFoldersOfEndedProcesses(const QDir &parent) {
   for (const QString &name : parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {

@@ -1,64 +1,47 @@
 #include "play/FallingPiece.h"
 
-#include "media/DXDraw.h"
 #include "media/Timer.h"
-#include "play/PartSprite.h"
 #include "play/Speed.h"
 #include "play/Well.h"
 
-#include <cmath>
-
-TFallingPiece::TFallingPiece(TWell &well, TDXInput &input, TDXDraw &dxDraw, TTimer &deadTimer,
+TFallingPiece::TFallingPiece(const TWell &well, TDXInput &input, TTimer &deadTimer,
                              TPlayStatus &status, const TPlayPreferences &prefs)
-    : Well(well), Input(input), DXDraw(dxDraw), DeadTimer(deadTimer), Status(status), Prefs(prefs) {
-}
+    : Well(well), Input(input), DeadTimer(deadTimer), Status(status), Prefs(prefs) {}
 
 void TFallingPiece::ResetMotion() {
-  RotateCwRequest = RotateAcwRequest = MoveLeftRequest = MoveRightRequest = false;
-  StepDue = DropRequest = false;
-  SlidingLeft = SlidingRight = SteppingDown = false;
-  SlideCounter.fill(0);
-  SlideStep = 4;
-  SlideFrames = 5;
+  TurnCwWanted = TurnAcwWanted = DropWanted = LeftWanted = RightWanted = FallDue = false;
+  ResumeKeyPending = false;
+  Slide = TSlide::None;
+  SlideCount = 0;
 }
 
-void TFallingPiece::Create(TSprite &root, TPictureCollectionItem &figure) {
-  figure.RebuildSurface();
-  for (int b = 0; b < 4; ++b) {
-    auto *block = new TPartSprite(&root, *this, CurrentPieceType, b);
-    block->SetImage(&figure);
-    block->SetWidth(figure.Width());
-    block->SetHeight(figure.Height());
-    block->SetZ(2);
-    PieceBlocks[static_cast<size_t>(b)] = block;
-  }
+void TFallingPiece::Create() {
+  Current = TPiece::Spawned(Current.Type);
   Status.PieceActive = true;
-  ++PiecesMade;
+  ++Made;
 }
 
-void TFallingPiece::Free() {
-  if (!Status.PieceActive)
-    return;
-  for (TPartSprite *&block : PieceBlocks) {
-    block->MarkDead();
-    delete block;
-    block = nullptr;
+void TFallingPiece::Free() { Status.PieceActive = false; }
+
+void TFallingPiece::SwallowResumeKey() {
+  ResumeKeyPending = true;
+  TurnAcwWanted = false;
+}
+
+bool TFallingPiece::RestsOnSomething() const { return ::RestsOnSomething(Current, Well); }
+
+std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
+  const int done = SlideStep * SlideCount;
+  const QPoint slid = Slide == TSlide::Left    ? QPoint(-done, 0)
+                      : Slide == TSlide::Right ? QPoint(done, 0)
+                      : Slide == TSlide::Down  ? QPoint(0, done)
+                                               : QPoint();
+  std::array<QPoint, PieceBlockCount> positions;
+  for (int b = 0; b < PieceBlockCount; ++b) {
+    const TSquare s = Current.Block(b);
+    positions[size_t(b)] = QPoint(TWell::SquareLeft(s.Col), TWell::SquareTop(s.Row)) + slid;
   }
-  Status.PieceActive = false;
-}
-
-bool TFallingPiece::RestsOnSomething() const {
-  for (const TPartSprite *b : PieceBlocks)
-    if (!Well.SquareFree(b->Col, b->Row - 1))
-      return true;
-  return false;
-}
-
-bool TFallingPiece::OnFloor() const {
-  for (const TPartSprite *b : PieceBlocks)
-    if (b->Row != b->MinRow[b->RotState])
-      return false;
-  return true;
+  return positions;
 }
 
 void TFallingPiece::RemoveStates(std::initializer_list<TInputState> states) {
@@ -66,208 +49,143 @@ void TFallingPiece::RemoveStates(std::initializer_list<TInputState> states) {
     Input.Remove(s);
 }
 
-void TFallingPiece::EraseBlock(const TPartSprite &block) {
-  const int x = static_cast<int>(std::trunc(block.X()));
-  const int y = static_cast<int>(std::trunc(block.Y()));
-  QPainter &canvas = DXDraw.Surface().Canvas();
-  canvas.drawImage(QPoint(x, y), PlayFieldBackground, QRect(x, y, block.Width(), block.Height()));
-  DXDraw.Surface().ReleaseCanvas();
-}
-
-void TFallingPiece::MoveStep(TPartSprite &block) {
-  if (Status.Suspended)
+void TFallingPiece::Step() {
+  if (!Status.PieceActive || Status.Suspended)
     return;
   if (ResumeKeyPending) {
-    // The key that resumed play must not also turn or drop the piece.
     RemoveStates({InputDown, InputUp, InputButton4, InputButton6});
     ResumeKeyPending = false;
     return;
   }
-  ReadRequests(block);
-  if (RotateAcwRequest && !Animating() && !DeadTimer.Enabled())
+  ReadRequests();
+  const auto still = [this] { return !Animating() && !DeadTimer.Enabled(); };
+  if (TurnAcwWanted && still())
     TryTurn(false);
-  if (RotateCwRequest && !Animating() && !DeadTimer.Enabled())
+  if (TurnCwWanted && still())
     TryTurn(true);
-  if (DropRequest && !Animating() && !DeadTimer.Enabled())
+  if (DropWanted && still())
     Drop();
-  if (MoveLeftRequest && !SlidingRight && !SteppingDown)
-    MoveSideways(block, -1);
-  if (MoveRightRequest && !SlidingLeft && !SteppingDown)
-    MoveSideways(block, +1);
-  if (StepDue && !SlidingLeft && !SlidingRight)
-    FallStep(block);
+
+  const bool restedBefore = RestsOnSomething();
+  bool leftServed = false, rightServed = false;
+  if (LeftWanted && Slide != TSlide::Right && Slide != TSlide::Down) {
+    MoveSideways(-1);
+    leftServed = true;
+  }
+  if (RightWanted && Slide != TSlide::Left && Slide != TSlide::Down) {
+    MoveSideways(+1);
+    rightServed = true;
+  }
+  if (FallDue && Slide != TSlide::Left && Slide != TSlide::Right)
+    FallStep();
+  // One column per press; and a resting piece never repeats a held move.
+  if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || DeadTimer.Enabled()) {
+    if (leftServed)
+      RemoveStates({InputLeft, InputButton3});
+    if (rightServed)
+      RemoveStates({InputRight, InputButton5});
+  }
 }
 
-void TFallingPiece::ReadRequests(const TPartSprite &block) {
+void TFallingPiece::ReadRequests() {
   if (Input.Has(InputLeft) || Input.Has(InputButton3))
-    MoveLeftRequest = true;
+    LeftWanted = true;
   if (Input.Has(InputRight) || Input.Has(InputButton5))
-    MoveRightRequest = true;
-  if (block.BlockIndex != 0)
-    return;
+    RightWanted = true;
   if (Input.Has(InputButton1))
-    DropRequest = true;
-  if (Input.Has(InputDown) || Input.Has(InputButton6)) {
-    if (Prefs.DownArrowDrops)
-      DropRequest = true;
-    else
-      RotateAcwRequest = true;
-  }
-  if (Input.Has(InputUp) || Input.Has(InputButton4)) {
-    if (Prefs.UpArrowClockwise)
-      RotateCwRequest = true;
-    else
-      RotateAcwRequest = true;
-  }
+    DropWanted = true;
+  if (Input.Has(InputDown) || Input.Has(InputButton6))
+    (Prefs.DownArrowDrops ? DropWanted : TurnAcwWanted) = true;
+  if (Input.Has(InputUp) || Input.Has(InputButton4))
+    (Prefs.UpArrowClockwise ? TurnCwWanted : TurnAcwWanted) = true;
 }
 
 void TFallingPiece::TryTurn(bool clockwise) {
-  for (const TPartSprite *b : PieceBlocks) {
-    const int s = clockwise ? StateAfterCw(b->RotState) : StateAfterAcw(b->RotState);
-    const int col = b->Col + (clockwise ? b->CwDx : b->AcwDx)[b->RotState];
-    const int row = b->Row + (clockwise ? b->CwDy : b->AcwDy)[b->RotState];
-    const bool fits = col >= b->MinCol[s] && col <= b->MaxCol[s] && row >= b->MinRow[s] &&
-                      row <= b->MaxRow[s] && Well.SquareFree(col, row);
-    if (!fits)
-      return; // the request stays and is tried again at the next step
-  }
+  const TPiece turned = Current.Turned(clockwise);
+  if (!Fits(turned, Well))
+    return; // the request stays and is tried again at the next step
   if (Prefs.MotionSound && PlaySound)
     PlaySound(clockwise ? "RotateRight" : "RotateLeft");
-  for (TPartSprite *b : PieceBlocks) {
-    b->Col += (clockwise ? b->CwDx : b->AcwDx)[b->RotState];
-    b->Row += (clockwise ? b->CwDy : b->AcwDy)[b->RotState];
-  }
-  for (TPartSprite *b : PieceBlocks)
-    EraseBlock(*b);
-  for (TPartSprite *b : PieceBlocks) {
-    b->SetX(TWell::SquareLeft(b->Col));
-    b->SetY(TWell::SquareTop(b->Row));
-    b->RotState = clockwise ? StateAfterCw(b->RotState) : StateAfterAcw(b->RotState);
-  }
+  Current = turned;
   if (clockwise) {
-    RotateCwRequest = false;
+    TurnCwWanted = false;
     RemoveStates({InputUp, InputButton4});
   } else {
-    RotateAcwRequest = false;
+    TurnAcwWanted = false;
     RemoveStates({InputDown, InputButton6, InputUp, InputButton4});
   }
 }
 
 void TFallingPiece::Drop() {
-  DropRequest = false;
+  DropWanted = false;
   RemoveStates({InputButton1, InputDown, InputButton6});
-  Status.Score += DropBonus(PieceBlocks[0]->Row);
-  int rows = 0;
-  for (int i = 1;; ++i) {
-    bool room = true;
-    for (const TPartSprite *b : PieceBlocks)
-      room = room && b->Row - i >= 1 && Well.SquareFree(b->Col, b->Row - i);
-    if (!room)
-      break;
-    rows = i;
-  }
+  Status.Score += DropBonus(Current.Block(0).Row);
   // The drop stops one row above the resting place; an ordinary step falls the last row.
-  const int d = rows - 1;
-  if (d <= 0)
+  const int rows = DropDistance(Current, Well) - 1;
+  if (rows <= 0)
     return;
-  for (TPartSprite *b : PieceBlocks)
-    b->Row -= d;
-  for (TPartSprite *b : PieceBlocks)
-    EraseBlock(*b);
-  for (TPartSprite *b : PieceBlocks)
-    b->SetY(b->Y() + SquarePitch * d);
-  StepDue = true;
-  MoveLeftRequest = MoveRightRequest = false;
+  Current = Current.Shifted(0, -rows);
+  FallDue = true;
+  LeftWanted = RightWanted = false;
 }
 
 void TFallingPiece::EndSlide() {
+  Slide = TSlide::None;
+  SlideCount = 0;
   Status.PauseAllowed = true;
-  MoveLeftRequest = MoveRightRequest = StepDue = false;
-  SlideCounter.fill(0);
+  LeftWanted = RightWanted = FallDue = false;
 }
 
-void TFallingPiece::MoveSideways(TPartSprite &block, int direction) {
-  const bool left = direction < 0;
-  bool &canMove = left ? CanMoveLeft : CanMoveRight;
-  if (block.BlockIndex == 0) {
-    canMove = true;
-    for (const TPartSprite *b : PieceBlocks)
-      if (!Well.SquareFree(b->Col + direction, b->Row))
-        canMove = false;
+void TFallingPiece::MoveSideways(int direction) {
+  if (Blocked(Current, Well, direction, 0))
+    return; // the request stays until the way is free
+  if (!Current.Shifted(direction, 0).InsideWell()) {
+    LeftWanted = RightWanted = FallDue = false;
+    SlideCount = 0;
+    return;
   }
-  if (canMove) {
-    const int col = block.Col + direction;
-    const bool atWall =
-        left ? col < block.MinCol[block.RotState] : col > block.MaxCol[block.RotState];
-    int &counter = SlideCounter[static_cast<size_t>(block.BlockIndex)];
-    if (atWall) {
-      MoveLeftRequest = MoveRightRequest = StepDue = false;
-      SlideCounter.fill(0);
-    } else {
-      if (counter < SlideFrames) {
-        (left ? SlidingLeft : SlidingRight) = true;
-        Status.PauseAllowed = false;
-        EraseBlock(block);
-        block.SetX(block.X() + direction * SlideStep);
-        ++counter;
-      }
-      if (counter == SlideFrames) {
-        block.Col = col;
-        if (block.BlockIndex == 3) {
-          (left ? SlidingLeft : SlidingRight) = false;
-          EndSlide();
-        }
-      }
-    }
+  if (SlideCount < SlideFrames) {
+    Slide = direction < 0 ? TSlide::Left : TSlide::Right;
+    Status.PauseAllowed = false;
+    ++SlideCount;
   }
-  // One column per press; and a resting piece never repeats a held move.
-  if (Prefs.SingleStepMovement || RestsOnSomething() || DeadTimer.Enabled()) {
-    Input.Remove(left ? InputLeft : InputRight);
-    Input.Remove(left ? InputButton3 : InputButton5);
+  if (SlideCount == SlideFrames) {
+    Current = Current.Shifted(direction, 0);
+    EndSlide();
   }
 }
 
 void TFallingPiece::StartLockDelay() {
-  StepDue = false;
+  FallDue = false;
   Status.PauseAllowed = false;
   DeadTimer.SetEnabled(true);
 }
 
-void TFallingPiece::FallStep(TPartSprite &block) {
-  if (block.BlockIndex == 0) {
-    CanMoveDown = true;
-    for (const TPartSprite *b : PieceBlocks)
-      if (!Well.SquareFree(b->Col, b->Row - 1))
-        CanMoveDown = false;
-  }
-  if (!DeadTimer.Enabled() && !CanMoveDown)
-    StartLockDelay();
-  if (!CanMoveDown)
-    return;
-  int &counter = SlideCounter[static_cast<size_t>(block.BlockIndex)];
-  if (block.Row - 1 < block.MinRow[block.RotState]) {
-    StepDue = MoveLeftRequest = MoveRightRequest = false;
-    SlideCounter.fill(0);
+void TFallingPiece::FallStep() {
+  const bool canFall = !Blocked(Current, Well, 0, -1);
+  if (!canFall) {
+    if (!DeadTimer.Enabled())
+      StartLockDelay();
     return;
   }
-  if (counter < SlideFrames) {
-    SteppingDown = true;
+  if (Current.OnFloor()) {
+    FallDue = LeftWanted = RightWanted = false;
+    SlideCount = 0;
+    return;
+  }
+  if (SlideCount < SlideFrames) {
+    Slide = TSlide::Down;
     Status.PauseAllowed = false;
-    EraseBlock(block);
-    block.SetY(block.Y() + SlideStep);
-    ++counter;
+    ++SlideCount;
   }
-  if (counter == SlideFrames) {
-    block.Row -= 1;
-    if (block.BlockIndex == 3) {
-      SteppingDown = false;
-      EndSlide();
-      if (block.Row == block.MinRow[block.RotState]) {
-        Status.PauseAllowed = false;
-        DeadTimer.SetEnabled(true);
-      }
-      if (!DeadTimer.Enabled() && RestsOnSomething())
-        StartLockDelay();
+  if (SlideCount == SlideFrames) {
+    Current = Current.Shifted(0, -1);
+    EndSlide();
+    if (Current.OnFloor()) {
+      Status.PauseAllowed = false;
+      DeadTimer.SetEnabled(true);
     }
+    if (!DeadTimer.Enabled() && RestsOnSomething())
+      StartLockDelay();
   }
 }

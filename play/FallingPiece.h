@@ -1,79 +1,84 @@
 #pragma once
-// The falling piece: four block sprites and the motion state they share. Each frame the sprite
-// engine runs the blocks' move steps in block order; a step turns input states into requests,
-// makes turns and drops for the whole piece, and animates one-square moves as slides of
-// SlideFrames frames of SlideStep pixels. When the piece can fall no further the lock delay
-// (DeadTimer) starts; its tick lands the piece.
+// The falling piece in motion: the piece value, the requests that keys make, and the slides
+// that animate a one-square move over SlideFrames frames of SlideStep pixels. Step runs once a
+// frame: it turns input states into requests, then turns, drops, slides and falls the whole
+// piece. When the piece can fall no further the lock delay (DeadTimer) starts; its tick lands
+// the piece. Drawing the piece is the block sprites' (PieceSprites).
 
 #include "media/Input.h"
+#include "play/Piece.h"
 #include "play/PlayPreferences.h"
 #include "play/PlayStatus.h"
 
-#include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <array>
 #include <functional>
 
-class TDXDraw;
-class TPartSprite;
-class TPictureCollectionItem;
-class TSprite;
 class TTimer;
 class TWell;
 
 class TFallingPiece {
 public:
-  TFallingPiece(TWell &well, TDXInput &input, TDXDraw &dxDraw, TTimer &deadTimer,
-                TPlayStatus &status, const TPlayPreferences &prefs);
+  TFallingPiece(const TWell &well, TDXInput &input, TTimer &deadTimer, TPlayStatus &status,
+                const TPlayPreferences &prefs);
 
-  // Level start: requests and animations cleared, slides of 5 frames of 4 pixels.
+  // Level start: requests, animations and a pending resume key cleared.
   void ResetMotion();
-  // Creates the four blocks of CurrentPieceType under root, drawn with figure.
-  void Create(TSprite &root, TPictureCollectionItem &figure);
-  // Marks the blocks dead and frees them at once.
+  // The next piece appears at the top; its type is the one set last.
+  void Create();
   void Free();
-  // Any block has an occupied square directly below it.
-  bool RestsOnSomething() const;
-  // Every block lies on its lowest allowed row.
-  bool OnFloor() const;
+  void SetType(int type) { Current.Type = type; }
 
-  void MoveStep(TPartSprite &block);
-  // Repaints the block's area of the play surface from the play-field background.
-  void EraseBlock(const TPartSprite &block);
+  // One frame of motion; nothing while suspended.
+  void Step();
+  // A fall step is due (the fall timer ticked, or the level started).
+  void StepDue() { FallDue = true; }
+  // The key that resumed play must not also turn or drop the piece.
+  void SwallowResumeKey();
+
+  const TPiece &Piece() const { return Current; }
+  bool Active() const { return Status.PieceActive; }
+  bool Animating() const { return Slide != TSlide::None; }
+  bool SteppingDown() const { return Slide == TSlide::Down; }
+  bool RestsOnSomething() const;
+  bool OnFloor() const { return Current.OnFloor(); }
+  // Top-left pixel of each block on the play surface, slide progress included.
+  std::array<QPoint, PieceBlockCount> BlockPositions() const;
+  int PiecesMade() const { return Made; } // tells one piece from the next
+  // A turn that did not fit yet is still wanted.
+  bool TurnPending() const { return TurnCwWanted || TurnAcwWanted; }
+  bool DropPending() const { return DropWanted; }
+  bool SidewaysPending() const { return LeftWanted || RightWanted; }
 
   std::function<void(const QString &)> PlaySound;
-  QImage PlayFieldBackground; // the play surface with no blocks, made with the level screen
-
-  int CurrentPieceType = 0;
-  std::array<TPartSprite *, 4> PieceBlocks{};
-  int PiecesMade = 0; // tells one piece from the next
-
-  bool RotateCwRequest = false, RotateAcwRequest = false;
-  bool MoveLeftRequest = false, MoveRightRequest = false;
-  bool StepDue = false, DropRequest = false;
-  int SlideStep = 4;
-  int SlideFrames = 5;
-  std::array<int, 4> SlideCounter{};
-  bool SlidingLeft = false, SlidingRight = false, SteppingDown = false;
-  bool CanMoveLeft = false, CanMoveRight = false, CanMoveDown = false;
-  bool ResumeKeyPending = false;
+  static constexpr int SlideStep = 4;
+  static constexpr int SlideFrames = 5;
 
 private:
-  bool Animating() const { return SlidingLeft || SlidingRight || SteppingDown; }
-  void ReadRequests(const TPartSprite &block);
+  enum class TSlide { None, Left, Right, Down };
+
+  void ReadRequests();
   void TryTurn(bool clockwise);
   void Drop();
-  void MoveSideways(TPartSprite &block, int direction);
-  void FallStep(TPartSprite &block);
+  void MoveSideways(int direction);
+  void FallStep();
   void EndSlide();
   void StartLockDelay();
   void RemoveStates(std::initializer_list<TInputState> states);
 
-  TWell &Well;
+  const TWell &Well;
   TDXInput &Input;
-  TDXDraw &DXDraw;
   TTimer &DeadTimer;
   TPlayStatus &Status;
   const TPlayPreferences &Prefs;
+
+  TPiece Current;
+  int Made = 0;
+  bool TurnCwWanted = false, TurnAcwWanted = false, DropWanted = false;
+  bool LeftWanted = false, RightWanted = false, FallDue = false;
+  bool ResumeKeyPending = false;
+  TSlide Slide = TSlide::None;
+  int SlideCount = 0; // frames of the current slide done
 };

@@ -1,10 +1,6 @@
 #include "play/PieceShapes.h"
 
-#include "play/Well.h"
-
 #include <QtGlobal>
-
-#include <algorithm>
 
 namespace {
 
@@ -45,53 +41,10 @@ constexpr TSquare Shapes[PieceTypeCount][RotationStateCount][PieceBlockCount] = 
 
 constexpr TSquare At(int type, int block, int state) { return Shapes[type][state - 1][block]; }
 
-using TTableSet = std::array<std::array<TBlockTables, PieceBlockCount>, PieceTypeCount>;
-
-constexpr TTableSet DeriveTables() {
-  TTableSet all{};
-  for (int type = 0; type < PieceTypeCount; ++type) {
-    for (int block = 0; block < PieceBlockCount; ++block) {
-      TBlockTables &t = all[type][block];
-      t.Spawn = At(type, block, 1);
-      for (int state = 1; state <= RotationStateCount; ++state) {
-        const TSquare here = At(type, block, state);
-        const TSquare cw = At(type, block, StateAfterCw(state));
-        const TSquare acw = At(type, block, StateAfterAcw(state));
-        t.CwDx[state] = cw.Col - here.Col;
-        t.CwDy[state] = cw.Row - here.Row;
-        t.AcwDx[state] = acw.Col - here.Col;
-        t.AcwDy[state] = acw.Row - here.Row;
-
-        // The block may go as far as the piece's outermost block in each direction allows.
-        int lowCol = here.Col, highCol = here.Col, lowRow = here.Row, highRow = here.Row;
-        for (int other = 0; other < PieceBlockCount; ++other) {
-          const TSquare s = At(type, other, state);
-          lowCol = std::min(lowCol, s.Col);
-          highCol = std::max(highCol, s.Col);
-          lowRow = std::min(lowRow, s.Row);
-          highRow = std::max(highRow, s.Row);
-        }
-        t.MinCol[state] = 1 + (here.Col - lowCol);
-        t.MaxCol[state] = WellColumns - (highCol - here.Col);
-        t.MinRow[state] = 1 + (here.Row - lowRow);
-        t.MaxRow[state] = WellRows - (highRow - here.Row);
-      }
-    }
-  }
-  return all;
-}
-
-constexpr TTableSet Tables = DeriveTables();
-
 } // namespace
 
 TSquare ShapeSquare(int type, int block, int state) {
   Q_ASSERT(type >= 0 && type < PieceTypeCount && block >= 0 && block < PieceBlockCount);
   Q_ASSERT(state >= 1 && state <= RotationStateCount);
   return At(type, block, state);
-}
-
-const TBlockTables &BlockTables(int type, int block) {
-  Q_ASSERT(type >= 0 && type < PieceTypeCount && block >= 0 && block < PieceBlockCount);
-  return Tables[type][block];
 }

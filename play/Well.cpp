@@ -1,7 +1,5 @@
 #include "play/Well.h"
 
-#include "play/PieceShapes.h"
-
 TWell::TWell() { Empty(); }
 
 int TWell::IndexOf(int col, int row) {
@@ -26,11 +24,6 @@ void TWell::Empty() {
 
 bool TWell::SquareFree(int col, int row) const {
   return !InsideWell(col, row) || !Square(col, row).Occupied;
-}
-
-bool TWell::BlockFits(int col, int row, const TBlockTables &block, int state) const {
-  return col >= block.MinCol[state] && col <= block.MaxCol[state] && row >= block.MinRow[state] &&
-         row <= block.MaxRow[state] && SquareFree(col, row);
 }
 
 bool TWell::RowFull(int row) const {

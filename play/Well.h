@@ -8,8 +8,6 @@
 
 #include <array>
 
-struct TBlockTables;
-
 constexpr int WellColumns = 10;
 constexpr int WellRows = 18;
 // Squares lie 20 pixels apart; a block picture is 18 x 18, leaving 2 pixels of background.
@@ -45,9 +43,6 @@ public:
   // True when no settled block fills the square. Squares outside the well count as free: the
   // neighbour tests of moves and falls leave walls and floor to the per-block bounds.
   bool SquareFree(int col, int row) const;
-  // A block may stand at (col, row) in rotation state `state`: within its bounds for that state
-  // (tested first) and on a free square.
-  bool BlockFits(int col, int row, const TBlockTables &block, int state) const;
   bool RowFull(int row) const;
 
   // A row below has been removed from column `col`: squares (col, row + 1 .. 18) move down one,

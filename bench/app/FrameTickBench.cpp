@@ -3,7 +3,6 @@
 // percentile per tick. The naive baseline redraws the whole play field every frame, as a game
 // that did not keep its surface between frames would.
 #include "app/Game.h"
-#include "play/PartSprite.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -51,17 +50,17 @@ void MeasureTicks(benchmark::State &state, TBenchGame &bench, TBeforeTick before
 void TitleTick(benchmark::State &state) {
   TBenchGame bench;
   MeasureTicks(state, bench, [] {});
-  state.counters["presents"] = bench.Game.PlaySurface().PresentCount();
+  state.counters["presents"] = bench.Game.Screen().Surface().PresentCount();
 }
 BENCHMARK(TitleTick)->Iterations(20000);
 
 void PlayingTick(benchmark::State &state) {
   TBenchGame bench;
-  bench.Game.GameStartClick();
+  bench.Game.Run(TCommand::StartGame);
   // A game that ends (the stack reaches the top) starts again, outside the timed part.
   MeasureTicks(state, bench, [&bench] {
     if (bench.Game.GameState() != StatePlaying)
-      bench.Game.GameStartClick();
+      bench.Game.Run(TCommand::StartGame);
   });
 }
 BENCHMARK(PlayingTick)->Iterations(20000);

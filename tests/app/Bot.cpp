@@ -1,7 +1,5 @@
 #include "tests/app/Bot.h"
 
-#include "play/PartSprite.h"
-
 #include <limits>
 
 TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
@@ -15,13 +13,14 @@ TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
 
 void TBot::Step() {
   TGame &game = *H.Game;
-  if (!game.Status().PieceActive) {
+  if (!game.PlaySession().Status.PieceActive) {
     H.Frames(1);
     return;
   }
-  const TPartSprite *first = game.Piece().PieceBlocks[0];
-  if (game.Piece().PiecesMade != Current) {
-    Current = game.Piece().PiecesMade;
+  const TPiece &piece = game.PlaySession().Piece.Piece();
+  const TSquare first = piece.Block(0);
+  if (game.PlaySession().Piece.PiecesMade() != Current) {
+    Current = game.PlaySession().Piece.PiecesMade();
     Planned = Dropped = false;
   }
   if (Dropped) {
@@ -29,17 +28,17 @@ void TBot::Step() {
     return;
   }
   // Turns need the piece clear of the top row.
-  if (!Planned && first->Row <= 17 && !game.Piece().SteppingDown)
+  if (!Planned && first.Row <= 17 && !game.PlaySession().Piece.SteppingDown())
     Plan();
   if (!Planned) {
     H.Frames(1);
     return;
   }
-  if (first->RotState != TargetState)
+  if (piece.Turn != TargetState)
     Perform(Turn);
-  else if (first->Col < TargetCol)
+  else if (first.Col < TargetCol)
     Perform(Right);
-  else if (first->Col > TargetCol)
+  else if (first.Col > TargetCol)
     Perform(Left);
   else {
     Perform(Drop);
@@ -52,16 +51,17 @@ TBot::TGrid TBot::Well() const {
   TGrid g{};
   for (int c = 1; c <= 10; ++c)
     for (int r = 1; r <= 18; ++r)
-      g[c][r] = H.Game->WellSquares().Square(c, r).Occupied;
+      g[c][r] = H.Game->PlaySession().Well.Square(c, r).Occupied;
   return g;
 }
 
 void TBot::Plan() {
   TGame &game = *H.Game;
-  const int type = game.Piece().CurrentPieceType;
-  const TPartSprite *first = game.Piece().PieceBlocks[0];
-  const TSquare now = ShapeSquare(type, 0, first->RotState);
-  const int shiftRow = first->Row - now.Row;
+  const TPiece &piece = game.PlaySession().Piece.Piece();
+  const int type = piece.Type;
+  const TSquare first = piece.Block(0);
+  const TSquare now = ShapeSquare(type, 0, piece.Turn);
+  const int shiftRow = first.Row - now.Row;
   const TGrid grid = Well();
   double best = -std::numeric_limits<double>::infinity();
   for (int state = 1; state <= 4; ++state) {
@@ -70,7 +70,7 @@ void TBot::Plan() {
       bool inside = true;
       for (int b = 0; b < 4; ++b) {
         const TSquare s = ShapeSquare(type, b, state);
-        squares[b] = {s.Col + (first->Col - now.Col) + dx, s.Row + shiftRow};
+        squares[b] = {s.Col + (first.Col - now.Col) + dx, s.Row + shiftRow};
         inside = inside && squares[b].Col >= 1 && squares[b].Col <= 10 && squares[b].Row <= 18;
       }
       if (!inside)

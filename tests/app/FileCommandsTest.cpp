@@ -31,33 +31,33 @@ protected:
 
 TEST_F(FileCommandsTest, OpenGameLoadsTheChosenGameAndRemembersItsFolder) {
   H.Dialogs.OpenAnswer = Other;
-  Game().Open1Click();
+  Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"open:" + H.Folder + "Games"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
   EXPECT_EQ(Game().GameState(), StateTitle);
-  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_EQ(Game().Game().LevelCount(), 1);
   EXPECT_EQ(H.Settings.ReadSetting("QBXOpenPath"), H.Folder + "Games");
 }
 
 TEST_F(FileCommandsTest, OpenGameWhilePlayingAsksToStopAndCancellingKeepsTheGame) {
-  Game().GameStartClick();
+  Game().Run(TCommand::StartGame);
   H.Dialogs.ConfirmAnswer = 2;
   H.Dialogs.OpenAnswer = Other;
-  Game().Open1Click();
+  Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Confirms.size(), 1);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   H.Dialogs.ConfirmAnswer = 1;
-  Game().Open1Click();
-  EXPECT_EQ(Game().GameFilePath(), Other);
+  Game().Run(TCommand::OpenGame);
+  EXPECT_EQ(Game().Game().FilePath, Other);
   EXPECT_EQ(Game().GameState(), StateTitle);
 }
 
 TEST_F(FileCommandsTest, OpeningNothingOrAMissingFileChangesNothing) {
-  Game().Open1Click(); // cancelled
+  Game().Run(TCommand::OpenGame); // cancelled
   H.Dialogs.OpenAnswer = H.Folder + "Games/Nowhere.qbx";
-  Game().Open1Click();
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  Game().Run(TCommand::OpenGame);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   EXPECT_TRUE(H.Settings.ReadSetting("QBXOpenPath").isEmpty());
 }
 
@@ -68,8 +68,8 @@ TEST_F(FileCommandsTest, OpeningABrokenGameReportsItAndKeepsTheCurrentOne) {
   f.write(QByteArray(40, '\x01'));
   f.close();
   H.Dialogs.OpenAnswer = broken;
-  Game().Open1Click();
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  Game().Run(TCommand::OpenGame);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_TRUE(H.Dialogs.Messages[0].contains("Broken.qbx"));
@@ -84,12 +84,12 @@ TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {
        {TRow{"a", "a.qbx"}, TRow{"game.QBX", "game.QBX"}, TRow{"game.txt", "game.txt.qbx"}}) {
     H.Dialogs.SaveAnswer = H.Folder + "saved/" + row.Typed;
     QDir().mkpath(H.Folder + "saved");
-    const QString before = Game().GameFilePath();
-    Game().SaveAs1Click();
+    const QString before = Game().Game().FilePath;
+    Game().Run(TCommand::SaveGameAs);
     const QString written = H.Folder + "saved/" + row.Written;
     ASSERT_TRUE(QFile::exists(written)) << row.Typed;
     EXPECT_EQ(Bytes(written), Bytes(before)) << row.Typed;
-    EXPECT_EQ(Game().GameFilePath(), written);
+    EXPECT_EQ(Game().Game().FilePath, written);
     EXPECT_EQ(H.Settings.ReadSetting("QBXSavePath"), H.Folder + "saved");
   }
   EXPECT_EQ(Game().Caption(), "Quarrybox - game.txt");
@@ -102,53 +102,61 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingGameAsksFirst) {
   H.Dialogs.SaveAnswer = Other;
   H.Dialogs.YesAnswer = false;
   const QByteArray other = Bytes(Other);
-  Game().SaveAs1Click();
+  Game().Run(TCommand::SaveGameAs);
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Confirm Overwriting|Overwrite Existing Game?"});
   EXPECT_EQ(Bytes(Other), other);
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   H.Dialogs.YesAnswer = true;
-  Game().SaveAs1Click();
+  Game().Run(TCommand::SaveGameAs);
   EXPECT_EQ(Bytes(Other), Bytes(Default));
 }
 
 TEST_F(FileCommandsTest, SaveRewritesTheGameInPlaceUnchanged) {
   const QByteArray before = Bytes(Default);
-  Game().Save1Click();
+  Game().Run(TCommand::SaveGame);
   EXPECT_EQ(Bytes(Default), before);
   EXPECT_TRUE(H.Dialogs.Messages.isEmpty());
 }
 
 TEST_F(FileCommandsTest, ASaveThatFailsReportsAndLeavesTheOldFile) {
   H.Dialogs.SaveAnswer = H.Folder + "no such folder/Copy.qbx";
-  Game().SaveAs1Click();
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  Game().Run(TCommand::SaveGameAs);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_FALSE(QFile::exists(H.Folder + "no such folder/Copy.qbx"));
 }
 
-TEST_F(FileCommandsTest, MakeExeWritesTheProgramWithTheGameBehindIt) {
-  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox", H.Folder + "quarrybox"));
-  Game().MakeExe1Click();
+TEST_F(FileCommandsTest, MakeExeWritesTheRuntimeWithTheGameBehindIt) {
+  const QString runtime = H.Folder + "quarrybox-runtime";
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox-runtime", runtime));
+  Game().Run(TCommand::MakeExe);
   const QString made = H.Folder + "Games/Default";
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_EQ(H.Dialogs.Messages[0], "Game with a name:|" + made + "|has just been created!");
-  EXPECT_TRUE(Bytes(made).endsWith(Bytes(Default)));
-  EXPECT_EQ(Bytes(made).size(), Bytes(H.Folder + "quarrybox").size() + Bytes(Default).size());
+  EXPECT_EQ(Bytes(made), Bytes(runtime) + Bytes(Default));
   // Again: the existing program is overwritten only after OK.
   H.Dialogs.ConfirmAnswer = 2;
   QFile::remove(made);
   QFile(made).open(QIODevice::WriteOnly);
-  Game().MakeExe1Click();
+  Game().Run(TCommand::MakeExe);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Overwrite Game|" + made});
   EXPECT_EQ(QFile(made).size(), 0);
+}
+
+TEST_F(FileCommandsTest, MakeExeWithoutTheRuntimeSaysWhatIsMissing) {
+  Game().Run(TCommand::MakeExe);
+  EXPECT_FALSE(QFile::exists(H.Folder + "Games/Default"));
+  ASSERT_FALSE(H.Dialogs.Messages.isEmpty());
+  EXPECT_TRUE(H.Dialogs.Messages.last().contains("stand-alone runtime"))
+      << H.Dialogs.Messages.last().toStdString();
 }
 
 TEST_F(FileCommandsTest, MakeExeRefusesToOverwriteTheRunningProgram) {
   const QString own = H.Folder + "quarrybox.qbx"; // would become the program itself
   ASSERT_TRUE(QFile::copy(Default, own));
   H.Dialogs.OpenAnswer = own;
-  Game().Open1Click();
-  Game().MakeExe1Click();
+  Game().Run(TCommand::OpenGame);
+  Game().Run(TCommand::MakeExe);
   EXPECT_EQ(H.Dialogs.Messages.last(), "|Cannot Create file Quarrybox.exe!|");
 }
 
@@ -166,9 +174,9 @@ void BuildTwoLevels(TGameData &game, const QString &folder) {
 } // namespace
 
 TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"builder:create"});
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   EXPECT_TRUE(Game().Game().PlayBox.Draw && Game().Game().ScoreBox.Draw &&
               Game().Game().NextBox.Draw);
   EXPECT_TRUE(Game().Game().GameOverSkin.Stretch);
@@ -178,19 +186,19 @@ TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
 
 TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) {
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   EXPECT_EQ(Game().Caption(), "Quarrybox - untitled");
   EXPECT_TRUE(Game().Game().Unsaved);
   EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
   // Played straight from the author's pictures.
-  Game().GameStartClick();
+  Game().Run(TCommand::StartGame);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().Cells().TotalCount(), 4);
+  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
   EXPECT_TRUE(H.Dialogs.Messages.isEmpty()) << H.Dialogs.Messages.join('\n').toStdString();
-  Game().StopGame1Click();
+  Game().Run(TCommand::StopGame);
   // The first Save asks for a name, as Save As does.
   H.Dialogs.SaveAnswer = H.Folder + "Games/Holiday";
-  Game().Save1Click();
+  Game().Run(TCommand::SaveGame);
   EXPECT_EQ(H.Dialogs.Opened.last(), "save:" + H.Folder + "Games|Untitled.qbx");
   TGameData stored;
   ASSERT_TRUE(ReadGameHeader(H.Folder + "Games/Holiday.qbx", stored).Ok());
@@ -203,9 +211,9 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
 TEST_F(FileCommandsTest, SavingASecondNewGameNeverReplacesTheFirstWithoutAsking) {
   const QString first = H.Folder + "Games/untitled.qbx";
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   H.Dialogs.SaveAnswer = first;
-  Game().Save1Click();
+  Game().Run(TCommand::SaveGame);
   const QByteArray firstBytes = Bytes(first);
   ASSERT_FALSE(firstBytes.isEmpty());
 
@@ -213,43 +221,43 @@ TEST_F(FileCommandsTest, SavingASecondNewGameNeverReplacesTheFirstWithoutAsking)
     BuildTwoLevels(game, H.Folder);
     game.Levels.removeLast();
   };
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   H.Dialogs.YesAnswer = false; // "Overwrite Existing Game?" No
-  Game().Save1Click();
+  Game().Run(TCommand::SaveGame);
   EXPECT_EQ(H.Dialogs.Questions.last(), "Confirm Overwriting|Overwrite Existing Game?");
   EXPECT_EQ(Bytes(first), firstBytes);
   EXPECT_TRUE(Game().Game().Unsaved);
   // Cancelling the name writes nothing either.
   H.Dialogs.SaveAnswer.clear();
-  Game().Save1Click();
+  Game().Run(TCommand::SaveGame);
   EXPECT_EQ(Bytes(first), firstBytes);
   EXPECT_TRUE(Game().Game().Unsaved);
 }
 
 TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   H.Dialogs.YesAnswer = false;
   Game().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
-  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_EQ(Game().Game().LevelCount(), 1);
   EXPECT_FALSE(Game().Game().Unsaved);
 }
 
 TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
-  Game().GameStartClick();
+  Game().Run(TCommand::StartGame);
   H.Dialogs.ConfirmAnswer = 2;
   Game().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
-  EXPECT_EQ(Game().GameFilePath(), Default);
+  EXPECT_EQ(Game().Game().FilePath, Default);
   EXPECT_EQ(Game().GameState(), StatePlaying);
 }
 
 TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {
   H.Settings.WriteSetting("LastGame", Default);
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
-  Game().New1Click();
+  Game().Run(TCommand::CreateGame);
   H.Dialogs.YesAnswer = false;
   Game().FormClose(QPoint(1, 2));
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
@@ -259,18 +267,18 @@ TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {
 
 TEST_F(FileCommandsTest, EditGameWorksOnCopiedOutPicturesAndResetsTheScores) {
   H.Dialogs.BuilderResult = [](TGameData &game) { game.Levels.removeLast(); };
-  Game().EditGame1Click();
+  Game().Run(TCommand::EditGame);
   EXPECT_EQ(H.Dialogs.BuilderSawLevels, 2);
   EXPECT_TRUE(QFile::exists(Game().WorkingFolder() + "tpl1.bmp")); // every picture copied out first
-  EXPECT_EQ(Game().LevelCount(), 1);
+  EXPECT_EQ(Game().Game().LevelCount(), 1);
   EXPECT_TRUE(Game().Game().Unsaved);
   EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
-  EXPECT_EQ(Game().GameFilePath(), Default); // the path and caption stay
+  EXPECT_EQ(Game().Game().FilePath, Default); // the path and caption stay
 }
 
 TEST_F(FileCommandsTest, EditGameWithoutLevelsDoesNothing) {
   H.Dialogs.OpenAnswer = H.MakeGame("Empty", {});
-  Game().Open1Click();
-  Game().EditGame1Click();
+  Game().Run(TCommand::OpenGame);
+  Game().Run(TCommand::EditGame);
   EXPECT_FALSE(H.Dialogs.Opened.contains("builder:edit"));
 }

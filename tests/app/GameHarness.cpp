@@ -76,7 +76,7 @@ void TGameHarness::StartPlaying() {
   Advance(50);
   ASSERT_EQ(Game->GameState(), StateTitle);
   // Through the menu, so that no key is held when the test goes on.
-  Game->GameStartClick();
+  Game->Run(TCommand::StartGame);
   ASSERT_EQ(Game->GameState(), StatePlaying);
 }
 

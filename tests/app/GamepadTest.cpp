@@ -3,7 +3,6 @@
 // played with controller buttons only, under virtual time.
 #include "app/GamepadControl.h"
 #include "media/Gamepads.h"
-#include "play/PartSprite.h"
 #include "tests/app/Bot.h"
 
 #include <gtest/gtest.h>
@@ -122,14 +121,14 @@ struct TPadGame {
     Pad.Button(button, false);
     H.Frames(1);
   }
-  int Column() const { return H.Game->Piece().PieceBlocks[0]->Col; }
+  int Column() const { return H.Game->PlaySession().Piece.Piece().Block(0).Col; }
   // Waits until a new piece is in play and clear of the top row.
   void WaitForPiece() {
-    for (int i = 0;
-         i < 200 && !(H.Game->Status().PieceActive && H.Game->Piece().PieceBlocks[0]->Row <= 16);
+    for (int i = 0; i < 200 && !(H.Game->PlaySession().Status.PieceActive &&
+                                 H.Game->PlaySession().Piece.Piece().Block(0).Row <= 16);
          ++i)
       H.Frames(1);
-    ASSERT_TRUE(H.Game->Status().PieceActive);
+    ASSERT_TRUE(H.Game->PlaySession().Status.PieceActive);
   }
 
   TGameHarness H;
@@ -160,7 +159,7 @@ TEST(GamepadGameTest, AHeldDirectionMovesOneColumnUnlessTheSlidePreferenceIsSet)
     TPadGame game;
     game.H.Settings.WriteSetting("Movement", movement);
     game.Begin();
-    game.H.Game->GameStartClick();
+    game.H.Game->Run(TCommand::StartGame);
     game.WaitForPiece();
     const int from = game.Column();
     game.Pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
@@ -179,7 +178,7 @@ TEST(GamepadGameTest, TurnFollowsTheUpKeyPreference) {
     TPadGame game;
     game.H.Settings.WriteSetting("UpArrow", up);
     game.Begin();
-    game.H.Game->GameStartClick();
+    game.H.Game->Run(TCommand::StartGame);
     game.WaitForPiece();
     game.Tap(SDL_CONTROLLER_BUTTON_X);
     EXPECT_TRUE(game.H.Sound.Played.contains(up == "CW" ? "RotateRight" : "RotateLeft"))
@@ -206,12 +205,12 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
   for (int step = 0; step < 100000 && H.Game->GameState() == StatePlaying; ++step)
     bot.Step();
   ASSERT_EQ(H.Game->GameState(), StateLevelEnd) << "the stack reached the top";
-  EXPECT_EQ(H.Game->Cells().HiddenCount(), 0);
+  EXPECT_EQ(H.Game->PlaySession().Cells.HiddenCount(), 0);
   H.Frames(2);
   // Start goes on from the level end: the only level was played, so the game is over.
   Tap(SDL_CONTROLLER_BUTTON_START);
   EXPECT_EQ(H.Game->GameState(), StateGameOver);
-  EXPECT_TRUE(H.Game->Status().AllLevelsDone);
+  EXPECT_TRUE(H.Game->PlaySession().Status.AllLevelsDone);
 }
 
 } // namespace

@@ -102,10 +102,10 @@ TEST_F(GoldenTraceTest, PauseLevelSkipAndStop) {
   H.Frames(5);
   H.Tap(Vk::Space);
   H.Advance(2500);
-  H.Game->OptionSoundClick(); // off: nothing more is heard
+  H.Game->Run(TCommand::Sound); // off: nothing more is heard
   H.Advance(500);
-  H.Game->OptionSoundClick();
-  H.Game->StopGame1Click(); // confirmed by the fake box
+  H.Game->Run(TCommand::Sound);
+  H.Game->Run(TCommand::StopGame); // confirmed by the fake box
   H.Frames(10);
   ExpectGolden("pause-skip-stop", Trace);
 }

@@ -1,5 +1,4 @@
 // Pause and resume, stopping a game, closing the window, and the sound option.
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
@@ -18,8 +17,8 @@ protected:
   TGame &Game() { return *H.Game; }
   std::vector<std::pair<int, int>> Blocks() {
     std::vector<std::pair<int, int>> squares;
-    for (const TPartSprite *b : Game().Piece().PieceBlocks)
-      squares.push_back({b->Col, b->Row});
+    for (const TSquare &b : Game().PlaySession().Piece.Piece().Blocks())
+      squares.push_back({b.Col, b.Row});
     return squares;
   }
 
@@ -33,15 +32,15 @@ protected:
 TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
   Play();
   H.Frames(1); // the piece appears in row 18 and starts its first step
-  Game().GamePauseClick();
+  Game().Run(TCommand::PauseGame);
   H.Frames(3);
   EXPECT_FALSE(Game().Paused());
   H.Frames(2); // the step ends in row 17; the pending request is served
   EXPECT_TRUE(Game().Paused());
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
-  EXPECT_TRUE(Game().PauseL().Visible);
-  EXPECT_EQ(Game().PauseL().Position, QPoint(63, 140));
-  EXPECT_LT(Game().PlaySurface().Left(), 0);
+  EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
+  EXPECT_EQ(Game().Screen().Overlays().PauseBanner().Position, QPoint(63, 140));
+  EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_FALSE(Game().DownTimerEnabled());
   EXPECT_TRUE(Sound.Played.contains("Pause"));
 }
@@ -49,7 +48,7 @@ TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
 TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   Play();
   H.Frames(6);
-  Game().GamePauseClick();
+  Game().Run(TCommand::PauseGame);
   H.Frames(1);
   ASSERT_TRUE(Game().Paused());
   const auto before = Blocks();
@@ -62,19 +61,19 @@ TEST_F(PauseStopTest, NothingMovesWhilePaused) {
 TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   Play();
   H.Frames(6);
-  Game().GamePauseClick();
+  Game().Run(TCommand::PauseGame);
   H.Frames(1);
   ASSERT_TRUE(Game().Paused());
-  const int state = Game().Piece().PieceBlocks[0]->RotState;
+  const int state = Game().PlaySession().Piece.Piece().Turn;
   H.Press(Vk::Up);
   Game().FormKeyDown(Vk::Up, false);
   H.Frames(6);
   H.Release(Vk::Up);
   EXPECT_FALSE(Game().Paused());
-  EXPECT_EQ(Game().Piece().PieceBlocks[0]->RotState, state);
+  EXPECT_EQ(Game().PlaySession().Piece.Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
-  EXPECT_EQ(Game().PlaySurface().Left(), 320);
-  EXPECT_FALSE(Game().PauseL().Visible);
+  EXPECT_EQ(Game().Screen().Surface().Left(), 320);
+  EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_TRUE(Game().DownTimerEnabled());
 }
 
@@ -96,35 +95,35 @@ TEST_F(PauseStopTest, PResumesAndPausesAgain) {
 TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   Play();
   H.Frames(6);
-  Game().GamePauseClick();
+  Game().Run(TCommand::PauseGame);
   H.Frames(1);
   ASSERT_TRUE(Game().Paused());
-  Game().StopGame1Click();
+  Game().Run(TCommand::StopGame);
   EXPECT_EQ(Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_FALSE(Game().Paused());
-  EXPECT_FALSE(Game().PauseL().Visible);
+  EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_EQ(Game().GameState(), StateTitle);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_FALSE(Game().GameIsRunning());
-  EXPECT_EQ(Game().Status().Score, 0);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 0);
   EXPECT_TRUE(Sound.Played.contains("EndGame"));
   // The next game plays normally: keys work and the piece falls.
   H.Frames(1);
   H.Tap(Vk::Space);
   H.Frames(8);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_LT(Game().Piece().PieceBlocks[3]->Row, 18);
+  EXPECT_LT(Game().PlaySession().Piece.Piece().Block(3).Row, 18);
 }
 
 TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
   Play();
   H.Frames(6);
   Dialogs.ConfirmAnswer = 2;
-  Game().StopGame1Click();
+  Game().Run(TCommand::StopGame);
   EXPECT_EQ(Game().GameState(), StatePlaying);
   EXPECT_TRUE(Game().GameIsRunning());
   Dialogs.ConfirmAnswer = -1; // closed by the title bar: the same as Cancel
-  Game().StopGame1Click();
+  Game().Run(TCommand::StopGame);
   EXPECT_EQ(Game().GameState(), StatePlaying);
 }
 
@@ -134,7 +133,7 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   Game().FormClose(QPoint(40, 50));
   EXPECT_TRUE(Dialogs.Confirms.isEmpty());
   EXPECT_FALSE(Game().GameIsRunning());
-  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameFilePath());
+  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().Game().FilePath);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
   EXPECT_FALSE(QFile::exists(Game().WorkingFolder() + "tpl.jpg"));
@@ -145,7 +144,7 @@ TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {
   H.Frames(6);
   // The title's picture can no longer be copied out of the game: going back to the title
   // would report it in a box.
-  ASSERT_TRUE(QFile::remove(Game().GameFilePath()));
+  ASSERT_TRUE(QFile::remove(Game().Game().FilePath));
   Game().FormClose(QPoint(40, 50), TGame::CloseAtOnce);
   EXPECT_TRUE(Dialogs.Messages.isEmpty());
   EXPECT_TRUE(Dialogs.Questions.isEmpty());
@@ -168,13 +167,13 @@ TEST_F(PauseStopTest, AnOpenMenuHoldsThePieceStillUntilItCloses) {
 TEST_F(PauseStopTest, WithSoundOffNoCommandMakesASound) {
   H.Settings.WriteSetting("SoundState", "OFF");
   Play();
-  Game().Score1Click();
-  Game().Settings1Click();
-  Game().Info1Click();
-  Game().DownloadMoreGames1Click();
-  Game().GamePauseClick();
+  Game().Run(TCommand::Score);
+  Game().Run(TCommand::Preferences);
+  Game().Run(TCommand::About);
+  Game().Run(TCommand::DownloadMoreGames);
+  Game().Run(TCommand::PauseGame);
   H.Frames(10);
-  Game().StopGame1Click();
+  Game().Run(TCommand::StopGame);
   EXPECT_TRUE(Sound.Played.isEmpty()) << Sound.Played.join(',').toStdString();
   EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
   EXPECT_EQ(Sound.Opens, 0);
@@ -197,19 +196,19 @@ TEST_F(PauseStopTest, ADeviceThatCannotOpenLeavesTheOptionOffButTheSettingOn) {
   EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON");
   EXPECT_TRUE(Sound.Played.isEmpty());
-  Game().OptionSoundClick(); // tried again: still no device
+  Game().Run(TCommand::Sound); // tried again: still no device
   EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
   Sound.DeviceWorks = true;
-  Game().OptionSoundClick();
+  Game().Run(TCommand::Sound);
   EXPECT_TRUE(Game().Menu().Checked("OptionSound"));
-  Game().OptionSoundClick();
+  Game().Run(TCommand::Sound);
   EXPECT_FALSE(Sound.IsOpen);
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "OFF");
 }
 
 TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
   Play();
-  Game().HelpTopic1Click();
+  Game().Run(TCommand::HelpTopic);
   EXPECT_EQ(Dialogs.Opened, QStringList{"file://" + H.Folder + "Help/index.html"});
 }
 

@@ -1,12 +1,13 @@
 // A level under virtual time: pieces land, rows clear and uncover cells, the score follows the
 // rules, and the level or the game ends.
 #include "gamefile/GameFile.h"
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,10 +18,10 @@ protected:
     H.MakeGame("Default", levels);
     H.Start();
     H.StartPlaying();
-    ASSERT_TRUE(H.Game->Status().NewPieceDue);
+    ASSERT_TRUE(H.Game->PlaySession().Status.NewPieceDue);
   }
   TGame &Game() { return *H.Game; }
-  TWell &Well() { return H.Game->WellSquares(); }
+  TWell &Well() { return H.Game->PlaySession().Well; }
   // Fills a row but for the given columns; the blocks carry the given picture cell.
   void FillRow(int row, std::initializer_list<int> holes, QPoint cell) {
     for (int c = 1; c <= 10; ++c) {
@@ -32,16 +33,18 @@ protected:
       s.CarriedCellRow = cell.y();
     }
   }
-  QPoint Target() { return {Game().Cells().TargetCellCol(), Game().Cells().TargetCellRow()}; }
+  QPoint Target() {
+    return {Game().PlaySession().Cells.TargetCellCol(), Game().PlaySession().Cells.TargetCellRow()};
+  }
   // Another cell than the target, still hidden.
   QPoint OtherHiddenCell() {
-    for (const TCellEntry &e : Game().Cells().CellList())
+    for (const TCellEntry &e : Game().PlaySession().Cells.CellList())
       if (!e.Uncovered && QPoint(e.Col, e.Row) != Target())
         return {e.Col, e.Row};
     ADD_FAILURE() << "no other hidden cell";
     return {};
   }
-  int HiddenCount() { return Game().Cells().HiddenCount(); }
+  int HiddenCount() { return Game().PlaySession().Cells.HiddenCount(); }
 
   TGameHarness H;
 };
@@ -52,16 +55,16 @@ TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms)
   Play();
   EXPECT_EQ(Game().FallInterval(), 1000);
   EXPECT_TRUE(Game().DownTimerEnabled());
-  EXPECT_LT(Game().PlaySurface().Left(), 0);
+  EXPECT_LT(Game().Screen().Surface().Left(), 0);
   H.Advance(150);
-  EXPECT_EQ(Game().PlaySurface().Left(), 320);
-  EXPECT_EQ(Game().Cells().TotalCount(), 4);
-  EXPECT_FALSE(Game().PressSP().Visible);
+  EXPECT_EQ(Game().Screen().Surface().Left(), 320);
+  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
+  EXPECT_FALSE(Game().Screen().Overlays().Prompt().Visible);
 }
 
 TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   FillRow(1, {5, 6}, Target());
   FillRow(2, {5, 6}, Target());
   H.Press(Vk::Space);
@@ -69,30 +72,30 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
   H.Release(Vk::Space);
   H.Advance(400);
   // 20 drop + 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
-  EXPECT_EQ(Game().Status().Score, 270);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 270);
   EXPECT_EQ(HiddenCount(), 3);
   for (int c = 1; c <= 10; ++c) {
     EXPECT_FALSE(Well().Square(c, 1).Occupied) << c;
     EXPECT_FALSE(Well().Square(c, 2).Occupied) << c;
   }
-  EXPECT_TRUE(Game().Status().NewPieceDue || Game().Status().PieceActive);
+  EXPECT_TRUE(Game().PlaySession().Status.NewPieceDue || Game().PlaySession().Status.PieceActive);
 }
 
 TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
   Play();
-  Game().Piece().CurrentPieceType = 5;
+  Game().PlaySession().Piece.SetType(5);
   for (int r = 1; r <= 4; ++r)
     FillRow(r, {1}, Target());
   for (int r = 5; r <= 8; ++r)
     FillRow(r, {5}, Target());
   H.Frames(5); // the first step falls one row: the upright turn fits now
   H.Tap(Vk::Up);
-  ASSERT_EQ(Game().Piece().PieceBlocks[0]->RotState, 4);
+  ASSERT_EQ(Game().PlaySession().Piece.Piece().Turn, 4);
   H.Frames(1);
   H.Tap(Vk::Space);
   H.Advance(400);
   // 20 drop + 10 landing + 100 cell + 40 for four rows.
-  EXPECT_EQ(Game().Status().Score, 170);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 170);
   for (int r = 5; r <= 8; ++r)
     EXPECT_FALSE(Well().Square(2, r).Occupied) << r;
   EXPECT_TRUE(Well().Square(2, 1).Occupied);
@@ -100,52 +103,52 @@ TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
 
 TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   FillRow(1, {5, 6}, OtherHiddenCell());
   Well().Square(1, 1).CarriedCellCol = Target().x();
   Well().Square(1, 1).CarriedCellRow = Target().y();
   // It falls all the way without a drop, then lands.
-  for (int i = 0; i < 400 && Game().Status().Score == 0; ++i)
+  for (int i = 0; i < 400 && Game().PlaySession().Status.Score == 0; ++i)
     H.Advance(100);
-  EXPECT_EQ(Game().Status().Score, 280);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 280);
   EXPECT_EQ(HiddenCount(), 2);
 }
 
 TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
-  ASSERT_EQ(Game().Cells().TotalCount(), 1);
-  Game().Piece().CurrentPieceType = 4;
+  ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
+  Game().PlaySession().Piece.SetType(4);
   FillRow(1, {5, 6}, Target());
   H.Tap(Vk::Space);
   // Landing: 150 ms after the last row's slide.
-  for (int i = 0; i < 400 && Game().Status().Score < 200; ++i)
+  for (int i = 0; i < 400 && Game().PlaySession().Status.Score < 200; ++i)
     H.Advance(1);
-  ASSERT_EQ(Game().Status().Score, 20 + 10 + 60 + 100 + 10);
-  EXPECT_TRUE(Game().Status().LevelComplete);
-  EXPECT_FALSE(Game().Status().NewPieceDue);
+  ASSERT_EQ(Game().PlaySession().Status.Score, 20 + 10 + 60 + 100 + 10);
+  EXPECT_TRUE(Game().PlaySession().Status.LevelComplete);
+  EXPECT_FALSE(Game().PlaySession().Status.NewPieceDue);
   H.Advance(49);
   EXPECT_EQ(Game().GameState(), StatePlaying);
   H.Advance(1);
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().Status().Score, 1200);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
   EXPECT_FALSE(Game().DownTimerEnabled());
-  EXPECT_TRUE(Game().PressSP().Visible);
+  EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().CurrentLevel(), 2);
-  EXPECT_EQ(Game().Status().Score, 1200);
+  EXPECT_EQ(Game().Game().CurrentLevel, 2);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
 }
 
 TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_FALSE(Game().Status().AllLevelsDone);
-  EXPECT_FALSE(Game().Status().PieceActive);
-  EXPECT_EQ(Game().CurrentLevel(), 1);
+  EXPECT_FALSE(Game().PlaySession().Status.AllLevelsDone);
+  EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
+  EXPECT_EQ(Game().Game().CurrentLevel, 1);
   EXPECT_FALSE(Game().DownTimerEnabled());
   // Space: back to the title; the next game starts at level 1 with score 0.
   H.Tap(Vk::Space);
@@ -153,12 +156,12 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   H.Frames(1);
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().Status().Score, 0);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 0);
 }
 
 TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
   Play();
-  Game().Piece().CurrentPieceType = 0; // (4,18) (5,18) (6,18) (6,17)
+  Game().PlaySession().Piece.SetType(0); // (4,18) (5,18) (6,18) (6,17)
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StateGameOver);
@@ -166,11 +169,11 @@ TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
 
 TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
   Play();
-  Game().Piece().CurrentPieceType = 0;
+  Game().PlaySession().Piece.SetType(0);
   Well().Square(5, 16).Occupied = true; // not under any block of the piece
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_TRUE(Game().Status().PieceActive);
+  EXPECT_TRUE(Game().PlaySession().Status.PieceActive);
 }
 
 TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
@@ -178,27 +181,27 @@ TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   H.Frames(3);
   Game().FormKeyDown(Vk::L, true);
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().Status().Score, 1000);
-  EXPECT_FALSE(Game().Status().PieceActive);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
+  EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
   // With the prompt shown, Ctrl+L does nothing.
   Game().FormKeyDown(Vk::L, true);
-  EXPECT_EQ(Game().Status().Score, 1000);
+  EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
 }
 
 TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   H.Tap(Vk::Space);
   H.Frames(4); // last row: now on the floor, the lock delay runs
-  ASSERT_EQ(Game().Piece().PieceBlocks[0]->Row, 2);
+  ASSERT_EQ(Game().PlaySession().Piece.Piece().Block(0).Row, 2);
   H.Advance(130);
   H.Press(Vk::Left); // the slide is still running when the delay ends
   H.Frames(1);
   H.Release(Vk::Left);
   H.Frames(2);
-  EXPECT_TRUE(Game().Status().PieceActive);
+  EXPECT_TRUE(Game().PlaySession().Status.PieceActive);
   H.Advance(100);
-  EXPECT_EQ(Game().Status().Score, 20 + 10); // dropped and landed
+  EXPECT_EQ(Game().PlaySession().Status.Score, 20 + 10); // dropped and landed
   EXPECT_TRUE(Well().Square(4, 1).Occupied);
   EXPECT_TRUE(Well().Square(5, 2).Occupied);
   EXPECT_FALSE(Well().Square(6, 1).Occupied);
@@ -210,15 +213,15 @@ TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   ASSERT_EQ(Game().GameState(), StateLevelEnd);
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_TRUE(Game().Status().AllLevelsDone);
-  EXPECT_EQ(Game().CurrentLevel(), 1);
+  EXPECT_TRUE(Game().PlaySession().Status.AllLevelsDone);
+  EXPECT_EQ(Game().Game().CurrentLevel, 1);
 }
 
 TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Play();
   Game().FormKeyDown(Vk::L, true); // 1000 points
   H.Tap(Vk::Space);
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1); // no room: game over
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -226,7 +229,7 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   EXPECT_TRUE(H.Sound.Played.contains("HiScore"));
   // Read back from the file: the new entry first, the old first entry second.
   TGameData stored;
-  ASSERT_TRUE(ReadGameHeader(Game().GameFilePath(), stored).Ok());
+  ASSERT_TRUE(ReadGameHeader(Game().Game().FilePath, stored).Ok());
   EXPECT_EQ(stored.Scores[0].Name, QByteArray("Alice "));
   EXPECT_EQ(stored.Scores[0].Score, 1000);
   EXPECT_EQ(stored.Scores[1].Name, QByteArray("Zanpek"));
@@ -236,8 +239,8 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Play();
   Game().FormKeyDown(Vk::L, true);
   H.Tap(Vk::Space);
-  QFile::remove(Game().GameFilePath()); // the game file went away meanwhile
-  Game().Piece().CurrentPieceType = 4;
+  QFile::remove(Game().Game().FilePath); // the game file went away meanwhile
+  Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -249,7 +252,7 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
 
 TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
   Play();
-  Game().Piece().CurrentPieceType = 4;
+  Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
   ASSERT_EQ(Game().GameState(), StateGameOver);
@@ -259,35 +262,44 @@ TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
 TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScreen) {
   Play();
   H.Advance(200); // the first step is done and the play field is shown
-  const TPartSprite *block = Game().Piece().PieceBlocks[0];
-  ASSERT_FALSE(Game().Piece().SteppingDown);
-  const int presents = Game().PlaySurface().PresentCount();
+  ASSERT_FALSE(Game().PlaySession().Piece.SteppingDown());
+  const int presents = Game().Screen().Surface().PresentCount();
   H.Frames(20); // resting in the air until the next fall step
-  EXPECT_EQ(Game().PlaySurface().PresentCount(), presents);
-  const QImage &surface = Game().PlaySurface().Surface().Image();
-  const QPoint centre = block->BoundsRect().center();
-  EXPECT_EQ(surface.pixel(centre), Game().Piece().PieceBlocks[0]->Image()->Picture().pixel(9, 9));
+  EXPECT_EQ(Game().Screen().Surface().PresentCount(), presents);
+  const QImage &surface = Game().Screen().Surface().Surface().Image();
+  const auto before = Game().PlaySession().Piece.BlockPositions();
+  const QPoint centre(9, 9);
+  const QRgb block = surface.pixel(before[0] + centre);
   H.Tap(Vk::Left);
-  H.Frames(2);
-  EXPECT_GT(Game().PlaySurface().PresentCount(), presents);
+  H.Frames(5);
+  EXPECT_GT(Game().Screen().Surface().PresentCount(), presents);
+  // The piece moved one square left: drawn there, and the background where only it was.
+  const auto after = Game().PlaySession().Piece.BlockPositions();
+  for (size_t b = 0; b < after.size(); ++b) {
+    EXPECT_EQ(surface.pixel(after[b] + centre), block);
+    if (std::find(after.begin(), after.end(), before[b]) == after.end()) {
+      EXPECT_NE(surface.pixel(before[b] + centre), block);
+    }
+  }
 }
 
 TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   Play();
   QImage shown;
-  Game().OnWindowPictureChanged = [&] { shown = Game().WindowPicture().copy(); };
+  Game().Screen().OnWindowPictureChanged = [&] { shown = Game().Screen().Picture().copy(); };
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
-  const TCellEntry &next = Game().Cells().CellList()[size_t(Game().Cells().NextTarget())];
-  Game().Cells().Uncover(next.Col, next.Row);
-  Game().Cells().PaintCell(next.Col, next.Row, Game().WindowPictureForPreview());
-  Game().RepaintWindowPicture();
+  const TCellEntry &next =
+      Game().PlaySession().Cells.CellList()[size_t(Game().PlaySession().Cells.NextTarget())];
+  Game().PlaySession().Cells.Uncover(next.Col, next.Row);
+  Game().PlaySession().Cells.PaintCell(next.Col, next.Row, Game().Screen().Picture());
+  Game().Screen().ShowWindowPicture();
   H.Tap(Vk::Space);
-  for (int ms = 0; ms < 2000 && !Game().Status().NewPieceDue; ++ms)
+  for (int ms = 0; ms < 2000 && !Game().PlaySession().Status.NewPieceDue; ++ms)
     H.Advance(1);
-  ASSERT_TRUE(Game().Status().NewPieceDue) << "the piece has landed";
+  ASSERT_TRUE(Game().PlaySession().Status.NewPieceDue) << "the piece has landed";
   H.Frames(1);
-  EXPECT_EQ(shown, Game().WindowPicture());
+  EXPECT_EQ(shown, Game().Screen().Picture());
 }
 
 TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
@@ -296,8 +308,8 @@ TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
   TTestLevel small;
   small.Size = QSize(60, 60); // a grid of 100 fits no cell into it
   Play({broken, small, TTestLevel{}});
-  EXPECT_EQ(Game().CurrentLevel(), 3);
-  EXPECT_EQ(Game().Cells().TotalCount(), 4);
+  EXPECT_EQ(Game().Game().CurrentLevel, 3);
+  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
   ASSERT_EQ(H.Dialogs.Messages.size(), 2);
   // The fake dialogs keep each box's lines joined with '|'.
   EXPECT_TRUE(H.Dialogs.Messages[0].contains(
@@ -315,7 +327,7 @@ TEST_F(PlayFlowTest, AGameOfUnreadableLevelsEndsInsteadOfHanging) {
   H.MakeGame("Default", {broken, broken});
   H.Start();
   H.Advance(50);
-  Game().GameStartClick();
+  Game().Run(TCommand::StartGame);
   EXPECT_EQ(Game().GameState(), StateGameOver);
   EXPECT_EQ(H.Dialogs.Messages.size(), 2);
 }

@@ -164,30 +164,52 @@ TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
   EXPECT_FALSE(QFileInfo::exists(working));
 }
 
+// The game is played from the program's working folder; a close with no new score leaves the
+// program file as it was and the working folder goes.
 TEST_F(ProcessTest, AStandAloneGamePlaysItsOwnGameAndKeepsItAfterClosing) {
-  QDir().mkpath(Home.filePath("tmp"));
-  Env.insert("TMPDIR", Home.filePath("tmp"));
   const QString castle = Home.filePath("Castle");
   const QString game = ProgramDir + "/Games/Default.qbx";
   ASSERT_TRUE(MakeStandAlone(ProgramDir + "/quarrybox", game, castle).Ok());
+  const QByteArray made = [&] {
+    QFile f(castle);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
   QProcess *program = Start(castle);
   ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
   EXPECT_TRUE(TraceText().contains("caption Quarrybox - Castle"));
-  EXPECT_TRUE(QFile::exists(Home.filePath("tmp/Castle.qbx")));
+  const QString working =
+      Home.filePath(QStringLiteral("runtime/quarrybox/%1/Castle.qbx").arg(program->processId()));
+  EXPECT_TRUE(QFile::exists(working));
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
-  // The update script puts the copy back and cleans up once the program has ended.
-  QElapsedTimer t;
-  t.start();
-  while (QFile::exists(Home.filePath("tmp/Castle.qbx")) && t.elapsed() < 5000)
-    QThread::msleep(50);
-  EXPECT_FALSE(QFile::exists(Home.filePath("tmp/Castle.qbx")));
-  EXPECT_FALSE(QFile::exists(Home.filePath("tmp/Castle")));
-  QFile made(castle), original(game);
-  ASSERT_TRUE(made.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-  const QByteArray tail = original.readAll();
-  EXPECT_TRUE(made.readAll().endsWith(tail));
+  EXPECT_FALSE(QFile::exists(working));
+  QFile after(castle);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), made);
+  EXPECT_EQ(QDir(Home.path()).entryList(QDir::Files | QDir::Hidden).filter("Castle"),
+            QStringList{"Castle"});
   EXPECT_TRUE(Setting("LastGame").isEmpty()); // a stand-alone game stores only preferences
+}
+
+// Made from the real runtime: the launcher unpacks the program into the user's cache and runs
+// it in stand-alone mode for the file it started from.
+TEST_F(ProcessTest, AStandAloneGameFromTheRuntimeRunsThroughItsLauncher) {
+  const QString castle = Home.filePath("Castle");
+  ASSERT_TRUE(MakeStandAlone(BuiltProgramDir + "/quarrybox-runtime",
+                             ProgramDir + "/Games/Default.qbx", castle)
+                  .Ok());
+  Env.insert("XDG_CACHE_HOME", Home.filePath("cache"));
+  QProcess *program = Start(castle);
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_TRUE(TraceText().contains("caption Quarrybox - Castle"));
+  const QStringList unpacked =
+      QDir(Home.filePath("cache/quarrybox/runtime")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  ASSERT_EQ(unpacked.size(), 1);
+  EXPECT_TRUE(
+      QFile::exists(Home.filePath("cache/quarrybox/runtime/" + unpacked[0] + "/quarrybox")));
+  program->terminate();
+  ASSERT_TRUE(program->waitForFinished(5000));
+  EXPECT_EQ(program->exitCode(), 0);
 }
 
 TEST_F(ProcessTest, AProgramUnderAnotherNameWithoutAGameClosesAtOnce) {

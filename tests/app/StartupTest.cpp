@@ -26,7 +26,7 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
   EXPECT_EQ(h.Game->GameState(), StateNone);
-  EXPECT_TRUE(h.Game->PressSP().Visible);
+  EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
   EXPECT_FALSE(h.Game->Menu().Enabled("GameStart"));
   EXPECT_FALSE(h.Game->Menu().Enabled("Score1"));
   EXPECT_EQ(h.Game->WindowPosition(), QPoint(340, 302));
@@ -45,7 +45,7 @@ TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
   h.Advance(25);
   EXPECT_EQ(h.Game->GameState(), StateTitle);
   EXPECT_TRUE(h.Game->Menu().Enabled("GameStart"));
-  EXPECT_LT(h.Game->PlaySurface().Left(), 0);
+  EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
 }
 
 TEST(StartupTest, CommandLinePathSplitAtBlanksIsRejoined) {
@@ -54,7 +54,7 @@ TEST(StartupTest, CommandLinePathSplitAtBlanksIsRejoined) {
   const QString castle = h.MakeGame("My Castle", {TTestLevel{}});
   h.Start(castle.split(' '));
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - My Castle");
-  EXPECT_EQ(h.Game->GameFilePath(), castle);
+  EXPECT_EQ(h.Game->Game().FilePath, castle);
 }
 
 TEST(StartupTest, LastGameComesBeforeTheBundledGame) {
@@ -117,7 +117,7 @@ TEST(StartupTest, AOneWordNameIsTakenAsGivenEvenWithATrailingSpace) {
   const QString castle = h.MakeGame("Castle", {TTestLevel{}});
   ASSERT_TRUE(QFile::rename(castle, castle + ' '));
   h.Start({castle + ' '});
-  EXPECT_EQ(h.Game->GameFilePath(), castle + ' ');
+  EXPECT_EQ(h.Game->Game().FilePath, castle + ' ');
   EXPECT_TRUE(h.Dialogs.Messages.isEmpty());
 }
 
@@ -167,7 +167,7 @@ TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
 
   h.StartPlaying();
   h.Game->OpenGameMessage(); // while playing: ignored
-  EXPECT_EQ(h.Game->GameFilePath(), other);
+  EXPECT_EQ(h.Game->Game().FilePath, other);
   EXPECT_EQ(h.Game->GameState(), StatePlaying);
 }
 
@@ -216,7 +216,7 @@ TEST(StartupTest, AnInstalledProgramFindsItsDataInShareAndRegistersNothing) {
   startup.ProgramPath = h.Folder + "games/quarrybox";
   startup.DataHome = h.Dir.filePath("home-share");
   h.Game->FormCreate(startup);
-  EXPECT_EQ(h.Game->GameFilePath(), h.Folder + "share/quarrybox/Games/Default.qbx");
+  EXPECT_EQ(h.Game->Game().FilePath, h.Folder + "share/quarrybox/Games/Default.qbx");
   EXPECT_FALSE(QFileInfo::exists(startup.DataHome));
 }
 

@@ -1,5 +1,4 @@
 // The state machine: menu items per state and what the confirm key does in each state.
-#include "play/PartSprite.h"
 #include "tests/app/GameHarness.h"
 
 #include <gtest/gtest.h>
@@ -60,9 +59,9 @@ TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
   h.Frames(1); // title -> playing; the press is consumed by the change of state
   h.Frames(2); // the first piece appears with Space still held
   h.Release(Vk::Space);
-  ASSERT_TRUE(h.Game->Status().PieceActive);
-  EXPECT_GE(h.Game->Piece().PieceBlocks[0]->Row, 17);
-  EXPECT_EQ(h.Game->Status().Score, 0);
+  ASSERT_TRUE(h.Game->PlaySession().Status.PieceActive);
+  EXPECT_GE(h.Game->PlaySession().Piece.Piece().Block(0).Row, 17);
+  EXPECT_EQ(h.Game->PlaySession().Status.Score, 0);
 }
 
 TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {

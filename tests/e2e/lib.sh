@@ -18,8 +18,9 @@ cleanup() {
 trap cleanup EXIT
 
 # The X server picks a free display number itself and tells it through a pipe. A script may set
-# screen (WIDTHxHEIGHTxDEPTH) before sourcing this file.
-Xvfb -displayfd 3 -screen 0 "${screen:-1024x768x24}" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# screen (WIDTHxHEIGHTxDEPTH) before sourcing this file. The server does not reset when its last
+# client goes, so that a program started right after another one ended finds it ready.
+Xvfb -displayfd 3 -screen 0 "${screen:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
@@ -34,6 +35,7 @@ if [ "$with_wm" = 1 ]; then
 fi
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_CACHE_HOME=$work/cache
 export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt QT_QPA_PLATFORM=xcb
 touch "$work/trace.txt"
 settings=$work/config/ZanpekSystems/Quarrybox.conf
@@ -83,6 +85,12 @@ make_fresh_game() {
   "$program_dir/qbxtool" create "$out" --start "$work/pictures/tps.jpg" \
     --playing "$work/pictures/tpp.jpg" --gameover "$work/pictures/tpg.jpg" "${levels[@]}" \
     --stretch-start 0 --stretch-playing 0 --stretch-gameover 0 >/dev/null
+}
+
+# A stand-alone game as Make EXE writes it: the runtime followed by the game file.
+make_standalone() {
+  cat "$program_dir/quarrybox-runtime" "$2" >"$1"
+  chmod 755 "$1"
 }
 
 # Starts the program in the background and waits for its title screen.

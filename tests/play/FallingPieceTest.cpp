@@ -1,14 +1,9 @@
 // The falling piece frame by frame: requests, turns, drops, slides and the lock delay, on a
-// well of its own under virtual time.
+// well of its own under virtual time, with no display.
 #include "play/FallingPiece.h"
-#include "media/DXSpriteEngine.h"
-#include "media/GameImageList.h"
 #include "media/Input.h"
 #include "media/Timer.h"
-#include "play/PartSprite.h"
 #include "play/Well.h"
-
-#include <QObject>
 
 #include <gtest/gtest.h>
 
@@ -26,13 +21,7 @@ using TSquares = std::set<std::pair<int, int>>;
 class PieceRig {
 public:
   PieceRig() {
-    Draw.Initialize();
-    QImage figure(18, 18, QImage::Format_RGB32);
-    figure.fill(Qt::yellow);
-    FillGameImageList(Images, figure, QImage(12, 12, QImage::Format_RGB32));
     Well.Empty();
-    Piece.PlayFieldBackground = QImage(198, 360, QImage::Format_RGB32);
-    Piece.PlayFieldBackground.fill(Qt::black);
     Piece.ResetMotion();
     Piece.PlaySound = [this](const QString &name) { Sounds.push_back(name); };
     // The landing itself belongs to the game; here it only records that the delay ran out.
@@ -41,18 +30,15 @@ public:
       ++LockExpiries;
     };
   }
-  ~PieceRig() { Piece.Free(); }
-
   void Spawn(int type) {
-    Piece.CurrentPieceType = type;
-    Piece.Create(Engine.Engine(), Images.Items(ImageFigure));
+    Piece.SetType(type);
+    Piece.Create();
   }
   // One frame: timers due meanwhile, then input and the move steps, as the frame tick does.
   void Frame() {
     Scheduler.Advance(16);
     Input.Update();
-    Engine.Move(16);
-    Engine.RemoveDead();
+    Piece.Step();
   }
   void Frames(int n) {
     for (int i = 0; i < n; ++i)
@@ -65,30 +51,28 @@ public:
   }
   TSquares Squares() const {
     TSquares s;
-    for (const TPartSprite *b : Piece.PieceBlocks)
-      s.insert({b->Col, b->Row});
+    for (const TSquare &b : Piece.Piece().Blocks())
+      s.insert({b.Col, b.Row});
     return s;
   }
-  const TPartSprite &Block(int i) const { return *Piece.PieceBlocks[size_t(i)]; }
+  TSquare Block(int i) const { return Piece.Piece().Block(i); }
+  int Turn() const { return Piece.Piece().Turn; }
+  QPoint Pixel(int i) const { return Piece.BlockPositions()[size_t(i)]; }
   void Fill(int col, int row) { Well.Square(col, row).Occupied = true; }
   // Falls one row: a due step, then the five frames of its slide.
   void Fall() {
-    Piece.StepDue = true;
+    Piece.StepDue();
     Frames(5);
   }
 
   TScheduler Scheduler;
-  QObject Owner;
-  TDXDraw Draw{&Owner};
-  TDXImageList Images{&Draw};
-  TDXSpriteEngine Engine{Draw};
   TKeyStateTable Keys;
   TDXInput Input{Keys};
   TTimer DeadTimer{Scheduler, 150};
   TPlayStatus Status;
   TPlayPreferences Prefs;
   TWell Well;
-  TFallingPiece Piece{Well, Input, Draw, DeadTimer, Status, Prefs};
+  TFallingPiece Piece{Well, Input, DeadTimer, Status, Prefs};
   std::vector<QString> Sounds;
   int LockExpiries = 0;
 };
@@ -99,27 +83,26 @@ TEST(FallingPieceTest, SpawnsAtItsTableSquaresWithPixelPositions) {
   PieceRig rig;
   rig.Spawn(0);
   EXPECT_EQ(rig.Squares(), (TSquares{{4, 18}, {5, 18}, {6, 18}, {6, 17}}));
-  EXPECT_EQ(rig.Block(0).X(), 60);
-  EXPECT_EQ(rig.Block(0).Y(), 2);
-  EXPECT_EQ(rig.Block(3).Z(), 2);
+  EXPECT_EQ(rig.Pixel(0).x(), 60);
+  EXPECT_EQ(rig.Pixel(0).y(), 2);
   EXPECT_TRUE(rig.Status.PieceActive);
 }
 
 TEST(FallingPieceTest, AFallStepSlidesFourPixelsAFrameForFiveFrames) {
   PieceRig rig;
   rig.Spawn(4);
-  rig.Piece.StepDue = true;
+  rig.Piece.StepDue();
   rig.Frame();
-  EXPECT_EQ(rig.Block(0).Y(), 6);
-  EXPECT_TRUE(rig.Piece.SteppingDown);
+  EXPECT_EQ(rig.Pixel(0).y(), 6);
+  EXPECT_TRUE(rig.Piece.SteppingDown());
   EXPECT_FALSE(rig.Status.PauseAllowed);
   rig.Frames(3);
   EXPECT_EQ(rig.Block(0).Row, 18);
   rig.Frame();
-  EXPECT_EQ(rig.Block(0).Y(), 22);
+  EXPECT_EQ(rig.Pixel(0).y(), 22);
   EXPECT_EQ(rig.Block(0).Row, 17);
-  EXPECT_FALSE(rig.Piece.SteppingDown);
-  EXPECT_FALSE(rig.Piece.StepDue);
+  EXPECT_FALSE(rig.Piece.SteppingDown());
+  EXPECT_FALSE(rig.Piece.Animating());
   EXPECT_TRUE(rig.Status.PauseAllowed);
 }
 
@@ -135,11 +118,11 @@ TEST(FallingPieceTest, TypeZeroAtTheLeftWallCannotMoveLeftAndCannotTurnClockwise
   rig.Tap(Vk::Left);
   rig.Frames(5);
   EXPECT_EQ(rig.Block(0).Col, 1);
-  EXPECT_FALSE(rig.Piece.MoveLeftRequest);
+  EXPECT_FALSE(rig.Piece.SidewaysPending());
   // Clockwise from state 1 needs row 19 for block 0: refused, the request stays.
   rig.Tap(Vk::Up);
-  EXPECT_EQ(rig.Block(0).RotState, 1);
-  EXPECT_TRUE(rig.Piece.RotateCwRequest);
+  EXPECT_EQ(rig.Turn(), 1);
+  EXPECT_TRUE(rig.Piece.TurnPending());
   EXPECT_TRUE(rig.Sounds.empty());
 }
 
@@ -148,11 +131,11 @@ TEST(FallingPieceTest, ARefusedTurnHappensAsSoonAsItFits) {
   rig.Prefs.UpArrowClockwise = true;
   rig.Spawn(0);
   rig.Tap(Vk::Up);
-  ASSERT_TRUE(rig.Piece.RotateCwRequest);
+  ASSERT_TRUE(rig.Piece.TurnPending());
   rig.Fall(); // one row down, block 0 may now go up a row
   rig.Frame();
-  EXPECT_EQ(rig.Block(0).RotState, 2);
-  EXPECT_FALSE(rig.Piece.RotateCwRequest);
+  EXPECT_EQ(rig.Turn(), 2);
+  EXPECT_FALSE(rig.Piece.TurnPending());
   EXPECT_EQ(rig.Squares(), (TSquares{{5, 18}, {5, 17}, {5, 16}, {4, 16}}));
   EXPECT_EQ(rig.Sounds, std::vector<QString>{"RotateRight"});
 }
@@ -165,15 +148,15 @@ TEST(FallingPieceTest, ATurnRequestedDuringASlideHappensOnTheFirstStepAfterIt) {
   rig.Frame(); // slide starts
   rig.Keys.Release(Vk::Right);
   rig.Tap(Vk::Up);
-  EXPECT_TRUE(rig.Piece.RotateAcwRequest);
-  EXPECT_EQ(rig.Block(0).RotState, 1);
+  EXPECT_TRUE(rig.Piece.TurnPending());
+  EXPECT_EQ(rig.Turn(), 1);
   rig.Frames(2); // frames 3 and 4 of the slide
-  EXPECT_EQ(rig.Block(0).RotState, 1);
+  EXPECT_EQ(rig.Turn(), 1);
   rig.Frame(); // frame 5 ends the slide; the turn waits for the next step
   EXPECT_EQ(rig.Block(0).Col, 5);
-  EXPECT_EQ(rig.Block(0).RotState, 1);
+  EXPECT_EQ(rig.Turn(), 1);
   rig.Frame();
-  EXPECT_EQ(rig.Block(0).RotState, 4);
+  EXPECT_EQ(rig.Turn(), 4);
   EXPECT_EQ(rig.Sounds, std::vector<QString>{"RotateLeft"});
 }
 
@@ -186,7 +169,7 @@ TEST(FallingPieceTest, TheSquareTurnsInPlaceWithItsSound) {
     rig.Frame();
   }
   EXPECT_EQ(rig.Squares(), before);
-  EXPECT_EQ(rig.Block(0).RotState, 1);
+  EXPECT_EQ(rig.Turn(), 1);
   EXPECT_EQ(rig.Sounds.size(), 4u);
   EXPECT_EQ(rig.Sounds.front(), "RotateLeft");
 }
@@ -196,7 +179,7 @@ TEST(FallingPieceTest, NoTurnSoundWithMotionSoundOff) {
   rig.Prefs.MotionSound = false;
   rig.Spawn(4);
   rig.Tap(Vk::Up);
-  EXPECT_FALSE(rig.Piece.RotateAcwRequest);
+  EXPECT_FALSE(rig.Piece.TurnPending());
   EXPECT_TRUE(rig.Sounds.empty());
 }
 
@@ -206,9 +189,9 @@ TEST(FallingPieceTest, DropFromTheTopOfAnEmptyWellStopsOneRowShortAndScoresTwent
   rig.Tap(Vk::Space);
   EXPECT_EQ(rig.Block(0).Row, 2);
   // The last row's slide starts in the same frame.
-  EXPECT_EQ(rig.Block(0).Y(), 362 - 40 + 4);
+  EXPECT_EQ(rig.Pixel(0).y(), 362 - 40 + 4);
   EXPECT_EQ(rig.Status.Score, 20);
-  EXPECT_TRUE(rig.Piece.SteppingDown);
+  EXPECT_TRUE(rig.Piece.SteppingDown());
   rig.Frames(4);
   EXPECT_EQ(rig.Block(0).Row, 1);
   EXPECT_TRUE(rig.DeadTimer.Enabled()); // on the floor: the lock delay runs
@@ -221,13 +204,12 @@ TEST(FallingPieceTest, DropOneRowAboveRestMovesNothingButScores) {
   rig.Spawn(5); // lies in row 18; rests on row 17
   rig.Fall();
   ASSERT_EQ(rig.Block(0).Row, 17);
-  rig.Piece.StepDue = false;
   rig.DeadTimer.SetEnabled(false);
   const TSquares before = rig.Squares();
   rig.Tap(Vk::Down);
   EXPECT_EQ(rig.Squares(), before);
   EXPECT_EQ(rig.Status.Score, 20);
-  EXPECT_FALSE(rig.Piece.DropRequest);
+  EXPECT_FALSE(rig.Piece.DropPending());
 }
 
 TEST(FallingPieceTest, HeldLeftRepeatsOnlyWithoutSingleStepMovement) {
@@ -263,7 +245,7 @@ TEST(FallingPieceTest, BothTurnsInOneFrameMakeTheAnticlockwiseOneFirst) {
   rig.Keys.Press(Vk::Down);
   rig.Frame();
   EXPECT_EQ(rig.Sounds, (std::vector<QString>{"RotateLeft", "RotateRight"}));
-  EXPECT_EQ(rig.Block(0).RotState, 1);
+  EXPECT_EQ(rig.Turn(), 1);
 }
 
 TEST(FallingPieceTest, KeypadEightTurnsOncePerPress) {
@@ -288,12 +270,11 @@ TEST(FallingPieceTest, SpaceDuringTheLockDelayDropsTheNextPieceOnItsFirstFrame) 
   rig.Keys.Press(Vk::Space);
   rig.Frame();
   rig.Keys.Release(Vk::Space);
-  EXPECT_TRUE(rig.Piece.DropRequest); // waits: turns and drops do not act while resting
+  EXPECT_TRUE(rig.Piece.DropPending()); // waits: turns and drops do not act while resting
   // The piece is put aside as a landing would; the request stays for the next piece.
   for (int i = 0; i < 4; ++i)
     rig.Well.Square(rig.Block(i).Col, rig.Block(i).Row).Occupied = true;
   rig.DeadTimer.SetEnabled(false);
-  rig.Piece.Free();
   rig.Spawn(4);
   rig.Frame();
   EXPECT_EQ(rig.Block(0).Row, 5); // block 2 stops one row above its resting row 3
@@ -317,7 +298,7 @@ TEST(FallingPieceTest, SuspendedPieceStandsStill) {
   PieceRig rig;
   rig.Spawn(4);
   rig.Status.Suspended = true;
-  rig.Piece.StepDue = true;
+  rig.Piece.StepDue();
   rig.Keys.Press(Vk::Left);
   rig.Frames(10);
   EXPECT_EQ(rig.Squares(), (TSquares{{5, 18}, {6, 18}, {5, 17}, {6, 17}}));
@@ -327,9 +308,12 @@ TEST(FallingPieceTest, TheResumeKeyDoesNotTurnThePiece) {
   PieceRig rig;
   rig.Spawn(6);
   rig.Fall();
-  rig.Piece.ResumeKeyPending = true;
+  rig.Piece.SwallowResumeKey();
   rig.Keys.Press(Vk::Up);
   rig.Frames(3);
-  EXPECT_EQ(rig.Block(0).RotState, 1);
-  EXPECT_FALSE(rig.Piece.ResumeKeyPending);
+  EXPECT_EQ(rig.Turn(), 1);
+  rig.Keys.Release(Vk::Up);
+  rig.Frame();
+  rig.Tap(Vk::Up); // the next press turns again
+  EXPECT_EQ(rig.Turn(), 4);
 }

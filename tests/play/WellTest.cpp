@@ -1,5 +1,4 @@
 #include "play/Well.h"
-#include "play/PieceShapes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +16,6 @@ void Fill(TWell &well, int col, int row, QRgb colour, int cellCol = 0, int cellR
   s.BlockPicture = Block(colour);
   s.CarriedCellCol = cellCol;
   s.CarriedCellRow = cellRow;
-}
-
-// Every block of the piece passes the placement test at its square moved by (dx, dy).
-bool Fits(const TWell &well, int type, int state, int dx, int dy) {
-  for (int block = 0; block < PieceBlockCount; ++block) {
-    const TSquare s = ShapeSquare(type, block, state);
-    if (!well.BlockFits(s.Col + dx, s.Row + dy, BlockTables(type, block), state))
-      return false;
-  }
-  return true;
 }
 
 TEST(WellTest, SquaresSitOnTheTwentyPixelGridOfThePlaySurface) {
@@ -117,48 +106,6 @@ TEST(WellTest, CollapseOfTheTopRowOnlyEmptiesIt) {
   EXPECT_FALSE(well.Square(7, 18).Occupied);
   EXPECT_TRUE(well.Square(7, 17).Occupied);
   EXPECT_EQ(well.Square(7, 17).BlockPicture.pixel(0, 0), qRgb(2, 2, 2));
-}
-
-TEST(WellTest, PlacementNeedsBoundsAndAFreeSquare) {
-  TWell well;
-  const TBlockTables &block = BlockTables(5, 0); // state 1: columns 1..7
-  EXPECT_TRUE(well.BlockFits(7, 10, block, 1));
-  EXPECT_FALSE(well.BlockFits(8, 10, block, 1));
-  Fill(well, 7, 10, qRgb(0, 0, 0));
-  EXPECT_FALSE(well.BlockFits(7, 10, block, 1));
-}
-
-TEST(WellTest, PieceOfTypeZeroAtTheLeftWall) {
-  TWell well;
-  const TBlockTables &block0 = BlockTables(0, 0);
-  ASSERT_TRUE(Fits(well, 0, 1, -3, 0)); // block 0 in column 1
-  EXPECT_EQ(block0.MinCol[1], 1);
-  EXPECT_FALSE(Fits(well, 0, 1, -4, 0)); // one more to the left
-}
-
-TEST(WellTest, FreshPieceOfTypeZeroCannotTurnClockwise) {
-  // Block 0 would need row 19.
-  TWell well;
-  const TBlockTables &block0 = BlockTables(0, 0);
-  const int col = block0.Spawn.Col + block0.CwDx[1];
-  const int row = block0.Spawn.Row + block0.CwDy[1];
-  EXPECT_EQ(row, 19);
-  EXPECT_EQ(block0.MaxRow[2], 18);
-  EXPECT_FALSE(well.BlockFits(col, row, block0, 2));
-  // The same turn made one row lower fits.
-  EXPECT_TRUE(Fits(well, 0, 2, 0, -1));
-}
-
-TEST(WellTest, UprightLongPieceStandsInTheOuterColumns) {
-  // Type 5 in state 2 spans rows r..r+3 of one column (block 0 on top).
-  TWell well;
-  EXPECT_TRUE(Fits(well, 5, 2, 1 - 6, 1 - 16));   // column 1, on the floor
-  EXPECT_TRUE(Fits(well, 5, 2, 10 - 6, 1 - 16));  // column 10, on the floor
-  EXPECT_TRUE(Fits(well, 5, 2, 10 - 6, 18 - 19)); // column 10, at the top
-  EXPECT_FALSE(Fits(well, 5, 2, 0 - 6, 1 - 16));
-  EXPECT_FALSE(Fits(well, 5, 2, 11 - 6, 1 - 16));
-  Fill(well, 10, 4, qRgb(0, 0, 0));
-  EXPECT_FALSE(Fits(well, 5, 2, 10 - 6, 1 - 16));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "gamefile/GameFile.h"
 #include "gamefile/GameFileReader.h"
+#include "gamefile/StandAlone.h"
 #include "gamefile/WorkingPictures.h"
 #include "play/PictureDecoder.h"
 #include "tools/qbxtool/CreateRequest.h"
@@ -62,6 +63,7 @@ QString TQbxTool::Usage() {
       "      GRID 1..255, default 44; stretch flags default 1; box flags default 0;\n"
       "      COLOUR decimal or 0x-hex as 0x00BBGGRR, default 0xFFFFFF.\n"
       "      The game gets format mark 10 and ten high scores \"Zanpek\" 0.\n"
+      "info, verify and extract read the game inside a stand-alone game (Make EXE) as well.\n"
       "\n"
       "info prints one \"key value...\" line per item, in this order:\n"
       "  file NAME\n"
@@ -113,7 +115,7 @@ int TQbxTool::Run(const QStringList &args) {
 }
 
 int TQbxTool::Info(const QString &path) {
-  TResult<TIndexedGame> game = OpenIndexed(path);
+  TResult<TIndexedGame> game = OpenIndexed(GameIn(path));
   if (!game.Ok())
     return Failed(game.Error());
   TGameFileReader &reader = game->Reader;
@@ -146,7 +148,7 @@ int TQbxTool::Info(const QString &path) {
 }
 
 int TQbxTool::Verify(const QString &path) {
-  TResult<TIndexedGame> game = OpenIndexed(path);
+  TResult<TIndexedGame> game = OpenIndexed(GameIn(path));
   if (!game.Ok())
     return Failed(game.Error());
   TGameFileReader &reader = game->Reader;
@@ -182,7 +184,7 @@ int TQbxTool::Extract(const QString &path, const QString &folder) {
   if (!QDir().mkpath(folder))
     return Failed(QStringLiteral("%1: cannot create the folder").arg(folder));
   TGameData game;
-  if (TStatus s = ExtractAllPictures(path, game, folder); !s.Ok())
+  if (TStatus s = ExtractAllPictures(GameIn(path), game, folder); !s.Ok())
     return Failed(s.Error());
   for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
     Out << game.Skin(kind).Path << "\n";

@@ -1,0 +1,181 @@
+// The frame loop and the state machine: each frame runs the handler of the current state, and
+// entering a state runs its entry action (LevelFlow.cpp); the end of a level or of the game, and
+// the timers that move from one state to the next.
+#include "app/Game.h"
+
+#include "app/Trace.h"
+#include "play/Points.h"
+
+void TGame::DXTimerTimer(int lagCount) {
+  Q_UNUSED(lagCount);
+  if (!View.Surface().SurfaceReady())
+    return;
+  DXInput.Update();
+  switch (State) {
+  case StateTitle:
+    TitleFrame();
+    break;
+  case StatePlaying:
+    PlayingFrame();
+    break;
+  case StateGameOver:
+    GameOverFrame();
+    break;
+  case StateLevelEnd:
+    LevelEndFrame();
+    break;
+  case StateNone:
+    break;
+  }
+  // Whatever drew on the window picture since it was last shown (a landing's score line, the
+  // NEXT box) is shown in this same frame.
+  View.ShowIfChanged();
+  View.Surface().Flip();
+}
+
+void TGame::SetGameState(TGameState state) {
+  for (int s = InputButton1; s <= InputButton32; ++s)
+    DXInput.Remove(static_cast<TInputState>(s));
+  State = state;
+  Trace::Event("state", QString::number(state));
+
+  if (state == StateNone)
+    return;
+  UpdateMenu();
+  EnterState(state);
+}
+
+void TGame::UpdateMenu() {
+  for (TCommand command : AllCommands)
+    MenuItems.SetEnabled(MenuItemName(command), Offered(command));
+}
+
+bool TGame::Offered(TCommand command) const {
+  return CommandEnabled(command, State, Data.LevelCount());
+}
+
+void TGame::EnterState(TGameState state) {
+  switch (state) {
+  case StateTitle:
+    ShowTitle();
+    break;
+  case StatePlaying:
+    StartLevel();
+    break;
+  case StateGameOver:
+    ShowGameOver();
+    break;
+  case StateLevelEnd:
+    ShowLevelEnd();
+    break;
+  case StateNone:
+    break;
+  }
+}
+
+void TGame::RefreshIfDirty() {
+  if (!Session.Status.PictureDirty)
+    return;
+  Session.Status.PictureDirty = false;
+  View.ShowWindowPicture();
+}
+
+void TGame::TitleFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+    PlaySound("Dialog");
+    SetGameState(StatePlaying);
+  }
+}
+
+void TGame::PlayingFrame() {
+  RefreshIfDirty();
+  if (Session.Status.NewPieceDue) {
+    Session.Status.NewPieceDue = false;
+    Session.Piece.Create();
+    View.CreatePiece(Session.Piece.BlockPositions());
+    Session.Status.PauseAllowed = true;
+    Trace::Event("piece", QStringLiteral("%1 %2,%3")
+                              .arg(Session.Piece.Piece().Type)
+                              .arg(Session.Cells.TargetCellCol())
+                              .arg(Session.Cells.TargetCellRow()));
+    if (Session.Piece.RestsOnSomething()) {
+      EndPiece();
+      PlaySound("EndGame");
+      EndGame(false);
+      return;
+    }
+    if (Session.Cells.TargetHidden()) {
+      View.DrawCellGrid(Session.Cells, Session.Random);
+      View.ShowWindowPicture();
+      if (View.FlashAllowed())
+        FlashTimer.SetEnabled(true);
+    }
+  }
+  Session.Piece.Step();
+  View.DrawFrame(Session.Piece.BlockPositions(), Session.Status.PieceActive);
+}
+
+void TGame::GameOverFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1)) {
+    PlaySound("Dialog");
+    SetGameState(StateTitle);
+  }
+}
+
+void TGame::LevelEndFrame() {
+  RefreshIfDirty();
+  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+    PlaySound("Dialog");
+    Data.CurrentLevel += 1;
+    LevelEnded();
+  }
+}
+
+// After a level: the next one, or the end of the game after the last.
+void TGame::LevelEnded() {
+  if (Data.CurrentLevel > Data.LevelCount()) {
+    EndGame(true);
+  } else {
+    SetGameState(StatePlaying);
+  }
+}
+
+void TGame::EndPiece() {
+  Session.Piece.Free();
+  View.FreePiece();
+}
+
+void TGame::FinishLevel() {
+  EndPiece();
+  PlaySound("EndLevel");
+  Session.Status.Score += LevelPoints;
+  DownTimer.SetEnabled(false);
+  Session.Status.AllLevelsDone = false;
+  SetGameState(StateLevelEnd);
+}
+
+// allLevelsDone: every level was played; otherwise the stack reached the top.
+void TGame::EndGame(bool allLevelsDone) {
+  Session.Status.AllLevelsDone = allLevelsDone;
+  Data.CurrentLevel = 1;
+  DownTimer.SetEnabled(false);
+  SetGameState(StateGameOver);
+}
+
+void TGame::TitleTimerTimer() {
+  TitleTimer.SetEnabled(false);
+  SetGameState(StateTitle);
+}
+
+void TGame::EndLevelTimerTimer() {
+  EndLevelTimer.SetEnabled(false);
+  FinishLevel();
+}
+
+void TGame::ExitTimerTimer() {
+  ExitTimer.SetEnabled(false);
+  if (OnCloseRequested)
+    OnCloseRequested();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// One game's play as plain rules: the well, the falling piece, the picture cells, the score and
+// the flags that the frame, the timers and the landing share, and the choice of pieces. It draws
+// nothing and owns no timers; the lock delay it is given belongs to the game.
+
+#include "media/Input.h"
+#include "play/FallingPiece.h"
+#include "play/Landing.h"
+#include "play/PictureCells.h"
+#include "play/PlayPreferences.h"
+#include "play/PlayStatus.h"
+#include "play/Random.h"
+#include "play/Well.h"
+
+#include <QImage>
+
+class TTimer;
+
+class TPlaySession {
+public:
+  TPlaySession(TDXInput &input, TTimer &lockDelay, quint64 randomSeed)
+      : Random(randomSeed), Piece(Well, input, lockDelay, Status, Prefs) {}
+
+  // Level start: an empty well and a piece at rest; the score starts again on the first level.
+  void StartLevel(int level);
+  // The first piece of a level and the one shown after it.
+  void ChooseFirstPieces(qint64 now);
+  // After a landing the next piece falls, and a new next piece is chosen.
+  void ChooseNextPiece(qint64 now);
+  // The falling piece lands: its blocks settle, full rows go, cells uncover and points count.
+  TLanding Land(const QImage &blockPicture);
+
+  TWell Well;
+  TPictureCells Cells;
+  TPlayStatus Status;
+  TPlayPreferences Prefs;
+  TRandom Random;
+  TFallingPiece Piece;
+  int NextType = 0;
+};
