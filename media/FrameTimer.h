@@ -6,6 +6,10 @@
 //
 // With ActiveOnly set the timer runs only while the application is active; the window layer
 // reports activation through SetApplicationActive.
+//
+// A timer put to sleep stays enabled but does not tick, so a program with nothing to move does
+// not wake up 60 times a second. WakeUp keeps the beat: the next tick comes where it would have
+// come had every tick in between run (and done nothing), with lag count 1.
 
 #include "media/Scheduler.h"
 
@@ -30,6 +34,10 @@ public:
   void SetApplicationActive(bool active);
   // Whether ticks come now.
   bool Running() const { return Armed; }
+  // Until WakeUp. Enabling the timer again wakes it too.
+  void Sleep();
+  void WakeUp();
+  bool Sleeping() const { return IsSleeping; }
 
   std::function<void(int lagCount)> OnTimer;
 
@@ -37,7 +45,8 @@ private:
   void Restart();
   void Stop();
   void ArmAt(qint64 due);
-  void Wake();
+  bool MayRun() const { return IsEnabled && !(OnlyWhenActive && !AppActive); }
+  void Tick();
 
   TScheduler &Scheduler;
   int IntervalMs;
@@ -45,6 +54,7 @@ private:
   bool OnlyWhenActive = true;
   bool AppActive = true;
   bool Armed = false;
+  bool IsSleeping = false;
   qint64 LastTick = 0;
   TScheduler::TKey Key{};
   TScheduler::TTask Task;
