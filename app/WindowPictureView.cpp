@@ -1,6 +1,7 @@
 #include "app/WindowPictureView.h"
 
 #include "app/Game.h"
+#include "app/Trace.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,4 +19,5 @@ void TWindowPictureView::paintEvent(QPaintEvent *event) {
   for (const TOverlay *overlay : Game.Overlays())
     if (overlay->Visible)
       p.drawImage(overlay->Position, overlay->Picture);
+  Trace::Event("painted"); // what the game drew is on the screen from here on
 }
