@@ -48,7 +48,8 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       RepaintTimer(scheduler, Timing::RepaintDelay), NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Random(randomSeed), Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
+      LevelPictures(!scheduler.IsVirtual()), Random(randomSeed),
+      Falling(Well, DXInput, DXDraw, DeadTimer, PlayStatus, Prefs) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -71,6 +72,11 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
   };
   PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
   Falling.PlaySound = [this](const QString &name) { PlaySound(name); };
+  KeyTable.OnChange = [this] { DXTimer.WakeUp(); };
+  LevelPictures.OnReady = [this] {
+    if (StartWaits && State == StatePlaying)
+      StartLevel();
+  };
 
   const QImage parts = BuiltinPicture("Parts.bmp");
   for (int k = 0; k < 8; ++k)
@@ -117,7 +123,7 @@ void TGame::FormCreate(const TStartup &startup) {
   Prefs = TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
   Folder = DataFolder(ProgramPath);
-  const QImage customPrompt(Folder + "PressSpace.bmp");
+  const QImage customPrompt = FolderPicture(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     Prompt.Picture = customPrompt;
   if (!StandAloneMode && !IsInstalled(ProgramPath))
@@ -188,6 +194,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   if (!scoresProblem.isEmpty())
     Report(scoresProblem);
+  LevelPictures.Drop();
   Screen.Picture().fill(Qt::black);
   SetGameCaption();
   return true;
@@ -268,13 +275,20 @@ void TGame::AppDeactivate() {
 void TGame::AppActivate() {
   PlayStatus.Suspended = false;
   DXTimer.SetApplicationActive(true);
+  DXTimer.WakeUp();
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
 void TGame::MenuOpened() { PlayStatus.Suspended = true; }
 
-void TGame::MenuClosed() { PlayStatus.Suspended = Paused(); }
+void TGame::MenuClosed() { SetSuspended(Paused()); }
+
+void TGame::SetSuspended(bool on) {
+  PlayStatus.Suspended = on;
+  if (!on)
+    DXTimer.WakeUp();
+}
 
 void TGame::OpenGameMessage() {
   if (!TitleShown)
@@ -336,6 +350,16 @@ void TGame::DXTimerTimer(int lagCount) {
   if (Screen.Picture().cacheKey() != ShownPictureKey)
     RepaintWindowPicture();
   DXDraw.Flip();
+  if (NothingMoves())
+    DXTimer.Sleep(); // until a key, a state change or the end of a hold wakes it
+}
+
+// The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
+// or dialog holds it still), nothing waits to be shown and no key is held.
+bool TGame::NothingMoves() const {
+  return (State != StatePlaying || PlayStatus.Suspended) && !PlayStatus.NewPieceDue &&
+         !PlayStatus.PictureDirty && Screen.Picture().cacheKey() == ShownPictureKey &&
+         DXInput.States().none();
 }
 
 void TGame::SetGameState(TGameState state) {
@@ -343,6 +367,7 @@ void TGame::SetGameState(TGameState state) {
     DXInput.Remove(static_cast<TInputState>(s));
   State = state;
   Trace::Event("state", QString::number(state));
+  DXTimer.WakeUp();
 
   if (state == StateNone)
     return;

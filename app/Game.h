@@ -19,6 +19,7 @@
 #include "media/Timer.h"
 #include "play/FallingPiece.h"
 #include "play/Landing.h"
+#include "play/LevelPictureLoader.h"
 #include "play/LevelScreen.h"
 #include "play/PictureCells.h"
 #include "play/PlayPreferences.h"
@@ -111,6 +112,8 @@ public:
   // A menu of the main window opened or closed: the game stands still while one is open.
   void MenuOpened();
   void MenuClosed();
+  // A dialog holds the game still, or lets it go.
+  void SetSuspended(bool on);
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage();
 
@@ -173,6 +176,7 @@ private:
   void GameOverFrame();
   void LevelEndFrame();
   void RefreshIfDirty();
+  bool NothingMoves() const;
   // Where the falling piece was drawn, to tell a frame that would draw nothing new.
   struct TPieceFrame {
     qint64 Picture = 0;
@@ -202,6 +206,7 @@ private:
   // High scores in the game file, or in the score store when the file is read-only.
   void ShowLevelEnd();
   bool BuildPictureCells();
+  void PrefetchLevelPicture(int level);
   void ComposeLevelScreen();
   void PrepareNextPiece();
   void DrawNextPiece();
@@ -272,6 +277,8 @@ private:
   TPlayPreferences Prefs;
   TWell Well;
   TPictureCells PictureCells;
+  TLevelPictureLoader LevelPictures;
+  bool StartWaits = false; // the start key came before the level's picture was decoded
   TRandom Random;
   TFallingPiece Falling;
   int NextType = 0;

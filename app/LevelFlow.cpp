@@ -4,15 +4,25 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "gamefile/HighScores.h"
-#include "play/PictureDecoder.h"
 #include "play/Speed.h"
 
 #include <QFileInfo>
 #include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+TLevelPictureRequest PictureOf(const TLevel &level) {
+  return {level.Path, quint8(level.Type), level.GridSize};
+}
+
+} // namespace
 
 // A skin that cannot be decoded leaves the picture as it was.
 void TGame::DrawSkin(const TSkin &skin) {
@@ -31,23 +41,27 @@ void TGame::ShowTitle() {
   ShowPrompt(true);
   PlayStatus.PictureDirty = true;
   TitleShown = true;
+  PrefetchLevelPicture(std::max(Data.CurrentLevel, 1));
 }
 
 bool TGame::BuildPictureCells() {
   const int index = Data.CurrentLevel - 1;
   if (index < 0 || index >= Data.LevelCount())
     return false;
-  const TLevel &level = Data.Levels[index];
-  if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
-    Report(copied.Error());
-    return false;
+  // A picture decoded ahead has been copied out already.
+  if (!LevelPictures.Requested(PictureOf(Data.Levels[index]))) {
+    if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
+      Report(copied.Error());
+      return false;
+    }
   }
-  const TDecodedPicture picture =
-      TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
-  const QString why = !picture.Ok() ? picture.Reason
-                      : !PictureCells.Build(picture.Image, level.GridSize)
-                          ? QStringLiteral("its picture cannot be cut into cells")
-                          : QString();
+  const TLevel &level = Data.Levels[index];
+  const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
+  const QString why =
+      !picture.Decoded.Ok() ? picture.Decoded.Reason
+      : !PictureCells.Build(picture.Decoded.Image, level.GridSize, picture.OriginalSize)
+          ? QStringLiteral("its picture cannot be cut into cells")
+          : QString();
   if (!why.isEmpty()) {
     Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
@@ -57,7 +71,23 @@ bool TGame::BuildPictureCells() {
   return true;
 }
 
+// While a prompt shows, the picture of the level that the start key starts is copied out and
+// decoded off the window thread. What goes wrong is left to the level start to report.
+void TGame::PrefetchLevelPicture(int level) {
+  LevelPictures.Drop();
+  if (!LevelPictures.Background() || level < 1 || level > Data.LevelCount())
+    return;
+  if (!Document.CopyOutLevel(level).Ok())
+    return;
+  LevelPictures.Request(PictureOf(Data.Levels[level - 1]));
+}
+
 void TGame::StartLevel() {
+  // The start key came before the picture was decoded: the level starts once it is (OnReady),
+  // and the window goes on drawing and answering meanwhile.
+  StartWaits = LevelPictures.Busy();
+  if (StartWaits)
+    return;
   FlashAllowed = true;
   Falling.ResumeKeyPending = false;
   PlaySound("EnterGame");
@@ -171,7 +201,7 @@ void TGame::EnterHighScore() {
 
 void TGame::ShowLevelEnd() {
   PlayStatus.NewPieceDue = false;
-  const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
+  const QImage backdrop = StandAloneMode ? QImage() : FolderPicture(Folder + "MidPic.jpg");
   DXDraw.SetLeft(-600);
   const int index = Data.CurrentLevel - 1;
   QImage picture;
@@ -184,6 +214,7 @@ void TGame::ShowLevelEnd() {
   RepaintWindowPicture();
   ShowPrompt(true);
   PlayStatus.PictureDirty = true;
+  PrefetchLevelPicture(Data.CurrentLevel + 1);
 }
 
 void TGame::DownTimerTimer() {

@@ -53,7 +53,7 @@ void TGame::TogglePause() {
     DXDraw.Surface().ReleaseCanvas();
     DXDraw.SetLeft(320);
     HidePauseBanner();
-    PlayStatus.Suspended = false;
+    SetSuspended(false);
   }
 }
 
