@@ -15,7 +15,8 @@
 # How each figure is taken:
 #   idle title / idle pause  CPU of the program and its own Xvfb (utime+stime from
 #                            /proc/PID/stat) over 20 s on the title, then on the pause screen,
-#                            in % of one core
+#                            in % of one core, once the screen's sound has died away (the start
+#                            jingle sounds for 16.5 s, the pause chime for 4.5 s)
 #   playing                  the same over 20 s of play, with xdotool moving and turning the
 #                            piece four times a second and dropping it every 5 s
 #   peak RSS                 VmHWM of the program after that play, in MiB
@@ -112,7 +113,7 @@ measure_session() {
   launch "$program" "$game"
   wait_trace "state 1" && [ -n "$(main_window)" ] || return 1
   xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true
-  sleep 2
+  sleep 19
   record "$name" "idle title (%)" "$(cpu_over_window)"
 
   xdotool key space
@@ -137,7 +138,7 @@ measure_session() {
   grep -q "state 2" "$trace" && ! grep -q "state 3" "$trace" || { stop_all; return 0; }
   xdotool key p
   wait_trace "caption .*\[Pause\]" || return 1
-  sleep 2
+  sleep 7
   record "$name" "idle pause (%)" "$(cpu_over_window)"
   stop_all
 }
