@@ -352,6 +352,8 @@ void TGame::DXTimerTimer(int lagCount) {
   DXDraw.Flip();
   if (NothingMoves())
     DXTimer.Sleep(); // until a key, a state change or the end of a hold wakes it
+  else if (PieceAtRest())
+    DXTimer.Idle(); // the next frames come with the fall step, the lock delay or a key
 }
 
 // The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
@@ -360,6 +362,17 @@ bool TGame::NothingMoves() const {
   return (State != StatePlaying || PlayStatus.Suspended) && !PlayStatus.NewPieceDue &&
          !PlayStatus.PictureDirty && Screen.Picture().cacheKey() == ShownPictureKey &&
          DXInput.States().none();
+}
+
+// A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
+// something the frames would draw nothing.
+bool TGame::PieceAtRest() const {
+  const TFallingPiece &p = Falling;
+  return State == StatePlaying && !PlayStatus.NewPieceDue && !PlayStatus.PictureDirty &&
+         Screen.Picture().cacheKey() == ShownPictureKey && !DXDraw.Surface().Drawn() &&
+         DXInput.States().none() && !p.StepDue && !p.DropRequest && !p.MoveLeftRequest &&
+         !p.MoveRightRequest && !p.RotateCwRequest && !p.RotateAcwRequest && !p.SlidingLeft &&
+         !p.SlidingRight && !p.SteppingDown && !p.ResumeKeyPending;
 }
 
 void TGame::SetGameState(TGameState state) {

@@ -177,6 +177,7 @@ private:
   void LevelEndFrame();
   void RefreshIfDirty();
   bool NothingMoves() const;
+  bool PieceAtRest() const;
   // Where the falling piece was drawn, to tell a frame that would draw nothing new.
   struct TPieceFrame {
     qint64 Picture = 0;

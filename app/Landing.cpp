@@ -46,6 +46,7 @@ void TGame::LandPiece() {
   DrawNextPiece();
   PlayStatus.NewPieceDue = true;
   Falling.StepDue = true;
+  DXTimer.WakeUp();
 }
 
 // The landing on the screen: the cells it uncovered, the well from the lowest removed row up,

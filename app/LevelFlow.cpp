@@ -126,6 +126,7 @@ void TGame::StartLevel() {
   DownTimer.SetEnabled(true);
   PlayStatus.NewPieceDue = PlayStatus.PictureDirty = PlayStatus.PauseAllowed = true;
   DrawScore();
+  DXTimer.WakeUp(); // also when the level starts late, once its picture is decoded
 }
 
 void TGame::ComposeLevelScreen() {
@@ -218,8 +219,10 @@ void TGame::ShowLevelEnd() {
 }
 
 void TGame::DownTimerTimer() {
-  if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended)
+  if (!NoFlashTimer.Enabled() && !PlayStatus.Suspended) {
     Falling.StepDue = true;
+    DXTimer.WakeUp();
+  }
 }
 
 void TGame::SpeedTimerTimer() {
@@ -232,6 +235,7 @@ void TGame::NoFlashTimerTimer() {
   DXDraw.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
   DXDraw.Surface().ReleaseCanvas();
   DXDraw.SetLeft(320);
+  DXTimer.WakeUp(); // the next frame shows the play field
 }
 
 void TGame::RepaintTimerTimer() {

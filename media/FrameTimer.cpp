@@ -44,7 +44,18 @@ void TDXTimer::Sleep() {
   Stop();
 }
 
+void TDXTimer::Idle() {
+  if (IsIdle || !Armed)
+    return;
+  IsIdle = true;
+  Scheduler.SetLazy(Key, true);
+}
+
 void TDXTimer::WakeUp() {
+  if (IsIdle) {
+    IsIdle = false;
+    Scheduler.SetLazy(Key, false);
+  }
   if (!IsSleeping)
     return;
   IsSleeping = false;
@@ -60,11 +71,13 @@ void TDXTimer::Stop() {
   if (Armed)
     Scheduler.Disarm(Key);
   Armed = false;
+  IsIdle = false;
 }
 
 void TDXTimer::ArmAt(qint64 due) {
   Key = Scheduler.Arm(due, &Task);
   Armed = true;
+  IsIdle = false;
 }
 
 void TDXTimer::Tick() {

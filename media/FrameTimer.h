@@ -10,6 +10,10 @@
 // A timer put to sleep stays enabled but does not tick, so a program with nothing to move does
 // not wake up 60 times a second. WakeUp keeps the beat: the next tick comes where it would have
 // come had every tick in between run (and done nothing), with lag count 1.
+//
+// An idle timer goes on ticking in its order, but its ticks do not wake the program (they are
+// armed lazily): they come when it wakes for another timer, and on time under virtual time.
+// WakeUp, or a tick, ends the idling.
 
 #include "media/Scheduler.h"
 
@@ -36,8 +40,10 @@ public:
   bool Running() const { return Armed; }
   // Until WakeUp. Enabling the timer again wakes it too.
   void Sleep();
+  void Idle();
   void WakeUp();
   bool Sleeping() const { return IsSleeping; }
+  bool Idling() const { return IsIdle; }
 
   std::function<void(int lagCount)> OnTimer;
 
@@ -55,6 +61,7 @@ private:
   bool AppActive = true;
   bool Armed = false;
   bool IsSleeping = false;
+  bool IsIdle = false;
   qint64 LastTick = 0;
   TScheduler::TKey Key{};
   TScheduler::TTask Task;

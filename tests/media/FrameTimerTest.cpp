@@ -1,5 +1,7 @@
 #include "media/FrameTimer.h"
 
+#include "media/Timer.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -199,4 +201,33 @@ TEST_F(FrameTimerTest, AWakeUpWhileTheApplicationIsInactiveWaitsForItsActivation
   Timer.SetApplicationActive(true);
   WakeAt({48});
   EXPECT_EQ(Ticks, (std::vector<TTick>{{48, 1}}));
+}
+
+TEST_F(FrameTimerTest, AnIdleTimersTickWaitsForTheProgramToWakeForAnotherTimer) {
+  TTimer other(Scheduler, 100);
+  other.SetEnabled(true);
+  Timer.SetEnabled(true);
+  Timer.Idle();
+  EXPECT_EQ(Scheduler.NextDue(), 16);
+  EXPECT_EQ(Scheduler.NextWake(), 100); // the pump sleeps until the other timer
+  WakeAt({100});
+  EXPECT_EQ(Ticks, (std::vector<TTick>{{100, 6}})); // late, and eager again
+  EXPECT_EQ(Scheduler.NextWake(), 116);
+  Timer.Idle();
+  Timer.WakeUp();
+  EXPECT_EQ(Scheduler.NextWake(), 116);
+}
+
+TEST(FrameTimerVirtualTest, UnderVirtualTimeAnIdleTimerTicksOnTime) {
+  TScheduler scheduler;
+  TDXTimer timer(scheduler, 16);
+  std::vector<qint64> ticks;
+  timer.OnTimer = [&](int) {
+    ticks.push_back(scheduler.Now());
+    timer.Idle();
+  };
+  timer.SetEnabled(true);
+  scheduler.Advance(50);
+  EXPECT_EQ(ticks, (std::vector<qint64>{16, 32, 48}));
+  EXPECT_EQ(scheduler.NextWake(), -1);
 }
