@@ -25,3 +25,7 @@ QString DataFolder(const QString &programPath) {
   return IsInstalled(programPath) ? InstalledDataFolder(programPath)
                                   : QFileInfo(programPath).absolutePath() + '/';
 }
+
+QImage FolderPicture(const QString &path) {
+  return QFileInfo(path).isFile() ? QImage(path) : QImage();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Where the program finds the files that ship with it (Games/Default.qbx, MidPic.jpg, Help/).
 
+#include <QImage>
 #include <QString>
 
 // Installed (<prefix>/games/quarrybox or <prefix>/bin/quarrybox): <prefix>/share/quarrybox/.
@@ -14,3 +15,7 @@ QString StandAloneRuntime(const QString &programPath);
 
 // True when the program runs from an installed layout, whose package registers its file type.
 bool IsInstalled(const QString &programPath);
+
+// A picture from that folder, or a null one when the file is not there: asked to read a missing
+// file, Qt would load every picture format it has to look for the name with other suffixes.
+QImage FolderPicture(const QString &path);

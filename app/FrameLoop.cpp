@@ -31,6 +31,26 @@ void TGame::DXTimerTimer(int lagCount) {
   // NEXT box) is shown in this same frame.
   View.ShowIfChanged();
   View.Surface().Flip();
+  if (NothingMoves())
+    DXTimer.Sleep(); // until a key, a state change or the end of a hold wakes it
+  else if (PieceAtRest())
+    DXTimer.Idle(); // the next frames come with the fall step, the lock delay or a key
+}
+
+// The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
+// or dialog holds it still), nothing waits to be shown and no key is held.
+bool TGame::NothingMoves() const {
+  const TPlayStatus &status = Session.Status;
+  return (State != StatePlaying || status.Suspended) && !status.NewPieceDue &&
+         !status.PictureDirty && View.WindowPictureShown() && DXInput.States().none();
+}
+
+// A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
+// something the frames would draw nothing.
+bool TGame::PieceAtRest() {
+  const TPlayStatus &status = Session.Status;
+  return State == StatePlaying && !status.NewPieceDue && !status.PictureDirty && View.AllShown() &&
+         DXInput.States().none() && Session.Piece.AtRest();
 }
 
 void TGame::SetGameState(TGameState state) {
@@ -38,6 +58,7 @@ void TGame::SetGameState(TGameState state) {
     DXInput.Remove(static_cast<TInputState>(s));
   State = state;
   Trace::Event("state", QString::number(state));
+  DXTimer.WakeUp();
 
   if (state == StateNone)
     return;

@@ -50,7 +50,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Session(DXInput, DeadTimer, randomSeed) {
+      Session(DXInput, DeadTimer, randomSeed), LevelPictures(!scheduler.IsVirtual()) {
   FormObject.setObjectName("MainForm");
   DXTimer.SetInterval(Timing::FrameInterval);
   DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
@@ -73,6 +73,11 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
   };
   PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
   Session.Piece.PlaySound = [this](const QString &name) { PlaySound(name); };
+  KeyTable.OnChange = [this] { DXTimer.WakeUp(); };
+  LevelPictures.OnReady = [this] {
+    if (StartWaits && State == StatePlaying)
+      StartLevel();
+  };
 }
 
 TGame::~TGame() {
@@ -112,7 +117,7 @@ void TGame::FormCreate(const TStartup &startup) {
       TPlayPreferences::Read([this](const QString &n) { return Settings.ReadSetting(n); });
 
   Folder = DataFolder(ProgramPath);
-  const QImage customPrompt(Folder + "PressSpace.bmp");
+  const QImage customPrompt = FolderPicture(Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     View.Overlays().SetPromptPicture(customPrompt);
   if (!StandAloneMode && !IsInstalled(ProgramPath))
@@ -183,6 +188,7 @@ bool TGame::LoadGame(const QString &path) {
   }
   if (!scoresProblem.isEmpty())
     Report(scoresProblem);
+  LevelPictures.Drop();
   View.Blank();
   SetGameCaption();
   return true;
@@ -249,13 +255,20 @@ void TGame::AppDeactivate() {
 void TGame::AppActivate() {
   Session.Status.Suspended = false;
   DXTimer.SetApplicationActive(true);
+  DXTimer.WakeUp();
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
 void TGame::MenuOpened() { Session.Status.Suspended = true; }
 
-void TGame::MenuClosed() { Session.Status.Suspended = Paused(); }
+void TGame::MenuClosed() { SetSuspended(Paused()); }
+
+void TGame::SetSuspended(bool on) {
+  Session.Status.Suspended = on;
+  if (!on)
+    DXTimer.WakeUp();
+}
 
 void TGame::OpenGameMessage() {
   if (!TitleShown)

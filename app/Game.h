@@ -17,6 +17,7 @@
 #include "media/Input.h"
 #include "media/Scheduler.h"
 #include "media/Timer.h"
+#include "play/LevelPictureLoader.h"
 #include "play/PlayScreen.h"
 #include "play/PlaySession.h"
 #include "settings/SettingsStore.h"
@@ -85,6 +86,8 @@ public:
   // A menu of the main window opened or closed: the game stands still while one is open.
   void MenuOpened();
   void MenuClosed();
+  // A dialog holds the game still, or lets it go.
+  void SetSuspended(bool on);
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage();
 
@@ -148,6 +151,8 @@ private:
   void GameOverFrame();
   void LevelEndFrame();
   void RefreshIfDirty();
+  bool NothingMoves() const;
+  bool PieceAtRest();
   void EnterState(TGameState state);
   // The menu offers what the state allows.
   void UpdateMenu();
@@ -173,6 +178,7 @@ private:
   // High scores in the game file, or in the score store when the file is read-only.
   void ShowLevelEnd();
   bool BuildPictureCells();
+  void PrefetchLevelPicture(int level);
   void ComposeLevelScreen();
   void PrepareNextPiece();
   void DrawNextPiece();
@@ -231,6 +237,8 @@ private:
   TGameDocument Document;
   TGameData &Data = Document.Game;
   TPlaySession Session;
+  TLevelPictureLoader LevelPictures;
+  bool StartWaits = false; // the start key came before the level's picture was decoded
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 
   // Flags of the main window.

@@ -36,6 +36,7 @@ void TGame::LandPiece() {
   DrawNextPiece();
   Session.Status.NewPieceDue = true;
   Session.Piece.StepDue();
+  DXTimer.WakeUp();
 }
 
 // The landing on the screen: the cells it uncovered, the well from the lowest removed row up,

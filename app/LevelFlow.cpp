@@ -4,14 +4,24 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 
+#include "app/DataFolder.h"
 #include "app/GameDialogs.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "gamefile/HighScores.h"
-#include "play/PictureDecoder.h"
 #include "play/Speed.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+TLevelPictureRequest PictureOf(const TLevel &level) {
+  return {level.Path, quint8(level.Type), level.GridSize};
+}
+
+} // namespace
 
 // A skin that cannot be decoded leaves the picture as it was.
 void TGame::DrawSkin(const TSkin &skin) {
@@ -30,23 +40,27 @@ void TGame::ShowTitle() {
   View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
   TitleShown = true;
+  PrefetchLevelPicture(std::max(Data.CurrentLevel, 1));
 }
 
 bool TGame::BuildPictureCells() {
   const int index = Data.CurrentLevel - 1;
   if (index < 0 || index >= Data.LevelCount())
     return false;
-  const TLevel &level = Data.Levels[index];
-  if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
-    Report(copied.Error());
-    return false;
+  // A picture decoded ahead has been copied out already.
+  if (!LevelPictures.Requested(PictureOf(Data.Levels[index]))) {
+    if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
+      Report(copied.Error());
+      return false;
+    }
   }
-  const TDecodedPicture picture =
-      TPictureDecoder().DecodeFile(level.Path, quint8(level.Type), level.GridSize);
-  const QString why = !picture.Ok() ? picture.Reason
-                      : !Session.Cells.Build(picture.Image, level.GridSize)
-                          ? QStringLiteral("its picture cannot be cut into cells")
-                          : QString();
+  const TLevel &level = Data.Levels[index];
+  const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
+  const QString why =
+      !picture.Decoded.Ok() ? picture.Decoded.Reason
+      : !Session.Cells.Build(picture.Decoded.Image, level.GridSize, picture.OriginalSize)
+          ? QStringLiteral("its picture cannot be cut into cells")
+          : QString();
   if (!why.isEmpty()) {
     Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
@@ -56,7 +70,23 @@ bool TGame::BuildPictureCells() {
   return true;
 }
 
+// While a prompt shows, the picture of the level that the start key starts is copied out and
+// decoded off the window thread. What goes wrong is left to the level start to report.
+void TGame::PrefetchLevelPicture(int level) {
+  LevelPictures.Drop();
+  if (!LevelPictures.Background() || level < 1 || level > Data.LevelCount())
+    return;
+  if (!Document.CopyOutLevel(level).Ok())
+    return;
+  LevelPictures.Request(PictureOf(Data.Levels[level - 1]));
+}
+
 void TGame::StartLevel() {
+  // The start key came before the picture was decoded: the level starts once it is (OnReady),
+  // and the window goes on drawing and answering meanwhile.
+  StartWaits = LevelPictures.Busy();
+  if (StartWaits)
+    return;
   View.AllowFlash();
   PlaySound("EnterGame");
   ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
@@ -88,6 +118,7 @@ void TGame::StartLevel() {
   DownTimer.SetEnabled(true);
   Session.Status.NewPieceDue = Session.Status.PictureDirty = Session.Status.PauseAllowed = true;
   DrawScore();
+  DXTimer.WakeUp(); // also when the level starts late, once its picture is decoded
 }
 
 void TGame::ComposeLevelScreen() {
@@ -152,7 +183,7 @@ void TGame::EnterHighScore() {
 
 void TGame::ShowLevelEnd() {
   Session.Status.NewPieceDue = false;
-  const QImage backdrop = StandAloneMode ? QImage() : QImage(Folder + "MidPic.jpg");
+  const QImage backdrop = StandAloneMode ? QImage() : FolderPicture(Folder + "MidPic.jpg");
   const int index = Data.CurrentLevel - 1;
   QImage picture;
   int grid = 0;
@@ -163,11 +194,14 @@ void TGame::ShowLevelEnd() {
   View.DrawLevelEnd(backdrop, picture, grid);
   View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
+  PrefetchLevelPicture(Data.CurrentLevel + 1);
 }
 
 void TGame::DownTimerTimer() {
-  if (!NoFlashTimer.Enabled() && !Session.Status.Suspended)
+  if (!NoFlashTimer.Enabled() && !Session.Status.Suspended) {
     Session.Piece.StepDue();
+    DXTimer.WakeUp();
+  }
 }
 
 void TGame::SpeedTimerTimer() {
@@ -178,6 +212,7 @@ void TGame::SpeedTimerTimer() {
 void TGame::NoFlashTimerTimer() {
   NoFlashTimer.SetEnabled(false);
   View.ShowPlayField();
+  DXTimer.WakeUp(); // the next frame shows the play field
 }
 
 void TGame::RepaintTimerTimer() {

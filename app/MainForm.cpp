@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/PlaySurfaceView.h"
+#include "app/Trace.h"
 #include "app/WindowPictureView.h"
 #include "media/VirtualKeys.h"
 #include "settings/SettingsStore.h"
@@ -200,8 +201,10 @@ void TMainForm::keyPressEvent(QKeyEvent *event) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  if (!event->isAutoRepeat())
+  if (!event->isAutoRepeat()) {
+    Trace::Event("key", QString::number(vk)); // timings from the key on are read from the trace
     GameRef.Keys().Press(vk);
+  }
   GameRef.FormKeyDown(vk, event->modifiers() & Qt::ControlModifier);
 }
 

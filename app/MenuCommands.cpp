@@ -47,7 +47,7 @@ void TGame::TogglePause() {
     SetCaption(ApplicationTitle);
     View.ShowPlayFieldFromWindow();
     View.Overlays().ShowPauseBanner(false);
-    Session.Status.Suspended = false;
+    SetSuspended(false);
   }
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 // The game's sound on the real mixer: the device, the list of the 22 built-in clips on it, and
 // the clean-up of finished copies on the game's scheduler.
+//
+// An open output wakes the program some 40 times a second even in silence, so it rests (is
+// closed) once RestDelay ms have passed with nothing sounding, and the next sound opens it again.
+// The sound stays on all the while.
 
 #include "app/GameSound.h"
 #include "media/DXSound.h"
 #include "media/DXWaveList.h"
 #include "media/SoundMixerBackend.h"
+#include "media/Timer.h"
 
 class QObject;
 class TScheduler;
@@ -15,13 +20,23 @@ public:
   TMixerGameSound(TScheduler &scheduler, QObject *owner);
   ~TMixerGameSound() override;
 
+  static constexpr int RestDelay = 2000;
+
   bool Initialize() override;
   void Finalize() override;
-  bool Initialized() const override { return Device.Initialized(); }
+  bool Initialized() const override { return On; }
   void Play(const QString &name) override;
+  // The output is open now (not resting).
+  bool OutputOpen() const { return Device.Initialized(); }
 
 private:
+  bool Open();
+  void RestLater();
+  void Rest();
+
   TSoundMixerBackend Backend;
   TDXSound Device;
   TDXWaveList Waves;
+  TTimer RestTimer;
+  bool On = false;
 };

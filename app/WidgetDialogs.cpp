@@ -16,48 +16,54 @@
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
-    : Game(game), Settings(settings), Parent(parent),
-      MessageBox(std::make_unique<TShowMessageBoxForm>(Host(), parent)),
-      ConfirmBox(std::make_unique<TShowMessageOCBoxForm>(Host(), parent)),
-      ScoreForm(std::make_unique<TScoreForm>(Host(), parent)),
-      PreferencesForm(
-          std::make_unique<TPreferencesForm>(Host(), game.PlaySession().Prefs, settings, parent)),
-      AboutForm(std::make_unique<TAboutForm>(Host(), parent)),
-      VisitSiteForm(std::make_unique<TVisitSiteForm>(Host(), parent)) {}
+    : Game(game), Settings(settings), Parent(parent) {}
 
 TWidgetDialogs::~TWidgetDialogs() = default;
 
-void TWidgetDialogs::SetSuspended(bool suspended) {
-  Game.PlaySession().Status.Suspended = suspended;
+namespace {
+
+// Each window is made when it is first shown: a game opens few of them, and making them all
+// would hold up the start.
+template <class TForm, class... TArgs> TForm &Made(std::unique_ptr<TForm> &form, TArgs &&...args) {
+  if (!form)
+    form = std::make_unique<TForm>(std::forward<TArgs>(args)...);
+  return *form;
 }
+
+} // namespace
+
+void TWidgetDialogs::SetSuspended(bool suspended) { Game.SetSuspended(suspended); }
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 
 void TWidgetDialogs::ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) {
-  MessageBox->ShowMessageBox(l1, l2, l3);
+  Made(MessageBox, Host(), Parent).ShowMessageBox(l1, l2, l3);
 }
 
 int TWidgetDialogs::ShowConfirmBox(const QString &caption, const QString &l1, const QString &l2,
                                    const QString &l3) {
-  return ConfirmBox->ShowConfirmBox(caption, l1, l2, l3);
+  return Made(ConfirmBox, Host(), Parent).ShowConfirmBox(caption, l1, l2, l3);
 }
 
 void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
+  TScoreForm &form = Made(ScoreForm, Host(), Parent);
   if (entryRow >= 1 && entryRow <= TScoreForm::RowCount) {
-    ScoreForm->EnterName(table, entryRow);
+    form.EnterName(table, entryRow);
     return;
   }
   // The game has played the chime already.
-  ScoreForm->SetTable(table);
-  ScoreForm->SetEntryRow(TScoreForm::ViewOnly);
-  ScoreForm->exec();
+  form.SetTable(table);
+  form.SetEntryRow(TScoreForm::ViewOnly);
+  form.exec();
 }
 
-void TWidgetDialogs::ShowPreferences() { PreferencesForm->exec(); }
+void TWidgetDialogs::ShowPreferences() {
+  Made(PreferencesForm, Host(), Game.PlaySession().Prefs, Settings, Parent).exec();
+}
 
-void TWidgetDialogs::ShowAbout() { AboutForm->exec(); }
+void TWidgetDialogs::ShowAbout() { Made(AboutForm, Host(), Parent).exec(); }
 
-void TWidgetDialogs::ShowVisitSite() { VisitSiteForm->exec(); }
+void TWidgetDialogs::ShowVisitSite() { Made(VisitSiteForm, Host(), Parent).exec(); }
 
 void TWidgetDialogs::OpenHelp(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }
 
@@ -65,7 +71,7 @@ bool TWidgetDialogs::AnyVisible() const {
   const QWidget *windows[] = {MessageBox.get(),      ConfirmBox.get(), ScoreForm.get(),
                               PreferencesForm.get(), AboutForm.get(),  VisitSiteForm.get()};
   for (const QWidget *w : windows)
-    if (w->isVisible())
+    if (w && w->isVisible())
       return true;
   return false;
 }

@@ -1,6 +1,7 @@
 #include "app/WindowPictureView.h"
 
 #include "app/Game.h"
+#include "app/Trace.h"
 #include "app/WindowSize.h"
 
 #include <QPaintEvent>
@@ -59,4 +60,5 @@ void TWindowPictureView::paintEvent(QPaintEvent *event) {
   for (const TOverlay *overlay : Game.Screen().Overlays().All())
     if (overlay->Visible)
       p.drawImage(overlay->Position, overlay->Picture);
+  Trace::Event("painted"); // what the game drew is on the screen from here on
 }

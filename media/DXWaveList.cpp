@@ -76,6 +76,19 @@ void TDXWaveList::Play(TWaveCollectionItem &item, bool wait) {
     QThread::msleep(WaitPollInterval);
 }
 
+bool TDXWaveList::Sounding() const {
+  if (!Live)
+    return false;
+  const TSoundBackend &output = Bound->Backend();
+  for (const TSoundBackend::TVoice &copy : Copies)
+    if (output.IsPlaying(copy))
+      return true;
+  for (const auto &item : List)
+    if (output.IsPlaying(item->LoopVoice))
+      return true;
+  return false;
+}
+
 void TDXWaveList::CleanUp() {
   TSoundBackend &output = Bound->Backend();
   for (int i = CopyCount() - 1; i >= 0; --i)

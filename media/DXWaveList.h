@@ -73,6 +73,8 @@ public:
   bool Ready() const { return Live; }
   // Copies started without waiting that the clean-up has not freed yet.
   int CopyCount() const { return static_cast<int>(Copies.size()); }
+  // Any copy or loop still sounds.
+  bool Sounding() const;
 
 private:
   friend class TWaveCollectionItem;

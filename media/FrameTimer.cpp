@@ -3,7 +3,7 @@
 #include <algorithm>
 
 TDXTimer::TDXTimer(TScheduler &scheduler, int interval)
-    : Scheduler(scheduler), IntervalMs(std::max(0, interval)), Task([this] { Wake(); }) {}
+    : Scheduler(scheduler), IntervalMs(std::max(0, interval)), Task([this] { Tick(); }) {}
 
 TDXTimer::~TDXTimer() { Stop(); }
 
@@ -11,6 +11,7 @@ void TDXTimer::SetInterval(int ms) { IntervalMs = std::max(0, ms); }
 
 void TDXTimer::SetEnabled(bool on) {
   IsEnabled = on;
+  IsSleeping = false;
   Restart();
 }
 
@@ -31,24 +32,55 @@ void TDXTimer::SetApplicationActive(bool active) {
 
 void TDXTimer::Restart() {
   Stop();
-  if (!IsEnabled || (OnlyWhenActive && !AppActive))
+  if (!MayRun())
     return;
   LastTick = Scheduler.Now();
-  ArmAt(LastTick + std::max(1, IntervalMs));
+  if (!IsSleeping)
+    ArmAt(LastTick + std::max(1, IntervalMs));
+}
+
+void TDXTimer::Sleep() {
+  IsSleeping = true;
+  Stop();
+}
+
+void TDXTimer::Idle() {
+  if (IsIdle || !Armed)
+    return;
+  IsIdle = true;
+  Scheduler.SetLazy(Key, true);
+}
+
+void TDXTimer::WakeUp() {
+  if (IsIdle) {
+    IsIdle = false;
+    Scheduler.SetLazy(Key, false);
+  }
+  if (!IsSleeping)
+    return;
+  IsSleeping = false;
+  if (!MayRun())
+    return;
+  const qint64 interval = std::max(1, IntervalMs);
+  const qint64 next = LastTick + ((Scheduler.Now() - LastTick) / interval + 1) * interval;
+  LastTick = next - interval;
+  ArmAt(next);
 }
 
 void TDXTimer::Stop() {
   if (Armed)
     Scheduler.Disarm(Key);
   Armed = false;
+  IsIdle = false;
 }
 
 void TDXTimer::ArmAt(qint64 due) {
   Key = Scheduler.Arm(due, &Task);
   Armed = true;
+  IsIdle = false;
 }
 
-void TDXTimer::Wake() {
+void TDXTimer::Tick() {
   Armed = false;
   const qint64 now = Scheduler.Now();
   const qint64 elapsed = now - LastTick;

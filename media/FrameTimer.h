@@ -6,6 +6,14 @@
 //
 // With ActiveOnly set the timer runs only while the application is active; the window layer
 // reports activation through SetApplicationActive.
+//
+// A timer put to sleep stays enabled but does not tick, so a program with nothing to move does
+// not wake up 60 times a second. WakeUp keeps the beat: the next tick comes where it would have
+// come had every tick in between run (and done nothing), with lag count 1.
+//
+// An idle timer goes on ticking in its order, but its ticks do not wake the program (they are
+// armed lazily): they come when it wakes for another timer, and on time under virtual time.
+// WakeUp, or a tick, ends the idling.
 
 #include "media/Scheduler.h"
 
@@ -30,6 +38,12 @@ public:
   void SetApplicationActive(bool active);
   // Whether ticks come now.
   bool Running() const { return Armed; }
+  // Until WakeUp. Enabling the timer again wakes it too.
+  void Sleep();
+  void Idle();
+  void WakeUp();
+  bool Sleeping() const { return IsSleeping; }
+  bool Idling() const { return IsIdle; }
 
   std::function<void(int lagCount)> OnTimer;
 
@@ -37,7 +51,8 @@ private:
   void Restart();
   void Stop();
   void ArmAt(qint64 due);
-  void Wake();
+  bool MayRun() const { return IsEnabled && !(OnlyWhenActive && !AppActive); }
+  void Tick();
 
   TScheduler &Scheduler;
   int IntervalMs;
@@ -45,6 +60,8 @@ private:
   bool OnlyWhenActive = true;
   bool AppActive = true;
   bool Armed = false;
+  bool IsSleeping = false;
+  bool IsIdle = false;
   qint64 LastTick = 0;
   TScheduler::TKey Key{};
   TScheduler::TTask Task;

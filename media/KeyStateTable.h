@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
 
 class TKeyStateTable {
 public:
@@ -18,12 +19,19 @@ public:
   void Press(int vk) { Set(vk, DownBit | LatchBit); }
   void Release(int vk) { Set(vk, Entry(vk) & LatchBit); }
   // Focus lost: nothing is down any more, and no tap is pending.
-  void Clear() { Entries.fill(0); }
+  void Clear() {
+    Entries.fill(0);
+    Changed();
+  }
   // After each sample: taps that have been seen are done.
   void ClearLatches() {
     for (quint8 &e : Entries)
       e &= DownBit;
   }
+
+  // Called after every press, release and clear: whoever samples the table only when told
+  // (a sleeping frame timer) is told here.
+  std::function<void()> OnChange;
 
   quint8 Entry(int vk) const { return InRange(vk) ? Entries[static_cast<size_t>(vk)] : 0; }
   // Down now, or pressed since the last sample.
@@ -32,8 +40,14 @@ public:
 private:
   static bool InRange(int vk) { return vk >= 1 && vk <= 255; }
   void Set(int vk, quint8 value) {
-    if (InRange(vk))
-      Entries[static_cast<size_t>(vk)] = value;
+    if (!InRange(vk))
+      return;
+    Entries[static_cast<size_t>(vk)] = value;
+    Changed();
+  }
+  void Changed() {
+    if (OnChange)
+      OnChange();
   }
 
   std::array<quint8, 256> Entries{};

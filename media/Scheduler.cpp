@@ -21,17 +21,33 @@ TScheduler::~TScheduler() = default;
 qint64 TScheduler::Now() const { return Clock ? Clock->NowMs() : VirtualNow; }
 
 TScheduler::TKey TScheduler::Arm(qint64 due, TTask *task) {
-  const bool wasFirst = Queue.empty() || due < Queue.begin()->first.first;
+  const qint64 wake = NextWake();
   const TKey key{due, ++Sequence};
-  Queue.emplace(key, task);
-  if (wasFirst && OnScheduleChanged)
+  Queue.emplace(key, TEntry{task, false});
+  if ((wake < 0 || due < wake) && OnScheduleChanged)
     OnScheduleChanged();
   return key;
 }
 
 void TScheduler::Disarm(const TKey &key) { Queue.erase(key); }
 
+void TScheduler::SetLazy(const TKey &key, bool lazy) {
+  const auto it = Queue.find(key);
+  if (it == Queue.end() || it->second.Lazy == lazy)
+    return;
+  it->second.Lazy = lazy;
+  if (OnScheduleChanged)
+    OnScheduleChanged();
+}
+
 qint64 TScheduler::NextDue() const { return Queue.empty() ? -1 : Queue.begin()->first.first; }
+
+qint64 TScheduler::NextWake() const {
+  for (const auto &[key, entry] : Queue)
+    if (!entry.Lazy)
+      return key.first;
+  return -1;
+}
 
 bool TScheduler::RunOne(qint64 limit) {
   if (Queue.empty() || Queue.begin()->first.first > limit)
@@ -39,7 +55,7 @@ bool TScheduler::RunOne(qint64 limit) {
   auto it = Queue.begin();
   if (IsVirtual())
     VirtualNow = it->first.first;
-  TTask *task = it->second;
+  TTask *task = it->second.Task;
   Queue.erase(it);
   (*task)();
   return true;

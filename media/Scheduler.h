@@ -5,6 +5,10 @@
 //
 // Order of events: timers run in order of their due time; timers due at the same millisecond
 // run in the order in which they were armed (enabled, or re-armed after their previous tick).
+//
+// An entry may be lazy: it runs in that same order, but the real-time pump does not wake the
+// program for it, so it runs when the program wakes for something else. Under virtual time,
+// where nothing waits, lazy and eager entries are one.
 
 #include <QtGlobal>
 
@@ -49,6 +53,8 @@ public:
   void RunDue();
   // Due time of the earliest armed entry, or -1 when nothing is armed.
   qint64 NextDue() const;
+  // Due time of the earliest entry that is not lazy, or -1: when the program must wake up.
+  qint64 NextWake() const;
 
   // Called whenever the earliest due time may have changed (the real-time pump re-arms).
   std::function<void()> OnScheduleChanged;
@@ -56,6 +62,8 @@ public:
   // Used by timers.
   TKey Arm(qint64 due, TTask *task);
   void Disarm(const TKey &key);
+  // Keeps the entry's place in the order.
+  void SetLazy(const TKey &key, bool lazy);
 
 private:
   bool RunOne(qint64 limit);
@@ -63,5 +71,9 @@ private:
   const TClock *Clock;
   qint64 VirtualNow = 0;
   quint64 Sequence = 0;
-  std::map<TKey, TTask *> Queue;
+  struct TEntry {
+    TTask *Task;
+    bool Lazy;
+  };
+  std::map<TKey, TEntry> Queue;
 };

@@ -12,7 +12,7 @@ TSchedulerPump::TSchedulerPump(TScheduler &scheduler, QObject *parent)
 }
 
 void TSchedulerPump::Rearm() {
-  const qint64 due = Scheduler.NextDue();
+  const qint64 due = Scheduler.NextWake();
   if (due < 0) {
     Wake.stop();
     return;

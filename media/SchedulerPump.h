@@ -1,6 +1,6 @@
 #pragma once
 // Drives a real-time scheduler from the Qt event loop: one precise single-shot QTimer armed for
-// the next due time, so an idle program sleeps instead of polling.
+// the next due time of an entry that is not lazy, so an idle program sleeps instead of polling.
 
 #include "media/Scheduler.h"
 

@@ -28,6 +28,11 @@ void TFallingPiece::SwallowResumeKey() {
   TurnAcwWanted = false;
 }
 
+bool TFallingPiece::AtRest() const {
+  return !FallDue && !DropWanted && !LeftWanted && !RightWanted && !TurnCwWanted &&
+         !TurnAcwWanted && Slide == TSlide::None && !ResumeKeyPending;
+}
+
 bool TFallingPiece::RestsOnSomething() const { return ::RestsOnSomething(Current, Well); }
 
 std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {

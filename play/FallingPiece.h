@@ -47,6 +47,8 @@ public:
   // Top-left pixel of each block on the play surface, slide progress included.
   std::array<QPoint, PieceBlockCount> BlockPositions() const;
   int PiecesMade() const { return Made; } // tells one piece from the next
+  // Nothing is wanted or moving: until a timer or a key, frames would change nothing.
+  bool AtRest() const;
   // A turn that did not fit yet is still wanted.
   bool TurnPending() const { return TurnCwWanted || TurnAcwWanted; }
   bool DropPending() const { return DropWanted; }

@@ -49,6 +49,12 @@ public:
   void ShowWindowPicture();
   // Shows it again if anything drew on it since it was last shown.
   void ShowIfChanged();
+  // Nothing drew on the window picture since it was shown, nor on the play surface since the
+  // last frame.
+  bool AllShown() {
+    return Screen.Picture().cacheKey() == ShownPictureKey && !DXDraw.Surface().Drawn();
+  }
+  bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
 
   // Skins and whole-window pictures.
   void DrawSkin(const QImage &skin, bool stretch) { Screen.DrawSkin(skin, stretch); }

@@ -61,7 +61,12 @@ bool TSettingsStore::WriteSetting(const QString &name, const QString &text) {
   if ((StandAlone && !IsPreference(name)) || !Usable())
     return false;
   QSettings store(Path, QSettings::IniFormat);
-  store.setValue(CurrentGroup + '/' + name, text);
+  const QString key = CurrentGroup + '/' + name;
+  // Every write replaces the whole file and syncs it to disk: not for a value it holds already
+  // (most of what a start writes).
+  if (store.contains(key) && store.value(key).toString() == text)
+    return true;
+  store.setValue(key, text);
   store.sync();
   return store.status() == QSettings::NoError;
 }

@@ -58,6 +58,19 @@ TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   EXPECT_FALSE(Game().DownTimerEnabled());
 }
 
+TEST_F(PauseStopTest, WhilePausedOnlyTheTwoMinuteSpeedUpIsArmedUntilResumed) {
+  Play();
+  H.Frames(6);
+  Game().Run(TCommand::PauseGame);
+  H.Advance(1000);
+  ASSERT_TRUE(Game().Paused());
+  EXPECT_GT(H.Scheduler.NextDue() - H.Scheduler.Now(), 100000);
+  Game().Run(TCommand::PauseGame);
+  H.Frames(1);
+  EXPECT_FALSE(Game().Paused());
+  EXPECT_LE(H.Scheduler.NextDue() - H.Scheduler.Now(), 16);
+}
+
 TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   Play();
   H.Frames(6);

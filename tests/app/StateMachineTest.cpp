@@ -79,3 +79,14 @@ TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
   h.Frames(1);
   EXPECT_EQ(h.Game->GameState(), StatePlaying);
 }
+
+TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  h.Start();
+  h.Advance(100);
+  ASSERT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_EQ(h.Scheduler.NextDue(), -1);
+  h.Tap(Vk::Space);
+  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+}

@@ -1,5 +1,7 @@
 #include "media/FrameTimer.h"
 
+#include "media/Timer.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -143,4 +145,89 @@ TEST_F(FrameTimerTest, ADestroyedTimerLeavesNothingArmed) {
     EXPECT_EQ(Scheduler.NextDue(), 16);
   }
   EXPECT_EQ(Scheduler.NextDue(), -1);
+}
+
+TEST(FrameTimerVirtualTest, ATimerWokenAfterSleepingTicksOnItsOldBeat) {
+  TScheduler scheduler;
+  TDXTimer timer(scheduler, 16);
+  std::vector<TTick> ticks;
+  timer.OnTimer = [&](int lag) {
+    ticks.push_back({scheduler.Now(), lag});
+    timer.Sleep(); // a handler with nothing to move
+  };
+  timer.SetEnabled(true);
+  scheduler.Advance(50);
+  EXPECT_EQ(scheduler.NextDue(), -1);
+  timer.WakeUp(); // at 50: the tick at 48 has been, the next is at 64
+  scheduler.Advance(14);
+  timer.WakeUp(); // at 64, after that tick: the next is at 80, never a second one at 64
+  scheduler.Advance(100);
+  EXPECT_EQ(ticks, (std::vector<TTick>{{16, 1}, {64, 1}, {80, 1}}));
+}
+
+TEST_F(FrameTimerTest, ASleepingTimerStaysEnabledAndWakingIsNeededOnlyOnce) {
+  Timer.SetEnabled(true);
+  WakeAt({16});
+  Timer.Sleep();
+  EXPECT_TRUE(Timer.Enabled());
+  EXPECT_FALSE(Timer.Running());
+  WakeAt({32, 48, 500});
+  Timer.WakeUp();
+  Timer.WakeUp();
+  EXPECT_EQ(Scheduler.NextDue(), 512);
+  WakeAt({512, 528});
+  EXPECT_EQ(Ticks, (std::vector<TTick>{{16, 1}, {512, 1}, {528, 1}}));
+}
+
+TEST_F(FrameTimerTest, ActivationDoesNotWakeASleepingTimerButEnablingDoes) {
+  Timer.SetEnabled(true);
+  Timer.Sleep();
+  Timer.SetApplicationActive(false);
+  Timer.SetApplicationActive(true);
+  WakeAt({16, 32});
+  EXPECT_TRUE(Ticks.empty());
+  Timer.SetEnabled(true);
+  WakeAt({48});
+  EXPECT_EQ(Ticks, (std::vector<TTick>{{48, 1}}));
+}
+
+TEST_F(FrameTimerTest, AWakeUpWhileTheApplicationIsInactiveWaitsForItsActivation) {
+  Timer.SetEnabled(true);
+  Timer.Sleep();
+  Timer.SetApplicationActive(false);
+  Timer.WakeUp();
+  WakeAt({16, 32});
+  EXPECT_TRUE(Ticks.empty());
+  Timer.SetApplicationActive(true);
+  WakeAt({48});
+  EXPECT_EQ(Ticks, (std::vector<TTick>{{48, 1}}));
+}
+
+TEST_F(FrameTimerTest, AnIdleTimersTickWaitsForTheProgramToWakeForAnotherTimer) {
+  TTimer other(Scheduler, 100);
+  other.SetEnabled(true);
+  Timer.SetEnabled(true);
+  Timer.Idle();
+  EXPECT_EQ(Scheduler.NextDue(), 16);
+  EXPECT_EQ(Scheduler.NextWake(), 100); // the pump sleeps until the other timer
+  WakeAt({100});
+  EXPECT_EQ(Ticks, (std::vector<TTick>{{100, 6}})); // late, and eager again
+  EXPECT_EQ(Scheduler.NextWake(), 116);
+  Timer.Idle();
+  Timer.WakeUp();
+  EXPECT_EQ(Scheduler.NextWake(), 116);
+}
+
+TEST(FrameTimerVirtualTest, UnderVirtualTimeAnIdleTimerTicksOnTime) {
+  TScheduler scheduler;
+  TDXTimer timer(scheduler, 16);
+  std::vector<qint64> ticks;
+  timer.OnTimer = [&](int) {
+    ticks.push_back(scheduler.Now());
+    timer.Idle();
+  };
+  timer.SetEnabled(true);
+  scheduler.Advance(50);
+  EXPECT_EQ(ticks, (std::vector<qint64>{16, 32, 48}));
+  EXPECT_EQ(scheduler.NextWake(), -1);
 }

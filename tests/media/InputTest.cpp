@@ -125,6 +125,18 @@ TEST(KeyStateTableTest, PressSetsBitSevenAndCodesOutsideTheTableAreIgnored) {
   EXPECT_FALSE(keys.Down(255));
 }
 
+TEST(KeyStateTableTest, EveryPressReleaseAndClearIsToldButSamplingIsNot) {
+  TKeyStateTable keys;
+  int told = 0;
+  keys.OnChange = [&told] { ++told; };
+  keys.Press(65);
+  keys.Release(65);
+  keys.ClearLatches();
+  keys.Press(300); // ignored, so nothing changed
+  keys.Clear();
+  EXPECT_EQ(told, 3);
+}
+
 namespace {
 
 struct TAssignRow {

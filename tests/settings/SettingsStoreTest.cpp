@@ -84,6 +84,21 @@ TEST_F(SettingsStoreTest, OldKeyWithEmptyHandleStaysButCopyIsMarkedDone) {
   EXPECT_EQ(raw.value("1.0/DownArrow").toString(), "Rotate");
 }
 
+TEST_F(SettingsStoreTest, WritingTheValueAlreadyStoredLeavesTheFileAsItIs) {
+  const auto inode = [this] {
+    struct stat status;
+    return ::stat(QFile::encodeName(File()).constData(), &status) == 0 ? status.st_ino : 0;
+  };
+  TSettingsStore store(File());
+  ASSERT_TRUE(store.WriteSetting("SoundState", "ON"));
+  const auto written = inode();
+  EXPECT_TRUE(store.WriteSetting("SoundState", "ON"));
+  EXPECT_EQ(inode(), written); // a write replaces the file: the same one is still there
+  EXPECT_TRUE(store.WriteSetting("SoundState", "OFF"));
+  EXPECT_NE(inode(), written);
+  EXPECT_EQ(TSettingsStore(File()).ReadSetting("SoundState"), "OFF");
+}
+
 TEST_F(SettingsStoreTest, UnwritableLocationReportsFailure) {
   // A directory where the file should be: the store cannot write it.
   QDir(Dir.path()).mkdir("Quarrybox.conf");

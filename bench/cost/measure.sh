@@ -1,0 +1,227 @@
+#!/usr/bin/env bash
+# What the program costs, measured side by side for two builds in one run: idle CPU on the
+# title and the pause screen, CPU while playing, the level start with a big JPEG, the start-up
+# to a mapped window and the peak memory while playing. Every figure is the median of RUNS
+# runs with its spread (min-max); the builds take turns, so a busy machine weighs on both.
+#
+# Usage: bench/cost/measure.sh BASELINE_PROGRAM [PROGRAM] [RUNS]
+#   BASELINE_PROGRAM, PROGRAM: paths of quarrybox binaries (PROGRAM defaults to this
+#   checkout's build/bin/quarrybox); each needs its own program folder (Games/Default.qbx,
+#   qbxtool) beside it. RUNS defaults to 5.
+#
+# Needs Xvfb, xdotool, xev (x11-utils), ImageMagick and perl. Sound goes to SDL's dummy output,
+# which behaves like a real device that is always there (QB_AUDIO=... picks another driver).
+#
+# How each figure is taken:
+#   idle title / idle pause  CPU of the program and its own Xvfb (utime+stime from
+#                            /proc/PID/stat) over 20 s on the title, then on the pause screen,
+#                            in % of one core, once the screen's sound has died away (the start
+#                            jingle sounds for 16.5 s, the pause chime for 4.5 s)
+#   playing                  the same over 20 s of play, with one xdotool moving and turning
+#                            the piece four times a second and dropping it every 5 s
+#   peak RSS                 VmHWM of the program after that play, in MiB
+#   level start              a game whose level is a 4000 x 3000 JPEG: Space 2 s after the
+#                            title shows, until the level is on the screen, read from the trace:
+#                            from "key 32" to the first "painted" after "score 0" when the build
+#                            traces them, else from "state 2" to "score 0" (which leaves out up
+#                            to one frame of waiting for the key and the paint itself)
+#   start-up                 from the start of the process to the MapNotify of its window (xev
+#                            on the root window), second and later starts in the same folders
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+baseline=$(realpath "${1:?usage: $0 BASELINE_PROGRAM [PROGRAM] [RUNS]}")
+current=$(realpath "${2:-$here/../../build/bin/quarrybox}")
+runs=${3:-5}
+window_s=20
+for p in "$baseline" "$current"; do [ -x "$p" ] || { echo "not a program: $p" >&2; exit 2; }; done
+
+work=$(mktemp -d)
+xpid='' pid=''
+stop_all() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  [ -z "$xpid" ] || kill "$xpid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  pid='' xpid=''
+}
+trap 'stop_all; rm -rf "$work"' EXIT
+tick_hz=$(getconf CLK_TCK)
+
+# ---- helpers -------------------------------------------------------------------------------
+
+start_x() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xpid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# A home of its own for each program: settings, runtime folder, scores.
+use_home() {
+  local home=$work/home-$1
+  mkdir -p "$home/config" "$home/data" "$home/cache"
+  [ -d "$home/runtime" ] || mkdir -m 0700 "$home/runtime"
+  export XDG_RUNTIME_DIR=$home/runtime XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
+  export XDG_CACHE_HOME=$home/cache QUARRYBOX_TRACE=$home/trace.txt
+  export SDL_AUDIODRIVER=${QB_AUDIO:-dummy} QT_QPA_PLATFORM=xcb
+  trace=$QUARRYBOX_TRACE
+  : >"$trace"
+}
+
+launch() {
+  "$@" >>"$work/out.txt" 2>&1 &
+  pid=$!
+}
+
+wait_trace() {
+  local pattern=$1
+  for _ in $(seq 400); do
+    grep -q -- "$pattern" "$trace" && return 0
+    sleep 0.025
+  done
+  echo "no '$pattern' in the trace of $(cat /proc/$pid/cmdline 2>/dev/null | tr '\0' ' ')" >&2
+  return 1
+}
+
+main_window() { xdotool search --sync --onlyvisible --name '^Quarrybox' 2>/dev/null | head -1; }
+
+ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+
+# CPU of the program and the X server over the window, in % of one core.
+cpu_over_window() {
+  local p0 x0 p1 x1
+  p0=$(ticks "$pid") x0=$(ticks "$xpid")
+  sleep "$window_s"
+  p1=$(ticks "$pid") x1=$(ticks "$xpid")
+  awk -v d=$((p1 - p0 + x1 - x0)) -v hz="$tick_hz" -v s="$window_s" \
+    'BEGIN { printf "%.3f\n", 100 * d / hz / s }'
+}
+
+trace_ms() { awk -v e="$1" '$2 " " $3 == e || $2 == e { print $1; exit }' "$trace"; }
+
+# ---- the measurements ----------------------------------------------------------------------
+
+# Title idle, play, peak memory and pause idle in one life of the program.
+measure_session() {
+  local program=$1 name=$2 game
+  start_x
+  use_home "$name"
+  game=$work/home-$name/Quarry.qbx
+  cp "$(dirname "$program")/Games/Default.qbx" "$game"
+  launch "$program" "$game"
+  wait_trace "state 1" && [ -n "$(main_window)" ] || return 1
+  xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true
+  sleep 19
+  record "$name" "idle title (%)" "$(cpu_over_window)"
+
+  xdotool key space
+  wait_trace "state 2" || return 1
+  sleep 1
+  local keys=(Left Right Up Right Left Up) k p0 x0 p1 x1
+  p0=$(ticks "$pid") x0=$(ticks "$xpid")
+  # One xdotool for all keys: a new X client for every key would cost the X server more than
+  # the game does.
+  for k in $(seq 0 $((window_s * 4 - 1))); do
+    if [ $((k % 20)) = 19 ]; then echo "key space"; else echo "key ${keys[$((k % 6))]}"; fi
+    echo "sleep 0.25"
+  done | xdotool -
+  p1=$(ticks "$pid") x1=$(ticks "$xpid")
+  grep -q "state 3" "$trace" && echo "note: a game of $name ended while playing" >&2
+  record "$name" "playing (%)" \
+    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v hz="$tick_hz" -v s="$window_s" \
+      'BEGIN { printf "%.3f\n", 100 * d / hz / s }')"
+  record "$name" "peak RSS (MiB)" \
+    "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
+
+  grep -q "state 2" "$trace" && ! grep -q "state 3" "$trace" || { stop_all; return 0; }
+  xdotool key p
+  wait_trace "caption .*\[Pause\]" || return 1
+  sleep 7
+  record "$name" "idle pause (%)" "$(cpu_over_window)"
+  stop_all
+}
+
+# A game whose only level is a 4000 x 3000 JPEG, made once from the baseline's default skins.
+make_big_game() {
+  local tool
+  tool=$(dirname "$baseline")/qbxtool
+  "$tool" extract "$(dirname "$baseline")/Games/Default.qbx" "$work/skins" >/dev/null
+  # Smooth noise blown up: photo-like detail, so the decoder has real work to do.
+  convert -size 400x300 xc: +noise Random -blur 0x1 -resize 4000x3000! -quality 90 \
+    "$work/big.jpg"
+  "$tool" create "$work/Big.qbx" --start "$work/skins/tps.jpg" --playing "$work/skins/tpp.jpg" \
+    --gameover "$work/skins/tpg.jpg" --level "$work/big.jpg:45" >/dev/null
+}
+
+measure_level_start() {
+  local program=$1 name=$2 start end
+  start_x
+  use_home "$name-big"
+  cp "$work/Big.qbx" "$work/home-$name-big/Big.qbx"
+  launch "$program" "$work/home-$name-big/Big.qbx"
+  wait_trace "state 1" && [ -n "$(main_window)" ] || return 1
+  xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true
+  sleep 2
+  xdotool key space
+  wait_trace "score 0" || return 1
+  sleep 0.5
+  start=$(awk '$2 == "key" && $3 == "32" { print $1; exit }' "$trace")
+  [ -n "$start" ] || start=$(trace_ms "state 2")
+  end=$(awk 'seen && $2 == "painted" { print $1; exit } $2 == "score" { seen = 1 }' "$trace")
+  [ -n "$end" ] || end=$(trace_ms "score 0")
+  record "$name" "level start (ms)" $((end - start))
+  stop_all
+}
+
+measure_startup() {
+  local program=$1 name=$2 ms
+  start_x
+  use_home "$name-start"
+  # The first start in fresh folders registers the file type: a one-time cost, not timed.
+  launch "$program"
+  wait_trace "state 1" >/dev/null 2>&1 || true
+  main_window >/dev/null
+  stop_all
+  start_x
+  read -r ms pid < <(perl "$here/time-to-map.pl" "$program")
+  record "$name" "start-up (ms)" "$ms"
+  stop_all
+}
+
+results=$work/results.txt
+: >"$results"
+record() { printf '%s\t%s\t%s\n' "$1" "$2" "$3" >>"$results"; }
+
+make_big_game
+for run in $(seq "$runs"); do
+  echo "run $run of $runs" >&2
+  for build in baseline current; do
+    program=${!build}
+    measure_session "$program" "$build" || echo "note: session of $build failed" >&2
+    stop_all
+    measure_level_start "$program" "$build" || echo "note: level start of $build failed" >&2
+    stop_all
+    measure_startup "$program" "$build" || echo "note: start-up of $build failed" >&2
+    stop_all
+  done
+done
+
+echo "baseline: $baseline"
+echo "current:  $current"
+echo "runs: $runs; each cell: median (min-max)"
+awk -F'\t' '
+  { v[$2, $1] = v[$2, $1] " " $3; if (!($2 in seen)) { seen[$2] = 1; order[++n] = $2 } }
+  function stats(list,   a, c, i, j, t, med) {
+    c = split(list, a, " ")
+    for (i = 1; i <= c; i++) for (j = i + 1; j <= c; j++) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
+    if (c == 0) return "-"
+    med = c % 2 ? a[(c + 1) / 2] : (a[c / 2] + a[c / 2 + 1]) / 2
+    return sprintf("%g (%g-%g)", med, a[1], a[c])
+  }
+  END {
+    printf "%-18s %-24s %-24s\n", "figure", "baseline", "current"
+    for (i = 1; i <= n; i++)
+      printf "%-18s %-24s %-24s\n", order[i], stats(v[order[i], "baseline"]), stats(v[order[i], "current"])
+  }' "$results"
