@@ -1,10 +1,14 @@
 #include "app/GamepadControl.h"
 
 #include "app/Game.h"
+#include "app/Timing.h"
 
 namespace {
 
 constexpr int VkSpace = 32, VkLeft = 37, VkUp = 38, VkRight = 39, VkP = 80;
+// While the game sleeps, a plugged controller is read as often as frames come, so that even a
+// short tap is seen; a newly plugged one is found within a second.
+constexpr int PollWhilePlugged = Timing::FrameInterval, PollForPlugging = 1000;
 
 struct TKeyOfControls {
   int Key;
@@ -29,15 +33,18 @@ const TKeyOfControls Keys[] = {
 
 } // namespace
 
-TGamepadControl::TGamepadControl(TGame &game, std::function<TPadControls()> read)
-    : Game(game), Read(std::move(read)) {
+TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads)
+    : Game(game), Pads(pads), PollTimer(scheduler, PollForPlugging) {
   Game.Input().OnSample = [this] { Sample(); };
+  PollTimer.OnTimer = [this] { Sample(); };
+  PollTimer.SetEnabled(Pads.Available());
 }
 
 TGamepadControl::~TGamepadControl() { Game.Input().OnSample = nullptr; }
 
 void TGamepadControl::Sample() {
-  const TPadControls now = Read();
+  const TPadControls now = Pads.Poll();
+  PollTimer.SetInterval(Pads.Count() > 0 ? PollWhilePlugged : PollForPlugging);
   TKeyStateTable &table = Game.Keys();
   for (const TKeyOfControls &k : Keys) {
     const bool down = (now & k.Controls).any();

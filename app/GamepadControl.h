@@ -10,6 +10,7 @@
 //   Start                            pause and resume while playing, otherwise as Space
 
 #include "media/Gamepads.h"
+#include "media/Timer.h"
 
 #include <functional>
 
@@ -17,8 +18,10 @@ class TGame;
 
 class TGamepadControl {
 public:
-  // read: what the controllers hold now (TGamepads::Poll in the program).
-  TGamepadControl(TGame &game, std::function<TPadControls()> read);
+  // The controllers are read each frame, and between frames while the game sleeps (no frame
+  // runs while nothing moves): at the frame rate while one is plugged in, once a second for a new
+  // one.
+  TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads);
   ~TGamepadControl();
   TGamepadControl(const TGamepadControl &) = delete;
   TGamepadControl &operator=(const TGamepadControl &) = delete;
@@ -27,6 +30,7 @@ private:
   void Sample();
 
   TGame &Game;
-  std::function<TPadControls()> Read;
+  TGamepads &Pads;
+  TTimer PollTimer;
   TPadControls Held;
 };

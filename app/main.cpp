@@ -92,7 +92,7 @@ int main(int argc, char **argv) {
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
   TGamepads gamepads;
-  TGamepadControl gamepadControl(game, [&gamepads] { return gamepads.Poll(); });
+  TGamepadControl gamepadControl(game, scheduler, gamepads);
   instance.Listen([&game] { game.OpenGameMessage(); });
 
   // The session is ending: the close sequence runs, and the program ends even when one of its

@@ -133,7 +133,7 @@ struct TPadGame {
 
   TGameHarness H;
   TGamepads Pads;
-  TGamepadControl Control{*H.Game, [this] { return Pads.Poll(); }};
+  TGamepadControl Control{*H.Game, H.Scheduler, Pads};
   TVirtualPad Pad;
 };
 
