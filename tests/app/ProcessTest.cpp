@@ -55,6 +55,14 @@ protected:
     QFile f(Trace());
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
   }
+  // The state is traced before it is entered: what its entry writes may come a moment later.
+  static bool WaitForFile(const QString &path, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!QFile::exists(path) && t.elapsed() < ms)
+      QThread::msleep(20);
+    return QFile::exists(path);
+  }
   bool WaitForTrace(const QString &text, int ms = 10000) const {
     QElapsedTimer t;
     t.start();
@@ -154,7 +162,7 @@ TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
   ASSERT_TRUE(WaitForTrace("state 1"));
   // The title picture, copied out into the program's own working folder.
   const QString working = Home.filePath("runtime/quarrybox/%1/").arg(program->processId());
-  EXPECT_TRUE(QFile::exists(working + "tp.jpg"));
+  EXPECT_TRUE(WaitForFile(working + "tp.jpg"));
   EXPECT_FALSE(QFile::exists(ProgramDir + "/tp.jpg"));
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
