@@ -65,6 +65,13 @@ TStatus TGameDocument::SaveTo(const QString &path) {
 // one shown and played for.
 TStatus TGameDocument::UseStoredScores() {
   StoredScoresKey.clear();
+  if (!UnpackedKey.isEmpty() && CanWriteScores() && ScoreStore.Contains(UnpackedKey)) {
+    // Scores a close could not write into the program: played for, and written at this close.
+    const TResult<TScoreTable> kept = ScoreStore.Load(UnpackedKey);
+    if (kept.Ok())
+      Game.Scores = kept.Value();
+    return kept.Status();
+  }
   if (Game.Unsaved || CanWriteScores())
     return TStatus::Success();
   const TResult<QString> key = TScoreStore::KeyOf(Game.FilePath);
@@ -113,11 +120,21 @@ TResult<QString> TGameDocument::UnpackStandAlone(const QString &programPath) {
   if (const TStatus unpacked = ::UnpackStandAlone(programPath, game); !unpacked.Ok())
     return unpacked;
   StandAloneProgram = programPath;
+  const TResult<QString> key = TScoreStore::KeyOf(game);
+  UnpackedKey = key.Ok() ? key.Value() : QString();
   return game;
 }
 
 // A program that cannot be replaced keeps its old scores; new ones are in the user's store.
-void TGameDocument::RepackStandAlone(const QString &programPath) {
-  if (StoredScoresKey.isEmpty())
-    ::RepackStandAlone(programPath, Game.FilePath);
+TStatus TGameDocument::RepackStandAlone(const QString &programPath) {
+  if (!StoredScoresKey.isEmpty())
+    return TStatus::Success();
+  const TStatus written = ::RepackStandAlone(programPath, Game.FilePath);
+  if (written.Ok() || UnpackedKey.isEmpty())
+    return written;
+  const TStatus kept = ScoreStore.Save(UnpackedKey, Game.Scores);
+  return TStatus::Failure(
+      written.Error() +
+      (kept.Ok() ? QStringLiteral("; the high scores are kept in %1").arg(ScoreStore.FolderPath())
+                 : QStringLiteral("; the high scores are lost: ") + kept.Error()));
 }

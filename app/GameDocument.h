@@ -40,10 +40,11 @@ public:
 
   // A stand-alone program's own game: copied into the working folder at start and played
   // there; at close, when its scores changed, the program file is replaced by one carrying it.
-  // A program whose file or folder this user cannot write keeps its scores in the user's store.
+  // A program whose file or folder this user cannot write keeps its scores in the user's store,
+  // and so does a close that fails to replace it: the next start plays for them.
   // Returns the path of the unpacked game.
   TResult<QString> UnpackStandAlone(const QString &programPath);
-  void RepackStandAlone(const QString &programPath);
+  TStatus RepackStandAlone(const QString &programPath);
 
 private:
   TStatus UseStoredScores();
@@ -55,4 +56,5 @@ private:
   TScoreStore ScoreStore{TScoreStore::DefaultFolder()};
   QString StoredScoresKey;   // empty: the scores are kept in the game file
   QString StandAloneProgram; // the stand-alone program whose game is open
+  QString UnpackedKey;       // the store's key of that game as it was unpacked
 };

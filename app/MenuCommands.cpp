@@ -94,7 +94,7 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
   if (kind == CloseAsked)
     SaveIfModified(false);
   if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
-    Document.RepackStandAlone(ProgramPath);
+    ReportFailure(Document.RepackStandAlone(ProgramPath)); // logged: the window is closing
   Document.DeleteWorkingPictures();
   DXTimer.SetEnabled(false);
   if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))

@@ -58,6 +58,8 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
+  static constexpr QSize ThumbnailSize{64, 48};
+  void BuildControls();
   void ChooseSkin(TSkinKind kind);
   void TakeLevels(bool insert);
   // Pictures chosen or dropped: imported, then added or inserted; skipped ones are reported.

@@ -1,5 +1,7 @@
 // Open Game, Save Game and Save Game As on real game files.
+#include "app/GameDocument.h"
 #include "gamefile/GameFile.h"
+#include "gamefile/HighScores.h"
 #include "tests/app/GameHarness.h"
 
 #include <QDir>
@@ -141,6 +143,35 @@ TEST_F(FileCommandsTest, MakeExeWritesTheRuntimeWithTheGameBehindIt) {
   Game().Run(TCommand::MakeExe);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Overwrite Game|" + made});
   EXPECT_EQ(QFile(made).size(), 0);
+}
+
+// A close that cannot replace the program (here its folder is gone for the moment) keeps the
+// new scores in the user's store, and the program's next start plays for them.
+TEST_F(FileCommandsTest, ScoresAStandAloneCloseCannotWriteAreKeptForTheNextStart) {
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox-runtime",
+                          H.Folder + "quarrybox-runtime"));
+  Game().Run(TCommand::MakeExe);
+  const QString program = H.Folder + "Games/Default";
+  ASSERT_TRUE(QFile::exists(program));
+  QString problem, notice;
+  TGameDocument played;
+  const TResult<QString> unpacked = played.UnpackStandAlone(program);
+  ASSERT_TRUE(unpacked.Ok() && played.Open(unpacked.Value(), problem).Ok());
+  InsertScore(played.Game.Scores, 1, 4321);
+  ASSERT_TRUE(played.KeepScores(notice).Ok());
+
+  ASSERT_TRUE(QDir().rename(H.Folder + "Games", H.Folder + "Away"));
+  const TStatus closed = played.RepackStandAlone(program);
+  ASSERT_TRUE(QDir().rename(H.Folder + "Away", H.Folder + "Games"));
+  EXPECT_FALSE(closed.Ok());
+  EXPECT_TRUE(closed.Error().contains("the high scores are kept in"))
+      << closed.Error().toStdString();
+
+  TGameDocument next;
+  const TResult<QString> again = next.UnpackStandAlone(program);
+  ASSERT_TRUE(again.Ok() && next.Open(again.Value(), problem).Ok());
+  EXPECT_EQ(next.Game.Scores[0].Score, 4321);
+  ASSERT_TRUE(next.RepackStandAlone(program).Ok()); // and this close writes them in
 }
 
 TEST_F(FileCommandsTest, MakeExeWithoutTheRuntimeSaysWhatIsMissing) {
