@@ -2,6 +2,7 @@
 // wired to the builder's handlers.
 #include "builder/BuilderForm.h"
 
+#include "builder/BuilderQuestions.h"
 #include "builder/ColourSwatch.h"
 
 #include <QCheckBox>
