@@ -62,21 +62,8 @@ wait_window Quarrybox
 focus_main
 echo "title shown: $(grep -m1 caption "$work/trace.txt")"
 
-mark_now
-xdotool key space
-wait_for "state 2"
-for _ in $(seq 200); do
-  grep -q "state 3" "$work/trace.txt" && break
-  xdotool key space
-  sleep 0.1
-done
-wait_for "state 3" 5
-wait_window "Score Table"
-sleep 0.3
-xdotool key Home
-xdotool type --delay 60 "Ada"
-xdotool key Return
-sleep 0.5
+drop_until_game_over
+enter_high_score_name Ada
 echo "level played: $(grep -c ' piece ' "$work/trace.txt") pieces, game over"
 
 # The unpacked program resolves every library from the runtime or the root's baseline.

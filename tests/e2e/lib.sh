@@ -71,6 +71,29 @@ wait_window() {
   done
   fail "window '$name' not $want"
 }
+# Starts a game from the title and drops every piece as it comes until the stack reaches the
+# top (state 3).
+drop_until_game_over() {
+  mark_now
+  xdotool key space
+  wait_for "state 2"
+  for _ in $(seq 200); do
+    grep -q "state 3" "$work/trace.txt" && break
+    xdotool key space
+    sleep 0.1
+  done
+  wait_for "state 3" 5
+}
+# Types a name into the score table that a high score opened, from the name box's first place
+# (a Space sent just before the game ended may have reached it), and closes the table.
+enter_high_score_name() {
+  wait_window "Score Table"
+  sleep 0.3
+  xdotool key Home
+  xdotool type --delay 60 "$1"
+  xdotool key Return
+  sleep 0.5
+}
 focus_main() { xdotool windowactivate --sync "$(window)" 2>/dev/null || xdotool windowfocus --sync "$(window)"; }
 setting() { sed -n "s/^$1=//p" "$settings"; }
 

@@ -20,15 +20,7 @@ shot title
 
 # A game played by dropping every piece: the stack reaches the top, the score enters the
 # fresh table (all zeros), and a name is typed.
-mark_now
-xdotool key space
-wait_for "state 2"
-for _ in $(seq 200); do
-  grep -q "state 3" "$work/trace.txt" && break
-  xdotool key space
-  sleep 0.1
-done
-wait_for "state 3" 5
+drop_until_game_over
 wait_for "sound HiScore\|state 3" 2
 wait_window "Score Table"
 sleep 0.3

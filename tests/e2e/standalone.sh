@@ -24,21 +24,8 @@ grep -q "caption Quarrybox - Castle" "$work/trace.txt" || fail "caption"
 [ "$(ls "$XDG_CACHE_HOME/quarrybox/runtime" | grep -c '^[0-9a-f]\{64\}$')" = 1 ] ||
   fail "the runtime was not unpacked into one version folder"
 
-mark_now
-xdotool key space
-wait_for "state 2"
-for _ in $(seq 200); do
-  grep -q "state 3" "$work/trace.txt" && break
-  xdotool key space
-  sleep 0.1
-done
-wait_for "state 3" 5
-wait_window "Score Table"
-sleep 0.3
-xdotool key Home
-xdotool type --delay 60 "Ada"
-xdotool key Return
-sleep 0.5
+drop_until_game_over
+enter_high_score_name Ada
 
 # The File menu holds only Exit: its first item's key closes the program.
 focus_main
