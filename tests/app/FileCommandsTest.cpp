@@ -7,14 +7,11 @@
 #include <QDir>
 #include <QFile>
 
+#include "tests/support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Bytes(const QString &path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class FileCommandsTest : public ::testing::Test {
 protected:

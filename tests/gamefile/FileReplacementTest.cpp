@@ -7,20 +7,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Bytes(const QString &path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
 
 // Beyond the largest process id Linux hands out: no such process runs.
 const qint64 EndedProcess = 99999999;

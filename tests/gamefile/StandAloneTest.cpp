@@ -11,22 +11,13 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include "tests/support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Bytes(const QString &path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
 
 ino_t Inode(const QString &path) {
   struct stat st {};
