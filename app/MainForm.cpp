@@ -46,7 +46,9 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
   game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
-  game.Screen().Surface().OnPresent = [this] { DXDraw->update(); };
+  game.Screen().Surface().OnPresent = [this](const QRect &changed) {
+    DXDraw->ShowChanged(changed);
+  };
   game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
   ConnectSizeCommands();

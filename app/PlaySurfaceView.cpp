@@ -19,6 +19,10 @@ void TPlaySurfaceView::SetFactor(int factor) {
   update();
 }
 
+void TPlaySurfaceView::ShowChanged(const QRect &area) {
+  update(QRect(area.topLeft() * Scale, area.size() * Scale));
+}
+
 void TPlaySurfaceView::paintEvent(QPaintEvent *event) {
   QPainter p(this);
   const QImage &buffer = Surface.Surface().Image();

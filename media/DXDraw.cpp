@@ -63,10 +63,11 @@ void TDXDraw::Finalize() {
 void TDXDraw::Flip() {
   if (!SurfaceReady() || !BackBuffer.Drawn() || !ControlVisible())
     return;
+  const QRect changed = BackBuffer.DamagedArea();
   BackBuffer.ClearDrawn();
   ++Presents;
   if (OnPresent)
-    OnPresent();
+    OnPresent(changed);
 }
 
 void TDXDraw::AddClient(TDXDrawClient *client) {

@@ -1,7 +1,8 @@
 #pragma once
 // The play surface component: a back buffer of SurfaceWidth x SurfaceHeight that the game draws
 // on, a control position in the window, and presentation through OnPresent. The window layer
-// connects OnPresent and OnMoved to a widget that shows Surface().Image() at (Left, Top).
+// connects OnPresent and OnMoved to a widget that shows Surface().Image() at (Left, Top);
+// OnPresent names the area that changed, so the widget repaints no more than that.
 //
 // Bound components (the image list, the sprite engine) are told when the surface is made and
 // before it goes away.
@@ -11,6 +12,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
@@ -74,7 +76,7 @@ public:
   std::function<void()> OnInitializing;
   std::function<void()> OnInitialize;
   std::function<void()> OnFinalize;
-  std::function<void()> OnPresent;
+  std::function<void(const QRect &changed)> OnPresent;
   std::function<void()> OnMoved;
 
   // Used by bound components; a client added while the surface is made is told at once.

@@ -12,14 +12,14 @@ bool TDirectDrawSurface::Make(int width, int height, QColor fill) {
   if (Pixels.isNull())
     return false;
   Pixels.fill(fill);
-  IsDrawn = true; // the fill is new content nobody has seen
+  DrawnArea = Pixels.rect(); // the fill is new content nobody has seen
   return true;
 }
 
 void TDirectDrawSurface::Release() {
   ReleaseCanvas();
   Pixels = QImage();
-  IsDrawn = false;
+  DrawnArea = QRect();
 }
 
 QPainter &TDirectDrawSurface::Canvas() {
@@ -28,7 +28,7 @@ QPainter &TDirectDrawSurface::Canvas() {
       throw TMediaError(QStringLiteral("The drawing surface is not initialized"));
     Held = std::make_unique<QPainter>(&Pixels);
   }
-  IsDrawn = true;
+  DrawnArea = Pixels.rect();
   return *Held;
 }
 
@@ -49,5 +49,5 @@ void TDirectDrawSurface::Blit(QPoint at, const QImage &picture, const QRect &fro
     QPainter painter(&Pixels);
     painter.drawImage(at, picture, from);
   }
-  IsDrawn = true;
+  DrawnArea |= QRect(at, from.size()) & Pixels.rect();
 }

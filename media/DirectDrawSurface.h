@@ -1,7 +1,7 @@
 #pragma once
 // A drawing surface: an opaque picture that the game draws on through a canvas, and onto which
-// picture items are copied. It remembers whether anything was drawn since the owner last
-// presented it, so an unchanged frame costs nothing to show.
+// picture items are copied. It remembers the area drawn on since the owner last presented it,
+// so an unchanged frame costs nothing to show and a moved block costs only its squares.
 
 #include <QColor>
 #include <QImage>
@@ -30,8 +30,8 @@ public:
   const QImage &Image() const { return Pixels; }
 
   // A painter on the surface. The first call takes hold of the surface; later calls return the
-  // same painter until ReleaseCanvas. Using it counts as drawing. Throws on a surface that was
-  // not made.
+  // same painter until ReleaseCanvas. Using it counts as drawing on the whole surface. Throws
+  // on a surface that was not made.
   QPainter &Canvas();
   // Ends the canvas painting; does nothing when no canvas is held.
   void ReleaseCanvas();
@@ -41,12 +41,13 @@ public:
   // The caller has clipped the rectangles to both pictures.
   void Blit(QPoint at, const QImage &picture, const QRect &from);
 
-  // Drawn since the last ClearDrawn.
-  bool Drawn() const { return IsDrawn; }
-  void ClearDrawn() { IsDrawn = false; }
+  // Drawn since the last ClearDrawn, and where (the bounding rectangle of what was drawn).
+  bool Drawn() const { return !DrawnArea.isEmpty(); }
+  QRect DamagedArea() const { return DrawnArea; }
+  void ClearDrawn() { DrawnArea = QRect(); }
 
 private:
   QImage Pixels;
   std::unique_ptr<QPainter> Held;
-  bool IsDrawn = false;
+  QRect DrawnArea;
 };

@@ -13,7 +13,7 @@ namespace {
 // must follow the game closely: 256 frames at 11025 Hz is 23 ms of latency.
 constexpr int RequestedRate = 11025;
 constexpr int RequestedChannels = 1;
-constexpr int BufferFrames = 256;
+constexpr int BufferFrames = 512;
 // The mixer starts with 8 channels, too few for a burst of landings over a line chime. More are
 // added whenever every channel is busy, up to the limit.
 constexpr int FirstChannelCount = 32;

@@ -3,8 +3,6 @@
 #include "media/DXDraw.h"
 #include "media/ImageSprite.h"
 
-#include <QPainter>
-
 #include <cmath>
 
 void TPieceSprites::Create(TSprite &root, TPictureCollectionItem &figure,
@@ -63,7 +61,7 @@ void TPieceSprites::DrawSelves() {
 void TPieceSprites::Erase(const TImageSprite &block) {
   const int x = static_cast<int>(std::trunc(block.X()));
   const int y = static_cast<int>(std::trunc(block.Y()));
-  QPainter &canvas = DXDraw.Surface().Canvas();
-  canvas.drawImage(QPoint(x, y), PlayFieldBackground, QRect(x, y, block.Width(), block.Height()));
-  DXDraw.Surface().ReleaseCanvas();
+  TDirectDrawSurface &surface = DXDraw.Surface();
+  const QRect area = QRect(x, y, block.Width(), block.Height()) & surface.Rect();
+  surface.Blit(area.topLeft(), PlayFieldBackground, area);
 }

@@ -133,8 +133,7 @@ void TPlayScreen::RepaintSquare(const TWell &well, int col, int row) {
       square.Occupied ? square.BlockPicture : Screen.PlayFieldBackground().copy(area);
   QPainter window(&Screen.Picture());
   window.drawImage(WellOrigin + area.topLeft(), picture);
-  DXDraw.Surface().Canvas().drawImage(area.topLeft(), picture);
-  DXDraw.Surface().ReleaseCanvas();
+  DXDraw.Surface().Blit(area.topLeft(), picture, picture.rect());
 }
 
 bool TPlayScreen::FlashStep(bool pieceFalling, const TPictureCells &cells) {

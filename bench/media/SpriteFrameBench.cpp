@@ -111,7 +111,7 @@ BENCHMARK(BM_KeyedCopyNaive);
 void BM_FlipUnchanged(benchmark::State &state) {
   TFrameRig rig;
   int presented = 0;
-  rig.Draw.OnPresent = [&] { ++presented; };
+  rig.Draw.OnPresent = [&](const QRect &) { ++presented; };
   rig.Draw.Flip();
   for (auto _ : state)
     rig.Draw.Flip();

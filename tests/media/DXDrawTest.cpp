@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <vector>
+
 namespace {
 
 // Records what a bound component is told, in order, into a shared log.
@@ -158,7 +160,7 @@ TEST_F(DXDrawTest, CanvasOfASurfaceThatIsNotMadeIsRefused) {
 
 TEST_F(DXDrawTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
   int presented = 0;
-  Draw.OnPresent = [&] { ++presented; };
+  Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Initialize();
 
   Draw.Flip(); // the new black surface has not been seen yet
@@ -178,9 +180,27 @@ TEST_F(DXDrawTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
   EXPECT_EQ(Draw.PresentCount(), 3);
 }
 
+TEST_F(DXDrawTest, APresentNamesTheAreaCopiedOntoSinceTheLastOne) {
+  std::vector<QRect> presented;
+  Draw.OnPresent = [&](const QRect &changed) { presented.push_back(changed); };
+  Draw.Initialize();
+  Draw.Flip();
+  const QImage block(18, 18, QImage::Format_RGB32);
+  Draw.Surface().Blit(QPoint(20, 40), block, block.rect());
+  Draw.Surface().Blit(QPoint(20, 44), block, block.rect());   // the same block, a slide lower
+  Draw.Surface().Blit(QPoint(190, 350), block, block.rect()); // partly off the surface
+  Draw.Flip();
+  Draw.Surface().Canvas(); // a canvas may draw anywhere
+  Draw.Flip();
+  ASSERT_EQ(presented.size(), 3u);
+  EXPECT_EQ(presented[0], QRect(0, 0, 198, 360));
+  EXPECT_EQ(presented[1], QRect(QPoint(20, 40), QPoint(197, 359)));
+  EXPECT_EQ(presented[2], QRect(0, 0, 198, 360));
+}
+
 TEST_F(DXDrawTest, AHiddenControlPresentsNothingUntilItIsBack) {
   int presented = 0;
-  Draw.OnPresent = [&] { ++presented; };
+  Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Initialize();
   Draw.Flip();
   Draw.SetLeft(-600);
@@ -195,7 +215,7 @@ TEST_F(DXDrawTest, AHiddenControlPresentsNothingUntilItIsBack) {
 
 TEST_F(DXDrawTest, FlipDoesNothingWhenTheSurfaceIsNotReady) {
   int presented = 0;
-  Draw.OnPresent = [&] { ++presented; };
+  Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Flip();
   Draw.OnInitialize = [&] { Draw.Flip(); }; // still being initialised
   Draw.Initialize();

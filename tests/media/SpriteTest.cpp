@@ -345,7 +345,7 @@ TEST_F(ImageSpriteTest, APictureSmallerOrLargerThanTheSpriteIsCentredWithTruncat
 
 TEST_F(ImageSpriteTest, SpriteDrawingCountsAsDrawingForThePresent) {
   int presented = 0;
-  Draw.OnPresent = [&] { ++presented; };
+  Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Flip();                                     // the fresh surface
   TImageSprite *sprite = MakeImage(300, 0, Block); // off the surface
   Sprites.Draw();
