@@ -18,12 +18,18 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace {
 
 QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
-  return QImage(QStringLiteral(":/pictures/") + name);
+  // Read as the type its name says: a reader that guesses asks every image plugin installed
+  // whether it knows the contents, loading each one at start-up.
+  const QString file = QString::fromLatin1(name);
+  QImageReader reader(QStringLiteral(":/pictures/") + file, file.section('.', -1).toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 TScreenPictures BuiltinScreenPictures() {

@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProxyStyle>
 #include <QTimer>
 
 TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
@@ -121,26 +120,9 @@ void TMainForm::CloseAtOnce() {
   close();
 }
 
-namespace {
-// Alt alone would put the menu bar in keyboard mode, where it takes the game's keys. The
-// menus still open with their Alt+letter keys and the mouse.
-class TNoAltMenuStyle : public QProxyStyle {
-public:
-  int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                QStyleHintReturn *returnData) const override {
-    if (hint == SH_MenuBar_AltKeyNavigation)
-      return 0;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-} // namespace
-
 // While a menu is open the game stands still; when the last one closes the keys go back to
 // the game, not to the menu bar.
 void TMainForm::WatchMenus() {
-  auto *style = new TNoAltMenuStyle;
-  style->setParent(menuBar());
-  menuBar()->setStyle(style);
   for (QMenu *menu : menuBar()->findChildren<QMenu *>()) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
       if (OpenMenus++ == 0)

@@ -2,6 +2,7 @@
 // ends without a window.
 #include "app/CommandLine.h"
 #include "app/Game.h"
+#include "app/GameStyle.h"
 #include "app/GamepadControl.h"
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
@@ -67,6 +68,7 @@ int main(int argc, char **argv) {
     return HandOver(args);
 
   QApplication::setApplicationName("Quarrybox");
+  QApplication::setStyle(new TGameStyle);
   TSteadyClock clock;
   TScheduler scheduler(&clock);
   TSchedulerPump pump(scheduler);

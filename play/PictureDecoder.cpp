@@ -88,6 +88,9 @@ TDecodedPicture TPictureDecoder::Decode(QIODevice &device, qint64 size, quint8 t
   }
 
   QImageReader reader(&device, type == PictureJpeg ? "jpeg" : "bmp");
+  // The type is known: guessing would load every image plugin installed and let one of them,
+  // not the reader checked above, take the picture.
+  reader.setAutoDetectImageFormat(false);
   if (type == PictureJpeg) {
     pixels = reader.size();
     if (!pixels.isValid() || pixels.isEmpty())

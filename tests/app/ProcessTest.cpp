@@ -228,3 +228,21 @@ TEST_F(ProcessTest, AProgramUnderAnotherNameWithoutAGameClosesAtOnce) {
   ASSERT_TRUE(program->waitForFinished(3000));
   EXPECT_EQ(program->exitCode(), 0);
 }
+
+TEST_F(ProcessTest, TheTitleLoadsNoImagePluginButTheJpegOne) {
+  // Each image plugin maps its own libraries (TIFF, WebP, MNG ...): loading them all made every
+  // start-up slower and bigger.
+  QProcess *game = Start(ProgramDir + "/quarrybox", {ProgramDir + "/Games/Default.qbx"});
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  const QString working = Home.filePath("runtime/quarrybox/%1/").arg(game->processId());
+  ASSERT_TRUE(WaitForFile(working + "tp.jpg"));
+  QThread::msleep(300); // the title picture is decoded after it is copied out
+  QFile maps(QStringLiteral("/proc/%1/maps").arg(game->processId()));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  QStringList plugins;
+  for (const QByteArray &line : maps.readAll().split('\n'))
+    if (line.contains("/imageformats/"))
+      plugins << QFileInfo(QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1))).fileName();
+  plugins.removeDuplicates();
+  EXPECT_EQ(plugins, QStringList{"libqjpeg.so"}) << plugins.join(' ').toStdString();
+}
