@@ -73,7 +73,7 @@ public:
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
   // The sound device; without one the game is silent. Set before FormCreate.
-  void SetSound(TGameSound *sound) { Sound = sound; }
+  void SetSound(TGameSound *sound);
 
   // Frame loop and state machine.
   void DXTimerTimer(int lagCount);

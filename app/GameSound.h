@@ -4,13 +4,18 @@
 
 #include <QString>
 
+#include <functional>
+
 class TGameSound {
 public:
   virtual ~TGameSound() = default;
-  // False when no device could be opened.
+  // False when no device could be opened. A device may also put off opening its output to the
+  // first sound and find only then that there is none: it then says so through OnUnavailable.
   virtual bool Initialize() = 0;
   virtual void Finalize() = 0;
   virtual bool Initialized() const = 0;
   // Starts the named clip and returns at once; copies of one clip may overlap.
   virtual void Play(const QString &name) = 0;
+
+  std::function<void()> OnUnavailable;
 };

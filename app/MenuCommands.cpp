@@ -181,6 +181,12 @@ void TGame::SetSoundOn(bool on) {
   MenuItems.SetChecked("OptionSound", on);
 }
 
+void TGame::SetSound(TGameSound *sound) {
+  Sound = sound;
+  if (Sound)
+    Sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
+}
+
 void TGame::OptionSoundClick() {
   const bool on = !SoundOn;
   SetSoundOn(on);

@@ -3,18 +3,22 @@
 #include "media/MediaError.h"
 #include "resources/sounds/BuiltinSounds.h"
 
+#include <utility>
+
 TMixerGameSound::TMixerGameSound(TScheduler &scheduler, QObject *owner)
-    : Device(Backend, owner), Waves(scheduler, &Device), RestTimer(scheduler, RestDelay) {
+    : Device(Backend, owner), Waves(scheduler, &Device), RestTimer(scheduler, RestDelay),
+      OpenTimer(scheduler, 0) {
   InitBuiltinSounds();
   AddBuiltinSounds(Waves);
   RestTimer.OnTimer = [this] { Rest(); };
+  OpenTimer.OnTimer = [this] { OpenForWaiting(); };
 }
 
 TMixerGameSound::~TMixerGameSound() { Device.Finalize(); }
 
 bool TMixerGameSound::Initialize() {
-  On = Open();
-  return On;
+  On = true;
+  return true;
 }
 
 bool TMixerGameSound::Open() {
@@ -35,6 +39,8 @@ void TMixerGameSound::RestLater() {
 
 void TMixerGameSound::Finalize() {
   On = false;
+  Waiting.clear();
+  OpenTimer.SetEnabled(false);
   RestTimer.SetEnabled(false);
   Device.Finalize();
 }
@@ -49,10 +55,30 @@ void TMixerGameSound::Rest() {
 void TMixerGameSound::Play(const QString &name) {
   if (!On)
     return;
-  if (Device.Initialized())
+  if (Device.Initialized()) {
     RestLater();
-  else if (!Open())
+    Start(name);
     return;
+  }
+  Waiting << name;
+  if (!OpenTimer.Enabled())
+    OpenTimer.SetEnabled(true);
+}
+
+void TMixerGameSound::OpenForWaiting() {
+  OpenTimer.SetEnabled(false);
+  const QStringList names = std::exchange(Waiting, {});
+  if (!Open()) {
+    On = false; // no sound device: the game runs silently
+    if (OnUnavailable)
+      OnUnavailable();
+    return;
+  }
+  for (const QString &name : names)
+    Start(name);
+}
+
+void TMixerGameSound::Start(const QString &name) {
   try {
     Waves.FindByName(name).Play(false);
   } catch (const TMediaError &) {

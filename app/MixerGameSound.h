@@ -2,15 +2,19 @@
 // The game's sound on the real mixer: the device, the list of the 22 built-in clips on it, and
 // the clean-up of finished copies on the game's scheduler.
 //
-// An open output wakes the program some 40 times a second even in silence, so it rests (is
-// closed) once RestDelay ms have passed with nothing sounding, and the next sound opens it again.
-// The sound stays on all the while.
+// The output is opened by the first sound, a moment later (at the scheduler's next turn), so
+// that opening it does not hold up the window at start-up; the sounds asked for meanwhile start
+// together then. An open output wakes the program some 22 times a second even in silence, so it
+// rests (is closed) once RestDelay ms have passed with nothing sounding, and the next sound opens
+// it again. The sound stays on all the while.
 
 #include "app/GameSound.h"
 #include "media/DXSound.h"
 #include "media/DXWaveList.h"
 #include "media/SoundMixerBackend.h"
 #include "media/Timer.h"
+
+#include <QStringList>
 
 class QObject;
 class TScheduler;
@@ -31,6 +35,8 @@ public:
 
 private:
   bool Open();
+  void OpenForWaiting();
+  void Start(const QString &name);
   void RestLater();
   void Rest();
 
@@ -38,5 +44,7 @@ private:
   TDXSound Device;
   TDXWaveList Waves;
   TTimer RestTimer;
+  TTimer OpenTimer;
+  QStringList Waiting; // sounds asked for before the output opened
   bool On = false;
 };

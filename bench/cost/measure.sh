@@ -13,8 +13,9 @@
 # which behaves like a real device that is always there (QB_AUDIO=... picks another driver).
 #
 # How each figure is taken:
-#   idle title / idle pause  CPU of the program and its own Xvfb (utime+stime from
-#                            /proc/PID/stat) over 20 s on the title, then on the pause screen,
+#   idle title / idle pause  CPU of the program and its own Xvfb (the run time of all their
+#                            threads, /proc/PID/task/*/schedstat, to the nanosecond) over 20 s
+#                            on the title, then on the pause screen,
 #                            in % of one core, once the screen's sound has died away (the start
 #                            jingle sounds for 16.5 s, the pause chime for 4.5 s)
 #   playing                  the same over 20 s of play, with one xdotool moving and turning
@@ -45,7 +46,6 @@ stop_all() {
   pid='' xpid=''
 }
 trap 'stop_all; rm -rf "$work"' EXIT
-tick_hz=$(getconf CLK_TCK)
 
 # ---- helpers -------------------------------------------------------------------------------
 
@@ -87,16 +87,17 @@ wait_trace() {
 
 main_window() { xdotool search --sync --onlyvisible --name '^Quarrybox' 2>/dev/null | head -1; }
 
-ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+# CPU time of all threads of a process so far, in microseconds. The scheduler's own account:
+# the 10 ms ticks of /proc/PID/stat are too coarse for an idle program.
+cpu_us() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%d\n", s / 1000 }'; }
 
 # CPU of the program and the X server over the window, in % of one core.
 cpu_over_window() {
   local p0 x0 p1 x1
-  p0=$(ticks "$pid") x0=$(ticks "$xpid")
+  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
   sleep "$window_s"
-  p1=$(ticks "$pid") x1=$(ticks "$xpid")
-  awk -v d=$((p1 - p0 + x1 - x0)) -v hz="$tick_hz" -v s="$window_s" \
-    'BEGIN { printf "%.3f\n", 100 * d / hz / s }'
+  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
+  awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }'
 }
 
 trace_ms() { awk -v e="$1" '$2 " " $3 == e || $2 == e { print $1; exit }' "$trace"; }
@@ -120,18 +121,17 @@ measure_session() {
   wait_trace "state 2" || return 1
   sleep 1
   local keys=(Left Right Up Right Left Up) k p0 x0 p1 x1
-  p0=$(ticks "$pid") x0=$(ticks "$xpid")
+  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
   # One xdotool for all keys: a new X client for every key would cost the X server more than
   # the game does.
   for k in $(seq 0 $((window_s * 4 - 1))); do
     if [ $((k % 20)) = 19 ]; then echo "key space"; else echo "key ${keys[$((k % 6))]}"; fi
     echo "sleep 0.25"
   done | xdotool -
-  p1=$(ticks "$pid") x1=$(ticks "$xpid")
+  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
   grep -q "state 3" "$trace" && echo "note: a game of $name ended while playing" >&2
   record "$name" "playing (%)" \
-    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v hz="$tick_hz" -v s="$window_s" \
-      'BEGIN { printf "%.3f\n", 100 * d / hz / s }')"
+    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
   record "$name" "peak RSS (MiB)" \
     "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
 

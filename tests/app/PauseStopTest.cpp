@@ -219,6 +219,14 @@ TEST_F(PauseStopTest, ADeviceThatCannotOpenLeavesTheOptionOffButTheSettingOn) {
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "OFF");
 }
 
+TEST_F(PauseStopTest, ADeviceFoundMissingAtItsFirstSoundTurnsTheOptionOff) {
+  Play();
+  ASSERT_TRUE(Sound.OnUnavailable);
+  Sound.OnUnavailable();
+  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON"); // the next start tries again
+}
+
 TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
   Play();
   Game().Run(TCommand::HelpTopic);
