@@ -184,14 +184,8 @@ void TGame::EnterHighScore() {
 void TGame::ShowLevelEnd() {
   Session.Status.NewPieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : FolderPicture(Folder + "MidPic.jpg");
-  const int index = Data.CurrentLevel - 1;
-  QImage picture;
-  int grid = 0;
-  if (index >= 0 && index < Data.LevelCount()) {
-    picture = LoadPicture(Data.Levels[index].Path, Data.Levels[index].Type);
-    grid = Data.Levels[index].GridSize;
-  }
-  View.DrawLevelEnd(backdrop, picture, grid);
+  // The picture as the level showed it: decoding it again would hold up the window.
+  View.DrawLevelEnd(backdrop, Session.Cells.StretchedPicture());
   View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
   PrefetchLevelPicture(Data.CurrentLevel + 1);

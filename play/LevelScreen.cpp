@@ -1,7 +1,6 @@
 #include "play/LevelScreen.h"
 
 #include "play/Canvas.h"
-#include "play/PictureGeometry.h"
 #include "play/Rounding.h"
 
 #include <QFont>
@@ -156,19 +155,17 @@ void TLevelScreen::RestorePlayField() {
   p.drawImage(PlayFieldRect.topLeft(), PlayField);
 }
 
-void TLevelScreen::DrawLevelEnd(const QImage &backdrop, const QImage &levelPicture, int gridSize) {
+void TLevelScreen::DrawLevelEnd(const QImage &backdrop, const QImage &shownPicture) {
   QPainter p(&WindowPicture);
   if (backdrop.isNull())
     p.fillRect(WindowPicture.rect(), Qt::black);
   else
     p.drawImage(WindowPicture.rect(), backdrop);
-  const auto geometry = PictureGeometry(levelPicture.size(), gridSize);
-  if (!geometry)
+  if (shownPicture.isNull())
     return;
-  const int w = geometry->Width, h = geometry->Height;
+  const int w = shownPicture.width(), h = shownPicture.height();
   const int left = RoundHalfEven((600 - w) / 2.0), top = RoundHalfEven((400 - h) / 2.0);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(QRect(left, top, w, h), levelPicture);
+  p.drawImage(QPoint(left, top), shownPicture);
   const int r = left + w, b = top + h;
   constexpr QRgb a = WindowColour(2912211), c = WindowColour(2597848);
   CanvasLine(p, {left - 5, top - 5}, {left + 15, top - 5}, a);

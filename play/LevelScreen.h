@@ -31,8 +31,9 @@ public:
   void DrawNextPiece(int pieceType, const QImage &blockPicture);
   // The saved play-field background at the play field (removes the well copy).
   void RestorePlayField();
-  // The whole level picture centred in the window, with its corner marks, over the backdrop.
-  void DrawLevelEnd(const QImage &backdrop, const QImage &levelPicture, int gridSize);
+  // The level's picture as the level showed it (stretched to its cells), centred in the window
+  // with its corner marks, over the backdrop; the backdrop alone for a null picture.
+  void DrawLevelEnd(const QImage &backdrop, const QImage &shownPicture);
 
 private:
   void DrawCentredText(const QString &text, int y, QRgb colour);

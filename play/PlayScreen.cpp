@@ -31,9 +31,9 @@ void TPlayScreen::ShowIfChanged() {
     ShowWindowPicture();
 }
 
-void TPlayScreen::DrawLevelEnd(const QImage &backdrop, const QImage &picture, int grid) {
+void TPlayScreen::DrawLevelEnd(const QImage &backdrop, const QImage &shownPicture) {
   HidePlayField();
-  Screen.DrawLevelEnd(backdrop, picture, grid);
+  Screen.DrawLevelEnd(backdrop, shownPicture);
   ShowWindowPicture();
 }
 

@@ -59,7 +59,7 @@ public:
   // Skins and whole-window pictures.
   void DrawSkin(const QImage &skin, bool stretch) { Screen.DrawSkin(skin, stretch); }
   void Blank() { Screen.Picture().fill(Qt::black); }
-  void DrawLevelEnd(const QImage &backdrop, const QImage &picture, int grid);
+  void DrawLevelEnd(const QImage &backdrop, const QImage &shownPicture);
   void RestorePlayField() { Screen.RestorePlayField(); }
 
   // A level's screen: the playing skin, hidden cells, panels, and the play surface kept out of

@@ -3,7 +3,9 @@
 #include "gamefile/GameFile.h"
 #include "tests/app/GameHarness.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,15 @@ protected:
     return {};
   }
   int HiddenCount() { return Game().PlaySession().Cells.HiddenCount(); }
+  // Drops a square into the gap of a full row carrying the target, the last hidden cell; the
+  // landing comes 150 ms after the last row's slide.
+  void UncoverTheLastCell() {
+    Game().PlaySession().Piece.SetType(4);
+    FillRow(1, {5, 6}, Target());
+    H.Tap(Vk::Space);
+    for (int i = 0; i < 400 && Game().PlaySession().Status.Score < 200; ++i)
+      H.Advance(1);
+  }
 
   TGameHarness H;
 };
@@ -117,12 +128,7 @@ TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
 TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
   ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
-  Game().PlaySession().Piece.SetType(4);
-  FillRow(1, {5, 6}, Target());
-  H.Tap(Vk::Space);
-  // Landing: 150 ms after the last row's slide.
-  for (int i = 0; i < 400 && Game().PlaySession().Status.Score < 200; ++i)
-    H.Advance(1);
+  UncoverTheLastCell();
   ASSERT_EQ(Game().PlaySession().Status.Score, 20 + 10 + 60 + 100 + 10);
   EXPECT_TRUE(Game().PlaySession().Status.LevelComplete);
   EXPECT_FALSE(Game().PlaySession().Status.NewPieceDue);
@@ -138,6 +144,22 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   EXPECT_EQ(Game().GameState(), StatePlaying);
   EXPECT_EQ(Game().Game().CurrentLevel, 2);
   EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
+}
+
+TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
+  Play({TTestLevel{{100, 100}, 100}, TTestLevel{}});
+  // Nothing left to read: the picture shown must come from the level as it was played.
+  for (const QFileInfo &file : QDir(Game().WorkingFolder()).entryInfoList(QDir::Files))
+    QFile::remove(file.filePath());
+  UncoverTheLastCell();
+  H.Advance(50);
+  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  const QColor shown = Game().Screen().Picture().pixelColor(300, 200); // the window's centre
+  // The first level's picture has a lighter disc in its middle.
+  const QColor painted = QColor::fromHsv(0, 200, 200).lighter(160);
+  EXPECT_NEAR(shown.red(), painted.red(), 12);
+  EXPECT_NEAR(shown.green(), painted.green(), 12);
+  EXPECT_NEAR(shown.blue(), painted.blue(), 12);
 }
 
 TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
