@@ -18,8 +18,6 @@
 #                            on the title, then on the pause screen,
 #                            in % of one core, once the screen's sound has died away (the start
 #                            jingle sounds for 16.5 s, the pause chime for 4.5 s)
-#   keys on title            the same over 20 s of the play's keys sent to the title, where
-#                            they move nothing: the cost of taking the keys, under playing
 #   playing                  the same over 20 s of play, with one xdotool moving and turning
 #                            the piece four times a second and dropping it every 5 s
 #   peak RSS                 VmHWM of the program after that play, in MiB
@@ -93,35 +91,20 @@ main_window() { xdotool search --sync --onlyvisible --name '^Quarrybox' 2>/dev/n
 # the 10 ms ticks of /proc/PID/stat are too coarse for an idle program.
 cpu_us() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%d\n", s / 1000 }'; }
 
-# CPU of the program and the X server together so far, and in % of one core since then over
-# the window.
-both_us() { echo $(($(cpu_us "$pid") + $(cpu_us "$xpid"))); }
-percent_since() {
-  awk -v d=$(($(both_us) - $1)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }'
-}
+# CPU of the program and the X server over the window, in % of one core.
 cpu_over_window() {
-  local t0
-  t0=$(both_us)
+  local p0 x0 p1 x1
+  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
   sleep "$window_s"
-  percent_since "$t0"
+  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
+  awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }'
 }
 
 trace_ms() { awk -v e="$1" '$2 " " $3 == e || $2 == e { print $1; exit }' "$trace"; }
 
 # ---- the measurements ----------------------------------------------------------------------
 
-# Four keys a second for the length of the window: left, right and up move and turn the piece,
-# and every twentieth key is the one named (space drops the piece). One xdotool for all
-# keys: a new X client for every key would cost the X server more than the game does.
-play_keys() {
-  local keys=(Left Right Up Right Left Up) k
-  for k in $(seq 0 $((window_s * 4 - 1))); do
-    if [ $((k % 20)) = 19 ]; then echo "key $1"; else echo "key ${keys[$((k % 6))]}"; fi
-    echo "sleep 0.25"
-  done | xdotool -
-}
-
-# Title idle, keys on the title, play, peak memory and pause idle in one life of the program.
+# Title idle, play, peak memory and pause idle in one life of the program.
 measure_session() {
   local program=$1 name=$2 game
   start_x
@@ -134,20 +117,21 @@ measure_session() {
   sleep 19
   record "$name" "idle title (%)" "$(cpu_over_window)"
 
-  local t0
-  # The same keys on the title first, where they move nothing: what taking them costs the
-  # program and the X server, the floor under the playing figure.
-  t0=$(both_us)
-  play_keys Left
-  record "$name" "keys on title (%)" "$(percent_since "$t0")"
-
   xdotool key space
   wait_trace "state 2" || return 1
   sleep 1
-  t0=$(both_us)
-  play_keys space
-  record "$name" "playing (%)" "$(percent_since "$t0")"
+  local keys=(Left Right Up Right Left Up) k p0 x0 p1 x1
+  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
+  # One xdotool for all keys: a new X client for every key would cost the X server more than
+  # the game does.
+  for k in $(seq 0 $((window_s * 4 - 1))); do
+    if [ $((k % 20)) = 19 ]; then echo "key space"; else echo "key ${keys[$((k % 6))]}"; fi
+    echo "sleep 0.25"
+  done | xdotool -
+  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
   grep -q "state 3" "$trace" && echo "note: a game of $name ended while playing" >&2
+  record "$name" "playing (%)" \
+    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
   record "$name" "peak RSS (MiB)" \
     "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
 
