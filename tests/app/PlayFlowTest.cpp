@@ -305,6 +305,22 @@ TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScre
   }
 }
 
+TEST_F(PlayFlowTest, ASlideSidewaysPresentsOnlyTheSquaresAroundThePiece) {
+  Play();
+  H.Advance(200);
+  QRect presented;
+  Game().Screen().Surface().OnPresent = [&](const QRect &changed) { presented |= changed; };
+  QRect around; // every square the piece stands on, before the slide and after it
+  for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
+    around |= QRect(b, QSize(18, 18));
+  H.Tap(Vk::Left);
+  H.Frames(5);
+  for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
+    around |= QRect(b, QSize(18, 18));
+  ASSERT_FALSE(presented.isEmpty());
+  EXPECT_TRUE(around.contains(presented)) << "presented beyond the piece";
+}
+
 TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   Play();
   QImage shown;
