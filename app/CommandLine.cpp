@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <climits>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,4 +50,27 @@ bool ReachedByDescriptor(const QString &path) { return path.startsWith(Descripto
 QString ShownFileName(const QString &path) {
   const QFileInfo file(path);
   return ReachedByDescriptor(path) ? QFileInfo(file.symLinkTarget()).fileName() : file.fileName();
+}
+
+namespace {
+const QString StoredBytesScheme = QStringLiteral("file://");
+}
+
+QString StoredFileName(const QString &path) {
+  if (!ReachedByDescriptor(path))
+    return path;
+  char target[PATH_MAX];
+  const ssize_t length = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+  if (length <= 0 || length >= ssize_t(sizeof target))
+    return QString();
+  return StoredBytesScheme +
+         QString::fromLatin1(QByteArray(target, int(length)).toPercentEncoding("/"));
+}
+
+QString OpenStoredFileName(const QString &stored) {
+  if (!stored.startsWith(StoredBytesScheme))
+    return stored;
+  const QByteArray name =
+      QByteArray::fromPercentEncoding(stored.mid(StoredBytesScheme.size()).toLatin1());
+  return name.startsWith('/') ? OpenByDescriptor(name.constData()) : QString();
 }

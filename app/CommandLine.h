@@ -21,3 +21,11 @@ bool ReachedByDescriptor(const QString &path);
 // The file's name to show: for a file reached by descriptor, its own name, with the bytes that
 // are not UTF-8 shown as replacement characters.
 QString ShownFileName(const QString &path);
+
+// The text under which the settings keep a game's name for the next start: the path itself, or
+// for a file reached by descriptor its name's bytes as a percent-encoded "file://" address,
+// which leads back to exactly those bytes. Empty where the name cannot be found.
+QString StoredFileName(const QString &path);
+// The path to open for a stored name: the name itself, or a descriptor of the file a "file://"
+// address names (empty where there is none).
+QString OpenStoredFileName(const QString &stored);

@@ -133,7 +133,11 @@ void TGame::PlayingFrame() {
         FlashTimer.SetEnabled(true);
     }
   }
+  const TPiece before = Session.Piece.Piece();
   Session.Piece.Step();
+  const TPiece &after = Session.Piece.Piece();
+  if (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col)
+    Trace::Event("move", QStringLiteral("%1 %2").arg(after.Shift.Col).arg(after.Turn));
   View.DrawFrame(Session.Piece.BlockPositions(), Session.Status.PieceActive);
 }
 

@@ -176,7 +176,7 @@ QString TGame::ChooseStartGame(const QStringList &arguments) {
     // The player asked for this game: say why it is not the one that opens.
     Report(CannotOpenMessage(commandLine));
   }
-  const QString last = Settings.ReadSetting("LastGame");
+  const QString last = OpenStoredFileName(Settings.ReadSetting("LastGame"));
   if (!last.isEmpty() && QFileInfo(last).isFile())
     return last;
   const QString bundled = Folder + "Games/Default.qbx";
@@ -286,6 +286,9 @@ void TGame::OpenGameMessage() {
     Report(CannotOpenMessage(path));
     return;
   }
+  // An edited game is not lost to a double-clicked one: the same questions as Open.
+  if (!LeaveCurrentGame())
+    return;
   Document.DeleteWorkingPictures();
   if (LoadGame(QFileInfo(path).absoluteFilePath()))
     TitleTimer.SetEnabled(true);

@@ -32,6 +32,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // What start-up needs to know about the process and the screen.
 class TGameDialogs;
@@ -59,11 +60,12 @@ public:
   // Start-up of the main window, in the documented order.
   void FormCreate(const TStartup &startup);
   void FormDestroy();
-  // The close sequence; windowPosition (of the client area) is stored for the next start.
+  // The close sequence; windowPosition (of the client area) is stored for the next start, where
+  // the platform tells one (a Wayland window has none, and the stored one stays).
   // CloseAsked: the player closed the window, so a changed game may be saved first.
   // CloseAtOnce: the session is ending; no question is asked.
   enum TCloseKind { CloseAsked, CloseAtOnce };
-  void FormClose(QPoint windowPosition, TCloseKind kind = CloseAsked);
+  void FormClose(std::optional<QPoint> windowPosition, TCloseKind kind = CloseAsked);
 
   // A menu command (Exit and the window sizes are the window's own).
   void Run(TCommand command);
@@ -100,6 +102,8 @@ public:
   TPlayScreen &Screen() { return View; }
   TMenuModel &Menu() { return MenuItems; }
   QPoint WindowPosition() const { return Position; }
+  // A level picture is being decoded in the background (asked for, or dropped and not done).
+  bool DecodingPicture() const { return LevelPictures.Working(); }
 
   // Notifications to the window.
   std::function<void()> OnCaptionChanged;

@@ -205,6 +205,10 @@ void TGame::SpeedTimerTimer() {
 
 void TGame::NoFlashTimerTimer() {
   NoFlashTimer.SetEnabled(false);
+  // Paused as the level began: the banner lies over the well copy, and the resume shows the
+  // play field.
+  if (Paused())
+    return;
   View.ShowPlayField();
   DXTimer.WakeUp(); // the next frame shows the play field
 }

@@ -4,6 +4,7 @@
 #include "app/PlaySurfaceView.h"
 #include "app/Trace.h"
 #include "app/WindowPictureView.h"
+#include "app/WindowPlacement.h"
 #include "media/VirtualKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -18,7 +19,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+// The window factor a Size item chooses; 0 for any other item.
+int FactorOfItem(const QString &name) {
+  const std::pair<TCommand, int> factors[] = {
+      {TCommand::SizeNormal, 1}, {TCommand::SizeDouble, 2}, {TCommand::SizeTriple, 3}};
+  for (const auto &[command, factor] : factors)
+    if (name == MenuItemName(command))
+      return factor;
+  return 0;
+}
+} // namespace
 
 TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
     : QMainWindow(parent), GameRef(game), Settings(settings) {
@@ -52,7 +66,10 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   ConnectMenuCommands();
   ConnectSizeCommands();
   ApplySize(CurrentSize);
+  ChromeSize = sizeHint() - TWindowPictureView::PictureSize * CurrentSize.Factor;
   WatchMenus();
+  connect(static_cast<QMenu *>(Menu.Menus.value("Options1")), &QMenu::aboutToShow, this,
+          [this] { OfferFittingSizes(); });
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive)
@@ -69,18 +86,19 @@ void TMainForm::PlaceAt(QPoint clientTopLeft) {
     setGeometry(QRect(clientTopLeft, sizeHint()));
 }
 
-QPoint TMainForm::WindowedTopLeft() const {
+std::optional<QPoint> TMainForm::WindowedTopLeft() const {
+  if (QGuiApplication::platformName().startsWith("wayland"))
+    return std::nullopt;
   return CurrentSize.FullScreen ? TopLeftBeforeFullScreen : geometry().topLeft();
 }
 
 void TMainForm::ConnectSizeCommands() {
-  const std::pair<TCommand, int> factors[] = {
-      {TCommand::SizeNormal, 1}, {TCommand::SizeDouble, 2}, {TCommand::SizeTriple, 3}};
-  for (const auto &[command, factor] : factors)
-    connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, factor = factor] {
-      ApplySize({factor, false});
-      WriteWindowSize(Settings, CurrentSize);
-    });
+  for (TCommand command : {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple})
+    connect(Action(MenuItemName(command)), &QAction::triggered, this,
+            [this, factor = FactorOfItem(MenuItemName(command))] {
+              ApplySize({factor, false});
+              WriteWindowSize(Settings, CurrentSize);
+            });
   connect(Action(MenuItemName(TCommand::FullScreen)), &QAction::triggered, this, [this] {
     ApplySize({CurrentSize.Factor, !CurrentSize.FullScreen});
     WriteWindowSize(Settings, CurrentSize);
@@ -104,6 +122,7 @@ void TMainForm::ApplySize(const TWindowSize &size) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (wasFull)
       setGeometry(QRect(TopLeftBeforeFullScreen, sizeHint()));
+    KeepWindowOnScreen();
   }
   TMenuModel &menu = GameRef.Menu();
   menu.SetChecked(MenuItemName(TCommand::SizeNormal), !size.FullScreen && size.Factor == 1);
@@ -113,6 +132,38 @@ void TMainForm::ApplySize(const TWindowSize &size) {
   for (TCommand command :
        {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple, TCommand::FullScreen})
     SyncMenuItem(MenuItemName(command));
+}
+
+QMargins TMainForm::Frame() const {
+  // A window manager's frame is known once the window is shown in it; before, or without one,
+  // room for a typical frame is kept.
+  const QRect outer = frameGeometry(), inner = geometry();
+  if (!isVisible() || outer == inner)
+    return TypicalFrame;
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+void TMainForm::OfferFittingSizes() {
+  const QScreen *on = screen();
+  if (!on)
+    return;
+  const QSize room = on->availableGeometry().marginsRemoved(Frame()).size() - ChromeSize;
+  LargestFittingFactor =
+      std::min(TWindowSize::MaxFactor, LargestFactor(room, TWindowPictureView::PictureSize));
+  for (TCommand command : {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple})
+    SyncMenuItem(MenuItemName(command));
+}
+
+void TMainForm::KeepWindowOnScreen() {
+  const QScreen *on = screen();
+  if (!on || !isVisible())
+    return;
+  const QSize size = sizeHint();
+  const QPoint topLeft =
+      KeepOnScreen(geometry().topLeft(), size, {on->availableGeometry()}, Frame());
+  if (topLeft != geometry().topLeft())
+    setGeometry(QRect(topLeft, size));
 }
 
 void TMainForm::CloseAtOnce() {
@@ -157,7 +208,7 @@ void TMainForm::PlacePlaySurface() {
 void TMainForm::SyncMenuItem(const QString &name) {
   if (QAction *a = Menu.Actions.value(name)) {
     const TMenuModel &m = GameRef.Menu();
-    a->setEnabled(m.Enabled(name));
+    a->setEnabled(m.Enabled(name) && FactorOfItem(name) <= LargestFittingFactor);
     a->setVisible(m.Visible(name));
     if (a->isCheckable())
       a->setChecked(m.Checked(name));
@@ -172,8 +223,8 @@ void TMainForm::ConnectMenuCommands() {
       continue;
     connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, command] {
       GameRef.Run(command);
-      // A checkable item toggles itself; the game decides.
-      SyncMenuItem(MenuItemName(TCommand::Sound));
+      // A checkable item toggles itself; the game decides (a pause comes a moment later).
+      SyncMenuItem(MenuItemName(command));
     });
   }
   connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });
@@ -185,10 +236,12 @@ void TMainForm::keyPressEvent(QKeyEvent *event) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  if (!event->isAutoRepeat()) {
-    Trace::Event("key", QString::number(vk)); // timings from the key on are read from the trace
-    GameRef.Keys().Press(vk);
-  }
+  // A held key acts once: its repeats come as presses of a key already down (X11 with
+  // press-only repeats) or are marked so (Qt's own detection, Wayland).
+  if (event->isAutoRepeat() || (GameRef.Keys().Entry(vk) & TKeyStateTable::DownBit))
+    return;
+  Trace::Event("key", QString::number(vk)); // timings from the key on are read from the trace
+  GameRef.Keys().Press(vk);
   GameRef.FormKeyDown(vk, event->modifiers() & Qt::ControlModifier);
 }
 

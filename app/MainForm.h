@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class TGame;
 class TPlaySurfaceView;
 class TSettingsStore;
@@ -29,6 +31,8 @@ public:
   // Normal, Double, Triple or full screen; the menu shows it. Stored by the Size commands.
   void ApplySize(const TWindowSize &size);
   const TWindowSize &Size() const { return CurrentSize; }
+  // What the window adds around the picture (the menu bar).
+  QSize Chrome() const { return ChromeSize; }
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -45,13 +49,22 @@ private:
   void WatchMenus();
   void ReturnKeysToGame();
   void ConnectSizeCommands();
-  // The client area's top-left corner of the window as it is (or was, before full screen).
-  QPoint WindowedTopLeft() const;
+  // The window factors offered are those whose window, frame included, fits the available area
+  // of the screen the window is on when the menu opens.
+  void OfferFittingSizes();
+  // After a size change: the whole window, frame included, back onto its screen.
+  void KeepWindowOnScreen();
+  QMargins Frame() const;
+  // The client area's top-left corner of the window as it is (or was, before full screen);
+  // nothing where the platform does not tell windows where they are (Wayland).
+  std::optional<QPoint> WindowedTopLeft() const;
 
   TGame &GameRef;
   TSettingsStore &Settings;
   TMainMenu Menu;
   TWindowSize CurrentSize;
+  QSize ChromeSize;
+  int LargestFittingFactor = TWindowSize::MaxFactor;
   QPoint TopLeftBeforeFullScreen;
   TWindowPictureView *ShowImage;
   TPlaySurfaceView *DXDraw;

@@ -39,7 +39,7 @@ const TMenuDef MenuBar[] = {
     {"Game1",
      "&Game",
      {{"GameStart", "&Start Game", Qt::Key_F2, false},
-      {"GamePause", "&Pause Game", Qt::Key_F3, false},
+      {"GamePause", "&Pause Game", Qt::Key_F3, true},
       {"StopGame1", "Stop &Game", 0, false},
       {"N4", nullptr, 0, false},
       {"Score1", "S&core", 0, false}}},

@@ -87,7 +87,7 @@ void TGame::EndRunningGame() {
 // The window goes whatever happens: a running game ends without the title screen, and nothing
 // on the way may open a box that the close would have to wait for. Only an interactive close
 // asks whether to save a changed game.
-void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
+void TGame::FormClose(std::optional<QPoint> windowPosition, TCloseKind kind) {
   Closing = true;
   if (GameRunning)
     EndRunningGame();
@@ -97,11 +97,13 @@ void TGame::FormClose(QPoint windowPosition, TCloseKind kind) {
     ReportFailure(Document.RepackStandAlone(ProgramPath)); // logged: the window is closing
   Document.DeleteWorkingPictures();
   DXTimer.SetEnabled(false);
-  if (!Data.Unsaved && !ReachedByDescriptor(Data.FilePath))
-    Settings.WriteSetting("LastGame", Data.FilePath);
+  if (const QString stored = StoredFileName(Data.FilePath); !Data.Unsaved && !stored.isEmpty())
+    Settings.WriteSetting("LastGame", stored);
   Settings.WriteSetting("DownArrow", Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
-  Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition.x()));
-  Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition.y()));
+  if (windowPosition) {
+    Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition->x()));
+    Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition->y()));
+  }
 }
 
 void TGame::Run(TCommand command) {

@@ -16,8 +16,9 @@ TWindowSize ReadWindowSize(const TSettingsStore &settings, QSize available, doub
   size.FullScreen = settings.ReadSetting("FullScreen") == "ON";
   bool ok = false;
   const int stored = settings.ReadSetting("WindowSize").toInt(&ok);
+  // A factor stored on a larger screen falls back to the largest that fits this one.
   if (ok && stored >= 1 && stored <= TWindowSize::MaxFactor)
-    size.Factor = stored;
+    size.Factor = std::min(stored, LargestFactor(available, window));
   else if (pixelRatio >= 2)
     size.Factor = std::min(TWindowSize::MaxFactor, LargestFactor(available, window));
   return size;

@@ -20,9 +20,9 @@ struct TWindowSize {
 // The largest whole factor at which `picture` fits into `area`; at least 1.
 int LargestFactor(QSize area, QSize picture);
 
-// The stored size ("WindowSize" 1 to 3, "FullScreen" "ON" or "OFF"). With no factor stored, a
-// screen of device pixel ratio 2 or more gets the largest window factor that fits its
-// `available` area (in device-independent pixels), any other screen factor 1.
+// The stored size ("WindowSize" 1 to 3, "FullScreen" "ON" or "OFF"), at most the largest window
+// factor that fits the `available` area (in device-independent pixels). With no factor stored, a
+// screen of device pixel ratio 2 or more gets that largest factor, any other screen factor 1.
 TWindowSize ReadWindowSize(const TSettingsStore &settings, QSize available, double pixelRatio,
                            QSize window);
 void WriteWindowSize(TSettingsStore &settings, const TWindowSize &size);

@@ -11,6 +11,7 @@
 #include "app/WidgetDialogs.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
+#include "app/X11KeyRepeat.h"
 #include "bundle/RuntimeHeader.h"
 #include "media/Gamepads.h"
 #include "media/SchedulerPump.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +70,7 @@ int main(int argc, char **argv) {
     return HandOver(args);
 
   QApplication::setApplicationName("Quarrybox");
+  UsePressOnlyKeyRepeat();
   QApplication::setStyle(new TGameStyle);
   TSteadyClock clock;
   TScheduler scheduler(&clock);
@@ -80,11 +83,23 @@ int main(int argc, char **argv) {
   TWidgetDialogs dialogs(game, settings, &form);
   game.SetDialogs(&dialogs);
 
+  // The session is ending (SIGTERM, SIGINT): the close sequence runs and the program ends, also
+  // while start-up or play shows a box (quit leaves every event loop, the boxes' own included).
+  bool terminated = false;
+  TTerminationSignal termination([&form, &terminated] {
+    terminated = true;
+    form.CloseAtOnce();
+    // Before the main loop runs, quit does nothing: the start-up box is closed instead, and
+    // start-up ends at its next step. From the close on, problems are logged, not shown.
+    if (QWidget *box = QApplication::activeModalWidget())
+      box->close();
+    QCoreApplication::quit();
+  });
+
   TStartup startup;
   startup.ProgramPath = ProgramFile();
   startup.Arguments = args;
-  // What the window adds to the picture: the menu bar.
-  const QSize chrome = form.sizeHint() - TWindowPictureView::PictureSize;
+  const QSize chrome = form.Chrome();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     startup.ScreenSize = screen->availableGeometry().size();
     // The room for the picture: the screen less a window frame and the menu bar.
@@ -98,18 +113,22 @@ int main(int argc, char **argv) {
   startup.WindowHandle = QString::number(getpid());
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   game.FormCreate(startup);
+  // A picture still decoding (a hostile one can take many seconds) would keep a process with no
+  // window alive; everything to keep was kept by the close sequence.
+  const auto end = [&game](int status) {
+    if (game.DecodingPicture()) {
+      std::fflush(nullptr);
+      _exit(status);
+    }
+    return status;
+  };
+  if (terminated)
+    return end(0);
   TGamepads gamepads;
   TGamepadControl gamepadControl(game, scheduler, gamepads);
   instance.Listen([&game] { game.OpenGameMessage(); });
 
-  // The session is ending: the close sequence runs, and the program ends even when one of its
-  // boxes is open (quit leaves every event loop, the boxes' own included).
-  TTerminationSignal termination([&form] {
-    form.CloseAtOnce();
-    QCoreApplication::quit();
-  });
-
   form.PlaceAt(game.WindowPosition());
   form.show();
-  return app.exec();
+  return end(app.exec());
 }

@@ -43,6 +43,10 @@ public:
   void done(int result) override {
     QDialog::done(result);
     Host.SetSuspended(false);
+    // Without a window manager nobody hands the keyboard back: X leaves it on the root window,
+    // where the menu bar's Alt keys never arrive.
+    if (QWidget *owner = parentWidget())
+      owner->window()->activateWindow();
   }
 
 protected:

@@ -49,6 +49,8 @@ public:
   TLevelPicture Take(const TLevelPictureRequest &request);
   // Forgets the picture asked for; its OnReady does not come.
   void Drop();
+  // The worker is decoding, whether or not its picture is still wanted.
+  bool Working() const { return Worker.activeThreadCount() > 0; }
 
   // On the thread that made the loader, once a picture asked for is decoded.
   std::function<void()> OnReady;

@@ -273,6 +273,20 @@ TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
   EXPECT_FALSE(Game().Game().Unsaved);
 }
 
+TEST_F(FileCommandsTest, AHandedOverGameOpensAfterTheSaveQuestionForAnEditedOne) {
+  const QByteArray before = Bytes(Default);
+  H.Dialogs.BuilderResult = [](TGameData &game) { game.Levels.removeLast(); };
+  Game().Run(TCommand::EditGame);
+  ASSERT_TRUE(Game().Game().Unsaved);
+  H.Dialogs.YesAnswer = true;
+  H.Settings.WriteSetting("NewQBXFile", Other);
+  Game().OpenGameMessage();
+  EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
+  EXPECT_NE(Bytes(Default), before); // the edit was saved before the other game came
+  H.Advance(100);
+  EXPECT_EQ(Game().Game().FilePath, Other);
+}
+
 TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
   Game().Run(TCommand::StartGame);
   H.Dialogs.ConfirmAnswer = 2;

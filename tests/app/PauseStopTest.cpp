@@ -45,6 +45,21 @@ TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
   EXPECT_TRUE(Sound.Played.contains("Pause"));
 }
 
+TEST_F(PauseStopTest, APauseAsTheLevelBeginsStaysOverTheWell) {
+  Play();
+  H.Frames(1);
+  Game().Run(TCommand::PauseGame);
+  H.Frames(5);
+  ASSERT_TRUE(Game().Paused());
+  H.Advance(1000); // past the moment the level shows its play field
+  EXPECT_LT(Game().Screen().Surface().Left(), 0);
+  EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
+  Game().FormKeyDown(Vk::Up, false);
+  H.Frames(2);
+  EXPECT_FALSE(Game().Paused());
+  EXPECT_EQ(Game().Screen().Surface().Left(), 320);
+}
+
 TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   Play();
   H.Frames(6);
@@ -150,6 +165,15 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
   EXPECT_FALSE(QFile::exists(Game().WorkingFolder() + "tpl.jpg"));
+}
+
+TEST_F(PauseStopTest, AWindowWithNoKnownPositionLeavesTheStoredOneAsItWas) {
+  Play();
+  H.Settings.WriteSetting("QuarryboxLeft", "40");
+  H.Settings.WriteSetting("QuarryboxTop", "50");
+  Game().FormClose(std::nullopt);
+  EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
+  EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
 }
 
 TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {

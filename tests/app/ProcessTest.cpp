@@ -127,7 +127,7 @@ TEST_F(ProcessTest, ASecondStartHandsItsGameOverAndEndsWithoutAWindow) {
   EXPECT_EQ(first->state(), QProcess::Running);
 }
 
-TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLine) {
+TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLineAndAgainAtTheNextStart) {
   // A Latin-1 name: "Spiel" + a-umlaut as one byte, which is not UTF-8. Only a shell can pass
   // such bytes; QProcess arguments are text.
   const QByteArray name = QFile::encodeName(Home.path()) + "/Spiel\xe4.qbx";
@@ -142,8 +142,15 @@ TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLine) {
       << TraceText().toStdString();
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
-  // The descriptor it was reached through means nothing to the next start.
-  EXPECT_TRUE(Setting("LastGame").isEmpty()) << Setting("LastGame").toStdString();
+  // Not the descriptor it was reached through, which means nothing to the next start, but
+  // the name's bytes.
+  EXPECT_EQ(Setting("LastGame"), QString::fromLatin1("file://" + name.toPercentEncoding("/")));
+  QFile::remove(Trace());
+  QProcess *again = Start(ProgramDir + "/quarrybox");
+  EXPECT_TRUE(WaitForTrace(QString::fromUtf8("caption Quarrybox - Spiel\uFFFD")))
+      << TraceText().toStdString();
+  again->terminate();
+  ASSERT_TRUE(again->waitForFinished(5000));
 }
 
 TEST_F(ProcessTest, AStartAfterTheFirstProgramWasKilledWorks) {

@@ -6,6 +6,8 @@
 #include "tests/app/GameHarness.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,10 @@ TEST(WindowSizeTest, AHighDensityScreenStartsAtTheLargestWindowThatFits) {
   // Once chosen, the stored size counts, whatever the screen.
   WriteWindowSize(h.Settings, {1, true});
   EXPECT_EQ(ReadWindowSize(h.Settings, {3800, 2000}, 2.0, picture), (TWindowSize{1, true}));
+  // A size chosen on a larger screen: the largest that fits this one.
+  WriteWindowSize(h.Settings, {3, false});
+  EXPECT_EQ(ReadWindowSize(h.Settings, {1008, 700}, 1.0, picture).Factor, 1);
+  EXPECT_EQ(ReadWindowSize(h.Settings, {1400, 900}, 1.0, picture).Factor, 2);
   h.Settings.WriteSetting("WindowSize", "9");
   EXPECT_EQ(ReadWindowSize(h.Settings, {1000, 800}, 1.0, picture).Factor, 1);
 }
@@ -79,4 +85,23 @@ TEST_F(ScaledWindowTest, FullScreenTogglesAndLeavesTheWindowedSizeAsItWas) {
   EXPECT_TRUE(Form.Action("SizeDouble1")->isChecked());
   EXPECT_EQ(Form.centralWidget()->size(), QSize(1200, 800));
   EXPECT_EQ(H.Settings.ReadSetting("FullScreen"), "OFF");
+}
+
+TEST_F(ScaledWindowTest, OnlySizesThatFitTheScreenAreOfferedAndTheWindowStaysOnIt) {
+  const QRect area = Form.screen()->availableGeometry();
+  ASSERT_LT(area.width(), 1200) << "the test screen is taken to be smaller than Double";
+  Form.move(area.right() - 100, area.bottom() - 100);
+  Form.Action("SizeNormal1")->trigger();
+  EXPECT_TRUE(area.contains(Form.frameGeometry())) << "the window is not wholly on its screen";
+
+  QMenu *options = Form.findChild<QMenu *>("Options1");
+  emit options->aboutToShow();
+  emit options->aboutToHide();
+  EXPECT_TRUE(Form.Action("SizeNormal1")->isEnabled());
+  EXPECT_FALSE(Form.Action("SizeDouble1")->isEnabled());
+  EXPECT_FALSE(Form.Action("SizeTriple1")->isEnabled());
+  // The game's own menu updates (the level skipped: a new state) leave them so.
+  H.Game->FormKeyDown(Vk::L, true);
+  ASSERT_EQ(H.Game->GameState(), StateLevelEnd);
+  EXPECT_FALSE(Form.Action("SizeDouble1")->isEnabled());
 }

@@ -63,8 +63,8 @@ shot confirm-stop
 xdotool key Tab space   # from Cancel to Ok
 wait_for "state 1"
 
-# Closing stores the last game and the window position.
-focus_main
+# Closing stores the last game and the window position. The menu answers its key right after
+# the box closed, without the window being clicked or focused first (bare X included).
 xdotool key alt+f
 sleep 0.3
 shot file-menu
