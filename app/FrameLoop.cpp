@@ -6,11 +6,11 @@
 #include "app/Trace.h"
 #include "play/Points.h"
 
-void TGame::DXTimerTimer(int lagCount) {
+void TGame::OnFrame(int lagCount) {
   Q_UNUSED(lagCount);
   if (!View.Surface().SurfaceReady())
     return;
-  DXInput.Update();
+  PlayerInput.Update();
   switch (State) {
   case StateTitle:
     TitleFrame();
@@ -32,9 +32,9 @@ void TGame::DXTimerTimer(int lagCount) {
   View.ShowIfChanged();
   View.Surface().Flip();
   if (NothingMoves())
-    DXTimer.Sleep(); // until a key, a state change or the end of a hold wakes it
+    FrameTimer.Sleep(); // until a key, a state change or the end of a hold wakes it
   else if (PieceAtRest())
-    DXTimer.Idle(); // the next frames come with the fall step, the lock delay or a key
+    FrameTimer.Idle(); // the next frames come with the fall step, the lock delay or a key
 }
 
 // The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
@@ -42,7 +42,7 @@ void TGame::DXTimerTimer(int lagCount) {
 bool TGame::NothingMoves() const {
   const TPlayStatus &status = Session.Status;
   return (State != StatePlaying || status.Suspended) && !status.NewPieceDue &&
-         !status.PictureDirty && View.WindowPictureShown() && DXInput.States().none();
+         !status.PictureDirty && View.WindowPictureShown() && PlayerInput.States().none();
 }
 
 // A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
@@ -50,15 +50,15 @@ bool TGame::NothingMoves() const {
 bool TGame::PieceAtRest() {
   const TPlayStatus &status = Session.Status;
   return State == StatePlaying && !status.NewPieceDue && !status.PictureDirty && View.AllShown() &&
-         DXInput.States().none() && Session.Piece.AtRest();
+         PlayerInput.States().none() && Session.Piece.AtRest();
 }
 
 void TGame::SetGameState(TGameState state) {
   for (int s = InputButton1; s <= InputButton32; ++s)
-    DXInput.Remove(static_cast<TInputState>(s));
+    PlayerInput.Remove(static_cast<TInputState>(s));
   State = state;
   Trace::Event("state", QString::number(state));
-  DXTimer.WakeUp();
+  FrameTimer.WakeUp();
 
   if (state == StateNone)
     return;
@@ -103,7 +103,7 @@ void TGame::RefreshIfDirty() {
 
 void TGame::TitleFrame() {
   RefreshIfDirty();
-  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+  if (PlayerInput.Has(InputButton1) && Data.LevelCount() > 0) {
     PlaySound("Dialog");
     SetGameState(StatePlaying);
   }
@@ -143,7 +143,7 @@ void TGame::PlayingFrame() {
 
 void TGame::GameOverFrame() {
   RefreshIfDirty();
-  if (DXInput.Has(InputButton1)) {
+  if (PlayerInput.Has(InputButton1)) {
     PlaySound("Dialog");
     SetGameState(StateTitle);
   }
@@ -151,7 +151,7 @@ void TGame::GameOverFrame() {
 
 void TGame::LevelEndFrame() {
   RefreshIfDirty();
-  if (DXInput.Has(InputButton1) && Data.LevelCount() > 0) {
+  if (PlayerInput.Has(InputButton1) && Data.LevelCount() > 0) {
     PlaySound("Dialog");
     Data.CurrentLevel += 1;
     LevelEnded();
@@ -189,17 +189,17 @@ void TGame::EndGame(bool allLevelsDone) {
   SetGameState(StateGameOver);
 }
 
-void TGame::TitleTimerTimer() {
+void TGame::OnTitleTimer() {
   TitleTimer.SetEnabled(false);
   SetGameState(StateTitle);
 }
 
-void TGame::EndLevelTimerTimer() {
+void TGame::OnEndLevelTimer() {
   EndLevelTimer.SetEnabled(false);
   FinishLevel();
 }
 
-void TGame::ExitTimerTimer() {
+void TGame::OnExitTimer() {
   ExitTimer.SetEnabled(false);
   if (OnCloseRequested)
     OnCloseRequested();

@@ -50,36 +50,36 @@ QString CannotOpenMessage(const QString &path) {
 
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
     : Scheduler(scheduler), Settings(settings), View(FormObject, BuiltinScreenPictures()),
-      DXInput(KeyTable), DXTimer(scheduler), DownTimer(scheduler, Timing::FirstFallInterval),
-      DeadTimer(scheduler, Timing::LockDelay), SpeedTimer(scheduler, Timing::SpeedUpPeriod),
+      PlayerInput(KeyTable), FrameTimer(scheduler), DownTimer(scheduler, Timing::FirstFallInterval),
+      LockDelayTimer(scheduler, Timing::LockDelay), SpeedTimer(scheduler, Timing::SpeedUpPeriod),
       FlashTimer(scheduler, Timing::FlashInterval), RepaintTimer(scheduler, Timing::RepaintDelay),
       NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Session(DXInput, DeadTimer, randomSeed), LevelPictures(!scheduler.IsVirtual()) {
+      Session(PlayerInput, LockDelayTimer, randomSeed), LevelPictures(!scheduler.IsVirtual()) {
   FormObject.setObjectName("MainForm");
-  DXTimer.SetInterval(Timing::FrameInterval);
-  DXTimer.OnTimer = [this](int lag) { DXTimerTimer(lag); };
-  View.Surface().OnInitialize = [this] { DXTimer.SetEnabled(true); };
-  View.Surface().OnFinalize = [this] { DXTimer.SetEnabled(false); };
-  TitleTimer.OnTimer = [this] { TitleTimerTimer(); };
-  EndLevelTimer.OnTimer = [this] { EndLevelTimerTimer(); };
-  ExitTimer.OnTimer = [this] { ExitTimerTimer(); };
-  DownTimer.OnTimer = [this] { DownTimerTimer(); };
-  SpeedTimer.OnTimer = [this] { SpeedTimerTimer(); };
-  FlashTimer.OnTimer = [this] { FlashTimerTimer(); };
-  NoFlashTimer.OnTimer = [this] { NoFlashTimerTimer(); };
-  RepaintTimer.OnTimer = [this] { RepaintTimerTimer(); };
-  DeadTimer.OnTimer = [this] {
+  FrameTimer.SetInterval(Timing::FrameInterval);
+  FrameTimer.OnTimer = [this](int lag) { OnFrame(lag); };
+  View.Surface().OnInitialize = [this] { FrameTimer.SetEnabled(true); };
+  View.Surface().OnFinalize = [this] { FrameTimer.SetEnabled(false); };
+  TitleTimer.OnTimer = [this] { OnTitleTimer(); };
+  EndLevelTimer.OnTimer = [this] { OnEndLevelTimer(); };
+  ExitTimer.OnTimer = [this] { OnExitTimer(); };
+  DownTimer.OnTimer = [this] { OnDownTimer(); };
+  SpeedTimer.OnTimer = [this] { OnSpeedTimer(); };
+  FlashTimer.OnTimer = [this] { OnFlashTimer(); };
+  NoFlashTimer.OnTimer = [this] { OnNoFlashTimer(); };
+  RepaintTimer.OnTimer = [this] { OnRepaintTimer(); };
+  LockDelayTimer.OnTimer = [this] {
     // A failing landing must never take the game down; it is simply not finished.
     try {
       LandPiece();
     } catch (const std::exception &) {
     }
   };
-  PauseTimer.OnTimer = [this] { PauseTimerTimer(); };
+  PauseTimer.OnTimer = [this] { OnPauseTimer(); };
   Session.Piece.PlaySound = [this](const QString &name) { PlaySound(name); };
-  KeyTable.OnChange = [this] { DXTimer.WakeUp(); };
+  KeyTable.OnChange = [this] { FrameTimer.WakeUp(); };
   LevelPictures.OnReady = [this] {
     if (StartWaits && State == StatePlaying)
       StartLevel();
@@ -219,7 +219,7 @@ QImage TGame::LoadPicture(const QString &path, int type) const {
   return TPictureDecoder().DecodeFile(path, quint8(type)).Image;
 }
 
-void TGame::FormDestroy() { DXTimer.SetEnabled(false); }
+void TGame::FormDestroy() { FrameTimer.SetEnabled(false); }
 
 void TGame::SetGameCaption() {
   QString name = ShownFileName(Data.FilePath);
@@ -248,7 +248,7 @@ void TGame::PlaySound(const QString &name) {
 
 void TGame::AppDeactivate() {
   Session.Status.Suspended = true;
-  DXTimer.SetApplicationActive(false);
+  FrameTimer.SetApplicationActive(false);
   if (Offered(TCommand::PauseGame)) {
     // A running game pauses as soon as it may, unless one of its own windows took the focus.
     if (!(Dialogs && Dialogs->AnyVisible()) && !Paused())
@@ -260,8 +260,8 @@ void TGame::AppDeactivate() {
 
 void TGame::AppActivate() {
   Session.Status.Suspended = false;
-  DXTimer.SetApplicationActive(true);
-  DXTimer.WakeUp();
+  FrameTimer.SetApplicationActive(true);
+  FrameTimer.WakeUp();
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
@@ -273,7 +273,7 @@ void TGame::MenuClosed() { SetSuspended(Paused()); }
 void TGame::SetSuspended(bool on) {
   Session.Status.Suspended = on;
   if (!on)
-    DXTimer.WakeUp();
+    FrameTimer.WakeUp();
 }
 
 void TGame::OpenGameMessage() {
@@ -298,7 +298,7 @@ void TGame::FormKeyDown(int virtualKey, bool ctrl) {
   constexpr int KeyP = 80, KeyPause = 19, KeyUp = 38, KeyNumpad8 = 104, KeyL = 76;
   if (Offered(TCommand::PauseGame) && (virtualKey == KeyP || virtualKey == KeyPause))
     GamePauseClick();
-  if (!DXInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
+  if (!PlayerInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
     // Resume; the key must not also turn the piece.
     Session.Piece.SwallowResumeKey();
     ClearInputStates();

@@ -10,12 +10,12 @@
 #include "gamefile/GameData.h"
 #include "gamefile/GameSource.h"
 #include "gamefile/Result.h"
-#include "media/DXDraw.h"
-#include "media/DXSpriteEngine.h"
 #include "media/FrameTimer.h"
 #include "media/ImageList.h"
-#include "media/Input.h"
+#include "media/PlaySurface.h"
+#include "media/PlayerInput.h"
 #include "media/Scheduler.h"
+#include "media/SurfaceSpriteEngine.h"
 #include "media/Timer.h"
 #include "play/LevelPictureLoader.h"
 #include "play/PlayScreen.h"
@@ -78,7 +78,7 @@ public:
   void SetSound(TGameSound *sound);
 
   // Frame loop and state machine.
-  void DXTimerTimer(int lagCount);
+  void OnFrame(int lagCount);
   void SetGameState(TGameState state);
   TGameState GameState() const { return State; }
 
@@ -119,7 +119,7 @@ public:
   void PlaySound(const QString &name);
   // Play state, open to the window and to tests that set up a position.
   TPlaySession &PlaySession() { return Session; }
-  TDXInput &Input() { return DXInput; }
+  TPlayerInput &Input() { return PlayerInput; }
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
@@ -194,7 +194,7 @@ private:
   void LevelEnded();
 
   // Pause and the well copy on the window picture.
-  void PauseTimerTimer();
+  void OnPauseTimer();
   void TogglePause();
   void SetSoundOn(bool on);
   void EndRunningGame();
@@ -204,14 +204,14 @@ private:
   void LandPiece();
   void ShowLanding(const TLanding &landing);
 
-  void TitleTimerTimer();
-  void EndLevelTimerTimer();
-  void ExitTimerTimer();
-  void DownTimerTimer();
-  void SpeedTimerTimer();
-  void FlashTimerTimer();
-  void NoFlashTimerTimer();
-  void RepaintTimerTimer();
+  void OnTitleTimer();
+  void OnEndLevelTimer();
+  void OnExitTimer();
+  void OnDownTimer();
+  void OnSpeedTimer();
+  void OnFlashTimer();
+  void OnNoFlashTimer();
+  void OnRepaintTimer();
 
   TScheduler &Scheduler;
   TSettingsStore &Settings;
@@ -222,11 +222,11 @@ private:
   QObject FormObject; // owner of the display components, standing for the main window
   TPlayScreen View;
   TKeyStateTable KeyTable;
-  TDXInput DXInput;
-  TDXTimer DXTimer;
+  TPlayerInput PlayerInput;
+  TFrameTimer FrameTimer;
 
-  TTimer DownTimer, DeadTimer, SpeedTimer, FlashTimer, RepaintTimer, NoFlashTimer, EndLevelTimer,
-      TitleTimer, PauseTimer, ExitTimer;
+  TTimer DownTimer, LockDelayTimer, SpeedTimer, FlashTimer, RepaintTimer, NoFlashTimer,
+      EndLevelTimer, TitleTimer, PauseTimer, ExitTimer;
 
   TMenuModel MenuItems;
   QString CaptionText;

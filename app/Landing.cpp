@@ -10,17 +10,17 @@ void TGame::LandPiece() {
   if (!DownTimer.Enabled() || Session.Status.Suspended)
     return; // paused, held still by a menu or dialog, or ended: tried again at the next tick
   if (Session.Piece.Animating()) {
-    DeadTimer.SetInterval(Timing::LockRetry);
+    LockDelayTimer.SetInterval(Timing::LockRetry);
     return;
   }
-  DeadTimer.SetEnabled(false);
-  DeadTimer.SetInterval(Timing::LockDelay);
+  LockDelayTimer.SetEnabled(false);
+  LockDelayTimer.SetInterval(Timing::LockDelay);
   if (!Session.Status.PieceActive || !(Session.Piece.OnFloor() || Session.Piece.RestsOnSomething()))
     return; // moved off its support during the delay: it falls on
 
   for (TInputState s : {InputButton1, InputDown, InputLeft, InputRight, InputButton3, InputButton4,
                         InputButton5, InputButton6})
-    DXInput.Remove(s);
+    PlayerInput.Remove(s);
   PlaySound(Session.Prefs.MotionSound
                 ? QStringLiteral("FallDown%1").arg(Session.Piece.Piece().Type + 1)
                 : QStringLiteral("FallDown"));
@@ -36,7 +36,7 @@ void TGame::LandPiece() {
   DrawNextPiece();
   Session.Status.NewPieceDue = true;
   Session.Piece.StepDue();
-  DXTimer.WakeUp();
+  FrameTimer.WakeUp();
 }
 
 // The landing on the screen: the cells it uncovered, the well from the lowest removed row up,

@@ -118,7 +118,7 @@ void TGame::StartLevel() {
   DownTimer.SetEnabled(true);
   Session.Status.NewPieceDue = Session.Status.PictureDirty = Session.Status.PauseAllowed = true;
   DrawScore();
-  DXTimer.WakeUp(); // also when the level starts late, once its picture is decoded
+  FrameTimer.WakeUp(); // also when the level starts late, once its picture is decoded
 }
 
 void TGame::ComposeLevelScreen() {
@@ -191,34 +191,34 @@ void TGame::ShowLevelEnd() {
   PrefetchLevelPicture(Data.CurrentLevel + 1);
 }
 
-void TGame::DownTimerTimer() {
+void TGame::OnDownTimer() {
   if (!NoFlashTimer.Enabled() && !Session.Status.Suspended) {
     Session.Piece.StepDue();
-    DXTimer.WakeUp();
+    FrameTimer.WakeUp();
   }
 }
 
-void TGame::SpeedTimerTimer() {
+void TGame::OnSpeedTimer() {
   if (DownTimer.Enabled())
     DownTimer.SetInterval(SpedUpInterval(DownTimer.Interval()));
 }
 
-void TGame::NoFlashTimerTimer() {
+void TGame::OnNoFlashTimer() {
   NoFlashTimer.SetEnabled(false);
   // Paused as the level began: the banner lies over the well copy, and the resume shows the
   // play field.
   if (Paused())
     return;
   View.ShowPlayField();
-  DXTimer.WakeUp(); // the next frame shows the play field
+  FrameTimer.WakeUp(); // the next frame shows the play field
 }
 
-void TGame::RepaintTimerTimer() {
+void TGame::OnRepaintTimer() {
   RepaintTimer.SetEnabled(false);
   View.ShowWindowPicture();
 }
 
-void TGame::FlashTimerTimer() {
+void TGame::OnFlashTimer() {
   if (View.FlashStep(DownTimer.Enabled(), Session.Cells))
     FlashTimer.SetEnabled(false);
 }

@@ -48,7 +48,7 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   ShowImage = new TWindowPictureView(game, this);
   setCentralWidget(ShowImage);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  DXDraw = new TPlaySurfaceView(game.Screen().Surface(), ShowImage);
+  SurfaceView = new TPlaySurfaceView(game.Screen().Surface(), ShowImage);
   ShowImage->OnLayoutChanged = [this] { PlacePlaySurface(); };
   PlacePlaySurface();
 
@@ -60,7 +60,7 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
   game.OnCloseRequested = [this] { close(); };
   game.Screen().Surface().OnPresent = [this](const QRect &changed) {
-    DXDraw->ShowChanged(changed);
+    SurfaceView->ShowChanged(changed);
   };
   game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
@@ -198,11 +198,11 @@ void TMainForm::ReturnKeysToGame() {
 }
 
 void TMainForm::PlacePlaySurface() {
-  TDXDraw &surface = GameRef.Screen().Surface();
+  TPlaySurface &surface = GameRef.Screen().Surface();
   const int factor = ShowImage->Factor();
-  DXDraw->SetFactor(factor);
-  DXDraw->move(ShowImage->Origin() + QPoint(surface.Left(), surface.Top()) * factor);
-  DXDraw->setVisible(surface.Left() >= 0);
+  SurfaceView->SetFactor(factor);
+  SurfaceView->move(ShowImage->Origin() + QPoint(surface.Left(), surface.Top()) * factor);
+  SurfaceView->setVisible(surface.Left() >= 0);
 }
 
 void TMainForm::SyncMenuItem(const QString &name) {

@@ -67,7 +67,7 @@ private:
   int LargestFittingFactor = TWindowSize::MaxFactor;
   QPoint TopLeftBeforeFullScreen;
   TWindowPictureView *ShowImage;
-  TPlaySurfaceView *DXDraw;
+  TPlaySurfaceView *SurfaceView;
   int OpenMenus = 0;
   bool CloseWithoutQuestions = false;
 };

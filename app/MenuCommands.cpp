@@ -11,12 +11,12 @@
 void TGame::ClearInputStates() {
   for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
                         InputButton3, InputButton4, InputButton5, InputButton6})
-    DXInput.Remove(s);
+    PlayerInput.Remove(s);
 }
 
 void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
 
-void TGame::PauseTimerTimer() {
+void TGame::OnPauseTimer() {
   if (!Session.Status.PauseAllowed || !Session.Status.PieceActive)
     return;
   for (const TSquare &b : Session.Piece.Piece().Blocks())
@@ -31,7 +31,7 @@ void TGame::TogglePause() {
   MenuItems.SetChecked("GamePause", IsPaused);
   if (Paused()) {
     Session.Status.Suspended = true;
-    DXInput.Keyboard.SetEnabled(false);
+    PlayerInput.Keyboard.SetEnabled(false);
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
     SetCaption(ApplicationTitle + " [Pause]");
@@ -42,7 +42,7 @@ void TGame::TogglePause() {
     View.Overlays().ShowPauseBanner(true);
   } else {
     ClearInputStates();
-    DXInput.Keyboard.SetEnabled(true);
+    PlayerInput.Keyboard.SetEnabled(true);
     DownTimer.SetEnabled(true);
     SetCaption(ApplicationTitle);
     View.ShowPlayFieldFromWindow();
@@ -69,7 +69,7 @@ void TGame::EndRunningGame() {
   if (Paused()) {
     IsPaused = false;
     MenuItems.SetChecked("GamePause", false);
-    DXInput.Keyboard.SetEnabled(true);
+    PlayerInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
     View.Surface().SetLeft(320);
     View.Overlays().ShowPauseBanner(false);
@@ -96,7 +96,7 @@ void TGame::FormClose(std::optional<QPoint> windowPosition, TCloseKind kind) {
   if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
     ReportFailure(Document.RepackStandAlone(ProgramPath)); // logged: the window is closing
   Document.DeleteWorkingPictures();
-  DXTimer.SetEnabled(false);
+  FrameTimer.SetEnabled(false);
   if (const QString stored = StoredFileName(Data.FilePath); !Data.Unsaved && !stored.isEmpty())
     Settings.WriteSetting("LastGame", stored);
   Settings.WriteSetting("DownArrow", Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");

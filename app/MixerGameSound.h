@@ -9,8 +9,8 @@
 // it again. The sound stays on all the while.
 
 #include "app/GameSound.h"
-#include "media/DXSound.h"
-#include "media/DXWaveList.h"
+#include "media/SoundClipList.h"
+#include "media/SoundDevice.h"
 #include "media/SoundMixerBackend.h"
 #include "media/Timer.h"
 
@@ -41,8 +41,8 @@ private:
   void Rest();
 
   TSoundMixerBackend Backend;
-  TDXSound Device;
-  TDXWaveList Waves;
+  TSoundDevice Device;
+  TSoundClipList Waves;
   TTimer RestTimer;
   TTimer OpenTimer;
   QStringList Waiting; // sounds asked for before the output opened

@@ -1,13 +1,13 @@
 #include "app/PlaySurfaceView.h"
 
-#include "media/DXDraw.h"
+#include "media/PlaySurface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-TPlaySurfaceView::TPlaySurfaceView(TDXDraw &surface, QWidget *parent)
+TPlaySurfaceView::TPlaySurfaceView(TPlaySurface &surface, QWidget *parent)
     : QWidget(parent), Surface(surface) {
-  setObjectName("DXDraw");
+  setObjectName("Display");
   setFixedSize(surface.SurfaceWidth(), surface.SurfaceHeight());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);

@@ -5,12 +5,12 @@
 
 #include <QWidget>
 
-class TDXDraw;
+class TPlaySurface;
 
 class TPlaySurfaceView : public QWidget {
   Q_OBJECT
 public:
-  TPlaySurfaceView(TDXDraw &surface, QWidget *parent);
+  TPlaySurfaceView(TPlaySurface &surface, QWidget *parent);
 
   void SetFactor(int factor);
   // The area of the back buffer that changed, in its own pixels.
@@ -20,6 +20,6 @@ protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
-  TDXDraw &Surface;
+  TPlaySurface &Surface;
   int Scale = 1;
 };

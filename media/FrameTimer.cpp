@@ -2,27 +2,27 @@
 
 #include <algorithm>
 
-TDXTimer::TDXTimer(TScheduler &scheduler, int interval)
+TFrameTimer::TFrameTimer(TScheduler &scheduler, int interval)
     : Scheduler(scheduler), IntervalMs(std::max(0, interval)), Task([this] { Tick(); }) {}
 
-TDXTimer::~TDXTimer() { Stop(); }
+TFrameTimer::~TFrameTimer() { Stop(); }
 
-void TDXTimer::SetInterval(int ms) { IntervalMs = std::max(0, ms); }
+void TFrameTimer::SetInterval(int ms) { IntervalMs = std::max(0, ms); }
 
-void TDXTimer::SetEnabled(bool on) {
+void TFrameTimer::SetEnabled(bool on) {
   IsEnabled = on;
   IsSleeping = false;
   Restart();
 }
 
-void TDXTimer::SetActiveOnly(bool on) {
+void TFrameTimer::SetActiveOnly(bool on) {
   if (on == OnlyWhenActive)
     return;
   OnlyWhenActive = on;
   Restart();
 }
 
-void TDXTimer::SetApplicationActive(bool active) {
+void TFrameTimer::SetApplicationActive(bool active) {
   if (active == AppActive)
     return;
   AppActive = active;
@@ -30,7 +30,7 @@ void TDXTimer::SetApplicationActive(bool active) {
     Restart();
 }
 
-void TDXTimer::Restart() {
+void TFrameTimer::Restart() {
   Stop();
   if (!MayRun())
     return;
@@ -39,19 +39,19 @@ void TDXTimer::Restart() {
     ArmAt(LastTick + std::max(1, IntervalMs));
 }
 
-void TDXTimer::Sleep() {
+void TFrameTimer::Sleep() {
   IsSleeping = true;
   Stop();
 }
 
-void TDXTimer::Idle() {
+void TFrameTimer::Idle() {
   if (IsIdle || !Armed)
     return;
   IsIdle = true;
   Scheduler.SetLazy(Key, true);
 }
 
-void TDXTimer::WakeUp() {
+void TFrameTimer::WakeUp() {
   if (IsIdle) {
     IsIdle = false;
     Scheduler.SetLazy(Key, false);
@@ -67,20 +67,20 @@ void TDXTimer::WakeUp() {
   ArmAt(next);
 }
 
-void TDXTimer::Stop() {
+void TFrameTimer::Stop() {
   if (Armed)
     Scheduler.Disarm(Key);
   Armed = false;
   IsIdle = false;
 }
 
-void TDXTimer::ArmAt(qint64 due) {
+void TFrameTimer::ArmAt(qint64 due) {
   Key = Scheduler.Arm(due, &Task);
   Armed = true;
   IsIdle = false;
 }
 
-void TDXTimer::Tick() {
+void TFrameTimer::Tick() {
   Armed = false;
   const qint64 now = Scheduler.Now();
   const qint64 elapsed = now - LastTick;

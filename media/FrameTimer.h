@@ -19,12 +19,12 @@
 
 #include <functional>
 
-class TDXTimer {
+class TFrameTimer {
 public:
-  explicit TDXTimer(TScheduler &scheduler, int interval = 1000);
-  ~TDXTimer();
-  TDXTimer(const TDXTimer &) = delete;
-  TDXTimer &operator=(const TDXTimer &) = delete;
+  explicit TFrameTimer(TScheduler &scheduler, int interval = 1000);
+  ~TFrameTimer();
+  TFrameTimer(const TFrameTimer &) = delete;
+  TFrameTimer &operator=(const TFrameTimer &) = delete;
 
   int Interval() const { return IntervalMs; }
   // Below 0 is stored as 0. The next wake-up goes by the new value.

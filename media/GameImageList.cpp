@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-void FillGameImageList(TDXImageList &list, const QImage &figure, const QImage &small) {
+void FillGameImageList(TImageList &list, const QImage &figure, const QImage &small) {
   Q_ASSERT(list.Count() == 0);
   struct TRow {
     const char *Name;
@@ -15,7 +15,7 @@ void FillGameImageList(TDXImageList &list, const QImage &figure, const QImage &s
       {"GameOver", false, qRgb(0, 0, 0)},   {"Small", true, qRgb(216, 83, 3)},
   };
   for (const TRow &row : Rows) {
-    TPictureCollectionItem &item = list.Add();
+    TImageListItem &item = list.Add();
     item.SetName(QString::fromLatin1(row.Name));
     item.SetTransparent(row.Transparent);
     item.SetTransparentColor(row.Key);

@@ -14,4 +14,4 @@ enum TGameImage : int {
 
 // Adds the six items to an empty list; figure (18 x 18) and small (12 x 12) are the built-in
 // block pictures, the other four items start without a picture.
-void FillGameImageList(TDXImageList &list, const QImage &figure, const QImage &small);
+void FillGameImageList(TImageList &list, const QImage &figure, const QImage &small);

@@ -2,27 +2,25 @@
 
 #include "media/MediaError.h"
 
-TDXImageList::TDXImageList(TDXDraw *dxDraw) : Owner(dxDraw) {
+TImageList::TImageList(TPlaySurface *surface) : Owner(surface) {
   if (Owner)
     Owner->AddClient(this);
 }
 
-TDXImageList::~TDXImageList() {
+TImageList::~TImageList() {
   if (Owner)
     Owner->RemoveClient(this);
 }
 
-TPictureCollectionItem &TDXImageList::Items(int index) const {
+TImageListItem &TImageList::Items(int index) const {
   if (index < 0 || index >= Count())
     throw TMediaError::ListIndex(index);
   return *List[static_cast<size_t>(index)];
 }
 
-TPictureCollectionItem &TDXImageList::Add() {
-  return *List.emplace_back(std::make_unique<TPictureCollectionItem>());
-}
+TImageListItem &TImageList::Add() { return *List.emplace_back(std::make_unique<TImageListItem>()); }
 
-TPictureCollectionItem *TDXImageList::Find(const QString &name) const {
+TImageListItem *TImageList::Find(const QString &name) const {
   for (const auto &item : List) {
     if (item->Name() == name)
       return item.get();
@@ -30,12 +28,12 @@ TPictureCollectionItem *TDXImageList::Find(const QString &name) const {
   return nullptr;
 }
 
-void TDXImageList::DXDrawInitialized(TDXDraw &) {
+void TImageList::SurfaceReady(TPlaySurface &) {
   for (const auto &item : List)
     item->RebuildSurface();
 }
 
-void TDXImageList::DXDrawFinalizing(TDXDraw &) {
+void TImageList::SurfaceGoing(TPlaySurface &) {
   for (const auto &item : List)
     item->DiscardSurface();
 }

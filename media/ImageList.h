@@ -3,30 +3,30 @@
 // holds a picture gets its drawing surface built; when it goes, the item surfaces are discarded.
 // Items keep their address for the life of the list.
 
-#include "media/DXDraw.h"
-#include "media/PictureCollectionItem.h"
+#include "media/ImageListItem.h"
+#include "media/PlaySurface.h"
 
 #include <memory>
 #include <vector>
 
-class TDXImageList final : private TDXDrawClient {
+class TImageList final : private TPlaySurfaceClient {
 public:
-  explicit TDXImageList(TDXDraw *dxDraw = nullptr);
-  ~TDXImageList();
-  TDXImageList(const TDXImageList &) = delete;
-  TDXImageList &operator=(const TDXImageList &) = delete;
+  explicit TImageList(TPlaySurface *surface = nullptr);
+  ~TImageList();
+  TImageList(const TImageList &) = delete;
+  TImageList &operator=(const TImageList &) = delete;
 
   int Count() const { return static_cast<int>(List.size()); }
   // Throws TMediaError "Index of the list exceeds the range. (n)" past the end.
-  TPictureCollectionItem &Items(int index) const;
-  TPictureCollectionItem &Add();
+  TImageListItem &Items(int index) const;
+  TImageListItem &Add();
   // The first item of that name (exact spelling), or nullptr.
-  TPictureCollectionItem *Find(const QString &name) const;
+  TImageListItem *Find(const QString &name) const;
 
 private:
-  void DXDrawInitialized(TDXDraw &dxDraw) override;
-  void DXDrawFinalizing(TDXDraw &dxDraw) override;
+  void SurfaceReady(TPlaySurface &surface) override;
+  void SurfaceGoing(TPlaySurface &surface) override;
 
-  TDXDraw *Owner;
-  std::vector<std::unique_ptr<TPictureCollectionItem>> List;
+  TPlaySurface *Owner;
+  std::vector<std::unique_ptr<TImageListItem>> List;
 };

@@ -1,6 +1,6 @@
 #include "media/ImageSprite.h"
 
-#include "media/DirectDrawSurface.h"
+#include "media/Surface.h"
 
 void TImageSprite::DrawSelf() {
   TSpriteEngine *engine = Engine();

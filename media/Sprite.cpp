@@ -1,7 +1,7 @@
 #include "media/Sprite.h"
 
-#include "media/DirectDrawSurface.h"
 #include "media/MediaError.h"
+#include "media/Surface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -118,7 +118,7 @@ TSpriteEngine::~TSpriteEngine() {
   DeleteChildren();
 }
 
-void TSpriteEngine::SetSurface(TDirectDrawSurface *surface) {
+void TSpriteEngine::SetSurface(TSurface *surface) {
   Target = surface;
   TargetRect = surface ? surface->Rect() : QRect();
   if (surface) {

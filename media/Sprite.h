@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class TDirectDrawSurface;
+class TSurface;
 class TSpriteEngine;
 
 class TSprite {
@@ -100,9 +100,9 @@ public:
   // Sprites whose DrawSelf ran in the last Draw, the root included.
   int DrawCount() const { return Drawn; }
 
-  TDirectDrawSurface *Surface() const { return Target; }
+  TSurface *Surface() const { return Target; }
   // The root takes the surface's size; nullptr drops the target.
-  void SetSurface(TDirectDrawSurface *surface);
+  void SetSurface(TSurface *surface);
 
   // Nothing without a target surface.
   void Draw();
@@ -115,6 +115,6 @@ private:
   int SpriteCount = 0;
   int Drawn = 0;
   std::vector<TSprite *> DeadList;
-  TDirectDrawSurface *Target = nullptr;
+  TSurface *Target = nullptr;
   QRect TargetRect;
 };

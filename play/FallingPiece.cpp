@@ -4,9 +4,9 @@
 #include "play/Speed.h"
 #include "play/Well.h"
 
-TFallingPiece::TFallingPiece(const TWell &well, TDXInput &input, TTimer &deadTimer,
+TFallingPiece::TFallingPiece(const TWell &well, TPlayerInput &input, TTimer &lockDelayTimer,
                              TPlayStatus &status, const TPlayPreferences &prefs)
-    : Well(well), Input(input), DeadTimer(deadTimer), Status(status), Prefs(prefs) {}
+    : Well(well), Input(input), LockDelayTimer(lockDelayTimer), Status(status), Prefs(prefs) {}
 
 void TFallingPiece::ResetMotion() {
   TurnCwWanted = TurnAcwWanted = DropWanted = LeftWanted = RightWanted = FallDue = false;
@@ -63,7 +63,7 @@ void TFallingPiece::Step() {
     return;
   }
   ReadRequests();
-  const auto still = [this] { return !Animating() && !DeadTimer.Enabled(); };
+  const auto still = [this] { return !Animating() && !LockDelayTimer.Enabled(); };
   if (TurnAcwWanted && still())
     TryTurn(false);
   if (TurnCwWanted && still())
@@ -84,7 +84,7 @@ void TFallingPiece::Step() {
   if (FallDue && Slide != TSlide::Left && Slide != TSlide::Right)
     FallStep();
   // One column per press; and a resting piece never repeats a held move.
-  if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || DeadTimer.Enabled()) {
+  if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || LockDelayTimer.Enabled()) {
     if (leftServed)
       RemoveStates({InputLeft, InputButton3});
     if (rightServed)
@@ -163,13 +163,13 @@ void TFallingPiece::MoveSideways(int direction) {
 void TFallingPiece::StartLockDelay() {
   FallDue = false;
   Status.PauseAllowed = false;
-  DeadTimer.SetEnabled(true);
+  LockDelayTimer.SetEnabled(true);
 }
 
 void TFallingPiece::FallStep() {
   const bool canFall = !Blocked(Current, Well, 0, -1);
   if (!canFall) {
-    if (!DeadTimer.Enabled())
+    if (!LockDelayTimer.Enabled())
       StartLockDelay();
     return;
   }
@@ -188,9 +188,9 @@ void TFallingPiece::FallStep() {
     EndSlide();
     if (Current.OnFloor()) {
       Status.PauseAllowed = false;
-      DeadTimer.SetEnabled(true);
+      LockDelayTimer.SetEnabled(true);
     }
-    if (!DeadTimer.Enabled() && RestsOnSomething())
+    if (!LockDelayTimer.Enabled() && RestsOnSomething())
       StartLockDelay();
   }
 }

@@ -2,10 +2,10 @@
 // The falling piece in motion: the piece value, the requests that keys make, and the slides
 // that animate a one-square move over SlideFrames frames of SlideStep pixels. Step runs once a
 // frame: it turns input states into requests, then turns, drops, slides and falls the whole
-// piece. When the piece can fall no further the lock delay (DeadTimer) starts; its tick lands
+// piece. When the piece can fall no further the lock delay (LockDelayTimer) starts; its tick lands
 // the piece. Drawing the piece is the block sprites' (PieceSprites).
 
-#include "media/Input.h"
+#include "media/PlayerInput.h"
 #include "play/Piece.h"
 #include "play/PlayPreferences.h"
 #include "play/PlayStatus.h"
@@ -21,7 +21,7 @@ class TWell;
 
 class TFallingPiece {
 public:
-  TFallingPiece(const TWell &well, TDXInput &input, TTimer &deadTimer, TPlayStatus &status,
+  TFallingPiece(const TWell &well, TPlayerInput &input, TTimer &lockDelayTimer, TPlayStatus &status,
                 const TPlayPreferences &prefs);
 
   // Level start: requests, animations and a pending resume key cleared.
@@ -71,8 +71,8 @@ private:
   void RemoveStates(std::initializer_list<TInputState> states);
 
   const TWell &Well;
-  TDXInput &Input;
-  TTimer &DeadTimer;
+  TPlayerInput &Input;
+  TTimer &LockDelayTimer;
   TPlayStatus &Status;
   const TPlayPreferences &Prefs;
 

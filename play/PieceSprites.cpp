@@ -1,12 +1,11 @@
 #include "play/PieceSprites.h"
 
-#include "media/DXDraw.h"
 #include "media/ImageSprite.h"
+#include "media/PlaySurface.h"
 
 #include <cmath>
 
-void TPieceSprites::Create(TSprite &root, TPictureCollectionItem &figure,
-                           const TPositions &positions) {
+void TPieceSprites::Create(TSprite &root, TImageListItem &figure, const TPositions &positions) {
   Free();
   figure.RebuildSurface();
   for (size_t b = 0; b < Blocks.size(); ++b) {
@@ -61,7 +60,7 @@ void TPieceSprites::DrawSelves() {
 void TPieceSprites::Erase(const TImageSprite &block) {
   const int x = static_cast<int>(std::trunc(block.X()));
   const int y = static_cast<int>(std::trunc(block.Y()));
-  TDirectDrawSurface &surface = DXDraw.Surface();
+  TSurface &surface = Display.Surface();
   const QRect area = QRect(x, y, block.Width(), block.Height()) & surface.Rect();
   surface.Blit(area.topLeft(), PlayFieldBackground, area);
 }

@@ -8,14 +8,14 @@
 
 #include <array>
 
-class TDXDraw;
+class TPlaySurface;
 class TImageSprite;
-class TPictureCollectionItem;
+class TImageListItem;
 class TSprite;
 
 class TPieceSprites {
 public:
-  explicit TPieceSprites(TDXDraw &dxDraw) : DXDraw(dxDraw) {}
+  explicit TPieceSprites(TPlaySurface &surface) : Display(surface) {}
   ~TPieceSprites() { Free(); }
   TPieceSprites(const TPieceSprites &) = delete;
   TPieceSprites &operator=(const TPieceSprites &) = delete;
@@ -23,7 +23,7 @@ public:
   using TPositions = std::array<QPoint, 4>;
 
   // Four blocks under root, drawn with figure, at positions.
-  void Create(TSprite &root, TPictureCollectionItem &figure, const TPositions &positions);
+  void Create(TSprite &root, TImageListItem &figure, const TPositions &positions);
   void Free();
   bool Exist() const { return Blocks[0] != nullptr; }
   void MoveTo(const TPositions &positions);
@@ -37,6 +37,6 @@ public:
 private:
   void Erase(const TImageSprite &block);
 
-  TDXDraw &DXDraw;
+  TPlaySurface &Display;
   std::array<TImageSprite *, 4> Blocks{};
 };

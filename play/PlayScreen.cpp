@@ -13,7 +13,7 @@ const QPoint WellOrigin(320, 20);
 } // namespace
 
 TPlayScreen::TPlayScreen(QObject &owner, const TScreenPictures &pictures)
-    : DXDraw(&owner), ImageList(&DXDraw), SpriteEngine(DXDraw), PieceBlocks(DXDraw),
+    : Display(&owner), ImageList(&Display), SpriteEngine(Display), PieceBlocks(Display),
       ShownOver(pictures.Prompt, pictures.PauseBanner) {
   for (int k = 0; k < 8; ++k)
     BlockPictures[size_t(k)] = pictures.Parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
@@ -49,16 +49,16 @@ void TPlayScreen::ComposeLevel(const QImage &playingSkin, const TGameData &game,
 }
 
 void TPlayScreen::ShowPlayField() {
-  DXDraw.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
-  DXDraw.Surface().ReleaseCanvas();
-  DXDraw.SetLeft(WellOrigin.x());
+  Display.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
+  Display.Surface().ReleaseCanvas();
+  Display.SetLeft(WellOrigin.x());
 }
 
 void TPlayScreen::ShowPlayFieldFromWindow() {
-  DXDraw.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(),
-                                      QRect(WellOrigin, QSize(198, 360)));
-  DXDraw.Surface().ReleaseCanvas();
-  DXDraw.SetLeft(WellOrigin.x());
+  Display.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(),
+                                       QRect(WellOrigin, QSize(198, 360)));
+  Display.Surface().ReleaseCanvas();
+  Display.SetLeft(WellOrigin.x());
 }
 
 void TPlayScreen::PaintWellCopy(const TWell &well, const std::array<QPoint, 4> *piece) {
@@ -85,7 +85,7 @@ void TPlayScreen::DrawCellGrid(TPictureCells &cells, TRandom &random) {
 
 void TPlayScreen::SetPieceColour(int colourIndex) {
   CurrentBlockPicture = BlockPictures[size_t(colourIndex)];
-  if (TPictureCollectionItem *figure = ImageList.Find("Figure")) {
+  if (TImageListItem *figure = ImageList.Find("Figure")) {
     figure->RebuildSurface();
     figure->SetPicture(CurrentBlockPicture);
     figure->RebuildSurface();
@@ -93,7 +93,7 @@ void TPlayScreen::SetPieceColour(int colourIndex) {
 }
 
 void TPlayScreen::CreatePiece(const std::array<QPoint, 4> &positions) {
-  if (TPictureCollectionItem *figure = ImageList.Find("Figure"))
+  if (TImageListItem *figure = ImageList.Find("Figure"))
     PieceBlocks.Create(SpriteEngine.Engine(), *figure, positions);
 }
 
@@ -106,11 +106,11 @@ void TPlayScreen::DrawFrame(const std::array<QPoint, 4> &positions, bool pieceAc
   TPieceFrame frame;
   if (pieceActive)
     frame = {CurrentBlockPicture.cacheKey(), PieceBlocks.Positions()};
-  if (!DXDraw.Surface().Drawn() && frame == LastPieceFrame)
+  if (!Display.Surface().Drawn() && frame == LastPieceFrame)
     return;
   LastPieceFrame = frame;
   SpriteEngine.Draw();
-  DXDraw.Surface().ReleaseCanvas();
+  Display.Surface().ReleaseCanvas();
   if (pieceActive)
     PieceBlocks.DrawSelves();
 }
@@ -133,7 +133,7 @@ void TPlayScreen::RepaintSquare(const TWell &well, int col, int row) {
       square.Occupied ? square.BlockPicture : Screen.PlayFieldBackground().copy(area);
   QPainter window(&Screen.Picture());
   window.drawImage(WellOrigin + area.topLeft(), picture);
-  DXDraw.Surface().Blit(area.topLeft(), picture, picture.rect());
+  Display.Surface().Blit(area.topLeft(), picture, picture.rect());
 }
 
 bool TPlayScreen::FlashStep(bool pieceFalling, const TPictureCells &cells) {

@@ -4,9 +4,9 @@
 // pause banner. The game tells it what happened; it composes and draws, and says when the
 // window must be shown again. It keeps no rules and no timers.
 
-#include "media/DXDraw.h"
-#include "media/DXSpriteEngine.h"
 #include "media/ImageList.h"
+#include "media/PlaySurface.h"
+#include "media/SurfaceSpriteEngine.h"
 #include "play/LevelScreen.h"
 #include "play/Overlays.h"
 #include "play/PieceSprites.h"
@@ -39,7 +39,7 @@ public:
   TPlayScreen(QObject &owner, const TScreenPictures &pictures);
 
   QImage &Picture() { return Screen.Picture(); }
-  TDXDraw &Surface() { return DXDraw; }
+  TPlaySurface &Surface() { return Display; }
   TOverlays &Overlays() { return ShownOver; }
 
   // Tells the window that the window picture changed.
@@ -52,7 +52,7 @@ public:
   // Nothing drew on the window picture since it was shown, nor on the play surface since the
   // last frame.
   bool AllShown() {
-    return Screen.Picture().cacheKey() == ShownPictureKey && !DXDraw.Surface().Drawn();
+    return Screen.Picture().cacheKey() == ShownPictureKey && !Display.Surface().Drawn();
   }
   bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
 
@@ -67,7 +67,7 @@ public:
   void ComposeLevel(const QImage &playingSkin, const TGameData &game, TPictureCells &cells,
                     TRandom &random);
   void ShowPlayField();
-  void HidePlayField() { DXDraw.SetLeft(-600); }
+  void HidePlayField() { Display.SetLeft(-600); }
   // Back from a pause: the play surface again as the window picture's well copy shows it.
   void ShowPlayFieldFromWindow();
   // The well as it stands, on the window picture, while the play surface is out of sight.
@@ -99,9 +99,9 @@ private:
   void RepaintSquare(const TWell &well, int col, int row);
   void EndFlash();
 
-  TDXDraw DXDraw;
-  TDXImageList ImageList;
-  TDXSpriteEngine SpriteEngine;
+  TPlaySurface Display;
+  TImageList ImageList;
+  TSurfaceSpriteEngine SpriteEngine;
   std::array<QImage, 8> BlockPictures; // one per cell colour
   TLevelScreen Screen;
   TPieceSprites PieceBlocks;

@@ -3,7 +3,7 @@
 // the flags that the frame, the timers and the landing share, and the choice of pieces. It draws
 // nothing and owns no timers; the lock delay it is given belongs to the game.
 
-#include "media/Input.h"
+#include "media/PlayerInput.h"
 #include "play/FallingPiece.h"
 #include "play/Landing.h"
 #include "play/PictureCells.h"
@@ -18,7 +18,7 @@ class TTimer;
 
 class TPlaySession {
 public:
-  TPlaySession(TDXInput &input, TTimer &lockDelay, quint64 randomSeed)
+  TPlaySession(TPlayerInput &input, TTimer &lockDelay, quint64 randomSeed)
       : Random(randomSeed), Piece(Well, input, lockDelay, Status, Prefs) {}
 
   // Level start: an empty well and a piece at rest; the score starts again on the first level.

@@ -2,10 +2,10 @@
 // the sprite engine, drawn again on top, and the flip. Baseline: the same copies made the naive
 // way, testing every pixel against the key colour. Run: build-media/bench/bench_media.
 
-#include "media/DXDraw.h"
-#include "media/DXSpriteEngine.h"
 #include "media/ImageList.h"
 #include "media/ImageSprite.h"
+#include "media/PlaySurface.h"
+#include "media/SurfaceSpriteEngine.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,13 +32,13 @@ QImage BlockPicture() {
 
 struct TFrameRig {
   QObject Owner;
-  TDXDraw Draw{&Owner};
-  TDXImageList Images{&Draw};
-  TDXSpriteEngine Sprites{Draw};
+  TPlaySurface Draw{&Owner};
+  TImageList Images{&Draw};
+  TSurfaceSpriteEngine Sprites{Draw};
   std::array<TImageSprite *, 4> Blocks{};
 
   TFrameRig() {
-    TPictureCollectionItem &figure = Images.Add();
+    TImageListItem &figure = Images.Add();
     figure.SetPicture(BlockPicture());
     figure.SetTransparent(true);
     figure.SetTransparentColor(qRgb(255, 0, 0));
@@ -74,7 +74,7 @@ BENCHMARK(BM_PlayFrame);
 // Eight block copies per frame, as above, made with one prepared image draw each.
 void BM_KeyedCopyPrepared(benchmark::State &state) {
   TFrameRig rig;
-  TPictureCollectionItem &figure = rig.Images.Items(0);
+  TImageListItem &figure = rig.Images.Items(0);
   for (auto _ : state) {
     for (int i = 0; i < 8; ++i)
       figure.Draw(rig.Draw.Surface(), 60 + 20 * (i % 4), 100, 0);

@@ -4,7 +4,7 @@
 
 #include <array>
 
-class TDXWaveList;
+class TSoundClipList;
 
 // The names, in the order the sound list holds them.
 inline constexpr std::array<const char *, 22> BuiltinSoundNames{
@@ -16,4 +16,4 @@ inline constexpr std::array<const char *, 22> BuiltinSoundNames{
 // Registers the embedded clips; they live in a static library, so call this once before use.
 void InitBuiltinSounds();
 // Adds every clip to the list in order, none looped. Throws TMediaError when one is missing.
-void AddBuiltinSounds(TDXWaveList &list);
+void AddBuiltinSounds(TSoundClipList &list);

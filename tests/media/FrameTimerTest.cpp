@@ -28,7 +28,7 @@ void PrintTo(const TTick &tick, std::ostream *os) { *os << tick.At << "/lag " <<
 struct FrameTimerTest : ::testing::Test {
   TManualClock Clock;
   TScheduler Scheduler{&Clock};
-  TDXTimer Timer{Scheduler, 16};
+  TFrameTimer Timer{Scheduler, 16};
   std::vector<TTick> Ticks;
 
   void SetUp() override {
@@ -47,7 +47,7 @@ struct FrameTimerTest : ::testing::Test {
 
 TEST(FrameTimerVirtualTest, UnderVirtualTimeTicksComeEveryIntervalWithLagOne) {
   TScheduler scheduler;
-  TDXTimer timer(scheduler, 16);
+  TFrameTimer timer(scheduler, 16);
   std::vector<TTick> ticks;
   timer.OnTimer = [&](int lag) { ticks.push_back({scheduler.Now(), lag}); };
   timer.SetEnabled(true);
@@ -140,7 +140,7 @@ TEST_F(FrameTimerTest, WithoutActiveOnlyTheTimerRunsWhileInactive) {
 
 TEST_F(FrameTimerTest, ADestroyedTimerLeavesNothingArmed) {
   {
-    TDXTimer other(Scheduler, 16);
+    TFrameTimer other(Scheduler, 16);
     other.SetEnabled(true);
     EXPECT_EQ(Scheduler.NextDue(), 16);
   }
@@ -149,7 +149,7 @@ TEST_F(FrameTimerTest, ADestroyedTimerLeavesNothingArmed) {
 
 TEST(FrameTimerVirtualTest, ATimerWokenAfterSleepingTicksOnItsOldBeat) {
   TScheduler scheduler;
-  TDXTimer timer(scheduler, 16);
+  TFrameTimer timer(scheduler, 16);
   std::vector<TTick> ticks;
   timer.OnTimer = [&](int lag) {
     ticks.push_back({scheduler.Now(), lag});
@@ -220,7 +220,7 @@ TEST_F(FrameTimerTest, AnIdleTimersTickWaitsForTheProgramToWakeForAnotherTimer) 
 
 TEST(FrameTimerVirtualTest, UnderVirtualTimeAnIdleTimerTicksOnTime) {
   TScheduler scheduler;
-  TDXTimer timer(scheduler, 16);
+  TFrameTimer timer(scheduler, 16);
   std::vector<qint64> ticks;
   timer.OnTimer = [&](int) {
     ticks.push_back(scheduler.Now());

@@ -43,9 +43,9 @@ QImage ExpectedCopy(QImage background, const QImage &picture, QPoint at, QRgb ke
 
 struct ImageListTest : ::testing::Test {
   QObject Owner;
-  TDXDraw Draw{&Owner};
-  TDXImageList List{&Draw};
-  TPictureCollectionItem &Figure = List.Add();
+  TPlaySurface Draw{&Owner};
+  TImageList List{&Draw};
+  TImageListItem &Figure = List.Add();
 
   void SetUp() override {
     Figure.SetName("Figure");
@@ -53,7 +53,7 @@ struct ImageListTest : ::testing::Test {
     Figure.SetTransparent(true);
     Figure.SetTransparentColor(Red);
     Draw.Initialize();
-    TDirectDrawSurface &surface = Draw.Surface();
+    TSurface &surface = Draw.Surface();
     surface.Canvas().fillRect(surface.Rect(), QColor(Green));
     surface.ReleaseCanvas();
     surface.ClearDrawn();
@@ -100,7 +100,7 @@ TEST_F(ImageListTest, CopyIsUnaffectedByWhatTheCanvasUserSetOnThePainter) {
 }
 
 TEST_F(ImageListTest, AnOpaqueItemCopiesItsKeyColourToo) {
-  TPictureCollectionItem &puzzle = List.Add();
+  TImageListItem &puzzle = List.Add();
   QImage white(4, 4, QImage::Format_RGB32);
   white.fill(Qt::white);
   puzzle.SetPicture(white);
@@ -113,7 +113,7 @@ TEST_F(ImageListTest, AnOpaqueItemCopiesItsKeyColourToo) {
 }
 
 TEST_F(ImageListTest, TheKeyMatchesOnlyTheExactColour) {
-  TPictureCollectionItem &small = List.Add();
+  TImageListItem &small = List.Add();
   QImage picture(2, 1, QImage::Format_RGB888);
   picture.setPixel(0, 0, qRgb(216, 83, 3));
   picture.setPixel(1, 0, qRgb(216, 83, 4));
@@ -127,7 +127,7 @@ TEST_F(ImageListTest, TheKeyMatchesOnlyTheExactColour) {
 }
 
 TEST_F(ImageListTest, NothingIsDrawnWithoutASurfaceOrWithAMissingPattern) {
-  TPictureCollectionItem &empty = List.Add();
+  TImageListItem &empty = List.Add();
   empty.RebuildSurface();
   EXPECT_FALSE(empty.SurfaceBuilt());
   empty.Draw(Draw.Surface(), 0, 0, 0);
@@ -149,7 +149,7 @@ TEST_F(ImageListTest, TheSurfaceShowsThePictureOfTheLastRebuild) {
 }
 
 TEST_F(ImageListTest, PatternsCutThePictureLeftToRightThenDown) {
-  TPictureCollectionItem &strip = List.Add();
+  TImageListItem &strip = List.Add();
   QImage picture(6, 4, QImage::Format_RGB32); // 3 x 2 patterns of 2 x 2
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 6; ++x)
@@ -167,7 +167,7 @@ TEST_F(ImageListTest, PatternsCutThePictureLeftToRightThenDown) {
 }
 
 TEST_F(ImageListTest, ItemSurfacesExistWhileThePlaySurfaceIsInitialized) {
-  TPictureCollectionItem &empty = List.Add();
+  TImageListItem &empty = List.Add();
   EXPECT_TRUE(Figure.SurfaceBuilt());
   EXPECT_FALSE(empty.SurfaceBuilt());
   Draw.Finalize();
@@ -178,7 +178,7 @@ TEST_F(ImageListTest, ItemSurfacesExistWhileThePlaySurfaceIsInitialized) {
 }
 
 TEST_F(ImageListTest, ItemsAreFoundByNameAndByIndex) {
-  TPictureCollectionItem &other = List.Add();
+  TImageListItem &other = List.Add();
   other.SetName("Small");
   EXPECT_EQ(List.Find("Small"), &other);
   EXPECT_EQ(List.Find("Figure"), &Figure);
@@ -214,10 +214,10 @@ TEST_P(GameImageListTest, TheGameListHoldsItsSixItemsInOrder) {
   QImage figure(18, 18, QImage::Format_RGB888), small(12, 12, QImage::Format_RGB888);
   figure.fill(Qt::blue);
   small.fill(Qt::yellow);
-  TDXImageList list;
+  TImageList list;
   FillGameImageList(list, figure, small);
   ASSERT_EQ(list.Count(), 6);
-  const TPictureCollectionItem &item = list.Items(row.Index);
+  const TImageListItem &item = list.Items(row.Index);
   EXPECT_EQ(item.Name(), row.Name);
   EXPECT_EQ(item.Transparent(), row.Transparent);
   EXPECT_EQ(item.TransparentColor() & RGB_MASK, row.Key & RGB_MASK);

@@ -1,7 +1,7 @@
-#include "media/DXSpriteEngine.h"
 #include "media/ImageList.h"
 #include "media/ImageSprite.h"
 #include "media/MediaError.h"
+#include "media/SurfaceSpriteEngine.h"
 
 #include "tests/media/QtPrinters.h"
 
@@ -32,8 +32,8 @@ private:
 struct SpriteEngineTest : ::testing::Test {
   QStringList Log; // outlives the sprites, which log their deletion
   QObject Owner;
-  TDXDraw Draw{&Owner};
-  TDXSpriteEngine Sprites{Draw};
+  TPlaySurface Draw{&Owner};
+  TSurfaceSpriteEngine Sprites{Draw};
   TSpriteEngine &Root = Sprites.Engine();
 
   void SetUp() override { Draw.Initialize(); }
@@ -264,8 +264,8 @@ namespace {
 
 // Image sprites on a real play surface, checked by their pixels.
 struct ImageSpriteTest : SpriteEngineTest {
-  TDXImageList Images{&Draw};
-  TPictureCollectionItem &Block = Images.Add();
+  TImageList Images{&Draw};
+  TImageListItem &Block = Images.Add();
 
   static QImage Solid(QRgb colour, QSize size = QSize(18, 18)) {
     QImage picture(size, QImage::Format_RGB888);
@@ -278,7 +278,7 @@ struct ImageSpriteTest : SpriteEngineTest {
     Block.SetTransparentColor(qRgb(255, 0, 0));
     SpriteEngineTest::SetUp();
   }
-  TImageSprite *MakeImage(double x, double y, TPictureCollectionItem &item) {
+  TImageSprite *MakeImage(double x, double y, TImageListItem &item) {
     auto *sprite = new TImageSprite(&Root);
     sprite->SetImage(&item);
     sprite->SetWidth(item.Width());
@@ -308,7 +308,7 @@ TEST_F(ImageSpriteTest, ASpriteAt197Point9DrawsOnlyColumn197) {
 }
 
 TEST_F(ImageSpriteTest, OfEqualZTheEarlierSpriteEndsOnTop) {
-  TPictureCollectionItem &green = Images.Add();
+  TImageListItem &green = Images.Add();
   green.SetPicture(Solid(qRgb(0, 255, 0)));
   green.RebuildSurface();
   MakeImage(40, 40, Block)->SetZ(2);

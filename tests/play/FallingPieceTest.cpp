@@ -1,7 +1,7 @@
 // The falling piece frame by frame: requests, turns, drops, slides and the lock delay, on a
 // well of its own under virtual time, with no display.
 #include "play/FallingPiece.h"
-#include "media/Input.h"
+#include "media/PlayerInput.h"
 #include "media/Timer.h"
 #include "play/Well.h"
 
@@ -25,8 +25,8 @@ public:
     Piece.ResetMotion();
     Piece.PlaySound = [this](const QString &name) { Sounds.push_back(name); };
     // The landing itself belongs to the game; here it only records that the delay ran out.
-    DeadTimer.OnTimer = [this] {
-      DeadTimer.SetEnabled(false);
+    LockDelayTimer.OnTimer = [this] {
+      LockDelayTimer.SetEnabled(false);
       ++LockExpiries;
     };
   }
@@ -67,12 +67,12 @@ public:
 
   TScheduler Scheduler;
   TKeyStateTable Keys;
-  TDXInput Input{Keys};
-  TTimer DeadTimer{Scheduler, 150};
+  TPlayerInput Input{Keys};
+  TTimer LockDelayTimer{Scheduler, 150};
   TPlayStatus Status;
   TPlayPreferences Prefs;
   TWell Well;
-  TFallingPiece Piece{Well, Input, DeadTimer, Status, Prefs};
+  TFallingPiece Piece{Well, Input, LockDelayTimer, Status, Prefs};
   std::vector<QString> Sounds;
   int LockExpiries = 0;
 };
@@ -194,7 +194,7 @@ TEST(FallingPieceTest, DropFromTheTopOfAnEmptyWellStopsOneRowShortAndScoresTwent
   EXPECT_TRUE(rig.Piece.SteppingDown());
   rig.Frames(4);
   EXPECT_EQ(rig.Block(0).Row, 1);
-  EXPECT_TRUE(rig.DeadTimer.Enabled()); // on the floor: the lock delay runs
+  EXPECT_TRUE(rig.LockDelayTimer.Enabled()); // on the floor: the lock delay runs
 }
 
 TEST(FallingPieceTest, DropOneRowAboveRestMovesNothingButScores) {
@@ -204,7 +204,7 @@ TEST(FallingPieceTest, DropOneRowAboveRestMovesNothingButScores) {
   rig.Spawn(5); // lies in row 18; rests on row 17
   rig.Fall();
   ASSERT_EQ(rig.Block(0).Row, 17);
-  rig.DeadTimer.SetEnabled(false);
+  rig.LockDelayTimer.SetEnabled(false);
   const TSquares before = rig.Squares();
   rig.Tap(Vk::Down);
   EXPECT_EQ(rig.Squares(), before);
@@ -266,7 +266,7 @@ TEST(FallingPieceTest, SpaceDuringTheLockDelayDropsTheNextPieceOnItsFirstFrame) 
   rig.Spawn(4);
   rig.Tap(Vk::Space);
   rig.Frames(5);
-  ASSERT_TRUE(rig.DeadTimer.Enabled());
+  ASSERT_TRUE(rig.LockDelayTimer.Enabled());
   rig.Keys.Press(Vk::Space);
   rig.Frame();
   rig.Keys.Release(Vk::Space);
@@ -274,7 +274,7 @@ TEST(FallingPieceTest, SpaceDuringTheLockDelayDropsTheNextPieceOnItsFirstFrame) 
   // The piece is put aside as a landing would; the request stays for the next piece.
   for (int i = 0; i < 4; ++i)
     rig.Well.Square(rig.Block(i).Col, rig.Block(i).Row).Occupied = true;
-  rig.DeadTimer.SetEnabled(false);
+  rig.LockDelayTimer.SetEnabled(false);
   rig.Spawn(4);
   rig.Frame();
   EXPECT_EQ(rig.Block(0).Row, 5); // block 2 stops one row above its resting row 3
@@ -286,7 +286,7 @@ TEST(FallingPieceTest, LockDelayStartsWhenThePieceComesToRest) {
     rig.Fill(c, 15);
   rig.Spawn(4);
   rig.Fall(); // now rows 17/16, resting on row 15
-  EXPECT_TRUE(rig.DeadTimer.Enabled());
+  EXPECT_TRUE(rig.LockDelayTimer.Enabled());
   EXPECT_FALSE(rig.Status.PauseAllowed);
   rig.Scheduler.Advance(149);
   EXPECT_EQ(rig.LockExpiries, 0);

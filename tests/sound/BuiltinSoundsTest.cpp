@@ -1,5 +1,5 @@
 #include "resources/sounds/BuiltinSounds.h"
-#include "media/DXWaveList.h"
+#include "media/SoundClipList.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Clips, BuiltinClipTest, ::testing::Range(0, 22), RowNam
 
 TEST(BuiltinSoundsTest, TheListHoldsEveryClipInOrderUnlooped) {
   TScheduler scheduler;
-  TDXWaveList sounds(scheduler);
+  TSoundClipList sounds(scheduler);
   InitBuiltinSounds();
   AddBuiltinSounds(sounds);
   ASSERT_EQ(sounds.Count(), 22);

@@ -2,8 +2,8 @@
 // time and writes nothing; "disk" writes the mixed output to a file in real time, so what the
 // player would hear can be measured.
 #include "media/SoundMixerBackend.h"
-#include "media/DXWaveList.h"
 #include "media/MediaError.h"
+#include "media/SoundClipList.h"
 #include "resources/sounds/BuiltinSounds.h"
 #include "tests/sound/Recording.h"
 
@@ -51,9 +51,9 @@ protected:
   int Recordings = 0;
   QObject Window;
   TSoundMixerBackend Output;
-  TDXSound Device{Output, &Window};
+  TSoundDevice Device{Output, &Window};
   TScheduler Scheduler;
-  TDXWaveList Sounds{Scheduler, &Device};
+  TSoundClipList Sounds{Scheduler, &Device};
 };
 
 class SoundMixerBackendBadImageTest : public SoundMixerBackendTest,
@@ -73,7 +73,7 @@ TEST_F(SoundMixerBackendTest, LineFourSoundsForItsWholeLengthThoughItsRiffLength
 }
 
 TEST_F(SoundMixerBackendTest, TwoOverlappingCopiesAreLouderThanOne) {
-  TWaveCollectionItem &fall = Sounds.FindByName("FallDown");
+  TSoundClip &fall = Sounds.FindByName("FallDown");
   const TRecording one = Record([&] { fall.Play(); }, 400);
   const TRecording two = Record(
       [&] {
@@ -140,7 +140,7 @@ TEST_F(SoundMixerBackendTest, CleanUpFreesTheCopiesThatPlayedToTheirEnd) {
   Sounds.FindByName("StartQRX").Play();
   ASSERT_EQ(Sounds.CopyCount(), 3);
   QThread::msleep(300); // FallDown lasts 0.12 s
-  Scheduler.Advance(TDXWaveList::CleanUpInterval);
+  Scheduler.Advance(TSoundClipList::CleanUpInterval);
   EXPECT_EQ(Sounds.CopyCount(), 1);
 }
 
@@ -171,11 +171,11 @@ TEST_F(SoundMixerBackendTest, AnEndedVoiceStaysEndedWhenItsChannelIsReused) {
 
 TEST_F(SoundMixerBackendTest, ABurstOfFortyCopiesAllSound) {
   Device.Initialize();
-  TWaveCollectionItem &jingle = Sounds.FindByName("StartQRX");
+  TSoundClip &jingle = Sounds.FindByName("StartQRX");
   for (int i = 0; i < 40; ++i)
     jingle.Play();
   EXPECT_EQ(Sounds.CopyCount(), 40);
-  Scheduler.Advance(TDXWaveList::CleanUpInterval);
+  Scheduler.Advance(TSoundClipList::CleanUpInterval);
   EXPECT_EQ(Sounds.CopyCount(), 40); // all of them still sounding
 }
 

@@ -1,4 +1,4 @@
-#include "media/Input.h"
+#include "media/PlayerInput.h"
 
 TKeyAssigns DefaultKeyAssigns() {
   TKeyAssigns assigns{};
@@ -29,7 +29,7 @@ TInputStates TKeyboard::Sample(const TKeyStateTable &keys) const {
   return pressed;
 }
 
-void TDXInput::Update() {
+void TPlayerInput::Update() {
   if (OnSample)
     OnSample();
   TInputStates snapshot;

@@ -1,4 +1,4 @@
-#include "media/DXWaveList.h"
+#include "media/SoundClipList.h"
 #include "media/MediaError.h"
 #include "tests/sound/FakeSoundBackend.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 QByteArray Image(const char *tag) { return QByteArray("RIFF") + tag; }
 
-class WaveListTest : public ::testing::Test {
+class SoundClipListTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Sounds.Add("Dialog", Image("dialog"));
@@ -20,12 +20,12 @@ protected:
 
   TFakeSoundBackend Output;
   QObject Window;
-  TDXSound Device{Output, &Window};
+  TSoundDevice Device{Output, &Window};
   TScheduler Scheduler;
-  TDXWaveList Sounds{Scheduler, &Device};
+  TSoundClipList Sounds{Scheduler, &Device};
 };
 
-class FindByNameMissTest : public WaveListTest,
+class FindByNameMissTest : public SoundClipListTest,
                            public ::testing::WithParamInterface<const char *> {};
 
 } // namespace
@@ -43,34 +43,34 @@ TEST_P(FindByNameMissTest, ThrowsWithTheName) {
 INSTANTIATE_TEST_SUITE_P(Names, FindByNameMissTest,
                          ::testing::Values("Nope", "dialog", "Dialog ", "", "FallDown1"));
 
-TEST_F(WaveListTest, FindByNameReturnsTheItemOfThatName) {
+TEST_F(SoundClipListTest, FindByNameReturnsTheItemOfThatName) {
   EXPECT_EQ(&Sounds.FindByName("FallDown"), &Sounds.Items(1));
   EXPECT_EQ(Sounds.FindByName("Hum").Wave(), Image("hum"));
   EXPECT_TRUE(Sounds.FindByName("Hum").Looped());
   EXPECT_FALSE(Sounds.FindByName("Dialog").Looped());
 }
 
-TEST_F(WaveListTest, ItemsPastTheEndThrow) {
+TEST_F(SoundClipListTest, ItemsPastTheEndThrow) {
   ASSERT_EQ(Sounds.Count(), 3);
   EXPECT_THROW(Sounds.Items(3), TMediaError);
   EXPECT_THROW(Sounds.Items(-1), TMediaError);
 }
 
-TEST_F(WaveListTest, PlayBeforeTheDeviceIsInitializedTouchesNothing) {
+TEST_F(SoundClipListTest, PlayBeforeTheDeviceIsInitializedTouchesNothing) {
   Sounds.FindByName("Dialog").Play();
   Sounds.FindByName("Hum").Play();
   EXPECT_EQ(Output.Calls, 0);
   EXPECT_FALSE(Sounds.Ready());
 }
 
-TEST_F(WaveListTest, InitializeMakesOneClipPerItemInListOrder) {
+TEST_F(SoundClipListTest, InitializeMakesOneClipPerItemInListOrder) {
   Device.Initialize();
   EXPECT_TRUE(Sounds.Ready());
   EXPECT_EQ(Output.LoadedClips,
             (std::vector<QByteArray>{Image("dialog"), Image("falldown"), Image("hum")}));
 }
 
-TEST_F(WaveListTest, CopiesOfOneSoundOverlapAndPlayReturnsAtOnce) {
+TEST_F(SoundClipListTest, CopiesOfOneSoundOverlapAndPlayReturnsAtOnce) {
   Device.Initialize();
   Sounds.FindByName("FallDown").Play();
   Sounds.FindByName("FallDown").Play();
@@ -81,7 +81,7 @@ TEST_F(WaveListTest, CopiesOfOneSoundOverlapAndPlayReturnsAtOnce) {
   EXPECT_EQ(Output.PlayingQuestions, 0); // nothing waited for the copies
 }
 
-TEST_F(WaveListTest, CleanUpEvery500MsFreesOnlyStoppedCopies) {
+TEST_F(SoundClipListTest, CleanUpEvery500MsFreesOnlyStoppedCopies) {
   Device.Initialize();
   for (int i = 0; i < 3; ++i)
     Sounds.FindByName("Dialog").Play();
@@ -98,7 +98,7 @@ TEST_F(WaveListTest, CleanUpEvery500MsFreesOnlyStoppedCopies) {
   EXPECT_EQ(Output.Stopped, (std::vector<TSoundBackend::TVoice>{Output.Started[2]}));
 }
 
-TEST_F(WaveListTest, FinalizeStopsEveryCopyAtOnceThenFreesClipsAndOutput) {
+TEST_F(SoundClipListTest, FinalizeStopsEveryCopyAtOnceThenFreesClipsAndOutput) {
   Device.Initialize();
   Sounds.FindByName("Dialog").Play();
   Sounds.FindByName("FallDown").Play();
@@ -116,7 +116,7 @@ TEST_F(WaveListTest, FinalizeStopsEveryCopyAtOnceThenFreesClipsAndOutput) {
   EXPECT_EQ(Output.Started.size(), started);
 }
 
-TEST_F(WaveListTest, CleanUpTimerRunsOnlyWhileTheDeviceIsInitialized) {
+TEST_F(SoundClipListTest, CleanUpTimerRunsOnlyWhileTheDeviceIsInitialized) {
   Scheduler.Advance(2000);
   EXPECT_EQ(Output.PlayingQuestions, 0);
   Device.Initialize();
@@ -129,7 +129,7 @@ TEST_F(WaveListTest, CleanUpTimerRunsOnlyWhileTheDeviceIsInitialized) {
   EXPECT_EQ(Output.PlayingQuestions, asked);
 }
 
-TEST_F(WaveListTest, PlayWithWaitReturnsWhenTheCopyHasStoppedAndKeepsNothing) {
+TEST_F(SoundClipListTest, PlayWithWaitReturnsWhenTheCopyHasStoppedAndKeepsNothing) {
   Device.Initialize();
   Output.PlayingAnswers = 3;
   Sounds.FindByName("Dialog").Play(true);
@@ -137,9 +137,9 @@ TEST_F(WaveListTest, PlayWithWaitReturnsWhenTheCopyHasStoppedAndKeepsNothing) {
   EXPECT_EQ(Sounds.CopyCount(), 0);
 }
 
-TEST_F(WaveListTest, LoopedItemLoopsItsOwnVoiceOnceUntilItStops) {
+TEST_F(SoundClipListTest, LoopedItemLoopsItsOwnVoiceOnceUntilItStops) {
   Device.Initialize();
-  TWaveCollectionItem &hum = Sounds.FindByName("Hum");
+  TSoundClip &hum = Sounds.FindByName("Hum");
   hum.Play();
   hum.Play();
   ASSERT_EQ(Output.Started.size(), 1u);
@@ -152,7 +152,7 @@ TEST_F(WaveListTest, LoopedItemLoopsItsOwnVoiceOnceUntilItStops) {
   EXPECT_EQ(Output.Stopped, (std::vector<TSoundBackend::TVoice>{Output.Started[1]}));
 }
 
-TEST_F(WaveListTest, AClipThatCannotBeMadeFailsInitializeAndLeavesEverythingClosed) {
+TEST_F(SoundClipListTest, AClipThatCannotBeMadeFailsInitializeAndLeavesEverythingClosed) {
   Sounds.Add("Broken", "not a wave");
   try {
     Device.Initialize();
@@ -166,7 +166,7 @@ TEST_F(WaveListTest, AClipThatCannotBeMadeFailsInitializeAndLeavesEverythingClos
   EXPECT_EQ(Output.Closes, 1);
 }
 
-TEST_F(WaveListTest, AddWhileInitializedMakesTheClipAtOnceOrAddsNothing) {
+TEST_F(SoundClipListTest, AddWhileInitializedMakesTheClipAtOnceOrAddsNothing) {
   Device.Initialize();
   Sounds.Add("Late", Image("late")).Play();
   EXPECT_EQ(Output.LoadedClips.back(), Image("late"));
@@ -175,7 +175,7 @@ TEST_F(WaveListTest, AddWhileInitializedMakesTheClipAtOnceOrAddsNothing) {
   EXPECT_EQ(Sounds.Count(), 4);
 }
 
-TEST_F(WaveListTest, UnbindingStopsAndFreesEverythingButLeavesTheDeviceOpen) {
+TEST_F(SoundClipListTest, UnbindingStopsAndFreesEverythingButLeavesTheDeviceOpen) {
   Device.Initialize();
   Sounds.FindByName("Dialog").Play();
   Sounds.SetDevice(nullptr);

@@ -1,13 +1,13 @@
-#include "media/PictureCollectionItem.h"
+#include "media/ImageListItem.h"
 
-#include "media/DirectDrawSurface.h"
+#include "media/Surface.h"
 
-void TPictureCollectionItem::DiscardSurface() {
+void TImageListItem::DiscardSurface() {
   Prepared = QImage();
   Patterns = 0;
 }
 
-void TPictureCollectionItem::RebuildSurface() {
+void TImageListItem::RebuildSurface() {
   DiscardSurface();
   if (Source.isNull())
     return;
@@ -32,14 +32,14 @@ void TPictureCollectionItem::RebuildSurface() {
   Patterns = (Prepared.width() / PatternSize.width()) * (Prepared.height() / PatternSize.height());
 }
 
-QRect TPictureCollectionItem::PatternRect(int pattern) const {
+QRect TImageListItem::PatternRect(int pattern) const {
   const int across = Prepared.width() / PatternSize.width();
   return QRect(
       QPoint((pattern % across) * PatternSize.width(), (pattern / across) * PatternSize.height()),
       PatternSize);
 }
 
-void TPictureCollectionItem::Draw(TDirectDrawSurface &dest, int x, int y, int pattern) const {
+void TImageListItem::Draw(TSurface &dest, int x, int y, int pattern) const {
   if (pattern < 0 || pattern >= Patterns)
     return;
   if (x > dest.Width() || y > dest.Height())

@@ -9,25 +9,25 @@
 
 #include <vector>
 
-class TDXSound;
+class TSoundDevice;
 
-class TDXSoundClient {
+class TSoundDeviceClient {
 public:
-  virtual void DXSoundInitialized(TDXSound &device) = 0;
-  virtual void DXSoundFinalizing(TDXSound &device) = 0;
+  virtual void DeviceReady(TSoundDevice &device) = 0;
+  virtual void DeviceGoing(TSoundDevice &device) = 0;
 
 protected:
-  ~TDXSoundClient() = default;
+  ~TSoundDeviceClient() = default;
 };
 
-class TDXSound {
+class TSoundDevice {
 public:
   // owner: the window the device belongs to; Initialize refuses to run without one.
-  explicit TDXSound(TSoundBackend &backend, QObject *owner = nullptr);
+  explicit TSoundDevice(TSoundBackend &backend, QObject *owner = nullptr);
   // Closes the output without telling anyone: bound lists must be gone already.
-  ~TDXSound();
-  TDXSound(const TDXSound &) = delete;
-  TDXSound &operator=(const TDXSound &) = delete;
+  ~TSoundDevice();
+  TSoundDevice(const TSoundDevice &) = delete;
+  TSoundDevice &operator=(const TSoundDevice &) = delete;
 
   QObject *Owner() const { return OwnerObject; }
   void SetOwner(QObject *owner) { OwnerObject = owner; }
@@ -43,12 +43,12 @@ public:
   TSoundBackend &Backend() const { return Output; }
 
   // Used by bound lists; a list added while the device is initialised is told at once.
-  void AddClient(TDXSoundClient *client);
-  void RemoveClient(TDXSoundClient *client);
+  void AddClient(TSoundDeviceClient *client);
+  void RemoveClient(TSoundDeviceClient *client);
 
 private:
   TSoundBackend &Output;
   QObject *OwnerObject;
-  std::vector<TDXSoundClient *> Clients;
+  std::vector<TSoundDeviceClient *> Clients;
   bool IsInitialized = false;
 };

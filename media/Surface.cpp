@@ -1,10 +1,10 @@
-#include "media/DirectDrawSurface.h"
+#include "media/Surface.h"
 
 #include "media/MediaError.h"
 
-TDirectDrawSurface::~TDirectDrawSurface() { ReleaseCanvas(); }
+TSurface::~TSurface() { ReleaseCanvas(); }
 
-bool TDirectDrawSurface::Make(int width, int height, QColor fill) {
+bool TSurface::Make(int width, int height, QColor fill) {
   Release();
   if (width <= 0 || height <= 0)
     return false;
@@ -16,13 +16,13 @@ bool TDirectDrawSurface::Make(int width, int height, QColor fill) {
   return true;
 }
 
-void TDirectDrawSurface::Release() {
+void TSurface::Release() {
   ReleaseCanvas();
   Pixels = QImage();
   DrawnArea = QRect();
 }
 
-QPainter &TDirectDrawSurface::Canvas() {
+QPainter &TSurface::Canvas() {
   if (!Held) {
     if (!IsMade())
       throw TMediaError(QStringLiteral("The drawing surface is not initialized"));
@@ -32,9 +32,9 @@ QPainter &TDirectDrawSurface::Canvas() {
   return *Held;
 }
 
-void TDirectDrawSurface::ReleaseCanvas() { Held.reset(); }
+void TSurface::ReleaseCanvas() { Held.reset(); }
 
-void TDirectDrawSurface::Blit(QPoint at, const QImage &picture, const QRect &from) {
+void TSurface::Blit(QPoint at, const QImage &picture, const QRect &from) {
   if (Held) {
     // Only one painter may work on a picture at a time: copy through the held one, with the
     // canvas user's transform, clip, opacity and mode set aside.

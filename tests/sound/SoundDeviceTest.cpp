@@ -1,6 +1,6 @@
-#include "media/DXSound.h"
-#include "media/DXWaveList.h"
+#include "media/SoundDevice.h"
 #include "media/MediaError.h"
+#include "media/SoundClipList.h"
 #include "tests/sound/FakeSoundBackend.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 
 namespace {
 
-QString InitializeError(TDXSound &device) {
+QString InitializeError(TSoundDevice &device) {
   try {
     device.Initialize();
   } catch (const TMediaError &e) {
@@ -22,7 +22,7 @@ QString InitializeError(TDXSound &device) {
 
 TEST(SoundDeviceTest, WithoutAnOwnerWindowInitializeFailsBeforeOpeningAnything) {
   TFakeSoundBackend output;
-  TDXSound device(output);
+  TSoundDevice device(output);
   EXPECT_EQ(InitializeError(device), "Form not found");
   EXPECT_EQ(output.Calls, 0);
   EXPECT_FALSE(device.Initialized());
@@ -32,7 +32,7 @@ TEST(SoundDeviceTest, AnOutputThatCannotOpenFailsWithPrimaryBuffer) {
   TFakeSoundBackend output;
   output.OpenFails = true;
   QObject window;
-  TDXSound device(output, &window);
+  TSoundDevice device(output, &window);
   EXPECT_EQ(InitializeError(device), "Primary Buffer cannot be made");
   EXPECT_FALSE(device.Initialized());
   EXPECT_FALSE(output.IsOpen());
@@ -41,9 +41,9 @@ TEST(SoundDeviceTest, AnOutputThatCannotOpenFailsWithPrimaryBuffer) {
 TEST(SoundDeviceTest, InitializeAgainFinalizesFirst) {
   TFakeSoundBackend output;
   QObject window;
-  TDXSound device(output, &window);
+  TSoundDevice device(output, &window);
   TScheduler scheduler;
-  TDXWaveList sounds(scheduler, &device);
+  TSoundClipList sounds(scheduler, &device);
   sounds.Add("Dialog", "RIFF");
   device.Initialize();
   sounds.FindByName("Dialog").Play();
@@ -58,7 +58,7 @@ TEST(SoundDeviceTest, InitializeAgainFinalizesFirst) {
 TEST(SoundDeviceTest, FinalizeWhenNotInitializedDoesNothing) {
   TFakeSoundBackend output;
   QObject window;
-  TDXSound device(output, &window);
+  TSoundDevice device(output, &window);
   device.Finalize();
   EXPECT_EQ(output.Calls, 0);
 }
@@ -66,10 +66,10 @@ TEST(SoundDeviceTest, FinalizeWhenNotInitializedDoesNothing) {
 TEST(SoundDeviceTest, AListBoundToAnInitializedDeviceIsReadyAtOnce) {
   TFakeSoundBackend output;
   QObject window;
-  TDXSound device(output, &window);
+  TSoundDevice device(output, &window);
   device.Initialize();
   TScheduler scheduler;
-  TDXWaveList sounds(scheduler);
+  TSoundClipList sounds(scheduler);
   sounds.Add("Dialog", "RIFF");
   sounds.SetDevice(&device);
   EXPECT_TRUE(sounds.Ready());
@@ -81,7 +81,7 @@ TEST(SoundDeviceTest, DestroyingAnInitializedDeviceClosesTheOutput) {
   TFakeSoundBackend output;
   {
     QObject window;
-    TDXSound device(output, &window);
+    TSoundDevice device(output, &window);
     device.Initialize();
   }
   EXPECT_EQ(output.Closes, 1);

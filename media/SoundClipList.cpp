@@ -1,20 +1,20 @@
-#include "media/DXWaveList.h"
+#include "media/SoundClipList.h"
 
 #include "media/MediaError.h"
 
 #include <QThread>
 
-void TWaveCollectionItem::Play(bool wait) { List.Play(*this, wait); }
+void TSoundClip::Play(bool wait) { List.Play(*this, wait); }
 
-TDXWaveList::TDXWaveList(TScheduler &scheduler, TDXSound *device)
+TSoundClipList::TSoundClipList(TScheduler &scheduler, TSoundDevice *device)
     : CleanUpTimer(scheduler, CleanUpInterval) {
   CleanUpTimer.OnTimer = [this] { CleanUp(); };
   SetDevice(device);
 }
 
-TDXWaveList::~TDXWaveList() { SetDevice(nullptr); }
+TSoundClipList::~TSoundClipList() { SetDevice(nullptr); }
 
-void TDXWaveList::SetDevice(TDXSound *device) {
+void TSoundClipList::SetDevice(TSoundDevice *device) {
   if (device == Bound)
     return;
   if (Bound) {
@@ -26,28 +26,28 @@ void TDXWaveList::SetDevice(TDXSound *device) {
     Bound->AddClient(this);
 }
 
-TWaveCollectionItem &TDXWaveList::Items(int index) const {
+TSoundClip &TSoundClipList::Items(int index) const {
   if (index < 0 || index >= Count())
     throw TMediaError::ListIndex(index);
   return *List[index];
 }
 
-TWaveCollectionItem &TDXWaveList::Add(const QString &name, const QByteArray &wave, bool looped) {
-  std::unique_ptr<TWaveCollectionItem> item(new TWaveCollectionItem(*this, name, wave, looped));
+TSoundClip &TSoundClipList::Add(const QString &name, const QByteArray &wave, bool looped) {
+  std::unique_ptr<TSoundClip> item(new TSoundClip(*this, name, wave, looped));
   if (Live)
     MakeClip(*item);
   List.push_back(std::move(item));
   return *List.back();
 }
 
-TWaveCollectionItem &TDXWaveList::FindByName(const QString &name) const {
+TSoundClip &TSoundClipList::FindByName(const QString &name) const {
   for (const auto &item : List)
     if (item->Name() == name)
       return *item;
   throw TMediaError(QStringLiteral("Wave '%1' not found").arg(name));
 }
 
-void TDXWaveList::MakeClip(TWaveCollectionItem &item) {
+void TSoundClipList::MakeClip(TSoundClip &item) {
   TSoundBackend &output = Bound->Backend();
   item.Clip = output.LoadClip(item.Wave());
   if (item.Clip < 0)
@@ -55,7 +55,7 @@ void TDXWaveList::MakeClip(TWaveCollectionItem &item) {
         QStringLiteral("Wave '%1' cannot be made: %2").arg(item.Name(), output.ErrorText()));
 }
 
-void TDXWaveList::Play(TWaveCollectionItem &item, bool wait) {
+void TSoundClipList::Play(TSoundClip &item, bool wait) {
   if (!Live)
     return;
   TSoundBackend &output = Bound->Backend();
@@ -76,7 +76,7 @@ void TDXWaveList::Play(TWaveCollectionItem &item, bool wait) {
     QThread::msleep(WaitPollInterval);
 }
 
-bool TDXWaveList::Sounding() const {
+bool TSoundClipList::Sounding() const {
   if (!Live)
     return false;
   const TSoundBackend &output = Bound->Backend();
@@ -89,14 +89,14 @@ bool TDXWaveList::Sounding() const {
   return false;
 }
 
-void TDXWaveList::CleanUp() {
+void TSoundClipList::CleanUp() {
   TSoundBackend &output = Bound->Backend();
   for (int i = CopyCount() - 1; i >= 0; --i)
     if (!output.IsPlaying(Copies[i]))
       Copies.erase(Copies.begin() + i);
 }
 
-void TDXWaveList::Release() {
+void TSoundClipList::Release() {
   CleanUpTimer.SetEnabled(false);
   if (Live) {
     TSoundBackend &output = Bound->Backend();
@@ -115,7 +115,7 @@ void TDXWaveList::Release() {
   Live = false;
 }
 
-void TDXWaveList::DXSoundInitialized(TDXSound &) {
+void TSoundClipList::DeviceReady(TSoundDevice &) {
   Release();
   Live = true;
   try {
@@ -128,4 +128,4 @@ void TDXWaveList::DXSoundInitialized(TDXSound &) {
   CleanUpTimer.SetEnabled(true);
 }
 
-void TDXWaveList::DXSoundFinalizing(TDXSound &) { Release(); }
+void TSoundClipList::DeviceGoing(TSoundDevice &) { Release(); }

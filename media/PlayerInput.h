@@ -76,9 +76,9 @@ private:
   bool IsEnabled = true;
 };
 
-class TDXInput {
+class TPlayerInput {
 public:
-  explicit TDXInput(TKeyStateTable &keys) : Keys(keys) {}
+  explicit TPlayerInput(TKeyStateTable &keys) : Keys(keys) {}
 
   TKeyboard Keyboard;
   // Whether the main window is the foreground window; unset, it always is.

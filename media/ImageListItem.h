@@ -9,9 +9,9 @@
 #include <QSize>
 #include <QString>
 
-class TDirectDrawSurface;
+class TSurface;
 
-class TPictureCollectionItem {
+class TImageListItem {
 public:
   const QString &Name() const { return ItemName; }
   void SetName(const QString &name) { ItemName = name; }
@@ -41,7 +41,7 @@ public:
 
   // Copies pattern to (x, y) of dest, clipped to dest. Nothing unless the surface is built and
   // the pattern exists.
-  void Draw(TDirectDrawSurface &dest, int x, int y, int pattern) const;
+  void Draw(TSurface &dest, int x, int y, int pattern) const;
 
 private:
   QRect PatternRect(int pattern) const;

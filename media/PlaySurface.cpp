@@ -1,21 +1,21 @@
-#include "media/DXDraw.h"
+#include "media/PlaySurface.h"
 
 #include "media/MediaError.h"
 
 #include <algorithm>
 
-TDXDraw::TDXDraw(QObject *owner) : OwnerObject(owner) {}
+TPlaySurface::TPlaySurface(QObject *owner) : OwnerObject(owner) {}
 
-TDXDraw::~TDXDraw() {
+TPlaySurface::~TPlaySurface() {
   // Bound components hold a reference to this one: they must go first.
   Q_ASSERT(Clients.empty());
 }
 
-void TDXDraw::SetLeft(int left) { Move(QPoint(left, Position.y())); }
+void TPlaySurface::SetLeft(int left) { Move(QPoint(left, Position.y())); }
 
-void TDXDraw::SetTop(int top) { Move(QPoint(Position.x(), top)); }
+void TPlaySurface::SetTop(int top) { Move(QPoint(Position.x(), top)); }
 
-void TDXDraw::Move(QPoint position) {
+void TPlaySurface::Move(QPoint position) {
   if (position == Position)
     return;
   Position = position;
@@ -23,7 +23,7 @@ void TDXDraw::Move(QPoint position) {
     OnMoved();
 }
 
-void TDXDraw::Initialize() {
+void TPlaySurface::Initialize() {
   struct TInitializingMark {
     bool &Flag;
     explicit TInitializingMark(bool &flag) : Flag(flag) { Flag = true; }
@@ -39,8 +39,8 @@ void TDXDraw::Initialize() {
     if (!BackBuffer.Make(Size.width(), Size.height(), Fill))
       throw TMediaError(QStringLiteral("%1 cannot be made").arg("Primary Surface"));
     IsInitialized = true;
-    for (TDXDrawClient *client : Clients)
-      client->DXDrawInitialized(*this);
+    for (TPlaySurfaceClient *client : Clients)
+      client->SurfaceReady(*this);
     if (OnInitialize)
       OnInitialize();
   } catch (...) {
@@ -49,18 +49,18 @@ void TDXDraw::Initialize() {
   }
 }
 
-void TDXDraw::Finalize() {
+void TPlaySurface::Finalize() {
   if (!IsInitialized)
     return;
-  for (TDXDrawClient *client : Clients)
-    client->DXDrawFinalizing(*this);
+  for (TPlaySurfaceClient *client : Clients)
+    client->SurfaceGoing(*this);
   if (OnFinalize)
     OnFinalize();
   BackBuffer.Release();
   IsInitialized = false;
 }
 
-void TDXDraw::Flip() {
+void TPlaySurface::Flip() {
   if (!SurfaceReady() || !BackBuffer.Drawn() || !ControlVisible())
     return;
   const QRect changed = BackBuffer.DamagedArea();
@@ -70,10 +70,10 @@ void TDXDraw::Flip() {
     OnPresent(changed);
 }
 
-void TDXDraw::AddClient(TDXDrawClient *client) {
+void TPlaySurface::AddClient(TPlaySurfaceClient *client) {
   Clients.push_back(client);
   if (IsInitialized)
-    client->DXDrawInitialized(*this);
+    client->SurfaceReady(*this);
 }
 
-void TDXDraw::RemoveClient(TDXDrawClient *client) { std::erase(Clients, client); }
+void TPlaySurface::RemoveClient(TPlaySurfaceClient *client) { std::erase(Clients, client); }

@@ -1,4 +1,4 @@
-#include "media/Input.h"
+#include "media/PlayerInput.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,14 @@ TInputStates StatesOf(std::initializer_list<TInputState> states) {
   return set;
 }
 
-struct InputTest : ::testing::Test {
+struct PlayerInputTest : ::testing::Test {
   TKeyStateTable Keys;
-  TDXInput Input{Keys};
+  TPlayerInput Input{Keys};
 };
 
 } // namespace
 
-TEST_F(InputTest, AHeldKeyEntersOnceStaysAndLeavesOnRelease) {
+TEST_F(PlayerInputTest, AHeldKeyEntersOnceStaysAndLeavesOnRelease) {
   Keys.Press(VkK);
   Input.Update();
   EXPECT_EQ(Input.States(), StatesOf({InputUp}));
@@ -33,7 +33,7 @@ TEST_F(InputTest, AHeldKeyEntersOnceStaysAndLeavesOnRelease) {
   EXPECT_TRUE(Input.States().none());
 }
 
-TEST_F(InputTest, RemovingAStateConsumesThePressUntilReleasedAndPressedAgain) {
+TEST_F(PlayerInputTest, RemovingAStateConsumesThePressUntilReleasedAndPressedAgain) {
   Keys.Press(VkLeft);
   Input.Update();
   Input.Remove(InputLeft);
@@ -49,7 +49,7 @@ TEST_F(InputTest, RemovingAStateConsumesThePressUntilReleasedAndPressedAgain) {
   EXPECT_TRUE(Input.Has(InputLeft));
 }
 
-TEST_F(InputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
+TEST_F(PlayerInputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
   Keys.Press(VkNumpad8);
   Input.Update();
   EXPECT_EQ(Input.States(), StatesOf({InputUp, InputButton4}));
@@ -58,7 +58,7 @@ TEST_F(InputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
   EXPECT_EQ(Input.States(), StatesOf({InputButton4}));
 }
 
-TEST_F(InputTest, AStateStaysWhileAnyOfItsKeysIsDown) {
+TEST_F(PlayerInputTest, AStateStaysWhileAnyOfItsKeysIsDown) {
   Keys.Press(VkK);
   Input.Update();
   Keys.Press(VkUp);
@@ -70,7 +70,7 @@ TEST_F(InputTest, AStateStaysWhileAnyOfItsKeysIsDown) {
   EXPECT_FALSE(Input.Has(InputUp));
 }
 
-TEST_F(InputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled) {
+TEST_F(PlayerInputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled) {
   Keys.Press(VkSpace);
   Input.Update();
   ASSERT_TRUE(Input.Has(InputButton1));
@@ -82,7 +82,7 @@ TEST_F(InputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled) {
   EXPECT_TRUE(Input.Has(InputButton1));
 }
 
-TEST_F(InputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
+TEST_F(PlayerInputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
   bool foreground = false;
   Input.IsForeground = [&] { return foreground; };
   Keys.Press(VkSpace);
@@ -96,7 +96,7 @@ TEST_F(InputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
   EXPECT_TRUE(Input.States().none());
 }
 
-TEST_F(InputTest, WithoutActiveOnlyKeysCountInTheBackground) {
+TEST_F(PlayerInputTest, WithoutActiveOnlyKeysCountInTheBackground) {
   Input.IsForeground = [] { return false; };
   Input.SetActiveOnly(false);
   Keys.Press(VkSpace);
@@ -152,7 +152,7 @@ class KeyAssignTest : public ::testing::TestWithParam<TAssignRow> {};
 
 TEST_P(KeyAssignTest, EachKeyAloneSetsExactlyItsStatesOnTheSameUpdate) {
   TKeyStateTable keys;
-  TDXInput input(keys);
+  TPlayerInput input(keys);
   keys.Press(GetParam().Vk);
   input.Update();
   TInputStates expected;
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TAssignRow{80, {}}, TAssignRow{19, {}}, TAssignRow{112, {}},
                       TAssignRow{96, {}}, TAssignRow{99, {}}, TAssignRow{114, {}}));
 
-TEST_F(InputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
+TEST_F(PlayerInputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
   Keys.Press(VkSpace);
   Keys.Release(VkSpace);
   Input.Update();
@@ -187,7 +187,7 @@ TEST_F(InputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
   EXPECT_FALSE(Input.Has(InputButton1));
 }
 
-TEST_F(InputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
+TEST_F(PlayerInputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
   Input.Keyboard.SetEnabled(false);
   Keys.Press(VkSpace);
   Keys.Release(VkSpace);
@@ -197,7 +197,7 @@ TEST_F(InputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
   EXPECT_FALSE(Input.Has(InputButton1));
 }
 
-TEST_F(InputTest, LosingTheFocusForgetsHeldKeysAndPendingTaps) {
+TEST_F(PlayerInputTest, LosingTheFocusForgetsHeldKeysAndPendingTaps) {
   Keys.Press(VkLeft);
   Keys.Press(VkSpace);
   Keys.Release(VkSpace);

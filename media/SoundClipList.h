@@ -7,8 +7,8 @@
 //
 // Items keep their address for the life of the list.
 
-#include "media/DXSound.h"
 #include "media/Scheduler.h"
+#include "media/SoundDevice.h"
 #include "media/Timer.h"
 
 #include <QByteArray>
@@ -17,9 +17,9 @@
 #include <memory>
 #include <vector>
 
-class TDXWaveList;
+class TSoundClipList;
 
-class TWaveCollectionItem {
+class TSoundClip {
 public:
   const QString &Name() const { return ItemName; }
   bool Looped() const { return IsLooped; }
@@ -32,11 +32,11 @@ public:
   void Play(bool wait = false);
 
 private:
-  friend class TDXWaveList;
-  TWaveCollectionItem(TDXWaveList &list, const QString &name, const QByteArray &wave, bool looped)
+  friend class TSoundClipList;
+  TSoundClip(TSoundClipList &list, const QString &name, const QByteArray &wave, bool looped)
       : List(list), ItemName(name), Image(wave), IsLooped(looped) {}
 
-  TDXWaveList &List;
+  TSoundClipList &List;
   QString ItemName;
   QByteArray Image;
   bool IsLooped;
@@ -45,29 +45,29 @@ private:
   TSoundBackend::TVoice LoopVoice;
 };
 
-class TDXWaveList final : private TDXSoundClient {
+class TSoundClipList final : private TSoundDeviceClient {
 public:
   static constexpr int CleanUpInterval = 500; // ms
   static constexpr int WaitPollInterval = 10; // ms, Play with wait
 
-  explicit TDXWaveList(TScheduler &scheduler, TDXSound *device = nullptr);
-  ~TDXWaveList();
-  TDXWaveList(const TDXWaveList &) = delete;
-  TDXWaveList &operator=(const TDXWaveList &) = delete;
+  explicit TSoundClipList(TScheduler &scheduler, TSoundDevice *device = nullptr);
+  ~TSoundClipList();
+  TSoundClipList(const TSoundClipList &) = delete;
+  TSoundClipList &operator=(const TSoundClipList &) = delete;
 
-  TDXSound *Device() const { return Bound; }
+  TSoundDevice *Device() const { return Bound; }
   // Releases everything made with the old device. Binding to an initialised device makes the
   // clips at once and throws as Initialize would.
-  void SetDevice(TDXSound *device);
+  void SetDevice(TSoundDevice *device);
 
   int Count() const { return static_cast<int>(List.size()); }
   // Throws TMediaError "Index of the list exceeds the range. (n)" past the end.
-  TWaveCollectionItem &Items(int index) const;
+  TSoundClip &Items(int index) const;
   // While the device is initialised the item's clip is made at once; an image that cannot be
   // played throws TMediaError "Wave 'name' cannot be made: reason" and adds nothing.
-  TWaveCollectionItem &Add(const QString &name, const QByteArray &wave, bool looped = false);
+  TSoundClip &Add(const QString &name, const QByteArray &wave, bool looped = false);
   // The first item of exactly that name; throws TMediaError "Wave 'name' not found".
-  TWaveCollectionItem &FindByName(const QString &name) const;
+  TSoundClip &FindByName(const QString &name) const;
 
   // Whether playing reaches the output.
   bool Ready() const { return Live; }
@@ -77,17 +77,17 @@ public:
   bool Sounding() const;
 
 private:
-  friend class TWaveCollectionItem;
-  void Play(TWaveCollectionItem &item, bool wait);
-  void MakeClip(TWaveCollectionItem &item);
+  friend class TSoundClip;
+  void Play(TSoundClip &item, bool wait);
+  void MakeClip(TSoundClip &item);
   void CleanUp();
   void Release();
 
-  void DXSoundInitialized(TDXSound &device) override;
-  void DXSoundFinalizing(TDXSound &device) override;
+  void DeviceReady(TSoundDevice &device) override;
+  void DeviceGoing(TSoundDevice &device) override;
 
-  TDXSound *Bound = nullptr;
-  std::vector<std::unique_ptr<TWaveCollectionItem>> List;
+  TSoundDevice *Bound = nullptr;
+  std::vector<std::unique_ptr<TSoundClip>> List;
   std::vector<TSoundBackend::TVoice> Copies;
   TTimer CleanUpTimer;
   bool Live = false;

@@ -11,12 +11,12 @@
 
 #include <memory>
 
-class TDirectDrawSurface {
+class TSurface {
 public:
-  TDirectDrawSurface() = default;
-  ~TDirectDrawSurface();
-  TDirectDrawSurface(const TDirectDrawSurface &) = delete;
-  TDirectDrawSurface &operator=(const TDirectDrawSurface &) = delete;
+  TSurface() = default;
+  ~TSurface();
+  TSurface(const TSurface &) = delete;
+  TSurface &operator=(const TSurface &) = delete;
 
   // Makes the pixels (filled with fill); false when they cannot be had. Drops any held canvas.
   bool Make(int width, int height, QColor fill);

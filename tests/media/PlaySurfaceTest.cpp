@@ -1,4 +1,4 @@
-#include "media/DXDraw.h"
+#include "media/PlaySurface.h"
 #include "media/MediaError.h"
 
 #include "tests/media/QtPrinters.h"
@@ -13,23 +13,23 @@
 namespace {
 
 // Records what a bound component is told, in order, into a shared log.
-class TRecordingClient final : public TDXDrawClient {
+class TRecordingClient final : public TPlaySurfaceClient {
 public:
   explicit TRecordingClient(QStringList &log) : Log(log) {}
-  void DXDrawInitialized(TDXDraw &dxDraw) override {
-    Log << QString("client+ %1x%2").arg(dxDraw.Surface().Width()).arg(dxDraw.Surface().Height());
+  void SurfaceReady(TPlaySurface &surface) override {
+    Log << QString("client+ %1x%2").arg(surface.Surface().Width()).arg(surface.Surface().Height());
   }
-  void DXDrawFinalizing(TDXDraw &dxDraw) override {
-    Log << QString("client- made=%1").arg(dxDraw.Surface().IsMade());
+  void SurfaceGoing(TPlaySurface &surface) override {
+    Log << QString("client- made=%1").arg(surface.Surface().IsMade());
   }
 
 private:
   QStringList &Log;
 };
 
-struct DXDrawTest : ::testing::Test {
+struct PlaySurfaceTest : ::testing::Test {
   QObject Owner;
-  TDXDraw Draw{&Owner};
+  TPlaySurface Draw{&Owner};
   QStringList Log;
   TRecordingClient Client{Log};
 
@@ -53,7 +53,7 @@ struct DXDrawTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(DXDrawTest, InitializeRunsHandlersAndClientsInOrderAndMakesABlackBackBuffer) {
+TEST_F(PlaySurfaceTest, InitializeRunsHandlersAndClientsInOrderAndMakesABlackBackBuffer) {
   Draw.Initialize();
   // The surface is still being initialised while OnInitialize runs, so a frame cannot slip in.
   EXPECT_EQ(Log, (QStringList{"initializing", "client+ 198x360", "initialize ready=0"}));
@@ -66,7 +66,7 @@ TEST_F(DXDrawTest, InitializeRunsHandlersAndClientsInOrderAndMakesABlackBackBuff
   EXPECT_EQ(pixels.pixel(197, 359), qRgb(0, 0, 0));
 }
 
-TEST_F(DXDrawTest, FinalizeTellsClientsBeforeTheSurfaceGoesAndOnlyOnce) {
+TEST_F(PlaySurfaceTest, FinalizeTellsClientsBeforeTheSurfaceGoesAndOnlyOnce) {
   Draw.Initialize();
   Log.clear();
   Draw.Finalize();
@@ -77,7 +77,7 @@ TEST_F(DXDrawTest, FinalizeTellsClientsBeforeTheSurfaceGoesAndOnlyOnce) {
   EXPECT_FALSE(Draw.Surface().IsMade());
 }
 
-TEST_F(DXDrawTest, InitializingAgainFinalizesFirst) {
+TEST_F(PlaySurfaceTest, InitializingAgainFinalizesFirst) {
   Draw.Initialize();
   Log.clear();
   Draw.Initialize();
@@ -85,16 +85,17 @@ TEST_F(DXDrawTest, InitializingAgainFinalizesFirst) {
                               "initialize ready=0"}));
 }
 
-TEST_F(DXDrawTest, WithoutAnOwnerInitializeFailsWithFormNotFound) {
+TEST_F(PlaySurfaceTest, WithoutAnOwnerInitializeFailsWithFormNotFound) {
   Draw.SetOwner(nullptr);
   EXPECT_EQ(ErrorOfInitialize(), "Form not found");
   EXPECT_TRUE(Log.isEmpty());
   EXPECT_FALSE(Draw.Initialized());
 }
 
-class DXDrawBadSizeTest : public DXDrawTest, public ::testing::WithParamInterface<QSize> {};
+class PlaySurfaceBadSizeTest : public PlaySurfaceTest,
+                               public ::testing::WithParamInterface<QSize> {};
 
-TEST_P(DXDrawBadSizeTest, ASurfaceThatCannotBeMadeFailsAndLeavesTheComponentFinalized) {
+TEST_P(PlaySurfaceBadSizeTest, ASurfaceThatCannotBeMadeFailsAndLeavesTheComponentFinalized) {
   Draw.SetSurfaceSize(GetParam().width(), GetParam().height());
   EXPECT_EQ(ErrorOfInitialize(), "Primary Surface cannot be made");
   EXPECT_EQ(Log, QStringList{"initializing"});
@@ -103,10 +104,10 @@ TEST_P(DXDrawBadSizeTest, ASurfaceThatCannotBeMadeFailsAndLeavesTheComponentFina
   EXPECT_FALSE(Draw.Surface().IsMade());
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, DXDrawBadSizeTest,
+INSTANTIATE_TEST_SUITE_P(Sizes, PlaySurfaceBadSizeTest,
                          ::testing::Values(QSize(0, 360), QSize(198, -1), QSize(400000, 400000)));
 
-TEST_F(DXDrawTest, AFailingInitializeHandlerLeavesTheComponentFinalized) {
+TEST_F(PlaySurfaceTest, AFailingInitializeHandlerLeavesTheComponentFinalized) {
   Draw.OnInitialize = [] { throw TMediaError("handler failed"); };
   EXPECT_EQ(ErrorOfInitialize(), "handler failed");
   EXPECT_EQ(Log, (QStringList{"initializing", "client+ 198x360", "client- made=1", "finalize"}));
@@ -114,7 +115,7 @@ TEST_F(DXDrawTest, AFailingInitializeHandlerLeavesTheComponentFinalized) {
   EXPECT_FALSE(Draw.Surface().IsMade());
 }
 
-TEST_F(DXDrawTest, AClientBoundAfterInitializeIsToldAtOnce) {
+TEST_F(PlaySurfaceTest, AClientBoundAfterInitializeIsToldAtOnce) {
   Draw.Initialize();
   QStringList lateLog;
   TRecordingClient late(lateLog);
@@ -125,9 +126,9 @@ TEST_F(DXDrawTest, AClientBoundAfterInitializeIsToldAtOnce) {
   EXPECT_EQ(lateLog, QStringList{"client+ 198x360"});
 }
 
-TEST_F(DXDrawTest, CanvasIsHeldFromFirstUseUntilReleased) {
+TEST_F(PlaySurfaceTest, CanvasIsHeldFromFirstUseUntilReleased) {
   Draw.Initialize();
-  TDirectDrawSurface &surface = Draw.Surface();
+  TSurface &surface = Draw.Surface();
   EXPECT_FALSE(surface.CanvasHeld());
   QPainter &first = surface.Canvas();
   EXPECT_TRUE(surface.CanvasHeld());
@@ -139,9 +140,9 @@ TEST_F(DXDrawTest, CanvasIsHeldFromFirstUseUntilReleased) {
   EXPECT_EQ(surface.Image().pixel(15, 22), qRgb(0, 0, 0));
 }
 
-TEST_F(DXDrawTest, ReleasingACanvasThatHoldsNothingChangesNothing) {
+TEST_F(PlaySurfaceTest, ReleasingACanvasThatHoldsNothingChangesNothing) {
   Draw.Initialize();
-  TDirectDrawSurface &surface = Draw.Surface();
+  TSurface &surface = Draw.Surface();
   surface.ClearDrawn();
   surface.ReleaseCanvas();
   surface.ReleaseCanvas();
@@ -153,12 +154,12 @@ TEST_F(DXDrawTest, ReleasingACanvasThatHoldsNothingChangesNothing) {
   EXPECT_EQ(surface.Image().pixel(0, 0), qRgb(255, 255, 255));
 }
 
-TEST_F(DXDrawTest, CanvasOfASurfaceThatIsNotMadeIsRefused) {
+TEST_F(PlaySurfaceTest, CanvasOfASurfaceThatIsNotMadeIsRefused) {
   EXPECT_THROW(Draw.Surface().Canvas(), TMediaError);
   EXPECT_FALSE(Draw.Surface().CanvasHeld());
 }
 
-TEST_F(DXDrawTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
+TEST_F(PlaySurfaceTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
   int presented = 0;
   Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Initialize();
@@ -180,7 +181,7 @@ TEST_F(DXDrawTest, FlipPresentsOnlyWhatWasDrawnSinceTheLastPresent) {
   EXPECT_EQ(Draw.PresentCount(), 3);
 }
 
-TEST_F(DXDrawTest, APresentNamesTheAreaCopiedOntoSinceTheLastOne) {
+TEST_F(PlaySurfaceTest, APresentNamesTheAreaCopiedOntoSinceTheLastOne) {
   std::vector<QRect> presented;
   Draw.OnPresent = [&](const QRect &changed) { presented.push_back(changed); };
   Draw.Initialize();
@@ -198,7 +199,7 @@ TEST_F(DXDrawTest, APresentNamesTheAreaCopiedOntoSinceTheLastOne) {
   EXPECT_EQ(presented[2], QRect(0, 0, 198, 360));
 }
 
-TEST_F(DXDrawTest, AHiddenControlPresentsNothingUntilItIsBack) {
+TEST_F(PlaySurfaceTest, AHiddenControlPresentsNothingUntilItIsBack) {
   int presented = 0;
   Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Initialize();
@@ -213,7 +214,7 @@ TEST_F(DXDrawTest, AHiddenControlPresentsNothingUntilItIsBack) {
   EXPECT_EQ(presented, 2);
 }
 
-TEST_F(DXDrawTest, FlipDoesNothingWhenTheSurfaceIsNotReady) {
+TEST_F(PlaySurfaceTest, FlipDoesNothingWhenTheSurfaceIsNotReady) {
   int presented = 0;
   Draw.OnPresent = [&](const QRect &) { ++presented; };
   Draw.Flip();
@@ -225,7 +226,7 @@ TEST_F(DXDrawTest, FlipDoesNothingWhenTheSurfaceIsNotReady) {
   EXPECT_EQ(presented, 0);
 }
 
-TEST_F(DXDrawTest, MovingTheControlNotifiesOnlyOnChange) {
+TEST_F(PlaySurfaceTest, MovingTheControlNotifiesOnlyOnChange) {
   QStringList moves;
   Draw.OnMoved = [&] { moves << QString("%1,%2").arg(Draw.Left()).arg(Draw.Top()); };
   EXPECT_EQ(Draw.Left(), 320);

@@ -2,15 +2,15 @@
 // The sprite engine component: owns the root of the sprite tree and draws it onto the play
 // surface's back buffer while that surface is initialised.
 
-#include "media/DXDraw.h"
+#include "media/PlaySurface.h"
 #include "media/Sprite.h"
 
-class TDXSpriteEngine final : private TDXDrawClient {
+class TSurfaceSpriteEngine final : private TPlaySurfaceClient {
 public:
-  explicit TDXSpriteEngine(TDXDraw &dxDraw);
-  ~TDXSpriteEngine();
-  TDXSpriteEngine(const TDXSpriteEngine &) = delete;
-  TDXSpriteEngine &operator=(const TDXSpriteEngine &) = delete;
+  explicit TSurfaceSpriteEngine(TPlaySurface &surface);
+  ~TSurfaceSpriteEngine();
+  TSurfaceSpriteEngine(const TSurfaceSpriteEngine &) = delete;
+  TSurfaceSpriteEngine &operator=(const TSurfaceSpriteEngine &) = delete;
 
   // The root: the parent of every game sprite.
   TSpriteEngine &Engine() { return Root; }
@@ -21,9 +21,9 @@ public:
   void Draw();
 
 private:
-  void DXDrawInitialized(TDXDraw &dxDraw) override;
-  void DXDrawFinalizing(TDXDraw &dxDraw) override;
+  void SurfaceReady(TPlaySurface &surface) override;
+  void SurfaceGoing(TPlaySurface &surface) override;
 
-  TDXDraw &DXDraw;
+  TPlaySurface &Display;
   TSpriteEngine Root;
 };

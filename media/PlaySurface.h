@@ -7,7 +7,7 @@
 // Bound components (the image list, the sprite engine) are told when the surface is made and
 // before it goes away.
 
-#include "media/DirectDrawSurface.h"
+#include "media/Surface.h"
 
 #include <QColor>
 #include <QObject>
@@ -18,26 +18,26 @@
 #include <functional>
 #include <vector>
 
-class TDXDraw;
+class TPlaySurface;
 
-class TDXDrawClient {
+class TPlaySurfaceClient {
 public:
-  virtual void DXDrawInitialized(TDXDraw &dxDraw) = 0;
-  virtual void DXDrawFinalizing(TDXDraw &dxDraw) = 0;
+  virtual void SurfaceReady(TPlaySurface &surface) = 0;
+  virtual void SurfaceGoing(TPlaySurface &surface) = 0;
 
 protected:
-  ~TDXDrawClient() = default;
+  ~TPlaySurfaceClient() = default;
 };
 
-class TDXDraw {
+class TPlaySurface {
 public:
   // owner: the window the surface belongs to; Initialize refuses to run without one.
-  explicit TDXDraw(QObject *owner = nullptr);
+  explicit TPlaySurface(QObject *owner = nullptr);
   // Calls no handlers: whatever OnFinalize touches may be gone by now. Finalize first to have
   // them called.
-  ~TDXDraw();
-  TDXDraw(const TDXDraw &) = delete;
-  TDXDraw &operator=(const TDXDraw &) = delete;
+  ~TPlaySurface();
+  TPlaySurface(const TPlaySurface &) = delete;
+  TPlaySurface &operator=(const TPlaySurface &) = delete;
 
   QObject *Owner() const { return OwnerObject; }
   void SetOwner(QObject *owner) { OwnerObject = owner; }
@@ -65,8 +65,8 @@ public:
   // Whether a frame may be drawn and presented now.
   bool SurfaceReady() const { return IsInitialized && !IsInitializing; }
 
-  TDirectDrawSurface &Surface() { return BackBuffer; }
-  const TDirectDrawSurface &Surface() const { return BackBuffer; }
+  TSurface &Surface() { return BackBuffer; }
+  const TSurface &Surface() const { return BackBuffer; }
 
   // Presents the back buffer, but only when it was drawn on since the last present and the
   // control is visible; an unchanged frame looks the same on screen anyway.
@@ -80,8 +80,8 @@ public:
   std::function<void()> OnMoved;
 
   // Used by bound components; a client added while the surface is made is told at once.
-  void AddClient(TDXDrawClient *client);
-  void RemoveClient(TDXDrawClient *client);
+  void AddClient(TPlaySurfaceClient *client);
+  void RemoveClient(TPlaySurfaceClient *client);
 
 private:
   void Move(QPoint position);
@@ -90,8 +90,8 @@ private:
   QSize Size{198, 360};
   QColor Fill = Qt::black;
   QPoint Position{320, 20};
-  TDirectDrawSurface BackBuffer;
-  std::vector<TDXDrawClient *> Clients;
+  TSurface BackBuffer;
+  std::vector<TPlaySurfaceClient *> Clients;
   bool IsInitialized = false;
   bool IsInitializing = false;
   int Presents = 0;
