@@ -19,7 +19,7 @@ bool TGame::SaveIfModified(bool clearAlways) {
   const bool yes = Dialogs && Dialogs->AskYesNo("Warning", "Save Game?");
   if (yes) {
     if (NeedsName())
-      SaveAs1Click();
+      SaveGameAs();
     else if (!Save(Data.FilePath))
       return false;
   }
@@ -42,7 +42,7 @@ bool TGame::Save(const QString &path) {
 // game may be saved. False when the player keeps the running game.
 bool TGame::LeaveCurrentGame() {
   if (GameRunning) {
-    StopGame1Click();
+    StopGame();
     if (!StopAccepted)
       return false;
   }
@@ -50,7 +50,7 @@ bool TGame::LeaveCurrentGame() {
   return true;
 }
 
-void TGame::Open1Click() {
+void TGame::OpenGame() {
   if (!LeaveCurrentGame() || !Dialogs)
     return;
   OpenGameFile(Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath")));
@@ -70,17 +70,17 @@ void TGame::OpenGameFile(const QString &path) {
     SetGameState(StateTitle);
 }
 
-void TGame::Save1Click() {
+void TGame::SaveGame() {
   // Saving under the placeholder would silently replace the last new game.
   if (NeedsName()) {
-    SaveAs1Click();
+    SaveGameAs();
     return;
   }
   if (Save(Data.FilePath))
     Data.Unsaved = false;
 }
 
-void TGame::SaveAs1Click() {
+void TGame::SaveGameAs() {
   if (!Dialogs)
     return;
   QString path = Dialogs->AskSaveGameFile(GamesFolder("QBXSavePath"), SaveFileName);
@@ -100,7 +100,7 @@ void TGame::SaveAs1Click() {
   Data.Unsaved = false;
 }
 
-void TGame::New1Click() {
+void TGame::CreateGame() {
   View.ClearScore();
   View.Overlays().ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
@@ -116,7 +116,7 @@ void TGame::New1Click() {
   SetGameState(StateTitle);
 }
 
-void TGame::EditGame1Click() {
+void TGame::EditGame() {
   if (Data.LevelCount() == 0)
     return;
   if (const TStatus copied = Document.CopyOutAll(); !copied.Ok()) {
@@ -132,7 +132,7 @@ void TGame::EditGame1Click() {
   SetGameState(StateTitle);
 }
 
-void TGame::MakeExe1Click() {
+void TGame::MakeExe() {
   if (!Dialogs)
     return;
   if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {

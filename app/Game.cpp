@@ -11,6 +11,7 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "app/WindowPlacement.h"
+#include "media/VirtualKeys.h"
 #include "play/PictureDecoder.h"
 #include "play/Rounding.h"
 #include "resources/BuiltinPictures.h"
@@ -88,12 +89,12 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
 
 TGame::~TGame() {
   EndPiece();
-  FormDestroy();
+  Stop();
 }
 
 // ---- start-up ---------------------------------------------------------------------------
 
-void TGame::FormCreate(const TStartup &startup) {
+void TGame::Start(const TStartup &startup) {
   Session.Status.Suspended = false;
   StopAccepted = true;
 
@@ -135,7 +136,7 @@ void TGame::FormCreate(const TStartup &startup) {
   // state again and opens the device.
   const QString soundState = Settings.ReadSetting("SoundState");
   SetSoundOn(!(soundState.isEmpty() || soundState == "ON"));
-  OptionSoundClick();
+  ToggleSound();
 
   Settings.WriteSetting("QuarryboxPath", ProgramPath);
   Settings.WriteSetting("QuarryboxVer", "2.0");
@@ -219,7 +220,7 @@ QImage TGame::LoadPicture(const QString &path, int type) const {
   return TPictureDecoder().DecodeFile(path, quint8(type)).Image;
 }
 
-void TGame::FormDestroy() { FrameTimer.SetEnabled(false); }
+void TGame::Stop() { FrameTimer.SetEnabled(false); }
 
 void TGame::SetGameCaption() {
   QString name = ShownFileName(Data.FilePath);
@@ -246,7 +247,7 @@ void TGame::PlaySound(const QString &name) {
 
 // ---- activation, hand-over, keys, menu --------------------------------------------------
 
-void TGame::AppDeactivate() {
+void TGame::Deactivated() {
   Session.Status.Suspended = true;
   FrameTimer.SetApplicationActive(false);
   if (Offered(TCommand::PauseGame)) {
@@ -258,7 +259,7 @@ void TGame::AppDeactivate() {
   }
 }
 
-void TGame::AppActivate() {
+void TGame::Activated() {
   Session.Status.Suspended = false;
   FrameTimer.SetApplicationActive(true);
   FrameTimer.WakeUp();
@@ -294,18 +295,17 @@ void TGame::OpenGameMessage() {
     TitleTimer.SetEnabled(true);
 }
 
-void TGame::FormKeyDown(int virtualKey, bool ctrl) {
-  constexpr int KeyP = 80, KeyPause = 19, KeyUp = 38, KeyNumpad8 = 104, KeyL = 76;
-  if (Offered(TCommand::PauseGame) && (virtualKey == KeyP || virtualKey == KeyPause))
-    GamePauseClick();
-  if (!PlayerInput.Keyboard.Enabled() && (virtualKey == KeyUp || virtualKey == KeyNumpad8)) {
+void TGame::KeyDown(int virtualKey, bool ctrl) {
+  if (Offered(TCommand::PauseGame) && (virtualKey == Vk::P || virtualKey == Vk::Pause))
+    PauseGame();
+  if (!PlayerInput.Keyboard.Enabled() && (virtualKey == Vk::Up || virtualKey == Vk::Numpad8)) {
     // Resume; the key must not also turn the piece.
     Session.Piece.SwallowResumeKey();
     ClearInputStates();
-    GamePauseClick();
+    PauseGame();
     return;
   }
-  if (!View.Overlays().Prompt().Visible && ctrl && virtualKey == KeyL) {
+  if (!View.Overlays().Prompt().Visible && ctrl && virtualKey == Vk::L) {
     FinishLevel(); // the level skip
   }
 }

@@ -58,14 +58,14 @@ public:
   TGame &operator=(const TGame &) = delete;
 
   // Start-up of the main window, in the documented order.
-  void FormCreate(const TStartup &startup);
-  void FormDestroy();
+  void Start(const TStartup &startup);
+  void Stop();
   // The close sequence; windowPosition (of the client area) is stored for the next start, where
   // the platform tells one (a Wayland window has none, and the stored one stays).
   // CloseAsked: the player closed the window, so a changed game may be saved first.
   // CloseAtOnce: the session is ending; no question is asked.
   enum TCloseKind { CloseAsked, CloseAtOnce };
-  void FormClose(std::optional<QPoint> windowPosition, TCloseKind kind = CloseAsked);
+  void Close(std::optional<QPoint> windowPosition, TCloseKind kind = CloseAsked);
 
   // A menu command (Exit and the window sizes are the window's own).
   void Run(TCommand command);
@@ -74,7 +74,7 @@ public:
   bool Paused() const { return IsPaused; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
-  // The sound device; without one the game is silent. Set before FormCreate.
+  // The sound device; without one the game is silent. Set before Start.
   void SetSound(TGameSound *sound);
 
   // Frame loop and state machine.
@@ -83,8 +83,8 @@ public:
   TGameState GameState() const { return State; }
 
   // Activation of the application.
-  void AppActivate();
-  void AppDeactivate();
+  void Activated();
+  void Deactivated();
   // A menu of the main window opened or closed: the game stands still while one is open.
   void MenuOpened();
   void MenuClosed();
@@ -93,9 +93,9 @@ public:
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage();
 
-  // Keys: the window keeps the key table; FormKeyDown gets the window's key-down commands.
+  // Keys: the window keeps the key table; KeyDown gets the window's key-down commands.
   TKeyStateTable &Keys() { return KeyTable; }
-  void FormKeyDown(int virtualKey, bool ctrl);
+  void KeyDown(int virtualKey, bool ctrl);
 
   // What the window shows.
   const QString &Caption() const { return CaptionText; }
@@ -114,7 +114,7 @@ public:
   const QString &ProgramFolder() const { return Folder; }
   // Where pictures are copied out of the game file to be shown; private to this process.
   const QString &WorkingFolder() const { return Document.WorkingFolder(); }
-  const TGameData &Game() const { return Data; }
+  const TGameData &GameData() const { return Data; }
   // Plays a named sound while the sound option is on.
   void PlaySound(const QString &name);
   // Play state, open to the window and to tests that set up a position.
@@ -126,21 +126,21 @@ public:
 
 private:
   // The menu commands' handlers.
-  void GameStartClick();
-  void GamePauseClick();
-  void StopGame1Click();
-  void Score1Click();
-  void Settings1Click();
-  void DownloadMoreGames1Click();
-  void Info1Click();
-  void HelpTopic1Click();
-  void OptionSoundClick();
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void MakeExe1Click();
-  void New1Click();
-  void EditGame1Click();
+  void StartGame();
+  void PauseGame();
+  void StopGame();
+  void ShowScores();
+  void ShowPreferences();
+  void DownloadMoreGames();
+  void ShowAbout();
+  void ShowHelp();
+  void ToggleSound();
+  void OpenGame();
+  void SaveGame();
+  void SaveGameAs();
+  void MakeExe();
+  void CreateGame();
+  void EditGame();
 
   void SetCaption(const QString &text);
   void SetGameCaption();

@@ -2,10 +2,10 @@
 
 #include "app/Game.h"
 #include "app/Timing.h"
+#include "media/VirtualKeys.h"
 
 namespace {
 
-constexpr int VkSpace = 32, VkLeft = 37, VkUp = 38, VkRight = 39, VkP = 80;
 // While the game sleeps, a plugged controller is read as often as frames come, so that even a
 // short tap is seen; a newly plugged one is found within a second.
 constexpr int PollWhilePlugged = Timing::FrameInterval, PollForPlugging = 1000;
@@ -25,10 +25,10 @@ TPadControls Of(std::initializer_list<TPadControl> controls) {
 const TPadControls DropControls = Of({PadDown, PadDrop});
 
 const TKeyOfControls Keys[] = {
-    {VkLeft, Of({PadLeft})},
-    {VkRight, Of({PadRight})},
-    {VkSpace, DropControls},
-    {VkUp, Of({PadTurn})},
+    {Vk::Left, Of({PadLeft})},
+    {Vk::Right, Of({PadRight})},
+    {Vk::Space, DropControls},
+    {Vk::Up, Of({PadTurn})},
 };
 
 } // namespace
@@ -56,12 +56,12 @@ void TGamepadControl::Sample() {
   }
   if (now.test(PadStart) && !Held.test(PadStart)) {
     if (Game.Menu().Enabled("GamePause")) {
-      Game.FormKeyDown(VkP, false);
+      Game.KeyDown(Vk::P, false);
     } else {
       // A tap: the table remembers it until the keys are read.
-      table.Press(VkSpace);
+      table.Press(Vk::Space);
       if (!(now & DropControls).any())
-        table.Release(VkSpace);
+        table.Release(Vk::Space);
     }
   }
   Held = now;

@@ -73,9 +73,9 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive)
-      GameRef.AppActivate();
+      GameRef.Activated();
     else
-      GameRef.AppDeactivate();
+      GameRef.Deactivated();
   });
   game.Input().IsForeground = [this] { return isActiveWindow(); };
 }
@@ -242,7 +242,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event) {
     return;
   Trace::Event("key", QString::number(vk)); // timings from the key on are read from the trace
   GameRef.Keys().Press(vk);
-  GameRef.FormKeyDown(vk, event->modifiers() & Qt::ControlModifier);
+  GameRef.KeyDown(vk, event->modifiers() & Qt::ControlModifier);
 }
 
 void TMainForm::keyReleaseEvent(QKeyEvent *event) {
@@ -284,7 +284,6 @@ void TMainForm::dropEvent(QDropEvent *event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
-  GameRef.FormClose(WindowedTopLeft(),
-                    CloseWithoutQuestions ? TGame::CloseAtOnce : TGame::CloseAsked);
+  GameRef.Close(WindowedTopLeft(), CloseWithoutQuestions ? TGame::CloseAtOnce : TGame::CloseAsked);
   event->accept();
 }

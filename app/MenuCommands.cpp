@@ -14,7 +14,7 @@ void TGame::ClearInputStates() {
     PlayerInput.Remove(s);
 }
 
-void TGame::GamePauseClick() { PauseTimer.SetEnabled(true); }
+void TGame::PauseGame() { PauseTimer.SetEnabled(true); }
 
 void TGame::OnPauseTimer() {
   if (!Session.Status.PauseAllowed || !Session.Status.PieceActive)
@@ -51,7 +51,7 @@ void TGame::TogglePause() {
   }
 }
 
-void TGame::StopGame1Click() {
+void TGame::StopGame() {
   if (!GameRunning)
     return;
   Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
@@ -87,7 +87,7 @@ void TGame::EndRunningGame() {
 // The window goes whatever happens: a running game ends without the title screen, and nothing
 // on the way may open a box that the close would have to wait for. Only an interactive close
 // asks whether to save a changed game.
-void TGame::FormClose(std::optional<QPoint> windowPosition, TCloseKind kind) {
+void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
   Closing = true;
   if (GameRunning)
     EndRunningGame();
@@ -109,35 +109,35 @@ void TGame::FormClose(std::optional<QPoint> windowPosition, TCloseKind kind) {
 void TGame::Run(TCommand command) {
   switch (command) {
   case TCommand::StartGame:
-    return GameStartClick();
+    return StartGame();
   case TCommand::PauseGame:
-    return GamePauseClick();
+    return PauseGame();
   case TCommand::StopGame:
-    return StopGame1Click();
+    return StopGame();
   case TCommand::Score:
-    return Score1Click();
+    return ShowScores();
   case TCommand::Sound:
-    return OptionSoundClick();
+    return ToggleSound();
   case TCommand::Preferences:
-    return Settings1Click();
+    return ShowPreferences();
   case TCommand::DownloadMoreGames:
-    return DownloadMoreGames1Click();
+    return DownloadMoreGames();
   case TCommand::HelpTopic:
-    return HelpTopic1Click();
+    return ShowHelp();
   case TCommand::About:
-    return Info1Click();
+    return ShowAbout();
   case TCommand::OpenGame:
-    return Open1Click();
+    return OpenGame();
   case TCommand::SaveGame:
-    return Save1Click();
+    return SaveGame();
   case TCommand::SaveGameAs:
-    return SaveAs1Click();
+    return SaveGameAs();
   case TCommand::MakeExe:
-    return MakeExe1Click();
+    return MakeExe();
   case TCommand::CreateGame:
-    return New1Click();
+    return CreateGame();
   case TCommand::EditGame:
-    return EditGame1Click();
+    return EditGame();
   case TCommand::Exit:
   case TCommand::SizeNormal:
   case TCommand::SizeDouble:
@@ -147,33 +147,33 @@ void TGame::Run(TCommand command) {
   }
 }
 
-void TGame::GameStartClick() { SetGameState(StatePlaying); }
+void TGame::StartGame() { SetGameState(StatePlaying); }
 
-void TGame::Score1Click() {
+void TGame::ShowScores() {
   PlaySound("Dialog");
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, 11);
 }
 
-void TGame::Settings1Click() {
+void TGame::ShowPreferences() {
   PlaySound("Dialog");
   if (Dialogs)
     Dialogs->ShowPreferences();
 }
 
-void TGame::DownloadMoreGames1Click() {
+void TGame::DownloadMoreGames() {
   PlaySound("Dialog");
   if (Dialogs)
     Dialogs->ShowVisitSite();
 }
 
-void TGame::Info1Click() {
+void TGame::ShowAbout() {
   PlaySound("Dialog");
   if (Dialogs)
     Dialogs->ShowAbout();
 }
 
-void TGame::HelpTopic1Click() {
+void TGame::ShowHelp() {
   if (Dialogs)
     Dialogs->OpenHelp("file://" + Folder + "Help/index.html");
 }
@@ -189,7 +189,7 @@ void TGame::SetSound(TGameSound *sound) {
     Sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
 }
 
-void TGame::OptionSoundClick() {
+void TGame::ToggleSound() {
   const bool on = !SoundOn;
   SetSoundOn(on);
   Settings.WriteSetting("SoundState", on ? "ON" : "OFF");

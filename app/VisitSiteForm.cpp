@@ -20,9 +20,9 @@ TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent) : TDialogForm
       QStringLiteral("More games for Quarrybox are waiting at %1").arg(TAboutForm::WebSite), this);
   text->setObjectName("Label1");
   auto *visit = new QPushButton("Visit Web Site", this);
-  visit->setObjectName("Button1");
+  visit->setObjectName("visitButton");
   auto *cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("Button2");
+  cancel->setObjectName("cancelButton");
   auto *buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(visit);

@@ -5,10 +5,10 @@
 #include "app/VisitSiteForm.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
-#include "dialogs/ConfirmBoxForm.h"
-#include "dialogs/MessageBoxForm.h"
-#include "dialogs/PreferencesForm.h"
-#include "dialogs/ScoreForm.h"
+#include "dialogs/ConfirmDialog.h"
+#include "dialogs/MessageDialog.h"
+#include "dialogs/PreferencesDialog.h"
+#include "dialogs/ScoreDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -37,28 +37,28 @@ void TWidgetDialogs::SetSuspended(bool suspended) { Game.SetSuspended(suspended)
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 
 void TWidgetDialogs::ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) {
-  Made(MessageBox, Host(), Parent).ShowMessageBox(l1, l2, l3);
+  Made(MessageDialog, Host(), Parent).ShowMessageBox(l1, l2, l3);
 }
 
 int TWidgetDialogs::ShowConfirmBox(const QString &caption, const QString &l1, const QString &l2,
                                    const QString &l3) {
-  return Made(ConfirmBox, Host(), Parent).ShowConfirmBox(caption, l1, l2, l3);
+  return Made(ConfirmDialog, Host(), Parent).ShowConfirmBox(caption, l1, l2, l3);
 }
 
 void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
-  TScoreForm &form = Made(ScoreForm, Host(), Parent);
-  if (entryRow >= 1 && entryRow <= TScoreForm::RowCount) {
+  TScoreDialog &form = Made(ScoreDialog, Host(), Parent);
+  if (entryRow >= 1 && entryRow <= TScoreDialog::RowCount) {
     form.EnterName(table, entryRow);
     return;
   }
   // The game has played the chime already.
   form.SetTable(table);
-  form.SetEntryRow(TScoreForm::ViewOnly);
+  form.SetEntryRow(TScoreDialog::ViewOnly);
   form.exec();
 }
 
 void TWidgetDialogs::ShowPreferences() {
-  Made(PreferencesForm, Host(), Game.PlaySession().Prefs, Settings, Parent).exec();
+  Made(PreferencesDialog, Host(), Game.PlaySession().Prefs, Settings, Parent).exec();
 }
 
 void TWidgetDialogs::ShowAbout() { Made(AboutForm, Host(), Parent).exec(); }
@@ -68,8 +68,8 @@ void TWidgetDialogs::ShowVisitSite() { Made(VisitSiteForm, Host(), Parent).exec(
 void TWidgetDialogs::OpenHelp(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }
 
 bool TWidgetDialogs::AnyVisible() const {
-  const QWidget *windows[] = {MessageBox.get(),      ConfirmBox.get(), ScoreForm.get(),
-                              PreferencesForm.get(), AboutForm.get(),  VisitSiteForm.get()};
+  const QWidget *windows[] = {MessageDialog.get(),     ConfirmDialog.get(), ScoreDialog.get(),
+                              PreferencesDialog.get(), AboutForm.get(),     VisitSiteForm.get()};
   for (const QWidget *w : windows)
     if (w && w->isVisible())
       return true;

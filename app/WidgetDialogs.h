@@ -10,11 +10,11 @@
 class QWidget;
 class TAboutForm;
 class TGame;
-class TPreferencesForm;
-class TScoreForm;
+class TPreferencesDialog;
+class TScoreDialog;
 class TSettingsStore;
-class TShowMessageBoxForm;
-class TShowMessageOCBoxForm;
+class TMessageDialog;
+class TConfirmDialog;
 class TVisitSiteForm;
 
 class TWidgetDialogs final : public TGameDialogs, private TDialogHost {
@@ -44,10 +44,10 @@ private:
   TGame &Game;
   TSettingsStore &Settings;
   QWidget *Parent;
-  std::unique_ptr<TShowMessageBoxForm> MessageBox;
-  std::unique_ptr<TShowMessageOCBoxForm> ConfirmBox;
-  std::unique_ptr<TScoreForm> ScoreForm;
-  std::unique_ptr<TPreferencesForm> PreferencesForm;
+  std::unique_ptr<TMessageDialog> MessageDialog;
+  std::unique_ptr<TConfirmDialog> ConfirmDialog;
+  std::unique_ptr<TScoreDialog> ScoreDialog;
+  std::unique_ptr<TPreferencesDialog> PreferencesDialog;
   std::unique_ptr<TAboutForm> AboutForm;
   std::unique_ptr<TVisitSiteForm> VisitSiteForm;
 };

@@ -112,7 +112,7 @@ int main(int argc, char **argv) {
   startup.WindowSize = TWindowPictureView::PictureSize * form.Size().Factor + chrome;
   startup.WindowHandle = QString::number(getpid());
   startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  game.FormCreate(startup);
+  game.Start(startup);
   // A picture still decoding (a hostile one can take many seconds) would keep a process with no
   // window alive; everything to keep was kept by the close sequence.
   const auto end = [&game](int status) {

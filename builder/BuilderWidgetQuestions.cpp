@@ -1,6 +1,6 @@
 #include "builder/BuilderWidgetQuestions.h"
 
-#include "dialogs/ConfirmBoxForm.h"
+#include "dialogs/ConfirmDialog.h"
 #include "play/Canvas.h"
 
 #include <QColorDialog>
@@ -35,13 +35,13 @@ std::optional<quint32> TBuilderWidgetQuestions::AskColour(quint32 colour) {
 }
 
 void TBuilderWidgetQuestions::ShowMessage(const QString &text) {
-  TShowMessageBoxForm box(Host, Parent);
+  TMessageDialog box(Host, Parent);
   box.ShowMessageBox(QString(), text, QString());
 }
 
 bool TBuilderWidgetQuestions::Confirm(const QString &caption, const QString &text) {
-  TShowMessageOCBoxForm box(Host, Parent);
-  return box.ShowConfirmBox(caption, QString(), text, QString()) == TShowMessageOCBoxForm::ResultOk;
+  TConfirmDialog box(Host, Parent);
+  return box.ShowConfirmBox(caption, QString(), text, QString()) == TConfirmDialog::ResultOk;
 }
 
 void TBuilderWidgetQuestions::ShowReport(const QString &caption, const QString &text) {

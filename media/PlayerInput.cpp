@@ -1,18 +1,20 @@
 #include "media/PlayerInput.h"
 
+#include "media/VirtualKeys.h"
+
 TKeyAssigns DefaultKeyAssigns() {
   TKeyAssigns assigns{};
-  assigns[InputUp] = {75, 38, 104};    // K, Up, keypad 8
-  assigns[InputDown] = {74, 40, 98};   // J, Down, keypad 2
-  assigns[InputLeft] = {72, 37, 100};  // H, Left, keypad 4
-  assigns[InputRight] = {76, 39, 102}; // L, Right, keypad 6
-  assigns[InputButton1] = {90, 32, 0}; // Z, Space
-  assigns[InputButton2] = {88, 13, 0}; // X, Enter
-  assigns[InputButton3] = {103, 0, 0}; // keypad 7
-  assigns[InputButton4] = {104, 0, 0}; // keypad 8
-  assigns[InputButton5] = {105, 0, 0}; // keypad 9
-  assigns[InputButton6] = {101, 0, 0}; // keypad 5
-  assigns[InputButton9] = {113, 0, 0}; // F2
+  assigns[InputUp] = {Vk::K, Vk::Up, Vk::Numpad8};
+  assigns[InputDown] = {Vk::J, Vk::Down, Vk::Numpad2};
+  assigns[InputLeft] = {Vk::H, Vk::Left, Vk::Numpad4};
+  assigns[InputRight] = {Vk::L, Vk::Right, Vk::Numpad6};
+  assigns[InputButton1] = {Vk::Z, Vk::Space, 0};
+  assigns[InputButton2] = {Vk::X, Vk::Return, 0};
+  assigns[InputButton3] = {Vk::Numpad7, 0, 0};
+  assigns[InputButton4] = {Vk::Numpad8, 0, 0};
+  assigns[InputButton5] = {Vk::Numpad9, 0, 0};
+  assigns[InputButton6] = {Vk::Numpad5, 0, 0};
+  assigns[InputButton9] = {Vk::F2, 0, 0};
   return assigns;
 }
 

@@ -2,18 +2,6 @@
 
 namespace {
 
-constexpr int VkReturn = 13;
-constexpr int VkPause = 19;
-constexpr int VkSpace = 32;
-constexpr int VkLeft = 37;
-constexpr int VkUp = 38;
-constexpr int VkRight = 39;
-constexpr int VkDown = 40;
-constexpr int VkDigit0 = 48;
-constexpr int VkLetterA = 65;
-constexpr int VkNumpad0 = 96;
-constexpr int VkF1 = 112;
-
 // With NumLock off the keypad sends navigation keys. The arrows already act as keypad 4, 6, 8
 // and 2 do; the others stand for their digit, so the keypad plays the same either way.
 int KeypadDigit(int key) {
@@ -41,32 +29,32 @@ int VirtualKeyFromQt(int key, Qt::KeyboardModifiers modifiers) {
   if (modifiers.testFlag(Qt::KeypadModifier)) {
     const int digit = KeypadDigit(key);
     if (digit >= 0)
-      return VkNumpad0 + digit;
+      return Vk::Numpad0 + digit;
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z)
-    return VkLetterA + (key - Qt::Key_A);
+    return Vk::LetterA + (key - Qt::Key_A);
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    const int base = modifiers.testFlag(Qt::KeypadModifier) ? VkNumpad0 : VkDigit0;
+    const int base = modifiers.testFlag(Qt::KeypadModifier) ? Vk::Numpad0 : Vk::Digit0;
     return base + (key - Qt::Key_0);
   }
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-    return VkF1 + (key - Qt::Key_F1);
+    return Vk::F1 + (key - Qt::Key_F1);
   switch (key) {
   case Qt::Key_Space:
-    return VkSpace;
+    return Vk::Space;
   case Qt::Key_Return:
   case Qt::Key_Enter:
-    return VkReturn;
+    return Vk::Return;
   case Qt::Key_Left:
-    return VkLeft;
+    return Vk::Left;
   case Qt::Key_Up:
-    return VkUp;
+    return Vk::Up;
   case Qt::Key_Right:
-    return VkRight;
+    return Vk::Right;
   case Qt::Key_Down:
-    return VkDown;
+    return Vk::Down;
   case Qt::Key_Pause:
-    return VkPause;
+    return Vk::Pause;
   default:
     return 0;
   }

@@ -21,7 +21,7 @@ struct TBenchGame {
     TStartup startup;
     startup.ProgramPath = QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox";
     startup.WindowHandle = "1";
-    Game.FormCreate(startup);
+    Game.Start(startup);
     Scheduler.Advance(50); // the title
   }
   QTemporaryDir Config;

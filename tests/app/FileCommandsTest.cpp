@@ -34,7 +34,7 @@ TEST_F(FileCommandsTest, OpenGameLoadsTheChosenGameAndRemembersItsFolder) {
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"open:" + H.Folder + "Games"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
   EXPECT_EQ(Game().GameState(), StateTitle);
-  EXPECT_EQ(Game().Game().LevelCount(), 1);
+  EXPECT_EQ(Game().GameData().LevelCount(), 1);
   EXPECT_EQ(H.Settings.ReadSetting("QBXOpenPath"), H.Folder + "Games");
 }
 
@@ -45,10 +45,10 @@ TEST_F(FileCommandsTest, OpenGameWhilePlayingAsksToStopAndCancellingKeepsTheGame
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Confirms.size(), 1);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   H.Dialogs.ConfirmAnswer = 1;
   Game().Run(TCommand::OpenGame);
-  EXPECT_EQ(Game().Game().FilePath, Other);
+  EXPECT_EQ(Game().GameData().FilePath, Other);
   EXPECT_EQ(Game().GameState(), StateTitle);
 }
 
@@ -56,7 +56,7 @@ TEST_F(FileCommandsTest, OpeningNothingOrAMissingFileChangesNothing) {
   Game().Run(TCommand::OpenGame); // cancelled
   H.Dialogs.OpenAnswer = H.Folder + "Games/Nowhere.qbx";
   Game().Run(TCommand::OpenGame);
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   EXPECT_TRUE(H.Settings.ReadSetting("QBXOpenPath").isEmpty());
 }
 
@@ -68,7 +68,7 @@ TEST_F(FileCommandsTest, OpeningABrokenGameReportsItAndKeepsTheCurrentOne) {
   f.close();
   H.Dialogs.OpenAnswer = broken;
   Game().Run(TCommand::OpenGame);
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_TRUE(H.Dialogs.Messages[0].contains("Broken.qbx"));
@@ -83,12 +83,12 @@ TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {
        {TRow{"a", "a.qbx"}, TRow{"game.QBX", "game.QBX"}, TRow{"game.txt", "game.txt.qbx"}}) {
     H.Dialogs.SaveAnswer = H.Folder + "saved/" + row.Typed;
     QDir().mkpath(H.Folder + "saved");
-    const QString before = Game().Game().FilePath;
+    const QString before = Game().GameData().FilePath;
     Game().Run(TCommand::SaveGameAs);
     const QString written = H.Folder + "saved/" + row.Written;
     ASSERT_TRUE(QFile::exists(written)) << row.Typed;
     EXPECT_EQ(Bytes(written), Bytes(before)) << row.Typed;
-    EXPECT_EQ(Game().Game().FilePath, written);
+    EXPECT_EQ(Game().GameData().FilePath, written);
     EXPECT_EQ(H.Settings.ReadSetting("QBXSavePath"), H.Folder + "saved");
   }
   EXPECT_EQ(Game().Caption(), "Quarrybox - game.txt");
@@ -104,7 +104,7 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingGameAsksFirst) {
   Game().Run(TCommand::SaveGameAs);
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Confirm Overwriting|Overwrite Existing Game?"});
   EXPECT_EQ(Bytes(Other), other);
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   H.Dialogs.YesAnswer = true;
   Game().Run(TCommand::SaveGameAs);
   EXPECT_EQ(Bytes(Other), Bytes(Default));
@@ -120,7 +120,7 @@ TEST_F(FileCommandsTest, SaveRewritesTheGameInPlaceUnchanged) {
 TEST_F(FileCommandsTest, ASaveThatFailsReportsAndLeavesTheOldFile) {
   H.Dialogs.SaveAnswer = H.Folder + "no such folder/Copy.qbx";
   Game().Run(TCommand::SaveGameAs);
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_FALSE(QFile::exists(H.Folder + "no such folder/Copy.qbx"));
 }
@@ -204,11 +204,11 @@ void BuildTwoLevels(TGameData &game, const QString &folder) {
 TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
   Game().Run(TCommand::CreateGame);
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"builder:create"});
-  EXPECT_EQ(Game().Game().FilePath, Default);
-  EXPECT_TRUE(Game().Game().PlayBox.Draw && Game().Game().ScoreBox.Draw &&
-              Game().Game().NextBox.Draw);
-  EXPECT_TRUE(Game().Game().GameOverSkin.Stretch);
-  EXPECT_FALSE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
+  EXPECT_TRUE(Game().GameData().PlayBox.Draw && Game().GameData().ScoreBox.Draw &&
+              Game().GameData().NextBox.Draw);
+  EXPECT_TRUE(Game().GameData().GameOverSkin.Stretch);
+  EXPECT_FALSE(Game().GameData().Unsaved);
   EXPECT_EQ(Game().GameState(), StateTitle);
 }
 
@@ -216,8 +216,8 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
   Game().Run(TCommand::CreateGame);
   EXPECT_EQ(Game().Caption(), "Quarrybox - untitled");
-  EXPECT_TRUE(Game().Game().Unsaved);
-  EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
+  EXPECT_TRUE(Game().GameData().Unsaved);
+  EXPECT_EQ(Game().GameData().Scores, TGameData::DefaultScores());
   // Played straight from the author's pictures.
   Game().Run(TCommand::StartGame);
   EXPECT_EQ(Game().GameState(), StatePlaying);
@@ -231,7 +231,7 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
   TGameData stored;
   ASSERT_TRUE(ReadGameHeader(H.Folder + "Games/Holiday.qbx", stored).Ok());
   EXPECT_EQ(stored.LevelCount(), 2);
-  EXPECT_FALSE(Game().Game().Unsaved);
+  EXPECT_FALSE(Game().GameData().Unsaved);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Holiday");
   EXPECT_FALSE(QFile::exists(H.Folder + "Games/untitled.qbx"));
 }
@@ -254,12 +254,12 @@ TEST_F(FileCommandsTest, SavingASecondNewGameNeverReplacesTheFirstWithoutAsking)
   Game().Run(TCommand::SaveGame);
   EXPECT_EQ(H.Dialogs.Questions.last(), "Confirm Overwriting|Overwrite Existing Game?");
   EXPECT_EQ(Bytes(first), firstBytes);
-  EXPECT_TRUE(Game().Game().Unsaved);
+  EXPECT_TRUE(Game().GameData().Unsaved);
   // Cancelling the name writes nothing either.
   H.Dialogs.SaveAnswer.clear();
   Game().Run(TCommand::SaveGame);
   EXPECT_EQ(Bytes(first), firstBytes);
-  EXPECT_TRUE(Game().Game().Unsaved);
+  EXPECT_TRUE(Game().GameData().Unsaved);
 }
 
 TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
@@ -269,22 +269,22 @@ TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
   Game().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
-  EXPECT_EQ(Game().Game().LevelCount(), 1);
-  EXPECT_FALSE(Game().Game().Unsaved);
+  EXPECT_EQ(Game().GameData().LevelCount(), 1);
+  EXPECT_FALSE(Game().GameData().Unsaved);
 }
 
 TEST_F(FileCommandsTest, AHandedOverGameOpensAfterTheSaveQuestionForAnEditedOne) {
   const QByteArray before = Bytes(Default);
   H.Dialogs.BuilderResult = [](TGameData &game) { game.Levels.removeLast(); };
   Game().Run(TCommand::EditGame);
-  ASSERT_TRUE(Game().Game().Unsaved);
+  ASSERT_TRUE(Game().GameData().Unsaved);
   H.Dialogs.YesAnswer = true;
   H.Settings.WriteSetting("NewQBXFile", Other);
   Game().OpenGameMessage();
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_NE(Bytes(Default), before); // the edit was saved before the other game came
   H.Advance(100);
-  EXPECT_EQ(Game().Game().FilePath, Other);
+  EXPECT_EQ(Game().GameData().FilePath, Other);
 }
 
 TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
@@ -292,7 +292,7 @@ TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
   H.Dialogs.ConfirmAnswer = 2;
   Game().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
-  EXPECT_EQ(Game().Game().FilePath, Default);
+  EXPECT_EQ(Game().GameData().FilePath, Default);
   EXPECT_EQ(Game().GameState(), StatePlaying);
 }
 
@@ -301,7 +301,7 @@ TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
   Game().Run(TCommand::CreateGame);
   H.Dialogs.YesAnswer = false;
-  Game().FormClose(QPoint(1, 2));
+  Game().Close(QPoint(1, 2));
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Default);
   EXPECT_FALSE(QFile::exists(H.Folder + "Games/untitled.qbx"));
@@ -312,10 +312,10 @@ TEST_F(FileCommandsTest, EditGameWorksOnCopiedOutPicturesAndResetsTheScores) {
   Game().Run(TCommand::EditGame);
   EXPECT_EQ(H.Dialogs.BuilderSawLevels, 2);
   EXPECT_TRUE(QFile::exists(Game().WorkingFolder() + "tpl1.bmp")); // every picture copied out first
-  EXPECT_EQ(Game().Game().LevelCount(), 1);
-  EXPECT_TRUE(Game().Game().Unsaved);
-  EXPECT_EQ(Game().Game().Scores, TGameData::DefaultScores());
-  EXPECT_EQ(Game().Game().FilePath, Default); // the path and caption stay
+  EXPECT_EQ(Game().GameData().LevelCount(), 1);
+  EXPECT_TRUE(Game().GameData().Unsaved);
+  EXPECT_EQ(Game().GameData().Scores, TGameData::DefaultScores());
+  EXPECT_EQ(Game().GameData().FilePath, Default); // the path and caption stay
 }
 
 TEST_F(FileCommandsTest, EditGameWithoutLevelsDoesNothing) {

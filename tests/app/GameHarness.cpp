@@ -69,7 +69,7 @@ void TGameHarness::Start(const QStringList &arguments) {
   startup.WindowSize = QSize(600, 420);
   startup.ScreenAreas = Screens;
   startup.WindowHandle = "4242";
-  Game->FormCreate(startup);
+  Game->Start(startup);
 }
 
 void TGameHarness::StartPlaying() {

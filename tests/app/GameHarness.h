@@ -4,6 +4,7 @@
 
 #include "app/Game.h"
 #include "media/Scheduler.h"
+#include "media/VirtualKeys.h"
 #include "settings/SettingsStore.h"
 #include "tests/app/Fakes.h"
 
@@ -48,8 +49,3 @@ public:
   TFakeDialogs Dialogs;
   TFakeSound Sound;
 };
-
-namespace Vk {
-constexpr int Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Z = 90, L = 76, P = 80;
-constexpr int Numpad8 = 104;
-} // namespace Vk

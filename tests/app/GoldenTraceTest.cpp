@@ -53,7 +53,7 @@ protected:
   // A key as the window passes it on: into the key table and to the key-down handler.
   void Key(int vk, bool ctrl = false) {
     H.Press(vk);
-    H.Game->FormKeyDown(vk, ctrl);
+    H.Game->KeyDown(vk, ctrl);
     H.Frames(1);
     H.Release(vk);
   }

@@ -47,14 +47,14 @@ protected:
 
 TEST_F(MainFormDropTest, ADroppedGameFileOpens) {
   ASSERT_TRUE(Drop({Other}));
-  EXPECT_EQ(H.Game->Game().FilePath, Other);
-  EXPECT_EQ(H.Game->Game().LevelCount(), 2);
+  EXPECT_EQ(H.Game->GameData().FilePath, Other);
+  EXPECT_EQ(H.Game->GameData().LevelCount(), 2);
   EXPECT_EQ(Form.windowTitle(), "Quarrybox - Other");
 }
 
 TEST_F(MainFormDropTest, OtherFilesAndSeveralGamesAreRefused) {
-  const QString before = H.Game->Game().FilePath;
+  const QString before = H.Game->GameData().FilePath;
   EXPECT_FALSE(Drop({H.Folder + "notes.txt"}));
   EXPECT_FALSE(Drop({Other, Other}));
-  EXPECT_EQ(H.Game->Game().FilePath, before);
+  EXPECT_EQ(H.Game->GameData().FilePath, before);
 }

@@ -54,7 +54,7 @@ TEST_F(PauseStopTest, APauseAsTheLevelBeginsStaysOverTheWell) {
   H.Advance(1000); // past the moment the level shows its play field
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
-  Game().FormKeyDown(Vk::Up, false);
+  Game().KeyDown(Vk::Up, false);
   H.Frames(2);
   EXPECT_FALSE(Game().Paused());
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
@@ -94,7 +94,7 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   ASSERT_TRUE(Game().Paused());
   const int state = Game().PlaySession().Piece.Piece().Turn;
   H.Press(Vk::Up);
-  Game().FormKeyDown(Vk::Up, false);
+  Game().KeyDown(Vk::Up, false);
   H.Frames(6);
   H.Release(Vk::Up);
   EXPECT_FALSE(Game().Paused());
@@ -108,14 +108,14 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
 TEST_F(PauseStopTest, PResumesAndPausesAgain) {
   Play();
   H.Frames(6);
-  Game().FormKeyDown(Vk::P, false);
+  Game().KeyDown(Vk::P, false);
   H.Frames(1);
   ASSERT_TRUE(Game().Paused());
-  Game().FormKeyDown(Vk::P, false);
+  Game().KeyDown(Vk::P, false);
   H.Frames(1);
   EXPECT_FALSE(Game().Paused());
   H.Frames(6);
-  Game().FormKeyDown(Vk::P, false);
+  Game().KeyDown(Vk::P, false);
   H.Frames(1);
   EXPECT_TRUE(Game().Paused());
 }
@@ -158,10 +158,10 @@ TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
 TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings) {
   Play();
   H.Frames(6);
-  Game().FormClose(QPoint(40, 50));
+  Game().Close(QPoint(40, 50));
   EXPECT_TRUE(Dialogs.Confirms.isEmpty());
   EXPECT_FALSE(Game().GameIsRunning());
-  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().Game().FilePath);
+  EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameData().FilePath);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
   EXPECT_FALSE(QFile::exists(Game().WorkingFolder() + "tpl.jpg"));
@@ -171,7 +171,7 @@ TEST_F(PauseStopTest, AWindowWithNoKnownPositionLeavesTheStoredOneAsItWas) {
   Play();
   H.Settings.WriteSetting("QuarryboxLeft", "40");
   H.Settings.WriteSetting("QuarryboxTop", "50");
-  Game().FormClose(std::nullopt);
+  Game().Close(std::nullopt);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
 }
@@ -181,8 +181,8 @@ TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {
   H.Frames(6);
   // The title's picture can no longer be copied out of the game: going back to the title
   // would report it in a box.
-  ASSERT_TRUE(QFile::remove(Game().Game().FilePath));
-  Game().FormClose(QPoint(40, 50), TGame::CloseAtOnce);
+  ASSERT_TRUE(QFile::remove(Game().GameData().FilePath));
+  Game().Close(QPoint(40, 50), TGame::CloseAtOnce);
   EXPECT_TRUE(Dialogs.Messages.isEmpty());
   EXPECT_TRUE(Dialogs.Questions.isEmpty());
   EXPECT_NE(Game().GameState(), StateTitle);
@@ -260,10 +260,10 @@ TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
 TEST_F(PauseStopTest, LosingTheFocusDuringAGamePausesIt) {
   Play();
   H.Frames(6);
-  Game().AppDeactivate();
+  Game().Deactivated();
   H.Advance(10);
   EXPECT_TRUE(Game().Paused());
-  Game().AppActivate();
+  Game().Activated();
   EXPECT_TRUE(Game().Paused()); // the player resumes
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
 }
@@ -272,7 +272,7 @@ TEST_F(PauseStopTest, LosingTheFocusToTheGamesOwnWindowDoesNotPause) {
   Play();
   H.Frames(6);
   Dialogs.Visible = true;
-  Game().AppDeactivate();
+  Game().Deactivated();
   H.Advance(10);
   EXPECT_FALSE(Game().Paused());
 }

@@ -142,7 +142,7 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().Game().CurrentLevel, 2);
+  EXPECT_EQ(Game().GameData().CurrentLevel, 2);
   EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
 }
 
@@ -170,7 +170,7 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   EXPECT_EQ(Game().GameState(), StateGameOver);
   EXPECT_FALSE(Game().PlaySession().Status.AllLevelsDone);
   EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
-  EXPECT_EQ(Game().Game().CurrentLevel, 1);
+  EXPECT_EQ(Game().GameData().CurrentLevel, 1);
   EXPECT_FALSE(Game().DownTimerEnabled());
   // Space: back to the title; the next game starts at level 1 with score 0.
   H.Tap(Vk::Space);
@@ -201,12 +201,12 @@ TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
 TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   Play();
   H.Frames(3);
-  Game().FormKeyDown(Vk::L, true);
+  Game().KeyDown(Vk::L, true);
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
   EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
   // With the prompt shown, Ctrl+L does nothing.
-  Game().FormKeyDown(Vk::L, true);
+  Game().KeyDown(Vk::L, true);
   EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
 }
 
@@ -231,17 +231,17 @@ TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
 
 TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   Play({TTestLevel{{100, 100}, 100}});
-  Game().FormKeyDown(Vk::L, true);
+  Game().KeyDown(Vk::L, true);
   ASSERT_EQ(Game().GameState(), StateLevelEnd);
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StateGameOver);
   EXPECT_TRUE(Game().PlaySession().Status.AllLevelsDone);
-  EXPECT_EQ(Game().Game().CurrentLevel, 1);
+  EXPECT_EQ(Game().GameData().CurrentLevel, 1);
 }
 
 TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Play();
-  Game().FormKeyDown(Vk::L, true); // 1000 points
+  Game().KeyDown(Vk::L, true); // 1000 points
   H.Tap(Vk::Space);
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
@@ -251,7 +251,7 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   EXPECT_TRUE(H.Sound.Played.contains("HiScore"));
   // Read back from the file: the new entry first, the old first entry second.
   TGameData stored;
-  ASSERT_TRUE(ReadGameHeader(Game().Game().FilePath, stored).Ok());
+  ASSERT_TRUE(ReadGameHeader(Game().GameData().FilePath, stored).Ok());
   EXPECT_EQ(stored.Scores[0].Name, QByteArray("Alice "));
   EXPECT_EQ(stored.Scores[0].Score, 1000);
   EXPECT_EQ(stored.Scores[1].Name, QByteArray("Zanpek"));
@@ -259,14 +259,14 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
 
 TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Play();
-  Game().FormKeyDown(Vk::L, true);
+  Game().KeyDown(Vk::L, true);
   H.Tap(Vk::Space);
-  QFile::remove(Game().Game().FilePath); // the game file went away meanwhile
+  QFile::remove(Game().GameData().FilePath); // the game file went away meanwhile
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
   ASSERT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_EQ(Game().Game().Scores[0].Score, 1000);
+  EXPECT_EQ(Game().GameData().Scores[0].Score, 1000);
   // The game-over picture is missing too; both are told.
   EXPECT_TRUE(H.Dialogs.Messages.join('\n').contains("could not be saved"))
       << H.Dialogs.Messages.join('\n').toStdString();
@@ -346,7 +346,7 @@ TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
   TTestLevel small;
   small.Size = QSize(60, 60); // a grid of 100 fits no cell into it
   Play({broken, small, TTestLevel{}});
-  EXPECT_EQ(Game().Game().CurrentLevel, 3);
+  EXPECT_EQ(Game().GameData().CurrentLevel, 3);
   EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
   ASSERT_EQ(H.Dialogs.Messages.size(), 2);
   // The fake dialogs keep each box's lines joined with '|'.

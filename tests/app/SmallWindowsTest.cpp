@@ -39,7 +39,7 @@ TEST(SmallWindowsTest, VisitSiteOpensTheSiteOrCancels) {
 
   visit.show();
   EXPECT_TRUE(host.Suspended);
-  auto *cancel = visit.findChild<QPushButton *>("Button2");
+  auto *cancel = visit.findChild<QPushButton *>("cancelButton");
   ASSERT_NE(cancel, nullptr);
   EXPECT_EQ(cancel->text(), "Cancel");
   QTest::mouseClick(cancel, Qt::LeftButton);
@@ -52,7 +52,7 @@ TEST(SmallWindowsTest, VisitSiteOpensTheSiteOrCancels) {
   EXPECT_FALSE(visit.isVisible());
 
   visit.show();
-  auto *go = visit.findChild<QPushButton *>("Button1");
+  auto *go = visit.findChild<QPushButton *>("visitButton");
   ASSERT_NE(go, nullptr);
   EXPECT_EQ(go->text(), "Visit Web Site");
   QTest::mouseClick(go, Qt::LeftButton);

@@ -54,7 +54,7 @@ TEST(StartupTest, CommandLinePathSplitAtBlanksIsRejoined) {
   const QString castle = h.MakeGame("My Castle", {TTestLevel{}});
   h.Start(castle.split(' '));
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - My Castle");
-  EXPECT_EQ(h.Game->Game().FilePath, castle);
+  EXPECT_EQ(h.Game->GameData().FilePath, castle);
 }
 
 TEST(StartupTest, LastGameComesBeforeTheBundledGame) {
@@ -117,7 +117,7 @@ TEST(StartupTest, AOneWordNameIsTakenAsGivenEvenWithATrailingSpace) {
   const QString castle = h.MakeGame("Castle", {TTestLevel{}});
   ASSERT_TRUE(QFile::rename(castle, castle + ' '));
   h.Start({castle + ' '});
-  EXPECT_EQ(h.Game->Game().FilePath, castle + ' ');
+  EXPECT_EQ(h.Game->GameData().FilePath, castle + ' ');
   EXPECT_TRUE(h.Dialogs.Messages.isEmpty());
 }
 
@@ -139,7 +139,7 @@ TEST(StartupTest, AProgramUnderAnotherNameWithoutAGameClosesAndWritesNoPaths) {
   TStartup startup;
   startup.ProgramPath = h.Folder + "MyGame";
   startup.WindowHandle = "1";
-  h.Game->FormCreate(startup);
+  h.Game->Start(startup);
   EXPECT_TRUE(h.Game->StandAlone());
   h.Advance(49);
   EXPECT_FALSE(closed);
@@ -167,7 +167,7 @@ TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
 
   h.StartPlaying();
   h.Game->OpenGameMessage(); // while playing: ignored
-  EXPECT_EQ(h.Game->Game().FilePath, other);
+  EXPECT_EQ(h.Game->GameData().FilePath, other);
   EXPECT_EQ(h.Game->GameState(), StatePlaying);
 }
 
@@ -175,7 +175,7 @@ TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {
   TGameHarness h;
   const QString path = h.MakeGame("Default", {TTestLevel{}});
   h.Start();
-  h.Game->FormClose(QPoint(12, 34));
+  h.Game->Close(QPoint(12, 34));
   EXPECT_EQ(h.Settings.ReadSetting("LastGame"), path);
   EXPECT_EQ(h.Settings.ReadSetting("DownArrow"), "Drop");
   EXPECT_EQ(h.Settings.ReadSetting("QuarryboxLeft"), "12");
@@ -190,7 +190,7 @@ TEST(StartupTest, TheGameFileTypeIsRegisteredForTheDesktop) {
   TStartup startup;
   startup.ProgramPath = h.Folder + "quarrybox";
   startup.DataHome = h.Dir.filePath("share");
-  h.Game->FormCreate(startup);
+  h.Game->Start(startup);
   QFile desktop(startup.DataHome + "/applications/quarrybox.desktop");
   ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
   const QString entry = QString::fromUtf8(desktop.readAll());
@@ -215,8 +215,8 @@ TEST(StartupTest, AnInstalledProgramFindsItsDataInShareAndRegistersNothing) {
   TStartup startup;
   startup.ProgramPath = h.Folder + "games/quarrybox";
   startup.DataHome = h.Dir.filePath("home-share");
-  h.Game->FormCreate(startup);
-  EXPECT_EQ(h.Game->Game().FilePath, h.Folder + "share/quarrybox/Games/Default.qbx");
+  h.Game->Start(startup);
+  EXPECT_EQ(h.Game->GameData().FilePath, h.Folder + "share/quarrybox/Games/Default.qbx");
   EXPECT_FALSE(QFileInfo::exists(startup.DataHome));
 }
 
@@ -236,6 +236,6 @@ TEST(StartupTest, AStandAloneGameRegistersNothing) {
   TStartup startup;
   startup.ProgramPath = h.Folder + "Castle";
   startup.DataHome = h.Dir.filePath("share");
-  h.Game->FormCreate(startup);
+  h.Game->Start(startup);
   EXPECT_FALSE(QFile::exists(startup.DataHome + "/applications/quarrybox.desktop"));
 }

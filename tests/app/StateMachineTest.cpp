@@ -31,7 +31,7 @@ TEST(StateMachineTest, MenuItemsFollowTheState) {
   ExpectMenu(*h.Game, {true, true, true, false, true, false, true}, "title");
   h.StartPlaying();
   ExpectMenu(*h.Game, {false, true, false, true, false, true, false}, "playing");
-  h.Game->FormKeyDown(Vk::L, true);
+  h.Game->KeyDown(Vk::L, true);
   ExpectMenu(*h.Game, {false, false, false, false, false, true, true}, "level end");
   h.Tap(Vk::Space);
   ASSERT_EQ(h.Game->GameState(), StateGameOver);
@@ -69,12 +69,12 @@ TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(25);
-  h.Game->AppDeactivate();
+  h.Game->Deactivated();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default [Away]");
   h.Press(Vk::Space);
   h.Frames(5);
   EXPECT_EQ(h.Game->GameState(), StateTitle);
-  h.Game->AppActivate();
+  h.Game->Activated();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
   h.Frames(1);
   EXPECT_EQ(h.Game->GameState(), StatePlaying);

@@ -1,12 +1,11 @@
 #include "media/PlayerInput.h"
+#include "media/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-constexpr int VkLeft = 37, VkUp = 38, VkSpace = 32, VkK = 75, VkNumpad8 = 104;
 
 TInputStates StatesOf(std::initializer_list<TInputState> states) {
   TInputStates set;
@@ -23,34 +22,34 @@ struct PlayerInputTest : ::testing::Test {
 } // namespace
 
 TEST_F(PlayerInputTest, AHeldKeyEntersOnceStaysAndLeavesOnRelease) {
-  Keys.Press(VkK);
+  Keys.Press(Vk::K);
   Input.Update();
   EXPECT_EQ(Input.States(), StatesOf({InputUp}));
   Input.Update();
   EXPECT_TRUE(Input.Has(InputUp));
-  Keys.Release(VkK);
+  Keys.Release(Vk::K);
   Input.Update();
   EXPECT_TRUE(Input.States().none());
 }
 
 TEST_F(PlayerInputTest, RemovingAStateConsumesThePressUntilReleasedAndPressedAgain) {
-  Keys.Press(VkLeft);
+  Keys.Press(Vk::Left);
   Input.Update();
   Input.Remove(InputLeft);
   for (int frame = 0; frame < 3; ++frame) {
     Input.Update();
     EXPECT_FALSE(Input.Has(InputLeft)) << "frame " << frame;
   }
-  Keys.Release(VkLeft);
+  Keys.Release(Vk::Left);
   Input.Update();
   EXPECT_FALSE(Input.Has(InputLeft));
-  Keys.Press(VkLeft);
+  Keys.Press(Vk::Left);
   Input.Update();
   EXPECT_TRUE(Input.Has(InputLeft));
 }
 
 TEST_F(PlayerInputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
-  Keys.Press(VkNumpad8);
+  Keys.Press(Vk::Numpad8);
   Input.Update();
   EXPECT_EQ(Input.States(), StatesOf({InputUp, InputButton4}));
   Input.Remove(InputUp);
@@ -59,19 +58,19 @@ TEST_F(PlayerInputTest, RemovingOneStateLeavesTheOthersOfTheSameKey) {
 }
 
 TEST_F(PlayerInputTest, AStateStaysWhileAnyOfItsKeysIsDown) {
-  Keys.Press(VkK);
+  Keys.Press(Vk::K);
   Input.Update();
-  Keys.Press(VkUp);
-  Keys.Release(VkK);
+  Keys.Press(Vk::Up);
+  Keys.Release(Vk::K);
   Input.Update();
   EXPECT_TRUE(Input.Has(InputUp));
-  Keys.Release(VkUp);
+  Keys.Release(Vk::Up);
   Input.Update();
   EXPECT_FALSE(Input.Has(InputUp));
 }
 
 TEST_F(PlayerInputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled) {
-  Keys.Press(VkSpace);
+  Keys.Press(Vk::Space);
   Input.Update();
   ASSERT_TRUE(Input.Has(InputButton1));
   Input.Keyboard.SetEnabled(false);
@@ -85,7 +84,7 @@ TEST_F(PlayerInputTest, ADisabledKeyboardDropsHeldStatesAndTheyReturnWhenEnabled
 TEST_F(PlayerInputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
   bool foreground = false;
   Input.IsForeground = [&] { return foreground; };
-  Keys.Press(VkSpace);
+  Keys.Press(Vk::Space);
   Input.Update();
   EXPECT_TRUE(Input.States().none());
   foreground = true;
@@ -99,7 +98,7 @@ TEST_F(PlayerInputTest, NoKeyIsSeenWhileAnotherWindowIsInFront) {
 TEST_F(PlayerInputTest, WithoutActiveOnlyKeysCountInTheBackground) {
   Input.IsForeground = [] { return false; };
   Input.SetActiveOnly(false);
-  Keys.Press(VkSpace);
+  Keys.Press(Vk::Space);
   Input.Update();
   EXPECT_TRUE(Input.Has(InputButton1));
 }
@@ -177,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TAssignRow{96, {}}, TAssignRow{99, {}}, TAssignRow{114, {}}));
 
 TEST_F(PlayerInputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
-  Keys.Press(VkSpace);
-  Keys.Release(VkSpace);
+  Keys.Press(Vk::Space);
+  Keys.Release(Vk::Space);
   Input.Update();
   EXPECT_TRUE(Input.Has(InputButton1));
   Input.Update();
@@ -189,8 +188,8 @@ TEST_F(PlayerInputTest, AKeyTappedBetweenTwoUpdatesCountsOnce) {
 
 TEST_F(PlayerInputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
   Input.Keyboard.SetEnabled(false);
-  Keys.Press(VkSpace);
-  Keys.Release(VkSpace);
+  Keys.Press(Vk::Space);
+  Keys.Release(Vk::Space);
   Input.Update();
   Input.Keyboard.SetEnabled(true);
   Input.Update();
@@ -198,9 +197,9 @@ TEST_F(PlayerInputTest, ATapWhileTheKeyboardIsDisabledIsForgotten) {
 }
 
 TEST_F(PlayerInputTest, LosingTheFocusForgetsHeldKeysAndPendingTaps) {
-  Keys.Press(VkLeft);
-  Keys.Press(VkSpace);
-  Keys.Release(VkSpace);
+  Keys.Press(Vk::Left);
+  Keys.Press(Vk::Space);
+  Keys.Release(Vk::Space);
   Keys.Clear();
   Input.Update();
   EXPECT_TRUE(Input.States().none());

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "dialogs/ScoreForm.h"
+#include "dialogs/ScoreDialog.h"
 #include "gamefile/HighScores.h"
 
 #include <QCoreApplication>
@@ -13,10 +13,10 @@
 
 namespace {
 
-class ScoreFormTest : public ::testing::Test {
+class ScoreDialogTest : public ::testing::Test {
 protected:
   TFakeDialogHost Host;
-  TScoreForm Form{Host};
+  TScoreDialog Form{Host};
   TScoreTable Table;
 
   void SetUp() override {
@@ -31,10 +31,10 @@ protected:
     EXPECT_NE(edit, nullptr) << column << row;
     return edit;
   }
-  QPushButton *CloseButton() { return Form.findChild<QPushButton *>("Button1"); }
+  QPushButton *CloseButton() { return Form.findChild<QPushButton *>("closeButton"); }
 };
 
-TEST_F(ScoreFormTest, WindowRowsColoursAndFontsAsDesigned) {
+TEST_F(ScoreDialogTest, WindowRowsColoursAndFontsAsDesigned) {
   EXPECT_EQ(Form.windowTitle(), "Score Table");
   EXPECT_EQ(Form.size(), QSize(186, 236));
   const Qt::WindowFlags flags = Form.windowFlags();
@@ -68,7 +68,7 @@ TEST_F(ScoreFormTest, WindowRowsColoursAndFontsAsDesigned) {
   EXPECT_EQ(CloseButton()->geometry(), QRect(3, 217, 180, 17));
 }
 
-TEST_F(ScoreFormTest, MenuOpeningShowsTheTableReadOnly) {
+TEST_F(ScoreDialogTest, MenuOpeningShowsTheTableReadOnly) {
   TModalScript script(Form, [&] {
     EXPECT_TRUE(Host.Suspended);
     EXPECT_EQ(Host.Sounds, QStringList{"Dialog"});
@@ -94,7 +94,7 @@ TEST_F(ScoreFormTest, MenuOpeningShowsTheTableReadOnly) {
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
 }
 
-TEST_F(ScoreFormTest, ScoreTextShownWithLeadingZeros) {
+TEST_F(ScoreDialogTest, ScoreTextShownWithLeadingZeros) {
   Table[3].Score = 1234;
   Form.SetTable(Table);
   Form.show();
@@ -102,7 +102,7 @@ TEST_F(ScoreFormTest, ScoreTextShownWithLeadingZeros) {
   Form.close();
 }
 
-class ScoreEntryTest : public ScoreFormTest, public ::testing::WithParamInterface<int> {};
+class ScoreEntryTest : public ScoreDialogTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ScoreEntryTest, EntryRowTakesTheNameAndEnterCloses) {
   const int row = GetParam();
@@ -130,7 +130,7 @@ TEST_P(ScoreEntryTest, EntryRowTakesTheNameAndEnterCloses) {
 
 INSTANTIATE_TEST_SUITE_P(ScoreTable, ScoreEntryTest, ::testing::Values(1, 4, 10));
 
-TEST_F(ScoreFormTest, NoNameTypedStoresSixSpaces) {
+TEST_F(ScoreDialogTest, NoNameTypedStoresSixSpaces) {
   InsertScore(Table, 2, 5000);
   TModalScript script(Form, [&] { TypeKey(Form, Qt::Key_Return); });
   Form.EnterName(Table, 2);
@@ -138,7 +138,7 @@ TEST_F(ScoreFormTest, NoNameTypedStoresSixSpaces) {
   EXPECT_EQ(Table[1].Score, 5000);
 }
 
-TEST_F(ScoreFormTest, OtherRowsKeepTheirNamesBlanksAndAll) {
+TEST_F(ScoreDialogTest, OtherRowsKeepTheirNamesBlanksAndAll) {
   Table[5].Name = "Al Bo ";
   Table[6].Name = " X    ";
   InsertScore(Table, 2, 5000);
@@ -152,7 +152,7 @@ TEST_F(ScoreFormTest, OtherRowsKeepTheirNamesBlanksAndAll) {
   EXPECT_EQ(Table[7].Name, QByteArray(" X    "));
 }
 
-TEST_F(ScoreFormTest, NameTakesAtMostSixLettersOrDigits) {
+TEST_F(ScoreDialogTest, NameTakesAtMostSixLettersOrDigits) {
   InsertScore(Table, 3, 5000);
   TModalScript script(Form, [&] {
     QTest::keyClicks(Form.focusWidget(), "Ab_9-cdefgh");
@@ -162,9 +162,9 @@ TEST_F(ScoreFormTest, NameTakesAtMostSixLettersOrDigits) {
   EXPECT_EQ(Table[2].Name, QByteArray("Ab9cde"));
 }
 
-TEST_F(ScoreFormTest, EnterClosesOnReleaseInAnyNameRow) {
+TEST_F(ScoreDialogTest, EnterClosesOnReleaseInAnyNameRow) {
   Form.SetTable(Table);
-  Form.SetEntryRow(TScoreForm::ViewOnly);
+  Form.SetEntryRow(TScoreDialog::ViewOnly);
   Form.show();
   QLineEdit *name = Row("ME", 7);
   name->setFocus();
@@ -175,7 +175,7 @@ TEST_F(ScoreFormTest, EnterClosesOnReleaseInAnyNameRow) {
   EXPECT_FALSE(Host.Suspended);
 }
 
-TEST_F(ScoreFormTest, EscapeClosesOnlyWhenTheWindowItselfHasTheKey) {
+TEST_F(ScoreDialogTest, EscapeClosesOnlyWhenTheWindowItselfHasTheKey) {
   InsertScore(Table, 5, 5000);
   TModalScript script(Form, [&] {
     TypeKey(Form, Qt::Key_Escape); // the entry row has the focus
@@ -193,7 +193,7 @@ TEST_F(ScoreFormTest, EscapeClosesOnlyWhenTheWindowItselfHasTheKey) {
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
 }
 
-TEST_F(ScoreFormTest, TheTableFromTheMenuClosesWithEnterEscapeOrSpace) {
+TEST_F(ScoreDialogTest, TheTableFromTheMenuClosesWithEnterEscapeOrSpace) {
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
     TModalScript script(Form, [&] { TypeKey(Form, key); });
     Form.ShowTable(Table);
@@ -201,7 +201,7 @@ TEST_F(ScoreFormTest, TheTableFromTheMenuClosesWithEnterEscapeOrSpace) {
   }
 }
 
-TEST_F(ScoreFormTest, ANameTakesOnlyLettersTheFileCanStore) {
+TEST_F(ScoreDialogTest, ANameTakesOnlyLettersTheFileCanStore) {
   InsertScore(Table, 1, 5000);
   TModalScript script(Form, [&] {
     // As a keyboard layout sends them: each letter as the text of a key press.
@@ -216,13 +216,13 @@ TEST_F(ScoreFormTest, ANameTakesOnlyLettersTheFileCanStore) {
   EXPECT_EQ(Table[0].Name, QByteArray("Zo\xe9   "));
 }
 
-TEST_F(ScoreFormTest, EveryOpeningRefillsFromTheTable) {
+TEST_F(ScoreDialogTest, EveryOpeningRefillsFromTheTable) {
   Form.SetTable(Table);
   Form.SetEntryRow(3);
   Form.show();
   QTest::keyClicks(Row("ME", 3), "Tmp");
   Form.close();
-  Form.SetEntryRow(TScoreForm::ViewOnly);
+  Form.SetEntryRow(TScoreDialog::ViewOnly);
   Form.show();
   EXPECT_EQ(Row("ME", 3)->displayText(), "Cy    ");
   EXPECT_TRUE(Row("ME", 3)->isReadOnly());

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "dialogs/MessageBoxForm.h"
+#include "dialogs/MessageDialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,10 +14,10 @@
 
 namespace {
 
-class MessageBoxFormTest : public ::testing::Test {
+class MessageDialogTest : public ::testing::Test {
 protected:
   TFakeDialogHost Host;
-  TShowMessageBoxForm Form{Host};
+  TMessageDialog Form{Host};
 
   template <class T> T *Find(const char *name) {
     T *child = Form.findChild<T *>(name);
@@ -37,7 +37,7 @@ int HalfToEven(int twice) {
   return twice % 2 == 0 ? twice / 2 : (below % 2 == 0 ? below : below + 1);
 }
 
-TEST_F(MessageBoxFormTest, FixedPartsOfTheBox) {
+TEST_F(MessageDialogTest, FixedPartsOfTheBox) {
   EXPECT_EQ(Form.windowTitle(), "Message");
   EXPECT_EQ(Form.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
   EXPECT_EQ(Find<QLabel>("Image1")->geometry(), QRect(8, 6, 40, 42));
@@ -45,11 +45,11 @@ TEST_F(MessageBoxFormTest, FixedPartsOfTheBox) {
   EXPECT_EQ(picture.size(), QSize(40, 42));
   const QImage image = picture.toImage();
   EXPECT_NE(image.pixelColor(20, 21), image.pixelColor(0, 0)) << "the picture shows something";
-  EXPECT_EQ(Find<QPushButton>("Button1")->text(), "Ok");
-  EXPECT_EQ(Form.findChild<QPushButton *>("Button2"), nullptr);
+  EXPECT_EQ(Find<QPushButton>("okButton")->text(), "Ok");
+  EXPECT_EQ(Form.findChild<QPushButton *>("cancelButton"), nullptr);
 }
 
-TEST_F(MessageBoxFormTest, LinesJoinedByCrLfAndBoxSizedToThem) {
+TEST_F(MessageDialogTest, LinesJoinedByCrLfAndBoxSizedToThem) {
   for (const QString &message :
        {QString("No Levels Defined!"), QString("Cannot Create file Quarrybox.exe!").repeated(2)}) {
     ShowWithoutWaiting("Game with a name:", message, "has just been created!");
@@ -60,12 +60,12 @@ TEST_F(MessageBoxFormTest, LinesJoinedByCrLfAndBoxSizedToThem) {
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(message));
     EXPECT_EQ(Form.width(), label->width() + 84);
     EXPECT_EQ(Find<QFrame>("Bevel1")->geometry(), QRect(8, 57, label->width() + 60, 3));
-    EXPECT_EQ(Find<QPushButton>("Button1")->geometry(),
+    EXPECT_EQ(Find<QPushButton>("okButton")->geometry(),
               QRect(HalfToEven(Form.width() - 75), 66, 75, 17));
   }
 }
 
-TEST_F(MessageBoxFormTest, ALongMessageWrapsWithinTheMainWindowsWidthAboveItsButton) {
+TEST_F(MessageDialogTest, ALongMessageWrapsWithinTheMainWindowsWidthAboveItsButton) {
   const QString path = "/home/player/" + QString("games/").repeated(20) + "Castle.qbx";
   ShowWithoutWaiting("", path + ": the file is incomplete (cut short at byte 1024).", "");
   auto *label = Find<QLabel>("TextMessage");
@@ -75,19 +75,19 @@ TEST_F(MessageBoxFormTest, ALongMessageWrapsWithinTheMainWindowsWidthAboveItsBut
   // Every word is shown: the label is tall enough for its wrapped text.
   EXPECT_GE(label->height(), label->heightForWidth(label->width()));
   EXPECT_GT(label->height(), 3 * label->fontMetrics().height());
-  auto *ok = Find<QPushButton>("Button1");
+  auto *ok = Find<QPushButton>("okButton");
   EXPECT_GE(ok->y(), label->y() + label->height());
   EXPECT_LE(ok->y() + ok->height(), Form.height());
 }
 
-TEST_F(MessageBoxFormTest, OkCentredForOddAndEvenWidths) {
+TEST_F(MessageDialogTest, OkCentredForOddAndEvenWidths) {
   // Widths of both parities: with an odd spare width the half goes to the even neighbour.
   QSet<int> parities;
   for (int extra = 0; extra < 40 && parities.size() < 2; ++extra) {
     ShowWithoutWaiting("", "Disk Write Error!" + QString(extra, 'i'), "");
     const int spare = Form.width() - 75;
     parities.insert(spare % 2);
-    const int left = Find<QPushButton>("Button1")->x();
+    const int left = Find<QPushButton>("okButton")->x();
     EXPECT_LE(std::abs(2 * left - spare), 1);
     if (spare % 2 != 0) {
       EXPECT_EQ(left % 2, 0) << "spare " << spare;
@@ -96,10 +96,10 @@ TEST_F(MessageBoxFormTest, OkCentredForOddAndEvenWidths) {
   EXPECT_EQ(parities.size(), 2);
 }
 
-TEST_F(MessageBoxFormTest, OpensWithChimeSuspendedCentredAndOkFocused) {
+TEST_F(MessageDialogTest, OpensWithChimeSuspendedCentredAndOkFocused) {
   TModalScript script(Form, [&] {
     ExpectOpenedSuspendedAndCentred(Form, Host);
-    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button1"));
+    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("okButton"));
     TypeKey(Form, Qt::Key_Return);
   });
   Form.ShowMessageBox("", "DirectX not found!", "");
@@ -107,19 +107,19 @@ TEST_F(MessageBoxFormTest, OpensWithChimeSuspendedCentredAndOkFocused) {
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
 }
 
-TEST_F(MessageBoxFormTest, EscapeRightAfterOpeningDoesNothing) {
+TEST_F(MessageDialogTest, EscapeRightAfterOpeningDoesNothing) {
   TModalScript script(Form, [&] {
     TypeKey(Form, Qt::Key_Escape);
     EXPECT_TRUE(Form.isVisible());
     EXPECT_TRUE(Host.Suspended);
-    QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("okButton"), Qt::LeftButton);
   });
   Form.ShowMessageBox("", "No defined Level Found!", "");
   EXPECT_FALSE(Form.isVisible());
   EXPECT_FALSE(Host.Suspended);
 }
 
-TEST_F(MessageBoxFormTest, EscapeReachingTheWindowCloses) {
+TEST_F(MessageDialogTest, EscapeReachingTheWindowCloses) {
   TModalScript script(Form, [&] {
     Form.setFocus();
     ASSERT_EQ(Form.focusWidget(), &Form);
@@ -132,7 +132,7 @@ TEST_F(MessageBoxFormTest, EscapeReachingTheWindowCloses) {
   EXPECT_FALSE(Host.Suspended);
 }
 
-TEST_F(MessageBoxFormTest, TitleBarCloseResumes) {
+TEST_F(MessageDialogTest, TitleBarCloseResumes) {
   TModalScript script(Form, [&] { Form.close(); });
   Form.ShowMessageBox("", "Disk Write Error!", "");
   EXPECT_FALSE(Form.isVisible());

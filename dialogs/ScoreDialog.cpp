@@ -1,4 +1,4 @@
-#include "dialogs/ScoreForm.h"
+#include "dialogs/ScoreDialog.h"
 
 #include "gamefile/HighScores.h"
 
@@ -35,8 +35,8 @@ QLineEdit *Box(QWidget *parent, const QString &name, QRect area, const QColor &t
 
 } // namespace
 
-TScoreForm::TScoreForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
-  setObjectName("ScoreForm");
+TScoreDialog::TScoreDialog(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
+  setObjectName("ScoreDialog");
   setWindowTitle("Score Table");
   // A tool window with a title but no title-bar buttons, above every other window.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,26 +56,26 @@ TScoreForm::TScoreForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, p
     ScoreEdits[i]->setReadOnly(true);
   }
 
-  Button1 = new QPushButton("Close", this);
-  Button1->setObjectName("Button1");
-  Button1->setGeometry(3, 217, 180, 17);
-  connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+  CloseButton = new QPushButton("Close", this);
+  CloseButton->setObjectName("closeButton");
+  CloseButton->setGeometry(3, 217, 180, 17);
+  connect(CloseButton, &QPushButton::clicked, this, [this] { accept(); });
 }
 
-void TScoreForm::ShowTable(const TScoreTable &table) {
+void TScoreDialog::ShowTable(const TScoreTable &table) {
   SetTable(table);
   SetEntryRow(ViewOnly);
   Open();
 }
 
-void TScoreForm::EnterName(TScoreTable &table, int row) {
+void TScoreDialog::EnterName(TScoreTable &table, int row) {
   SetTable(table);
   SetEntryRow(row);
   exec();
   TakeNames(table, Names());
 }
 
-QStringList TScoreForm::Names() const {
+QStringList TScoreDialog::Names() const {
   QStringList names;
   // Qt's text() drops blank places even inside a name; the shown text keeps them, as the
   // stored name does.
@@ -84,7 +84,7 @@ QStringList TScoreForm::Names() const {
   return names;
 }
 
-void TScoreForm::FormShow() {
+void TScoreDialog::FormShow() {
   for (QLineEdit *edit : NameEdits)
     edit->setReadOnly(true);
   for (int i = 0; i < RowCount; ++i) {
@@ -98,7 +98,7 @@ void TScoreForm::FormShow() {
     entry->setCursorPosition(0); // typing fills the name from its first place
   } else {
     // Nothing to type: Enter and Space press Close at once.
-    Button1->setFocus();
+    CloseButton->setFocus();
   }
 }
 
@@ -113,7 +113,7 @@ bool FitsTheFile(const QString &text) {
 } // namespace
 
 // Enter in any name edit closes the window, on release.
-bool TScoreForm::eventFilter(QObject *watched, QEvent *event) {
+bool TScoreDialog::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() == QEvent::KeyPress && !FitsTheFile(static_cast<QKeyEvent *>(event)->text()))
     return true;
   if (event->type() == QEvent::InputMethod &&
@@ -129,7 +129,7 @@ bool TScoreForm::eventFilter(QObject *watched, QEvent *event) {
   return TDialogForm::eventFilter(watched, event);
 }
 
-void TScoreForm::keyReleaseEvent(QKeyEvent *event) {
+void TScoreDialog::keyReleaseEvent(QKeyEvent *event) {
   // Escape closes the table shown from the menu wherever the focus is; while a name is typed
   // only when the key reaches the window itself.
   if (event->key() == Qt::Key_Escape && (!NameOpen() || KeyReachedWindow()))

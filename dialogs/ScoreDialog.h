@@ -12,12 +12,12 @@
 class QLineEdit;
 class QPushButton;
 
-class TScoreForm : public TDialogForm {
+class TScoreDialog : public TDialogForm {
 public:
   static constexpr int RowCount = 10;
   static constexpr int ViewOnly = 11; // the entry row that opens no name for typing
 
-  explicit TScoreForm(TDialogHost &host, QWidget *parent = nullptr);
+  explicit TScoreDialog(TDialogHost &host, QWidget *parent = nullptr);
 
   // What the next opening shows: the table, and the row (1 to 10) whose name may be typed, or
   // ViewOnly.
@@ -46,5 +46,5 @@ private:
   std::array<QLineEdit *, RowCount> RankEdits{};  // Edit1..Edit10
   std::array<QLineEdit *, RowCount> NameEdits{};  // ME1..ME10
   std::array<QLineEdit *, RowCount> ScoreEdits{}; // E1..E10
-  QPushButton *Button1;
+  QPushButton *CloseButton;
 };

@@ -8,9 +8,9 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TShowMessageBoxForm : public TDialogForm {
+class TMessageDialog : public TDialogForm {
 public:
-  explicit TShowMessageBoxForm(TDialogHost &host, QWidget *parent = nullptr);
+  explicit TMessageDialog(TDialogHost &host, QWidget *parent = nullptr);
 
   // Shows the three lines (any may be empty; a single message goes in line 2, between two empty
   // lines) and waits until the box is closed.
@@ -22,7 +22,7 @@ protected:
   static constexpr int ButtonHeight = 17;
 
   // glyph: the character drawn in the box's picture.
-  TShowMessageBoxForm(TDialogHost &host, QChar glyph, QWidget *parent);
+  TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent);
 
   // Sets the label to the lines and sizes the window and the rule to it, then places the
   // buttons for that size. Lines too long for the main window's width wrap.
@@ -31,12 +31,12 @@ protected:
   virtual void PlaceButtons(int windowWidth, int top);
   QPushButton *MakeButton(const char *name, const QString &caption);
 
-  virtual void Button1Click();
+  virtual void OkClicked();
   virtual void EscapeUp();
   void FormShow() override;
   void keyReleaseEvent(QKeyEvent *event) override;
 
-  QPushButton *Button1;
+  QPushButton *OkButton;
 
 private:
   QLabel *TextMessage;

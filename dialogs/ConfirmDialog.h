@@ -2,15 +2,15 @@
 // The program's OK/Cancel box: the message box with a second button and a result. Cancel holds
 // the focus when it opens, so Enter cancels.
 
-#include "dialogs/MessageBoxForm.h"
+#include "dialogs/MessageDialog.h"
 
-class TShowMessageOCBoxForm : public TShowMessageBoxForm {
+class TConfirmDialog : public TMessageDialog {
 public:
   static constexpr int ResultNone = -1; // closed by the title-bar close box
   static constexpr int ResultOk = 1;
   static constexpr int ResultCancel = 2; // Cancel or Escape
 
-  explicit TShowMessageOCBoxForm(TDialogHost &host, QWidget *parent = nullptr);
+  explicit TConfirmDialog(TDialogHost &host, QWidget *parent = nullptr);
 
   // Shows the box with this caption and lines and waits; returns the result.
   int ShowConfirmBox(const QString &caption, const QString &line1, const QString &line2,
@@ -19,13 +19,13 @@ public:
 
 protected:
   void PlaceButtons(int windowWidth, int top) override;
-  void Button1Click() override;
+  void OkClicked() override;
   void EscapeUp() override;
   void FormShow() override;
 
 private:
-  void Button2Click();
+  void CancelClicked();
 
-  QPushButton *Button2;
+  QPushButton *CancelButton;
   int ResultField = ResultNone;
 };

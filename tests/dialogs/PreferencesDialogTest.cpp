@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "dialogs/PreferencesForm.h"
+#include "dialogs/PreferencesDialog.h"
 #include "play/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
@@ -18,14 +18,14 @@ namespace {
 
 const QStringList PreferenceNames{"DownArrow", "UpArrow", "Movement", "RotateSND"};
 
-class PreferencesFormTest : public ::testing::Test {
+class PreferencesDialogTest : public ::testing::Test {
 protected:
   QTemporaryDir Dir;
   TSettingsStore Store{Dir.filePath("Quarrybox.conf")};
   TFakeDialogHost Host;
   // Every preference away from what Default sets, so that Default changes every control.
   TPlayPreferences Prefs{false, true, false, false};
-  TPreferencesForm Form{Host, Prefs, Store};
+  TPreferencesDialog Form{Host, Prefs, Store};
 
   void SetUp() override {
     ASSERT_TRUE(Dir.isValid());
@@ -59,7 +59,7 @@ protected:
   }
 };
 
-TEST_F(PreferencesFormTest, WindowAndControlsAreLaidOutAsDesigned) {
+TEST_F(PreferencesDialogTest, WindowAndControlsAreLaidOutAsDesigned) {
   EXPECT_EQ(Form.windowTitle(), "Preferences");
   EXPECT_EQ(Form.size(), QSize(306, 216));
   EXPECT_FALSE(Form.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -93,18 +93,18 @@ TEST_F(PreferencesFormTest, WindowAndControlsAreLaidOutAsDesigned) {
     EXPECT_EQ(control->parentWidget()->objectName(), c.Group) << c.Name;
     EXPECT_EQ(control->pos(), c.At) << c.Name;
   }
-  EXPECT_EQ(Find<QPushButton>("Button1")->text(), "Default");
-  EXPECT_EQ(Find<QPushButton>("Button1")->geometry(), QRect(54, 179, 90, 22));
-  EXPECT_EQ(Find<QPushButton>("Button3")->text(), "Ok");
-  EXPECT_EQ(Find<QPushButton>("Button3")->geometry(), QRect(166, 179, 90, 22));
+  EXPECT_EQ(Find<QPushButton>("defaultButton")->text(), "Default");
+  EXPECT_EQ(Find<QPushButton>("defaultButton")->geometry(), QRect(54, 179, 90, 22));
+  EXPECT_EQ(Find<QPushButton>("okButton")->text(), "Ok");
+  EXPECT_EQ(Find<QPushButton>("okButton")->geometry(), QRect(166, 179, 90, 22));
 }
 
-TEST_F(PreferencesFormTest, OpeningChimesSuspendsCentresAndFocusesOk) {
+TEST_F(PreferencesDialogTest, OpeningChimesSuspendsCentresAndFocusesOk) {
   TModalScript script(Form, [&] {
     ExpectOpenedSuspendedAndCentred(Form, Host);
-    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button3"));
+    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("okButton"));
     TypeKey(Form, Qt::Key_Tab);
-    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("Button1")) << "Default comes second";
+    EXPECT_EQ(Form.focusWidget(), Find<QWidget>("defaultButton")) << "Default comes second";
     TypeKey(Form, Qt::Key_Escape);
   });
   Form.Open();
@@ -117,7 +117,7 @@ struct LoadCase {
   bool Drop, Rotate, Clockwise, AClockwise, Movement, Sound;
 };
 
-class PreferencesLoadTest : public PreferencesFormTest,
+class PreferencesLoadTest : public PreferencesDialogTest,
                             public ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
@@ -139,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{{false, true, false, false}, false, true, true, false, false, false},
                       LoadCase{{true, true, false, true}, true, false, true, false, false, true}));
 
-TEST_F(PreferencesFormTest, DefaultThenEscapeChangesNothing) {
+TEST_F(PreferencesDialogTest, DefaultThenEscapeChangesNothing) {
   TModalScript script(Form, [&] {
-    Find<QPushButton>("Button1")->click();
+    Find<QPushButton>("defaultButton")->click();
     EXPECT_TRUE(Checked("DropArrowRB"));
     EXPECT_TRUE(Checked("AClockwiseRB"));
     EXPECT_TRUE(Checked("MovementCB"));
@@ -155,10 +155,10 @@ TEST_F(PreferencesFormTest, DefaultThenEscapeChangesNothing) {
   EXPECT_FALSE(Host.Suspended);
 }
 
-TEST_F(PreferencesFormTest, DefaultThenOkStoresDropAcwTetrisYes) {
+TEST_F(PreferencesDialogTest, DefaultThenOkStoresDropAcwTetrisYes) {
   TModalScript script(Form, [&] {
-    Find<QPushButton>("Button1")->click();
-    QTest::mouseClick(Find<QPushButton>("Button3"), Qt::LeftButton);
+    Find<QPushButton>("defaultButton")->click();
+    QTest::mouseClick(Find<QPushButton>("okButton"), Qt::LeftButton);
   });
   Form.Open();
   EXPECT_FALSE(Form.isVisible());
@@ -167,7 +167,7 @@ TEST_F(PreferencesFormTest, DefaultThenOkStoresDropAcwTetrisYes) {
   EXPECT_FALSE(Host.Suspended);
 }
 
-TEST_F(PreferencesFormTest, OkStoresTheOtherTextsToo) {
+TEST_F(PreferencesDialogTest, OkStoresTheOtherTextsToo) {
   Prefs = {true, false, true, true};
   TModalScript script(Form, [&] {
     Find<QRadioButton>("RotateArrowRB")->setChecked(true);
@@ -181,7 +181,7 @@ TEST_F(PreferencesFormTest, OkStoresTheOtherTextsToo) {
   EXPECT_EQ(Stored(), QStringList({"Rotate", "CW", "Slide", "NO"}));
 }
 
-class PreferencesEscapeTest : public PreferencesFormTest,
+class PreferencesEscapeTest : public PreferencesDialogTest,
                               public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
@@ -199,11 +199,11 @@ TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Preferences, PreferencesEscapeTest,
-                         ::testing::Values("Button3", "Button1", "DropArrowRB", "RotateArrowRB",
-                                           "ClockwiseRB", "AClockwiseRB", "MovementCB",
-                                           "rotatesndCB"));
+                         ::testing::Values("okButton", "defaultButton", "DropArrowRB",
+                                           "RotateArrowRB", "ClockwiseRB", "AClockwiseRB",
+                                           "MovementCB", "rotatesndCB"));
 
-TEST_F(PreferencesFormTest, EscapeActsOnReleaseNotOnPress) {
+TEST_F(PreferencesDialogTest, EscapeActsOnReleaseNotOnPress) {
   Form.show();
   QTest::keyPress(Form.focusWidget(), Qt::Key_Escape);
   EXPECT_TRUE(Form.isVisible());
@@ -214,18 +214,18 @@ TEST_F(PreferencesFormTest, EscapeActsOnReleaseNotOnPress) {
   ExpectUnchanged();
 }
 
-TEST_F(PreferencesFormTest, TitleBarCloseStoresNothingAndResumes) {
+TEST_F(PreferencesDialogTest, TitleBarCloseStoresNothingAndResumes) {
   Form.show();
-  Find<QPushButton>("Button1")->click();
+  Find<QPushButton>("defaultButton")->click();
   Form.close();
   EXPECT_FALSE(Form.isVisible());
   ExpectUnchanged();
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false}));
 }
 
-TEST_F(PreferencesFormTest, ReopeningReloadsFromThePreferences) {
+TEST_F(PreferencesDialogTest, ReopeningReloadsFromThePreferences) {
   Form.show();
-  Find<QPushButton>("Button1")->click();
+  Find<QPushButton>("defaultButton")->click();
   Form.close();
   Form.show();
   EXPECT_TRUE(Checked("RotateArrowRB")) << "Default was not kept, so the dialog shows Rotate";

@@ -10,18 +10,18 @@ class QRadioButton;
 class TSettingsStore;
 struct TPlayPreferences;
 
-class TPreferencesForm : public TDialogForm {
+class TPreferencesDialog : public TDialogForm {
 public:
-  TPreferencesForm(TDialogHost &host, TPlayPreferences &preferences, TSettingsStore &settings,
-                   QWidget *parent = nullptr);
+  TPreferencesDialog(TDialogHost &host, TPlayPreferences &preferences, TSettingsStore &settings,
+                     QWidget *parent = nullptr);
 
 protected:
   void FormShow() override;
   void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-  void Button3Click();
-  void Button1Click();
+  void OkClicked();
+  void DefaultClicked();
 
   TPlayPreferences &Preferences;
   TSettingsStore &Settings;
@@ -31,6 +31,6 @@ private:
   QRadioButton *AClockwiseRB;
   QCheckBox *MovementCB;
   QCheckBox *rotatesndCB;
-  QPushButton *Button1;
-  QPushButton *Button3;
+  QPushButton *DefaultButton;
+  QPushButton *OkButton;
 };

@@ -1,4 +1,4 @@
-#include "dialogs/PreferencesForm.h"
+#include "dialogs/PreferencesDialog.h"
 
 #include "play/PlayPreferences.h"
 #include "settings/SettingsStore.h"
@@ -34,10 +34,10 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, Q
 
 } // namespace
 
-TPreferencesForm::TPreferencesForm(TDialogHost &host, TPlayPreferences &preferences,
-                                   TSettingsStore &settings, QWidget *parent)
+TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &preferences,
+                                       TSettingsStore &settings, QWidget *parent)
     : TDialogForm(host, parent), Preferences(preferences), Settings(settings) {
-  setObjectName("PreferencesForm");
+  setObjectName("PreferencesDialog");
   setWindowTitle("Preferences");
   // Single-line border with the system menu only: no minimise or maximise, no resizing.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,33 +56,33 @@ TPreferencesForm::TPreferencesForm(TDialogHost &host, TPlayPreferences &preferen
   MovementCB = Child<QCheckBox>(options, "MovementCB", "Original Tetris Movement", {20, 24});
   rotatesndCB = Child<QCheckBox>(options, "rotatesndCB", "Motion Sound", {177, 24});
 
-  Button1 = Button(this, "Button1", "Default", {54, 179, 90, 22});
-  Button3 = Button(this, "Button3", "Ok", {166, 179, 90, 22});
+  DefaultButton = Button(this, "defaultButton", "Default", {54, 179, 90, 22});
+  OkButton = Button(this, "okButton", "Ok", {166, 179, 90, 22});
 
   // Ok first, then Default, then the groups in their order.
-  QWidget::setTabOrder(Button3, Button1);
-  QWidget::setTabOrder(Button1, DropArrowRB);
+  QWidget::setTabOrder(OkButton, DefaultButton);
+  QWidget::setTabOrder(DefaultButton, DropArrowRB);
   QWidget::setTabOrder(DropArrowRB, RotateArrowRB);
   QWidget::setTabOrder(RotateArrowRB, ClockwiseRB);
   QWidget::setTabOrder(ClockwiseRB, AClockwiseRB);
   QWidget::setTabOrder(AClockwiseRB, MovementCB);
   QWidget::setTabOrder(MovementCB, rotatesndCB);
 
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
+  connect(DefaultButton, &QPushButton::clicked, this, [this] { DefaultClicked(); });
 }
 
-void TPreferencesForm::FormShow() {
+void TPreferencesDialog::FormShow() {
   DropArrowRB->setChecked(Preferences.DownArrowDrops);
   RotateArrowRB->setChecked(!Preferences.DownArrowDrops);
   ClockwiseRB->setChecked(Preferences.UpArrowClockwise);
   AClockwiseRB->setChecked(!Preferences.UpArrowClockwise);
   MovementCB->setChecked(Preferences.SingleStepMovement);
   rotatesndCB->setChecked(Preferences.MotionSound);
-  Button3->setFocus();
+  OkButton->setFocus();
 }
 
-void TPreferencesForm::Button3Click() {
+void TPreferencesDialog::OkClicked() {
   Preferences.DownArrowDrops = DropArrowRB->isChecked();
   Settings.WriteSetting("DownArrow", Preferences.DownArrowDrops ? "Drop" : "Rotate");
   Preferences.UpArrowClockwise = ClockwiseRB->isChecked();
@@ -94,7 +94,7 @@ void TPreferencesForm::Button3Click() {
   accept();
 }
 
-void TPreferencesForm::Button1Click() {
+void TPreferencesDialog::DefaultClicked() {
   DropArrowRB->setChecked(true);
   AClockwiseRB->setChecked(true);
   MovementCB->setChecked(true);
@@ -103,7 +103,7 @@ void TPreferencesForm::Button1Click() {
 
 // Escape works whichever control has the focus: the buttons and boxes pass the release on to
 // the window.
-void TPreferencesForm::keyReleaseEvent(QKeyEvent *event) {
+void TPreferencesDialog::keyReleaseEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_Escape)
     reject();
   else

@@ -1,4 +1,4 @@
-#include "dialogs/MessageBoxForm.h"
+#include "dialogs/MessageDialog.h"
 
 #include "play/Rounding.h"
 
@@ -39,10 +39,10 @@ QPixmap Picture(QChar glyph, const QColor &face) {
 
 } // namespace
 
-TShowMessageBoxForm::TShowMessageBoxForm(TDialogHost &host, QWidget *parent)
-    : TShowMessageBoxForm(host, QLatin1Char('i'), parent) {}
+TMessageDialog::TMessageDialog(TDialogHost &host, QWidget *parent)
+    : TMessageDialog(host, QLatin1Char('i'), parent) {}
 
-TShowMessageBoxForm::TShowMessageBoxForm(TDialogHost &host, QChar glyph, QWidget *parent)
+TMessageDialog::TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent)
     : TDialogForm(host, parent) {
   setObjectName("ShowMessageBoxForm");
   setWindowTitle("Message");
@@ -66,27 +66,26 @@ TShowMessageBoxForm::TShowMessageBoxForm(TDialogHost &host, QChar glyph, QWidget
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
 
-  Button1 = MakeButton("Button1", "Ok");
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  OkButton = MakeButton("okButton", "Ok");
+  connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
 
   SetLines(QString(), QString(), QString());
 }
 
-QPushButton *TShowMessageBoxForm::MakeButton(const char *name, const QString &caption) {
+QPushButton *TMessageDialog::MakeButton(const char *name, const QString &caption) {
   auto *button = new QPushButton(caption, this);
   button->setObjectName(name);
   button->setGeometry(0, ButtonTop, ButtonWidth, ButtonHeight);
   return button;
 }
 
-void TShowMessageBoxForm::ShowMessageBox(const QString &line1, const QString &line2,
-                                         const QString &line3) {
+void TMessageDialog::ShowMessageBox(const QString &line1, const QString &line2,
+                                    const QString &line3) {
   SetLines(line1, line2, line3);
   Open();
 }
 
-void TShowMessageBoxForm::SetLines(const QString &line1, const QString &line2,
-                                   const QString &line3) {
+void TMessageDialog::SetLines(const QString &line1, const QString &line2, const QString &line3) {
   TextMessage->setWordWrap(false);
   TextMessage->setText(line1 + "\r\n" + line2 + "\r\n" + line3);
   TextMessage->adjustSize();
@@ -107,19 +106,19 @@ void TShowMessageBoxForm::SetLines(const QString &line1, const QString &line2,
   PlaceButtons(windowWidth, ButtonTop + extra);
 }
 
-void TShowMessageBoxForm::PlaceButtons(int windowWidth, int top) {
-  Button1->move(CentreOffset(windowWidth, Button1->width()), top);
+void TMessageDialog::PlaceButtons(int windowWidth, int top) {
+  OkButton->move(CentreOffset(windowWidth, OkButton->width()), top);
 }
 
-void TShowMessageBoxForm::Button1Click() { accept(); }
+void TMessageDialog::OkClicked() { accept(); }
 
-void TShowMessageBoxForm::EscapeUp() { reject(); }
+void TMessageDialog::EscapeUp() { reject(); }
 
-void TShowMessageBoxForm::FormShow() { Button1->setFocus(); }
+void TMessageDialog::FormShow() { OkButton->setFocus(); }
 
 // Escape counts only when its release comes to the window itself; while a button has the
 // focus, as it has when the box opens, the button takes the key and nothing happens.
-void TShowMessageBoxForm::keyReleaseEvent(QKeyEvent *event) {
+void TMessageDialog::keyReleaseEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_Escape && KeyReachedWindow())
     EscapeUp();
   else

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "dialogs/ConfirmBoxForm.h"
+#include "dialogs/ConfirmDialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,20 +12,20 @@
 
 namespace {
 
-class ConfirmBoxFormTest : public ::testing::Test {
+class ConfirmDialogTest : public ::testing::Test {
 protected:
   TFakeDialogHost Host;
-  TShowMessageOCBoxForm Form{Host};
+  TConfirmDialog Form{Host};
 
-  QPushButton *Ok() { return Form.findChild<QPushButton *>("Button1"); }
-  QPushButton *Cancel() { return Form.findChild<QPushButton *>("Button2"); }
+  QPushButton *Ok() { return Form.findChild<QPushButton *>("okButton"); }
+  QPushButton *Cancel() { return Form.findChild<QPushButton *>("cancelButton"); }
   int Ask(const std::function<void()> &whileOpen) {
     TModalScript script(Form, whileOpen);
     return Form.ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "");
   }
 };
 
-TEST_F(ConfirmBoxFormTest, CaptionComesWithEachCall) {
+TEST_F(ConfirmDialogTest, CaptionComesWithEachCall) {
   TModalScript first(Form, [&] {
     EXPECT_EQ(Form.windowTitle(), "Confirm Delete");
     Form.close();
@@ -41,7 +41,7 @@ TEST_F(ConfirmBoxFormTest, CaptionComesWithEachCall) {
                       "will be overwritten.");
 }
 
-TEST_F(ConfirmBoxFormTest, EnterRightAfterOpeningChoosesCancel) {
+TEST_F(ConfirmDialogTest, EnterRightAfterOpeningChoosesCancel) {
   const int result = Ask([&] {
     EXPECT_EQ(Form.focusWidget(), Cancel());
     TypeKey(Form, Qt::Key_Return);
@@ -50,7 +50,7 @@ TEST_F(ConfirmBoxFormTest, EnterRightAfterOpeningChoosesCancel) {
   EXPECT_FALSE(Form.isVisible());
 }
 
-TEST_F(ConfirmBoxFormTest, OkGivesOneAndCancelGivesTwo) {
+TEST_F(ConfirmDialogTest, OkGivesOneAndCancelGivesTwo) {
   EXPECT_EQ(Ask([&] { QTest::mouseClick(Ok(), Qt::LeftButton); }), 1);
   EXPECT_EQ(Ask([&] { QTest::mouseClick(Cancel(), Qt::LeftButton); }), 2);
   EXPECT_EQ(Ask([&] {
@@ -61,7 +61,7 @@ TEST_F(ConfirmBoxFormTest, OkGivesOneAndCancelGivesTwo) {
             1);
 }
 
-TEST_F(ConfirmBoxFormTest, EscapeRightAfterOpeningDoesNothing) {
+TEST_F(ConfirmDialogTest, EscapeRightAfterOpeningDoesNothing) {
   const int result = Ask([&] {
     TypeKey(Form, Qt::Key_Escape);
     EXPECT_TRUE(Form.isVisible());
@@ -72,7 +72,7 @@ TEST_F(ConfirmBoxFormTest, EscapeRightAfterOpeningDoesNothing) {
   EXPECT_EQ(result, 1);
 }
 
-TEST_F(ConfirmBoxFormTest, EscapeReachingTheWindowCancels) {
+TEST_F(ConfirmDialogTest, EscapeReachingTheWindowCancels) {
   const int result = Ask([&] {
     Form.setFocus();
     ASSERT_EQ(Form.focusWidget(), &Form);
@@ -82,12 +82,12 @@ TEST_F(ConfirmBoxFormTest, EscapeReachingTheWindowCancels) {
   EXPECT_FALSE(Form.isVisible());
 }
 
-TEST_F(ConfirmBoxFormTest, TitleBarCloseGivesMinusOneEvenAfterAnEarlierAnswer) {
+TEST_F(ConfirmDialogTest, TitleBarCloseGivesMinusOneEvenAfterAnEarlierAnswer) {
   EXPECT_EQ(Ask([&] { QTest::mouseClick(Ok(), Qt::LeftButton); }), 1);
   EXPECT_EQ(Ask([&] { Form.close(); }), -1);
 }
 
-TEST_F(ConfirmBoxFormTest, SuspendedWhileShownAndChimeOnEveryOpening) {
+TEST_F(ConfirmDialogTest, SuspendedWhileShownAndChimeOnEveryOpening) {
   Ask([&] {
     EXPECT_TRUE(Host.Suspended);
     TypeKey(Form, Qt::Key_Return);
@@ -100,7 +100,7 @@ TEST_F(ConfirmBoxFormTest, SuspendedWhileShownAndChimeOnEveryOpening) {
   EXPECT_EQ(Host.Sounds, QStringList({"Dialog", "Dialog", "Dialog"}));
 }
 
-TEST_F(ConfirmBoxFormTest, CentredOnTheScreen) {
+TEST_F(ConfirmDialogTest, CentredOnTheScreen) {
   Ask([&] {
     const QRect screen = Form.screen()->geometry();
     const QRect frame = Form.frameGeometry();
@@ -110,7 +110,7 @@ TEST_F(ConfirmBoxFormTest, CentredOnTheScreen) {
   });
 }
 
-TEST_F(ConfirmBoxFormTest, LongMessageWidensTheBoxButtonsCentredFifteenApart) {
+TEST_F(ConfirmDialogTest, LongMessageWidensTheBoxButtonsCentredFifteenApart) {
   QSet<int> parities;
   int previousWidth = 0;
   for (int extra = 0; extra < 40; extra += 3) {
