@@ -68,7 +68,7 @@ void TGame::SetGameState(TGameState state) {
 
 void TGame::UpdateMenu() {
   for (TCommand command : AllCommands)
-    MenuItems.SetEnabled(MenuItemName(command), Offered(command));
+    MenuItems.SetEnabled(command, Offered(command));
 }
 
 bool TGame::Offered(TCommand command) const {

@@ -145,9 +145,12 @@ void TGame::Start(const TStartup &startup) {
   if (StandAloneMode) {
     const TResult<QString> unpacked = Document.UnpackStandAlone(ProgramPath);
     if (unpacked.Ok() && LoadGame(unpacked.Value())) {
-      for (const char *item : {"Open1", "DownloadMoreGames1", "N5", "New1", "EditGame1", "N6",
-                               "MakeExe1", "N3", "Save1", "SaveAs1", "N1", "HelpTopic1", "Help1"})
-        MenuItems.SetVisible(item, false);
+      // One game and nothing to author: File keeps Exit, and Help goes.
+      for (TCommand command :
+           {TCommand::OpenGame, TCommand::DownloadMoreGames, TCommand::CreateGame,
+            TCommand::EditGame, TCommand::MakeExe, TCommand::SaveGame, TCommand::SaveGameAs,
+            TCommand::HelpTopic, TCommand::About})
+        MenuItems.SetVisible(command, false);
       TitleTimer.SetEnabled(true);
     } else {
       ExitTimer.SetEnabled(true); // no game of its own: close after the usual delay

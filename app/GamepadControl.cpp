@@ -55,7 +55,7 @@ void TGamepadControl::Sample() {
       table.Release(k.Key);
   }
   if (now.test(PadStart) && !Held.test(PadStart)) {
-    if (Game.Menu().Enabled("GamePause")) {
+    if (Game.Menu().Enabled(TCommand::PauseGame)) {
       Game.KeyDown(Vk::P, false);
     } else {
       // A tap: the table remembers it until the keys are read.

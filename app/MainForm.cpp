@@ -22,15 +22,21 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
-// The window factor a Size item chooses; 0 for any other item.
-int FactorOfItem(const QString &name) {
-  const std::pair<TCommand, int> factors[] = {
-      {TCommand::SizeNormal, 1}, {TCommand::SizeDouble, 2}, {TCommand::SizeTriple, 3}};
-  for (const auto &[command, factor] : factors)
-    if (name == MenuItemName(command))
-      return factor;
-  return 0;
+// The window factor a Size command chooses; 0 for any other command.
+int FactorOf(TCommand command) {
+  switch (command) {
+  case TCommand::SizeNormal:
+    return 1;
+  case TCommand::SizeDouble:
+    return 2;
+  case TCommand::SizeTriple:
+    return 3;
+  default:
+    return 0;
+  }
 }
 } // namespace
 
@@ -52,9 +58,9 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   ShowImage->OnLayoutChanged = [this] { PlacePlaySurface(); };
   PlacePlaySurface();
 
-  game.Menu().OnChanged = [this](const QString &name) { SyncMenuItem(name); };
-  for (auto it = Menu.Actions.cbegin(); it != Menu.Actions.cend(); ++it)
-    SyncMenuItem(it.key());
+  game.Menu().OnChanged = [this](TCommand command) { SyncMenuItem(command); };
+  for (TCommand command : AllCommands)
+    SyncMenuItem(command);
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
   game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
   game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
@@ -95,7 +101,7 @@ std::optional<QPoint> TMainForm::WindowedTopLeft() const {
 void TMainForm::ConnectSizeCommands() {
   for (TCommand command : {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple})
     connect(Action(MenuItemName(command)), &QAction::triggered, this,
-            [this, factor = FactorOfItem(MenuItemName(command))] {
+            [this, factor = FactorOf(command)] {
               ApplySize({factor, false});
               WriteWindowSize(Settings, CurrentSize);
             });
@@ -125,13 +131,12 @@ void TMainForm::ApplySize(const TWindowSize &size) {
     KeepWindowOnScreen();
   }
   TMenuModel &menu = GameRef.Menu();
-  menu.SetChecked(MenuItemName(TCommand::SizeNormal), !size.FullScreen && size.Factor == 1);
-  menu.SetChecked(MenuItemName(TCommand::SizeDouble), !size.FullScreen && size.Factor == 2);
-  menu.SetChecked(MenuItemName(TCommand::SizeTriple), !size.FullScreen && size.Factor == 3);
-  menu.SetChecked(MenuItemName(TCommand::FullScreen), size.FullScreen);
+  for (TCommand command : {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple})
+    menu.SetChecked(command, !size.FullScreen && size.Factor == FactorOf(command));
+  menu.SetChecked(TCommand::FullScreen, size.FullScreen);
   for (TCommand command :
        {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple, TCommand::FullScreen})
-    SyncMenuItem(MenuItemName(command));
+    SyncMenuItem(command);
 }
 
 QMargins TMainForm::Frame() const {
@@ -152,7 +157,7 @@ void TMainForm::OfferFittingSizes() {
   LargestFittingFactor =
       std::min(TWindowSize::MaxFactor, LargestFactor(room, TWindowPictureView::PictureSize));
   for (TCommand command : {TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple})
-    SyncMenuItem(MenuItemName(command));
+    SyncMenuItem(command);
 }
 
 void TMainForm::KeepWindowOnScreen() {
@@ -205,16 +210,24 @@ void TMainForm::PlacePlaySurface() {
   SurfaceView->setVisible(surface.Left() >= 0);
 }
 
-void TMainForm::SyncMenuItem(const QString &name) {
-  if (QAction *a = Menu.Actions.value(name)) {
-    const TMenuModel &m = GameRef.Menu();
-    a->setEnabled(m.Enabled(name) && FactorOfItem(name) <= LargestFittingFactor);
-    a->setVisible(m.Visible(name));
-    if (a->isCheckable())
-      a->setChecked(m.Checked(name));
-  } else if (QObject *menu = Menu.Menus.value(name)) {
-    static_cast<QMenu *>(menu)->menuAction()->setVisible(GameRef.Menu().Visible(name));
-  }
+void TMainForm::SyncMenuItem(TCommand command) {
+  QAction *a = Action(MenuItemName(command));
+  if (!a)
+    return;
+  const TMenuModel &m = GameRef.Menu();
+  a->setEnabled(m.Enabled(command) && FactorOf(command) <= LargestFittingFactor);
+  a->setVisible(m.Visible(command));
+  if (a->isCheckable())
+    a->setChecked(m.Checked(command));
+  // A menu left with nothing to show leaves the menu bar (Help in a stand-alone game); Qt folds
+  // the separators that are left with nothing between them.
+  for (QObject *owner : a->associatedObjects())
+    if (auto *menu = qobject_cast<QMenu *>(owner)) {
+      const QList<QAction *> items = menu->actions();
+      menu->menuAction()->setVisible(std::any_of(items.begin(), items.end(), [](QAction *item) {
+        return !item->isSeparator() && item->isVisible();
+      }));
+    }
 }
 
 void TMainForm::ConnectMenuCommands() {
@@ -224,7 +237,7 @@ void TMainForm::ConnectMenuCommands() {
     connect(Action(MenuItemName(command)), &QAction::triggered, this, [this, command] {
       GameRef.Run(command);
       // A checkable item toggles itself; the game decides (a pause comes a moment later).
-      SyncMenuItem(MenuItemName(command));
+      SyncMenuItem(command);
     });
   }
   connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });

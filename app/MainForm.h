@@ -3,6 +3,7 @@
 // surface inside it, the menu bar, and the keyboard. All game logic lives in TGame.
 
 #include "app/MainMenu.h"
+#include "app/MenuCommandSet.h"
 #include "app/WindowSize.h"
 
 #include <QMainWindow>
@@ -43,7 +44,7 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  void SyncMenuItem(const QString &name);
+  void SyncMenuItem(TCommand command);
   void ConnectMenuCommands();
   void PlacePlaySurface();
   void WatchMenus();

@@ -28,7 +28,7 @@ void TGame::OnPauseTimer() {
 
 void TGame::TogglePause() {
   IsPaused = !IsPaused;
-  MenuItems.SetChecked("GamePause", IsPaused);
+  MenuItems.SetChecked(TCommand::PauseGame, IsPaused);
   if (Paused()) {
     Session.Status.Suspended = true;
     PlayerInput.Keyboard.SetEnabled(false);
@@ -68,7 +68,7 @@ void TGame::StopGame() {
 void TGame::EndRunningGame() {
   if (Paused()) {
     IsPaused = false;
-    MenuItems.SetChecked("GamePause", false);
+    MenuItems.SetChecked(TCommand::PauseGame, false);
     PlayerInput.Keyboard.SetEnabled(true);
     SetCaption(ApplicationTitle);
     View.Surface().SetLeft(320);
@@ -93,7 +93,7 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
     EndRunningGame();
   if (kind == CloseAsked)
     SaveIfModified(false);
-  if (StandAloneMode && !MenuItems.Visible("MakeExe1"))
+  if (StandAloneMode && !MenuItems.Visible(TCommand::MakeExe))
     ReportFailure(Document.RepackStandAlone(ProgramPath)); // logged: the window is closing
   Document.DeleteWorkingPictures();
   FrameTimer.SetEnabled(false);
@@ -180,7 +180,7 @@ void TGame::ShowHelp() {
 
 void TGame::SetSoundOn(bool on) {
   SoundOn = on;
-  MenuItems.SetChecked("OptionSound", on);
+  MenuItems.SetChecked(TCommand::Sound, on);
 }
 
 void TGame::SetSound(TGameSound *sound) {

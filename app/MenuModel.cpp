@@ -1,14 +1,14 @@
 #include "app/MenuModel.h"
 
-void TMenuModel::Change(const QString &name, bool TItem::*field, bool on) {
-  TItem &item = Items[name];
+void TMenuModel::Change(TCommand command, bool TItem::*field, bool on) {
+  TItem &item = Items[static_cast<size_t>(command)];
   if (item.*field == on)
     return;
   item.*field = on;
   if (OnChanged)
-    OnChanged(name);
+    OnChanged(command);
 }
 
-void TMenuModel::SetEnabled(const QString &name, bool on) { Change(name, &TItem::Enabled, on); }
-void TMenuModel::SetVisible(const QString &name, bool on) { Change(name, &TItem::Visible, on); }
-void TMenuModel::SetChecked(const QString &name, bool on) { Change(name, &TItem::Checked, on); }
+void TMenuModel::SetEnabled(TCommand command, bool on) { Change(command, &TItem::Enabled, on); }
+void TMenuModel::SetVisible(TCommand command, bool on) { Change(command, &TItem::Visible, on); }
+void TMenuModel::SetChecked(TCommand command, bool on) { Change(command, &TItem::Checked, on); }

@@ -61,9 +61,9 @@ QString TGameHarness::MakeGame(const QString &name, const std::vector<TTestLevel
   return path;
 }
 
-void TGameHarness::Start(const QStringList &arguments) {
+void TGameHarness::Start(const QStringList &arguments, const QString &program) {
   TStartup startup;
-  startup.ProgramPath = Folder + "quarrybox";
+  startup.ProgramPath = program.isEmpty() ? Folder + "quarrybox" : program;
   startup.Arguments = arguments;
   startup.ScreenSize = QSize(1280, 1024);
   startup.WindowSize = QSize(600, 420);

@@ -28,8 +28,8 @@ public:
 
   // Writes a game of these levels into the program folder's Games folder; returns its path.
   QString MakeGame(const QString &name, const std::vector<TTestLevel> &levels);
-  // Start-up as the program named "quarrybox" in the scratch folder.
-  void Start(const QStringList &arguments = {});
+  // Start-up as the program named "quarrybox" in the scratch folder, or as another program file.
+  void Start(const QStringList &arguments = {}, const QString &program = {});
   // The title, then Start Game: the first level is being played.
   void StartPlaying();
 

@@ -212,7 +212,7 @@ TEST_F(PauseStopTest, WithSoundOffNoCommandMakesASound) {
   H.Frames(10);
   Game().Run(TCommand::StopGame);
   EXPECT_TRUE(Sound.Played.isEmpty()) << Sound.Played.join(',').toStdString();
-  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_FALSE(Game().Menu().Checked(TCommand::Sound));
   EXPECT_EQ(Sound.Opens, 0);
   EXPECT_EQ(Dialogs.ScoreRows, QList<int>{11});
   EXPECT_EQ(Dialogs.Opened, (QStringList{"Preferences", "About", "VisitSite"}));
@@ -220,7 +220,7 @@ TEST_F(PauseStopTest, WithSoundOffNoCommandMakesASound) {
 
 TEST_F(PauseStopTest, SoundStartsOnAndPlaysTheStartJingle) {
   Play();
-  EXPECT_TRUE(Game().Menu().Checked("OptionSound"));
+  EXPECT_TRUE(Game().Menu().Checked(TCommand::Sound));
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON");
   ASSERT_FALSE(Sound.Played.isEmpty());
   EXPECT_EQ(Sound.Played.front(), "StartQRX");
@@ -230,14 +230,14 @@ TEST_F(PauseStopTest, SoundStartsOnAndPlaysTheStartJingle) {
 TEST_F(PauseStopTest, ADeviceThatCannotOpenLeavesTheOptionOffButTheSettingOn) {
   Sound.DeviceWorks = false;
   Play();
-  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_FALSE(Game().Menu().Checked(TCommand::Sound));
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON");
   EXPECT_TRUE(Sound.Played.isEmpty());
   Game().Run(TCommand::Sound); // tried again: still no device
-  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_FALSE(Game().Menu().Checked(TCommand::Sound));
   Sound.DeviceWorks = true;
   Game().Run(TCommand::Sound);
-  EXPECT_TRUE(Game().Menu().Checked("OptionSound"));
+  EXPECT_TRUE(Game().Menu().Checked(TCommand::Sound));
   Game().Run(TCommand::Sound);
   EXPECT_FALSE(Sound.IsOpen);
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "OFF");
@@ -247,7 +247,7 @@ TEST_F(PauseStopTest, ADeviceFoundMissingAtItsFirstSoundTurnsTheOptionOff) {
   Play();
   ASSERT_TRUE(Sound.OnUnavailable);
   Sound.OnUnavailable();
-  EXPECT_FALSE(Game().Menu().Checked("OptionSound"));
+  EXPECT_FALSE(Game().Menu().Checked(TCommand::Sound));
   EXPECT_EQ(H.Settings.ReadSetting("SoundState"), "ON"); // the next start tries again
 }
 

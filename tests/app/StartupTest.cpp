@@ -27,8 +27,8 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
   EXPECT_EQ(h.Game->GameState(), StateNone);
   EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
-  EXPECT_FALSE(h.Game->Menu().Enabled("GameStart"));
-  EXPECT_FALSE(h.Game->Menu().Enabled("Score1"));
+  EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::StartGame));
+  EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::Score));
   EXPECT_EQ(h.Game->WindowPosition(), QPoint(340, 302));
   for (const char *name : {"OLDRegCopied", "QRXHandle", "QRXVer", "QuarryboxPath", "QuarryboxVer"})
     EXPECT_FALSE(h.Settings.ReadSetting(name).isEmpty()) << name;
@@ -44,7 +44,7 @@ TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
   EXPECT_EQ(h.Game->GameState(), StateNone);
   h.Advance(25);
   EXPECT_EQ(h.Game->GameState(), StateTitle);
-  EXPECT_TRUE(h.Game->Menu().Enabled("GameStart"));
+  EXPECT_TRUE(h.Game->Menu().Enabled(TCommand::StartGame));
   EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
 }
 

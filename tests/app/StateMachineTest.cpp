@@ -11,14 +11,14 @@ struct TMenuRow {
 
 void ExpectMenu(TGame &game, const TMenuRow &row, const char *where) {
   const TMenuModel &m = game.Menu();
-  EXPECT_EQ(m.Enabled("New1"), row.New1) << where;
-  EXPECT_EQ(m.Enabled("Open1"), row.Open1) << where;
-  for (const char *name : {"EditGame1", "Save1", "SaveAs1"})
-    EXPECT_EQ(m.Enabled(name), row.Edit) << where << ' ' << name;
-  EXPECT_EQ(m.Enabled("GamePause"), row.GamePause) << where;
-  EXPECT_EQ(m.Enabled("GameStart"), row.GameStart) << where;
-  EXPECT_EQ(m.Enabled("StopGame1"), row.StopGame1) << where;
-  EXPECT_EQ(m.Enabled("Score1"), row.Score1) << where;
+  EXPECT_EQ(m.Enabled(TCommand::CreateGame), row.New1) << where;
+  EXPECT_EQ(m.Enabled(TCommand::OpenGame), row.Open1) << where;
+  for (TCommand command : {TCommand::EditGame, TCommand::SaveGame, TCommand::SaveGameAs})
+    EXPECT_EQ(m.Enabled(command), row.Edit) << where << ' ' << MenuItemName(command);
+  EXPECT_EQ(m.Enabled(TCommand::PauseGame), row.GamePause) << where;
+  EXPECT_EQ(m.Enabled(TCommand::StartGame), row.GameStart) << where;
+  EXPECT_EQ(m.Enabled(TCommand::StopGame), row.StopGame1) << where;
+  EXPECT_EQ(m.Enabled(TCommand::Score), row.Score1) << where;
 }
 
 } // namespace

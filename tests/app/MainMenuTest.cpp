@@ -1,0 +1,26 @@
+// The main window's menus as the game's state shows them.
+#include "app/MainForm.h"
+#include "gamefile/StandAlone.h"
+#include "tests/app/GameHarness.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+TEST(MainMenuTest, AStandAloneGameOffersExitAndPlayButNoFileCommandsOrHelp) {
+  TGameHarness h;
+  const QString castle = h.Folder + "Castle";
+  ASSERT_TRUE(MakeStandAlone(QStringLiteral(QB_PROGRAM_DIR "/quarrybox"),
+                             h.MakeGame("Castle", {TTestLevel{}}), castle)
+                  .Ok());
+  TMainForm form(*h.Game, h.Settings);
+  h.Start({}, castle);
+  h.Advance(50);
+  for (const char *item : {"Open1", "New1", "EditGame1", "MakeExe1", "Save1", "SaveAs1"})
+    EXPECT_FALSE(form.Action(item)->isVisible()) << item;
+  EXPECT_TRUE(form.Action("Exit1")->isVisible());
+  EXPECT_TRUE(form.Action("GameStart")->isVisible());
+  EXPECT_FALSE(form.findChild<QMenu *>("Help1")->menuAction()->isVisible());
+  EXPECT_TRUE(form.findChild<QMenu *>("File1")->menuAction()->isVisible());
+}
