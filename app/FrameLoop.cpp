@@ -134,7 +134,10 @@ void TGame::PlayingFrame() {
     }
   }
   const TPiece before = Session.Piece.Piece();
-  Session.Piece.Step();
+  const TPieceStep step = Session.Piece.Step(PlayerInput.States(), LockDelayTimer.Enabled());
+  PlayerInput.Remove(step.Served);
+  if (step.LockDelayWanted)
+    LockDelayTimer.SetEnabled(true);
   const TPiece &after = Session.Piece.Piece();
   if (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col)
     Trace::Event("move", QStringLiteral("%1 %2").arg(after.Shift.Col).arg(after.Turn));

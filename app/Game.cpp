@@ -57,7 +57,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       NoFlashTimer(scheduler, Timing::NoFlashDelay),
       EndLevelTimer(scheduler, Timing::EndLevelDelay), TitleTimer(scheduler, Timing::TitleDelay),
       PauseTimer(scheduler, Timing::PausePoll), ExitTimer(scheduler, Timing::ExitDelay),
-      Session(PlayerInput, LockDelayTimer, randomSeed), LevelPictures(!scheduler.IsVirtual()) {
+      Session(randomSeed), LevelPictures(!scheduler.IsVirtual()) {
   FormObject.setObjectName("MainForm");
   FrameTimer.SetInterval(Timing::FrameInterval);
   FrameTimer.OnTimer = [this](int lag) { OnFrame(lag); };

@@ -4,55 +4,11 @@
 // them up. The game removes a state to consume a press: while the key stays down the state
 // does not come back; it takes a release and a new press.
 
+#include "media/InputStates.h"
 #include "media/KeyStateTable.h"
 
 #include <array>
-#include <bitset>
 #include <functional>
-
-enum TInputState : int {
-  InputUp = 0,
-  InputDown,
-  InputLeft,
-  InputRight,
-  InputButton1,
-  InputButton2,
-  InputButton3,
-  InputButton4,
-  InputButton5,
-  InputButton6,
-  InputButton7,
-  InputButton8,
-  InputButton9,
-  InputButton10,
-  InputButton11,
-  InputButton12,
-  InputButton13,
-  InputButton14,
-  InputButton15,
-  InputButton16,
-  InputButton17,
-  InputButton18,
-  InputButton19,
-  InputButton20,
-  InputButton21,
-  InputButton22,
-  InputButton23,
-  InputButton24,
-  InputButton25,
-  InputButton26,
-  InputButton27,
-  InputButton28,
-  InputButton29,
-  InputButton30,
-  InputButton31,
-  InputButton32,
-};
-
-constexpr int InputStateCount = InputButton32 + 1;
-
-// Bit n stands for state n.
-using TInputStates = std::bitset<InputStateCount>;
 
 // For each state, up to three virtual-key codes; 0 is no key.
 using TKeyAssigns = std::array<std::array<int, 3>, InputStateCount>;
@@ -97,6 +53,7 @@ public:
   const TInputStates &States() const { return Current; }
   bool Has(TInputState state) const { return Current.test(static_cast<size_t>(state)); }
   void Remove(TInputState state) { Current.reset(static_cast<size_t>(state)); }
+  void Remove(const TInputStates &states) { Current &= ~states; }
 
 private:
   TKeyStateTable &Keys;

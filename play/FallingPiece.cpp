@@ -1,12 +1,10 @@
 #include "play/FallingPiece.h"
 
-#include "media/Timer.h"
 #include "play/Speed.h"
 #include "play/Well.h"
 
-TFallingPiece::TFallingPiece(const TWell &well, TPlayerInput &input, TTimer &lockDelayTimer,
-                             TPlayStatus &status, const TPlayPreferences &prefs)
-    : Well(well), Input(input), LockDelayTimer(lockDelayTimer), Status(status), Prefs(prefs) {}
+TFallingPiece::TFallingPiece(const TWell &well, TPlayStatus &status, const TPlayPreferences &prefs)
+    : Well(well), Status(status), Prefs(prefs) {}
 
 void TFallingPiece::ResetMotion() {
   TurnCwWanted = TurnAcwWanted = DropWanted = LeftWanted = RightWanted = FallDue = false;
@@ -51,10 +49,18 @@ std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
 
 void TFallingPiece::RemoveStates(std::initializer_list<TInputState> states) {
   for (TInputState s : states)
-    Input.Remove(s);
+    Held.reset(static_cast<size_t>(s));
 }
 
-void TFallingPiece::Step() {
+TPieceStep TFallingPiece::Step(const TInputStates &held, bool lockDelayRunning) {
+  Held = held;
+  LockDelayRunning = lockDelayRunning;
+  LockDelayStarted = false;
+  Move();
+  return {held & ~Held, LockDelayStarted};
+}
+
+void TFallingPiece::Move() {
   if (!Status.PieceActive || Status.Suspended)
     return;
   if (ResumeKeyPending) {
@@ -63,7 +69,7 @@ void TFallingPiece::Step() {
     return;
   }
   ReadRequests();
-  const auto still = [this] { return !Animating() && !LockDelayTimer.Enabled(); };
+  const auto still = [this] { return !Animating() && !LockDelayRunning; };
   if (TurnAcwWanted && still())
     TryTurn(false);
   if (TurnCwWanted && still())
@@ -84,7 +90,7 @@ void TFallingPiece::Step() {
   if (FallDue && Slide != TSlide::Left && Slide != TSlide::Right)
     FallStep();
   // One column per press; and a resting piece never repeats a held move.
-  if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || LockDelayTimer.Enabled()) {
+  if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || LockDelayRunning) {
     if (leftServed)
       RemoveStates({InputLeft, InputButton3});
     if (rightServed)
@@ -93,15 +99,15 @@ void TFallingPiece::Step() {
 }
 
 void TFallingPiece::ReadRequests() {
-  if (Input.Has(InputLeft) || Input.Has(InputButton3))
+  if (Has(InputLeft) || Has(InputButton3))
     LeftWanted = true;
-  if (Input.Has(InputRight) || Input.Has(InputButton5))
+  if (Has(InputRight) || Has(InputButton5))
     RightWanted = true;
-  if (Input.Has(InputButton1))
+  if (Has(InputButton1))
     DropWanted = true;
-  if (Input.Has(InputDown) || Input.Has(InputButton6))
+  if (Has(InputDown) || Has(InputButton6))
     (Prefs.DownArrowDrops ? DropWanted : TurnAcwWanted) = true;
-  if (Input.Has(InputUp) || Input.Has(InputButton4))
+  if (Has(InputUp) || Has(InputButton4))
     (Prefs.UpArrowClockwise ? TurnCwWanted : TurnAcwWanted) = true;
 }
 
@@ -160,16 +166,21 @@ void TFallingPiece::MoveSideways(int direction) {
   }
 }
 
+void TFallingPiece::RunLockDelay() {
+  LockDelayStarted = LockDelayStarted || !LockDelayRunning;
+  LockDelayRunning = true;
+}
+
 void TFallingPiece::StartLockDelay() {
   FallDue = false;
   Status.PauseAllowed = false;
-  LockDelayTimer.SetEnabled(true);
+  RunLockDelay();
 }
 
 void TFallingPiece::FallStep() {
   const bool canFall = !Blocked(Current, Well, 0, -1);
   if (!canFall) {
-    if (!LockDelayTimer.Enabled())
+    if (!LockDelayRunning)
       StartLockDelay();
     return;
   }
@@ -188,9 +199,9 @@ void TFallingPiece::FallStep() {
     EndSlide();
     if (Current.OnFloor()) {
       Status.PauseAllowed = false;
-      LockDelayTimer.SetEnabled(true);
+      RunLockDelay();
     }
-    if (!LockDelayTimer.Enabled() && RestsOnSomething())
+    if (!LockDelayRunning && RestsOnSomething())
       StartLockDelay();
   }
 }

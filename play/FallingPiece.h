@@ -1,11 +1,12 @@
 #pragma once
-// The falling piece in motion: the piece value, the requests that keys make, and the slides
-// that animate a one-square move over SlideFrames frames of SlideStep pixels. Step runs once a
-// frame: it turns input states into requests, then turns, drops, slides and falls the whole
-// piece. When the piece can fall no further the lock delay (LockDelayTimer) starts; its tick lands
-// the piece. Drawing the piece is the block sprites' (PieceSprites).
+// The falling piece in motion: the piece value, the requests that the player's input states
+// make, and the slides that animate a one-square move over SlideFrames frames of SlideStep
+// pixels. Step runs once a frame on the frame's input states: it turns them into requests, then
+// turns, drops, slides and falls the whole piece, and says which states it served and whether the
+// lock delay should start (the piece can fall no further; the delay's end lands it, which is the
+// game's). It reads no device and owns no timer; drawing it is the block sprites' (PieceSprites).
 
-#include "media/PlayerInput.h"
+#include "media/InputStates.h"
 #include "play/Piece.h"
 #include "play/PlayPreferences.h"
 #include "play/PlayStatus.h"
@@ -16,13 +17,17 @@
 #include <array>
 #include <functional>
 
-class TTimer;
 class TWell;
+
+// What one frame of motion asks of the game.
+struct TPieceStep {
+  TInputStates Served;          // states the piece acted on: the press is used up
+  bool LockDelayWanted = false; // the piece rests: the lock delay should run
+};
 
 class TFallingPiece {
 public:
-  TFallingPiece(const TWell &well, TPlayerInput &input, TTimer &lockDelayTimer, TPlayStatus &status,
-                const TPlayPreferences &prefs);
+  TFallingPiece(const TWell &well, TPlayStatus &status, const TPlayPreferences &prefs);
 
   // Level start: requests, animations and a pending resume key cleared.
   void ResetMotion();
@@ -31,8 +36,9 @@ public:
   void Free();
   void SetType(int type) { Current.Type = type; }
 
-  // One frame of motion; nothing while suspended.
-  void Step();
+  // One frame of motion on the states the player holds, with the lock delay running or not;
+  // nothing while suspended.
+  TPieceStep Step(const TInputStates &held, bool lockDelayRunning);
   // A fall step is due (the fall timer ticked, or the level started).
   void StepDue() { FallDue = true; }
   // The key that resumed play must not also turn or drop the piece.
@@ -61,6 +67,7 @@ public:
 private:
   enum class TSlide { None, Left, Right, Down };
 
+  void Move();
   void ReadRequests();
   void TryTurn(bool clockwise);
   void Drop();
@@ -68,11 +75,11 @@ private:
   void FallStep();
   void EndSlide();
   void StartLockDelay();
+  void RunLockDelay();
   void RemoveStates(std::initializer_list<TInputState> states);
+  bool Has(TInputState state) const { return Held.test(static_cast<size_t>(state)); }
 
   const TWell &Well;
-  TPlayerInput &Input;
-  TTimer &LockDelayTimer;
   TPlayStatus &Status;
   const TPlayPreferences &Prefs;
 
@@ -83,4 +90,8 @@ private:
   bool ResumeKeyPending = false;
   TSlide Slide = TSlide::None;
   int SlideCount = 0; // frames of the current slide done
+  // During a Step: the frame's states less those served, and the lock delay as it now stands.
+  TInputStates Held;
+  bool LockDelayRunning = false;
+  bool LockDelayStarted = false;
 };

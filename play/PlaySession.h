@@ -1,9 +1,8 @@
 #pragma once
 // One game's play as plain rules: the well, the falling piece, the picture cells, the score and
 // the flags that the frame, the timers and the landing share, and the choice of pieces. It draws
-// nothing and owns no timers; the lock delay it is given belongs to the game.
+// nothing, reads no device and owns no timers.
 
-#include "media/PlayerInput.h"
 #include "play/FallingPiece.h"
 #include "play/Landing.h"
 #include "play/PictureCells.h"
@@ -14,12 +13,9 @@
 
 #include <QImage>
 
-class TTimer;
-
 class TPlaySession {
 public:
-  TPlaySession(TPlayerInput &input, TTimer &lockDelay, quint64 randomSeed)
-      : Random(randomSeed), Piece(Well, input, lockDelay, Status, Prefs) {}
+  explicit TPlaySession(quint64 randomSeed) : Random(randomSeed), Piece(Well, Status, Prefs) {}
 
   // Level start: an empty well and a piece at rest; the score starts again on the first level.
   void StartLevel(int level);

@@ -3,6 +3,7 @@
 #include "play/FallingPiece.h"
 #include "media/PlayerInput.h"
 #include "media/Timer.h"
+#include "media/VirtualKeys.h"
 #include "play/Well.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +12,6 @@
 #include <utility>
 
 namespace {
-
-namespace Vk {
-constexpr int Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Numpad8 = 104;
-}
 
 using TSquares = std::set<std::pair<int, int>>;
 
@@ -38,7 +35,10 @@ public:
   void Frame() {
     Scheduler.Advance(16);
     Input.Update();
-    Piece.Step();
+    const TPieceStep step = Piece.Step(Input.States(), LockDelayTimer.Enabled());
+    Input.Remove(step.Served);
+    if (step.LockDelayWanted)
+      LockDelayTimer.SetEnabled(true);
   }
   void Frames(int n) {
     for (int i = 0; i < n; ++i)
@@ -72,7 +72,7 @@ public:
   TPlayStatus Status;
   TPlayPreferences Prefs;
   TWell Well;
-  TFallingPiece Piece{Well, Input, LockDelayTimer, Status, Prefs};
+  TFallingPiece Piece{Well, Status, Prefs};
   std::vector<QString> Sounds;
   int LockExpiries = 0;
 };
