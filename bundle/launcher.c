@@ -5,7 +5,7 @@
  * file it came from so that the game's scores go back into that file. Where that cache cannot
  * be written (no HOME, a read-only home), it unpacks into a private folder of its own under
  * $XDG_RUNTIME_DIR or the temporary folder, runs the program as its child and removes the folder
- * when the program ends. What stops the game is said where the player sees it: in a box from
+ * when the program ends (or, if the launcher was killed, at a later start that uses that place). What stops the game is said where the player sees it: in a box from
  * the first of zenity, kdialog and xmessage that the machine has, and on stderr.
  *
  * Linked statically (libc and libzstd), so it runs before anything it carries is in place. */
@@ -449,12 +449,34 @@ static int use_cache(char *root, int bundle, const struct runtime *rt, const cha
   return result;
 }
 
+/* Private folders of launchers that were killed: this user's, named by a process that has
+ * gone. */
+static void remove_orphans(const char *base) {
+  DIR *dir = opendir(base);
+  struct dirent *e;
+  while (dir && (e = readdir(dir))) {
+    long pid = 0;
+    char rest[8], path[PATH_MAX];
+    struct stat st;
+    if (sscanf(e->d_name, "quarrybox-%ld-%7s", &pid, rest) != 2 || strlen(rest) != 6 || pid <= 0)
+      continue;
+    if (snprintf(path, sizeof path, "%s/%s", base, e->d_name) >= (int)sizeof path ||
+        lstat(path, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
+      continue;
+    if (kill((pid_t)pid, 0) != 0 && errno == ESRCH)
+      remove_tree(path);
+  }
+  if (dir)
+    closedir(dir);
+}
+
 /* A folder of this start's own under base, made private by mkdtemp. */
 static int use_private(const char *base, int bundle, const struct runtime *rt, char *made,
                        char *folder) {
   if (!base || base[0] != '/')
     return NOT_WRITTEN;
-  compose(made, PATH_MAX, "%s/quarrybox-XXXXXX", base);
+  remove_orphans(base);
+  compose(made, PATH_MAX, "%s/quarrybox-%ld-XXXXXX", base, (long)getpid());
   errno = 0;
   if (!mkdtemp(made))
     return note("cannot make a folder in", base);

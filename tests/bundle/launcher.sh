@@ -115,9 +115,14 @@ check "nothing is written outside the cache" test ! -e "$work/escaped" -a ! -e "
 cp "$work/runtime-a" "$work/Keep" && printf 'game' >>"$work/Keep"
 mkdir -m 0700 "$work/run"
 empty() { [ -z "$(ls -A "$1")" ]; }
+# What killed launchers left (one still running keeps its folder).
+mkdir -p "$work/run/quarrybox-99999999-AbC123/runtime" "$work/run/quarrybox-$$-AbC123/runtime"
 out=$(env -u HOME -u XDG_CACHE_HOME XDG_RUNTIME_DIR="$work/run" "$work/Keep" one)
+check "the folder of a killed launcher is removed, that of a running one kept" \
+  test "$(ls "$work/run")" = "quarrybox-$$-AbC123"
+rm -r "$work/run/quarrybox-$$-AbC123"
 check "without HOME the game runs from a private folder in the runtime folder ($out)" \
-  grep -qx "A bundle=$work/Keep libs=$work/run/quarrybox-[A-Za-z0-9]\{6\}/runtime/lib args=one" <<<"$out"
+  grep -qx "A bundle=$work/Keep libs=$work/run/quarrybox-[0-9]*-[A-Za-z0-9]\{6\}/runtime/lib args=one" <<<"$out"
 check "that folder is gone when the game has ended" empty "$work/run"
 
 # A home that is there but cannot be written (mounted read-only; root writes anything else).
@@ -135,7 +140,7 @@ readonly_home() {
 out=$(readonly_home env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/home" TMPDIR="$work/tmp" \
   "$work/Keep" two)
 check "with a read-only home and no runtime folder it runs from the temporary folder ($out)" \
-  grep -qx "A bundle=$work/Keep libs=$work/tmp/quarrybox-[A-Za-z0-9]\{6\}/runtime/lib args=two" <<<"$out"
+  grep -qx "A bundle=$work/Keep libs=$work/tmp/quarrybox-[0-9]*-[A-Za-z0-9]\{6\}/runtime/lib args=two" <<<"$out"
 check "nothing is left in the temporary folder or the home" sh -c "[ -z \"\$(ls -A '$work/tmp' '$work/home' | grep -v :)\" ]"
 
 # The end of the session reaches the program through the launcher that waits for it.
