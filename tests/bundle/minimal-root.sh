@@ -51,12 +51,14 @@ root_of() {
   exec 9>"$cache/.lock"
   flock 9
   if [ ! -e "$root/.complete" ]; then
-    rm -rf "$root" "$root.part"
+    # debootstrap mounts /proc, /sys and maybe /dev in the root: in a namespace of its own they
+    # go with it, even when it is killed, and a removal never reaches this machine's files.
+    rm -rf --one-file-system "$root" "$root.part"
     local started=$SECONDS
-    if ! debootstrap --variant=minbase --include="$packages" "$suite" "$root.part" "$mirror" \
-      >"$work/debootstrap-$suite.log" 2>&1; then
+    if ! unshare --mount --propagation private debootstrap --variant=minbase \
+      --include="$packages" "$suite" "$root.part" "$mirror" >"$work/debootstrap-$suite.log" 2>&1; then
       tail -n 5 "$work/debootstrap-$suite.log" >&2
-      rm -rf "$root.part"
+      rm -rf --one-file-system "$root.part"
       flock -u 9
       return 1
     fi
