@@ -68,9 +68,10 @@ QString TSingleInstance::ServerName() const {
       .arg(Key);
 }
 
+// Not the name of the one lock of earlier versions: a stand-alone game they made holds that
+// one, and must not keep this main program from starting.
 QString TSingleInstance::LockPath() const {
-  return RuntimeFolder() + (Key == MainKey ? QStringLiteral("/QuarryboxMutex.lock")
-                                           : QStringLiteral("/QuarryboxMutex-%1.lock").arg(Key));
+  return RuntimeFolder() + QStringLiteral("/QuarryboxMutex-%1.lock").arg(Key);
 }
 
 bool TSingleInstance::TryBecomePrimary() {

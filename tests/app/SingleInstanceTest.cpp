@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -159,4 +160,12 @@ TEST_F(SingleInstanceTest, AMessageWaitingWhenTheCloseBeginsIsNotTaken) {
   EXPECT_EQ(later.get(), TStart::Primary);
   QCoreApplication::processEvents();
   EXPECT_EQ(OpenGames, 0);
+}
+
+// Earlier versions had one lock for every program, which a stand-alone game they made holds.
+TEST_F(SingleInstanceTest, TheLockOfAnEarlierVersionsGameDoesNotKeepTheMainProgramOut) {
+  QLockFile earlier(Runtime.filePath("QuarryboxMutex.lock"));
+  ASSERT_TRUE(earlier.tryLock(0));
+  TSingleInstance main(TSingleInstance::MainKey);
+  EXPECT_TRUE(main.TryBecomePrimary());
 }
