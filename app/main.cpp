@@ -71,9 +71,14 @@ int main(int argc, char **argv) {
   const QString programFile = ProgramFile();
   const QString key = TSingleInstance::KeyOf(programFile);
   TSingleInstance instance(key);
-  if (!instance.TryBecomePrimary() &&
-      instance.Start(HandOverMessage(key, args)) != TSingleInstance::TStart::Primary)
-    return 0;
+  if (!instance.TryBecomePrimary()) {
+    const TSingleInstance::TStart start = instance.Start(HandOverMessage(key, args));
+    if (start == TSingleInstance::TStart::GaveUp)
+      qWarning("quarrybox: a running copy holds %s but does not answer",
+               qPrintable(instance.LockPath()));
+    if (start != TSingleInstance::TStart::Primary)
+      return 0;
+  }
 
   QApplication::setApplicationName("Quarrybox");
   QApplication::setStyle(new TGameStyle);
