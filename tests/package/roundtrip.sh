@@ -25,6 +25,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --build "$build" --target package >/dev/null
 deb=$(ls -t "$build"/quarrybox_*.deb | head -n 1)
+# Debian's package checks: nothing beyond what data/debian/lintian-overrides explains.
+found=$(lintian --fail-on error,warning "$deb" 2>&1) ||
+  fail "lintian: $(grep -v 'root privileges' <<<"$found")"
 trap 'apt-get remove --purge -y -qq quarrybox >/dev/null 2>&1 || true' EXIT
 (cd "$(dirname "$deb")" && apt-get install -y -qq -o DPkg::Lock::Timeout=120 "./$(basename "$deb")") \
   >/dev/null
