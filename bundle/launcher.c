@@ -5,12 +5,15 @@
  * file it came from so that the game's scores go back into that file. Where that cache cannot
  * be written (no HOME, a read-only home), it unpacks into a private folder of its own under
  * $XDG_RUNTIME_DIR or the temporary folder, runs the program as its child and removes the folder
- * when the program ends (or, if the launcher was killed, at a later start that uses that place). What stops the game is said where the player sees it: in a box from
- * the first of zenity, kdialog and xmessage that the machine has, and on stderr.
+ * when the program ends (or, if the launcher was killed, at a later start that uses that
+ * place). What stops the game is said where the player sees it: in a box from the first of
+ * zenity, kdialog and xmessage that the machine has, else in a window of its own
+ * (x11-message.c), and on stderr.
  *
  * Linked statically (libc and libzstd), so it runs before anything it carries is in place. */
 #define _GNU_SOURCE
 #include "RuntimeHeader.h"
+#include "x11-message.h"
 
 #include <dirent.h>
 #include <elf.h>
@@ -57,7 +60,7 @@ static int find_program(const char *name, char *out, size_t size) {
 }
 
 /* A player who started the game from a file manager never sees stderr: on a display, the box of
- * whichever dialog program the desktop has says it too. */
+ * whichever dialog program the desktop has says it too, or else a window of the launcher's own. */
 static void tell_player(const char *text) {
   fprintf(stderr, "quarrybox: %s\n", text);
   const char *x = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
@@ -83,6 +86,7 @@ static void tell_player(const char *text) {
       continue;
     return;
   }
+  x11_message(title, message);
 }
 
 static void fail(const char *what, const char *path) {

@@ -193,6 +193,42 @@ status=$?
 set -e
 check "without a display no box is tried, only stderr" test "$status" = 127 -a ! -e "$work/told"
 
+# A desktop without any dialog program: the launcher's own window says it, until closed.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xauth >/dev/null; then
+  # A server that wants the cookie, as a desktop's does.
+  hex() { od -An -tx1 | tr -d ' \n'; }
+  printf 'ffff 0000 0000 0012 %s 0010 %s\n' "$(printf MIT-MAGIC-COOKIE-1 | hex)" \
+    "$(head -c 16 /dev/urandom | hex)" | xauth -f "$work/xauth" nmerge -
+  export XAUTHORITY=$work/xauth
+  Xvfb -displayfd 3 -nolisten tcp -auth "$work/xauth" 3>"$work/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  mkdir -p "$work/no-dialogs"
+  env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/file" TMPDIR="$work/file" \
+    DISPLAY=":$(head -1 "$work/display")" PATH="$work/no-dialogs" "$work/Keep" 2>/dev/null &
+  waiting=$!
+  box=''
+  for _ in $(seq 100); do
+    box=$(DISPLAY=":$(head -1 "$work/display")" xdotool search --name '^Keep cannot start$' 2>/dev/null || true)
+    [ -n "$box" ] && break
+    sleep 0.05
+  done
+  check "without dialog programs the launcher shows a window of its own" test -n "$box"
+  sleep 0.3
+  check "the launcher waits while the window is open" kill -0 "$waiting"
+  DISPLAY=":$(head -1 "$work/display")" xdotool key --window "${box:-0}" space 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$waiting" 2>/dev/null || break; sleep 0.05; done
+  set +e
+  kill -0 "$waiting" 2>/dev/null && kill "$waiting"
+  wait "$waiting"
+  status=$?
+  set -e
+  check "a key closes the window and the launcher ends ($status)" test "$status" = 127
+  kill "$xvfb"
+  wait "$xvfb" 2>/dev/null || true
+  unset XAUTHORITY
+fi
+
 err=$("$launcher" 2>&1 >/dev/null || true)
 check "the launcher without a runtime says so ($err)" grep -q "no runtime" <<<"$err"
 
