@@ -1,5 +1,5 @@
-// Program entry: one running program per user; a second start hands its game file over and
-// ends without a window.
+// Program entry: one running main program per user, and one of each made game; a second start
+// hands its game file over (or brings the made game to the front) and ends without a window.
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/GameStyle.h"
@@ -8,6 +8,7 @@
 #include "app/MixerGameSound.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignal.h"
+#include "app/Trace.h"
 #include "app/WidgetDialogs.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
@@ -28,18 +29,22 @@
 
 namespace {
 
-int HandOver(const QStringList &args) {
+// A later start of the main program hands its game file over through the settings; a later
+// start of a made game brings the running one to the front. What is asked decides nothing about
+// who runs: TSingleInstance::Start does, and a start may still become the primary.
+TSingleInstance::TMessage HandOverMessage(const QString &key, const QStringList &args) {
+  if (key != TSingleInstance::MainKey)
+    return TSingleInstance::TMessage::Raise;
   const QString path = GameFileArgument(args);
   if (path.isEmpty())
-    return 0;
+    return TSingleInstance::TMessage::None;
   TSettingsStore settings;
   // A file this process reaches by descriptor is named as well as the text allows; the running
   // program then says why it cannot open it.
   const QString named = ReachedByDescriptor(path) ? QFileInfo(path).symLinkTarget() : path;
   settings.WriteSetting("NewQBXFile", QFileInfo(named).absoluteFilePath());
-  if (!settings.ReadSetting("QRXHandle").isEmpty())
-    TSingleInstance::PostOpenGameMessage();
-  return 0;
+  return settings.ReadSetting("QRXHandle").isEmpty() ? TSingleInstance::TMessage::None
+                                                     : TSingleInstance::TMessage::OpenGame;
 }
 
 // A stand-alone game's launcher runs this program from the folder it unpacked it to and names
@@ -65,9 +70,17 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   const QStringList args = CommandLineArguments(argc, argv);
 
-  TSingleInstance instance;
-  if (!instance.TryBecomePrimary())
-    return HandOver(args);
+  const QString programFile = ProgramFile();
+  const QString key = TSingleInstance::KeyOf(programFile);
+  TSingleInstance instance(key);
+  if (!instance.TryBecomePrimary()) {
+    const TSingleInstance::TStart start = instance.Start(HandOverMessage(key, args));
+    if (start == TSingleInstance::TStart::GaveUp)
+      qWarning("quarrybox: a running copy holds %s but does not answer",
+               qPrintable(instance.LockPath()));
+    if (start != TSingleInstance::TStart::Primary)
+      return 0;
+  }
 
   QApplication::setApplicationName("Quarrybox");
   UsePressOnlyKeyRepeat();
@@ -97,7 +110,7 @@ int main(int argc, char **argv) {
   });
 
   TStartup startup;
-  startup.ProgramPath = ProgramFile();
+  startup.ProgramPath = programFile;
   startup.Arguments = args;
   const QSize chrome = form.Chrome();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -126,7 +139,14 @@ int main(int argc, char **argv) {
     return end(0);
   TGamepads gamepads;
   TGamepadControl gamepadControl(game, scheduler, gamepads);
-  instance.Listen([&game] { game.OpenGameMessage(); });
+  instance.Listen([&game] { game.OpenGameMessage(); },
+                  [&form] {
+                    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+                    form.raise();
+                    form.activateWindow();
+                    Trace::Event("raised");
+                  });
+  instance.ReleaseWhenClosing(&form);
 
   form.PlaceAt(game.WindowPosition());
   form.show();

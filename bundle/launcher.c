@@ -2,11 +2,18 @@
  * desktop does not have and the Qt plugins as one compressed payload (see RuntimeHeader.h),
  * unpacks them once per user into $XDG_CACHE_HOME/quarrybox/runtime/<payload hash>/, removes
  * unpacked versions that no current game names any more, and runs the program, telling it which
- * file it came from so that the game's scores go back into that file.
+ * file it came from so that the game's scores go back into that file. Where that cache cannot
+ * be written (no HOME, a read-only home), it unpacks into a private folder of its own under
+ * $XDG_RUNTIME_DIR or the temporary folder, runs the program as its child and removes the folder
+ * when the program ends (or, if the launcher was killed, at a later start that uses that
+ * place). What stops the game is said where the player sees it: in a box from the first of
+ * zenity, kdialog and xmessage that the machine has, else in a window of its own
+ * (x11-message.c), and on stderr.
  *
  * Linked statically (libc and libzstd), so it runs before anything it carries is in place. */
 #define _GNU_SOURCE
 #include "RuntimeHeader.h"
+#include "x11-message.h"
 
 #include <dirent.h>
 #include <elf.h>
@@ -19,16 +26,72 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zstd.h>
 
-static void fail(const char *what, const char *path) {
+/* What went wrong, in the words the player is given. */
+static char problem[PATH_MAX + 256];
+/* The game's file name, for the box's title. */
+static const char *game_name = "The game";
+
+static int note(const char *what, const char *path) {
   if (errno)
-    fprintf(stderr, "quarrybox: %s %s: %s\n", what, path, strerror(errno));
+    snprintf(problem, sizeof problem, "%s %s: %s", what, path, strerror(errno));
   else
-    fprintf(stderr, "quarrybox: %s %s\n", what, path);
+    snprintf(problem, sizeof problem, "%s %s", what, path);
+  return -1;
+}
+
+/* Finds an executable by name in $PATH. */
+static int find_program(const char *name, char *out, size_t size) {
+  const char *path = getenv("PATH");
+  for (const char *part = path; part && *part;) {
+    const size_t length = strcspn(part, ":");
+    const int n = snprintf(out, size, "%.*s/%s", (int)length, part, name);
+    if (length > 0 && n > 0 && (size_t)n < size && access(out, X_OK) == 0)
+      return 0;
+    part += length + (part[length] == ':');
+  }
+  return -1;
+}
+
+/* A player who started the game from a file manager never sees stderr: on a display, the box of
+ * whichever dialog program the desktop has says it too, or else a window of the launcher's own. */
+static void tell_player(const char *text) {
+  fprintf(stderr, "quarrybox: %s\n", text);
+  const char *x = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
+  if (!(x && *x) && !(wayland && *wayland))
+    return;
+  char title[PATH_MAX], message[sizeof problem + PATH_MAX], path[PATH_MAX];
+  snprintf(title, sizeof title, "%s cannot start", game_name);
+  snprintf(message, sizeof message, "%s cannot start.\n\n%s", game_name, text);
+  char *zenity[] = {"zenity", "--error", "--no-markup", "--title", title, "--text", message, NULL};
+  char *kdialog[] = {"kdialog", "--title", title, "--error", message, NULL};
+  char *xmessage[] = {"xmessage", "-center", "-title", title, message, NULL};
+  char **dialogs[] = {zenity, kdialog, xmessage};
+  for (size_t i = 0; i < sizeof dialogs / sizeof *dialogs; ++i) {
+    if (find_program(dialogs[i][0], path, sizeof path) != 0)
+      continue;
+    const pid_t box = fork();
+    if (box == 0) {
+      execv(path, dialogs[i]);
+      _exit(127);
+    }
+    int status;
+    while (box > 0 && waitpid(box, &status, 0) < 0 && errno == EINTR)
+      continue;
+    return;
+  }
+  x11_message(title, message);
+}
+
+static void fail(const char *what, const char *path) {
+  note(what, path);
+  tell_player(problem);
   exit(127);
 }
 
@@ -163,7 +226,67 @@ static int safe_name(const char *name) {
   return 1;
 }
 
-static void unpack(int bundle, const struct runtime *rt, const char *folder) {
+/* Results of unpacking: done, cannot write here (another place may do), or a runtime that no
+ * place can unpack. */
+enum { UNPACKED = 0, NOT_WRITTEN = -1, DAMAGED = -2 };
+
+static int unpack_entries(struct payload *p, int dir, const char *folder) {
+  for (;;) {
+    char block[512], name[512];
+    errno = 0;
+    if (take(p, block, sizeof block) != 0)
+      return note("the runtime is damaged in", folder), DAMAGED;
+    if (block[0] == 0) { /* the archive's end: the rest is read for the frame's checksum */
+      while (take(p, block, sizeof block) == 0)
+        continue;
+      if (!p->complete || p->left > 0)
+        return note("the runtime is damaged in", folder), DAMAGED;
+      return UNPACKED;
+    }
+    snprintf(name, sizeof name, "%.155s%s%.100s", block + 345, block[345] ? "/" : "", block);
+    const char *entry = strncmp(name, "./", 2) == 0 ? name + 2 : name;
+    const uint64_t size = octal(block + 124, 12);
+    const mode_t mode = (mode_t)octal(block + 100, 8) & 0755;
+    if (*entry == 0 || strcmp(entry, ".") == 0)
+      continue;
+    if (!safe_name(entry))
+      return note("the runtime names a file outside its folder:", entry), DAMAGED;
+    if (block[156] == '5') {
+      if (mkdirat(dir, entry, 0700) != 0 && errno != EEXIST)
+        return note("cannot make", entry), NOT_WRITTEN;
+      continue;
+    }
+    if (block[156] != '0' && block[156] != 0)
+      return note("the runtime holds an entry that is not a file:", entry), DAMAGED;
+    const int out = openat(dir, entry, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | 0600);
+    if (out < 0)
+      return note("cannot write", entry), NOT_WRITTEN;
+    for (uint64_t left = size; left > 0;) {
+      char chunk[1 << 16];
+      const size_t n = left < sizeof chunk ? (size_t)left : sizeof chunk;
+      errno = 0;
+      if (take(p, chunk, n) != 0) {
+        close(out);
+        return note("the runtime is damaged in", folder), DAMAGED;
+      }
+      if (write(out, chunk, n) != (ssize_t)n) {
+        if (errno == 0)
+          errno = ENOSPC;
+        note("cannot unpack", entry);
+        close(out);
+        return NOT_WRITTEN;
+      }
+      left -= n;
+    }
+    if (close(out) != 0)
+      return note("cannot unpack", entry), NOT_WRITTEN;
+    if (take(p, NULL, (512 - size % 512) % 512) != 0)
+      return note("the runtime is damaged in", folder), DAMAGED;
+  }
+}
+
+/* Unpacks the payload into a new folder; what is left of a failed unpack is the caller's. */
+static int unpack(int bundle, const struct runtime *rt, const char *folder) {
   static struct payload p;
   p.fd = bundle;
   p.at = rt->payload_at;
@@ -173,69 +296,35 @@ static void unpack(int bundle, const struct runtime *rt, const char *folder) {
   p.out_at = p.out_end = 0;
   p.complete = 0;
   errno = 0;
-  if (!p.stream || ZSTD_isError(ZSTD_initDStream(p.stream)) || mkdir(folder, 0700) != 0)
-    fail("cannot unpack into", folder);
-  const int dir = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0)
-    fail("cannot open", folder);
-  for (;;) {
-    char block[512], name[512];
-    errno = 0;
-    if (take(&p, block, sizeof block) != 0)
-      fail("the runtime is damaged in", folder);
-    if (block[0] == 0) { /* the archive's end: the rest is read for the frame's checksum */
-      while (take(&p, block, sizeof block) == 0)
-        continue;
-      if (!p.complete || p.left > 0)
-        fail("the runtime is damaged in", folder);
-      break;
-    }
-    snprintf(name, sizeof name, "%.155s%s%.100s", block + 345, block[345] ? "/" : "", block);
-    const char *entry = strncmp(name, "./", 2) == 0 ? name + 2 : name;
-    const uint64_t size = octal(block + 124, 12);
-    const mode_t mode = (mode_t)octal(block + 100, 8) & 0755;
-    if (*entry == 0 || strcmp(entry, ".") == 0)
-      continue;
-    if (!safe_name(entry))
-      fail("the runtime names a file outside its folder:", entry);
-    if (block[156] == '5') {
-      if (mkdirat(dir, entry, 0700) != 0 && errno != EEXIST)
-        fail("cannot make", entry);
-      continue;
-    }
-    if (block[156] != '0' && block[156] != 0)
-      fail("the runtime holds an entry that is not a file:", entry);
-    const int out = openat(dir, entry, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | 0600);
-    if (out < 0)
-      fail("cannot write", entry);
-    for (uint64_t left = size; left > 0;) {
-      char chunk[1 << 16];
-      const size_t n = left < sizeof chunk ? (size_t)left : sizeof chunk;
-      errno = 0;
-      if (take(&p, chunk, n) != 0 || write(out, chunk, n) != (ssize_t)n)
-        fail("cannot unpack", entry);
-      left -= n;
-    }
-    close(out);
-    if (take(&p, NULL, (512 - size % 512) % 512) != 0)
-      fail("the runtime is damaged in", folder);
+  if (!p.stream || ZSTD_isError(ZSTD_initDStream(p.stream)) || mkdir(folder, 0700) != 0) {
+    ZSTD_freeDStream(p.stream);
+    return note("cannot unpack into", folder), NOT_WRITTEN;
   }
+  const int dir = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int result = dir < 0 ? (note("cannot open", folder), NOT_WRITTEN) : unpack_entries(&p, dir, folder);
   /* The rename that follows publishes the folder: its files must be on disk before it. */
-  syncfs(dir);
-  close(dir);
+  if (result == UNPACKED && syncfs(dir) != 0)
+    result = (note("cannot sync", folder), NOT_WRITTEN);
+  if (dir >= 0)
+    close(dir);
   ZSTD_freeDStream(p.stream);
+  return result;
 }
 
 /* ---- the per-user cache ------------------------------------------------------------------- */
 
-static void make_folders(char *path) {
+static int make_folders(char *path) {
   for (char *slash = strchr(path + 1, '/');; slash = strchr(slash + 1, '/')) {
     if (slash)
       *slash = 0;
-    if (mkdir(path, 0700) != 0 && errno != EEXIST)
-      fail("cannot make", path);
+    if (mkdir(path, 0700) != 0 && errno != EEXIST) {
+      note("cannot make", path);
+      if (slash)
+        *slash = '/';
+      return NOT_WRITTEN;
+    }
     if (!slash)
-      return;
+      return 0;
     *slash = '/';
   }
 }
@@ -318,13 +407,139 @@ static void remove_stale(const char *root, const char *current) {
     closedir(dir);
 }
 
+/* The user's cache, shared by every game of the same runtime. UNPACKED when folder holds the
+ * program and the exec may follow (the cache's lock and the version's shared lock are held). */
+static int use_cache(char *root, int bundle, const struct runtime *rt, const char *self,
+                     char *folder) {
+  if (make_folders(root) != 0)
+    return NOT_WRITTEN;
+  /* One launcher at a time unpacks and cleans up; the lock goes with the exec. */
+  char lock_path[PATH_MAX], list[PATH_MAX], program[PATH_MAX];
+  compose(lock_path, sizeof lock_path, "%s/lock", root);
+  errno = 0;
+  const int lock = open(lock_path, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (lock < 0 || flock(lock, LOCK_EX) != 0) {
+    note("cannot lock", lock_path);
+    if (lock >= 0)
+      close(lock);
+    return NOT_WRITTEN;
+  }
+  note_game(root, rt->hash, self);
+  /* Kept open across the exec, so the version is not removed while the game runs. */
+  compose(list, sizeof list, "%s/%s.games", root, rt->hash);
+  const int running = open(list, O_RDONLY);
+  int result = running >= 0 && flock(running, LOCK_SH) == 0 ? UNPACKED
+                                                            : note("cannot lock", list);
+  compose(folder, PATH_MAX, "%s/%s", root, rt->hash);
+  compose(program, sizeof program, "%s/quarrybox", folder);
+  if (result == UNPACKED && access(program, X_OK) != 0) {
+    char unpacking[PATH_MAX];
+    compose(unpacking, sizeof unpacking, "%s/.unpack-%ld", root, (long)getpid());
+    remove_tree(unpacking);
+    remove_tree(folder); /* a version whose program has gone is unpacked anew */
+    result = unpack(bundle, rt, unpacking);
+    if (result == UNPACKED && rename(unpacking, folder) != 0)
+      result = note("cannot rename", unpacking);
+    if (result != UNPACKED)
+      remove_tree(unpacking);
+  }
+  if (result == UNPACKED) {
+    remove_stale(root, rt->hash);
+    return UNPACKED;
+  }
+  if (running >= 0)
+    close(running);
+  close(lock);
+  return result;
+}
+
+/* Private folders of launchers that were killed: this user's, named by a process that has
+ * gone. */
+static void remove_orphans(const char *base) {
+  DIR *dir = opendir(base);
+  struct dirent *e;
+  while (dir && (e = readdir(dir))) {
+    long pid = 0;
+    char rest[8], path[PATH_MAX];
+    struct stat st;
+    if (sscanf(e->d_name, "quarrybox-%ld-%7s", &pid, rest) != 2 || strlen(rest) != 6 || pid <= 0)
+      continue;
+    if (snprintf(path, sizeof path, "%s/%s", base, e->d_name) >= (int)sizeof path ||
+        lstat(path, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
+      continue;
+    if (kill((pid_t)pid, 0) != 0 && errno == ESRCH)
+      remove_tree(path);
+  }
+  if (dir)
+    closedir(dir);
+}
+
+/* A folder of this start's own under base, made private by mkdtemp. */
+static int use_private(const char *base, int bundle, const struct runtime *rt, char *made,
+                       char *folder) {
+  if (!base || base[0] != '/')
+    return NOT_WRITTEN;
+  remove_orphans(base);
+  compose(made, PATH_MAX, "%s/quarrybox-%ld-XXXXXX", base, (long)getpid());
+  errno = 0;
+  if (!mkdtemp(made))
+    return note("cannot make a folder in", base);
+  compose(folder, PATH_MAX, "%s/runtime", made);
+  const int result = unpack(bundle, rt, folder);
+  if (result != UNPACKED)
+    remove_tree(made);
+  return result;
+}
+
+static volatile pid_t child;
+static void forward(int signal_number) {
+  if (child > 0)
+    kill(child, signal_number);
+}
+
+/* A private folder has no later start to reuse it: the launcher stays, passes the session's
+ * signals on, and removes the folder when the program has ended. */
+static int run_then_remove(const char *program, char **argv, const char *made) {
+  struct sigaction forwarding = {0};
+  forwarding.sa_handler = forward;
+  sigemptyset(&forwarding.sa_mask);
+  const int signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+  for (size_t i = 0; i < sizeof signals / sizeof *signals; ++i)
+    sigaction(signals[i], &forwarding, NULL);
+  const pid_t started = fork();
+  if (started == 0) {
+    execv(program, argv);
+    _exit(127);
+  }
+  child = started;
+  int status = 0;
+  while (started > 0 && waitpid(started, &status, 0) < 0 && errno == EINTR)
+    continue;
+  remove_tree(made);
+  if (started < 0)
+    fail("cannot start", program);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 127)
+    fprintf(stderr, "quarrybox: could not start %s\n", program);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+static void prepare_environment(const char *folder, const char *self) {
+  char libraries[PATH_MAX * 2];
+  const char *inherited = getenv("LD_LIBRARY_PATH");
+  compose(libraries, sizeof libraries, "%s/lib%s%s", folder, inherited && *inherited ? ":" : "",
+          inherited && *inherited ? inherited : "");
+  setenv("LD_LIBRARY_PATH", libraries, 1);
+  setenv(QB_BUNDLE_VARIABLE, self, 1);
+}
+
 int main(int argc, char **argv) {
   (void)argc;
-  char self[PATH_MAX], root[PATH_MAX], folder[PATH_MAX], program[PATH_MAX];
+  char self[PATH_MAX], root[PATH_MAX], folder[PATH_MAX], program[PATH_MAX], made[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   if (length <= 0)
     fail("cannot find", "/proc/self/exe");
   self[length] = 0;
+  game_name = strrchr(self, '/') ? strrchr(self, '/') + 1 : self;
   const int bundle = open(self, O_RDONLY | O_CLOEXEC);
   struct runtime rt;
   errno = 0;
@@ -333,50 +548,52 @@ int main(int argc, char **argv) {
 
   const char *cache = getenv("XDG_CACHE_HOME");
   const char *home = getenv("HOME");
-  if (cache && cache[0] == '/')
+  int result = NOT_WRITTEN;
+  errno = 0;
+  if (cache && cache[0] == '/') {
     compose(root, sizeof root, "%s/quarrybox/runtime", cache);
-  else if (home && home[0] == '/')
+    result = use_cache(root, bundle, &rt, self, folder);
+  } else if (home && home[0] == '/') {
     compose(root, sizeof root, "%s/.cache/quarrybox/runtime", home);
-  else
-    fail("no cache folder:", "HOME is not set");
-  make_folders(root);
-
-  /* One launcher at a time unpacks and cleans up; the lock goes with the exec. */
-  char lock_path[PATH_MAX];
-  compose(lock_path, sizeof lock_path, "%s/lock", root);
-  const int lock = open(lock_path, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (lock < 0 || flock(lock, LOCK_EX) != 0)
-    fail("cannot lock", lock_path);
-
-  note_game(root, rt.hash, self);
-  /* Kept open across the exec, so the version is not removed while the game runs. */
-  char list[PATH_MAX];
-  compose(list, sizeof list, "%s/%s.games", root, rt.hash);
-  const int running = open(list, O_RDONLY);
-  if (running < 0 || flock(running, LOCK_SH) != 0)
-    fail("cannot lock", list);
-  compose(folder, sizeof folder, "%s/%s", root, rt.hash);
-  compose(program, sizeof program, "%s/quarrybox", folder);
-  if (access(program, X_OK) != 0) {
-    char unpacking[PATH_MAX];
-    compose(unpacking, sizeof unpacking, "%s/.unpack-%ld", root, (long)getpid());
-    remove_tree(unpacking);
-    remove_tree(folder); /* a version whose program has gone is unpacked anew */
-    unpack(bundle, &rt, unpacking);
-    if (rename(unpacking, folder) != 0)
-      fail("cannot rename", unpacking);
+    result = use_cache(root, bundle, &rt, self, folder);
+  } else {
+    note("no cache folder:", "HOME is not set");
   }
-  remove_stale(root, rt.hash);
-  close(bundle);
+  if (result == UNPACKED) {
+    close(bundle);
+    prepare_environment(folder, self);
+    compose(program, sizeof program, "%s/quarrybox", folder);
+    argv[0] = program;
+    execv(program, argv);
+    fail("cannot start", program);
+  }
+  if (result == DAMAGED) {
+    tell_player(problem);
+    return 127;
+  }
 
-  char libraries[PATH_MAX * 2];
-  const char *inherited = getenv("LD_LIBRARY_PATH");
-  compose(libraries, sizeof libraries, "%s/lib%s%s", folder, inherited && *inherited ? ":" : "",
-          inherited && *inherited ? inherited : "");
-  setenv("LD_LIBRARY_PATH", libraries, 1);
-  setenv(QB_BUNDLE_VARIABLE, self, 1);
-  argv[0] = program;
-  execv(program, argv);
-  fail("cannot start", program);
+  /* The cache cannot be written: a private folder instead, tried where memory or a temporary
+   * folder is. */
+  char first_problem[sizeof problem];
+  snprintf(first_problem, sizeof first_problem, "%s", problem);
+  const char *tmp = getenv("TMPDIR");
+  const char *bases[] = {getenv("XDG_RUNTIME_DIR"), tmp && tmp[0] == '/' ? tmp : "/tmp"};
+  for (size_t i = 0; i < sizeof bases / sizeof *bases; ++i) {
+    result = use_private(bases[i], bundle, &rt, made, folder);
+    if (result == DAMAGED) {
+      tell_player(problem);
+      return 127;
+    }
+    if (result == UNPACKED) {
+      close(bundle);
+      prepare_environment(folder, self);
+      compose(program, sizeof program, "%s/quarrybox", folder);
+      argv[0] = program;
+      return run_then_remove(program, argv, made);
+    }
+  }
+  char told[sizeof problem * 2 + 64];
+  snprintf(told, sizeof told, "Nothing could be unpacked: %s; %s", first_problem, problem);
+  tell_player(told);
   return 127;
 }

@@ -10,8 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
+# One pattern a line; what follows a # is the reason the machine has it.
 patterns=()
-while read -r line; do
+while read -r line _; do
   [[ -z "$line" || "$line" == \#* ]] || patterns+=("$line")
 done <"$here/baseline.txt"
 in_baseline() {

@@ -4,6 +4,12 @@
 // over it, and then the folder is synced so that the rename itself is on disk. The temporary
 // file is named ".<name>.<process id>.new": the next start removes one left by a killed
 // process, and no other process or user can have chosen the same name.
+//
+// The replacement keeps the file's owner and group where the user may give them (root, or a
+// group the user is in). A file with other hard links would be parted from them by a rename:
+// it is written in place instead, through the synced temporary file renamed to
+// ".<name>.<process id>.inplace" first; a process killed during the write leaves that copy, and
+// the next start writes it in again.
 
 #include "gamefile/Result.h"
 
@@ -25,11 +31,13 @@ public:
   QFile &File() { return Temporary; }
   TStatus Commit();
 
-  // Removes the temporary files of target left by processes that no longer run.
+  // Removes the temporary files of target left by processes that no longer run, after
+  // finishing an in-place write that one of them had begun.
   static void RemoveLeftovers(const QString &target);
 
 private:
   TStatus Fail(const QString &what) const;
+  TStatus CommitInPlace();
 
   QString Target;
   QFile::Permissions Permissions;

@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox wmctrl weston qt6-wayland
   fonts-liberation fonts-croscore
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev
-  libzstd-dev zstd debootstrap
+  libzstd-dev zstd debootstrap lintian
 )
 
 as_root() {

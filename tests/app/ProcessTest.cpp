@@ -253,3 +253,33 @@ TEST_F(ProcessTest, TheTitleLoadsNoImagePluginButTheJpegOne) {
   plugins.removeDuplicates();
   EXPECT_EQ(plugins, QStringList{"libqjpeg.so"}) << plugins.join(' ').toStdString();
 }
+
+// Two made games and the main program run side by side; a second start of a made game brings
+// the running one to the front and ends, and a game handed to the main program goes to it
+// alone.
+TEST_F(ProcessTest, MadeGamesAndTheMainProgramRunSideBySide) {
+  const QString game = ProgramDir + "/Games/Default.qbx";
+  ASSERT_TRUE(MakeStandAlone(ProgramDir + "/quarrybox", game, Home.filePath("Castle")).Ok());
+  ASSERT_TRUE(MakeStandAlone(ProgramDir + "/quarrybox", game, Home.filePath("Tower")).Ok());
+  QProcess *castle = Start(Home.filePath("Castle"));
+  ASSERT_TRUE(WaitForTrace("caption Quarrybox - Castle")) << TraceText().toStdString();
+  QProcess *tower = Start(Home.filePath("Tower"));
+  ASSERT_TRUE(WaitForTrace("caption Quarrybox - Tower")) << TraceText().toStdString();
+  QProcess *main = Start(ProgramDir + "/quarrybox");
+  ASSERT_TRUE(WaitForTrace("caption Quarrybox - Default")) << TraceText().toStdString();
+  EXPECT_FALSE(TraceText().contains("raised"));
+
+  QProcess *again = Start(Home.filePath("Castle"));
+  ASSERT_TRUE(again->waitForFinished(5000));
+  EXPECT_EQ(again->exitCode(), 0);
+  EXPECT_TRUE(WaitForTrace("raised")) << TraceText().toStdString();
+  EXPECT_EQ(TraceText().count("raised"), 1);
+
+  const QString other = Home.filePath("Other.qbx");
+  ASSERT_TRUE(QFile::copy(game, other));
+  QProcess *handing = Start(ProgramDir + "/quarrybox", {other});
+  ASSERT_TRUE(handing->waitForFinished(5000));
+  EXPECT_TRUE(WaitForTrace("caption Quarrybox - Other")) << TraceText().toStdString();
+  for (QProcess *running : {castle, tower, main})
+    EXPECT_EQ(running->state(), QProcess::Running);
+}

@@ -2,10 +2,13 @@
 # The stand-alone launcher on small runtimes made here (a shell script stands in for the
 # program): first start unpacks into the cache, later starts reuse it, versions no game names
 # any more are removed, leftovers of a killed unpack go, and a damaged or hostile payload is
-# refused.
+# refused. Where the cache cannot be written it runs from a private folder that goes when the
+# program ends, and what stops a game is said in a dialog box where the desktop has one.
 #
 # Usage: tests/bundle/launcher.sh LAUNCHER
 set -euo pipefail
+# A box is shown only where a test asks for one.
+unset DISPLAY WAYLAND_DISPLAY
 launcher=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -30,6 +33,10 @@ make_runtime() {
   printf '#!/bin/sh\necho "%s bundle=$QUARRYBOX_BUNDLE libs=$LD_LIBRARY_PATH args=$*"\n' "$tag" \
     >"$stage/quarrybox"
   [ "$tag" != slow ] || echo 'exec sleep 3' >>"$stage/quarrybox"
+  # Ends when told to, with a status of its own, as the program does at the end of a session.
+  [ "$tag" != term ] ||
+    printf 'sleep 10 & s=$!\ntrap '"'"'kill $s; echo term >"$0.told"; exit 3'"'"' TERM\nwait\n' \
+      >>"$stage/quarrybox"
   chmod 755 "$stage/quarrybox"
   tar --format=ustar -C "$stage" "$@" -cf - quarrybox lib | zstd -q -o "$stage.zst"
   {
@@ -103,6 +110,124 @@ status=$?
 set -e
 check "an entry outside the folder is refused ($err)" test "$status" = 127
 check "nothing is written outside the cache" test ! -e "$work/escaped" -a ! -e "$work/cache3/escaped"
+
+# ---- where the cache cannot be written ----
+cp "$work/runtime-a" "$work/Keep" && printf 'game' >>"$work/Keep"
+mkdir -m 0700 "$work/run"
+empty() { [ -z "$(ls -A "$1")" ]; }
+# What killed launchers left (one still running keeps its folder).
+mkdir -p "$work/run/quarrybox-99999999-AbC123/runtime" "$work/run/quarrybox-$$-AbC123/runtime"
+out=$(env -u HOME -u XDG_CACHE_HOME XDG_RUNTIME_DIR="$work/run" "$work/Keep" one)
+check "the folder of a killed launcher is removed, that of a running one kept" \
+  test "$(ls "$work/run")" = "quarrybox-$$-AbC123"
+rm -r "$work/run/quarrybox-$$-AbC123"
+check "without HOME the game runs from a private folder in the runtime folder ($out)" \
+  grep -qx "A bundle=$work/Keep libs=$work/run/quarrybox-[0-9]*-[A-Za-z0-9]\{6\}/runtime/lib args=one" <<<"$out"
+check "that folder is gone when the game has ended" empty "$work/run"
+
+# A home that is there but cannot be written (mounted read-only; root writes anything else).
+mkdir -p "$work/home" "$work/tmp"
+readonly_home() {
+  if [ "$(id -u)" = 0 ]; then
+    unshare --mount --propagation private sh -c \
+      'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" && exec "$@"' "$work/home" "$@"
+  else
+    chmod a-w "$work/home"
+    "$@"
+    chmod u+w "$work/home"
+  fi
+}
+out=$(readonly_home env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/home" TMPDIR="$work/tmp" \
+  "$work/Keep" two)
+check "with a read-only home and no runtime folder it runs from the temporary folder ($out)" \
+  grep -qx "A bundle=$work/Keep libs=$work/tmp/quarrybox-[0-9]*-[A-Za-z0-9]\{6\}/runtime/lib args=two" <<<"$out"
+check "nothing is left in the temporary folder or the home" sh -c "[ -z \"\$(ls -A '$work/tmp' '$work/home' | grep -v :)\" ]"
+
+# The end of the session reaches the program through the launcher that waits for it.
+make_runtime "$work/Term" term
+env -u HOME -u XDG_CACHE_HOME XDG_RUNTIME_DIR="$work/run" "$work/Term" >/dev/null &
+running=$!
+for _ in $(seq 50); do [ -n "$(ls -A "$work/run")" ] && break; sleep 0.1; done
+sleep 0.3
+kill -TERM "$running"
+set +e
+wait "$running"
+status=$?
+set -e
+check "a signal to the launcher reaches the program, whose status is the launcher's ($status)" \
+  test "$status" = 3 -a -n "$(cat "$work"/run/quarrybox-*/runtime/quarrybox.told 2>/dev/null || echo gone)"
+check "the private folder goes after a signal too" empty "$work/run"
+
+set +e
+err=$(env -u HOME -u XDG_CACHE_HOME XDG_RUNTIME_DIR="$work/run" "$work/Broken" 2>&1 >/dev/null)
+status=$?
+set -e
+check "a damaged payload in a private folder is refused ($err)" test "$status" = 127 -a -n "$err"
+check "and leaves nothing in the runtime folder" empty "$work/run"
+
+# Nowhere to unpack: the player is told by the first dialog program the desktop has.
+touch "$work/file"
+for dialogs in "zenity kdialog xmessage" "kdialog xmessage" "xmessage"; do
+  bin=$work/bin-${dialogs%% *}
+  mkdir -p "$bin"
+  for d in $dialogs; do
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$d" "$work/told" >"$bin/$d"
+    chmod 755 "$bin/$d"
+  done
+  rm -f "$work/told"
+  set +e
+  err=$(env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/file" TMPDIR="$work/file" \
+    DISPLAY=:99 PATH="$bin:$PATH" "$work/Keep" 2>&1 >/dev/null)
+  status=$?
+  set -e
+  check "with nowhere to unpack, ${dialogs%% *} tells the player ($(cat "$work/told" 2>/dev/null))" \
+    test "$status" = 127 -a "$(head -1 "$work/told" | cut -d' ' -f1)" = "${dialogs%% *}"
+  check "what it says names the game and the folders ($err)" \
+    grep -q "Keep cannot start.*cannot make $work/file/.cache.*$work/file" <<<"$(tr '\n' ' ' <"$work/told")"
+done
+rm -f "$work/told"
+set +e
+env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/file" TMPDIR="$work/file" \
+  PATH="$work/bin-zenity:$PATH" "$work/Keep" 2>/dev/null
+status=$?
+set -e
+check "without a display no box is tried, only stderr" test "$status" = 127 -a ! -e "$work/told"
+
+# A desktop without any dialog program: the launcher's own window says it, until closed.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xauth >/dev/null; then
+  # A server that wants the cookie, as a desktop's does.
+  hex() { od -An -tx1 | tr -d ' \n'; }
+  printf 'ffff 0000 0000 0012 %s 0010 %s\n' "$(printf MIT-MAGIC-COOKIE-1 | hex)" \
+    "$(head -c 16 /dev/urandom | hex)" | xauth -f "$work/xauth" nmerge -
+  export XAUTHORITY=$work/xauth
+  Xvfb -displayfd 3 -nolisten tcp -auth "$work/xauth" 3>"$work/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  mkdir -p "$work/no-dialogs"
+  env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/file" TMPDIR="$work/file" \
+    DISPLAY=":$(head -1 "$work/display")" PATH="$work/no-dialogs" "$work/Keep" 2>/dev/null &
+  waiting=$!
+  box=''
+  for _ in $(seq 100); do
+    box=$(DISPLAY=":$(head -1 "$work/display")" xdotool search --name '^Keep cannot start$' 2>/dev/null || true)
+    [ -n "$box" ] && break
+    sleep 0.05
+  done
+  check "without dialog programs the launcher shows a window of its own" test -n "$box"
+  sleep 0.3
+  check "the launcher waits while the window is open" kill -0 "$waiting"
+  DISPLAY=":$(head -1 "$work/display")" xdotool key --window "${box:-0}" space 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$waiting" 2>/dev/null || break; sleep 0.05; done
+  set +e
+  kill -0 "$waiting" 2>/dev/null && kill "$waiting"
+  wait "$waiting"
+  status=$?
+  set -e
+  check "a key closes the window and the launcher ends ($status)" test "$status" = 127
+  kill "$xvfb"
+  wait "$xvfb" 2>/dev/null || true
+  unset XAUTHORITY
+fi
 
 err=$("$launcher" 2>&1 >/dev/null || true)
 check "the launcher without a runtime says so ($err)" grep -q "no runtime" <<<"$err"

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,6 +89,26 @@ TEST_F(StandAloneTest, AStartUnpacksTheGameAndACloseWritesTheNewScoresBack) {
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   // Replaced by a rename: no temporary file stays beside it.
   EXPECT_EQ(Entries(), QStringList({"Castle", "Castle.qbx", "quarrybox-runtime"}));
+}
+
+// A game the player keeps under two names (a hard link on the desktop and one in a games
+// folder): both names have the new scores.
+TEST_F(StandAloneTest, ACloseWritesTheScoresIntoAProgramWithOtherLinks) {
+  const QString target = Dir.filePath("Castle"), desk = Dir.filePath("Castle on the desk");
+  ASSERT_TRUE(MakeStandAlone(Runtime, Game, target).Ok());
+  ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(desk).constData()), 0);
+  const ino_t before = Inode(target);
+  const QString played = Dir.filePath("played.qbx");
+  ASSERT_TRUE(UnpackStandAlone(desk, played).Ok());
+  QByteArray changed = Bytes(played);
+  changed.replace(changed.size() - 10, 10, "NEWSCORES!");
+  Write(played, changed);
+  const TStatus written = RepackStandAlone(desk, played);
+  ASSERT_TRUE(written.Ok()) << written.Error().toStdString();
+  EXPECT_EQ(Bytes(target), Bytes(Runtime) + changed);
+  EXPECT_EQ(Inode(desk), before);
+  EXPECT_EQ(Entries(), QStringList({"Castle", "Castle on the desk", "Castle.qbx", "played.qbx",
+                                    "quarrybox-runtime"}));
 }
 
 TEST_F(StandAloneTest, ACloseWithoutNewScoresLeavesTheProgramAlone) {

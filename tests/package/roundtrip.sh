@@ -25,6 +25,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --build "$build" --target package >/dev/null
 deb=$(ls -t "$build"/quarrybox_*.deb | head -n 1)
+# Debian's package checks: nothing beyond what data/debian/lintian-overrides explains.
+found=$(lintian --fail-on error,warning "$deb" 2>&1) ||
+  fail "lintian: $(grep -v 'root privileges' <<<"$found")"
 trap 'apt-get remove --purge -y -qq quarrybox >/dev/null 2>&1 || true' EXIT
 (cd "$(dirname "$deb")" && apt-get install -y -qq -o DPkg::Lock::Timeout=120 "./$(basename "$deb")") \
   >/dev/null
@@ -34,6 +37,12 @@ trap 'apt-get remove --purge -y -qq quarrybox >/dev/null 2>&1 || true' EXIT
 desktop-file-validate /usr/share/applications/quarrybox.desktop || fail "desktop entry"
 appstreamcli validate --no-net /usr/share/metainfo/*quarrybox*.metainfo.xml >/dev/null ||
   fail "AppStream data"
+for doc in /usr/share/man/man6/quarrybox.6.gz /usr/share/man/man1/qbxtool.1.gz \
+  /usr/share/doc/quarrybox/changelog.Debian.gz; do
+  gzip -t "$doc" 2>/dev/null || fail "$doc is not installed, or not gzipped"
+done
+grep -q '^Files: \*' /usr/share/doc/quarrybox/copyright || fail "no copyright file in the documentation"
+[ -f /usr/share/metainfo/com.zanpeksystems.quarrybox.metainfo.xml ] || fail "AppStream file name"
 type=$(XDG_DATA_DIRS=/usr/share xdg-mime query filetype /usr/share/quarrybox/Games/Default.qbx)
 [ "$type" = application/x-quarrybox-game ] || fail "the game's MIME type is '$type'"
 

@@ -1,0 +1,359 @@
+/* A message window spoken straight in the X11 protocol over the display's local socket: the
+ * launcher is static and runs before any library is unpacked, and a desktop may have no dialog
+ * program. One window with the lines in the server's "fixed" font; a key, a click or the
+ * window's close button ends it. */
+#define _GNU_SOURCE
+#include "x11-message.h"
+
+#include <errno.h>
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+enum { FONT_W = 6, FONT_H = 13, MARGIN = 20, MAX_LINES = 40, WRAP = 76 };
+
+static int write_all(int fd, const void *data, size_t size) {
+  const char *at = data;
+  while (size > 0) {
+    const ssize_t n = write(fd, at, size);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return -1;
+    at += n;
+    size -= (size_t)n;
+  }
+  return 0;
+}
+
+static int read_all(int fd, void *data, size_t size) {
+  char *at = data;
+  while (size > 0) {
+    const ssize_t n = read(fd, at, size);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return -1;
+    at += n;
+    size -= (size_t)n;
+  }
+  return 0;
+}
+
+static uint16_t u16(const unsigned char *p) { return (uint16_t)(p[0] | p[1] << 8); }
+static uint32_t u32(const unsigned char *p) {
+  return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
+}
+static size_t pad4(size_t n) { return (4 - n % 4) % 4; }
+
+/* A request being put together, little-endian as the connection was opened. */
+struct request {
+  unsigned char bytes[1024];
+  size_t size;
+};
+static void put8(struct request *r, unsigned v) {
+  if (r->size < sizeof r->bytes)
+    r->bytes[r->size++] = (unsigned char)v;
+}
+static void put16(struct request *r, unsigned v) {
+  put8(r, v & 0xff);
+  put8(r, v >> 8 & 0xff);
+}
+static void put32(struct request *r, uint32_t v) {
+  put16(r, v & 0xffff);
+  put16(r, v >> 16);
+}
+static void put_bytes(struct request *r, const void *data, size_t n) {
+  for (size_t i = 0; i < n; ++i)
+    put8(r, ((const unsigned char *)data)[i]);
+  for (size_t i = pad4(n); i > 0; --i)
+    put8(r, 0);
+}
+static void begin(struct request *r, unsigned opcode, unsigned data) {
+  r->size = 0;
+  put8(r, opcode);
+  put8(r, data);
+  put16(r, 0); /* length, set by send */
+}
+static int send_request(int fd, struct request *r) {
+  r->bytes[2] = (unsigned char)(r->size / 4 & 0xff);
+  r->bytes[3] = (unsigned char)(r->size / 4 >> 8);
+  return write_all(fd, r->bytes, r->size);
+}
+
+static int connect_display(const char *display, int *number) {
+  if (!display || display[0] != ':')
+    return -1; /* only this machine's server: a remote one is the dialog programs' affair */
+  *number = atoi(display + 1);
+  struct sockaddr_un address = {.sun_family = AF_UNIX};
+  char path[64];
+  snprintf(path, sizeof path, "/tmp/.X11-unix/X%d", *number);
+  for (int abstract = 1; abstract >= 0; --abstract) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+      return -1;
+    memset(address.sun_path, 0, sizeof address.sun_path);
+    memcpy(address.sun_path + abstract, path, strlen(path));
+    const socklen_t length =
+        (socklen_t)(offsetof(struct sockaddr_un, sun_path) + abstract + strlen(path));
+    if (connect(fd, (struct sockaddr *)&address, length) == 0)
+      return fd;
+    close(fd);
+  }
+  return -1;
+}
+
+/* The MIT-MAGIC-COOKIE-1 of this machine's display number from the authority file, if any. */
+static size_t find_cookie(int number, unsigned char *cookie, size_t size) {
+  char path[4096], host[256] = "", wanted[16];
+  const char *file = getenv("XAUTHORITY"), *home = getenv("HOME");
+  if (file && *file)
+    snprintf(path, sizeof path, "%s", file);
+  else if (home && *home)
+    snprintf(path, sizeof path, "%s/.Xauthority", home);
+  else
+    return 0;
+  gethostname(host, sizeof host - 1);
+  snprintf(wanted, sizeof wanted, "%d", number);
+  FILE *in = fopen(path, "re");
+  if (!in)
+    return 0;
+  size_t found = 0;
+  for (;;) {
+    unsigned char head[2], field[4][1024];
+    size_t length[4];
+    if (fread(head, 1, 2, in) != 2)
+      break;
+    const unsigned family = (unsigned)head[0] << 8 | head[1];
+    int complete = 1;
+    for (int i = 0; i < 4 && complete; ++i) {
+      unsigned char n[2];
+      complete = fread(n, 1, 2, in) == 2;
+      length[i] = complete ? (size_t)n[0] << 8 | n[1] : 0;
+      complete = complete && length[i] <= sizeof field[i] &&
+                 fread(field[i], 1, length[i], in) == length[i];
+    }
+    if (!complete)
+      break;
+    const int local = family == 65535 ||
+                      (family == 256 && length[0] == strlen(host) &&
+                       memcmp(field[0], host, length[0]) == 0);
+    const int display = length[1] == 0 ||
+                        (length[1] == strlen(wanted) && memcmp(field[1], wanted, length[1]) == 0);
+    const int magic = length[2] == 18 && memcmp(field[2], "MIT-MAGIC-COOKIE-1", 18) == 0;
+    if (local && display && magic && length[3] <= size) {
+      memcpy(cookie, field[3], length[3]);
+      found = length[3];
+      break;
+    }
+  }
+  fclose(in);
+  return found;
+}
+
+/* Reads events and replies until a reply comes (its 32 bytes in reply) or the connection ends. */
+static int wait_reply(int fd, unsigned char *reply) {
+  for (;;) {
+    if (read_all(fd, reply, 32) != 0)
+      return -1;
+    if (reply[0] == 1) {
+      const uint32_t more = u32(reply + 4) * 4;
+      for (uint32_t i = 0; i < more; ++i) {
+        unsigned char skip;
+        if (read_all(fd, &skip, 1) != 0)
+          return -1;
+      }
+      return 0;
+    }
+    if (reply[0] == 0)
+      return -1; /* an error instead of the reply */
+  }
+}
+
+static uint32_t intern(int fd, const char *name) {
+  struct request r;
+  unsigned char reply[32];
+  begin(&r, 16, 0); /* InternAtom, not only-if-exists */
+  put16(&r, (unsigned)strlen(name));
+  put16(&r, 0);
+  put_bytes(&r, name, strlen(name));
+  if (send_request(fd, &r) != 0 || wait_reply(fd, reply) != 0)
+    return 0;
+  return u32(reply + 8);
+}
+
+/* Splits the text into lines no longer than WRAP, breaking at spaces where it can. */
+static int wrap(const char *text, char lines[MAX_LINES][WRAP + 1]) {
+  int count = 0;
+  const char *at = text;
+  while (*at && count < MAX_LINES) {
+    size_t n = strcspn(at, "\n");
+    if (n > WRAP) {
+      n = WRAP;
+      while (n > WRAP / 2 && at[n] != ' ')
+        --n;
+      if (at[n] != ' ')
+        n = WRAP;
+    }
+    memcpy(lines[count], at, n);
+    lines[count++][n] = 0;
+    at += n;
+    if (*at == '\n' || *at == ' ')
+      ++at;
+  }
+  return count;
+}
+
+int x11_message(const char *title, const char *text) {
+  int number = 0;
+  const int fd = connect_display(getenv("DISPLAY"), &number);
+  if (fd < 0)
+    return -1;
+  unsigned char cookie[256];
+  const size_t cookie_size = find_cookie(number, cookie, sizeof cookie);
+  struct request r = {.size = 0};
+  put8(&r, 'l');
+  put8(&r, 0);
+  put16(&r, 11);
+  put16(&r, 0);
+  put16(&r, cookie_size ? 18 : 0);
+  put16(&r, (unsigned)cookie_size);
+  put16(&r, 0);
+  if (cookie_size) {
+    put_bytes(&r, "MIT-MAGIC-COOKIE-1", 18);
+    put_bytes(&r, cookie, cookie_size);
+  }
+  unsigned char head[8];
+  if (write_all(fd, r.bytes, r.size) != 0 || read_all(fd, head, 8) != 0 || head[0] != 1) {
+    close(fd);
+    return -1;
+  }
+  const size_t setup_size = (size_t)u16(head + 6) * 4;
+  unsigned char *setup = malloc(setup_size);
+  if (!setup || read_all(fd, setup, setup_size) != 0 || setup_size < 32) {
+    free(setup);
+    close(fd);
+    return -1;
+  }
+  const uint32_t base = u32(setup + 4);
+  const size_t vendor = u16(setup + 16), formats = setup[21];
+  const size_t screen_at = 32 + vendor + pad4(vendor) + 8 * formats;
+  if (screen_at + 40 > setup_size) {
+    free(setup);
+    close(fd);
+    return -1;
+  }
+  const unsigned char *screen = setup + screen_at;
+  const uint32_t root = u32(screen), white = u32(screen + 8), black = u32(screen + 12);
+  free(setup);
+
+  char lines[MAX_LINES][WRAP + 1];
+  int count = wrap(text, lines);
+  if (count < MAX_LINES)
+    snprintf(lines[count++], WRAP + 1, "%s", "");
+  if (count < MAX_LINES)
+    snprintf(lines[count++], WRAP + 1, "%s", "(Press a key or click to close this window.)");
+  size_t widest = 0;
+  for (int i = 0; i < count; ++i)
+    widest = strlen(lines[i]) > widest ? strlen(lines[i]) : widest;
+  const unsigned width = (unsigned)(2 * MARGIN + FONT_W * widest);
+  const unsigned height = (unsigned)(2 * MARGIN + FONT_H * count);
+  const uint32_t window = base | 1, gc = base | 2, font = base | 3;
+
+  begin(&r, 1, 0); /* CreateWindow, depth from the parent */
+  put32(&r, window);
+  put32(&r, root);
+  put16(&r, 100);
+  put16(&r, 100);
+  put16(&r, width);
+  put16(&r, height);
+  put16(&r, 0);
+  put16(&r, 1);      /* InputOutput */
+  put32(&r, 0);      /* the parent's visual */
+  put32(&r, 0x802);  /* background pixel, event mask */
+  put32(&r, white);
+  put32(&r, 0x8005); /* Exposure, KeyPress, ButtonPress */
+  int failed = send_request(fd, &r);
+
+  begin(&r, 18, 0); /* ChangeProperty WM_NAME: STRING */
+  put32(&r, window);
+  put32(&r, 39);
+  put32(&r, 31);
+  put8(&r, 8);
+  put8(&r, 0);
+  put16(&r, 0);
+  put32(&r, (uint32_t)strlen(title));
+  put_bytes(&r, title, strlen(title));
+  failed |= send_request(fd, &r);
+
+  const uint32_t protocols = intern(fd, "WM_PROTOCOLS");
+  const uint32_t delete_window = intern(fd, "WM_DELETE_WINDOW");
+  if (protocols && delete_window) {
+    begin(&r, 18, 0); /* ChangeProperty WM_PROTOCOLS: ATOM */
+    put32(&r, window);
+    put32(&r, protocols);
+    put32(&r, 4);
+    put8(&r, 32);
+    put8(&r, 0);
+    put16(&r, 0);
+    put32(&r, 1);
+    put32(&r, delete_window);
+    failed |= send_request(fd, &r);
+  }
+
+  begin(&r, 45, 0); /* OpenFont "fixed": every server has it */
+  put32(&r, font);
+  put16(&r, 5);
+  put16(&r, 0);
+  put_bytes(&r, "fixed", 5);
+  failed |= send_request(fd, &r);
+
+  begin(&r, 55, 0); /* CreateGC: foreground, background, font */
+  put32(&r, gc);
+  put32(&r, window);
+  put32(&r, 0x4000 | 0x4 | 0x8);
+  put32(&r, black);
+  put32(&r, white);
+  put32(&r, font);
+  failed |= send_request(fd, &r);
+
+  begin(&r, 8, 0); /* MapWindow */
+  put32(&r, window);
+  failed |= send_request(fd, &r);
+
+  while (!failed) {
+    unsigned char event[32];
+    if (read_all(fd, event, 32) != 0)
+      break;
+    const unsigned type = event[0] & 0x7f;
+    if (type == 1) { /* a late reply: skip what follows it */
+      const uint32_t more = u32(event + 4) * 4;
+      for (uint32_t i = 0; i < more && !failed; ++i)
+        failed = read_all(fd, event, 1) != 0;
+    } else if (type == 12 && u16(event + 16) == 0) { /* the last Expose of a series */
+      for (int i = 0; i < count && !failed; ++i) {
+        const size_t n = strlen(lines[i]);
+        if (n == 0)
+          continue;
+        begin(&r, 76, (unsigned)n); /* ImageText8 */
+        put32(&r, window);
+        put32(&r, gc);
+        put16(&r, MARGIN);
+        put16(&r, (unsigned)(MARGIN + FONT_H * (i + 1) - 3));
+        put_bytes(&r, lines[i], n);
+        failed = send_request(fd, &r) != 0;
+      }
+    } else if (type == 2 || type == 4) { /* KeyPress, ButtonPress */
+      break;
+    } else if (type == 33 && u32(event + 8) == protocols && u32(event + 12) == delete_window) {
+      break;
+    }
+  }
+  close(fd);
+  return failed ? -1 : 0;
+}
