@@ -58,8 +58,13 @@ TStatus TFileReplacement::Open() {
 }
 
 TStatus TFileReplacement::Commit() {
-  if (!Temporary.flush() || ::fsync(Temporary.handle()) != 0)
+  if (!Temporary.flush())
     return Fail(QStringLiteral("write failed (%1)").arg(Temporary.errorString()));
+  // Qt knows nothing of a failed sync (a full disk or quota can show only here): its error
+  // string would say "Unknown error".
+  if (::fsync(Temporary.handle()) != 0)
+    return Fail(
+        QStringLiteral("write failed (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
   Temporary.close();
   if (std::rename(QFile::encodeName(Temporary.fileName()).constData(),
                   QFile::encodeName(Target).constData()) != 0) {
