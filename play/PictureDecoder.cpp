@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -52,7 +53,7 @@ QString WhyNoCells(QSize stored, int grid) {
   double cellWidth = grid;
   double cellHeight = otherSide(grid, aspect);
   const int width = std::min(int(stored.width() / grid), int(270 / grid)) * grid;
-  if (width / aspect > 360) {
+  if (int(width / aspect) > 360) {
     cellHeight = grid;
     cellWidth = otherSide(grid, 1 / aspect);
   }
@@ -265,7 +266,11 @@ TDecodedPicture TPictureDecoder::DecodeFile(const QString &path, quint8 type,
     return Damaged(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
   if (file.size() > Limits.MaxBytes)
     return Decode(nullptr, file.size(), type, use);
-  // Read rather than mapped: a file cut short while mapped would kill the program.
+  // A BMP is read by Qt from the file as it decodes: a big one is not held twice.
+  if (type == PictureBmp)
+    return DecodeBmp(file, file.size(), use);
+  // A JPEG is read whole first, as its scans are counted before it is decoded; read rather
+  // than mapped: a file cut short while mapped would kill the program.
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size())
     return Damaged(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
@@ -287,8 +292,12 @@ TDecodedPicture TPictureDecoder::Decode(const uchar *data, qint64 size, quint8 t
                                                         "limit is %2 bytes)")
                                              .arg(size)
                                              .arg(Limits.MaxBytes));
-  if (type == PictureBmp)
-    return DecodeBmp(data, size, use);
+  if (type == PictureBmp) {
+    QBuffer device;
+    device.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    device.open(QIODevice::ReadOnly);
+    return DecodeBmp(device, size, use);
+  }
   if (size < 3 || std::memcmp(data, "\xFF\xD8\xFF", 3) != 0)
     return Refuse(TPictureFault::UnknownType,
                   QStringLiteral("its picture is of an unknown type (not a JPEG picture)"));
@@ -401,11 +410,9 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   return picture;
 }
 
-TDecodedPicture TPictureDecoder::DecodeBmp(const uchar *data, qint64 size,
+TDecodedPicture TPictureDecoder::DecodeBmp(QIODevice &device, qint64 size,
                                            const TPictureUse &use) const {
-  const QByteArray bytes =
-      QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-  const TBmpHeader header = TBmpHeader::Read(bytes.left(TBmpHeader::MaxHeadBytes), size);
+  const TBmpHeader header = TBmpHeader::Read(device.peek(TBmpHeader::MaxHeadBytes), size);
   if (header.Verdict == TBmpHeader::Unsupported)
     return Refuse(TPictureFault::UnknownType,
                   QStringLiteral("its picture is of an unknown type (%1)").arg(header.Problem));
@@ -416,9 +423,6 @@ TDecodedPicture TPictureDecoder::DecodeBmp(const uchar *data, qint64 size,
           CheckSize(pixels, qint64(pixels.width()) * pixels.height() * BytesPerPixel, use))
     return *refused;
 
-  QBuffer device;
-  device.setData(bytes);
-  device.open(QIODevice::ReadOnly);
   QImageReader reader(&device, "bmp");
   // The type is known: guessing would load every image plugin installed and let one of them,
   // not the reader checked above, take the picture.

@@ -23,6 +23,8 @@
 #include <functional>
 #include <optional>
 
+class QIODevice;
+
 enum class TPictureFault {
   None,
   TooBig,
@@ -90,7 +92,7 @@ public:
 private:
   TDecodedPicture Decode(const uchar *data, qint64 size, quint8 type, const TPictureUse &use) const;
   TDecodedPicture DecodeJpeg(const uchar *data, qint64 size, const TPictureUse &use) const;
-  TDecodedPicture DecodeBmp(const uchar *data, qint64 size, const TPictureUse &use) const;
+  TDecodedPicture DecodeBmp(QIODevice &device, qint64 size, const TPictureUse &use) const;
   // The refusal for a picture of this size, or nothing when it may be decoded.
   std::optional<TDecodedPicture> CheckSize(QSize stored, qint64 decodeBytes,
                                            const TPictureUse &use) const;
