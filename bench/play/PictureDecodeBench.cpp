@@ -2,7 +2,8 @@
 // a grid of 44 (the picture shown 264 x 198), through the level loader (libjpeg at 1/8 of the
 // size, then fitted) against the naive baseline of decoding it whole through Qt's reader and
 // fitting that; and a hostile progressive JPEG of 20000 repeated scans, refused by the decoder,
-// against Qt decoding 500 of those scans (a fortieth of the file's work). Prints the ratios.
+// against Qt decoding 500 of those scans (a fortieth of the file's work); and the slowest picture
+// the limits let through, 64 megapixels of 100 scans, as a level. Prints the ratios.
 #include "gamefile/PictureType.h"
 #include "play/LevelPictureLoader.h"
 #include "play/PictureGeometry.h"
@@ -31,6 +32,7 @@ QTemporaryDir *Dir = nullptr;
 QString Photo;
 QString Hostile;
 QString Qt500Scans;
+QString AtTheLimit;
 
 // Something like a photo: gradients and shapes, so that the JPEG has real detail to decode.
 void WritePhoto(const QString &path) {
@@ -53,8 +55,8 @@ void WritePhoto(const QString &path) {
 }
 
 // A progressive JPEG with its second scan repeated: each repeat a pass over every block.
-void WriteManyScans(const QString &path, int repeats) {
-  QImage flat(2400, 1800, QImage::Format_RGB32);
+void WriteManyScans(const QString &path, int repeats, QSize size = QSize(2400, 1800)) {
+  QImage flat(size, QImage::Format_RGB32);
   flat.fill(0xFF336699);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -80,6 +82,10 @@ void Prepare() {
   WritePhoto(Photo);
   WriteManyScans(Hostile, 20000);
   WriteManyScans(Qt500Scans, 500);
+  // The worst a picture within every limit can do: 64 megapixels, and repeats up to the scan
+  // limit (libjpeg's script has 10 scans of its own).
+  AtTheLimit = Dir->filePath("limit.jpg");
+  WriteManyScans(AtTheLimit, PictureLimits::MaxScans - 10, QSize(8192, 8192));
 }
 
 void LevelPhotoThroughLoader(benchmark::State &state) {
@@ -112,6 +118,15 @@ void HostileRefused(benchmark::State &state) {
   }
 }
 
+void SixtyFourMegapixelsAtTheScanLimit(benchmark::State &state) {
+  for (auto _ : state) {
+    const TLevelPicture picture = TLevelPictureLoader::Load({AtTheLimit, PictureJpeg, Grid});
+    if (!picture.Decoded.Ok())
+      state.SkipWithError(qPrintable(picture.Decoded.Reason));
+    benchmark::DoNotOptimize(picture.Decoded.Image.constBits());
+  }
+}
+
 void Hostile500ScansThroughQt(benchmark::State &state) {
   for (auto _ : state) {
     QImageReader reader(Qt500Scans, "jpeg");
@@ -122,6 +137,7 @@ void Hostile500ScansThroughQt(benchmark::State &state) {
 BENCHMARK(LevelPhotoThroughLoader)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(LevelPhotoWholeThroughQt)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(HostileRefused)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(SixtyFourMegapixelsAtTheScanLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Hostile500ScansThroughQt)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Prints each pair's ratio after the table.
