@@ -10,12 +10,14 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -127,6 +129,22 @@ void SixtyFourMegapixelsAtTheScanLimit(benchmark::State &state) {
   }
 }
 
+// How long a loader that drops its picture part way through that decode still works on it: what
+// closing the game would wait for.
+void AbandonedPartWay(benchmark::State &state) {
+  for (auto _ : state) {
+    TLevelPictureLoader loader(true);
+    loader.Request({AtTheLimit, PictureJpeg, Grid});
+    QThread::msleep(300);
+    QElapsedTimer clock;
+    clock.start();
+    loader.Drop();
+    while (loader.Working())
+      QThread::usleep(100);
+    state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+  }
+}
+
 void Hostile500ScansThroughQt(benchmark::State &state) {
   for (auto _ : state) {
     QImageReader reader(Qt500Scans, "jpeg");
@@ -138,6 +156,7 @@ BENCHMARK(LevelPhotoThroughLoader)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(LevelPhotoWholeThroughQt)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(HostileRefused)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(SixtyFourMegapixelsAtTheScanLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(AbandonedPartWay)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(Hostile500ScansThroughQt)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Prints each pair's ratio after the table.
