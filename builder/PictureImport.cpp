@@ -102,14 +102,13 @@ TTaken Take(const QString &file, const QDir &dir) {
 } // namespace
 
 QImage ReadPictureFitted(const QString &file, QSize box, QString *why) {
-  quint8 type = PictureTypeOfFileName(file);
-  if (type == PictureNone) { // a JPEG or BMP under another name, before it is copied
-    QFile in(file);
-    const QByteArray head = in.open(QIODevice::ReadOnly) ? in.read(3) : QByteArray();
-    type = head.startsWith("\xFF\xD8\xFF") ? PictureJpeg
-           : head.startsWith("BM")         ? PictureBmp
-                                           : PictureNone;
-  }
+  // By its first bytes, as the builder takes pictures: a JPEG named .bmp is still a JPEG.
+  QFile in(file);
+  const QByteArray head = in.open(QIODevice::ReadOnly) ? in.read(3) : QByteArray();
+  in.close();
+  const quint8 type = head.startsWith("\xFF\xD8\xFF") ? PictureJpeg
+                      : head.startsWith("BM")         ? PictureBmp
+                                                      : PictureTypeOfFileName(file);
   TPictureUse use;
   use.ShownSize = [box](QSize stored) { return stored.scaled(box, Qt::KeepAspectRatio); };
   const TDecodedPicture picture = TPictureDecoder().DecodeFile(file, type, use);

@@ -19,7 +19,7 @@ struct TImportedPictures {
 // Converted and renamed copies are written into `folder`, which is created when needed.
 TImportedPictures ImportPictures(const QStringList &files, const QString &folder);
 
-// A JPEG or BMP (by its name, as the game stores it, else by its first bytes) decoded with the
+// A JPEG or BMP (by its first bytes, else by its name) decoded with the
 // game's limits and fitted into `box`, keeping its shape; a JPEG is decoded at the smallest DCT
 // scale that covers the fit. Null when the game could not use it, with the reason in `why`.
 QImage ReadPictureFitted(const QString &file, QSize box, QString *why = nullptr);

@@ -151,14 +151,15 @@ TEST_F(PictureImportTest, AJpegOfTooManyScansIsRefusedWithTheReason) {
   EXPECT_TRUE(why.contains("scans")) << why.toStdString();
 }
 
-// Fitted into the box with its shape kept, from a JPEG decoded at a reduced size or a BMP under
-// another name.
+// Fitted into the box with its shape kept, from a JPEG decoded at a reduced size or a BMP, each
+// known by its bytes whatever its name.
 TEST_F(PictureImportTest, APictureIsReadFittedIntoABox) {
   QImage wide(1200, 600, QImage::Format_RGB32);
   wide.fill(QColor(30, 160, 90));
   ASSERT_TRUE(wide.save(Dir.filePath("wide.jpg"), "JPEG"));
   ASSERT_TRUE(wide.save(Dir.filePath("wide.picture"), "BMP"));
-  for (const char *name : {"wide.jpg", "wide.picture"}) {
+  ASSERT_TRUE(wide.save(Dir.filePath("jpeg.bmp"), "JPEG"));
+  for (const char *name : {"wide.jpg", "wide.picture", "jpeg.bmp"}) {
     QString why;
     const QImage fitted = ReadPictureFitted(Dir.filePath(name), {64, 48}, &why);
     ASSERT_FALSE(fitted.isNull()) << name << ": " << why.toStdString();
