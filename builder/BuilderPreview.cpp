@@ -1,8 +1,10 @@
 #include "builder/BuilderPreview.h"
 
 #include "builder/BuilderModel.h"
+#include "gamefile/PictureType.h"
 #include "play/Canvas.h"
 #include "play/LevelScreen.h"
+#include "play/PictureDecoder.h"
 #include "play/Rounding.h"
 
 #include <QFileInfo>
@@ -13,8 +15,19 @@ namespace {
 constexpr QRgb GridColour = WindowColour(0x4080FF);
 constexpr QRgb FrameColour = WindowColour(0xFFFF00);
 
-QString CannotRead(const QString &path) {
-  return QStringLiteral("The picture %1 cannot be read.").arg(QFileInfo(path).fileName());
+QString CannotRead(const QString &path, const QString &why) {
+  return QStringLiteral("The picture %1 cannot be shown: %2.").arg(QFileInfo(path).fileName(), why);
+}
+
+// Decoded with the game's limits, so that the author sees at once a picture the game would
+// refuse (a JPEG of thousands of scans is refused in a moment instead of taking seconds), and
+// a JPEG at the smallest DCT scale that still covers `shown`.
+TDecodedPicture DecodeForPreview(const QString &path, quint8 type,
+                                 std::function<QSize(QSize)> shown) {
+  TPictureUse use;
+  use.ShownSize = std::move(shown);
+  const quint8 known = IsKnownPictureType(type) ? type : PictureTypeOfFileName(path);
+  return TPictureDecoder().DecodeFile(path, known, use);
 }
 
 struct TGridCount {
@@ -24,8 +37,11 @@ struct TGridCount {
   double CellHeight = 0;
 };
 
-TGridCount DrawLevelPicture(QImage &windowPicture, const QImage &picture, int gridSize) {
-  const TPreviewFit fit = FitPreviewPicture(picture.size(), gridSize);
+// `stored`: the picture's own size, from which the fit is measured; `picture` may be decoded
+// smaller.
+TGridCount DrawLevelPicture(QImage &windowPicture, const QImage &picture, QSize stored,
+                            int gridSize) {
+  const TPreviewFit fit = FitPreviewPicture(stored, gridSize);
   if (fit.Width <= 0 || fit.Height <= 0)
     return {};
   QPainter p(&windowPicture);
@@ -86,11 +102,14 @@ TPreviewResult DrawBuilderPreview(QImage &windowPicture, const TBuilderModel &mo
   TLevelScreen screen;
   const TSkin &skin = model.Skin(model.ShownSkin());
   if (!skin.Path.isEmpty()) {
-    const QImage picture(skin.Path);
-    if (picture.isNull())
-      result.Error = CannotRead(skin.Path);
+    const QSize window = skin.Stretch ? screen.Picture().size() : QSize();
+    const TDecodedPicture picture = DecodeForPreview(skin.Path, skin.Type, [window](QSize stored) {
+      return window.isEmpty() ? stored : window;
+    });
+    if (!picture.Ok())
+      result.Error = CannotRead(skin.Path, picture.Reason);
     else
-      screen.DrawSkin(picture, skin.Stretch);
+      screen.DrawSkin(picture.Image, skin.Stretch);
   }
   if (model.ShownSkin() == SkinPlaying) {
     TGameData outlines;
@@ -98,11 +117,17 @@ TPreviewResult DrawBuilderPreview(QImage &windowPicture, const TBuilderModel &mo
     screen.DrawPanelFrames(outlines);
     const TLevel *level = model.CurrentLevelData();
     if (level && model.LevelPictureVisible()) {
-      const QImage picture(level->Path);
-      if (picture.isNull()) {
-        result.Error = CannotRead(level->Path);
+      const int grid = level->GridSize;
+      const TDecodedPicture picture =
+          DecodeForPreview(level->Path, level->Type, [grid](QSize stored) {
+            const TPreviewFit fit = FitPreviewPicture(stored, grid);
+            return fit.Width > 0 ? QSize(fit.Width, fit.Height) : stored;
+          });
+      if (!picture.Ok()) {
+        result.Error = CannotRead(level->Path, picture.Reason);
       } else {
-        const TGridCount count = DrawLevelPicture(screen.Picture(), picture, level->GridSize);
+        const TGridCount count =
+            DrawLevelPicture(screen.Picture(), picture.Image, picture.StoredSize, grid);
         result.Columns = count.Columns;
         result.Rows = count.Rows;
         result.CellWidth = count.CellWidth;

@@ -1,5 +1,8 @@
 #include "builder/PictureImport.h"
 
+#include "gamefile/PictureType.h"
+#include "play/PictureDecoder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +15,7 @@ namespace {
 // A picture beyond this many pixels is refused before it is decoded (about 200 MB as 32 bits).
 constexpr qint64 MaxPixels = 50'000'000;
 constexpr int JpegQuality = 90;
+constexpr QSize ProofSize(64, 64);
 
 struct TTaken {
   QString File;
@@ -64,11 +68,11 @@ TTaken Take(const QString &file, const QDir &dir) {
   const QString suffix = info.suffix().toLower();
   const bool storable = format == "jpeg" || format == "bmp";
   if (storable) {
-    // Decoding a small copy proves the file whole without the cost of a full decode.
-    if (size.isValid())
-      reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo({1, 1}));
-    if (reader.read().isNull())
-      return {{}, QStringLiteral("cannot be decoded (%1)").arg(reader.errorString())};
+    // Decoded as the game decodes it, so that what the game would refuse is refused here, and
+    // at a small size, which proves a JPEG whole without the cost of a full decode.
+    QString why;
+    if (ReadPictureFitted(file, ProofSize, &why).isNull())
+      return {{}, QStringLiteral("cannot be decoded (%1)").arg(why)};
     const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
     if (suffix == wanted)
       return {file, {}};
@@ -96,6 +100,30 @@ TTaken Take(const QString &file, const QDir &dir) {
 }
 
 } // namespace
+
+QImage ReadPictureFitted(const QString &file, QSize box, QString *why) {
+  // By its first bytes, as the builder takes pictures: a JPEG named .bmp is still a JPEG.
+  QFile in(file);
+  const QByteArray head = in.open(QIODevice::ReadOnly) ? in.read(3) : QByteArray();
+  in.close();
+  const quint8 type = head.startsWith("\xFF\xD8\xFF") ? PictureJpeg
+                      : head.startsWith("BM")         ? PictureBmp
+                                                      : PictureTypeOfFileName(file);
+  TPictureUse use;
+  use.ShownSize = [box](QSize stored) { return stored.scaled(box, Qt::KeepAspectRatio); };
+  const TDecodedPicture picture = TPictureDecoder().DecodeFile(file, type, use);
+  if (!picture.Ok()) {
+    if (why) { // "its picture is damaged (...)" of a level; here the file is named already
+      *why = picture.Reason;
+      if (why->startsWith(u"its "))
+        why->replace(0, 3, QStringLiteral("the"));
+    }
+    return {};
+  }
+  return picture.Image.scaled(
+      picture.StoredSize.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1}), Qt::IgnoreAspectRatio,
+      Qt::SmoothTransformation);
+}
 
 TImportedPictures ImportPictures(const QStringList &files, const QString &folder) {
   TImportedPictures result;

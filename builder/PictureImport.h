@@ -6,6 +6,8 @@
 // JPEG would blur (the BMP shows them on black, the game's background). Files that cannot be
 // taken are listed with the reason.
 
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,11 @@ struct TImportedPictures {
 
 // Converted and renamed copies are written into `folder`, which is created when needed.
 TImportedPictures ImportPictures(const QStringList &files, const QString &folder);
+
+// A JPEG or BMP (by its first bytes, else by its name) decoded with the
+// game's limits and fitted into `box`, keeping its shape; a JPEG is decoded at the smallest DCT
+// scale that covers the fit. Null when the game could not use it, with the reason in `why`.
+QImage ReadPictureFitted(const QString &file, QSize box, QString *why = nullptr);
 
 // One text naming every skipped file and why; empty when nothing was skipped.
 QString SkippedPicturesText(const QStringList &skipped);

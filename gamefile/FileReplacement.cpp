@@ -98,8 +98,13 @@ TStatus TFileReplacement::Commit() {
     // A change of owner takes the set-id bits away: the permissions go on again afterwards.
     Temporary.setPermissions(Permissions);
   }
-  if (!Temporary.flush() || ::fsync(Temporary.handle()) != 0)
+  if (!Temporary.flush())
     return Fail(QStringLiteral("write failed (%1)").arg(Temporary.errorString()));
+  // Qt knows nothing of a failed sync (a full disk or quota can show only here): its error
+  // string would say "Unknown error".
+  if (::fsync(Temporary.handle()) != 0)
+    return Fail(
+        QStringLiteral("write failed (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
   Temporary.close();
   if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1)
     return CommitInPlace();

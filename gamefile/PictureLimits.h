@@ -16,5 +16,9 @@ constexpr int AllocationLimitMb = 256;
 // for its headers and colour table. No JPEG that decodes within the limits
 // needs more.
 constexpr qint64 MaxStoredBytes = (qint64(AllocationLimitMb) + 1) << 20;
+// Scans of one progressive JPEG. Every scan is a pass over the whole picture, so a small file
+// of thousands of scans takes many seconds; encoders write about 10 (libjpeg's progressive
+// script has 10, mozjpeg's at most about 20).
+constexpr int MaxScans = 100;
 
 } // namespace PictureLimits

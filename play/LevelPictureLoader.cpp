@@ -9,20 +9,24 @@ TLevelPictureLoader::TLevelPictureLoader(bool background) : InBackground(backgro
 }
 
 TLevelPictureLoader::~TLevelPictureLoader() {
+  Drop();
   // The worker posts to Receiver: it must be done before Receiver goes.
   Worker.waitForDone();
 }
 
-TLevelPicture TLevelPictureLoader::Load(const TLevelPictureRequest &request) {
+TLevelPicture TLevelPictureLoader::Load(const TLevelPictureRequest &request,
+                                        const std::atomic<bool> *abandon) {
+  TPictureUse use = TPictureUse::Level(request.GridSize);
+  use.Abandon = abandon;
   TLevelPicture picture;
-  picture.Decoded = TPictureDecoder().DecodeFile(request.Path, request.Type, request.GridSize);
+  picture.Decoded = TPictureDecoder().DecodeFile(request.Path, request.Type, use);
   if (!picture.Decoded.Ok())
     return picture;
   QImage &image = picture.Decoded.Image;
-  picture.OriginalSize = image.size();
-  // Stretched here, off the window thread, exactly as the cells would stretch it; the full
+  picture.OriginalSize = picture.Decoded.StoredSize;
+  // Stretched here, off the window thread, exactly as the cells would stretch it; the decoded
   // picture is let go at once.
-  if (const auto geometry = PictureGeometry(image.size(), request.GridSize)) {
+  if (const auto geometry = PictureGeometry(picture.OriginalSize, request.GridSize)) {
     const QSize shown(geometry->Width, geometry->Height);
     if (image.size() != shown)
       image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -37,9 +41,10 @@ void TLevelPictureLoader::Request(const TLevelPictureRequest &request) {
   Pending = request;
   auto promise = std::make_shared<std::promise<TLevelPicture>>();
   Result = promise->get_future();
+  Abandon = std::make_shared<std::atomic<bool>>(false);
   const quint64 serial = Serial;
-  Worker.start([this, request, promise, serial] {
-    promise->set_value(Load(request));
+  Worker.start([this, request, promise, serial, abandon = Abandon] {
+    promise->set_value(Load(request, abandon.get()));
     QMetaObject::invokeMethod(
         &Receiver,
         [this, serial] {
@@ -69,6 +74,9 @@ TLevelPicture TLevelPictureLoader::Take(const TLevelPictureRequest &request) {
 }
 
 void TLevelPictureLoader::Drop() {
+  if (Abandon)
+    Abandon->store(true);
+  Abandon.reset();
   ++Serial;
   Pending = {};
   Result = {};

@@ -13,8 +13,10 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <atomic>
 #include <functional>
 #include <future>
+#include <memory>
 
 struct TLevelPictureRequest {
   QString Path;
@@ -33,7 +35,8 @@ struct TLevelPicture {
 class TLevelPictureLoader {
 public:
   explicit TLevelPictureLoader(bool background);
-  // Waits for a decode that is under way.
+  // Abandons a decode that is under way and waits for the worker to stop, which it does within
+  // a row of blocks of a JPEG (a BMP is read to its end).
   ~TLevelPictureLoader();
   TLevelPictureLoader(const TLevelPictureLoader &) = delete;
   TLevelPictureLoader &operator=(const TLevelPictureLoader &) = delete;
@@ -47,7 +50,7 @@ public:
   // The picture asked for, waiting for it if need be; any other is decoded now. Nothing is
   // held afterwards.
   TLevelPicture Take(const TLevelPictureRequest &request);
-  // Forgets the picture asked for; its OnReady does not come.
+  // Forgets the picture asked for, abandoning its decode; its OnReady does not come.
   void Drop();
   // The worker is decoding, whether or not its picture is still wanted.
   bool Working() const { return Worker.activeThreadCount() > 0; }
@@ -55,8 +58,10 @@ public:
   // On the thread that made the loader, once a picture asked for is decoded.
   std::function<void()> OnReady;
 
-  // Decoding and fitting, as the worker does it.
-  static TLevelPicture Load(const TLevelPictureRequest &request);
+  // Decoding and fitting, as the worker does it: a JPEG is decoded at the smallest DCT scale
+  // that still covers the size the level shows it at. `abandon`, once set, stops the decode.
+  static TLevelPicture Load(const TLevelPictureRequest &request,
+                            const std::atomic<bool> *abandon = nullptr);
 
 private:
   const bool InBackground;
@@ -64,5 +69,6 @@ private:
   QThreadPool Worker;
   TLevelPictureRequest Pending;
   std::future<TLevelPicture> Result;
+  std::shared_ptr<std::atomic<bool>> Abandon; // of the picture asked for
   quint64 Serial = 0;
 };

@@ -1,22 +1,45 @@
 #pragma once
 // Decodes a stored picture (JPEG or BMP) within limits, or says why it cannot
-// be used: too big (and which limit), smaller than the level's grid, damaged,
-// or of an unknown type. Everything that can be checked from the headers is
-// checked before the image is allocated; BMP headers are validated before Qt's
-// decoder sees them.
+// be used: too big (and which limit), too many scans, not cut into cells by its
+// grid, damaged, or of an unknown type. Everything that can be checked from the
+// headers is checked before the image is allocated; BMP headers are validated
+// before Qt's decoder sees them.
+//
+// JPEG goes through libjpeg-turbo's libjpeg API rather than Qt's reader, for
+// three things Qt's reader cannot do: refuse a progressive JPEG with more scans
+// than any encoder writes (each scan is a pass over the whole picture, so a
+// small file of thousands of scans takes many seconds), decode at 1/2, 1/4 or
+// 1/8 of the size through the DCT when the picture is shown smaller, and give
+// up part way when the picture is no longer wanted.
 
 #include "gamefile/PictureLimits.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
 
 class QIODevice;
 
-enum class TPictureFault { None, TooBig, SmallerThanGrid, Damaged, UnknownType };
+enum class TPictureFault {
+  None,
+  TooBig,
+  TooManyScans,
+  SmallerThanGrid,
+  Damaged,
+  UnknownType,
+  Abandoned
+};
 
 struct TDecodedPicture {
   QImage Image;
+  // The picture's own size; Image is smaller when it was decoded for a smaller
+  // size.
+  QSize StoredSize;
   TPictureFault Fault = TPictureFault::None;
   // Why it cannot be used, as a clause for the player ("its picture is damaged
   // (...)").
@@ -29,6 +52,26 @@ struct TPictureLimits {
   qint64 MaxPixels = PictureLimits::MaxPixels;
   int AllocationLimitMb = PictureLimits::AllocationLimitMb;
   qint64 MaxBytes = PictureLimits::MaxStoredBytes;
+  int MaxScans = PictureLimits::MaxScans;
+};
+
+// What a picture is decoded for.
+struct TPictureUse {
+  // A level's grid size: the picture must be cut into cells of this size (a
+  // level of grid 0 cannot be). Empty for a picture that is not cut.
+  std::optional<int> Grid;
+  // The size the picture is shown at, from its stored size: a JPEG is decoded
+  // at the smallest of 1/8, 1/4, 1/2 and 1 of its size that still covers it
+  // both ways. Unset: the stored size.
+  std::function<QSize(QSize stored)> ShownSize;
+  // Set, from any thread, when the picture is no longer wanted: a JPEG decode
+  // stops within a row of blocks.
+  const std::atomic<bool> *Abandon = nullptr;
+
+  // A level's picture as the level shows it: cut by `grid` and decoded for the size of the
+  // picture on the window picture (every window size shows that by whole pixels, so more
+  // decoded pixels would only be thrown away).
+  static TPictureUse Level(int grid);
 };
 
 class TPictureDecoder {
@@ -40,9 +83,19 @@ public:
   // the picture must also be big enough to be cut into cells of that grid size.
   TDecodedPicture DecodeFile(const QString &path, quint8 type, int gridSize = 0) const;
   TDecodedPicture Decode(const QByteArray &bytes, quint8 type, int gridSize = 0) const;
+  TDecodedPicture DecodeFile(const QString &path, quint8 type, const TPictureUse &use) const;
+  TDecodedPicture Decode(const QByteArray &bytes, quint8 type, const TPictureUse &use) const;
+
+  // Start-of-scan markers of a JPEG stream, counted up to one past `stopAbove`.
+  static int CountJpegScans(const uchar *data, qint64 size, int stopAbove);
 
 private:
-  TDecodedPicture Decode(QIODevice &device, qint64 size, quint8 type, int gridSize) const;
+  TDecodedPicture Decode(const uchar *data, qint64 size, quint8 type, const TPictureUse &use) const;
+  TDecodedPicture DecodeJpeg(const uchar *data, qint64 size, const TPictureUse &use) const;
+  TDecodedPicture DecodeBmp(QIODevice &device, qint64 size, const TPictureUse &use) const;
+  // The refusal for a picture of this size, or nothing when it may be decoded.
+  std::optional<TDecodedPicture> CheckSize(QSize stored, qint64 decodeBytes,
+                                           const TPictureUse &use) const;
 
   TPictureLimits Limits;
 };

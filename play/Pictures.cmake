@@ -12,3 +12,7 @@ add_library(qb_pictures STATIC
 )
 target_include_directories(qb_pictures PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(qb_pictures PUBLIC Qt6::Core Qt6::Gui qb_gamefile)
+
+# JPEG through libjpeg-turbo's libjpeg API (scan limit, reduced-size decoding, abandoning).
+find_package(JPEG REQUIRED)
+target_link_libraries(qb_pictures PRIVATE JPEG::JPEG)

@@ -236,9 +236,9 @@ TEST_F(ProcessTest, AProgramUnderAnotherNameWithoutAGameClosesAtOnce) {
   EXPECT_EQ(program->exitCode(), 0);
 }
 
-TEST_F(ProcessTest, TheTitleLoadsNoImagePluginButTheJpegOne) {
+TEST_F(ProcessTest, TheTitleLoadsNoImagePlugin) {
   // Each image plugin maps its own libraries (TIFF, WebP, MNG ...): loading them all made every
-  // start-up slower and bigger.
+  // start-up slower and bigger. JPEG goes through libjpeg directly, BMP through Qt's own reader.
   QProcess *game = Start(ProgramDir + "/quarrybox", {ProgramDir + "/Games/Default.qbx"});
   ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
   const QString working = Home.filePath("runtime/quarrybox/%1/").arg(game->processId());
@@ -251,7 +251,7 @@ TEST_F(ProcessTest, TheTitleLoadsNoImagePluginButTheJpegOne) {
     if (line.contains("/imageformats/"))
       plugins << QFileInfo(QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1))).fileName();
   plugins.removeDuplicates();
-  EXPECT_EQ(plugins, QStringList{"libqjpeg.so"}) << plugins.join(' ').toStdString();
+  EXPECT_TRUE(plugins.isEmpty()) << plugins.join(' ').toStdString();
 }
 
 // Two made games and the main program run side by side; a second start of a made game brings

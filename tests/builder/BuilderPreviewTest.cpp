@@ -2,6 +2,7 @@
 #include "builder/BuilderModel.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -162,6 +163,44 @@ TEST(BuilderPreviewTest, HiddenLevelPictureIsNotDrawn) {
   const TPreviewResult result = DrawBuilderPreview(window, model);
   EXPECT_EQ(result.Columns, 0);
   EXPECT_EQ(window.pixel(100, 200), Black);
+}
+
+// A JPEG is decoded at a reduced size for the preview, but its grid is measured from its own
+// size, as the game measures it: a 1200 x 900 picture with a grid of 45 is six cells across.
+TEST(BuilderPreviewTest, JpegLevelIsCutByItsOwnSizeThoughDecodedSmaller) {
+  QTemporaryDir dir;
+  QImage picture(1200, 900, QImage::Format_RGB32);
+  picture.fill(Purple);
+  const QString path = dir.filePath("level.jpg");
+  ASSERT_TRUE(picture.save(path, "JPEG"));
+  TBuilderModel model;
+  model.SetSkin(SkinPlaying, SolidPicture(dir, "skin.bmp", {600, 400}, Green));
+  model.AddLevels({path});
+  model.SetGridSize(45);
+  QImage window;
+  const TPreviewResult result = DrawBuilderPreview(window, model);
+  EXPECT_TRUE(result.Error.isEmpty()) << result.Error.toStdString();
+  EXPECT_EQ(result.Columns, 6);
+  EXPECT_EQ(result.Columns, FitPreviewPicture({1200, 900}, 45).Width / 45);
+  const TPreviewFit fit = FitPreviewPicture({1200, 900}, 45);
+  const QRgb inside = window.pixel(fit.X0 + 10, fit.Y0 + 10);
+  EXPECT_LE(qAbs(qRed(inside) - 120) + qGreen(inside) + qAbs(qBlue(inside) - 160), 12);
+}
+
+TEST(BuilderPreviewTest, AJpegOfTooManyScansIsReportedAtOnceWithTheReason) {
+  QTemporaryDir dir;
+  const QString slow = dir.filePath("slow.jpg");
+  QProcess maker;
+  maker.start(QStringLiteral(QB_SLOW_JPEG_PATH), {slow, "20000"});
+  ASSERT_TRUE(maker.waitForFinished(30000));
+  TBuilderModel model;
+  model.SetSkin(SkinPlaying, SolidPicture(dir, "skin.bmp", {600, 400}, Green));
+  model.AddLevels({slow});
+  QImage window;
+  const TPreviewResult result = DrawBuilderPreview(window, model);
+  EXPECT_TRUE(result.Error.contains("slow.jpg")) << result.Error.toStdString();
+  EXPECT_TRUE(result.Error.contains("more than 100 scans")) << result.Error.toStdString();
+  EXPECT_EQ(result.Columns, 0);
 }
 
 TEST(BuilderPreviewTest, UnreadablePictureIsReportedAndTheRestDrawn) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,6 +130,44 @@ TEST_F(PictureImportTest, OneTextNamesEverySkippedFileAndWhy) {
   for (const char *name : {"notes.txt", "gone.png", "cut.jpg"})
     EXPECT_TRUE(text1.contains(name)) << name;
   EXPECT_TRUE(SkippedPicturesText({}).isEmpty());
+}
+
+// A JPEG the game would refuse is refused when it is added, with the game's reason, at once
+// instead of after the seconds its thousands of scans would take to decode.
+TEST_F(PictureImportTest, AJpegOfTooManyScansIsRefusedWithTheReason) {
+  const QString slow = Dir.filePath("slow.jpg");
+  QProcess maker;
+  maker.start(QStringLiteral(QB_SLOW_JPEG_PATH), {slow, "20000"});
+  ASSERT_TRUE(maker.waitForFinished(30000));
+  ASSERT_EQ(maker.exitCode(), 0);
+  const TImportedPictures taken = ImportPictures({slow}, Into);
+  EXPECT_TRUE(taken.Files.isEmpty());
+  ASSERT_EQ(taken.Skipped.size(), 1);
+  EXPECT_TRUE(taken.Skipped[0].startsWith(
+      "slow.jpg: cannot be decoded (the picture has more than 100 scans"))
+      << taken.Skipped[0].toStdString();
+  QString why;
+  EXPECT_TRUE(ReadPictureFitted(slow, {64, 48}, &why).isNull());
+  EXPECT_TRUE(why.contains("scans")) << why.toStdString();
+}
+
+// Fitted into the box with its shape kept, from a JPEG decoded at a reduced size or a BMP, each
+// known by its bytes whatever its name.
+TEST_F(PictureImportTest, APictureIsReadFittedIntoABox) {
+  QImage wide(1200, 600, QImage::Format_RGB32);
+  wide.fill(QColor(30, 160, 90));
+  ASSERT_TRUE(wide.save(Dir.filePath("wide.jpg"), "JPEG"));
+  ASSERT_TRUE(wide.save(Dir.filePath("wide.picture"), "BMP"));
+  ASSERT_TRUE(wide.save(Dir.filePath("jpeg.bmp"), "JPEG"));
+  for (const char *name : {"wide.jpg", "wide.picture", "jpeg.bmp"}) {
+    QString why;
+    const QImage fitted = ReadPictureFitted(Dir.filePath(name), {64, 48}, &why);
+    ASSERT_FALSE(fitted.isNull()) << name << ": " << why.toStdString();
+    EXPECT_EQ(fitted.size(), QSize(64, 32)) << name;
+    const QRgb middle = fitted.pixel(32, 16);
+    EXPECT_LE(qAbs(qRed(middle) - 30) + qAbs(qGreen(middle) - 160) + qAbs(qBlue(middle) - 90), 8)
+        << name;
+  }
 }
 
 TEST_F(PictureImportTest, AFolderThatCannotBeWrittenIsAReasonToo) {

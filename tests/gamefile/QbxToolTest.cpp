@@ -116,6 +116,114 @@ TEST(QbxTool, VerifyNamesEveryPictureThatCannotBeUsed) {
       << lines[1].toStdString();
 }
 
+// A picture file of `size` that decodes, as a JPEG or a BMP; a noisy one compresses badly.
+void Paint(const QString &path, QSize size, bool noisy = false) {
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(Qt::darkCyan);
+  for (int y = 0; noisy && y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      picture.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y) % 256));
+  ASSERT_TRUE(picture.save(path, path.endsWith(".bmp") ? "BMP" : "JPG"));
+}
+
+// A progressive JPEG of thousands of scans, which takes seconds to decode, from the tool the
+// build makes for such tests.
+void WriteSlowJpeg(const QString &path) {
+  QProcess maker;
+  maker.start(QStringLiteral(QB_SLOW_JPEG_PATH), {path, "20000"});
+  ASSERT_TRUE(maker.waitForFinished(30000));
+  ASSERT_EQ(maker.exitCode(), 0);
+}
+
+// Every level the game would skip is named with the reason and what the game does: a picture
+// it refuses (here one of too many scans, refused at once instead of decoded for seconds), a
+// grid of 0, and a grid whose cells the picture's shape makes less than a pixel.
+TEST(QbxTool, VerifyNamesEveryLevelTheGameWouldSkip) {
+  TGameFixture fixture;
+  TGameData game = fixture.MakeGame(
+      {{PictureJpeg, 10}, {PictureJpeg, 10}, {PictureJpeg, 10}},
+      {{PictureJpeg, 10, 44}, {PictureJpeg, 10, 44}, {PictureBmp, 10, 0}, {PictureJpeg, 10, 1}});
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    Paint(game.Skin(kind).Path, {600, 400});
+  Paint(game.Levels[0].Path, {400, 300});
+  WriteSlowJpeg(game.Levels[1].Path);
+  Paint(game.Levels[2].Path, {400, 300});
+  Paint(game.Levels[3].Path, {400, 300});
+  const QString path = fixture.Path("skips.qbx");
+  ASSERT_TRUE(WriteGameFile(path, game).Ok());
+
+  const TRun run = RunTool({"verify", path});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Out.isEmpty());
+  const QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << run.Err.toStdString();
+  EXPECT_TRUE(lines[0].startsWith("qbxtool: skips.qbx: level 2: its picture has more than 100 "
+                                  "scans"))
+      << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("qbxtool: skips.qbx: level 3: its grid size is 0"))
+      << lines[1].toStdString();
+  EXPECT_TRUE(lines[2].startsWith("qbxtool: skips.qbx: level 4: its picture (400 x 300 pixels) "
+                                  "cut by its grid of 1 gives cells of 1 x 0.75 pixels"))
+      << lines[2].toStdString();
+  for (const QString &line : lines)
+    EXPECT_TRUE(line.endsWith("; the game skips this level")) << line.toStdString();
+}
+
+TEST(QbxTool, VerifyRefusesAGameWithoutLevels) {
+  TGameFixture fixture;
+  TGameData game = fixture.MakeGame({{PictureJpeg, 10}, {PictureJpeg, 10}, {PictureJpeg, 10}}, {});
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    Paint(game.Skin(kind).Path, {60, 40});
+  const QString path = fixture.Path("empty.qbx");
+  ASSERT_TRUE(WriteGameFile(path, game).Ok());
+  const TRun run = RunTool({"verify", path});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Out.isEmpty());
+  EXPECT_EQ(run.Err, "qbxtool: empty.qbx: the game has no levels, so it cannot be played\n");
+}
+
+// Writes that fail part way name the system's reason. The file size limit stands in for a
+// full disk: the shell ignores the signal, so writes past it fail with "File too large".
+TEST(QbxTool, FailedWritesNameTheSystemsReason) {
+  TGameFixture fixture;
+  const QString tool = QStringLiteral(QBXTOOL_PATH);
+  auto limited = [&](const QStringList &args) {
+    QProcess shell;
+    shell.start("sh",
+                QStringList{"-c", "ulimit -f 1; trap '' XFSZ; exec \"$@\"", "sh", tool} + args);
+    EXPECT_TRUE(shell.waitForFinished(30000));
+    return std::pair{shell.exitCode(), QString::fromUtf8(shell.readAllStandardError())};
+  };
+  // Pictures of more than the 1 KiB the limit allows.
+  TGameData big = fixture.SmallGame();
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    Paint(big.Skin(kind).Path, {300, 200}, true);
+  for (const TLevel &level : big.Levels)
+    Paint(level.Path, {300, 200}, true);
+
+  const auto [created, createErrors] = limited(
+      {"create", fixture.Path("made.qbx"), "--start", big.StartSkin.Path, "--playing",
+       big.PlayingSkin.Path, "--gameover", big.GameOverSkin.Path, "--level", big.Levels[0].Path});
+  EXPECT_EQ(created, 1);
+  EXPECT_TRUE(createErrors.contains("(File too large)")) << createErrors.toStdString();
+  EXPECT_FALSE(QFile::exists(fixture.Path("made.qbx")));
+
+  ASSERT_TRUE(WriteGameFile(fixture.Path("big.qbx"), big).Ok());
+  const auto [extracted, extractErrors] =
+      limited({"extract", fixture.Path("big.qbx"), fixture.Path("out")});
+  EXPECT_EQ(extracted, 1);
+  EXPECT_TRUE(extractErrors.contains("(File too large)")) << extractErrors.toStdString();
+
+  const auto [drawn, thumbnailErrors] =
+      limited({"thumbnail", fixture.Path("big.qbx"), fixture.Path("thumb.png"), "256"});
+  EXPECT_EQ(drawn, 1);
+  EXPECT_TRUE(thumbnailErrors.contains("thumb.png: cannot be written (File too large)"))
+      << thumbnailErrors.toStdString();
+  EXPECT_FALSE(QFile::exists(fixture.Path("thumb.png")));
+  EXPECT_FALSE(createErrors.contains("Unknown error") || extractErrors.contains("Unknown error") ||
+               thumbnailErrors.contains("Unknown error"));
+}
+
 TEST(QbxTool, RefusesAFifoWithoutWaitingForAWriter) {
   TGameFixture fixture;
   const QString fifo = fixture.Path("pipe.qbx");

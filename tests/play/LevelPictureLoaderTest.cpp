@@ -116,3 +116,21 @@ TEST_F(LevelPictureLoaderTest, ADamagedPictureArrivesWithTheDecodersReason) {
   EXPECT_TRUE(picture.Decoded.Reason.contains("damaged")) << picture.Decoded.Reason.toStdString();
   EXPECT_TRUE(picture.Decoded.Image.isNull());
 }
+
+// A level of grid 0 could never end: the loader says why, as the game reports it. A decode whose
+// picture is no longer wanted stops and leaves no picture.
+TEST_F(LevelPictureLoaderTest, AGridOfNoCellsOrAnAbandonedDecodeGivesNoPicture) {
+  TLevelPictureRequest request = Picture("level.jpg", {800, 600}, 40);
+  request.GridSize = 0;
+  TLevelPicture picture = TLevelPictureLoader::Load(request);
+  EXPECT_EQ(picture.Decoded.Fault, TPictureFault::SmallerThanGrid);
+  EXPECT_EQ(picture.Decoded.Reason, "its grid size is 0, which cuts no cells");
+
+  request.GridSize = 40;
+  const std::atomic<bool> abandoned = true;
+  picture = TLevelPictureLoader::Load(request, &abandoned);
+  EXPECT_EQ(picture.Decoded.Fault, TPictureFault::Abandoned);
+  EXPECT_TRUE(picture.Decoded.Image.isNull());
+  const std::atomic<bool> wanted = false;
+  EXPECT_TRUE(TLevelPictureLoader::Load(request, &wanted).Decoded.Ok());
+}

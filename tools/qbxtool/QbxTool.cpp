@@ -9,7 +9,10 @@
 #include "tools/qbxtool/Thumbnail.h"
 
 #include <QBuffer>
-#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
 
 using namespace GameFileLayout;
 
@@ -52,7 +55,9 @@ QString TQbxTool::Usage() {
       "Usage:\n"
       "  qbxtool info FILE        print the header, every record and the high-score table\n"
       "  qbxtool verify FILE      check every offset, length and picture type, and decode every\n"
-      "                           picture; each one that cannot be used is named\n"
+      "                           picture as the game does; each one that cannot be used is\n"
+      "                           named (a level with one is skipped by the game), and so is a\n"
+      "                           game without levels\n"
       "  qbxtool extract FILE DIR copy every picture into DIR as tps, tpp, tpg, tpl0, tpl1, ...\n"
       "                           with .jpg or .bmp after the picture type\n"
       "  qbxtool create OUT --start F --playing F --gameover F --level F[:GRID]...\n"
@@ -153,11 +158,18 @@ int TQbxTool::Verify(const QString &path) {
     return Failed(game.Error());
   TGameFileReader &reader = game->Reader;
   const TGameIndex &index = game->Index;
-  // Every picture is decoded as the game would decode it, and every bad one is named.
+  // Every picture is decoded as the game would decode it, and every one the game could not use
+  // is named, with what the game does about it.
   int bad = 0;
+  if (index.Header.LevelCount == 0) {
+    Failed(reader.Fail(QStringLiteral("the game has no levels, so it cannot be played")).Error());
+    ++bad;
+  }
   for (const TRecordInfo &record : index.Records) {
+    const bool level = IsLevelRecord(record.Record);
+    const QString outcome = level ? QStringLiteral("; the game skips this level") : QString();
     if (TStatus s = reader.CheckPicture(record); !s.Ok()) {
-      Failed(s.Error());
+      Failed(s.Error() + outcome);
       ++bad;
       continue;
     }
@@ -166,11 +178,12 @@ int TQbxTool::Verify(const QString &path) {
     out.open(QIODevice::WriteOnly);
     if (TStatus s = reader.CopyPicture(record, out, QStringLiteral("memory")); !s.Ok())
       return Failed(s.Error());
-    const int grid = IsLevelRecord(record.Record) ? record.GridSize : 0;
-    const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record.Type, grid);
+    const TPictureUse use = level ? TPictureUse::Level(record.GridSize) : TPictureUse();
+    const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record.Type, use);
     if (!picture.Ok()) {
       Failed(
-          reader.Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error());
+          reader.Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error() +
+          outcome);
       ++bad;
     }
   }
@@ -181,8 +194,11 @@ int TQbxTool::Verify(const QString &path) {
 }
 
 int TQbxTool::Extract(const QString &path, const QString &folder) {
-  if (!QDir().mkpath(folder))
-    return Failed(QStringLiteral("%1: cannot create the folder").arg(folder));
+  std::error_code error;
+  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+  if (error)
+    return Failed(QStringLiteral("%1: cannot create the folder (%2)")
+                      .arg(folder, QString::fromLocal8Bit(error.message())));
   TGameData game;
   if (TStatus s = ExtractAllPictures(GameIn(path), game, folder); !s.Ok())
     return Failed(s.Error());

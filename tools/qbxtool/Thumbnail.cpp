@@ -1,6 +1,7 @@
 #include "tools/qbxtool/Thumbnail.h"
 
 #include "gamefile/GameFileReader.h"
+#include "gamefile/WriteAll.h"
 #include "play/PictureDecoder.h"
 #include "tools/qbxtool/QbxTool.h"
 
@@ -27,8 +28,11 @@ TResult<QImage> ShownPicture(const QString &path, int size) {
   bytes.open(QIODevice::ReadWrite);
   if (TStatus s = reader.CopyPicture(info, bytes, RecordName(record)); !s.Ok())
     return s;
-  // Thumbnailers run on files from anywhere: the same limits as in the game apply.
-  const TDecodedPicture decoded = TPictureDecoder().Decode(bytes.data(), info.Type);
+  // Thumbnailers run on files from anywhere: the same limits as in the game apply. A JPEG is
+  // decoded at the smallest DCT scale that still covers the thumbnail.
+  TPictureUse use;
+  use.ShownSize = [size](QSize stored) { return stored.scaled(size, size, Qt::KeepAspectRatio); };
+  const TDecodedPicture decoded = TPictureDecoder().Decode(bytes.data(), info.Type, use);
   if (!decoded.Ok())
     return reader.Fail(
         QStringLiteral("the %1 cannot be used: %2").arg(RecordName(record), decoded.Reason));
@@ -50,11 +54,29 @@ int Thumbnail(const QStringList &args, QTextStream &err) {
     err << "qbxtool: " << picture.Error() << Qt::endl;
     return TQbxTool::ExitFailed;
   }
-  // Written whole or not at all: a half-written thumbnail would be cached as the game's.
+  QByteArray png;
+  QBuffer encoded(&png);
+  encoded.open(QIODevice::WriteOnly);
+  if (!picture->save(&encoded, "png")) {
+    err << "qbxtool: " << args[1] << ": the thumbnail cannot be encoded as PNG" << Qt::endl;
+    return TQbxTool::ExitFailed;
+  }
+  // Written whole or not at all: a half-written thumbnail would be cached as the game's. Each
+  // write is checked, unbuffered, because a commit after a short write on a full disk has been
+  // seen to succeed; a failing write then names the system's reason.
   QSaveFile out(args[1]);
-  if (!out.open(QIODevice::WriteOnly) || !picture->save(&out, "png") || !out.commit()) {
-    err << "qbxtool: " << args[1] << ": cannot be written (" << out.errorString() << ")"
-        << Qt::endl;
+  QString failure;
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    failure = out.errorString();
+  } else if (!WriteAll(out, png)) {
+    failure = out.errorString();
+    out.cancelWriting();
+    out.commit(); // discards the temporary file
+  } else if (!out.commit()) {
+    failure = out.errorString();
+  }
+  if (!failure.isEmpty()) {
+    err << "qbxtool: " << args[1] << ": cannot be written (" << failure << ")" << Qt::endl;
     return TQbxTool::ExitFailed;
   }
   return TQbxTool::ExitOk;
