@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -196,12 +195,9 @@ QIcon TQuarryboxBuilderForm::Thumbnail(const QString &path) {
   auto found = Thumbnails.constFind(path);
   if (found != Thumbnails.constEnd())
     return *found;
-  // Decoded at thumbnail size: a phone photo is not decoded whole for a 64 x 48 picture.
-  QImageReader reader(path);
-  const QSize full = reader.size();
-  if (full.isValid())
-    reader.setScaledSize(full.scaled(ThumbnailSize, Qt::KeepAspectRatio).expandedTo({1, 1}));
-  const QImage small = reader.read();
+  // Decoded at thumbnail size, and within the game's limits: a phone photo is not decoded whole
+  // for a 64 x 48 picture, and a hostile one is refused at once.
+  const QImage small = ReadPictureFitted(path, ThumbnailSize);
   QPixmap tile(ThumbnailSize);
   tile.fill(Qt::transparent);
   if (!small.isNull()) {

@@ -2,7 +2,7 @@
 // repeated many times. Decoders take each repeat as a new pass over the whole picture (and at
 // most warn about it), as with the hostile files found in the wild.
 //
-// Usage: qb_slow_jpeg OUT.jpg [REPEATS]
+// Usage: qb_slow_jpeg OUT.jpg [REPEATS [WIDTH HEIGHT]]
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
@@ -32,7 +32,8 @@ int main(int argc, char **argv) {
     return 2;
   const int repeats = argc > 2 ? atoi(argv[2]) : 20000;
   // Flat: its scans are a few bytes each, yet each one is a pass over every block.
-  QImage flat(2400, 1800, QImage::Format_RGB32);
+  QImage flat(argc > 4 ? atoi(argv[3]) : 2400, argc > 4 ? atoi(argv[4]) : 1800,
+              QImage::Format_RGB32);
   flat.fill(0xFF336699);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
