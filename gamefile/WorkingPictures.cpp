@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace GameFileLayout;
 
 namespace {
@@ -40,11 +43,15 @@ TStatus WritePicture(TGameFileReader &reader, const TRecordInfo &record, const Q
     return TStatus::Failure(
         QStringLiteral("%1: cannot create the file (%2)").arg(target, out.errorString()));
   TStatus status = reader.CopyPicture(record, out, target);
+  // Qt keeps no reason for a failed flush ("Unknown error"); the system's is read at once.
   if (status.Ok() && !out.flush())
-    status =
-        TStatus::Failure(QStringLiteral("%1: write failed (%2)").arg(target, out.errorString()));
-  if (!status.Ok())
-    out.remove();
+    status = TStatus::Failure(QStringLiteral("%1: write failed (%2)")
+                                  .arg(target, QString::fromLocal8Bit(std::strerror(errno))));
+  if (!status.Ok()) {
+    // Removed by name: QFile::remove() leaves the file when closing it fails to write the rest.
+    out.close();
+    QFile::remove(target);
+  }
   return status;
 }
 

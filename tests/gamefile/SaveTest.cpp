@@ -2,6 +2,7 @@
 // temporary file behind, and says what went wrong.
 #include "gamefile/GameFile.h"
 #include "gamefile/GameFileWriter.h"
+#include "gamefile/WorkingPictures.h"
 #include "tests/gamefile/ChildProcess.h"
 #include "tests/gamefile/FailingDevice.h"
 #include "tests/gamefile/GameFixture.h"
@@ -83,6 +84,23 @@ TEST_P(FullDisk, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, FullDisk, ::testing::Values(0, 1, 21, 45, 200, 341, 342));
+
+TEST_F(Save, PicturesCopiedOutOntoAFullDiskLeaveNoPartBehind) {
+  const QString game = Fixture.WriteSmallGame("small.qbx");
+  const QString out = Fixture.Path("working/");
+  QDir().mkpath(out);
+  const TChildOutcome outcome =
+      RunInChild([] { return LimitFileSize(5); },
+                 [&] {
+                   TGameData data;
+                   const TStatus read = ReadGameHeader(game, data);
+                   return read.Ok() ? ExtractAllPictures(game, data, out) : read;
+                 });
+  ASSERT_TRUE(outcome.Finished);
+  EXPECT_FALSE(outcome.Ok);
+  EXPECT_TRUE(outcome.Message.contains("too large")) << outcome.Message.toStdString();
+  EXPECT_TRUE(FolderEntries(out).isEmpty()) << FolderEntries(out).join(' ').toStdString();
+}
 
 TEST_F(Save, MissingPictureIsNamedAndTheOldFileKept) {
   const QStringList before = FolderEntries(Fixture.Folder());
