@@ -15,11 +15,6 @@ shots=${QB_SHOTS:-$work/shots}
 mkdir -p "$shots"
 shot() { import -window root "$shots/$1.png"; }
 
-# The client area of a window: x y width height.
-client() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
 # Clicks at a point of a window's client area.
 click_in() {
   local x y

@@ -94,6 +94,11 @@ enter_high_score_name() {
   xdotool key Return
   sleep 0.5
 }
+# The client area of a window (without a window manager's frame): x y width height.
+client() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
 focus_main() { xdotool windowactivate --sync "$(window)" 2>/dev/null || xdotool windowfocus --sync "$(window)"; }
 setting() { sed -n "s/^$1=//p" "$settings"; }
 

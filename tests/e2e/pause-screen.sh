@@ -17,8 +17,7 @@ make_fresh_game "$work/Quarry.qbx"
 # over the picture cells, their random colours show through it.)
 banner_shot() {
   local x y w h
-  read -r x y w h < <(xwininfo -id "$(window)" | awk '/Absolute upper-left X/ {x=$NF}
-    /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+  read -r x y w h < <(client "$(window)")
   import -window root "$shots/screen-$1.png"
   convert "$shots/screen-$1.png" -crop "198x121+$((x + 320))+$((y + h - 400 + 140))" +repage \
     "$shots/banner-$1.png"

@@ -16,10 +16,7 @@ mkdir -p "$shots"
 sw=${screen_size%x*} sh=${screen_size#*x}
 
 # The window's client area, and with --wm its frame, as the X server has them.
-geometry() {
-  xwininfo -id "$(window)" | awk '/Absolute upper-left X/ {x=$NF}
-    /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
+geometry() { client "$(window)"; }
 frame() { xprop -id "$(window)" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,; }
 # Fails unless the whole window, frame included, lies on the screen.
 expect_on_screen() {

@@ -19,9 +19,7 @@ make_fresh_game "$work/Quarry.qbx"
 picture_shot() {
   local factor=$1 out=$2 id x y w h
   id=$(window)
-  # The client area, without the window manager's frame.
-  read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF}
-    /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+  read -r x y w h < <(client "$id")
   [ "$w" = $((600 * factor)) ] || fail "window $w wide at factor $factor"
   menu=$((h - 400 * factor)) # the menu bar, kept for the full-screen check
   import -window root -crop "$((600 * factor))x$((400 * factor))+$x+$((y + menu))" +repage "$out"
