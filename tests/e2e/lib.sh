@@ -78,7 +78,7 @@ drop_until_game_over() {
   xdotool key space
   wait_for "state 2"
   for _ in $(seq 200); do
-    grep -q "state 3" "$work/trace.txt" && break
+    since_mark | grep -q "state 3" && break
     xdotool key space
     sleep 0.1
   done
