@@ -106,8 +106,8 @@ QImage ReadPictureFitted(const QString &file, QSize box, QString *why) {
   QFile in(file);
   const QByteArray head = in.open(QIODevice::ReadOnly) ? in.read(3) : QByteArray();
   in.close();
-  const quint8 type = head.startsWith("\xFF\xD8\xFF") ? PictureJpeg
-                      : head.startsWith("BM")         ? PictureBmp
+  const quint8 type = head.startsWith("\xFF\xD8\xFF") ? quint8(PictureJpeg)
+                      : head.startsWith("BM")         ? quint8(PictureBmp)
                                                       : PictureTypeOfFileName(file);
   TPictureUse use;
   use.ShownSize = [box](QSize stored) { return stored.scaled(box, Qt::KeepAspectRatio); };

@@ -46,6 +46,18 @@ struct TDecodedPicture {
   QString Reason;
 
   bool Ok() const { return Fault == TPictureFault::None; }
+
+  // A picture that cannot be used, and why.
+  static TDecodedPicture Refused(TPictureFault fault, const QString &reason) {
+    TDecodedPicture picture;
+    picture.Fault = fault;
+    picture.Reason = reason;
+    return picture;
+  }
+  static TDecodedPicture DamagedBecause(const QString &detail) {
+    return Refused(TPictureFault::Damaged,
+                   QStringLiteral("its picture is damaged (%1)").arg(detail));
+  }
 };
 
 struct TPictureLimits {

@@ -7,6 +7,7 @@ add_library(qb_pictures STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCells.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureDecoder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureDecoderJpeg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureGeometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Random.cpp
 )
