@@ -139,7 +139,7 @@ void TGame::PlayingFrame() {
   if (step.LockDelayWanted)
     LockDelayTimer.SetEnabled(true);
   const TPiece &after = Session.Piece.Piece();
-  if (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col)
+  if (Trace::Enabled() && (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col))
     Trace::Event("move", QStringLiteral("%1 %2").arg(after.Shift.Col).arg(after.Turn));
   View.DrawFrame(Session.Piece.BlockPositions(), Session.Status.PieceActive);
 }

@@ -125,6 +125,14 @@ bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &imag
   return true;
 }
 
+TDecodedPicture TooManyScans(int limit) {
+  return TDecodedPicture::Refused(
+      TPictureFault::TooManyScans,
+      QStringLiteral("its picture has more than %1 scans, which no camera or program writes; "
+                     "each one would be a pass over the whole picture")
+          .arg(limit));
+}
+
 } // namespace
 
 int TPictureDecoder::CountJpegScans(const uchar *data, qint64 size, int stopAbove) {
@@ -178,12 +186,7 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   // once; the progress callback holds libjpeg to the same limit should the two ever disagree.
   const int scans = CountJpegScans(data, size, Limits.MaxScans);
   if (scans > Limits.MaxScans)
-    return TDecodedPicture::Refused(
-        TPictureFault::TooManyScans,
-        QStringLiteral("its picture has more than %1 scans, which no camera or "
-                       "program writes; each one would be a pass over the whole "
-                       "picture")
-            .arg(Limits.MaxScans));
+    return TooManyScans(Limits.MaxScans);
 
   TJpegSession session;
   jpeg_decompress_struct &info = session.Info;
@@ -242,12 +245,7 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   case TJpegStop::None:
     break;
   case TJpegStop::TooManyScans:
-    return TDecodedPicture::Refused(
-        TPictureFault::TooManyScans,
-        QStringLiteral("its picture has more than %1 scans, which no camera or "
-                       "program writes; each one would be a pass over the whole "
-                       "picture")
-            .arg(Limits.MaxScans));
+    return TooManyScans(Limits.MaxScans);
   case TJpegStop::Abandoned:
     return TDecodedPicture::Refused(
         TPictureFault::Abandoned,
