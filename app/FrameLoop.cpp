@@ -4,7 +4,7 @@
 #include "app/Game.h"
 
 #include "app/Trace.h"
-#include "play/Points.h"
+#include "rules/Points.h"
 
 void TGame::OnFrame(int lagCount) {
   Q_UNUSED(lagCount);
@@ -127,7 +127,7 @@ void TGame::PlayingFrame() {
       return;
     }
     if (Session.Cells.TargetHidden()) {
-      View.DrawCellGrid(Session.Cells, Session.Random);
+      View.DrawCellGrid(Session.Cells);
       View.ShowWindowPicture();
       if (View.FlashAllowed())
         FlashTimer.SetEnabled(true);

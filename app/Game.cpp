@@ -12,9 +12,9 @@
 #include "app/Trace.h"
 #include "app/WindowPlacement.h"
 #include "media/VirtualKeys.h"
-#include "play/PictureDecoder.h"
-#include "play/Rounding.h"
+#include "pictures/PictureDecoder.h"
 #include "resources/BuiltinPictures.h"
+#include "rules/Rounding.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -17,9 +17,9 @@
 #include "media/Scheduler.h"
 #include "media/SurfaceSpriteEngine.h"
 #include "media/Timer.h"
-#include "play/LevelPictureLoader.h"
-#include "play/PlayScreen.h"
-#include "play/PlaySession.h"
+#include "pictures/LevelPictureLoader.h"
+#include "rules/PlaySession.h"
+#include "screen/PlayScreen.h"
 #include "settings/SettingsStore.h"
 
 #include <QImage>

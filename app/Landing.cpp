@@ -1,10 +1,10 @@
-// Landing of the falling piece: when it may land, the rules of the landing (play/Landing.h),
+// Landing of the falling piece: when it may land, the rules of the landing (rules/Landing.h),
 // what it shows, and the next piece or the end of the level.
 #include "app/Game.h"
 
 #include "app/Timing.h"
 #include "app/Trace.h"
-#include "play/Speed.h"
+#include "rules/Speed.h"
 
 void TGame::LandPiece() {
   if (!DownTimer.Enabled() || Session.Status.Suspended)
@@ -24,7 +24,7 @@ void TGame::LandPiece() {
   PlaySound(Session.Prefs.MotionSound
                 ? QStringLiteral("FallDown%1").arg(Session.Piece.Piece().Type + 1)
                 : QStringLiteral("FallDown"));
-  const TLanding landing = Session.Land(View.PieceBlock());
+  const TLanding landing = Session.Land();
   EndPiece();
   ShowLanding(landing);
   if (Session.Status.LevelComplete) {
@@ -48,7 +48,7 @@ void TGame::ShowLanding(const TLanding &landing) {
   Trace::Event("land", QString::number(landing.RowsRemoved));
   DrawScore();
   if (landing.RowsRemoved > 0) {
-    View.DrawCellGrid(Session.Cells, Session.Random);
+    View.DrawCellGrid(Session.Cells);
     PlaySound(landing.LineSound);
     RepaintTimer.SetEnabled(true);
   }

@@ -9,7 +9,8 @@
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "gamefile/HighScores.h"
-#include "play/Speed.h"
+#include "pictures/CellPicture.h"
+#include "rules/Speed.h"
 
 #include <QFileInfo>
 
@@ -56,17 +57,19 @@ bool TGame::BuildPictureCells() {
   }
   const TLevel &level = Data.Levels[index];
   const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
-  const QString why =
-      !picture.Decoded.Ok() ? picture.Decoded.Reason
-      : !Session.Cells.Build(picture.Decoded.Image, level.GridSize, picture.OriginalSize)
-          ? QStringLiteral("its picture cannot be cut into cells")
-          : QString();
+  const QImage &image = picture.Decoded.Image;
+  const QSize storedSize = picture.OriginalSize.isEmpty() ? image.size() : picture.OriginalSize;
+  const QString why = !picture.Decoded.Ok() ? picture.Decoded.Reason
+                      : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
+                          ? QStringLiteral("its picture cannot be cut into cells")
+                          : QString();
   if (!why.isEmpty()) {
     Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
                .arg(ShownFileName(Data.FilePath), why));
     return false;
   }
+  View.SetLevelPicture(CellPicture(image, Session.Cells.Geometry()));
   return true;
 }
 
@@ -108,7 +111,7 @@ void TGame::StartLevel() {
   DrawNextPiece();
   View.ShowWindowPicture();
   if (Session.Cells.TargetHidden()) {
-    View.DrawCellGrid(Session.Cells, Session.Random);
+    View.DrawCellGrid(Session.Cells);
     if (View.FlashAllowed())
       FlashTimer.SetEnabled(true);
   }
@@ -123,8 +126,8 @@ void TGame::StartLevel() {
 
 void TGame::ComposeLevelScreen() {
   View.ShowWindowPicture();
-  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, Session.Cells,
-                    Session.Random);
+  Session.Cells.ColourCells(Session.Random);
+  View.ComposeLevel(LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data, Session.Cells);
   DownTimer.SetInterval(Timing::FirstFallInterval);
   SpeedTimer.SetEnabled(true);
   NoFlashTimer.SetEnabled(true);
@@ -185,7 +188,7 @@ void TGame::ShowLevelEnd() {
   Session.Status.NewPieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : FolderPicture(Folder + "MidPic.jpg");
   // The picture as the level showed it: decoding it again would hold up the window.
-  View.DrawLevelEnd(backdrop, Session.Cells.StretchedPicture());
+  View.DrawLevelEnd(backdrop);
   View.Overlays().ShowPrompt(true);
   Session.Status.PictureDirty = true;
   PrefetchLevelPicture(Data.CurrentLevel + 1);

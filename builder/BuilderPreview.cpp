@@ -2,10 +2,10 @@
 
 #include "builder/BuilderModel.h"
 #include "gamefile/PictureType.h"
-#include "play/Canvas.h"
-#include "play/LevelScreen.h"
-#include "play/PictureDecoder.h"
-#include "play/Rounding.h"
+#include "pictures/PictureDecoder.h"
+#include "rules/Rounding.h"
+#include "screen/Canvas.h"
+#include "screen/LevelScreen.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "builder/BuilderWidgetQuestions.h"
 
 #include "dialogs/ConfirmDialog.h"
-#include "play/Canvas.h"
+#include "screen/Canvas.h"
 
 #include <QColorDialog>
 #include <QDesktopServices>

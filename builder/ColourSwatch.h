@@ -1,7 +1,7 @@
 #pragma once
 // A small filled square showing one box colour; pressing a mouse button on it asks for another.
 
-#include "play/Canvas.h"
+#include "screen/Canvas.h"
 
 #include <QFrame>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "builder/PictureImport.h"
 
 #include "gamefile/PictureType.h"
-#include "play/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "dialogs/ConfirmDialog.h"
 
-#include "play/Rounding.h"
+#include "rules/Rounding.h"
 
 #include <QPushButton>
 

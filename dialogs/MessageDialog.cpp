@@ -1,6 +1,6 @@
 #include "dialogs/MessageDialog.h"
 
-#include "play/Rounding.h"
+#include "rules/Rounding.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "dialogs/PreferencesDialog.h"
 
-#include "play/PlayPreferences.h"
+#include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>

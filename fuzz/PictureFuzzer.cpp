@@ -5,9 +5,11 @@
 // keeps within the limits, and a picture accepted for a grid can be cut into
 // cells of it, which are then drawn and uncovered as a level does.
 #include "gamefile/PictureType.h"
-#include "play/PictureCells.h"
-#include "play/PictureDecoder.h"
-#include "play/Random.h"
+#include "pictures/CellPicture.h"
+#include "pictures/PictureDecoder.h"
+#include "rules/PictureCells.h"
+#include "rules/Random.h"
+#include "screen/CellGrid.h"
 
 #include <QGuiApplication>
 
@@ -57,13 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (grid == 0)
     return 0;
   TPictureCells cells;
-  Require(cells.Build(image, grid), "a picture accepted for a grid can be cut into its cells");
+  Require(cells.Build(image.size(), grid),
+          "a picture accepted for a grid can be cut into its cells");
+  const QImage shown = CellPicture(image, cells.Geometry());
   QImage window(600, 400, QImage::Format_RGB32);
   TRandom random(size);
-  cells.DrawCellGrid(window, true, random);
+  cells.ColourCells(random);
+  DrawHiddenCells(window, cells);
   cells.ChooseTargets(random, 0);
   const TUncoverResult first = cells.Uncover(0, 0);
-  cells.PaintCell(0, 0, window);
+  PaintUncoveredCell(window, cells, shown, 0, 0);
   Require(first.Uncovered && first.LevelComplete == (cells.TotalCount() == 1),
           "the first cell uncovers once");
   return 0;

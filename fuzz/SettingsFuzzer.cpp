@@ -3,7 +3,7 @@
 // are read from them, the earlier version's values are moved over, and a value
 // is written. Besides what the sanitizers catch, it holds the store to its
 // promise: a value written reads back exactly, whatever the file held.
-#include "play/PlayPreferences.h"
+#include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
 #include <QFile>

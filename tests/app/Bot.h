@@ -5,7 +5,7 @@
 
 #include "tests/app/GameHarness.h"
 
-#include "play/PieceShapes.h"
+#include "rules/PieceShapes.h"
 
 #include <array>
 #include <functional>

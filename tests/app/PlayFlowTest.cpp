@@ -330,7 +330,6 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   const TCellEntry &next =
       Game().PlaySession().Cells.CellList()[size_t(Game().PlaySession().Cells.NextTarget())];
   Game().PlaySession().Cells.Uncover(next.Col, next.Row);
-  Game().PlaySession().Cells.PaintCell(next.Col, next.Row, Game().Screen().Picture());
   Game().Screen().ShowWindowPicture();
   H.Tap(Vk::Space);
   for (int ms = 0; ms < 2000 && !Game().PlaySession().Status.NewPieceDue; ++ms)

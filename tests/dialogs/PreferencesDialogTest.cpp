@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
 #include "dialogs/PreferencesDialog.h"
-#include "play/PlayPreferences.h"
+#include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "gamefile/GameFileReader.h"
 #include "gamefile/StandAlone.h"
 #include "gamefile/WorkingPictures.h"
-#include "play/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 #include "tools/qbxtool/CreateRequest.h"
 #include "tools/qbxtool/Thumbnail.h"
 

@@ -2,7 +2,7 @@
 
 #include "gamefile/GameFileReader.h"
 #include "gamefile/WriteAll.h"
-#include "play/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 #include "tools/qbxtool/QbxTool.h"
 
 #include <QBuffer>

@@ -1,0 +1,259 @@
+// The JPEG half of the picture decoder: libjpeg with a scan limit counted before decoding,
+// reduced-size decoding, a memory cap, and a progress callback that can abandon the decode.
+#include "pictures/PictureDecoder.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
+namespace {
+
+// Decoded pictures are converted to 32-bit pixels to be cut into cells: that is
+// what they cost.
+constexpr qint64 BytesPerPixel = 4;
+// A progressive or multi-scan JPEG keeps every DCT coefficient of the whole
+// picture while its scans come in: 64 of 2 bytes per block of 8 x 8 samples.
+constexpr qint64 BytesPerBlock = sizeof(JBLOCK);
+
+bool IsRestartMarker(uchar marker) { return marker >= 0xD0 && marker <= 0xD7; }
+
+// --- libjpeg glue ---------------------------------------------------------------------------
+// libjpeg reports errors by calling back, and the callback must not return: it jumps back to
+// the decode with longjmp, as libjpeg's own examples do. Only plain data lives in the frame
+// that calls setjmp.
+
+enum class TJpegStop { None, Damaged, TooManyScans, Abandoned };
+
+struct TJpegSession {
+  jpeg_decompress_struct Info;
+  jpeg_error_mgr Errors;
+  jpeg_progress_mgr Progress;
+  std::jmp_buf Jump;
+  TJpegStop Stop = TJpegStop::None;
+  char Message[JMSG_LENGTH_MAX] = {};
+  const std::atomic<bool> *Abandon = nullptr;
+  int MaxScans = 0;
+};
+
+TJpegSession &SessionOf(j_common_ptr info) {
+  // Info is the first member: libjpeg hands back the address it was given.
+  return *reinterpret_cast<TJpegSession *>(info);
+}
+
+[[noreturn]] void StopDecoding(TJpegSession &session, TJpegStop why) {
+  session.Stop = why;
+  std::longjmp(session.Jump, 1);
+}
+
+void JpegErrorExit(j_common_ptr info) {
+  TJpegSession &session = SessionOf(info);
+  (*info->err->format_message)(info, session.Message);
+  StopDecoding(session, TJpegStop::Damaged);
+}
+
+// Warnings (data cut short, stray bytes) leave what could be decoded, as every viewer shows it;
+// nothing is printed.
+void JpegOutputMessage(j_common_ptr) {}
+
+// Called for every row of blocks read and every output row: the scan count and the wish to
+// give up are looked at here.
+void JpegProgress(j_common_ptr info) {
+  TJpegSession &session = SessionOf(info);
+  if (session.Abandon && session.Abandon->load(std::memory_order_relaxed))
+    StopDecoding(session, TJpegStop::Abandoned);
+  if (session.Info.input_scan_number > session.MaxScans)
+    StopDecoding(session, TJpegStop::TooManyScans);
+}
+
+// Adobe's CMYK JPEGs store their inks inverted, which is what Qt assumes too.
+void CmykToRgb(const JSAMPLE *cmyk, QRgb *out, int width) {
+  for (int x = 0; x < width; ++x, cmyk += 4) {
+    const int k = cmyk[3];
+    out[x] = qRgb(k * cmyk[0] / 255, k * cmyk[1] / 255, k * cmyk[2] / 255);
+  }
+}
+
+struct TJpegPlan {
+  QSize Stored;
+  QSize Output;
+  bool Cmyk = false;
+  qint64 DecodeBytes = 0;
+};
+
+// The JPEG steps that libjpeg may leave by longjmp; `decide` is called with the header's facts
+// and says whether to go on. Plain data only in this frame.
+bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &image,
+             const std::function<bool(TJpegPlan &, jpeg_decompress_struct &)> &decide) {
+  jpeg_decompress_struct &info = session.Info;
+  if (setjmp(session.Jump) != 0)
+    return false;
+  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+    std::snprintf(session.Message, sizeof session.Message, "no picture, only tables");
+    return false;
+  }
+  TJpegPlan plan;
+  if (!decide(plan, info))
+    return true; // refused by the caller, who says why
+  image = QImage(plan.Output, QImage::Format_RGB32);
+  if (image.isNull()) {
+    std::snprintf(session.Message, sizeof session.Message, "no memory for %d x %d pixels",
+                  plan.Output.width(), plan.Output.height());
+    return false;
+  }
+  jpeg_start_decompress(&info);
+  JSAMPARRAY cmykRow = plan.Cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info),
+                                                             JPOOL_IMAGE, info.output_width * 4, 1)
+                                 : nullptr;
+  while (info.output_scanline < info.output_height) {
+    const int y = int(info.output_scanline);
+    if (cmykRow) {
+      jpeg_read_scanlines(&info, cmykRow, 1);
+      CmykToRgb(cmykRow[0], reinterpret_cast<QRgb *>(image.scanLine(y)), image.width());
+    } else {
+      JSAMPROW row = image.scanLine(y);
+      jpeg_read_scanlines(&info, &row, 1);
+    }
+  }
+  // The rest of the file (its end marker, anything after it) is not needed: the picture is
+  // whole, and a trailer is not a reason to refuse it.
+  return true;
+}
+
+TDecodedPicture TooManyScans(int limit) {
+  return TDecodedPicture::Refused(
+      TPictureFault::TooManyScans,
+      QStringLiteral("its picture has more than %1 scans, which no camera or program writes; "
+                     "each one would be a pass over the whole picture")
+          .arg(limit));
+}
+
+} // namespace
+
+int TPictureDecoder::CountJpegScans(const uchar *data, qint64 size, int stopAbove) {
+  int scans = 0;
+  qint64 at = 2; // past the start-of-image marker
+  while (at + 1 < size) {
+    // libjpeg skips stray bytes between marker segments as well, with a warning.
+    const void *mark = std::memchr(data + at, 0xFF, size_t(size - at));
+    if (!mark)
+      break;
+    at = static_cast<const uchar *>(mark) - data;
+    if (at + 1 >= size)
+      break;
+    const uchar marker = data[at + 1];
+    if (marker == 0xFF) { // fill byte before a marker
+      ++at;
+      continue;
+    }
+    at += 2;
+    if (marker == 0xD9) // end of image
+      break;
+    if (marker == 0x00 || marker == 0x01 || marker == 0xD8 || IsRestartMarker(marker))
+      continue; // no length follows
+    if (at + 2 > size)
+      break;
+    at += std::max((data[at] << 8) | data[at + 1], 2);
+    if (marker != 0xDA)
+      continue;
+    if (++scans > stopAbove)
+      break;
+    // Entropy-coded data: a 0xFF in it is followed by a stuffed 0 or is a restart marker.
+    while (at + 1 < size) {
+      mark = std::memchr(data + at, 0xFF, size_t(size - at - 1));
+      if (!mark) {
+        at = size;
+        break;
+      }
+      at = static_cast<const uchar *>(mark) - data;
+      const uchar next = data[at + 1];
+      if (next != 0x00 && !IsRestartMarker(next))
+        break;
+      at += 2;
+    }
+  }
+  return scans;
+}
+
+TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
+                                            const TPictureUse &use) const {
+  // Counted from the markers before anything is decoded, so that a hostile file is refused at
+  // once; the progress callback holds libjpeg to the same limit should the two ever disagree.
+  const int scans = CountJpegScans(data, size, Limits.MaxScans);
+  if (scans > Limits.MaxScans)
+    return TooManyScans(Limits.MaxScans);
+
+  TJpegSession session;
+  jpeg_decompress_struct &info = session.Info;
+  info.err = jpeg_std_error(&session.Errors);
+  session.Errors.error_exit = JpegErrorExit;
+  session.Errors.output_message = JpegOutputMessage;
+  jpeg_create_decompress(&info);
+  session.Progress.progress_monitor = JpegProgress;
+  info.progress = &session.Progress;
+  session.Abandon = use.Abandon;
+  session.MaxScans = Limits.MaxScans;
+  // libjpeg fails rather than go past this (it has no backing store to turn to).
+  info.mem->max_memory_to_use = long(Limits.AllocationLimitMb) << 20;
+
+  std::optional<TDecodedPicture> refused;
+  TDecodedPicture picture;
+  const bool decoded = RunJpeg(
+      session, data, size, picture.Image, [&](TJpegPlan &plan, jpeg_decompress_struct &header) {
+        plan.Stored = QSize(int(header.image_width), int(header.image_height));
+        picture.StoredSize = plan.Stored;
+        plan.Cmyk = header.jpeg_color_space == JCS_CMYK || header.jpeg_color_space == JCS_YCCK;
+        header.out_color_space = plan.Cmyk                                       ? JCS_CMYK
+                                 : QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA
+                                                                                 : JCS_EXT_ARGB;
+        header.dct_method = JDCT_ISLOW;
+        // The smallest DCT scale that still covers the size the picture is shown at.
+        const QSize shown = use.ShownSize ? use.ShownSize(plan.Stored) : plan.Stored;
+        header.scale_num = 1;
+        for (unsigned denominator : {8U, 4U, 2U, 1U}) {
+          header.scale_denom = denominator;
+          jpeg_calc_output_dimensions(&header);
+          if (int(header.output_width) >= shown.width() &&
+              int(header.output_height) >= shown.height())
+            break;
+        }
+        plan.Output = QSize(int(header.output_width), int(header.output_height));
+        plan.DecodeBytes = qint64(plan.Output.width()) * plan.Output.height() * BytesPerPixel;
+        if (jpeg_has_multiple_scans(&header)) {
+          for (int c = 0; c < header.num_components; ++c) {
+            const jpeg_component_info &component = header.comp_info[c];
+            const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
+                                  component.h_samp_factor * component.h_samp_factor;
+            const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
+                                component.v_samp_factor * component.v_samp_factor;
+            plan.DecodeBytes += across * down * BytesPerBlock;
+          }
+        }
+        refused = CheckSize(plan.Stored, plan.DecodeBytes, use);
+        return !refused;
+      });
+  jpeg_destroy_decompress(&info);
+
+  if (refused)
+    return *refused;
+  switch (session.Stop) {
+  case TJpegStop::None:
+    break;
+  case TJpegStop::TooManyScans:
+    return TooManyScans(Limits.MaxScans);
+  case TJpegStop::Abandoned:
+    return TDecodedPicture::Refused(
+        TPictureFault::Abandoned,
+        QStringLiteral("its picture was no longer wanted before it was decoded"));
+  case TJpegStop::Damaged:
+    return TDecodedPicture::DamagedBecause(QString::fromLocal8Bit(session.Message));
+  }
+  if (!decoded)
+    return TDecodedPicture::DamagedBecause(QString::fromLocal8Bit(session.Message));
+  return picture;
+}

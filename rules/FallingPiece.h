@@ -1,0 +1,97 @@
+#pragma once
+// The falling piece in motion: the piece value, the requests that the player's input states
+// make, and the slides that animate a one-square move over SlideFrames frames of SlideStep
+// pixels. Step runs once a frame on the frame's input states: it turns them into requests, then
+// turns, drops, slides and falls the whole piece, and says which states it served and whether the
+// lock delay should start (the piece can fall no further; the delay's end lands it, which is the
+// game's). It reads no device and owns no timer; drawing it is the block sprites' (PieceSprites).
+
+#include "media/InputStates.h"
+#include "rules/Piece.h"
+#include "rules/PlayPreferences.h"
+#include "rules/PlayStatus.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class TWell;
+
+// What one frame of motion asks of the game.
+struct TPieceStep {
+  TInputStates Served;          // states the piece acted on: the press is used up
+  bool LockDelayWanted = false; // the piece rests: the lock delay should run
+};
+
+class TFallingPiece {
+public:
+  TFallingPiece(const TWell &well, TPlayStatus &status, const TPlayPreferences &prefs);
+
+  // Level start: requests, animations and a pending resume key cleared.
+  void ResetMotion();
+  // The next piece appears at the top; its type is the one set last.
+  void Create();
+  void Free();
+  void SetType(int type) { Current.Type = type; }
+
+  // One frame of motion on the states the player holds, with the lock delay running or not;
+  // nothing while suspended.
+  TPieceStep Step(const TInputStates &held, bool lockDelayRunning);
+  // A fall step is due (the fall timer ticked, or the level started).
+  void StepDue() { FallDue = true; }
+  // The key that resumed play must not also turn or drop the piece.
+  void SwallowResumeKey();
+
+  const TPiece &Piece() const { return Current; }
+  bool Active() const { return Status.PieceActive; }
+  bool Animating() const { return Slide != TSlide::None; }
+  bool SteppingDown() const { return Slide == TSlide::Down; }
+  bool RestsOnSomething() const;
+  bool OnFloor() const { return Current.OnFloor(); }
+  // Top-left pixel of each block on the play surface, slide progress included.
+  std::array<QPoint, PieceBlockCount> BlockPositions() const;
+  int PiecesMade() const { return Made; } // tells one piece from the next
+  // Nothing is wanted or moving: until a timer or a key, frames would change nothing.
+  bool AtRest() const;
+  // A turn that did not fit yet is still wanted.
+  bool TurnPending() const { return TurnCwWanted || TurnAcwWanted; }
+  bool DropPending() const { return DropWanted; }
+  bool SidewaysPending() const { return LeftWanted || RightWanted; }
+
+  std::function<void(const QString &)> PlaySound;
+  static constexpr int SlideStep = 4;
+  static constexpr int SlideFrames = 5;
+
+private:
+  enum class TSlide { None, Left, Right, Down };
+
+  void Move();
+  void ReadRequests();
+  void TryTurn(bool clockwise);
+  void Drop();
+  void MoveSideways(int direction);
+  void FallStep();
+  void EndSlide();
+  void StartLockDelay();
+  void RunLockDelay();
+  void RemoveStates(std::initializer_list<TInputState> states);
+  bool Has(TInputState state) const { return Held.test(static_cast<size_t>(state)); }
+
+  const TWell &Well;
+  TPlayStatus &Status;
+  const TPlayPreferences &Prefs;
+
+  TPiece Current;
+  int Made = 0;
+  bool TurnCwWanted = false, TurnAcwWanted = false, DropWanted = false;
+  bool LeftWanted = false, RightWanted = false, FallDue = false;
+  bool ResumeKeyPending = false;
+  TSlide Slide = TSlide::None;
+  int SlideCount = 0; // frames of the current slide done
+  // During a Step: the frame's states less those served, and the lock delay as it now stands.
+  TInputStates Held;
+  bool LockDelayRunning = false;
+  bool LockDelayStarted = false;
+};

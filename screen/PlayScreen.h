@@ -1,0 +1,125 @@
+#pragma once
+// Everything the player sees of a game: the window picture with its panels and picture cells,
+// the play surface with the settled blocks and the falling piece, the start prompt and the
+// pause banner. The game tells it what happened; it composes and draws, and says when the
+// window must be shown again. It keeps no rules and no timers.
+
+#include "media/ImageList.h"
+#include "media/PlaySurface.h"
+#include "media/SurfaceSpriteEngine.h"
+#include "screen/LevelScreen.h"
+#include "screen/Overlays.h"
+#include "screen/PieceSprites.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+#include <functional>
+
+class TPictureCells;
+class TWell;
+struct TGameData;
+struct TLanding;
+
+// The built-in pictures the screen draws with.
+struct TScreenPictures {
+  QImage Parts;  // the eight block colours side by side, four to a row
+  QImage Figure; // the falling piece's block
+  QImage Small;  // the next-piece preview's block
+  QImage Prompt;
+  QImage PauseBanner;
+};
+
+class TPlayScreen {
+public:
+  TPlayScreen(QObject &owner, const TScreenPictures &pictures);
+
+  QImage &Picture() { return Screen.Picture(); }
+  TPlaySurface &Surface() { return Display; }
+  TOverlays &Overlays() { return ShownOver; }
+
+  // Tells the window that the window picture changed.
+  std::function<void()> OnWindowPictureChanged;
+
+  // The window picture is shown as it is now.
+  void ShowWindowPicture();
+  // Shows it again if anything drew on it since it was last shown.
+  void ShowIfChanged();
+  // Nothing drew on the window picture since it was shown, nor on the play surface since the
+  // last frame.
+  bool AllShown() {
+    return Screen.Picture().cacheKey() == ShownPictureKey && !Display.Surface().Drawn();
+  }
+  bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
+
+  // Skins and whole-window pictures.
+  void DrawSkin(const QImage &skin, bool stretch) { Screen.DrawSkin(skin, stretch); }
+  void Blank() { Screen.Picture().fill(Qt::black); }
+  // The level's picture, at the size its cells show it.
+  void SetLevelPicture(const QImage &picture) { LevelPicture = picture; }
+  // The level's whole picture over the backdrop.
+  void DrawLevelEnd(const QImage &backdrop);
+  void RestorePlayField() { Screen.RestorePlayField(); }
+
+  // A level's screen: the playing skin, hidden cells, panels, and the play surface kept out of
+  // sight until ShowPlayField.
+  void ComposeLevel(const QImage &playingSkin, const TGameData &game, const TPictureCells &cells);
+  void ShowPlayField();
+  void HidePlayField() { Display.SetLeft(-600); }
+  // Back from a pause: the play surface again as the window picture's well copy shows it.
+  void ShowPlayFieldFromWindow();
+  // The well as it stands, on the window picture, while the play surface is out of sight.
+  void PaintWellCopy(const TWell &well, const std::array<QPoint, 4> *piece);
+
+  // Panels.
+  void DrawScore(int score) { Screen.DrawScore(QString::number(score)); }
+  void ClearScore() { Screen.ClearScore(); }
+  void DrawNextPiece(int type, int colourIndex);
+  void DrawCellGrid(const TPictureCells &cells);
+
+  // The falling piece.
+  void SetPieceColour(int colourIndex);
+  void CreatePiece(const std::array<QPoint, 4> &positions);
+  void FreePiece() { PieceBlocks.Free(); }
+  // One frame of the play surface; draws nothing when nothing changed.
+  void DrawFrame(const std::array<QPoint, 4> &positions, bool pieceActive);
+
+  // A landing: uncovered cells, the well from the lowest removed row up, and the cell grid.
+  void ShowLanding(const TLanding &landing, const TWell &well, const TPictureCells &cells);
+
+  // The target cell blinks once: black, then its colour. True when the blink is over.
+  bool FlashStep(bool pieceFalling, const TPictureCells &cells);
+  bool FlashAllowed() const { return FlashFree; }
+  void AllowFlash() { FlashFree = true; }
+
+private:
+  void RepaintSquare(const TWell &well, int col, int row);
+  void EndFlash();
+
+  TPlaySurface Display;
+  TImageList ImageList;
+  TSurfaceSpriteEngine SpriteEngine;
+  std::array<QImage, 8> BlockPictures; // one per cell colour
+  TLevelScreen Screen;
+  TPieceSprites PieceBlocks;
+  TOverlays ShownOver;
+  QImage CurrentBlockPicture;
+  QImage LevelPicture;
+  qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
+
+  // Where the falling piece was drawn, to tell a frame that would draw nothing new.
+  struct TPieceFrame {
+    qint64 Picture = 0;
+    std::array<QPoint, 4> Positions{};
+    bool operator==(const TPieceFrame &) const = default;
+  };
+  TPieceFrame LastPieceFrame;
+
+  bool FlashFree = true;
+  int FlashTick = 0;
+  QRect FlashRect;
+  QRgb FlashColour = 0;
+};

@@ -1,0 +1,171 @@
+#include "rules/PictureCells.h"
+#include "rules/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool HiddenEntriesFirst(const TPictureCells &cells) {
+  const std::vector<TCellEntry> &list = cells.CellList();
+  for (int i = 0; i < int(list.size()); ++i) {
+    if (list[i].Uncovered != (i >= cells.HiddenCount()))
+      return false;
+  }
+  return true;
+}
+
+TEST(PictureCellsTest, LandscapePictureGivesSixBySixCellsCentredInTheLeftArea) {
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(800, 600), 44));
+  EXPECT_EQ(cells.Columns(), 6);
+  EXPECT_EQ(cells.Rows(), 6);
+  EXPECT_EQ(cells.CellWidth(), 44);
+  EXPECT_EQ(cells.CellHeight(), 33);
+  EXPECT_DOUBLE_EQ(cells.Geometry().CellWidth, 44);
+  EXPECT_NEAR(cells.Geometry().CellHeight, 33, 1e-9);
+  EXPECT_EQ(cells.Origin(), QPoint(18, 101));
+  EXPECT_EQ(cells.PictureWidth(), 264);
+  EXPECT_EQ(cells.PictureHeight(), 198);
+  EXPECT_EQ(cells.TotalCount(), 36);
+  EXPECT_EQ(cells.HiddenCount(), 36);
+  EXPECT_EQ(cells.CurrentTarget(), -1);
+  EXPECT_EQ(cells.NextTarget(), -1);
+}
+
+TEST(PictureCellsTest, PartialCellsAtTheEdgesAreLeftOut) {
+  // Cells 20 x 13 (13.8 truncated) over 200 x 276: 21 rows, 273 pixels; 3 pixel rows unused.
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(210, 290), 20));
+  EXPECT_EQ(cells.Columns(), 10);
+  EXPECT_EQ(cells.Rows(), 21);
+  EXPECT_EQ(cells.PictureHeight(), 273);
+  EXPECT_EQ(cells.Origin(), QPoint(50, 62)); // centred on the whole 200 x 276
+}
+
+TEST(PictureCellsTest, TallPictureOriginRoundsHalfToEven) {
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(333, 1000), 30));
+  EXPECT_EQ(cells.CellHeight(), 30);
+  EXPECT_EQ(cells.CellWidth(), 9);
+  EXPECT_EQ(cells.Columns(), 13);
+  EXPECT_EQ(cells.Rows(), 12);
+  EXPECT_EQ(cells.Origin(), QPoint(90, 20)); // (300 - 119) / 2 = 90.5
+}
+
+TEST(PictureCellsTest, EachCellKnowsItsPlaceAndStartsHidden) {
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(264, 198), 44));
+  for (int col = 0; col < 6; ++col) {
+    for (int row = 0; row < 6; ++row) {
+      const TPictureCell &cell = cells.Cell(col, row);
+      EXPECT_EQ(cell.Col, col);
+      EXPECT_EQ(cell.Row, row);
+      EXPECT_FALSE(cell.Uncovered);
+    }
+  }
+}
+
+TEST(PictureCellsTest, CellListRunsColumnByColumnAllHidden) {
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(264, 198), 44));
+  const std::vector<TCellEntry> &list = cells.CellList();
+  ASSERT_EQ(list.size(), 36u);
+  for (int i = 0; i < 36; ++i) {
+    EXPECT_EQ(list[i].Col, i / 6);
+    EXPECT_EQ(list[i].Row, i % 6);
+    EXPECT_FALSE(list[i].Uncovered);
+  }
+}
+
+TEST(PictureCellsTest, UnusablePictureIsNotBuiltAndIgnoresLaterCalls) {
+  TPictureCells cells;
+  ASSERT_TRUE(cells.Build(QSize(264, 198), 44));
+  EXPECT_FALSE(cells.Build(QSize(), 44));
+  EXPECT_FALSE(cells.Built());
+  EXPECT_EQ(cells.TotalCount(), 0);
+  EXPECT_FALSE(cells.Build(QSize(264, 198), 0));
+  EXPECT_FALSE(cells.Build(QSize(20, 20), 44));
+
+  TRandom random(1);
+  cells.ColourCells(random);
+  cells.ChooseTargets(random, 0);
+  EXPECT_FALSE(cells.Uncover(0, 0).Uncovered);
+  EXPECT_EQ(cells.CurrentTarget(), -1);
+}
+
+class UncoverTest : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(Cells.Build(QSize(264, 198), 44)); }
+  TPictureCells Cells;
+  TRandom Random{5};
+};
+
+TEST_F(UncoverTest, MovesTheCellsEntryBehindTheHiddenOnes) {
+  const TUncoverResult result = Cells.Uncover(2, 3);
+  EXPECT_TRUE(result.Uncovered);
+  EXPECT_FALSE(result.LevelComplete);
+  EXPECT_TRUE(Cells.Cell(2, 3).Uncovered);
+  EXPECT_EQ(Cells.HiddenCount(), 35);
+  EXPECT_EQ(Cells.TotalCount(), 36);
+  const TCellEntry &last = Cells.CellList().back();
+  EXPECT_EQ(last.Col, 2);
+  EXPECT_EQ(last.Row, 3);
+  EXPECT_TRUE(last.Uncovered);
+  EXPECT_TRUE(HiddenEntriesFirst(Cells));
+}
+
+TEST_F(UncoverTest, SecondBlockOfTheSameCellUncoversNothing) {
+  ASSERT_TRUE(Cells.Uncover(4, 1).Uncovered);
+  const std::vector<TCellEntry> listBefore(Cells.CellList());
+  const TUncoverResult again = Cells.Uncover(4, 1);
+  EXPECT_FALSE(again.Uncovered);
+  EXPECT_EQ(Cells.HiddenCount(), 35);
+  EXPECT_EQ(Cells.CellList().size(), listBefore.size());
+  EXPECT_TRUE(std::equal(listBefore.begin(), listBefore.end(), Cells.CellList().begin(),
+                         [](const TCellEntry &a, const TCellEntry &b) {
+                           return a.Col == b.Col && a.Row == b.Row && a.Uncovered == b.Uncovered;
+                         }));
+}
+
+TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirstAndTheNextTargetOnItsCell) {
+  Cells.ChooseTargets(Random, 1000);
+  // Uncover everything but the next target's cell, in a scrambled order.
+  const TCellEntry next = Cells.CellList()[Cells.NextTarget()];
+  std::vector<int> order(36);
+  for (int i = 0; i < 36; ++i)
+    order[i] = (i * 17 + 5) % 36; // 17 is coprime to 36: a permutation
+  for (int k : order) {
+    const int col = k / 6, row = k % 6;
+    if (col == next.Col && row == next.Row)
+      continue;
+    ASSERT_TRUE(Cells.Uncover(col, row).Uncovered);
+    ASSERT_TRUE(HiddenEntriesFirst(Cells)) << "after " << col << "," << row;
+    const TCellEntry &now = Cells.CellList()[Cells.NextTarget()];
+    ASSERT_EQ(now.Col, next.Col);
+    ASSERT_EQ(now.Row, next.Row);
+  }
+  EXPECT_EQ(Cells.HiddenCount(), 1);
+  EXPECT_EQ(Cells.NextTarget(), 0);
+}
+
+TEST_F(UncoverTest, LastHiddenCellCompletesTheLevel) {
+  for (int col = 0; col < 6; ++col) {
+    for (int row = 0; row < 6; ++row) {
+      const TUncoverResult result = Cells.Uncover(col, row);
+      EXPECT_TRUE(result.Uncovered);
+      EXPECT_EQ(result.LevelComplete, col == 5 && row == 5);
+    }
+  }
+  EXPECT_EQ(Cells.HiddenCount(), 0);
+}
+
+TEST_F(UncoverTest, CellOutsideTheGridIsIgnored) {
+  EXPECT_FALSE(Cells.Uncover(6, 0).Uncovered);
+  EXPECT_FALSE(Cells.Uncover(0, -1).Uncovered);
+  EXPECT_EQ(Cells.HiddenCount(), 36);
+}
+
+} // namespace
