@@ -3,8 +3,8 @@
 // the timers that move from one state to the next.
 #include "app/Game.h"
 
+#include "app/PlayerActionKeys.h"
 #include "app/Trace.h"
-#include "rules/Points.h"
 
 void TGame::OnFrame(int lagCount) {
   Q_UNUSED(lagCount);
@@ -40,16 +40,14 @@ void TGame::OnFrame(int lagCount) {
 // The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
 // or dialog holds it still), nothing waits to be shown and no key is held.
 bool TGame::NothingMoves() const {
-  const TPlayStatus &status = Session.Status;
-  return (State != StatePlaying || status.Suspended) && !status.NewPieceDue &&
-         !status.PictureDirty && View.WindowPictureShown() && PlayerInput.States().none();
+  return (State != StatePlaying || Suspended) && !PieceDue && !PictureDirty &&
+         View.WindowPictureShown() && PlayerInput.States().none();
 }
 
 // A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
 // something the frames would draw nothing.
 bool TGame::PieceAtRest() {
-  const TPlayStatus &status = Session.Status;
-  return State == StatePlaying && !status.NewPieceDue && !status.PictureDirty && View.AllShown() &&
+  return State == StatePlaying && !PieceDue && !PictureDirty && View.AllShown() &&
          PlayerInput.States().none() && Session.Piece.AtRest();
 }
 
@@ -95,9 +93,9 @@ void TGame::EnterState(TGameState state) {
 }
 
 void TGame::RefreshIfDirty() {
-  if (!Session.Status.PictureDirty)
+  if (!PictureDirty)
     return;
-  Session.Status.PictureDirty = false;
+  PictureDirty = false;
   View.ShowWindowPicture();
 }
 
@@ -111,11 +109,10 @@ void TGame::TitleFrame() {
 
 void TGame::PlayingFrame() {
   RefreshIfDirty();
-  if (Session.Status.NewPieceDue) {
-    Session.Status.NewPieceDue = false;
+  if (PieceDue) {
+    PieceDue = false;
     Session.Piece.Create();
     View.CreatePiece(Session.Piece.BlockPositions());
-    Session.Status.PauseAllowed = true;
     Trace::Event("piece", QStringLiteral("%1 %2,%3")
                               .arg(Session.Piece.Piece().Type)
                               .arg(Session.Cells.TargetCellCol())
@@ -134,14 +131,17 @@ void TGame::PlayingFrame() {
     }
   }
   const TPiece before = Session.Piece.Piece();
-  const TPieceStep step = Session.Piece.Step(PlayerInput.States(), LockDelayTimer.Enabled());
-  PlayerInput.Remove(step.Served);
-  if (step.LockDelayWanted)
-    LockDelayTimer.SetEnabled(true);
+  if (!Suspended) {
+    const TPieceStep step =
+        Session.StepPiece(PlayerActions(PlayerInput.States()), LockDelayTimer.Enabled());
+    PlayerInput.Remove(InputStatesOf(step.Served));
+    if (step.LockDelayWanted)
+      LockDelayTimer.SetEnabled(true);
+  }
   const TPiece &after = Session.Piece.Piece();
   if (Trace::Enabled() && (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col))
     Trace::Event("move", QStringLiteral("%1 %2").arg(after.Shift.Col).arg(after.Turn));
-  View.DrawFrame(Session.Piece.BlockPositions(), Session.Status.PieceActive);
+  View.DrawFrame(Session.Piece.BlockPositions(), Session.Piece.Active());
 }
 
 void TGame::GameOverFrame() {
@@ -178,15 +178,15 @@ void TGame::EndPiece() {
 void TGame::FinishLevel() {
   EndPiece();
   PlaySound("EndLevel");
-  Session.Status.Score += LevelPoints;
+  Session.ScoreFinishedLevel();
   DownTimer.SetEnabled(false);
-  Session.Status.AllLevelsDone = false;
+  AllLevelsPlayed = false;
   SetGameState(StateLevelEnd);
 }
 
 // allLevelsDone: every level was played; otherwise the stack reached the top.
 void TGame::EndGame(bool allLevelsDone) {
-  Session.Status.AllLevelsDone = allLevelsDone;
+  AllLevelsPlayed = allLevelsDone;
   Data.CurrentLevel = 1;
   DownTimer.SetEnabled(false);
   SetGameState(StateGameOver);

@@ -95,7 +95,7 @@ TGame::~TGame() {
 // ---- start-up ---------------------------------------------------------------------------
 
 void TGame::Start(const TStartup &startup) {
-  Session.Status.Suspended = false;
+  Suspended = false;
   StopAccepted = true;
 
   ProgramPath = startup.ProgramPath;
@@ -251,7 +251,7 @@ void TGame::PlaySound(const QString &name) {
 // ---- activation, hand-over, keys, menu --------------------------------------------------
 
 void TGame::Deactivated() {
-  Session.Status.Suspended = true;
+  Suspended = true;
   FrameTimer.SetApplicationActive(false);
   if (Offered(TCommand::PauseGame)) {
     // A running game pauses as soon as it may, unless one of its own windows took the focus.
@@ -263,19 +263,19 @@ void TGame::Deactivated() {
 }
 
 void TGame::Activated() {
-  Session.Status.Suspended = false;
+  Suspended = false;
   FrameTimer.SetApplicationActive(true);
   FrameTimer.WakeUp();
   if (!Offered(TCommand::PauseGame))
     SetCaption(ApplicationTitle);
 }
 
-void TGame::MenuOpened() { Session.Status.Suspended = true; }
+void TGame::MenuOpened() { Suspended = true; }
 
 void TGame::MenuClosed() { SetSuspended(Paused()); }
 
 void TGame::SetSuspended(bool on) {
-  Session.Status.Suspended = on;
+  Suspended = on;
   if (!on)
     FrameTimer.WakeUp();
 }

@@ -123,6 +123,10 @@ public:
   int FallInterval() const { return DownTimer.Interval(); }
   bool DownTimerEnabled() const { return DownTimer.Enabled(); }
   bool GameIsRunning() const { return GameRunning; }
+  // The next frame brings the next piece.
+  bool NewPieceDue() const { return PieceDue; }
+  // The game ended with every level played (not with the well full).
+  bool AllLevelsDone() const { return AllLevelsPlayed; }
 
 private:
   // The menu commands' handlers.
@@ -251,5 +255,9 @@ private:
   bool StopAccepted = true;
   bool IsPaused = false;
   bool SoundOn = false;
-  bool Closing = false; // from the close on, problems are logged, never shown in a box
+  bool Closing = false;   // from the close on, problems are logged, never shown in a box
+  bool Suspended = false; // paused, inactive, or a menu or dialog open: the piece stands still
+  bool PieceDue = false;  // the next frame creates the next piece
+  bool AllLevelsPlayed = false; // the game ended with its last level finished
+  bool PictureDirty = false;    // the window picture must be refreshed at the next frame
 };

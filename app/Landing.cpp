@@ -7,7 +7,7 @@
 #include "rules/Speed.h"
 
 void TGame::LandPiece() {
-  if (!DownTimer.Enabled() || Session.Status.Suspended)
+  if (!DownTimer.Enabled() || Suspended)
     return; // paused, held still by a menu or dialog, or ended: tried again at the next tick
   if (Session.Piece.Animating()) {
     LockDelayTimer.SetInterval(Timing::LockRetry);
@@ -15,7 +15,7 @@ void TGame::LandPiece() {
   }
   LockDelayTimer.SetEnabled(false);
   LockDelayTimer.SetInterval(Timing::LockDelay);
-  if (!Session.Status.PieceActive || !(Session.Piece.OnFloor() || Session.Piece.RestsOnSomething()))
+  if (!Session.Piece.Active() || !(Session.Piece.OnFloor() || Session.Piece.RestsOnSomething()))
     return; // moved off its support during the delay: it falls on
 
   for (TInputState s : {InputButton1, InputDown, InputLeft, InputRight, InputButton3, InputButton4,
@@ -27,14 +27,14 @@ void TGame::LandPiece() {
   const TLanding landing = Session.Land();
   EndPiece();
   ShowLanding(landing);
-  if (Session.Status.LevelComplete) {
+  if (Session.LevelComplete()) {
     EndLevelTimer.SetEnabled(true);
     return;
   }
   Session.ChooseNextPiece(Scheduler.Now());
   PrepareNextPiece();
   DrawNextPiece();
-  Session.Status.NewPieceDue = true;
+  PieceDue = true;
   Session.Piece.StepDue();
   FrameTimer.WakeUp();
 }

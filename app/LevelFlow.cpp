@@ -32,14 +32,15 @@ void TGame::DrawSkin(const TSkin &skin) {
 }
 
 void TGame::ShowTitle() {
-  Session.Status.NewPieceDue = Session.Status.AllLevelsDone = Session.Status.PieceActive = false;
+  PieceDue = AllLevelsPlayed = false;
+  Session.Piece.Free();
   ReportFailure(Document.CopyOutSkin(TGameDocument::StartSkin));
   View.HidePlayField();
   if (Data.LevelCount() > 0)
     DrawSkin(Data.StartSkin);
   View.ShowWindowPicture();
   View.Overlays().ShowPrompt(true);
-  Session.Status.PictureDirty = true;
+  PictureDirty = true;
   TitleShown = true;
   PrefetchLevelPicture(std::max(Data.CurrentLevel, 1));
 }
@@ -119,7 +120,7 @@ void TGame::StartLevel() {
   TitleShown = false;
   Session.Piece.StepDue();
   DownTimer.SetEnabled(true);
-  Session.Status.NewPieceDue = Session.Status.PictureDirty = Session.Status.PauseAllowed = true;
+  PieceDue = PictureDirty = true;
   DrawScore();
   FrameTimer.WakeUp(); // also when the level starts late, once its picture is decoded
 }
@@ -145,15 +146,15 @@ void TGame::DrawNextPiece() {
 }
 
 void TGame::DrawScore() {
-  View.DrawScore(Session.Status.Score);
-  Trace::Event("score", QString::number(Session.Status.Score));
+  View.DrawScore(Session.Score());
+  Trace::Event("score", QString::number(Session.Score()));
 }
 
 void TGame::ShowGameOver() {
-  Session.Status.NewPieceDue = false;
+  PieceDue = false;
   ReportFailure(Document.CopyOutSkin(TGameDocument::GameOverSkin));
   View.HidePlayField();
-  if (!Session.Status.AllLevelsDone) {
+  if (!AllLevelsPlayed) {
     View.RestorePlayField();
     View.ShowWindowPicture();
   }
@@ -169,10 +170,10 @@ void TGame::ShowGameOver() {
 void TGame::EnterHighScore() {
   if (Data.Unsaved)
     return;
-  const std::optional<int> rank = ScoreRank(Data.Scores, Session.Status.Score);
+  const std::optional<int> rank = ScoreRank(Data.Scores, Session.Score());
   if (!rank)
     return;
-  InsertScore(Data.Scores, *rank, Session.Status.Score);
+  InsertScore(Data.Scores, *rank, Session.Score());
   PlaySound(ScoreSound(*rank));
   if (Dialogs)
     Dialogs->ShowScoreTable(Data.Scores, *rank);
@@ -181,21 +182,21 @@ void TGame::EnterHighScore() {
   ReportFailure(kept);
   if (kept.Ok() && !notice.isEmpty())
     Report(notice);
-  Session.Status.PictureDirty = true;
+  PictureDirty = true;
 }
 
 void TGame::ShowLevelEnd() {
-  Session.Status.NewPieceDue = false;
+  PieceDue = false;
   const QImage backdrop = StandAloneMode ? QImage() : FolderPicture(Folder + "MidPic.jpg");
   // The picture as the level showed it: decoding it again would hold up the window.
   View.DrawLevelEnd(backdrop);
   View.Overlays().ShowPrompt(true);
-  Session.Status.PictureDirty = true;
+  PictureDirty = true;
   PrefetchLevelPicture(Data.CurrentLevel + 1);
 }
 
 void TGame::OnDownTimer() {
-  if (!NoFlashTimer.Enabled() && !Session.Status.Suspended) {
+  if (!NoFlashTimer.Enabled() && !Suspended) {
     Session.Piece.StepDue();
     FrameTimer.WakeUp();
   }

@@ -17,7 +17,7 @@ void TGame::ClearInputStates() {
 void TGame::PauseGame() { PauseTimer.SetEnabled(true); }
 
 void TGame::OnPauseTimer() {
-  if (!Session.Status.PauseAllowed || !Session.Status.PieceActive)
+  if (!Session.Piece.PauseAllowed() || !Session.Piece.Active())
     return;
   for (const TSquare &b : Session.Piece.Piece().Blocks())
     if (b.Row == WellRows)
@@ -30,13 +30,13 @@ void TGame::TogglePause() {
   IsPaused = !IsPaused;
   MenuItems.SetChecked(TCommand::PauseGame, IsPaused);
   if (Paused()) {
-    Session.Status.Suspended = true;
+    Suspended = true;
     PlayerInput.Keyboard.SetEnabled(false);
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
     SetCaption(ApplicationTitle + " [Pause]");
     const auto piece = Session.Piece.BlockPositions();
-    View.PaintWellCopy(Session.Well, Session.Status.PieceActive ? &piece : nullptr);
+    View.PaintWellCopy(Session.Well, Session.Piece.Active() ? &piece : nullptr);
     View.ShowWindowPicture();
     View.HidePlayField();
     View.Overlays().ShowPauseBanner(true);
@@ -74,12 +74,12 @@ void TGame::EndRunningGame() {
     View.Surface().SetLeft(320);
     View.Overlays().ShowPauseBanner(false);
     // A stopped game is no longer paused, so nothing may hold the next one still.
-    Session.Status.Suspended = false;
+    Suspended = false;
   }
   GameRunning = false;
   TitleShown = false;
   EndPiece();
-  Session.Status.Score = 0;
+  Session.ClearScore();
   PlaySound("EndGame");
   Data.CurrentLevel = 1;
 }

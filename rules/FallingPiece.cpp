@@ -3,23 +3,25 @@
 #include "rules/Speed.h"
 #include "rules/Well.h"
 
-TFallingPiece::TFallingPiece(const TWell &well, TPlayStatus &status, const TPlayPreferences &prefs)
-    : Well(well), Status(status), Prefs(prefs) {}
+TFallingPiece::TFallingPiece(const TWell &well, const TPlayPreferences &prefs)
+    : Well(well), Prefs(prefs) {}
 
 void TFallingPiece::ResetMotion() {
   TurnCwWanted = TurnAcwWanted = DropWanted = LeftWanted = RightWanted = FallDue = false;
   ResumeKeyPending = false;
   Slide = TSlide::None;
   SlideCount = 0;
+  PauseFree = true;
 }
 
 void TFallingPiece::Create() {
   Current = TPiece::Spawned(Current.Type);
-  Status.PieceActive = true;
+  IsActive = true;
+  PauseFree = true;
   ++Made;
 }
 
-void TFallingPiece::Free() { Status.PieceActive = false; }
+void TFallingPiece::Free() { IsActive = false; }
 
 void TFallingPiece::SwallowResumeKey() {
   ResumeKeyPending = true;
@@ -47,24 +49,20 @@ std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
   return positions;
 }
 
-void TFallingPiece::RemoveStates(std::initializer_list<TInputState> states) {
-  for (TInputState s : states)
-    Held.reset(static_cast<size_t>(s));
-}
-
-TPieceStep TFallingPiece::Step(const TInputStates &held, bool lockDelayRunning) {
+TPieceStep TFallingPiece::Step(TPlayerActions held, bool lockDelayRunning) {
   Held = held;
+  Points = 0;
   LockDelayRunning = lockDelayRunning;
   LockDelayStarted = false;
   Move();
-  return {held & ~Held, LockDelayStarted};
+  return {held.Without(Held), Points, LockDelayStarted};
 }
 
 void TFallingPiece::Move() {
-  if (!Status.PieceActive || Status.Suspended)
+  if (!IsActive)
     return;
   if (ResumeKeyPending) {
-    RemoveStates({InputDown, InputUp, InputButton4, InputButton6});
+    Serve({TPlayerAction::Down, TPlayerAction::Turn});
     ResumeKeyPending = false;
     return;
   }
@@ -92,22 +90,22 @@ void TFallingPiece::Move() {
   // One column per press; and a resting piece never repeats a held move.
   if (Prefs.SingleStepMovement || restedBefore || RestsOnSomething() || LockDelayRunning) {
     if (leftServed)
-      RemoveStates({InputLeft, InputButton3});
+      Serve({TPlayerAction::Left});
     if (rightServed)
-      RemoveStates({InputRight, InputButton5});
+      Serve({TPlayerAction::Right});
   }
 }
 
 void TFallingPiece::ReadRequests() {
-  if (Has(InputLeft) || Has(InputButton3))
+  if (Held.Has(TPlayerAction::Left))
     LeftWanted = true;
-  if (Has(InputRight) || Has(InputButton5))
+  if (Held.Has(TPlayerAction::Right))
     RightWanted = true;
-  if (Has(InputButton1))
+  if (Held.Has(TPlayerAction::Drop))
     DropWanted = true;
-  if (Has(InputDown) || Has(InputButton6))
+  if (Held.Has(TPlayerAction::Down))
     (Prefs.DownArrowDrops ? DropWanted : TurnAcwWanted) = true;
-  if (Has(InputUp) || Has(InputButton4))
+  if (Held.Has(TPlayerAction::Turn))
     (Prefs.UpArrowClockwise ? TurnCwWanted : TurnAcwWanted) = true;
 }
 
@@ -120,17 +118,18 @@ void TFallingPiece::TryTurn(bool clockwise) {
   Current = turned;
   if (clockwise) {
     TurnCwWanted = false;
-    RemoveStates({InputUp, InputButton4});
+    Serve({TPlayerAction::Turn});
   } else {
+    // Either key may have asked for it, as the preferences say.
     TurnAcwWanted = false;
-    RemoveStates({InputDown, InputButton6, InputUp, InputButton4});
+    Serve({TPlayerAction::Down, TPlayerAction::Turn});
   }
 }
 
 void TFallingPiece::Drop() {
   DropWanted = false;
-  RemoveStates({InputButton1, InputDown, InputButton6});
-  Status.Score += DropBonus(Current.Block(0).Row);
+  Serve({TPlayerAction::Drop, TPlayerAction::Down});
+  Points += DropBonus(Current.Block(0).Row);
   // The drop stops one row above the resting place; an ordinary step falls the last row.
   const int rows = DropDistance(Current, Well) - 1;
   if (rows <= 0)
@@ -143,7 +142,7 @@ void TFallingPiece::Drop() {
 void TFallingPiece::EndSlide() {
   Slide = TSlide::None;
   SlideCount = 0;
-  Status.PauseAllowed = true;
+  PauseFree = true;
   LeftWanted = RightWanted = FallDue = false;
 }
 
@@ -157,7 +156,7 @@ void TFallingPiece::MoveSideways(int direction) {
   }
   if (SlideCount < SlideFrames) {
     Slide = direction < 0 ? TSlide::Left : TSlide::Right;
-    Status.PauseAllowed = false;
+    PauseFree = false;
     ++SlideCount;
   }
   if (SlideCount == SlideFrames) {
@@ -173,7 +172,7 @@ void TFallingPiece::RunLockDelay() {
 
 void TFallingPiece::StartLockDelay() {
   FallDue = false;
-  Status.PauseAllowed = false;
+  PauseFree = false;
   RunLockDelay();
 }
 
@@ -191,14 +190,14 @@ void TFallingPiece::FallStep() {
   }
   if (SlideCount < SlideFrames) {
     Slide = TSlide::Down;
-    Status.PauseAllowed = false;
+    PauseFree = false;
     ++SlideCount;
   }
   if (SlideCount == SlideFrames) {
     Current = Current.Shifted(0, -1);
     EndSlide();
     if (Current.OnFloor()) {
-      Status.PauseAllowed = false;
+      PauseFree = false;
       RunLockDelay();
     }
     if (!LockDelayRunning && RestsOnSomething())

@@ -1,15 +1,15 @@
 #pragma once
-// The falling piece in motion: the piece value, the requests that the player's input states
-// make, and the slides that animate a one-square move over SlideFrames frames of SlideStep
-// pixels. Step runs once a frame on the frame's input states: it turns them into requests, then
-// turns, drops, slides and falls the whole piece, and says which states it served and whether the
-// lock delay should start (the piece can fall no further; the delay's end lands it, which is the
-// game's). It reads no device and owns no timer; drawing it is the block sprites' (PieceSprites).
+// The falling piece in motion: the piece value, the requests that the player's actions make,
+// and the slides that animate a one-square move over SlideFrames frames of SlideStep pixels.
+// Step runs once a frame on the actions the player holds: it turns them into requests, then
+// turns, drops, slides and falls the whole piece, and says which actions it served, what the
+// drop scored and whether the lock delay should start (the piece can fall no further; the
+// delay's end lands it, which is the game's). It reads no device and owns no timer; drawing it
+// is the block sprites' (PieceSprites).
 
-#include "media/InputStates.h"
 #include "rules/Piece.h"
 #include "rules/PlayPreferences.h"
-#include "rules/PlayStatus.h"
+#include "rules/PlayerActions.h"
 
 #include <QPoint>
 #include <QString>
@@ -21,31 +21,33 @@ class TWell;
 
 // What one frame of motion asks of the game.
 struct TPieceStep {
-  TInputStates Served;          // states the piece acted on: the press is used up
+  TPlayerActions Served;        // actions the piece acted on: the press is used up
+  int Points = 0;               // a drop's bonus
   bool LockDelayWanted = false; // the piece rests: the lock delay should run
 };
 
 class TFallingPiece {
 public:
-  TFallingPiece(const TWell &well, TPlayStatus &status, const TPlayPreferences &prefs);
+  TFallingPiece(const TWell &well, const TPlayPreferences &prefs);
 
-  // Level start: requests, animations and a pending resume key cleared.
+  // Level start: requests, animations and a pending resume key cleared; a pause may be taken.
   void ResetMotion();
   // The next piece appears at the top; its type is the one set last.
   void Create();
   void Free();
   void SetType(int type) { Current.Type = type; }
 
-  // One frame of motion on the states the player holds, with the lock delay running or not;
-  // nothing while suspended.
-  TPieceStep Step(const TInputStates &held, bool lockDelayRunning);
+  // One frame of motion on the actions the player holds, with the lock delay running or not.
+  TPieceStep Step(TPlayerActions held, bool lockDelayRunning);
   // A fall step is due (the fall timer ticked, or the level started).
   void StepDue() { FallDue = true; }
   // The key that resumed play must not also turn or drop the piece.
   void SwallowResumeKey();
 
   const TPiece &Piece() const { return Current; }
-  bool Active() const { return Status.PieceActive; }
+  bool Active() const { return IsActive; }
+  // Between slides, outside the lock delay: a pause now leaves nothing half done.
+  bool PauseAllowed() const { return PauseFree; }
   bool Animating() const { return Slide != TSlide::None; }
   bool SteppingDown() const { return Slide == TSlide::Down; }
   bool RestsOnSomething() const;
@@ -76,22 +78,24 @@ private:
   void EndSlide();
   void StartLockDelay();
   void RunLockDelay();
-  void RemoveStates(std::initializer_list<TInputState> states);
-  bool Has(TInputState state) const { return Held.test(static_cast<size_t>(state)); }
+  void Serve(TPlayerActions actions) { Held.Remove(actions); }
 
   const TWell &Well;
-  TPlayStatus &Status;
   const TPlayPreferences &Prefs;
 
   TPiece Current;
   int Made = 0;
+  bool IsActive = false; // its four block sprites exist
+  bool PauseFree = false;
   bool TurnCwWanted = false, TurnAcwWanted = false, DropWanted = false;
   bool LeftWanted = false, RightWanted = false, FallDue = false;
   bool ResumeKeyPending = false;
   TSlide Slide = TSlide::None;
   int SlideCount = 0; // frames of the current slide done
-  // During a Step: the frame's states less those served, and the lock delay as it now stands.
-  TInputStates Held;
+  // During a Step: the frame's actions less those served, the points scored, and the lock
+  // delay as it now stands.
+  TPlayerActions Held;
+  int Points = 0;
   bool LockDelayRunning = false;
   bool LockDelayStarted = false;
 };

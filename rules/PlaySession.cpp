@@ -1,11 +1,13 @@
 #include "rules/PlaySession.h"
 
+#include "rules/Points.h"
+
 void TPlaySession::StartLevel(int level) {
-  Status.LevelComplete = false;
+  PictureComplete = false;
   Piece.ResetMotion();
   Well.Empty();
   if (level == 1)
-    Status.Score = 0;
+    Points = 0;
 }
 
 void TPlaySession::ChooseFirstPieces(qint64 now) {
@@ -20,6 +22,14 @@ void TPlaySession::ChooseNextPiece(qint64 now) {
   NextType = Random.Random(PieceTypeCount);
 }
 
+void TPlaySession::ScoreFinishedLevel() { Points += LevelPoints; }
+
+TPieceStep TPlaySession::StepPiece(TPlayerActions held, bool lockDelayRunning) {
+  const TPieceStep step = Piece.Step(held, lockDelayRunning);
+  Points += step.Points;
+  return step;
+}
+
 TLanding TPlaySession::Land() {
   std::array<QPoint, PieceBlockCount> blocks;
   for (int b = 0; b < PieceBlockCount; ++b)
@@ -27,7 +37,7 @@ TLanding TPlaySession::Land() {
   const TLanding landing =
       LandBlocks(Well, Cells, blocks, {Cells.TargetCellCol(), Cells.TargetCellRow()},
                  Cells.TargetColourIndex());
-  Status.Score += landing.Points;
-  Status.LevelComplete = Status.LevelComplete || landing.LevelComplete;
+  Points += landing.Points;
+  PictureComplete = PictureComplete || landing.LevelComplete;
   return landing;
 }

@@ -13,7 +13,7 @@ TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
 
 void TBot::Step() {
   TGame &game = *H.Game;
-  if (!game.PlaySession().Status.PieceActive) {
+  if (!game.PlaySession().Piece.Active()) {
     H.Frames(1);
     return;
   }

@@ -24,9 +24,9 @@ TEST(BotPlayTest, ABotUncoversEveryCellOfTwoLevelsAndReachesTheEnd) {
   }
   EXPECT_EQ(levelsFinished, 2);
   EXPECT_EQ(h.Game->GameState(), StateGameOver);
-  EXPECT_TRUE(h.Game->PlaySession().Status.AllLevelsDone);
+  EXPECT_TRUE(h.Game->AllLevelsDone());
   // Each level: 1000 for finishing plus 100 for each of its cells, and more for the pieces.
-  EXPECT_GT(h.Game->PlaySession().Status.Score, 2 * 1000 + 4 * 100 + 2 * 100);
+  EXPECT_GT(h.Game->PlaySession().Score(), 2 * 1000 + 4 * 100 + 2 * 100);
 }
 
 TEST(BotPlayTest, LeftAloneTheStackReachesTheTopAndTheGameEnds) {
@@ -37,9 +37,9 @@ TEST(BotPlayTest, LeftAloneTheStackReachesTheTopAndTheGameEnds) {
   for (int ms = 0; ms < 2000000 && h.Game->GameState() == StatePlaying; ms += 100)
     h.Advance(100);
   EXPECT_EQ(h.Game->GameState(), StateGameOver);
-  EXPECT_FALSE(h.Game->PlaySession().Status.AllLevelsDone);
+  EXPECT_FALSE(h.Game->AllLevelsDone());
   // 10 points a landing: pieces stacked in the middle need at least eight to fill it.
-  EXPECT_GE(h.Game->PlaySession().Status.Score, 80);
+  EXPECT_GE(h.Game->PlaySession().Score(), 80);
   EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
   EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
 }

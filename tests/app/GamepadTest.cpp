@@ -124,11 +124,11 @@ struct TPadGame {
   int Column() const { return H.Game->PlaySession().Piece.Piece().Block(0).Col; }
   // Waits until a new piece is in play and clear of the top row.
   void WaitForPiece() {
-    for (int i = 0; i < 200 && !(H.Game->PlaySession().Status.PieceActive &&
+    for (int i = 0; i < 200 && !(H.Game->PlaySession().Piece.Active() &&
                                  H.Game->PlaySession().Piece.Piece().Block(0).Row <= 16);
          ++i)
       H.Frames(1);
-    ASSERT_TRUE(H.Game->PlaySession().Status.PieceActive);
+    ASSERT_TRUE(H.Game->PlaySession().Piece.Active());
   }
 
   TGameHarness H;
@@ -210,7 +210,7 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
   // Start goes on from the level end: the only level was played, so the game is over.
   Tap(SDL_CONTROLLER_BUTTON_START);
   EXPECT_EQ(H.Game->GameState(), StateGameOver);
-  EXPECT_TRUE(H.Game->PlaySession().Status.AllLevelsDone);
+  EXPECT_TRUE(H.Game->AllLevelsDone());
 }
 
 } // namespace

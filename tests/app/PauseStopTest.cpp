@@ -133,7 +133,7 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   EXPECT_EQ(Game().GameState(), StateTitle);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_FALSE(Game().GameIsRunning());
-  EXPECT_EQ(Game().PlaySession().Status.Score, 0);
+  EXPECT_EQ(Game().PlaySession().Score(), 0);
   EXPECT_TRUE(Sound.Played.contains("EndGame"));
   // The next game plays normally: keys work and the piece falls.
   H.Frames(1);

@@ -20,7 +20,7 @@ protected:
     H.MakeGame("Default", levels);
     H.Start();
     H.StartPlaying();
-    ASSERT_TRUE(H.Game->PlaySession().Status.NewPieceDue);
+    ASSERT_TRUE(H.Game->NewPieceDue());
   }
   TGame &Game() { return *H.Game; }
   TWell &Well() { return H.Game->PlaySession().Well; }
@@ -53,7 +53,7 @@ protected:
     Game().PlaySession().Piece.SetType(4);
     FillRow(1, {5, 6}, Target());
     H.Tap(Vk::Space);
-    for (int i = 0; i < 400 && Game().PlaySession().Status.Score < 200; ++i)
+    for (int i = 0; i < 400 && Game().PlaySession().Score() < 200; ++i)
       H.Advance(1);
   }
 
@@ -83,13 +83,13 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
   H.Release(Vk::Space);
   H.Advance(400);
   // 20 drop + 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
-  EXPECT_EQ(Game().PlaySession().Status.Score, 270);
+  EXPECT_EQ(Game().PlaySession().Score(), 270);
   EXPECT_EQ(HiddenCount(), 3);
   for (int c = 1; c <= 10; ++c) {
     EXPECT_FALSE(Well().Square(c, 1).Occupied) << c;
     EXPECT_FALSE(Well().Square(c, 2).Occupied) << c;
   }
-  EXPECT_TRUE(Game().PlaySession().Status.NewPieceDue || Game().PlaySession().Status.PieceActive);
+  EXPECT_TRUE(Game().NewPieceDue() || Game().PlaySession().Piece.Active());
 }
 
 TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
@@ -106,7 +106,7 @@ TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
   H.Tap(Vk::Space);
   H.Advance(400);
   // 20 drop + 10 landing + 100 cell + 40 for four rows.
-  EXPECT_EQ(Game().PlaySession().Status.Score, 170);
+  EXPECT_EQ(Game().PlaySession().Score(), 170);
   for (int r = 5; r <= 8; ++r)
     EXPECT_FALSE(Well().Square(2, r).Occupied) << r;
   EXPECT_TRUE(Well().Square(2, 1).Occupied);
@@ -119,9 +119,9 @@ TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
   Well().Square(1, 1).CarriedCellCol = Target().x();
   Well().Square(1, 1).CarriedCellRow = Target().y();
   // It falls all the way without a drop, then lands.
-  for (int i = 0; i < 400 && Game().PlaySession().Status.Score == 0; ++i)
+  for (int i = 0; i < 400 && Game().PlaySession().Score() == 0; ++i)
     H.Advance(100);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 280);
+  EXPECT_EQ(Game().PlaySession().Score(), 280);
   EXPECT_EQ(HiddenCount(), 2);
 }
 
@@ -129,21 +129,21 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
   ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
   UncoverTheLastCell();
-  ASSERT_EQ(Game().PlaySession().Status.Score, 20 + 10 + 60 + 100 + 10);
-  EXPECT_TRUE(Game().PlaySession().Status.LevelComplete);
-  EXPECT_FALSE(Game().PlaySession().Status.NewPieceDue);
+  ASSERT_EQ(Game().PlaySession().Score(), 20 + 10 + 60 + 100 + 10);
+  EXPECT_TRUE(Game().PlaySession().LevelComplete());
+  EXPECT_FALSE(Game().NewPieceDue());
   H.Advance(49);
   EXPECT_EQ(Game().GameState(), StatePlaying);
   H.Advance(1);
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
+  EXPECT_EQ(Game().PlaySession().Score(), 1200);
   EXPECT_FALSE(Game().DownTimerEnabled());
   EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
   EXPECT_EQ(Game().GameData().CurrentLevel, 2);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 1200);
+  EXPECT_EQ(Game().PlaySession().Score(), 1200);
 }
 
 TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
@@ -168,8 +168,8 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_FALSE(Game().PlaySession().Status.AllLevelsDone);
-  EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
+  EXPECT_FALSE(Game().AllLevelsDone());
+  EXPECT_FALSE(Game().PlaySession().Piece.Active());
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
   EXPECT_FALSE(Game().DownTimerEnabled());
   // Space: back to the title; the next game starts at level 1 with score 0.
@@ -178,7 +178,7 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   H.Frames(1);
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 0);
+  EXPECT_EQ(Game().PlaySession().Score(), 0);
 }
 
 TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
@@ -195,7 +195,7 @@ TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
   Well().Square(5, 16).Occupied = true; // not under any block of the piece
   H.Frames(1);
   EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_TRUE(Game().PlaySession().Status.PieceActive);
+  EXPECT_TRUE(Game().PlaySession().Piece.Active());
 }
 
 TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
@@ -203,11 +203,11 @@ TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   H.Frames(3);
   Game().KeyDown(Vk::L, true);
   EXPECT_EQ(Game().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
-  EXPECT_FALSE(Game().PlaySession().Status.PieceActive);
+  EXPECT_EQ(Game().PlaySession().Score(), 1000);
+  EXPECT_FALSE(Game().PlaySession().Piece.Active());
   // With the prompt shown, Ctrl+L does nothing.
   Game().KeyDown(Vk::L, true);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 1000);
+  EXPECT_EQ(Game().PlaySession().Score(), 1000);
 }
 
 TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
@@ -221,9 +221,9 @@ TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
   H.Frames(1);
   H.Release(Vk::Left);
   H.Frames(2);
-  EXPECT_TRUE(Game().PlaySession().Status.PieceActive);
+  EXPECT_TRUE(Game().PlaySession().Piece.Active());
   H.Advance(100);
-  EXPECT_EQ(Game().PlaySession().Status.Score, 20 + 10); // dropped and landed
+  EXPECT_EQ(Game().PlaySession().Score(), 20 + 10); // dropped and landed
   EXPECT_TRUE(Well().Square(4, 1).Occupied);
   EXPECT_TRUE(Well().Square(5, 2).Occupied);
   EXPECT_FALSE(Well().Square(6, 1).Occupied);
@@ -235,7 +235,7 @@ TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   ASSERT_EQ(Game().GameState(), StateLevelEnd);
   H.Tap(Vk::Space);
   EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_TRUE(Game().PlaySession().Status.AllLevelsDone);
+  EXPECT_TRUE(Game().AllLevelsDone());
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
 }
 
@@ -332,9 +332,9 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   Game().PlaySession().Cells.Uncover(next.Col, next.Row);
   Game().Screen().ShowWindowPicture();
   H.Tap(Vk::Space);
-  for (int ms = 0; ms < 2000 && !Game().PlaySession().Status.NewPieceDue; ++ms)
+  for (int ms = 0; ms < 2000 && !Game().NewPieceDue(); ++ms)
     H.Advance(1);
-  ASSERT_TRUE(Game().PlaySession().Status.NewPieceDue) << "the piece has landed";
+  ASSERT_TRUE(Game().NewPieceDue()) << "the piece has landed";
   H.Frames(1);
   EXPECT_EQ(shown, Game().Screen().Picture());
 }

@@ -59,9 +59,9 @@ TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
   h.Frames(1); // title -> playing; the press is consumed by the change of state
   h.Frames(2); // the first piece appears with Space still held
   h.Release(Vk::Space);
-  ASSERT_TRUE(h.Game->PlaySession().Status.PieceActive);
+  ASSERT_TRUE(h.Game->PlaySession().Piece.Active());
   EXPECT_GE(h.Game->PlaySession().Piece.Piece().Block(0).Row, 17);
-  EXPECT_EQ(h.Game->PlaySession().Status.Score, 0);
+  EXPECT_EQ(h.Game->PlaySession().Score(), 0);
 }
 
 TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {

@@ -1,9 +1,6 @@
 // The falling piece frame by frame: requests, turns, drops, slides and the lock delay, on a
-// well of its own under virtual time, with no display.
+// well of its own, frames of 16 ms, with no display or device.
 #include "rules/FallingPiece.h"
-#include "media/PlayerInput.h"
-#include "media/Timer.h"
-#include "media/VirtualKeys.h"
 #include "rules/Well.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +11,7 @@
 namespace {
 
 using TSquares = std::set<std::pair<int, int>>;
+using A = TPlayerAction;
 
 class PieceRig {
 public:
@@ -21,33 +19,50 @@ public:
     Well.Empty();
     Piece.ResetMotion();
     Piece.PlaySound = [this](const QString &name) { Sounds.push_back(name); };
-    // The landing itself belongs to the game; here it only records that the delay ran out.
-    LockDelayTimer.OnTimer = [this] {
-      LockDelayTimer.SetEnabled(false);
-      ++LockExpiries;
-    };
   }
   void Spawn(int type) {
     Piece.SetType(type);
     Piece.Create();
   }
-  // One frame: timers due meanwhile, then input and the move steps, as the frame tick does.
+  // A key goes down: its action is asked for until served or released. A served action stays
+  // away while its key is held, as the player's input does it.
+  void Press(A action) {
+    if (!Down.Has(action))
+      Held.Add(action);
+    Down.Add(action);
+  }
+  void Release(A action) {
+    Down.Remove({action});
+    Held.Remove({action});
+  }
+  // The lock delay (150 ms) runs on the rig's clock; its end only counts here, since landing
+  // belongs to the game.
+  void Wait(int ms) {
+    Now += ms;
+    if (LockDelayFrom >= 0 && Now - LockDelayFrom >= 150) {
+      LockDelayFrom = -1;
+      ++LockExpiries;
+    }
+  }
+  bool LockDelayRunning() const { return LockDelayFrom >= 0; }
+  void StopLockDelay() { LockDelayFrom = -1; }
+  // One frame: the delay's clock, then the move steps on the held actions, as the frame does.
   void Frame() {
-    Scheduler.Advance(16);
-    Input.Update();
-    const TPieceStep step = Piece.Step(Input.States(), LockDelayTimer.Enabled());
-    Input.Remove(step.Served);
+    Wait(16);
+    const TPieceStep step = Piece.Step(Held, LockDelayRunning());
+    Held.Remove(step.Served);
+    Score += step.Points;
     if (step.LockDelayWanted)
-      LockDelayTimer.SetEnabled(true);
+      LockDelayFrom = Now;
   }
   void Frames(int n) {
     for (int i = 0; i < n; ++i)
       Frame();
   }
-  void Tap(int vk) {
-    Keys.Press(vk);
+  void Tap(A action) {
+    Press(action);
     Frame();
-    Keys.Release(vk);
+    Release(action);
   }
   TSquares Squares() const {
     TSquares s;
@@ -65,16 +80,17 @@ public:
     Frames(5);
   }
 
-  TScheduler Scheduler;
-  TKeyStateTable Keys;
-  TPlayerInput Input{Keys};
-  TTimer LockDelayTimer{Scheduler, 150};
-  TPlayStatus Status;
   TPlayPreferences Prefs;
   TWell Well;
-  TFallingPiece Piece{Well, Status, Prefs};
+  TFallingPiece Piece{Well, Prefs};
   std::vector<QString> Sounds;
+  int Score = 0;
   int LockExpiries = 0;
+
+private:
+  TPlayerActions Held, Down;
+  int Now = 0;
+  int LockDelayFrom = -1;
 };
 
 } // namespace
@@ -85,7 +101,7 @@ TEST(FallingPieceTest, SpawnsAtItsTableSquaresWithPixelPositions) {
   EXPECT_EQ(rig.Squares(), (TSquares{{4, 18}, {5, 18}, {6, 18}, {6, 17}}));
   EXPECT_EQ(rig.Pixel(0).x(), 60);
   EXPECT_EQ(rig.Pixel(0).y(), 2);
-  EXPECT_TRUE(rig.Status.PieceActive);
+  EXPECT_TRUE(rig.Piece.Active());
 }
 
 TEST(FallingPieceTest, AFallStepSlidesFourPixelsAFrameForFiveFrames) {
@@ -95,7 +111,7 @@ TEST(FallingPieceTest, AFallStepSlidesFourPixelsAFrameForFiveFrames) {
   rig.Frame();
   EXPECT_EQ(rig.Pixel(0).y(), 6);
   EXPECT_TRUE(rig.Piece.SteppingDown());
-  EXPECT_FALSE(rig.Status.PauseAllowed);
+  EXPECT_FALSE(rig.Piece.PauseAllowed());
   rig.Frames(3);
   EXPECT_EQ(rig.Block(0).Row, 18);
   rig.Frame();
@@ -103,7 +119,7 @@ TEST(FallingPieceTest, AFallStepSlidesFourPixelsAFrameForFiveFrames) {
   EXPECT_EQ(rig.Block(0).Row, 17);
   EXPECT_FALSE(rig.Piece.SteppingDown());
   EXPECT_FALSE(rig.Piece.Animating());
-  EXPECT_TRUE(rig.Status.PauseAllowed);
+  EXPECT_TRUE(rig.Piece.PauseAllowed());
 }
 
 TEST(FallingPieceTest, TypeZeroAtTheLeftWallCannotMoveLeftAndCannotTurnClockwiseAtTheTop) {
@@ -111,16 +127,16 @@ TEST(FallingPieceTest, TypeZeroAtTheLeftWallCannotMoveLeftAndCannotTurnClockwise
   rig.Prefs.UpArrowClockwise = true;
   rig.Spawn(0);
   for (int i = 0; i < 3; ++i) {
-    rig.Tap(Vk::Left);
+    rig.Tap(A::Left);
     rig.Frames(5);
   }
   ASSERT_EQ(rig.Block(0).Col, 1);
-  rig.Tap(Vk::Left);
+  rig.Tap(A::Left);
   rig.Frames(5);
   EXPECT_EQ(rig.Block(0).Col, 1);
   EXPECT_FALSE(rig.Piece.SidewaysPending());
   // Clockwise from state 1 needs row 19 for block 0: refused, the request stays.
-  rig.Tap(Vk::Up);
+  rig.Tap(A::Turn);
   EXPECT_EQ(rig.Turn(), 1);
   EXPECT_TRUE(rig.Piece.TurnPending());
   EXPECT_TRUE(rig.Sounds.empty());
@@ -130,7 +146,7 @@ TEST(FallingPieceTest, ARefusedTurnHappensAsSoonAsItFits) {
   PieceRig rig;
   rig.Prefs.UpArrowClockwise = true;
   rig.Spawn(0);
-  rig.Tap(Vk::Up);
+  rig.Tap(A::Turn);
   ASSERT_TRUE(rig.Piece.TurnPending());
   rig.Fall(); // one row down, block 0 may now go up a row
   rig.Frame();
@@ -144,10 +160,10 @@ TEST(FallingPieceTest, ATurnRequestedDuringASlideHappensOnTheFirstStepAfterIt) {
   PieceRig rig;
   rig.Spawn(6);
   rig.Fall();
-  rig.Keys.Press(Vk::Right);
+  rig.Press(A::Right);
   rig.Frame(); // slide starts
-  rig.Keys.Release(Vk::Right);
-  rig.Tap(Vk::Up);
+  rig.Release(A::Right);
+  rig.Tap(A::Turn);
   EXPECT_TRUE(rig.Piece.TurnPending());
   EXPECT_EQ(rig.Turn(), 1);
   rig.Frames(2); // frames 3 and 4 of the slide
@@ -165,7 +181,7 @@ TEST(FallingPieceTest, TheSquareTurnsInPlaceWithItsSound) {
   rig.Spawn(4);
   const TSquares before = rig.Squares();
   for (int turn = 0; turn < 4; ++turn) {
-    rig.Tap(Vk::Up);
+    rig.Tap(A::Turn);
     rig.Frame();
   }
   EXPECT_EQ(rig.Squares(), before);
@@ -178,7 +194,7 @@ TEST(FallingPieceTest, NoTurnSoundWithMotionSoundOff) {
   PieceRig rig;
   rig.Prefs.MotionSound = false;
   rig.Spawn(4);
-  rig.Tap(Vk::Up);
+  rig.Tap(A::Turn);
   EXPECT_FALSE(rig.Piece.TurnPending());
   EXPECT_TRUE(rig.Sounds.empty());
 }
@@ -186,15 +202,15 @@ TEST(FallingPieceTest, NoTurnSoundWithMotionSoundOff) {
 TEST(FallingPieceTest, DropFromTheTopOfAnEmptyWellStopsOneRowShortAndScoresTwenty) {
   PieceRig rig;
   rig.Spawn(5);
-  rig.Tap(Vk::Space);
+  rig.Tap(A::Drop);
   EXPECT_EQ(rig.Block(0).Row, 2);
   // The last row's slide starts in the same frame.
   EXPECT_EQ(rig.Pixel(0).y(), 362 - 40 + 4);
-  EXPECT_EQ(rig.Status.Score, 20);
+  EXPECT_EQ(rig.Score, 20);
   EXPECT_TRUE(rig.Piece.SteppingDown());
   rig.Frames(4);
   EXPECT_EQ(rig.Block(0).Row, 1);
-  EXPECT_TRUE(rig.LockDelayTimer.Enabled()); // on the floor: the lock delay runs
+  EXPECT_TRUE(rig.LockDelayRunning()); // on the floor: the lock delay runs
 }
 
 TEST(FallingPieceTest, DropOneRowAboveRestMovesNothingButScores) {
@@ -204,11 +220,11 @@ TEST(FallingPieceTest, DropOneRowAboveRestMovesNothingButScores) {
   rig.Spawn(5); // lies in row 18; rests on row 17
   rig.Fall();
   ASSERT_EQ(rig.Block(0).Row, 17);
-  rig.LockDelayTimer.SetEnabled(false);
+  rig.StopLockDelay();
   const TSquares before = rig.Squares();
-  rig.Tap(Vk::Down);
+  rig.Tap(A::Down);
   EXPECT_EQ(rig.Squares(), before);
-  EXPECT_EQ(rig.Status.Score, 20);
+  EXPECT_EQ(rig.Score, 20);
   EXPECT_FALSE(rig.Piece.DropPending());
 }
 
@@ -217,10 +233,10 @@ TEST(FallingPieceTest, HeldLeftRepeatsOnlyWithoutSingleStepMovement) {
     PieceRig rig;
     rig.Prefs.SingleStepMovement = singleStep;
     rig.Spawn(4); // columns 5 and 6
-    rig.Keys.Press(Vk::Left);
+    rig.Press(A::Left);
     rig.Frames(20);
     EXPECT_EQ(rig.Block(0).Col, singleStep ? 4 : 1) << singleStep;
-    rig.Keys.Release(Vk::Left);
+    rig.Release(A::Left);
   }
 }
 
@@ -230,7 +246,7 @@ TEST(FallingPieceTest, HeldLeftWhileRestingDoesNotRepeat) {
   for (int c = 1; c <= 10; ++c)
     rig.Fill(c, 16);
   rig.Spawn(4); // rests at once: square (5,16) under it
-  rig.Keys.Press(Vk::Left);
+  rig.Press(A::Left);
   rig.Frames(20);
   EXPECT_EQ(rig.Block(0).Col, 4);
 }
@@ -241,40 +257,40 @@ TEST(FallingPieceTest, BothTurnsInOneFrameMakeTheAnticlockwiseOneFirst) {
   rig.Prefs.DownArrowDrops = false;
   rig.Spawn(6);
   rig.Fall();
-  rig.Keys.Press(Vk::Up);
-  rig.Keys.Press(Vk::Down);
+  rig.Press(A::Turn);
+  rig.Press(A::Down);
   rig.Frame();
   EXPECT_EQ(rig.Sounds, (std::vector<QString>{"RotateLeft", "RotateRight"}));
   EXPECT_EQ(rig.Turn(), 1);
 }
 
-TEST(FallingPieceTest, KeypadEightTurnsOncePerPress) {
+TEST(FallingPieceTest, AHeldTurnTurnsOncePerPress) {
   PieceRig rig;
   rig.Spawn(6);
   rig.Fall();
-  rig.Keys.Press(Vk::Numpad8);
+  rig.Press(A::Turn);
   rig.Frames(10);
   EXPECT_EQ(rig.Sounds.size(), 1u);
-  rig.Keys.Release(Vk::Numpad8);
+  rig.Release(A::Turn);
   rig.Frame();
-  rig.Tap(Vk::Numpad8);
+  rig.Tap(A::Turn);
   EXPECT_EQ(rig.Sounds.size(), 2u);
 }
 
 TEST(FallingPieceTest, SpaceDuringTheLockDelayDropsTheNextPieceOnItsFirstFrame) {
   PieceRig rig;
   rig.Spawn(4);
-  rig.Tap(Vk::Space);
+  rig.Tap(A::Drop);
   rig.Frames(5);
-  ASSERT_TRUE(rig.LockDelayTimer.Enabled());
-  rig.Keys.Press(Vk::Space);
+  ASSERT_TRUE(rig.LockDelayRunning());
+  rig.Press(A::Drop);
   rig.Frame();
-  rig.Keys.Release(Vk::Space);
+  rig.Release(A::Drop);
   EXPECT_TRUE(rig.Piece.DropPending()); // waits: turns and drops do not act while resting
   // The piece is put aside as a landing would; the request stays for the next piece.
   for (int i = 0; i < 4; ++i)
     rig.Well.Square(rig.Block(i).Col, rig.Block(i).Row).Occupied = true;
-  rig.LockDelayTimer.SetEnabled(false);
+  rig.StopLockDelay();
   rig.Spawn(4);
   rig.Frame();
   EXPECT_EQ(rig.Block(0).Row, 5); // block 2 stops one row above its resting row 3
@@ -286,22 +302,12 @@ TEST(FallingPieceTest, LockDelayStartsWhenThePieceComesToRest) {
     rig.Fill(c, 15);
   rig.Spawn(4);
   rig.Fall(); // now rows 17/16, resting on row 15
-  EXPECT_TRUE(rig.LockDelayTimer.Enabled());
-  EXPECT_FALSE(rig.Status.PauseAllowed);
-  rig.Scheduler.Advance(149);
+  EXPECT_TRUE(rig.LockDelayRunning());
+  EXPECT_FALSE(rig.Piece.PauseAllowed());
+  rig.Wait(149);
   EXPECT_EQ(rig.LockExpiries, 0);
-  rig.Scheduler.Advance(1);
+  rig.Wait(1);
   EXPECT_EQ(rig.LockExpiries, 1);
-}
-
-TEST(FallingPieceTest, SuspendedPieceStandsStill) {
-  PieceRig rig;
-  rig.Spawn(4);
-  rig.Status.Suspended = true;
-  rig.Piece.StepDue();
-  rig.Keys.Press(Vk::Left);
-  rig.Frames(10);
-  EXPECT_EQ(rig.Squares(), (TSquares{{5, 18}, {6, 18}, {5, 17}, {6, 17}}));
 }
 
 TEST(FallingPieceTest, TheResumeKeyDoesNotTurnThePiece) {
@@ -309,11 +315,11 @@ TEST(FallingPieceTest, TheResumeKeyDoesNotTurnThePiece) {
   rig.Spawn(6);
   rig.Fall();
   rig.Piece.SwallowResumeKey();
-  rig.Keys.Press(Vk::Up);
+  rig.Press(A::Turn);
   rig.Frames(3);
   EXPECT_EQ(rig.Turn(), 1);
-  rig.Keys.Release(Vk::Up);
+  rig.Release(A::Turn);
   rig.Frame();
-  rig.Tap(Vk::Up); // the next press turns again
+  rig.Tap(A::Turn); // the next press turns again
   EXPECT_EQ(rig.Turn(), 4);
 }
