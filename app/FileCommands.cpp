@@ -1,22 +1,75 @@
-// The File menu's commands for game files: Open Game, Save Game, Save Game As, Create Game,
-// Edit Game and Make EXE, and the save question that Open and closing the window share.
-#include "app/Game.h"
+#include "app/FileCommands.h"
 
+#include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GameDialogs.h"
+#include "app/MenuCommands.h"
+#include "app/PlayFlow.h"
 #include "gamefile/StandAlone.h"
 
 #include <QFileInfo>
 
-QString TGame::GamesFolder(const char *setting) const {
-  const QString remembered = Settings.ReadSetting(setting);
-  return remembered.isEmpty() ? Folder + "Games" : remembered;
+namespace {
+
+// Why a named game is not the one that opens.
+QString CannotOpenMessage(const QString &path) {
+  const char *why = QFileInfo::exists(path) ? "it is not a file."
+                    : path.contains(QChar::ReplacementCharacter)
+                        ? "its name is not UTF-8 text, so only a start with that name opens it."
+                        : "there is no such file.";
+  return QStringLiteral("The game \"%1\" cannot be opened: %2").arg(path, why);
 }
 
-bool TGame::SaveIfModified(bool clearAlways) {
+} // namespace
+
+TFileCommands::TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands)
+    : TGamePart(parts), Flow(flow), Commands(commands) {}
+
+QString TFileCommands::ChooseStartGame(const QStringList &arguments) {
+  const QString commandLine = GameFileArgument(arguments);
+  if (!commandLine.isEmpty()) {
+    const QFileInfo named(commandLine);
+    if (named.isFile())
+      return named.absoluteFilePath();
+    // The player asked for this game: say why it is not the one that opens.
+    Parts.Report(CannotOpenMessage(commandLine));
+  }
+  const QString last = OpenStoredFileName(Settings.ReadSetting("LastGame"));
+  if (!last.isEmpty() && QFileInfo(last).isFile())
+    return last;
+  const QString bundled = Parts.Folder + "Games/Default.qbx";
+  if (QFileInfo(bundled).isFile())
+    return bundled;
+  return QString();
+}
+
+void TFileCommands::OpenGameMessage() {
+  if (!Flow.TitleShown())
+    return;
+  const QString path = Settings.ReadSetting("NewQBXFile");
+  if (path.isEmpty())
+    return;
+  if (!QFileInfo(path).isFile()) {
+    Parts.Report(CannotOpenMessage(path));
+    return;
+  }
+  // An edited game is not lost to a double-clicked one: the same questions as Open.
+  if (!LeaveCurrentGame())
+    return;
+  Document.DeleteWorkingPictures();
+  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath()))
+    Flow.ShowTitleSoon();
+}
+
+QString TFileCommands::GamesFolder(const char *setting) const {
+  const QString remembered = Settings.ReadSetting(setting);
+  return remembered.isEmpty() ? Parts.Folder + "Games" : remembered;
+}
+
+bool TFileCommands::SaveIfModified(bool clearAlways) {
   if (!Data.Unsaved)
     return true;
-  const bool yes = Dialogs && Dialogs->AskYesNo("Warning", "Save Game?");
+  const bool yes = Parts.Dialogs && Parts.Dialogs->AskYesNo("Warning", "Save Game?");
   if (yes) {
     if (NeedsName())
       SaveGameAs();
@@ -29,48 +82,48 @@ bool TGame::SaveIfModified(bool clearAlways) {
 }
 
 // A game made with Create Game carries a placeholder name until the author gives it one.
-bool TGame::NeedsName() const { return Data.FilePath.contains("untitled.qbx"); }
+bool TFileCommands::NeedsName() const { return Data.FilePath.contains("untitled.qbx"); }
 
 // Writes the whole game to path.
-bool TGame::Save(const QString &path) {
+bool TFileCommands::Save(const QString &path) {
   const TStatus saved = Document.SaveTo(path);
-  ReportFailure(saved);
+  Parts.ReportFailure(saved);
   return saved.Ok();
 }
 
 // Before another game is opened: a running game stops (if the player agrees) and a changed
 // game may be saved. False when the player keeps the running game.
-bool TGame::LeaveCurrentGame() {
-  if (GameRunning) {
-    StopGame();
-    if (!StopAccepted)
+bool TFileCommands::LeaveCurrentGame() {
+  if (Flow.GameRunning()) {
+    Commands.StopGame();
+    if (!Commands.StopAccepted())
       return false;
   }
   SaveIfModified(true);
   return true;
 }
 
-void TGame::OpenGame() {
-  if (!LeaveCurrentGame() || !Dialogs)
+void TFileCommands::OpenGame() {
+  if (!LeaveCurrentGame() || !Parts.Dialogs)
     return;
-  OpenGameFile(Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath")));
+  OpenGameFile(Parts.Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath")));
 }
 
-void TGame::OpenDroppedGame(const QString &path) {
-  if (Offered(TCommand::OpenGame) && LeaveCurrentGame())
+void TFileCommands::OpenDroppedGame(const QString &path) {
+  if (Commands.Offered(TCommand::OpenGame) && LeaveCurrentGame())
     OpenGameFile(path);
 }
 
-void TGame::OpenGameFile(const QString &path) {
+void TFileCommands::OpenGameFile(const QString &path) {
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
   Document.DeleteWorkingPictures();
   Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
-  if (LoadGame(QFileInfo(path).absoluteFilePath()))
-    SetGameState(StateTitle);
+  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath()))
+    Flow.SetGameState(StateTitle);
 }
 
-void TGame::SaveGame() {
+void TFileCommands::SaveGame() {
   // Saving under the placeholder would silently replace the last new game.
   if (NeedsName()) {
     SaveGameAs();
@@ -80,82 +133,83 @@ void TGame::SaveGame() {
     Data.Unsaved = false;
 }
 
-void TGame::SaveGameAs() {
-  if (!Dialogs)
+void TFileCommands::SaveGameAs() {
+  if (!Parts.Dialogs)
     return;
-  QString path = Dialogs->AskSaveGameFile(GamesFolder("QBXSavePath"), SaveFileName);
+  QString path = Parts.Dialogs->AskSaveGameFile(GamesFolder("QBXSavePath"), SaveFileName);
   if (path.isEmpty())
     return;
   if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
     path += ".qbx";
   SaveFileName = QFileInfo(path).fileName();
   if (QFileInfo::exists(path) &&
-      !Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
+      !Parts.Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
     return;
   Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
   if (!Save(path))
     return;
   Data.FilePath = QFileInfo(path).absoluteFilePath();
-  SetGameCaption();
+  Parts.SetGameCaption();
   Data.Unsaved = false;
 }
 
-void TGame::CreateGame() {
+void TFileCommands::CreateGame() {
   View.ClearScore();
   View.Overlays().ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
   Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
-  PlaySound("Dialog");
-  if (Dialogs && Dialogs->ShowBuilder(Data, true)) {
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs && Parts.Dialogs->ShowBuilder(Data, true)) {
     Data.FilePath = GamesFolder("QBXSavePath") + "/untitled.qbx";
-    SetGameCaption();
+    Parts.SetGameCaption();
     Data.MarkBuilt();
   }
   View.Blank();
-  SetGameState(StateTitle);
+  Flow.SetGameState(StateTitle);
 }
 
-void TGame::EditGame() {
+void TFileCommands::EditGame() {
   if (Data.LevelCount() == 0)
     return;
   if (const TStatus copied = Document.CopyOutAll(); !copied.Ok()) {
-    Report(copied.Error());
+    Parts.Report(copied.Error());
     return;
   }
   View.ClearScore();
   View.Overlays().ShowPrompt(false);
-  PlaySound("Dialog");
-  if (Dialogs && Dialogs->ShowBuilder(Data, false))
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs && Parts.Dialogs->ShowBuilder(Data, false))
     Data.MarkBuilt();
   View.Blank();
-  SetGameState(StateTitle);
+  Flow.SetGameState(StateTitle);
 }
 
-void TGame::MakeExe() {
-  if (!Dialogs)
+void TFileCommands::MakeExe() {
+  if (!Parts.Dialogs)
     return;
   if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {
-    Report("Make EXE uses the saved game file: open or save a game first.");
+    Parts.Report("Make EXE uses the saved game file: open or save a game first.");
     return;
   }
   QString target = Data.FilePath;
   target.chop(4);
-  if (target == ProgramPath) {
-    Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
+  if (target == Parts.ProgramPath) {
+    Parts.Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
     return;
   }
-  if (QFileInfo::exists(target) && Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File",
-                                                           target, "will be overwritten.") != 1)
+  if (QFileInfo::exists(target) &&
+      Parts.Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File", target,
+                                    "will be overwritten.") != 1)
     return;
-  const QString runtime = StandAloneRuntime(ProgramPath);
+  const QString runtime = StandAloneRuntime(Parts.ProgramPath);
   if (!QFileInfo::exists(runtime)) {
-    Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
+    Parts.Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
     return;
   }
   if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
-    Dialogs->ShowMessageBox("", "Disk Write Error!", "");
+    Parts.Dialogs->ShowMessageBox("", "Disk Write Error!", "");
     return;
   }
-  Dialogs->ShowMessageBox("Game with a name:", target, "has just been created!");
+  Parts.Dialogs->ShowMessageBox("Game with a name:", target, "has just been created!");
 }

@@ -1,43 +1,29 @@
 #pragma once
-// The game as the main window runs it: start-up, the frame tick, the state machine, the timers
-// and every flag, with no widget in sight. The window (TMainForm) shows what this object draws
-// and feeds it keys and menu commands; tests drive it under virtual time.
+// The game as the main window runs it, with no widget in sight: start-up and the close, and the
+// parts that play it (the course of the game, the falling pieces, the pause, the menu and file
+// commands), wired together here. The window (TMainForm) shows what it draws and feeds it keys
+// and menu commands; tests drive it under virtual time.
 
-#include "app/GameDocument.h"
+#include "app/FileCommands.h"
+#include "app/GamePart.h"
 #include "app/GameState.h"
 #include "app/MenuCommandSet.h"
-#include "app/MenuModel.h"
-#include "gamefile/GameData.h"
-#include "gamefile/GameSource.h"
-#include "gamefile/Result.h"
-#include "media/FrameTimer.h"
-#include "media/ImageList.h"
-#include "media/PlaySurface.h"
-#include "media/PlayerInput.h"
-#include "media/Scheduler.h"
-#include "media/SurfaceSpriteEngine.h"
-#include "media/Timer.h"
-#include "pictures/LevelPictureLoader.h"
-#include "rules/PlaySession.h"
-#include "screen/PlayScreen.h"
-#include "settings/SettingsStore.h"
+#include "app/MenuCommands.h"
+#include "app/PauseControl.h"
+#include "app/PiecePlay.h"
+#include "app/PlayFlow.h"
 
-#include <QImage>
-#include <QObject>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 #include <optional>
 
 // What start-up needs to know about the process and the screen.
-class TGameDialogs;
-class TGameSound;
-
 struct TStartup {
   QString ProgramPath;   // full path of the running executable
   QStringList Arguments; // command-line arguments after the program name
@@ -68,196 +54,65 @@ public:
   void Close(std::optional<QPoint> windowPosition, TCloseKind kind = CloseAsked);
 
   // A menu command (Exit and the window sizes are the window's own).
-  void Run(TCommand command);
+  void Run(TCommand command) { Commands.Run(command); }
   // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
-  void OpenDroppedGame(const QString &path);
-  bool Paused() const { return IsPaused; }
-  // The windows the game opens; none in a bare test.
-  void SetDialogs(TGameDialogs *dialogs) { Dialogs = dialogs; }
-  // The sound device; without one the game is silent. Set before Start.
-  void SetSound(TGameSound *sound);
-
-  // Frame loop and state machine.
-  void OnFrame(int lagCount);
-  void SetGameState(TGameState state);
-  TGameState GameState() const { return State; }
-
-  // Activation of the application.
-  void Activated();
-  void Deactivated();
-  // A menu of the main window opened or closed: the game stands still while one is open.
-  void MenuOpened();
-  void MenuClosed();
-  // A dialog holds the game still, or lets it go.
-  void SetSuspended(bool on);
+  void OpenDroppedGame(const QString &path) { Files.OpenDroppedGame(path); }
   // A second start handed over a game ("NewQBXFile").
-  void OpenGameMessage();
+  void OpenGameMessage() { Files.OpenGameMessage(); }
+  // The windows the game opens; none in a bare test.
+  void SetDialogs(TGameDialogs *dialogs) { Parts.Dialogs = dialogs; }
+  // The sound device; without one the game is silent. Set before Start.
+  void SetSound(TGameSound *sound) { Commands.SetSound(sound); }
+
+  // The state machine, and what holds the game still.
+  void SetGameState(TGameState state) { Flow.SetGameState(state); }
+  TGameState GameState() const { return Flow.GameState(); }
+  bool Paused() const { return Pause.Paused(); }
+  void Activated() { Pause.Activated(); }
+  void Deactivated() { Pause.Deactivated(); }
+  // A menu of the main window opened or closed: the game stands still while one is open.
+  void MenuOpened() { Pause.MenuOpened(); }
+  void MenuClosed() { Pause.MenuClosed(); }
+  // A dialog holds the game still, or lets it go.
+  void SetSuspended(bool on) { Pause.SetSuspended(on); }
 
   // Keys: the window keeps the key table; KeyDown gets the window's key-down commands.
-  TKeyStateTable &Keys() { return KeyTable; }
+  TKeyStateTable &Keys() { return Parts.KeyTable; }
   void KeyDown(int virtualKey, bool ctrl);
 
   // What the window shows.
-  const QString &Caption() const { return CaptionText; }
-  TPlayScreen &Screen() { return View; }
-  TMenuModel &Menu() { return MenuItems; }
+  const QString &Caption() const { return Parts.CaptionText; }
+  TPlayScreen &Screen() { return Parts.View; }
+  TMenuModel &Menu() { return Parts.MenuItems; }
   QPoint WindowPosition() const { return Position; }
   // A level picture is being decoded in the background (asked for, or dropped and not done).
-  bool DecodingPicture() const { return LevelPictures.Working(); }
-
+  bool DecodingPicture() const { return Parts.LevelPictures.Working(); }
   // Notifications to the window.
-  std::function<void()> OnCaptionChanged;
-  std::function<void()> OnCloseRequested;
+  std::function<void()> &OnCaptionChanged = Parts.OnCaptionChanged;
+  std::function<void()> &OnCloseRequested = Flow.OnCloseRequested;
 
-  // Members the state machine shares with the play code.
-  bool StandAlone() const { return StandAloneMode; }
-  const QString &ProgramFolder() const { return Folder; }
+  // The game as it stands, open to the window and to tests that set up a position.
+  bool StandAlone() const { return Parts.StandAloneMode; }
+  const QString &ProgramFolder() const { return Parts.Folder; }
   // Where pictures are copied out of the game file to be shown; private to this process.
-  const QString &WorkingFolder() const { return Document.WorkingFolder(); }
-  const TGameData &GameData() const { return Data; }
-  // Plays a named sound while the sound option is on.
-  void PlaySound(const QString &name);
-  // Play state, open to the window and to tests that set up a position.
-  TPlaySession &PlaySession() { return Session; }
-  TPlayerInput &Input() { return PlayerInput; }
-  int FallInterval() const { return DownTimer.Interval(); }
-  bool DownTimerEnabled() const { return DownTimer.Enabled(); }
-  bool GameIsRunning() const { return GameRunning; }
-  // The next frame brings the next piece.
-  bool NewPieceDue() const { return PieceDue; }
-  // The game ended with every level played (not with the well full).
-  bool AllLevelsDone() const { return AllLevelsPlayed; }
+  const QString &WorkingFolder() const { return Parts.Document.WorkingFolder(); }
+  const TGameData &GameData() const { return Parts.Data; }
+  void PlaySound(const QString &name) { Parts.PlaySound(name); }
+  TPlaySession &PlaySession() { return Parts.Session; }
+  TPlayerInput &Input() { return Parts.PlayerInput; }
+  int FallInterval() const { return Pieces.FallInterval(); }
+  bool DownTimerEnabled() const { return Pieces.Falling(); }
+  bool GameIsRunning() const { return Flow.GameRunning(); }
+  bool NewPieceDue() const { return Pieces.NewPieceDue(); }
+  bool AllLevelsDone() const { return Flow.AllLevelsDone(); }
 
 private:
-  // The menu commands' handlers.
-  void StartGame();
-  void PauseGame();
-  void StopGame();
-  void ShowScores();
-  void ShowPreferences();
-  void DownloadMoreGames();
-  void ShowAbout();
-  void ShowHelp();
-  void ToggleSound();
-  void OpenGame();
-  void SaveGame();
-  void SaveGameAs();
-  void MakeExe();
-  void CreateGame();
-  void EditGame();
-
-  void SetCaption(const QString &text);
-  void SetGameCaption();
-  bool LoadGame(const QString &path);
-  void Report(const QString &text);
-  QImage LoadPicture(const QString &path, int type) const;
-  QString ChooseStartGame(const QStringList &arguments);
-
-  // Frame handlers of the states.
-  void TitleFrame();
-  void PlayingFrame();
-  void GameOverFrame();
-  void LevelEndFrame();
-  void RefreshIfDirty();
-  bool NothingMoves() const;
-  bool PieceAtRest();
-  void EnterState(TGameState state);
-  // The menu offers what the state allows.
-  void UpdateMenu();
-  bool Offered(TCommand command) const;
-
-  // Stand-alone games.
-
-  // File commands.
-  QString GamesFolder(const char *setting) const;
-  bool SaveIfModified(bool clearAlways);
-  bool NeedsName() const;
-  bool LeaveCurrentGame();
-  void OpenGameFile(const QString &path);
-  bool Save(const QString &path);
-
-  void ReportFailure(const TStatus &status);
-
-  // Entry actions.
-  void ShowTitle();
-  void StartLevel();
-  void ShowGameOver();
-  void EnterHighScore();
-  // High scores in the game file, or in the score store when the file is read-only.
-  void ShowLevelEnd();
-  bool BuildPictureCells();
-  void PrefetchLevelPicture(int level);
-  void ComposeLevelScreen();
-  void PrepareNextPiece();
-  void DrawNextPiece();
-  void DrawScore();
-  void EndPiece();
-  void FinishLevel();
-  void EndGame(bool allLevelsDone);
-  void DrawSkin(const TSkin &skin);
-  void LevelEnded();
-
-  // Pause and the well copy on the window picture.
-  void OnPauseTimer();
-  void TogglePause();
-  void SetSoundOn(bool on);
-  void EndRunningGame();
-  void ClearInputStates();
-
-  // Landing and row clearing.
-  void LandPiece();
-  void ShowLanding(const TLanding &landing);
-
-  void OnTitleTimer();
-  void OnEndLevelTimer();
-  void OnExitTimer();
-  void OnDownTimer();
-  void OnSpeedTimer();
-  void OnFlashTimer();
-  void OnNoFlashTimer();
-  void OnRepaintTimer();
-
-  TScheduler &Scheduler;
-  TSettingsStore &Settings;
-  TGameDialogs *Dialogs = nullptr;
-  TGameSound *Sound = nullptr;
-
-  // Display, input and timing layer.
-  QObject FormObject; // owner of the display components, standing for the main window
-  TPlayScreen View;
-  TKeyStateTable KeyTable;
-  TPlayerInput PlayerInput;
-  TFrameTimer FrameTimer;
-
-  TTimer DownTimer, LockDelayTimer, SpeedTimer, FlashTimer, RepaintTimer, NoFlashTimer,
-      EndLevelTimer, TitleTimer, PauseTimer, ExitTimer;
-
-  TMenuModel MenuItems;
-  QString CaptionText;
-  QString ApplicationTitle = "Quarrybox";
+  // Wired in one place: each part knows the others it works with.
+  TGameParts Parts;
+  TPiecePlay Pieces;
+  TPlayFlow Flow;
+  TPauseControl Pause;
+  TMenuCommands Commands;
+  TFileCommands Files;
   QPoint Position;
-
-  bool StandAloneMode = false;
-  QString Folder;
-  QString ProgramPath;
-  TGameState State = StateNone;
-
-  TGameDocument Document;
-  TGameData &Data = Document.Game;
-  TPlaySession Session;
-  TLevelPictureLoader LevelPictures;
-  bool StartWaits = false; // the start key came before the level's picture was decoded
-  QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
-
-  // Flags of the main window.
-  bool GameRunning = false;
-  bool TitleShown = false;
-  bool StopAccepted = true;
-  bool IsPaused = false;
-  bool SoundOn = false;
-  bool Closing = false;   // from the close on, problems are logged, never shown in a box
-  bool Suspended = false; // paused, inactive, or a menu or dialog open: the piece stands still
-  bool PieceDue = false;  // the next frame creates the next piece
-  bool AllLevelsPlayed = false; // the game ended with its last level finished
-  bool PictureDirty = false;    // the window picture must be refreshed at the next frame
 };

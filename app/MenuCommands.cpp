@@ -1,117 +1,55 @@
-// Menu commands of the Game, Options and Help menus, the pause with its deferred start, the
-// stop of a running game and the close sequence.
-#include "app/Game.h"
+#include "app/MenuCommands.h"
 
-#include "app/CommandLine.h"
+#include "app/FileCommands.h"
 #include "app/GameDialogs.h"
 #include "app/GameSound.h"
+#include "app/PauseControl.h"
+#include "app/PiecePlay.h"
+#include "app/PlayFlow.h"
 #include "app/Trace.h"
-#include "gamefile/WorkingPictures.h"
 
-void TGame::ClearInputStates() {
-  for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
-                        InputButton3, InputButton4, InputButton5, InputButton6})
-    PlayerInput.Remove(s);
+TMenuCommands::TMenuCommands(TGameParts &parts, TPlayFlow &flow, TPiecePlay &pieces,
+                             TPauseControl &pause, TFileCommands &files)
+    : TGamePart(parts), Flow(flow), Pieces(pieces), Pause(pause), Files(files) {}
+
+void TMenuCommands::UpdateMenu() {
+  for (TCommand command : AllCommands)
+    MenuItems.SetEnabled(command, Offered(command));
 }
 
-void TGame::PauseGame() { PauseTimer.SetEnabled(true); }
-
-void TGame::OnPauseTimer() {
-  if (!Session.Piece.PauseAllowed() || !Session.Piece.Active())
-    return;
-  for (const TSquare &b : Session.Piece.Piece().Blocks())
-    if (b.Row == WellRows)
-      return; // not while the piece is in the top row: tried again in 5 ms
-  PauseTimer.SetEnabled(false);
-  TogglePause();
+bool TMenuCommands::Offered(TCommand command) const {
+  return CommandEnabled(command, Flow.GameState(), Data.LevelCount());
 }
 
-void TGame::TogglePause() {
-  IsPaused = !IsPaused;
-  MenuItems.SetChecked(TCommand::PauseGame, IsPaused);
-  if (Paused()) {
-    Suspended = true;
-    PlayerInput.Keyboard.SetEnabled(false);
-    PlaySound("Pause");
-    DownTimer.SetEnabled(false);
-    SetCaption(ApplicationTitle + " [Pause]");
-    const auto piece = Session.Piece.BlockPositions();
-    View.PaintWellCopy(Session.Well, Session.Piece.Active() ? &piece : nullptr);
-    View.ShowWindowPicture();
-    View.HidePlayField();
-    View.Overlays().ShowPauseBanner(true);
-  } else {
-    ClearInputStates();
-    PlayerInput.Keyboard.SetEnabled(true);
-    DownTimer.SetEnabled(true);
-    SetCaption(ApplicationTitle);
-    View.ShowPlayFieldFromWindow();
-    View.Overlays().ShowPauseBanner(false);
-    SetSuspended(false);
-  }
-}
-
-void TGame::StopGame() {
-  if (!GameRunning)
+void TMenuCommands::StopGame() {
+  if (!Flow.GameRunning())
     return;
   Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
-  if (!Dialogs ||
-      Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "") != 1) {
-    StopAccepted = false;
+  if (!Parts.Dialogs || Parts.Dialogs->ShowConfirmBox("Confirm Stop Game", "",
+                                                      "Really Stop Current Game?!", "") != 1) {
+    Accepted = false;
     return;
   }
-  StopAccepted = true;
+  Accepted = true;
   EndRunningGame();
-  SetGameState(StateTitle);
+  Flow.SetGameState(StateTitle);
 }
 
-void TGame::EndRunningGame() {
-  if (Paused()) {
-    IsPaused = false;
-    MenuItems.SetChecked(TCommand::PauseGame, false);
-    PlayerInput.Keyboard.SetEnabled(true);
-    SetCaption(ApplicationTitle);
-    View.Surface().SetLeft(320);
-    View.Overlays().ShowPauseBanner(false);
-    // A stopped game is no longer paused, so nothing may hold the next one still.
-    Suspended = false;
-  }
-  GameRunning = false;
-  TitleShown = false;
-  EndPiece();
+void TMenuCommands::EndRunningGame() {
+  Pause.EndPause();
+  Flow.EndRunning();
+  Pieces.EndPiece();
   Session.ClearScore();
-  PlaySound("EndGame");
+  Parts.PlaySound("EndGame");
   Data.CurrentLevel = 1;
 }
 
-// The window goes whatever happens: a running game ends without the title screen, and nothing
-// on the way may open a box that the close would have to wait for. Only an interactive close
-// asks whether to save a changed game.
-void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
-  Closing = true;
-  if (GameRunning)
-    EndRunningGame();
-  if (kind == CloseAsked)
-    SaveIfModified(false);
-  if (StandAloneMode && !MenuItems.Visible(TCommand::MakeExe))
-    ReportFailure(Document.RepackStandAlone(ProgramPath)); // logged: the window is closing
-  Document.DeleteWorkingPictures();
-  FrameTimer.SetEnabled(false);
-  if (const QString stored = StoredFileName(Data.FilePath); !Data.Unsaved && !stored.isEmpty())
-    Settings.WriteSetting("LastGame", stored);
-  Settings.WriteSetting("DownArrow", Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
-  if (windowPosition) {
-    Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition->x()));
-    Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition->y()));
-  }
-}
-
-void TGame::Run(TCommand command) {
+void TMenuCommands::Run(TCommand command) {
   switch (command) {
   case TCommand::StartGame:
     return StartGame();
   case TCommand::PauseGame:
-    return PauseGame();
+    return Pause.PauseGame();
   case TCommand::StopGame:
     return StopGame();
   case TCommand::Score:
@@ -127,17 +65,17 @@ void TGame::Run(TCommand command) {
   case TCommand::About:
     return ShowAbout();
   case TCommand::OpenGame:
-    return OpenGame();
+    return Files.OpenGame();
   case TCommand::SaveGame:
-    return SaveGame();
+    return Files.SaveGame();
   case TCommand::SaveGameAs:
-    return SaveGameAs();
+    return Files.SaveGameAs();
   case TCommand::MakeExe:
-    return MakeExe();
+    return Files.MakeExe();
   case TCommand::CreateGame:
-    return CreateGame();
+    return Files.CreateGame();
   case TCommand::EditGame:
-    return EditGame();
+    return Files.EditGame();
   case TCommand::Exit:
   case TCommand::SizeNormal:
   case TCommand::SizeDouble:
@@ -147,54 +85,54 @@ void TGame::Run(TCommand command) {
   }
 }
 
-void TGame::StartGame() { SetGameState(StatePlaying); }
+void TMenuCommands::StartGame() { Flow.SetGameState(StatePlaying); }
 
-void TGame::ShowScores() {
-  PlaySound("Dialog");
-  if (Dialogs)
-    Dialogs->ShowScoreTable(Data.Scores, 11);
+void TMenuCommands::ShowScores() {
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs)
+    Parts.Dialogs->ShowScoreTable(Data.Scores, 11);
 }
 
-void TGame::ShowPreferences() {
-  PlaySound("Dialog");
-  if (Dialogs)
-    Dialogs->ShowPreferences();
+void TMenuCommands::ShowPreferences() {
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs)
+    Parts.Dialogs->ShowPreferences();
 }
 
-void TGame::DownloadMoreGames() {
-  PlaySound("Dialog");
-  if (Dialogs)
-    Dialogs->ShowVisitSite();
+void TMenuCommands::DownloadMoreGames() {
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs)
+    Parts.Dialogs->ShowVisitSite();
 }
 
-void TGame::ShowAbout() {
-  PlaySound("Dialog");
-  if (Dialogs)
-    Dialogs->ShowAbout();
+void TMenuCommands::ShowAbout() {
+  Parts.PlaySound("Dialog");
+  if (Parts.Dialogs)
+    Parts.Dialogs->ShowAbout();
 }
 
-void TGame::ShowHelp() {
-  if (Dialogs)
-    Dialogs->OpenHelp("file://" + Folder + "Help/index.html");
+void TMenuCommands::ShowHelp() {
+  if (Parts.Dialogs)
+    Parts.Dialogs->OpenHelp("file://" + Parts.Folder + "Help/index.html");
 }
 
-void TGame::SetSoundOn(bool on) {
-  SoundOn = on;
+void TMenuCommands::SetSoundOn(bool on) {
+  Parts.SoundOn = on;
   MenuItems.SetChecked(TCommand::Sound, on);
 }
 
-void TGame::SetSound(TGameSound *sound) {
-  Sound = sound;
-  if (Sound)
-    Sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
+void TMenuCommands::SetSound(TGameSound *sound) {
+  Parts.Sound = sound;
+  if (Parts.Sound)
+    Parts.Sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
 }
 
-void TGame::ToggleSound() {
-  const bool on = !SoundOn;
+void TMenuCommands::ToggleSound() {
+  const bool on = !Parts.SoundOn;
   SetSoundOn(on);
   Settings.WriteSetting("SoundState", on ? "ON" : "OFF");
-  if (on && Sound && !Sound->Initialized() && !Sound->Initialize())
+  if (on && Parts.Sound && !Parts.Sound->Initialized() && !Parts.Sound->Initialize())
     SetSoundOn(false); // no device: silent, no message
-  if (!on && Sound)
-    Sound->Finalize();
+  if (!on && Parts.Sound)
+    Parts.Sound->Finalize();
 }

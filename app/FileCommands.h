@@ -1,0 +1,41 @@
+#pragma once
+// The File menu's commands for game files (Open Game, Save Game, Save Game As, Create Game,
+// Edit Game, Make EXE), the game a start opens, a game handed over by a second start or dropped
+// on the window, and the save question that they and closing the window share.
+
+#include "app/GamePart.h"
+
+#include <QStringList>
+
+class TMenuCommands;
+class TPlayFlow;
+
+class TFileCommands : TGamePart {
+public:
+  TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands);
+
+  // The game a start opens: the one named on the command line, the last one, or the bundled one.
+  QString ChooseStartGame(const QStringList &arguments);
+  void OpenGame();
+  void OpenDroppedGame(const QString &path);
+  // A second start handed over a game ("NewQBXFile").
+  void OpenGameMessage();
+  void SaveGame();
+  void SaveGameAs();
+  void CreateGame();
+  void EditGame();
+  void MakeExe();
+  // A changed game may be saved (asked first); false when saving it failed.
+  bool SaveIfModified(bool clearAlways);
+
+private:
+  QString GamesFolder(const char *setting) const;
+  bool NeedsName() const;
+  bool Save(const QString &path);
+  bool LeaveCurrentGame();
+  void OpenGameFile(const QString &path);
+
+  TPlayFlow &Flow;
+  TMenuCommands &Commands;
+  QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
+};
