@@ -64,17 +64,10 @@ public:
   // The sound device; without one the game is silent. Set before Start.
   void SetSound(TGameSound *sound) { Commands.SetSound(sound); }
 
-  // The state machine, and what holds the game still.
-  void SetGameState(TGameState state) { Flow.SetGameState(state); }
-  TGameState GameState() const { return Flow.GameState(); }
-  bool Paused() const { return Pause.Paused(); }
-  void Activated() { Pause.Activated(); }
-  void Deactivated() { Pause.Deactivated(); }
-  // A menu of the main window opened or closed: the game stands still while one is open.
-  void MenuOpened() { Pause.MenuOpened(); }
-  void MenuClosed() { Pause.MenuClosed(); }
-  // A dialog holds the game still, or lets it go.
-  void SetSuspended(bool on) { Pause.SetSuspended(on); }
+  // The course of the game, the falling pieces and what holds the game still.
+  TPlayFlow &PlayFlow() { return Flow; }
+  const TPiecePlay &PiecePlay() const { return Pieces; }
+  TPauseControl &PauseControl() { return Pause; }
 
   // Keys: the window keeps the key table; KeyDown gets the window's key-down commands.
   TKeyStateTable &Keys() { return Parts.KeyTable; }
@@ -100,11 +93,6 @@ public:
   void PlaySound(const QString &name) { Parts.PlaySound(name); }
   TPlaySession &PlaySession() { return Parts.Session; }
   TPlayerInput &Input() { return Parts.PlayerInput; }
-  int FallInterval() const { return Pieces.FallInterval(); }
-  bool DownTimerEnabled() const { return Pieces.Falling(); }
-  bool GameIsRunning() const { return Flow.GameRunning(); }
-  bool NewPieceDue() const { return Pieces.NewPieceDue(); }
-  bool AllLevelsDone() const { return Flow.AllLevelsDone(); }
 
 private:
   // Wired in one place: each part knows the others it works with.

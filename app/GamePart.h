@@ -14,6 +14,7 @@
 #include "media/Scheduler.h"
 #include "pictures/LevelPictureLoader.h"
 #include "rules/PlaySession.h"
+#include "screen/CellFlash.h"
 #include "screen/PlayScreen.h"
 #include "settings/SettingsStore.h"
 
@@ -51,6 +52,7 @@ public:
   TGameSound *Sound = nullptr;     // none: silent
   QObject FormObject;              // owner of the display components, standing for the main window
   TPlayScreen View;
+  TCellFlash CellFlash{View};
   TKeyStateTable KeyTable;
   TPlayerInput PlayerInput;
   TFrameTimer FrameTimer;

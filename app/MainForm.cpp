@@ -79,9 +79,9 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive)
-      GameRef.Activated();
+      GameRef.PauseControl().Activated();
     else
-      GameRef.Deactivated();
+      GameRef.PauseControl().Deactivated();
   });
   game.Input().IsForeground = [this] { return isActiveWindow(); };
 }
@@ -182,11 +182,11 @@ void TMainForm::WatchMenus() {
   for (QMenu *menu : menuBar()->findChildren<QMenu *>()) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
       if (OpenMenus++ == 0)
-        GameRef.MenuOpened();
+        GameRef.PauseControl().MenuOpened();
     });
     connect(menu, &QMenu::aboutToHide, this, [this] {
       if (OpenMenus > 0 && --OpenMenus == 0) {
-        GameRef.MenuClosed();
+        GameRef.PauseControl().MenuClosed();
         // Escape in a menu hands the keyboard to the menu bar after this signal.
         QTimer::singleShot(0, this, [this] { ReturnKeysToGame(); });
       }

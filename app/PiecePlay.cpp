@@ -54,7 +54,7 @@ void TPiecePlay::PlayingFrame() {
     if (Session.Cells.TargetHidden()) {
       View.DrawCellGrid(Session.Cells);
       View.ShowWindowPicture();
-      if (View.FlashAllowed())
+      if (Parts.CellFlash.Allowed())
         FlashTimer.SetEnabled(true);
     }
   }
@@ -121,7 +121,7 @@ void TPiecePlay::OnRepaintTimer() {
 }
 
 void TPiecePlay::OnFlashTimer() {
-  if (View.FlashStep(DownTimer.Enabled(), Session.Cells))
+  if (Parts.CellFlash.Step(DownTimer.Enabled(), Session.Cells))
     FlashTimer.SetEnabled(false);
 }
 

@@ -80,7 +80,8 @@ bool TPlayFlow::NothingMoves() const {
 // A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
 // something the frames would draw nothing.
 bool TPlayFlow::PieceAtRest() {
-  return State == StatePlaying && !Pieces.NewPieceDue() && !PictureDirty && View.AllShown() &&
+  return State == StatePlaying && !Pieces.NewPieceDue() && !PictureDirty &&
+         View.WindowPictureShown() && !View.Surface().Surface().Drawn() &&
          PlayerInput.States().none() && Session.Piece.AtRest();
 }
 
@@ -258,7 +259,7 @@ void TPlayFlow::StartLevel() {
   StartWaits = LevelPictures.Busy();
   if (StartWaits)
     return;
-  View.AllowFlash();
+  Parts.CellFlash.Allow();
   Parts.PlaySound("EnterGame");
   Parts.ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
   View.Overlays().ShowPrompt(false);
@@ -280,7 +281,7 @@ void TPlayFlow::StartLevel() {
   View.ShowWindowPicture();
   if (Session.Cells.TargetHidden()) {
     View.DrawCellGrid(Session.Cells);
-    if (View.FlashAllowed())
+    if (Parts.CellFlash.Allowed())
       Pieces.StartFlash();
   }
   Running = true;

@@ -32,7 +32,7 @@ template <class TForm, class... TArgs> TForm &Made(std::unique_ptr<TForm> &form,
 
 } // namespace
 
-void TWidgetDialogs::SetSuspended(bool suspended) { Game.SetSuspended(suspended); }
+void TWidgetDialogs::SetSuspended(bool suspended) { Game.PauseControl().SetSuspended(suspended); }
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 

@@ -1,5 +1,6 @@
 #include "media/ImageSprite.h"
 
+#include "media/SpriteEngine.h"
 #include "media/Surface.h"
 
 void TImageSprite::DrawSelf() {

@@ -1,6 +1,7 @@
 #include "media/Sprite.h"
 
 #include "media/MediaError.h"
+#include "media/SpriteEngine.h"
 #include "media/Surface.h"
 
 #include <algorithm>
@@ -109,32 +110,4 @@ void TSprite::DrawTree(TSpriteEngine &engine) {
   }
   for (size_t i = 0; i < DrawList.size(); ++i)
     DrawList[i]->DrawTree(engine);
-}
-
-TSpriteEngine::TSpriteEngine() : TSprite(nullptr) {}
-
-TSpriteEngine::~TSpriteEngine() {
-  // The children reach back into the dead list and the count, which go before ~TSprite runs.
-  DeleteChildren();
-}
-
-void TSpriteEngine::SetSurface(TSurface *surface) {
-  Target = surface;
-  TargetRect = surface ? surface->Rect() : QRect();
-  if (surface) {
-    SetWidth(surface->Width());
-    SetHeight(surface->Height());
-  }
-}
-
-void TSpriteEngine::Draw() {
-  if (!Target)
-    return;
-  Drawn = 0;
-  DrawTree(*this);
-}
-
-void TSpriteEngine::RemoveDead() {
-  while (!DeadList.empty())
-    delete DeadList.back(); // unlinks itself, and any dead children with it
 }

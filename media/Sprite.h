@@ -62,8 +62,6 @@ public:
   virtual QRect BoundsRect() const;
   virtual void DrawSelf() {}
   virtual void MoveStep(int /*moveCount*/) {}
-  // Called when a collision with another sprite is found; the game tests for none.
-  virtual void DoCollision(TSprite & /*other*/) {}
 
 protected:
   // Draws this sprite (when it lies on the engine's surface) and then its children by Z.
@@ -86,35 +84,4 @@ private:
   int Depth = 0;
   int SizeW = 0;
   int SizeH = 0;
-};
-
-// The root of a sprite tree: counts its sprites, keeps the dead list and draws onto a target
-// surface.
-class TSpriteEngine : public TSprite {
-public:
-  TSpriteEngine();
-  ~TSpriteEngine() override;
-
-  // Sprites in the tree, the root not counted.
-  int AllCount() const { return SpriteCount; }
-  // Sprites whose DrawSelf ran in the last Draw, the root included.
-  int DrawCount() const { return Drawn; }
-
-  TSurface *Surface() const { return Target; }
-  // The root takes the surface's size; nullptr drops the target.
-  void SetSurface(TSurface *surface);
-
-  // Nothing without a target surface.
-  void Draw();
-  // Deletes the dead sprites, the last marked first.
-  void RemoveDead();
-
-private:
-  friend class TSprite;
-
-  int SpriteCount = 0;
-  int Drawn = 0;
-  std::vector<TSprite *> DeadList;
-  TSurface *Target = nullptr;
-  QRect TargetRect;
 };

@@ -3,7 +3,7 @@
 // surface's back buffer while that surface is initialised.
 
 #include "media/PlaySurface.h"
-#include "media/Sprite.h"
+#include "media/SpriteEngine.h"
 
 class TSurfaceSpriteEngine final : private TPlaySurfaceClient {
 public:

@@ -138,33 +138,3 @@ void TPlayScreen::RepaintSquare(const TWell &well, int col, int row) {
   window.drawImage(WellOrigin + area.topLeft(), picture);
   Display.Surface().Blit(area.topLeft(), picture, picture.rect());
 }
-
-bool TPlayScreen::FlashStep(bool pieceFalling, const TPictureCells &cells) {
-  QPainter p(&Screen.Picture());
-  bool over = true;
-  if (!pieceFalling) {
-    if (FlashTick == 1)
-      p.fillRect(FlashRect, QColor(FlashColour));
-    EndFlash();
-  } else if (FlashTick == 0) {
-    FlashFree = false;
-    const int col = cells.TargetCellCol(), row = cells.TargetCellRow();
-    FlashColour = CellColour(cells.Cell(col, row).ColourIndex);
-    const QRect cell = cells.CellRect(col, row);
-    FlashRect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
-    p.fillRect(FlashRect, Qt::black);
-    FlashTick = 1;
-    over = false;
-  } else {
-    p.fillRect(FlashRect, QColor(FlashColour));
-    EndFlash();
-  }
-  p.end();
-  ShowWindowPicture();
-  return over;
-}
-
-void TPlayScreen::EndFlash() {
-  FlashTick = 0;
-  FlashFree = true;
-}

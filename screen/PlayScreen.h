@@ -48,11 +48,6 @@ public:
   void ShowWindowPicture();
   // Shows it again if anything drew on it since it was last shown.
   void ShowIfChanged();
-  // Nothing drew on the window picture since it was shown, nor on the play surface since the
-  // last frame.
-  bool AllShown() {
-    return Screen.Picture().cacheKey() == ShownPictureKey && !Display.Surface().Drawn();
-  }
   bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
 
   // Skins and whole-window pictures.
@@ -90,14 +85,8 @@ public:
   // A landing: uncovered cells, the well from the lowest removed row up, and the cell grid.
   void ShowLanding(const TLanding &landing, const TWell &well, const TPictureCells &cells);
 
-  // The target cell blinks once: black, then its colour. True when the blink is over.
-  bool FlashStep(bool pieceFalling, const TPictureCells &cells);
-  bool FlashAllowed() const { return FlashFree; }
-  void AllowFlash() { FlashFree = true; }
-
 private:
   void RepaintSquare(const TWell &well, int col, int row);
-  void EndFlash();
 
   TPlaySurface Display;
   TImageList ImageList;
@@ -117,9 +106,4 @@ private:
     bool operator==(const TPieceFrame &) const = default;
   };
   TPieceFrame LastPieceFrame;
-
-  bool FlashFree = true;
-  int FlashTick = 0;
-  QRect FlashRect;
-  QRgb FlashColour = 0;
 };

@@ -33,7 +33,7 @@ TEST_F(FileCommandsTest, OpenGameLoadsTheChosenGameAndRemembersItsFolder) {
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"open:" + H.Folder + "Games"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
-  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(Game().GameData().LevelCount(), 1);
   EXPECT_EQ(H.Settings.ReadSetting("QBXOpenPath"), H.Folder + "Games");
 }
@@ -44,12 +44,12 @@ TEST_F(FileCommandsTest, OpenGameWhilePlayingAsksToStopAndCancellingKeepsTheGame
   H.Dialogs.OpenAnswer = Other;
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Confirms.size(), 1);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().GameData().FilePath, Default);
   H.Dialogs.ConfirmAnswer = 1;
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(Game().GameData().FilePath, Other);
-  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
 }
 
 TEST_F(FileCommandsTest, OpeningNothingOrAMissingFileChangesNothing) {
@@ -209,7 +209,7 @@ TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
               Game().GameData().NextBox.Draw);
   EXPECT_TRUE(Game().GameData().GameOverSkin.Stretch);
   EXPECT_FALSE(Game().GameData().Unsaved);
-  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
 }
 
 TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) {
@@ -220,7 +220,7 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
   EXPECT_EQ(Game().GameData().Scores, TGameData::DefaultScores());
   // Played straight from the author's pictures.
   Game().Run(TCommand::StartGame);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
   EXPECT_TRUE(H.Dialogs.Messages.isEmpty()) << H.Dialogs.Messages.join('\n').toStdString();
   Game().Run(TCommand::StopGame);
@@ -293,7 +293,7 @@ TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
   Game().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_EQ(Game().GameData().FilePath, Default);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
 }
 
 TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {

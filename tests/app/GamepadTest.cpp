@@ -143,15 +143,15 @@ TEST(GamepadGameTest, StartStartsPausesAndResumes) {
   g.Begin();
   const auto Tap = [&g](SDL_GameControllerButton b) { g.Tap(b); };
   Tap(SDL_CONTROLLER_BUTTON_START);
-  ASSERT_EQ(H.Game->GameState(), StatePlaying);
+  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
   g.WaitForPiece();
   Tap(SDL_CONTROLLER_BUTTON_START);
   H.Frames(5);
-  EXPECT_TRUE(H.Game->Paused());
+  EXPECT_TRUE(H.Game->PauseControl().Paused());
   Tap(SDL_CONTROLLER_BUTTON_START);
   H.Frames(5);
-  EXPECT_FALSE(H.Game->Paused());
-  EXPECT_EQ(H.Game->GameState(), StatePlaying);
+  EXPECT_FALSE(H.Game->PauseControl().Paused());
+  EXPECT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
 }
 
 TEST(GamepadGameTest, AHeldDirectionMovesOneColumnUnlessTheSlidePreferenceIsSet) {
@@ -193,7 +193,7 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
   g.Begin();
   const auto Tap = [&g](SDL_GameControllerButton b) { g.Tap(b); };
   Tap(SDL_CONTROLLER_BUTTON_START);
-  ASSERT_EQ(H.Game->GameState(), StatePlaying);
+  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
   TBot bot(H, [&H, &Pad](TBot::TMove move) {
     static constexpr SDL_GameControllerButton buttons[] = {
         SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
@@ -202,15 +202,15 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
     H.Frames(1);
     Pad.Button(buttons[move], false);
   });
-  for (int step = 0; step < 100000 && H.Game->GameState() == StatePlaying; ++step)
+  for (int step = 0; step < 100000 && H.Game->PlayFlow().GameState() == StatePlaying; ++step)
     bot.Step();
-  ASSERT_EQ(H.Game->GameState(), StateLevelEnd) << "the stack reached the top";
+  ASSERT_EQ(H.Game->PlayFlow().GameState(), StateLevelEnd) << "the stack reached the top";
   EXPECT_EQ(H.Game->PlaySession().Cells.HiddenCount(), 0);
   H.Frames(2);
   // Start goes on from the level end: the only level was played, so the game is over.
   Tap(SDL_CONTROLLER_BUTTON_START);
-  EXPECT_EQ(H.Game->GameState(), StateGameOver);
-  EXPECT_TRUE(H.Game->AllLevelsDone());
+  EXPECT_EQ(H.Game->PlayFlow().GameState(), StateGameOver);
+  EXPECT_TRUE(H.Game->PlayFlow().AllLevelsDone());
 }
 
 } // namespace

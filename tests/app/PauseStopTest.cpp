@@ -34,14 +34,14 @@ TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
   H.Frames(1); // the piece appears in row 18 and starts its first step
   Game().Run(TCommand::PauseGame);
   H.Frames(3);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   H.Frames(2); // the step ends in row 17; the pending request is served
-  EXPECT_TRUE(Game().Paused());
+  EXPECT_TRUE(Game().PauseControl().Paused());
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_EQ(Game().Screen().Overlays().PauseBanner().Position, QPoint(63, 140));
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
-  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_FALSE(Game().PiecePlay().Falling());
   EXPECT_TRUE(Sound.Played.contains("Pause"));
 }
 
@@ -50,13 +50,13 @@ TEST_F(PauseStopTest, APauseAsTheLevelBeginsStaysOverTheWell) {
   H.Frames(1);
   Game().Run(TCommand::PauseGame);
   H.Frames(5);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   H.Advance(1000); // past the moment the level shows its play field
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
   Game().KeyDown(Vk::Up, false);
   H.Frames(2);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
 }
 
@@ -65,12 +65,12 @@ TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   const auto before = Blocks();
   H.Press(Vk::Left);
   H.Advance(5000);
   EXPECT_EQ(Blocks(), before);
-  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_FALSE(Game().PiecePlay().Falling());
 }
 
 TEST_F(PauseStopTest, WhilePausedOnlyTheTwoMinuteSpeedUpIsArmedUntilResumed) {
@@ -78,11 +78,11 @@ TEST_F(PauseStopTest, WhilePausedOnlyTheTwoMinuteSpeedUpIsArmedUntilResumed) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Advance(1000);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   EXPECT_GT(H.Scheduler.NextDue() - H.Scheduler.Now(), 100000);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_LE(H.Scheduler.NextDue() - H.Scheduler.Now(), 16);
 }
 
@@ -91,18 +91,18 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   const int state = Game().PlaySession().Piece.Piece().Turn;
   H.Press(Vk::Up);
   Game().KeyDown(Vk::Up, false);
   H.Frames(6);
   H.Release(Vk::Up);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_EQ(Game().PlaySession().Piece.Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
   EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
-  EXPECT_TRUE(Game().DownTimerEnabled());
+  EXPECT_TRUE(Game().PiecePlay().Falling());
 }
 
 TEST_F(PauseStopTest, PResumesAndPausesAgain) {
@@ -110,14 +110,14 @@ TEST_F(PauseStopTest, PResumesAndPausesAgain) {
   H.Frames(6);
   Game().KeyDown(Vk::P, false);
   H.Frames(1);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   Game().KeyDown(Vk::P, false);
   H.Frames(1);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   H.Frames(6);
   Game().KeyDown(Vk::P, false);
   H.Frames(1);
-  EXPECT_TRUE(Game().Paused());
+  EXPECT_TRUE(Game().PauseControl().Paused());
 }
 
 TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
@@ -125,21 +125,21 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().Paused());
+  ASSERT_TRUE(Game().PauseControl().Paused());
   Game().Run(TCommand::StopGame);
   EXPECT_EQ(Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
-  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
-  EXPECT_FALSE(Game().GameIsRunning());
+  EXPECT_FALSE(Game().PlayFlow().GameRunning());
   EXPECT_EQ(Game().PlaySession().Score(), 0);
   EXPECT_TRUE(Sound.Played.contains("EndGame"));
   // The next game plays normally: keys work and the piece falls.
   H.Frames(1);
   H.Tap(Vk::Space);
   H.Frames(8);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_LT(Game().PlaySession().Piece.Piece().Block(3).Row, 18);
 }
 
@@ -148,11 +148,11 @@ TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
   H.Frames(6);
   Dialogs.ConfirmAnswer = 2;
   Game().Run(TCommand::StopGame);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
-  EXPECT_TRUE(Game().GameIsRunning());
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
+  EXPECT_TRUE(Game().PlayFlow().GameRunning());
   Dialogs.ConfirmAnswer = -1; // closed by the title bar: the same as Cancel
   Game().Run(TCommand::StopGame);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
 }
 
 TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings) {
@@ -160,7 +160,7 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   H.Frames(6);
   Game().Close(QPoint(40, 50));
   EXPECT_TRUE(Dialogs.Confirms.isEmpty());
-  EXPECT_FALSE(Game().GameIsRunning());
+  EXPECT_FALSE(Game().PlayFlow().GameRunning());
   EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameData().FilePath);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
@@ -185,18 +185,18 @@ TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {
   Game().Close(QPoint(40, 50), TGame::CloseAtOnce);
   EXPECT_TRUE(Dialogs.Messages.isEmpty());
   EXPECT_TRUE(Dialogs.Questions.isEmpty());
-  EXPECT_NE(Game().GameState(), StateTitle);
+  EXPECT_NE(Game().PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
 }
 
 TEST_F(PauseStopTest, AnOpenMenuHoldsThePieceStillUntilItCloses) {
   Play();
   H.Advance(200);
-  Game().MenuOpened();
+  Game().PauseControl().MenuOpened();
   const auto before = Blocks();
   H.Advance(4000);
   EXPECT_EQ(Blocks(), before);
-  Game().MenuClosed();
+  Game().PauseControl().MenuClosed();
   H.Advance(1100);
   EXPECT_NE(Blocks(), before);
 }
@@ -260,11 +260,11 @@ TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
 TEST_F(PauseStopTest, LosingTheFocusDuringAGamePausesIt) {
   Play();
   H.Frames(6);
-  Game().Deactivated();
+  Game().PauseControl().Deactivated();
   H.Advance(10);
-  EXPECT_TRUE(Game().Paused());
-  Game().Activated();
-  EXPECT_TRUE(Game().Paused()); // the player resumes
+  EXPECT_TRUE(Game().PauseControl().Paused());
+  Game().PauseControl().Activated();
+  EXPECT_TRUE(Game().PauseControl().Paused()); // the player resumes
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
 }
 
@@ -272,7 +272,7 @@ TEST_F(PauseStopTest, LosingTheFocusToTheGamesOwnWindowDoesNotPause) {
   Play();
   H.Frames(6);
   Dialogs.Visible = true;
-  Game().Deactivated();
+  Game().PauseControl().Deactivated();
   H.Advance(10);
-  EXPECT_FALSE(Game().Paused());
+  EXPECT_FALSE(Game().PauseControl().Paused());
 }

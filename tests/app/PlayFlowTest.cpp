@@ -20,7 +20,7 @@ protected:
     H.MakeGame("Default", levels);
     H.Start();
     H.StartPlaying();
-    ASSERT_TRUE(H.Game->NewPieceDue());
+    ASSERT_TRUE(H.Game->PiecePlay().NewPieceDue());
   }
   TGame &Game() { return *H.Game; }
   TWell &Well() { return H.Game->PlaySession().Well; }
@@ -64,8 +64,8 @@ protected:
 
 TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms) {
   Play();
-  EXPECT_EQ(Game().FallInterval(), 1000);
-  EXPECT_TRUE(Game().DownTimerEnabled());
+  EXPECT_EQ(Game().PiecePlay().FallInterval(), 1000);
+  EXPECT_TRUE(Game().PiecePlay().Falling());
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   H.Advance(150);
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
@@ -89,7 +89,7 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
     EXPECT_FALSE(Well().Square(c, 1).Occupied) << c;
     EXPECT_FALSE(Well().Square(c, 2).Occupied) << c;
   }
-  EXPECT_TRUE(Game().NewPieceDue() || Game().PlaySession().Piece.Active());
+  EXPECT_TRUE(Game().PiecePlay().NewPieceDue() || Game().PlaySession().Piece.Active());
 }
 
 TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
@@ -131,17 +131,17 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   UncoverTheLastCell();
   ASSERT_EQ(Game().PlaySession().Score(), 20 + 10 + 60 + 100 + 10);
   EXPECT_TRUE(Game().PlaySession().LevelComplete());
-  EXPECT_FALSE(Game().NewPieceDue());
+  EXPECT_FALSE(Game().PiecePlay().NewPieceDue());
   H.Advance(49);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   H.Advance(1);
-  EXPECT_EQ(Game().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().PlaySession().Score(), 1200);
-  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_FALSE(Game().PiecePlay().Falling());
   EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Vk::Space);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().GameData().CurrentLevel, 2);
   EXPECT_EQ(Game().PlaySession().Score(), 1200);
 }
@@ -153,7 +153,7 @@ TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
     QFile::remove(file.filePath());
   UncoverTheLastCell();
   H.Advance(50);
-  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   const QColor shown = Game().Screen().Picture().pixelColor(300, 200); // the window's centre
   // The first level's picture has a lighter disc in its middle.
   const QColor painted = QColor::fromHsv(0, 200, 200).lighter(160);
@@ -167,17 +167,17 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   Game().PlaySession().Piece.SetType(4);
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
-  EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_FALSE(Game().AllLevelsDone());
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  EXPECT_FALSE(Game().PlayFlow().AllLevelsDone());
   EXPECT_FALSE(Game().PlaySession().Piece.Active());
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
-  EXPECT_FALSE(Game().DownTimerEnabled());
+  EXPECT_FALSE(Game().PiecePlay().Falling());
   // Space: back to the title; the next game starts at level 1 with score 0.
   H.Tap(Vk::Space);
-  EXPECT_EQ(Game().GameState(), StateTitle);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
   H.Frames(1);
   H.Tap(Vk::Space);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().PlaySession().Score(), 0);
 }
 
@@ -186,7 +186,7 @@ TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
   Game().PlaySession().Piece.SetType(0); // (4,18) (5,18) (6,18) (6,17)
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
-  EXPECT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
 }
 
 TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
@@ -194,7 +194,7 @@ TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
   Game().PlaySession().Piece.SetType(0);
   Well().Square(5, 16).Occupied = true; // not under any block of the piece
   H.Frames(1);
-  EXPECT_EQ(Game().GameState(), StatePlaying);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_TRUE(Game().PlaySession().Piece.Active());
 }
 
@@ -202,7 +202,7 @@ TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   Play();
   H.Frames(3);
   Game().KeyDown(Vk::L, true);
-  EXPECT_EQ(Game().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().PlaySession().Score(), 1000);
   EXPECT_FALSE(Game().PlaySession().Piece.Active());
   // With the prompt shown, Ctrl+L does nothing.
@@ -232,10 +232,10 @@ TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
 TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   Play({TTestLevel{{100, 100}, 100}});
   Game().KeyDown(Vk::L, true);
-  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   H.Tap(Vk::Space);
-  EXPECT_EQ(Game().GameState(), StateGameOver);
-  EXPECT_TRUE(Game().AllLevelsDone());
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  EXPECT_TRUE(Game().PlayFlow().AllLevelsDone());
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
 }
 
@@ -246,7 +246,7 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1); // no room: game over
-  ASSERT_EQ(Game().GameState(), StateGameOver);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
   EXPECT_EQ(H.Dialogs.ScoreRows, QList<int>{1});
   EXPECT_TRUE(H.Sound.Played.contains("HiScore"));
   // Read back from the file: the new entry first, the old first entry second.
@@ -265,7 +265,7 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
-  ASSERT_EQ(Game().GameState(), StateGameOver);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
   EXPECT_EQ(Game().GameData().Scores[0].Score, 1000);
   // The game-over picture is missing too; both are told.
   EXPECT_TRUE(H.Dialogs.Messages.join('\n').contains("could not be saved"))
@@ -277,7 +277,7 @@ TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
-  ASSERT_EQ(Game().GameState(), StateGameOver);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
   EXPECT_TRUE(H.Dialogs.ScoreRows.isEmpty());
 }
 
@@ -332,9 +332,9 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
   Game().PlaySession().Cells.Uncover(next.Col, next.Row);
   Game().Screen().ShowWindowPicture();
   H.Tap(Vk::Space);
-  for (int ms = 0; ms < 2000 && !Game().NewPieceDue(); ++ms)
+  for (int ms = 0; ms < 2000 && !Game().PiecePlay().NewPieceDue(); ++ms)
     H.Advance(1);
-  ASSERT_TRUE(Game().NewPieceDue()) << "the piece has landed";
+  ASSERT_TRUE(Game().PiecePlay().NewPieceDue()) << "the piece has landed";
   H.Frames(1);
   EXPECT_EQ(shown, Game().Screen().Picture());
 }
@@ -365,6 +365,6 @@ TEST_F(PlayFlowTest, AGameOfUnreadableLevelsEndsInsteadOfHanging) {
   H.Start();
   H.Advance(50);
   Game().Run(TCommand::StartGame);
-  EXPECT_EQ(Game().GameState(), StateGameOver);
+  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
   EXPECT_EQ(H.Dialogs.Messages.size(), 2);
 }

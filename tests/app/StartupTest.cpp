@@ -25,7 +25,7 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   h.Start();
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
-  EXPECT_EQ(h.Game->GameState(), StateNone);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
   EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
   EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::StartGame));
   EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::Score));
@@ -41,9 +41,9 @@ TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
-  EXPECT_EQ(h.Game->GameState(), StateNone);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
   h.Advance(25);
-  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   EXPECT_TRUE(h.Game->Menu().Enabled(TCommand::StartGame));
   EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
 }
@@ -76,7 +76,7 @@ TEST(StartupTest, ACorruptBundledGameLeavesAnEmptyWindowAndAMessage) {
   h.Start();
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
-  EXPECT_EQ(h.Game->GameState(), StateNone);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
   ASSERT_EQ(h.Dialogs.Messages.size(), 1);
   EXPECT_TRUE(h.Dialogs.Messages[0].contains("Default.qbx")) << h.Dialogs.Messages[0].toStdString();
 }
@@ -163,12 +163,12 @@ TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
   h.Game->OpenGameMessage();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Other");
   h.Advance(25);
-  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
 
   h.StartPlaying();
   h.Game->OpenGameMessage(); // while playing: ignored
   EXPECT_EQ(h.Game->GameData().FilePath, other);
-  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
 }
 
 TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {

@@ -34,7 +34,7 @@ TEST(StateMachineTest, MenuItemsFollowTheState) {
   h.Game->KeyDown(Vk::L, true);
   ExpectMenu(*h.Game, {false, false, false, false, false, true, true}, "level end");
   h.Tap(Vk::Space);
-  ASSERT_EQ(h.Game->GameState(), StateGameOver);
+  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateGameOver);
   ExpectMenu(*h.Game, {false, true, false, false, false, false, true}, "game over");
 }
 
@@ -43,11 +43,11 @@ TEST(StateMachineTest, AGameWithoutLevelsNeverLeavesTheTitle) {
   h.MakeGame("Default", {});
   h.Start();
   h.Advance(25);
-  ASSERT_EQ(h.Game->GameState(), StateTitle);
+  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   ExpectMenu(*h.Game, {true, true, false, false, false, false, false}, "title");
   h.Tap(Vk::Space);
   h.Frames(5);
-  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
 }
 
 TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
@@ -69,15 +69,15 @@ TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(25);
-  h.Game->Deactivated();
+  h.Game->PauseControl().Deactivated();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default [Away]");
   h.Press(Vk::Space);
   h.Frames(5);
-  EXPECT_EQ(h.Game->GameState(), StateTitle);
-  h.Game->Activated();
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  h.Game->PauseControl().Activated();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
   h.Frames(1);
-  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
 }
 
 TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
@@ -85,8 +85,8 @@ TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(100);
-  ASSERT_EQ(h.Game->GameState(), StateTitle);
+  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(h.Scheduler.NextDue(), -1);
   h.Tap(Vk::Space);
-  EXPECT_EQ(h.Game->GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
 }
