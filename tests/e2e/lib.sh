@@ -167,5 +167,7 @@ overlap() {
 # "0 0 -1 -1" when none is.
 box_of() {
   convert "$1" -fuzz "${3:-20}%" -fill magenta -opaque "$2" -fill black +opaque magenta \
-    -format '%@' info: | tr 'x+' '  '
+    -format '%@\n' info: | tr 'x+' '  '
 }
+# The bounding box "w h x y" of what is not black in a PNG.
+lit_box() { convert "$1" -fuzz 10% -format '%@\n' info: | tr 'x+' '  '; }

@@ -61,8 +61,10 @@ for skin in "44 30 $work/start.jpg" "44 55 $work/playing.jpg" "44 80 $work/over.
   answer_file_dialog "Open Picture" "$file"
   wait_window "Quarrybox Builder"
 done
+click_in "$builder" 160 55 # Show the playing skin: the level buttons act only then
+sleep 0.3
 click_in "$builder" 60 130 # Add Level(s)
-answer_file_dialog "Open Picture(s)" "$work/photos/IMG_0001.jpg"
+answer_file_dialog "Open Picture\\(s\\)" "$work/photos/IMG_0001.jpg"
 wait_window "Quarrybox Builder"
 sleep 0.5
 import -window root "$shots/portrait-preview.png"
@@ -72,8 +74,8 @@ picture=$(window_picture portrait-preview)
 read -r rw rh rx ry < <(box_of "$picture" "rgb(220,30,30)")
 read -r gw gh gx gy < <(box_of "$picture" "rgb(30,200,30)")
 read -r uw uh ux uy < <(box_of "$picture" "rgb(30,30,220)")
-read -r pw ph px py < <(convert "$picture" -fuzz 10% -format '%@' info: | tr 'x+' '  ')
-echo "preview: photo ${pw}x$ph at $px,$py; red at $rx,$ry green at $gx,$gy blue at $ux,$uy"
+pw=$((gx + gw - rx)) ph=$((uy + uh - ry))
+echo "preview: photo ${pw}x$ph; red at $rx,$ry green at $gx,$gy blue at $ux,$uy"
 [ "$rw" -gt 0 ] && [ "$gw" -gt 0 ] && [ "$uw" -gt 0 ] || fail "the preview does not show the photo"
 [ "$rx" -lt "$gx" ] && [ "$ry" -lt "$uy" ] || fail "the photo is not upright in the preview"
 [ "$ph" -gt "$pw" ] || fail "the photo is not taller than wide in the preview (${pw}x$ph)"
@@ -89,8 +91,8 @@ sleep 1
 import -window root "$shots/portrait-play.png"
 # In play the hidden cells cover the photo: their grid has the photo's upright shape.
 picture=$(window_picture portrait-play)
-convert "$picture" -crop 310x400+0+0 +repage "$work/cells.png"
-read -r cw ch cx cy < <(convert "$work/cells.png" -fuzz 10% -format '%@' info: | tr 'x+' '  ')
+convert "$picture" -crop 310x376+0+24 +repage "$work/cells.png" # below the score line
+read -r cw ch cx cy < <(lit_box "$work/cells.png")
 echo "play: cells ${cw}x$ch at $cx,$cy; $(since_mark | grep -m1 '^[0-9]* level')"
 [ "$ch" -gt "$cw" ] || fail "the level's cells are not taller than wide in play (${cw}x$ch)"
 echo "PASS"
