@@ -53,8 +53,12 @@ int FromTiff(const TTiffBlock &tiff) {
 
 } // namespace
 
+bool IsExifSegment(const uchar *data, qsizetype size) {
+  return size >= qsizetype(sizeof ExifName) && std::memcmp(data, ExifName, sizeof ExifName) == 0;
+}
+
 int FromExifSegment(const uchar *data, qsizetype size) {
-  if (size < qsizetype(sizeof ExifName) + 8 || std::memcmp(data, ExifName, sizeof ExifName) != 0)
+  if (!IsExifSegment(data, size) || size < qsizetype(sizeof ExifName) + 8)
     return AsStored;
   const uchar *tiff = data + sizeof ExifName;
   const qsizetype tiffSize = size - qsizetype(sizeof ExifName);
@@ -81,9 +85,7 @@ int FromJpeg(const uchar *data, qsizetype size) {
     const qsizetype length = data[at + 2] << 8 | data[at + 3];
     if (length < 2 || at + 2 + length > size)
       break;
-    // The first EXIF segment is the camera's; later ones (and XMP, also APP1) are not read.
-    if (marker == 0xE1 && length - 2 >= qsizetype(sizeof ExifName) &&
-        std::memcmp(data + at + 4, ExifName, sizeof ExifName) == 0)
+    if (marker == 0xE1 && IsExifSegment(data + at + 4, length - 2))
       return FromExifSegment(data + at + 4, length - 2);
     at += 2 + length;
   }

@@ -16,7 +16,10 @@ namespace ExifOrientation {
 // the other diagonal (7); to be turned a quarter anticlockwise (8).
 constexpr int AsStored = 1;
 
-// The body of an APP1 marker segment (after its length): "Exif\0\0" and a TIFF block.
+// Whether the body of an APP1 marker segment (after its length) is an EXIF block: "Exif\0\0"
+// and a TIFF block. Other APP1 segments (XMP) are not. The first EXIF block is the camera's.
+bool IsExifSegment(const uchar *data, qsizetype size);
+// The orientation of such a body.
 int FromExifSegment(const uchar *data, qsizetype size);
 // A whole JPEG file, or its head: the first EXIF segment before the first scan.
 int FromJpeg(const uchar *data, qsizetype size);

@@ -131,12 +131,27 @@ bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &imag
 
 // The orientation of the first EXIF segment libjpeg kept (only APP1 segments are kept).
 int SavedOrientation(const jpeg_decompress_struct &header) {
-  for (jpeg_saved_marker_ptr marker = header.marker_list; marker; marker = marker->next) {
-    const int orientation = ExifOrientation::FromExifSegment(marker->data, marker->data_length);
-    if (orientation != ExifOrientation::AsStored)
-      return orientation;
-  }
+  for (jpeg_saved_marker_ptr marker = header.marker_list; marker; marker = marker->next)
+    if (ExifOrientation::IsExifSegment(marker->data, marker->data_length))
+      return ExifOrientation::FromExifSegment(marker->data, marker->data_length);
   return ExifOrientation::AsStored;
+}
+
+// What a progressive or multi-scan JPEG holds while its scans come in: every DCT coefficient of
+// the whole picture.
+qint64 CoefficientBytes(jpeg_decompress_struct &header) {
+  if (!jpeg_has_multiple_scans(&header))
+    return 0;
+  qint64 bytes = 0;
+  for (int c = 0; c < header.num_components; ++c) {
+    const jpeg_component_info &component = header.comp_info[c];
+    const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
+                          component.h_samp_factor * component.h_samp_factor;
+    const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
+                        component.v_samp_factor * component.v_samp_factor;
+    bytes += across * down * BytesPerBlock;
+  }
+  return bytes;
 }
 
 // The smallest DCT scale whose output, turned upright, still covers `shown` both ways.
@@ -252,16 +267,7 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
         // Turning makes a second image of the same size.
         if (plan.Orientation != ExifOrientation::AsStored)
           plan.DecodeBytes *= 2;
-        if (jpeg_has_multiple_scans(&header)) {
-          for (int c = 0; c < header.num_components; ++c) {
-            const jpeg_component_info &component = header.comp_info[c];
-            const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
-                                  component.h_samp_factor * component.h_samp_factor;
-            const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
-                                component.v_samp_factor * component.v_samp_factor;
-            plan.DecodeBytes += across * down * BytesPerBlock;
-          }
-        }
+        plan.DecodeBytes += CoefficientBytes(header);
         refused = CheckSize(upright, plan.DecodeBytes, use);
         orientation = plan.Orientation;
         return !refused;

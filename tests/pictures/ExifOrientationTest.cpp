@@ -34,6 +34,10 @@ TEST(ExifOrientationTest, ReadsEachOrientationInBothByteOrdersFromTheSegmentAndT
   // An XMP block, also APP1, before the EXIF one is passed over.
   const QByteArray xmp("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", 42);
   EXPECT_EQ(OfJpeg(ExifJpeg::WithApp1(ExifJpeg::WithApp1(jpeg, ExifJpeg::Segment(6)), xmp)), 6);
+  // Only the first EXIF block counts, even when it says the pixels are as stored.
+  EXPECT_EQ(OfJpeg(ExifJpeg::WithApp1(ExifJpeg::WithApp1(jpeg, ExifJpeg::Segment(6)),
+                                      ExifJpeg::Segment(1))),
+            1);
 }
 
 TEST(ExifOrientationTest, DamagedOrHostileBlocksReadAsStored) {

@@ -17,6 +17,12 @@ TEST(PictureOrientation, EveryOrientationDecodesUprightAtFullSize) {
     EXPECT_EQ(picture.Image.size(), QSize(64, 48)) << orientation;
     EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(picture.Image)) << orientation;
   }
+  // As the builder reads it: the first EXIF block (here "as stored") rules, not a later one.
+  const QByteArray twoBlocks = ExifJpeg::WithApp1(
+      ExifJpeg::WithApp1(ExifJpeg::Encode(upright), ExifJpeg::Segment(6)), ExifJpeg::Segment(1));
+  const TDecodedPicture picture = TPictureDecoder().Decode(twoBlocks, PictureJpeg);
+  EXPECT_EQ(picture.StoredSize, QSize(64, 48));
+  EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(picture.Image));
 }
 
 // Portrait 480 x 640, stored as 640 x 480 with orientation 6 (or 8). Shown in a 60 x 80 box it
