@@ -5,6 +5,7 @@
 #include "builder/BuilderQuestions.h"
 #include "builder/ColourSwatch.h"
 #include "builder/PictureImport.h"
+#include "gamefile/WorkingPictures.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
@@ -79,6 +80,11 @@ void TQuarryboxBuilderForm::done(int result) {
     Settings.WriteSetting(LeftSetting, QString::number(pos().x()));
     Settings.WriteSetting(TopSetting, QString::number(pos().y()));
   }
+  // The main window made room for the builder: it goes back, unless the author has moved it.
+  QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+  if (main && MainWindowMove && main->pos() == MainWindowMove->second)
+    main->move(MainWindowMove->first);
+  MainWindowMove.reset();
   TDialogForm::done(result);
 }
 
@@ -105,7 +111,7 @@ void TQuarryboxBuilderForm::FormShow() {
 }
 
 void TQuarryboxBuilderForm::PlaceWindow() {
-  const QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+  QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
   if (!main || !main->isVisible())
     return;
   // The builder's frame will be as wide as the main window's under the same window manager.
@@ -121,7 +127,14 @@ void TQuarryboxBuilderForm::PlaceWindow() {
   const int top = Settings.ReadSetting(TopSetting).toInt(&topOk);
   if (leftOk && topOk)
     last = QPoint(left, top);
-  move(PlaceBuilder(size().grownBy(frame), outer, screens, last));
+  const TBuilderPlacement placed = PlaceBuilder(size().grownBy(frame), outer, screens, last);
+  if (placed.Main != outer.topLeft()) {
+    MainWindowMove = {outer.topLeft(), placed.Main};
+    main->move(placed.Main);
+  }
+  // As the client area: a window not shown yet has no frame for move() to allow for, and
+  // openbox would put the frame, not the client area, where move() asked.
+  setGeometry(QRect(placed.Builder + QPoint(frame.left(), frame.top()), size()));
 }
 
 void TQuarryboxBuilderForm::ChooseSkin(TSkinKind kind) {
@@ -185,19 +198,22 @@ void TQuarryboxBuilderForm::dropEvent(QDropEvent *event) {
 }
 
 void TQuarryboxBuilderForm::LevelClicked(int row) {
-  if (row < 0 || row + 1 == Builder.CurrentLevel())
+  if (row < 0 || RowOfLevel(Builder.CurrentLevel()) == row)
     return;
-  if (Builder.SelectLevel(row + 1))
+  if (Builder.SelectLevel(Builder.LevelCount() - row))
     Refresh();
 }
 
-QIcon TQuarryboxBuilderForm::Thumbnail(const QString &path) {
-  auto found = Thumbnails.constFind(path);
-  if (found != Thumbnails.constEnd())
+int TQuarryboxBuilderForm::RowOfLevel(int level) const { return Builder.LevelCount() - level; }
+
+TQuarryboxBuilderForm::TLevelPicture TQuarryboxBuilderForm::LevelPicture(const QString &path) {
+  auto found = LevelPictures.constFind(path);
+  if (found != LevelPictures.constEnd())
     return *found;
   // Decoded at thumbnail size, and within the game's limits: a phone photo is not decoded whole
   // for a 64 x 48 picture, and a hostile one is refused at once.
-  const QImage small = ReadPictureFitted(path, ThumbnailSize);
+  QSize size;
+  const QImage small = ReadPictureFitted(path, ThumbnailSize, nullptr, &size);
   QPixmap tile(ThumbnailSize);
   tile.fill(Qt::transparent);
   if (!small.isNull()) {
@@ -205,20 +221,31 @@ QIcon TQuarryboxBuilderForm::Thumbnail(const QString &path) {
     p.drawImage((ThumbnailSize.width() - small.width()) / 2,
                 (ThumbnailSize.height() - small.height()) / 2, small);
   }
-  const QIcon icon(tile);
-  Thumbnails.insert(path, icon);
-  return icon;
+  const TLevelPicture picture{QIcon(tile), size};
+  LevelPictures.insert(path, picture);
+  return picture;
 }
 
+QString TQuarryboxBuilderForm::LevelCaption(int level) {
+  const QString &path = Builder.Levels()[level - 1].Path;
+  // A picture of a game file is known by a working name ("tpl2.jpg"), not the author's.
+  if (!IsLevelWorkingPictureName(path))
+    return QStringLiteral("%1. %2").arg(level).arg(QFileInfo(path).fileName());
+  const QSize size = LevelPicture(path).Size;
+  if (size.isEmpty())
+    return QStringLiteral("Level %1").arg(level);
+  return QStringLiteral("Level %1 (%2 x %3)").arg(level).arg(size.width()).arg(size.height());
+}
+
+// The last level at the top, so that Up (which makes a level's number one higher) moves it
+// up the list, and Down down.
 void TQuarryboxBuilderForm::FillLevelList() {
   const QSignalBlocker quiet(LevelList);
-  const QList<TLevel> &levels = Builder.Levels();
   LevelList->clear();
-  for (int i = 0; i < levels.size(); ++i)
-    LevelList->addItem(new QListWidgetItem(
-        Thumbnail(levels[i].Path),
-        QStringLiteral("%1. %2").arg(i + 1).arg(QFileInfo(levels[i].Path).fileName())));
-  LevelList->setCurrentRow(Builder.CurrentLevel() - 1);
+  for (int level = Builder.LevelCount(); level >= 1; --level)
+    LevelList->addItem(new QListWidgetItem(LevelPicture(Builder.Levels()[level - 1].Path).Thumbnail,
+                                           LevelCaption(level)));
+  LevelList->setCurrentRow(Builder.CurrentLevel() == 0 ? -1 : RowOfLevel(Builder.CurrentLevel()));
 }
 
 void TQuarryboxBuilderForm::DeleteLevel() {

@@ -18,6 +18,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -66,7 +68,14 @@ private:
   void AddPictures(const QStringList &files, bool insert);
   void LevelClicked(int row);
   void FillLevelList();
-  QIcon Thumbnail(const QString &path);
+  struct TLevelPicture {
+    QIcon Thumbnail;
+    QSize Size; // upright; empty when the game could not use the picture
+  };
+  TLevelPicture LevelPicture(const QString &path);
+  QString LevelCaption(int level);
+  // The level list shows the last level first: row 0 is the last level, and back.
+  int RowOfLevel(int level) const;
   void PlaceWindow();
   void ReportSkipped(const QStringList &skipped);
   void DeleteLevel();
@@ -100,7 +109,9 @@ private:
   // Cleared while the window is hidden for one of its dialogs, which it comes back from as it was.
   bool FreshShow = true;
   QPoint PositionBeforeDialog;
-  QHash<QString, QIcon> Thumbnails;
+  // Where the main window was and where it went to make room for the builder, while it is away.
+  std::optional<std::pair<QPoint, QPoint>> MainWindowMove;
+  QHash<QString, TLevelPicture> LevelPictures;
 
   std::array<QCheckBox *, 3> StretchBoxes{};
   std::array<QRadioButton *, 3> ShowButtons{};

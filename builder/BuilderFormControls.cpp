@@ -128,13 +128,14 @@ void TQuarryboxBuilderForm::BuildControls() {
   Make<QLabel>(levels, "Label13", "large ->", {312, 108, 44, 17});
   GridSizeL = Make<QLabel>(this, "GridSizeL", QString(), {12, 246, 220, 17});
 
-  // Every level at a glance, in play order; choosing one selects it as the arrows do.
+  // Every level at a glance, the last at the top as Up and Down move them; choosing one selects
+  // it as the arrows do.
   LevelList = new QListWidget(this);
   LevelList->setObjectName("LevelList");
   LevelList->setGeometry(412, 10, 214, 226);
   LevelList->setIconSize(ThumbnailSize);
   LevelList->setToolTip(
-      "Levels in play order: choose one to edit it; drop pictures here to add them");
+      "Levels, the last at the top: choose one to edit it; drop pictures here to add them");
   connect(LevelList, &QListWidget::currentRowChanged, this, [this](int row) { LevelClicked(row); });
 
   LevelControls = {add, insert, help, remove, up, down};

@@ -1,5 +1,6 @@
 #include "builder/BuilderPlacement.h"
 
+#include <array>
 #include <limits>
 
 namespace {
@@ -24,31 +25,61 @@ QRect ClampInto(QRect r, const QRect &area) {
   return r;
 }
 
+// The builder's frame right of, left of, below and above the main window's.
+std::array<QRect, 4> Beside(QSize builder, const QRect &main) {
+  const int w = builder.width(), h = builder.height();
+  return {QRect(main.right() + 1 + Gap, main.top(), w, h),
+          QRect(main.left() - Gap - w, main.top(), w, h),
+          QRect(main.left(), main.bottom() + 1 + Gap, w, h),
+          QRect(main.left(), main.top() - Gap - h, w, h)};
+}
+
+// The screen that shows the main window's centre, else the first.
+QRect HomeScreen(const QRect &main, const QList<QRect> &screens) {
+  QRect home = screens.isEmpty() ? main : screens.first();
+  for (const QRect &s : screens)
+    if (s.contains(main.center()))
+      home = s;
+  return home;
+}
+
+// Both windows moved together, as little as they must, to fit on `home`, keeping the builder
+// beside the main window; nothing when no side leaves room for both.
+std::optional<TBuilderPlacement> MoveBoth(QSize builder, const QRect &main, const QRect &home) {
+  std::optional<TBuilderPlacement> best;
+  int least = std::numeric_limits<int>::max();
+  for (const QRect &side : Beside(builder, main)) {
+    const QRect both = side.united(main);
+    if (both.width() > home.width() || both.height() > home.height())
+      continue;
+    const QPoint shift = ClampInto(both, home).topLeft() - both.topLeft();
+    if (shift.manhattanLength() < least) {
+      least = shift.manhattanLength();
+      best = TBuilderPlacement{side.topLeft() + shift, main.topLeft() + shift};
+    }
+  }
+  return best;
+}
+
 } // namespace
 
-QPoint PlaceBuilder(QSize builderFrame, QRect mainFrame, const QList<QRect> &screens,
-                    std::optional<QPoint> last) {
+TBuilderPlacement PlaceBuilder(QSize builderFrame, QRect mainFrame, const QList<QRect> &screens,
+                               std::optional<QPoint> last) {
   const auto clear = [&](const QRect &r) {
     return !r.intersects(mainFrame) && (screens.isEmpty() || OnAScreen(r, screens));
   };
+  const QPoint mainStays = mainFrame.topLeft();
   if (last && clear(QRect(*last, builderFrame)))
-    return *last;
-
-  const int w = builderFrame.width(), h = builderFrame.height();
-  const QRect beside[] = {
-      {mainFrame.right() + 1 + Gap, mainFrame.top(), w, h},
-      {mainFrame.left() - Gap - w, mainFrame.top(), w, h},
-      {mainFrame.left(), mainFrame.bottom() + 1 + Gap, w, h},
-      {mainFrame.left(), mainFrame.top() - Gap - h, w, h},
-  };
+    return {*last, mainStays};
+  const std::array<QRect, 4> beside = Beside(builderFrame, mainFrame);
   for (const QRect &r : beside)
     if (clear(r))
-      return r.topLeft();
+      return {r.topLeft(), mainStays};
 
-  QRect home = screens.isEmpty() ? mainFrame : screens.first();
-  for (const QRect &s : screens)
-    if (s.contains(mainFrame.center()))
-      home = s;
+  const QRect home = HomeScreen(mainFrame, screens);
+  if (const auto moved = MoveBoth(builderFrame, mainFrame, home))
+    return *moved;
+
   QRect best = ClampInto(beside[0], home);
   qint64 least = std::numeric_limits<qint64>::max();
   for (const QRect &r : beside) {
@@ -58,5 +89,5 @@ QPoint PlaceBuilder(QSize builderFrame, QRect mainFrame, const QList<QRect> &scr
       best = inside;
     }
   }
-  return best.topLeft();
+  return {best.topLeft(), mainStays};
 }

@@ -1,6 +1,7 @@
 #include "builder/PictureImport.h"
 
 #include "gamefile/PictureType.h"
+#include "pictures/JpegUpright.h"
 #include "pictures/PictureDecoder.h"
 
 #include <QDir>
@@ -58,6 +59,9 @@ TTaken Take(const QString &file, const QDir &dir) {
     return {{}, QStringLiteral("no such file")};
   QImageReader reader(file);
   reader.setDecideFormatFromContent(true);
+  // A converted picture is stored as it is meant to be seen (a TIFF or WebP may say it is
+  // turned), as a JPEG is below.
+  reader.setAutoTransform(true);
   const QByteArray format = reader.format();
   if (format.isEmpty())
     return {{}, QStringLiteral("not a picture format that can be read")};
@@ -74,6 +78,15 @@ TTaken Take(const QString &file, const QDir &dir) {
     if (ReadPictureFitted(file, ProofSize, &why).isNull())
       return {{}, QStringLiteral("cannot be decoded (%1)").arg(why)};
     const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
+    if (format == "jpeg") {
+      // A phone's portrait photo, stored turned, goes into the game upright.
+      const TResult<QString> upright =
+          UprightJpegFile(file, FreeName(dir, info.completeBaseName(), wanted));
+      if (!upright.Ok())
+        return {{}, upright.Error()};
+      if (upright.Value() != file)
+        return {upright.Value(), {}};
+    }
     if (suffix == wanted)
       return {file, {}};
     const QString copy = FreeName(dir, info.completeBaseName(), wanted);
@@ -101,7 +114,7 @@ TTaken Take(const QString &file, const QDir &dir) {
 
 } // namespace
 
-QImage ReadPictureFitted(const QString &file, QSize box, QString *why) {
+QImage ReadPictureFitted(const QString &file, QSize box, QString *why, QSize *pictureSize) {
   // By its first bytes, as the builder takes pictures: a JPEG named .bmp is still a JPEG.
   QFile in(file);
   const QByteArray head = in.open(QIODevice::ReadOnly) ? in.read(3) : QByteArray();
@@ -120,6 +133,8 @@ QImage ReadPictureFitted(const QString &file, QSize box, QString *why) {
     }
     return {};
   }
+  if (pictureSize)
+    *pictureSize = picture.StoredSize;
   return picture.Image.scaled(
       picture.StoredSize.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1}), Qt::IgnoreAspectRatio,
       Qt::SmoothTransformation);

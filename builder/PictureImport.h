@@ -21,8 +21,10 @@ TImportedPictures ImportPictures(const QStringList &files, const QString &folder
 
 // A JPEG or BMP (by its first bytes, else by its name) decoded with the
 // game's limits and fitted into `box`, keeping its shape; a JPEG is decoded at the smallest DCT
-// scale that covers the fit. Null when the game could not use it, with the reason in `why`.
-QImage ReadPictureFitted(const QString &file, QSize box, QString *why = nullptr);
+// scale that covers the fit, and upright as its EXIF orientation says. Null when the game could
+// not use it, with the reason in `why`; `pictureSize` gets the whole picture's upright size.
+QImage ReadPictureFitted(const QString &file, QSize box, QString *why = nullptr,
+                         QSize *pictureSize = nullptr);
 
 // One text naming every skipped file and why; empty when nothing was skipped.
 QString SkippedPicturesText(const QStringList &skipped);

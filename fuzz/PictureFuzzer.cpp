@@ -2,8 +2,9 @@
 // byte picks the stored type (JPEG or BMP), the second the level's grid size,
 // the rest is the picture. Besides what the sanitizers catch, it holds the
 // decoder to its promises: a refusal always has a reason, a decoded picture
-// keeps within the limits, and a picture accepted for a grid can be cut into
-// cells of it, which are then drawn and uncovered as a level does.
+// keeps within the limits and has its upright size, and a picture accepted for
+// a grid can be cut into cells of it, which are then drawn and uncovered as a
+// level does.
 #include "gamefile/PictureType.h"
 #include "pictures/CellPicture.h"
 #include "pictures/PictureDecoder.h"
@@ -56,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const QImage &image = picture.Image;
   Require(!image.isNull(), "an accepted picture has pixels");
   Require(qint64(image.width()) * image.height() <= FuzzLimits.MaxPixels, "the pixel limit holds");
+  // Turned upright by an EXIF orientation or not, a whole decode has the size the cells are cut by.
+  Require(image.size() == picture.StoredSize, "a whole decode is of the picture's upright size");
   if (grid == 0)
     return 0;
   TPictureCells cells;

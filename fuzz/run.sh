@@ -75,6 +75,13 @@ seed_picture() {
   done
   convert "$pictures/p.png" -interlace Plane "$pictures/out.jpg"
   { printf '\x00\x08'; cat "$pictures/out.jpg"; } >"$seeds/progressive"
+  # A phone's EXIF block (APP1, orientation 6: turned a quarter) after the start of the JPEG.
+  {
+    printf '\x00\x08'
+    head -c 2 "$pictures/out.jpg"
+    printf '\xff\xe1\x00\x22Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0'
+    tail -c +3 "$pictures/out.jpg"
+  } >"$seeds/turned"
   convert "$pictures/p.png" -colors 16 -compress RLE "bmp3:$pictures/out"
   { printf '\x01\x0C'; cat "$pictures/out"; } >"$seeds/rle"
 }

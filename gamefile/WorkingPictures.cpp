@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -153,6 +155,11 @@ TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QStri
   }
   data = std::move(updated);
   return TStatus::Success();
+}
+
+bool IsLevelWorkingPictureName(const QString &path) {
+  static const QRegularExpression name(QStringLiteral("^tpl[0-9]*\\.(jpg|bmp)$"));
+  return name.match(QFileInfo(path).fileName()).hasMatch();
 }
 
 void DeleteWorkingPictures(const QString &folder, int levelCount) {

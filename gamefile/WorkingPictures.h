@@ -29,5 +29,9 @@ TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameDa
 // size. The whole game is checked before the first file is written.
 TStatus ExtractAllPictures(const TGameSource &game, TGameData &data, const QString &folder);
 
+// A name given to a level's picture above ("tpl0.jpg", "tpl12.bmp"): it tells nothing of the
+// picture, unlike the name of the file an author added.
+bool IsLevelWorkingPictureName(const QString &path);
+
 // Removes every working picture file that may exist for a game of levelCount levels.
 void DeleteWorkingPictures(const QString &folder, int levelCount);

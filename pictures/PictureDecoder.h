@@ -10,7 +10,8 @@
 // than any encoder writes (each scan is a pass over the whole picture, so a
 // small file of thousands of scans takes many seconds), decode at 1/2, 1/4 or
 // 1/8 of the size through the DCT when the picture is shown smaller, and give
-// up part way when the picture is no longer wanted.
+// up part way when the picture is no longer wanted. A JPEG is turned upright
+// as its EXIF orientation says (ExifOrientation.h).
 
 #include "gamefile/PictureLimits.h"
 
@@ -37,8 +38,10 @@ enum class TPictureFault {
 
 struct TDecodedPicture {
   QImage Image;
-  // The picture's own size; Image is smaller when it was decoded for a smaller
-  // size.
+  // The picture's own size, upright: a JPEG whose EXIF orientation turns it a
+  // quarter has its sides swapped, as Image has. The cells, the limits and the
+  // shown size are all of this size. Image is smaller when it was decoded for a
+  // smaller size.
   QSize StoredSize;
   TPictureFault Fault = TPictureFault::None;
   // Why it cannot be used, as a clause for the player ("its picture is damaged

@@ -1,6 +1,9 @@
 // The JPEG half of the picture decoder: libjpeg with a scan limit counted before decoding,
-// reduced-size decoding, a memory cap, and a progress callback that can abandon the decode.
+// reduced-size decoding, a memory cap, a progress callback that can abandon the decode, and the
+// EXIF orientation applied, so that a phone's portrait photo is decoded upright at every size.
 #include "pictures/PictureDecoder.h"
+
+#include "pictures/ExifOrientation.h"
 
 #include <QImage>
 
@@ -79,7 +82,8 @@ void CmykToRgb(const JSAMPLE *cmyk, QRgb *out, int width) {
 }
 
 struct TJpegPlan {
-  QSize Stored;
+  QSize Stored; // as the pixels are stored, before the orientation is applied
+  int Orientation = ExifOrientation::AsStored;
   QSize Output;
   bool Cmyk = false;
   qint64 DecodeBytes = 0;
@@ -123,6 +127,44 @@ bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &imag
   // The rest of the file (its end marker, anything after it) is not needed: the picture is
   // whole, and a trailer is not a reason to refuse it.
   return true;
+}
+
+// The orientation of the first EXIF segment libjpeg kept (only APP1 segments are kept).
+int SavedOrientation(const jpeg_decompress_struct &header) {
+  for (jpeg_saved_marker_ptr marker = header.marker_list; marker; marker = marker->next)
+    if (ExifOrientation::IsExifSegment(marker->data, marker->data_length))
+      return ExifOrientation::FromExifSegment(marker->data, marker->data_length);
+  return ExifOrientation::AsStored;
+}
+
+// What a progressive or multi-scan JPEG holds while its scans come in: every DCT coefficient of
+// the whole picture.
+qint64 CoefficientBytes(jpeg_decompress_struct &header) {
+  if (!jpeg_has_multiple_scans(&header))
+    return 0;
+  qint64 bytes = 0;
+  for (int c = 0; c < header.num_components; ++c) {
+    const jpeg_component_info &component = header.comp_info[c];
+    const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
+                          component.h_samp_factor * component.h_samp_factor;
+    const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
+                        component.v_samp_factor * component.v_samp_factor;
+    bytes += across * down * BytesPerBlock;
+  }
+  return bytes;
+}
+
+// The smallest DCT scale whose output, turned upright, still covers `shown` both ways.
+QSize ChooseScale(jpeg_decompress_struct &header, QSize shown, int orientation) {
+  const QSize wanted = ExifOrientation::SwapsSides(orientation) ? shown.transposed() : shown;
+  header.scale_num = 1;
+  for (unsigned denominator : {8U, 4U, 2U, 1U}) {
+    header.scale_denom = denominator;
+    jpeg_calc_output_dimensions(&header);
+    if (int(header.output_width) >= wanted.width() && int(header.output_height) >= wanted.height())
+      break;
+  }
+  return QSize(int(header.output_width), int(header.output_height));
 }
 
 TDecodedPicture TooManyScans(int limit) {
@@ -200,41 +242,34 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   session.MaxScans = Limits.MaxScans;
   // libjpeg fails rather than go past this (it has no backing store to turn to).
   info.mem->max_memory_to_use = long(Limits.AllocationLimitMb) << 20;
+  // EXIF segments are kept for their orientation: each at most 64 KB, and never more in all
+  // than the file, which is in memory already.
+  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
 
   std::optional<TDecodedPicture> refused;
   TDecodedPicture picture;
+  int orientation = ExifOrientation::AsStored;
   const bool decoded = RunJpeg(
       session, data, size, picture.Image, [&](TJpegPlan &plan, jpeg_decompress_struct &header) {
         plan.Stored = QSize(int(header.image_width), int(header.image_height));
-        picture.StoredSize = plan.Stored;
+        plan.Orientation = SavedOrientation(header);
+        // Everything from here on (cells, limits, shown size) is of the upright picture.
+        const QSize upright = ExifOrientation::UprightSize(plan.Stored, plan.Orientation);
+        picture.StoredSize = upright;
         plan.Cmyk = header.jpeg_color_space == JCS_CMYK || header.jpeg_color_space == JCS_YCCK;
         header.out_color_space = plan.Cmyk                                       ? JCS_CMYK
                                  : QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA
                                                                                  : JCS_EXT_ARGB;
         header.dct_method = JDCT_ISLOW;
-        // The smallest DCT scale that still covers the size the picture is shown at.
-        const QSize shown = use.ShownSize ? use.ShownSize(plan.Stored) : plan.Stored;
-        header.scale_num = 1;
-        for (unsigned denominator : {8U, 4U, 2U, 1U}) {
-          header.scale_denom = denominator;
-          jpeg_calc_output_dimensions(&header);
-          if (int(header.output_width) >= shown.width() &&
-              int(header.output_height) >= shown.height())
-            break;
-        }
-        plan.Output = QSize(int(header.output_width), int(header.output_height));
+        plan.Output =
+            ChooseScale(header, use.ShownSize ? use.ShownSize(upright) : upright, plan.Orientation);
         plan.DecodeBytes = qint64(plan.Output.width()) * plan.Output.height() * BytesPerPixel;
-        if (jpeg_has_multiple_scans(&header)) {
-          for (int c = 0; c < header.num_components; ++c) {
-            const jpeg_component_info &component = header.comp_info[c];
-            const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
-                                  component.h_samp_factor * component.h_samp_factor;
-            const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
-                                component.v_samp_factor * component.v_samp_factor;
-            plan.DecodeBytes += across * down * BytesPerBlock;
-          }
-        }
-        refused = CheckSize(plan.Stored, plan.DecodeBytes, use);
+        // Turning makes a second image of the same size.
+        if (plan.Orientation != ExifOrientation::AsStored)
+          plan.DecodeBytes *= 2;
+        plan.DecodeBytes += CoefficientBytes(header);
+        refused = CheckSize(upright, plan.DecodeBytes, use);
+        orientation = plan.Orientation;
         return !refused;
       });
   jpeg_destroy_decompress(&info);
@@ -255,5 +290,6 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   }
   if (!decoded)
     return TDecodedPicture::DamagedBecause(QString::fromLocal8Bit(session.Message));
+  picture.Image = ExifOrientation::Upright(picture.Image, orientation);
   return picture;
 }

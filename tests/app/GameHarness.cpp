@@ -48,10 +48,10 @@ QString TGameHarness::MakeGame(const QString &name, const std::vector<TTestLevel
     const TTestLevel &l = levels[i];
     const QString file = src + QStringLiteral("level%1.%2").arg(i).arg(l.Bmp ? "bmp" : "jpg");
     PaintPicture(file, l.Size, QColor::fromHsv(int(i * 70) % 360, 200, 200), l.Bmp ? "BMP" : "JPG");
-    if (l.Undecodable) {
+    if (l.Undecodable || !l.Jpeg.isEmpty()) {
       QFile f(file);
       EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      f.write("\xFF\xD8\xFF this is no picture");
+      f.write(l.Undecodable ? QByteArray("\xFF\xD8\xFF this is no picture") : l.Jpeg);
     }
     data.Levels.append(TLevel{file, quint8(l.Bmp ? PictureBmp : PictureJpeg), quint8(l.Grid)});
   }

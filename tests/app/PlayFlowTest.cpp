@@ -2,6 +2,7 @@
 // rules, and the level or the game ends.
 #include "gamefile/GameFile.h"
 #include "tests/app/GameHarness.h"
+#include "tests/support/ExifJpeg.h"
 
 #include <QDir>
 #include <QFile>
@@ -160,6 +161,20 @@ TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
   EXPECT_NEAR(shown.red(), painted.red(), 12);
   EXPECT_NEAR(shown.green(), painted.green(), 12);
   EXPECT_NEAR(shown.blue(), painted.blue(), 12);
+}
+
+// A game file made elsewhere holds a phone photo stored turned (EXIF orientation 6): the level
+// is played and ends showing it upright.
+TEST_F(PlayFlowTest, APhonePhotoStoredTurnedIsPlayedAndShownUpright) {
+  TTestLevel phone{{100, 100}, 100};
+  phone.Jpeg = ExifJpeg::PhoneJpeg(ExifJpeg::Quarters({100, 100}), 6);
+  Play({phone, TTestLevel{}});
+  ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
+  UncoverTheLastCell();
+  H.Advance(50);
+  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  // Centred in the window at the size of its single 100 x 100 cell.
+  EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(Game().Screen().Picture().copy(250, 150, 100, 100)));
 }
 
 TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {

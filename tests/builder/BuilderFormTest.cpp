@@ -425,23 +425,48 @@ TEST_F(BuilderFormTest, TheBuilderIsReallyHiddenWhileItAsksAndComesBackAsItWas) 
   EXPECT_TRUE(Host.Suspended);
 }
 
-TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelAndFollowsTheSelection) {
+// The last level at the top, so that Up, which gives the level the next number, moves it up
+// the list.
+TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelLastFirstAndFollowsTheSelection) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp"), Bmp("b.bmp"), Bmp("c.bmp")});
   auto *list = Get<QListWidget>("LevelList");
   ASSERT_EQ(list->count(), 3);
-  EXPECT_EQ(list->item(0)->text(), "1. a.bmp");
-  EXPECT_EQ(list->item(2)->text(), "3. c.bmp");
+  EXPECT_EQ(list->item(0)->text(), "3. c.bmp");
+  EXPECT_EQ(list->item(2)->text(), "1. a.bmp");
   EXPECT_FALSE(list->item(0)->icon().isNull());
+  EXPECT_EQ(list->currentRow(), 0); // the last one added
+  Click("Button10");                // <<
   EXPECT_EQ(list->currentRow(), 2);
-  Click("Button10"); // <<
-  EXPECT_EQ(list->currentRow(), 0);
-  Click("Button16"); // up: a moves to place 2
+  Click("Button16"); // Up: a becomes level 2, one row higher
+  EXPECT_EQ(Form.Model().Levels()[1].Path, Dir.filePath("a.bmp"));
   EXPECT_EQ(list->item(1)->text(), "2. a.bmp");
   EXPECT_EQ(list->currentRow(), 1);
-  list->setCurrentRow(2); // chosen in the list
+  Click("Button17"); // Down: back to level 1, the bottom row
+  EXPECT_EQ(list->item(2)->text(), "1. a.bmp");
+  EXPECT_EQ(list->currentRow(), 2);
+  list->setCurrentRow(0); // chosen in the list
   EXPECT_EQ(Text("CurrentLavelL"), "3");
   EXPECT_EQ(Form.Model().CurrentLevel(), 3);
+}
+
+// Pictures of a game file come as working copies "tpl0.jpg", ...: their names mean nothing to
+// the author, so the list says which level and how big its picture is (upright) instead.
+TEST_F(BuilderFormTest, LevelsOfAGameFileAreListedByNumberAndSize) {
+  Game.Levels = {{Bmp("tpl0.bmp", {80, 60}), PictureBmp, 20},
+                 {Bmp("tpl1.bmp", {30, 50}), PictureBmp, 20},
+                 {Dir.filePath("tpl2.jpg"), PictureJpeg, 20}}; // missing: no size to tell
+  Form.LoadGame();
+  Questions.Pictures = {{Bmp("beach.bmp")}};
+  Form.show();
+  Click("ShowPlayRB");
+  Click("Button9");
+  auto *list = Get<QListWidget>("LevelList");
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_EQ(list->item(0)->text(), "4. beach.bmp");
+  EXPECT_EQ(list->item(1)->text(), "Level 3");
+  EXPECT_EQ(list->item(2)->text(), "Level 2 (30 x 50)");
+  EXPECT_EQ(list->item(3)->text(), "Level 1 (80 x 60)");
 }
 
 TEST_F(BuilderFormTest, DroppedPicturesBecomeLevelsAndOneReportNamesTheRest) {

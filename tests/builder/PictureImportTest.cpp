@@ -1,6 +1,7 @@
 // Pictures of any readable format become pictures a game file can hold; the rest are named with
 // the reason.
 #include "builder/PictureImport.h"
+#include "tests/support/ExifJpeg.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -179,4 +180,29 @@ TEST_F(PictureImportTest, AFolderThatCannotBeWrittenIsAReasonToo) {
   EXPECT_TRUE(taken.Files.isEmpty());
   ASSERT_EQ(taken.Skipped.size(), 1);
   EXPECT_TRUE(taken.Skipped[0].startsWith("p.png: cannot be converted"));
+}
+
+// A phone's portrait photo (stored 64 x 48, orientation 6) is added as an upright copy with no
+// orientation left, named after it; the author's file is left as it was. Its thumbnail is
+// upright too.
+TEST_F(PictureImportTest, APortraitPhotoIsAddedUpright) {
+  const QImage upright = ExifJpeg::Quarters({48, 64});
+  const QByteArray phone = ExifJpeg::PhoneJpeg(upright, 6);
+  const QString photo = Dir.filePath("IMG_0001.JPG");
+  QFile file(photo);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(phone) == phone.size());
+  file.close();
+
+  const TImportedPictures taken = ImportPictures({photo}, Into);
+  ASSERT_EQ(taken.Files.size(), 1) << taken.Skipped.join('\n').toStdString();
+  EXPECT_EQ(taken.Files[0], Into + "/IMG_0001.jpg");
+  EXPECT_EQ(Bytes(photo), phone);
+  const QImage stored(taken.Files[0]); // read as any program would, orientation or not
+  EXPECT_EQ(stored.size(), QSize(48, 64));
+  EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(stored));
+  QSize size;
+  const QImage thumbnail = ReadPictureFitted(photo, {24, 24}, nullptr, &size);
+  EXPECT_EQ(size, QSize(48, 64));
+  EXPECT_EQ(thumbnail.size(), QSize(18, 24));
+  EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(thumbnail));
 }

@@ -146,3 +146,28 @@ wait_exit() {
   kill -0 "$pid" 2>/dev/null && fail "the program did not end"
   wait "$pid" || fail "the program ended with status $?"
 }
+
+# A window with the frame the window manager put around it (none on a bare server): x y w h.
+frame_of() {
+  local x y w h l=0 r=0 t=0 b=0 extents
+  read -r x y w h < <(client "$1")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+  [ -z "$extents" ] || read -r l r t b <<<"$extents"
+  echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
+}
+# Whether two rectangles "x y w h" overlap.
+overlap() {
+  local ax ay aw ah bx by bw bh
+  read -r ax ay aw ah <<<"$1"
+  read -r bx by bw bh <<<"$2"
+  [ "$ax" -lt $((bx + bw)) ] && [ "$bx" -lt $((ax + aw)) ] && [ "$ay" -lt $((by + bh)) ] &&
+    [ "$by" -lt $((ay + ah)) ]
+}
+# The bounding box "w h x y" of the pixels of a PNG near a colour (ImageMagick's %@), or
+# "0 0 -1 -1" when none is.
+box_of() {
+  convert "$1" -fuzz "${3:-20}%" -fill magenta -opaque "$2" -fill black +opaque magenta \
+    -format '%@\n' info: | tr 'x+' '  '
+}
+# The bounding box "w h x y" of what is not black in a PNG.
+lit_box() { convert "$1" -fuzz 10% -format '%@\n' info: | tr 'x+' '  '; }

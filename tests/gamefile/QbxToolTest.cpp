@@ -2,6 +2,7 @@
 #include "gamefile/GameFile.h"
 #include "gamefile/GameFileReader.h"
 #include "tests/gamefile/GameFixture.h"
+#include "tests/support/ExifJpeg.h"
 
 #include <QDir>
 #include <QFile>
@@ -396,3 +397,30 @@ TEST(QbxTool, InfoOnAMissingFileExitsOne) {
 }
 
 } // namespace
+
+// A phone's portrait photo as a level and as the skins: each goes into the game upright, with
+// no orientation left, and the game verifies.
+TEST(QbxTool, CreateStoresPhonePhotosUpright) {
+  TGameFixture fixture;
+  const QImage upright = ExifJpeg::Quarters({48, 64});
+  const QString photo = fixture.Path("IMG_0002.jpg");
+  QFile file(photo);
+  const QByteArray phone = ExifJpeg::PhoneJpeg(upright, 6);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(phone) == phone.size());
+  file.close();
+  const QString made = fixture.Path("made.qbx");
+  const TRun run = RunTool({"create", made, "--start", photo, "--playing", photo, "--gameover",
+                            photo, "--level", photo + ":16"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(RunTool({"verify", made}).Exit, 0);
+  const QString out = fixture.Path("out");
+  ASSERT_EQ(RunTool({"extract", made, out}).Exit, 0);
+  for (const char *name : {"tps.jpg", "tpl0.jpg"}) {
+    const QByteArray stored = ReadBytes(out + "/" + name);
+    EXPECT_FALSE(stored.contains(QByteArray("Exif\0\0", 6))) << name;
+    const QImage picture = QImage::fromData(stored, "JPEG");
+    EXPECT_EQ(picture.size(), QSize(48, 64)) << name;
+    EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(picture)) << name;
+  }
+  EXPECT_EQ(ReadBytes(photo), phone);
+}

@@ -4,12 +4,14 @@
 #include "gamefile/GameFileReader.h"
 #include "gamefile/StandAlone.h"
 #include "gamefile/WorkingPictures.h"
+#include "pictures/JpegUpright.h"
 #include "pictures/PictureDecoder.h"
 #include "tools/qbxtool/CreateRequest.h"
 #include "tools/qbxtool/Thumbnail.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
@@ -48,6 +50,26 @@ QString RecordKey(int record) {
   }
 }
 
+// Every JPEG of the game that is stored turned (a phone's portrait photo) replaced by an upright
+// copy in `folder`, as the builder stores it.
+TStatus UseUprightJpegs(TGameData &game, const QString &folder) {
+  QList<QString *> paths;
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    if (game.Skin(kind).Type == PictureJpeg)
+      paths << &game.Skin(kind).Path;
+  for (TLevel &level : game.Levels)
+    if (level.Type == PictureJpeg)
+      paths << &level.Path;
+  for (qsizetype i = 0; i < paths.size(); ++i) {
+    const TResult<QString> upright =
+        UprightJpegFile(*paths[i], QStringLiteral("%1/%2.jpg").arg(folder).arg(i));
+    if (!upright.Ok())
+      return TStatus::Failure(*paths[i] + QStringLiteral(": ") + upright.Error());
+    *paths[i] = upright.Value();
+  }
+  return TStatus::Success();
+}
+
 } // namespace
 
 QString TQbxTool::Usage() {
@@ -68,6 +90,8 @@ QString TQbxTool::Usage() {
       "      GRID 1..255, default 44; stretch flags default 1; box flags default 0;\n"
       "      COLOUR decimal or 0x-hex as 0x00BBGGRR, default 0xFFFFFF.\n"
       "      The game gets format mark 10 and ten high scores \"Zanpek\" 0.\n"
+      "      A JPEG whose EXIF orientation says it is turned (a phone's portrait photo) is\n"
+      "      stored upright, without its EXIF block.\n"
       "info, verify and extract read the game inside a stand-alone game (Make EXE) as well.\n"
       "\n"
       "info prints one \"key value...\" line per item, in this order:\n"
@@ -214,6 +238,11 @@ int TQbxTool::Create(const QStringList &args) {
   TResult<TCreateRequest> request = TCreateRequest::Parse(args);
   if (!request.Ok())
     return BadArguments(request.Error());
+  const QTemporaryDir upright;
+  if (!upright.isValid())
+    return Failed(QStringLiteral("no temporary folder (%1)").arg(upright.errorString()));
+  if (TStatus s = UseUprightJpegs(request->Game, upright.path()); !s.Ok())
+    return Failed(s.Error());
   if (TStatus s = WriteGameFile(request->OutPath, request->Game); !s.Ok())
     return Failed(s.Error());
   return ExitOk;
