@@ -172,7 +172,7 @@ TEST_F(PlayFlowTest, APhonePhotoStoredTurnedIsPlayedAndShownUpright) {
   ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
   UncoverTheLastCell();
   H.Advance(50);
-  ASSERT_EQ(Game().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   // Centred in the window at the size of its single 100 x 100 cell.
   EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(Game().Screen().Picture().copy(250, 150, 100, 100)));
 }
