@@ -2,12 +2,16 @@
 
 #include "app/GameThumbnail.h"
 #include "app/GamesGalleryModel.h"
+#include "app/WindowPlacement.h"
 #include "gamefile/ScoreStore.h"
 
 #include <QDialogButtonBox>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TGamesGalleryDialog::TGamesGalleryDialog(const TGalleryFolders &folders, QWidget *parent)
     : QDialog(parent) {
@@ -45,8 +49,29 @@ TGamesGalleryDialog::TGamesGalleryDialog(const TGalleryFolders &folders, QWidget
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(List);
   layout->addWidget(buttons);
-  resize(4 * List->gridSize().width() + 48, 2 * List->gridSize().height() + 80);
+  // Up to four games a row and two rows in sight; more rows scroll.
+  const int count = std::max(1, Games->rowCount()), columns = std::min(4, count);
+  const int rows = std::min(2, (count + columns - 1) / columns);
+  resize(columns * List->gridSize().width() + 48, rows * List->gridSize().height() + 80);
   List->setFocus();
+}
+
+void TGamesGalleryDialog::PlaceBeside(const QRect &windowFrame) {
+  const QScreen *on = screen();
+  if (!on)
+    return;
+  const QRect room = on->availableGeometry();
+  const QSize outer = size() + QSize(TypicalFrame.left() + TypicalFrame.right(),
+                                     TypicalFrame.top() + TypicalFrame.bottom());
+  const int top =
+      std::max(room.top(), std::min(windowFrame.top(), room.bottom() + 1 - outer.height()));
+  for (const QPoint at :
+       {QPoint(windowFrame.right() + 1, top), QPoint(windowFrame.left() - outer.width(), top),
+        QPoint(windowFrame.left(), windowFrame.bottom() + 1)})
+    if (room.contains(QRect(at, outer))) {
+      move(at);
+      return;
+    }
 }
 
 void TGamesGalleryDialog::Choose(const QModelIndex &index) {

@@ -18,6 +18,9 @@ public:
   TGamesGalleryDialog(const TGalleryFolders &folders, QWidget *parent = nullptr);
 
   TGamesGalleryModel &Model() { return *Games; }
+  // Beside the window with this frame where its screen has room, so the title stays in sight;
+  // where it has none, where the window manager puts it.
+  void PlaceBeside(const QRect &windowFrame);
   // The game chosen, after the gallery has closed.
   std::function<void(const QString &path)> OnChosen;
 

@@ -259,6 +259,7 @@ void TMainForm::ShowGamesGallery() {
   if (!Gallery) {
     auto *gallery = new TGamesGalleryDialog(GameRef.GalleryFolders(), this);
     gallery->OnChosen = [this](const QString &path) { GameRef.OpenDroppedGame(path); };
+    gallery->PlaceBeside(frameGeometry().marginsAdded(isVisible() ? QMargins() : Frame()));
     Gallery = gallery;
   }
   Gallery->show();
