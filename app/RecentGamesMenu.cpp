@@ -38,6 +38,9 @@ void TRecentGamesMenu::Fill() {
 
 void TRecentGamesMenu::initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const {
   QMenu::initStyleOption(option, action);
-  if (action && action->property(MissingProperty).toBool())
+  // Drawn as a disabled item is, by state and colours, but left enabled so it can be chosen.
+  if (action && action->property(MissingProperty).toBool()) {
     option->state &= ~QStyle::State_Enabled;
+    option->palette.setCurrentColorGroup(QPalette::Disabled);
+  }
 }
