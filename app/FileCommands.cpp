@@ -5,6 +5,7 @@
 #include "app/GameDialogs.h"
 #include "app/MenuCommands.h"
 #include "app/PlayFlow.h"
+#include "app/RecentGameCommands.h"
 #include "gamefile/StandAlone.h"
 
 #include <QFileInfo>
@@ -22,8 +23,9 @@ QString CannotOpenMessage(const QString &path) {
 
 } // namespace
 
-TFileCommands::TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands)
-    : TGamePart(parts), Flow(flow), Commands(commands) {}
+TFileCommands::TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands,
+                             TRecentGameCommands &recent)
+    : TGamePart(parts), Flow(flow), Commands(commands), Recent(recent) {}
 
 QString TFileCommands::ChooseStartGame(const QStringList &arguments) {
   const QString commandLine = GameFileArgument(arguments);
@@ -57,8 +59,10 @@ void TFileCommands::OpenGameMessage() {
   if (!LeaveCurrentGame())
     return;
   Document.DeleteWorkingPictures();
-  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath()))
+  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
+    Recent.Remember(path);
     Flow.ShowTitleSoon();
+  }
 }
 
 QString TFileCommands::GamesFolder(const char *setting) const {
@@ -119,8 +123,10 @@ void TFileCommands::OpenGameFile(const QString &path) {
     return;
   Document.DeleteWorkingPictures();
   Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
-  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath()))
+  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
+    Recent.Remember(path);
     Flow.SetGameState(StateTitle);
+  }
 }
 
 void TFileCommands::SaveGame() {
@@ -129,14 +135,18 @@ void TFileCommands::SaveGame() {
     SaveGameAs();
     return;
   }
-  if (Save(Data.FilePath))
+  if (Save(Data.FilePath)) {
     Data.Unsaved = false;
+    Recent.Remember(Data.FilePath);
+  }
 }
 
 void TFileCommands::SaveGameAs() {
   if (!Parts.Dialogs)
     return;
-  QString path = Parts.Dialogs->AskSaveGameFile(GamesFolder("QBXSavePath"), SaveFileName);
+  const bool hasFile = !NeedsName() && Data.FilePath != TGameData::EmptyGamePath();
+  QString path = Parts.Dialogs->AskSaveGameFile(
+      Recent.SaveFolder(hasFile, GamesFolder("QBXSavePath")), SaveFileName);
   if (path.isEmpty())
     return;
   if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
@@ -151,6 +161,7 @@ void TFileCommands::SaveGameAs() {
   Data.FilePath = QFileInfo(path).absoluteFilePath();
   Parts.SetGameCaption();
   Data.Unsaved = false;
+  Recent.Remember(Data.FilePath);
 }
 
 void TFileCommands::CreateGame() {

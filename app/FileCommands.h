@@ -9,10 +9,12 @@
 
 class TMenuCommands;
 class TPlayFlow;
+class TRecentGameCommands;
 
 class TFileCommands : TGamePart {
 public:
-  TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands);
+  TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands,
+                TRecentGameCommands &recent);
 
   // The game a start opens: the one named on the command line, the last one, or the bundled one.
   QString ChooseStartGame(const QStringList &arguments);
@@ -37,5 +39,6 @@ private:
 
   TPlayFlow &Flow;
   TMenuCommands &Commands;
+  TRecentGameCommands &Recent;
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 };

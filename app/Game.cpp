@@ -14,7 +14,8 @@
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
     : Parts(scheduler, settings, randomSeed), Pieces(Parts, Flow, Pause),
       Flow(Parts, Pieces, Pause, Commands), Pause(Parts, Commands, Pieces),
-      Commands(Parts, Flow, Pieces, Pause, Files), Files(Parts, Flow, Commands) {}
+      Commands(Parts, Flow, Pieces, Pause, Files), Recent(Parts),
+      Files(Parts, Flow, Commands, Recent) {}
 
 TGame::~TGame() {
   Pieces.EndPiece();
@@ -69,10 +70,10 @@ void TGame::Start(const TStartup &startup) {
     const TResult<QString> unpacked = Parts.Document.UnpackStandAlone(Parts.ProgramPath);
     if (unpacked.Ok() && Parts.LoadGame(unpacked.Value())) {
       // One game and nothing to author: File keeps Exit, and Help goes.
-      for (TCommand command :
-           {TCommand::OpenGame, TCommand::DownloadMoreGames, TCommand::CreateGame,
-            TCommand::EditGame, TCommand::MakeExe, TCommand::SaveGame, TCommand::SaveGameAs,
-            TCommand::HelpTopic, TCommand::About})
+      for (TCommand command : {TCommand::OpenGame, TCommand::OpenRecent, TCommand::GamesGallery,
+                               TCommand::DownloadMoreGames, TCommand::CreateGame,
+                               TCommand::EditGame, TCommand::MakeExe, TCommand::SaveGame,
+                               TCommand::SaveGameAs, TCommand::HelpTopic, TCommand::About})
         Parts.MenuItems.SetVisible(command, false);
       Flow.ShowTitleSoon();
     } else {
@@ -82,8 +83,12 @@ void TGame::Start(const TStartup &startup) {
     return;
   }
 
+  const bool named = !GameFileArgument(startup.Arguments).isEmpty();
+  Recent.Start(startup.DataHome, named);
   const QString game = Files.ChooseStartGame(startup.Arguments);
   if (!game.isEmpty() && Parts.LoadGame(game)) {
+    if (named)
+      Recent.Remember(game); // opened from a file manager
     Flow.ShowTitleSoon();
   } else {
     Parts.Data.FilePath = TGameData::EmptyGamePath();

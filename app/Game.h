@@ -12,6 +12,7 @@
 #include "app/PauseControl.h"
 #include "app/PiecePlay.h"
 #include "app/PlayFlow.h"
+#include "app/RecentGameCommands.h"
 
 #include <QList>
 #include <QPoint>
@@ -57,6 +58,16 @@ public:
   void Run(TCommand command) { Commands.Run(command); }
   // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
   void OpenDroppedGame(const QString &path) { Files.OpenDroppedGame(path); }
+  // File > Open Recent: the list, and one of its games opened as a dropped one is (one whose
+  // file is gone may be taken off the list instead).
+  TRecentGames &RecentGames() { return Recent.Games(); }
+  void OpenRecentGame(const QString &stored) {
+    if (const QString path = Recent.PathToOpen(stored); !path.isEmpty())
+      Files.OpenDroppedGame(path);
+  }
+  // Where the games gallery looks, and whether it is offered at start.
+  TGalleryFolders GalleryFolders() const { return Recent.GalleryFolders(); }
+  bool OfferGallery() const { return Recent.OfferGallery(); }
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage() { Files.OpenGameMessage(); }
   // The windows the game opens; none in a bare test.
@@ -101,6 +112,7 @@ private:
   TPlayFlow Flow;
   TPauseControl Pause;
   TMenuCommands Commands;
+  TRecentGameCommands Recent;
   TFileCommands Files;
   QPoint Position;
 };

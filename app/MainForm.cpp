@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
 #include "app/Game.h"
+#include "app/GamesGalleryDialog.h"
 #include "app/PlaySurfaceView.h"
+#include "app/RecentGamesMenu.h"
 #include "app/Trace.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
@@ -71,6 +73,7 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   game.Screen().Surface().OnMoved = [this] { PlacePlaySurface(); };
   ConnectMenuCommands();
   ConnectSizeCommands();
+  ConnectRecentGames();
   ApplySize(CurrentSize);
   ChromeSize = sizeHint() - TWindowPictureView::PictureSize * CurrentSize.Factor;
   WatchMenus();
@@ -241,6 +244,27 @@ void TMainForm::ConnectMenuCommands() {
     });
   }
   connect(Action(MenuItemName(TCommand::Exit)), &QAction::triggered, this, [this] { close(); });
+}
+
+void TMainForm::ConnectRecentGames() {
+  auto *recent = static_cast<TRecentGamesMenu *>(Menu.Menus.value("OpenRecent1"));
+  recent->Entries = [this] { return GameRef.RecentGames().Entries(); };
+  recent->OnChosen = [this](const QString &stored) { GameRef.OpenRecentGame(stored); };
+  recent->OnClear = [this] { GameRef.RecentGames().Clear(); };
+  connect(Action(MenuItemName(TCommand::GamesGallery)), &QAction::triggered, this,
+          [this] { ShowGamesGallery(); });
+}
+
+void TMainForm::ShowGamesGallery() {
+  if (!Gallery) {
+    auto *gallery = new TGamesGalleryDialog(GameRef.GalleryFolders(), this);
+    gallery->OnChosen = [this](const QString &path) { GameRef.OpenDroppedGame(path); };
+    gallery->PlaceBeside(frameGeometry().marginsAdded(isVisible() ? QMargins() : Frame()));
+    Gallery = gallery;
+  }
+  Gallery->show();
+  Gallery->raise();
+  Gallery->activateWindow();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event) {

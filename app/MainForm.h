@@ -6,7 +6,9 @@
 #include "app/MenuCommandSet.h"
 #include "app/WindowSize.h"
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -28,6 +30,8 @@ public:
   void PlaceAt(QPoint clientTopLeft);
   // The session is ending: close without any question.
   void CloseAtOnce();
+  // File > Games...; one gallery at a time.
+  void ShowGamesGallery();
 
   // Normal, Double, Triple or full screen; the menu shows it. Stored by the Size commands.
   void ApplySize(const TWindowSize &size);
@@ -50,6 +54,7 @@ private:
   void WatchMenus();
   void ReturnKeysToGame();
   void ConnectSizeCommands();
+  void ConnectRecentGames();
   // The window factors offered are those whose window, frame included, fits the available area
   // of the screen the window is on when the menu opens.
   void OfferFittingSizes();
@@ -71,4 +76,5 @@ private:
   TPlaySurfaceView *SurfaceView;
   int OpenMenus = 0;
   bool CloseWithoutQuestions = false;
+  QPointer<QDialog> Gallery;
 };

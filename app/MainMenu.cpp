@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include "app/RecentGamesMenu.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +27,8 @@ const TMenuDef MenuBar[] = {
     {"File1",
      "&File",
      {{"Open1", "&Open Game", 0, false},
+      {"OpenRecent1", "Open &Recent", 0, false},
+      {"Games1", "G&ames...", 0, false},
       {"DownloadMoreGames1", "&Download More Games", 0, false},
       {"N5", nullptr, 0, false},
       {"New1", "&Create Game", 0, false},
@@ -60,6 +64,7 @@ const TMenuDef Submenus[] = {
       {"SizeTriple1", "&Triple", 0, true},
       {"N7", nullptr, 0, false},
       {"FullScreen1", "&Full Screen", Qt::Key_F11, true}}},
+    {"OpenRecent1", "Open &Recent", {}}, // filled when it opens
 };
 
 void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
@@ -69,7 +74,13 @@ void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
     const auto sub = std::find_if(std::begin(Submenus), std::end(Submenus),
                                   [&e](const TMenuDef &s) { return qstrcmp(s.Name, e.Name) == 0; });
     if (sub != std::end(Submenus)) {
-      AddEntries(m->addMenu(QString::fromLatin1(sub->Caption)), *sub, menu);
+      QMenu *submenu =
+          qstrcmp(sub->Name, "OpenRecent1") == 0 ? new TRecentGamesMenu(m) : new QMenu(m);
+      submenu->setTitle(QString::fromLatin1(sub->Caption));
+      m->addMenu(submenu);
+      AddEntries(submenu, *sub, menu);
+      // The game's menu model shows, hides and enables a submenu through its menu item.
+      menu.Actions.insert(sub->Name, submenu->menuAction());
       continue;
     }
     QAction *a = e.Caption ? m->addAction(QString::fromLatin1(e.Caption)) : m->addSeparator();

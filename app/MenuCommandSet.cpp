@@ -4,6 +4,10 @@ const char *MenuItemName(TCommand command) {
   switch (command) {
   case TCommand::OpenGame:
     return "Open1";
+  case TCommand::OpenRecent:
+    return "OpenRecent1";
+  case TCommand::GamesGallery:
+    return "Games1";
   case TCommand::DownloadMoreGames:
     return "DownloadMoreGames1";
   case TCommand::CreateGame:
@@ -53,6 +57,8 @@ bool CommandEnabled(TCommand command, TGameState state, int levelCount) {
   case TCommand::CreateGame:
     return state == StateNone || title;
   case TCommand::OpenGame:
+  case TCommand::OpenRecent:
+  case TCommand::GamesGallery:
     return state != StateLevelEnd;
   case TCommand::EditGame:
   case TCommand::SaveGame:

@@ -6,6 +6,8 @@
 
 enum class TCommand {
   OpenGame,
+  OpenRecent,
+  GamesGallery,
   DownloadMoreGames,
   CreateGame,
   EditGame,
@@ -28,11 +30,12 @@ enum class TCommand {
 };
 
 inline constexpr TCommand AllCommands[] = {
-    TCommand::OpenGame,   TCommand::DownloadMoreGames, TCommand::CreateGame, TCommand::EditGame,
-    TCommand::MakeExe,    TCommand::SaveGame,          TCommand::SaveGameAs, TCommand::Exit,
-    TCommand::StartGame,  TCommand::PauseGame,         TCommand::StopGame,   TCommand::Score,
-    TCommand::Sound,      TCommand::Preferences,       TCommand::SizeNormal, TCommand::SizeDouble,
-    TCommand::SizeTriple, TCommand::FullScreen,        TCommand::HelpTopic,  TCommand::About,
+    TCommand::OpenGame,   TCommand::OpenRecent, TCommand::GamesGallery, TCommand::DownloadMoreGames,
+    TCommand::CreateGame, TCommand::EditGame,   TCommand::MakeExe,      TCommand::SaveGame,
+    TCommand::SaveGameAs, TCommand::Exit,       TCommand::StartGame,    TCommand::PauseGame,
+    TCommand::StopGame,   TCommand::Score,      TCommand::Sound,        TCommand::Preferences,
+    TCommand::SizeNormal, TCommand::SizeDouble, TCommand::SizeTriple,   TCommand::FullScreen,
+    TCommand::HelpTopic,  TCommand::About,
 };
 
 // The menu item that gives the command, by its name ("GameStart" for StartGame).

@@ -77,6 +77,8 @@ void TMenuCommands::Run(TCommand command) {
   case TCommand::EditGame:
     return Files.EditGame();
   case TCommand::Exit:
+  case TCommand::OpenRecent:
+  case TCommand::GamesGallery:
   case TCommand::SizeNormal:
   case TCommand::SizeDouble:
   case TCommand::SizeTriple:

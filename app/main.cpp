@@ -150,5 +150,7 @@ int main(int argc, char **argv) {
 
   form.PlaceAt(game.WindowPosition());
   form.show();
+  if (game.OfferGallery())
+    form.ShowGamesGallery(); // beside the title, which goes on
   return end(app.exec());
 }

@@ -69,6 +69,7 @@ void TGameHarness::Start(const QStringList &arguments, const QString &program) {
   startup.WindowSize = QSize(600, 420);
   startup.ScreenAreas = Screens;
   startup.WindowHandle = "4242";
+  startup.DataHome = DataHome;
   Game->Start(startup);
 }
 

@@ -42,6 +42,7 @@ public:
   void Tap(int vk);
 
   QList<QRect> Screens; // the screens' available areas at start-up; none: placement unchecked
+  QString DataHome;     // the XDG data folder; none: the recent games stay in the settings
   QTemporaryDir Dir;
   QString Folder; // with a trailing '/'
   TScheduler Scheduler;

@@ -17,7 +17,8 @@ TEST(MainMenuTest, AStandAloneGameOffersExitAndPlayButNoFileCommandsOrHelp) {
   TMainForm form(*h.Game, h.Settings);
   h.Start({}, castle);
   h.Advance(50);
-  for (const char *item : {"Open1", "New1", "EditGame1", "MakeExe1", "Save1", "SaveAs1"})
+  for (const char *item :
+       {"Open1", "OpenRecent1", "Games1", "New1", "EditGame1", "MakeExe1", "Save1", "SaveAs1"})
     EXPECT_FALSE(form.Action(item)->isVisible()) << item;
   EXPECT_TRUE(form.Action("Exit1")->isVisible());
   EXPECT_TRUE(form.Action("GameStart")->isVisible());

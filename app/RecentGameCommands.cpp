@@ -1,0 +1,59 @@
+#include "app/RecentGameCommands.h"
+
+#include "app/CommandLine.h"
+#include "app/GameDialogs.h"
+#include "app/RecentlyUsedXbel.h"
+
+#include <QDebug>
+#include <QDir>
+
+void TRecentGameCommands::Start(const QString &dataHome, bool gameNamed) {
+  DataHome = dataHome;
+  FirstStart = !gameNamed && Settings.ReadSetting("LastGame").isEmpty() && List.Entries().isEmpty();
+}
+
+void TRecentGameCommands::Remember(const QString &path) {
+  if (Parts.StandAloneMode)
+    return;
+  List.Add(path);
+  if (DataHome.isEmpty())
+    return;
+  const TStatus added =
+      AddRecentlyUsed(RecentlyUsedXbelPath(DataHome), StoredFileBytes(StoredFileName(path)),
+                      {"Quarrybox", "'quarrybox %u'", "application/x-quarrybox-game"});
+  if (!added.Ok())
+    qWarning().noquote() << added.Error(); // the desktop's list is not the player's business
+}
+
+QString TRecentGameCommands::PathToOpen(const QString &stored) {
+  const TRecentGame game = DescribeRecentGame(stored);
+  if (game.Exists)
+    return OpenStoredFileName(stored);
+  if (Parts.Dialogs &&
+      Parts.Dialogs->AskYesNo(
+          "Open Recent",
+          QStringLiteral("The game \"%1\" is no longer there. Remove it from the list?")
+              .arg(game.FullName)))
+    List.Remove(stored);
+  return QString();
+}
+
+TGalleryFolders TRecentGameCommands::GalleryFolders() const {
+  TGalleryFolders folders{Parts.Folder + "Games", UserGamesFolder(DataHome), {}};
+  for (const TRecentGame &game : List.Entries())
+    // A name Qt cannot spell would need a descriptor kept open for as long as the gallery shows.
+    if (game.Exists && !game.Stored.startsWith("file://"))
+      folders.Recent << game.Stored;
+  return folders;
+}
+
+// Offered only where there is something to choose: a gallery of the one game that opens anyway
+// would only be in the way.
+bool TRecentGameCommands::OfferGallery() const {
+  return FirstStart && FindGalleryGames(GalleryFolders()).size() > 1;
+}
+
+QString TRecentGameCommands::SaveFolder(bool hasFile, const QString &otherwise) const {
+  const QString yours = UserGamesFolder(DataHome);
+  return !hasFile && !yours.isEmpty() && QDir().mkpath(yours) ? yours : otherwise;
+}

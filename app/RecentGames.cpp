@@ -1,0 +1,71 @@
+#include "app/RecentGames.h"
+
+#include "app/CommandLine.h"
+#include "settings/SettingsStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString StoredBytesScheme = QStringLiteral("file://");
+
+QString SettingName(int index) { return QStringLiteral("RecentGame%1").arg(index + 1); }
+
+} // namespace
+
+QByteArray StoredFileBytes(const QString &stored) {
+  if (stored.startsWith(StoredBytesScheme))
+    return QByteArray::fromPercentEncoding(stored.mid(StoredBytesScheme.size()).toLatin1());
+  return QFile::encodeName(stored);
+}
+
+TRecentGame DescribeRecentGame(const QString &stored) {
+  const QByteArray bytes = StoredFileBytes(stored);
+  // Asked by its bytes, so that a name Qt cannot spell is found as well as any other.
+  struct stat info;
+  const bool exists = ::stat(bytes.constData(), &info) == 0 && S_ISREG(info.st_mode);
+  const QString full = QFile::decodeName(bytes);
+  return {stored, QFileInfo(full).fileName(), full, exists};
+}
+
+QStringList TRecentGames::Read() const {
+  QStringList stored;
+  for (int i = 0; i < Limit; ++i)
+    if (const QString entry = Settings.ReadSetting(SettingName(i)); !entry.isEmpty())
+      stored << entry;
+  return stored;
+}
+
+void TRecentGames::Write(const QStringList &stored) {
+  for (int i = 0; i < Limit; ++i)
+    Settings.WriteSetting(SettingName(i), i < stored.size() ? stored[i] : QString());
+}
+
+QList<TRecentGame> TRecentGames::Entries() const {
+  QList<TRecentGame> entries;
+  for (const QString &stored : Read())
+    entries << DescribeRecentGame(stored);
+  return entries;
+}
+
+void TRecentGames::Add(const QString &path) {
+  const QString stored =
+      StoredFileName(ReachedByDescriptor(path) ? path : QFileInfo(path).absoluteFilePath());
+  if (stored.isEmpty())
+    return;
+  QStringList list = Read();
+  list.removeAll(stored);
+  list.prepend(stored);
+  Write(list.mid(0, Limit));
+}
+
+void TRecentGames::Remove(const QString &stored) {
+  QStringList list = Read();
+  if (list.removeAll(stored) > 0)
+    Write(list);
+}
+
+void TRecentGames::Clear() { Write({}); }
