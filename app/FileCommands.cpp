@@ -6,6 +6,7 @@
 #include "app/GameDialogs.h"
 #include "gamefile/StandAlone.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString TGame::GamesFolder(const char *setting) const {
@@ -16,7 +17,8 @@ QString TGame::GamesFolder(const char *setting) const {
 bool TGame::SaveIfModified(bool clearAlways) {
   if (!Data.Unsaved)
     return true;
-  const bool yes = Dialogs && Dialogs->AskYesNo("Warning", "Save Game?");
+  const bool yes = Dialogs && Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Warning"),
+                                                QCoreApplication::translate("TGame", "Save Game?"));
   if (yes) {
     if (NeedsName())
       SaveGameAs();
@@ -90,7 +92,8 @@ void TGame::SaveGameAs() {
     path += ".qbx";
   SaveFileName = QFileInfo(path).fileName();
   if (QFileInfo::exists(path) &&
-      !Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
+      !Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Confirm Overwriting"),
+                         QCoreApplication::translate("TGame", "Overwrite Existing Game?")))
     return;
   Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
   if (!Save(path))
@@ -136,26 +139,33 @@ void TGame::MakeExe() {
   if (!Dialogs)
     return;
   if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {
-    Report("Make EXE uses the saved game file: open or save a game first.");
+    Report(QCoreApplication::translate(
+        "TGame", "Make EXE uses the saved game file: open or save a game first."));
     return;
   }
   QString target = Data.FilePath;
   target.chop(4);
   if (target == ProgramPath) {
-    Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
+    Dialogs->ShowMessageBox(
+        "", QCoreApplication::translate("TGame", "Cannot Create file Quarrybox.exe!"), "");
     return;
   }
-  if (QFileInfo::exists(target) && Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File",
-                                                           target, "will be overwritten.") != 1)
+  if (QFileInfo::exists(target) &&
+      Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Overwrite Game"),
+                              QCoreApplication::translate("TGame", "Game File"), target,
+                              QCoreApplication::translate("TGame", "will be overwritten.")) != 1)
     return;
   const QString runtime = StandAloneRuntime(ProgramPath);
   if (!QFileInfo::exists(runtime)) {
-    Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
+    Report(QCoreApplication::translate(
+               "TGame", "Make EXE needs the stand-alone runtime, which is missing: %1")
+               .arg(runtime));
     return;
   }
   if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
-    Dialogs->ShowMessageBox("", "Disk Write Error!", "");
+    Dialogs->ShowMessageBox("", QCoreApplication::translate("TGame", "Disk Write Error!"), "");
     return;
   }
-  Dialogs->ShowMessageBox("Game with a name:", target, "has just been created!");
+  Dialogs->ShowMessageBox(QCoreApplication::translate("TGame", "Game with a name:"), target,
+                          QCoreApplication::translate("TGame", "has just been created!"));
 }

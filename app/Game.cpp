@@ -40,11 +40,14 @@ TScreenPictures BuiltinScreenPictures() {
 
 // Why a named game is not the one that opens.
 QString CannotOpenMessage(const QString &path) {
-  const char *why = QFileInfo::exists(path) ? "it is not a file."
-                    : path.contains(QChar::ReplacementCharacter)
-                        ? "its name is not UTF-8 text, so only a start with that name opens it."
-                        : "there is no such file.";
-  return QStringLiteral("The game \"%1\" cannot be opened: %2").arg(path, why);
+  const char *why =
+      QFileInfo::exists(path) ? QT_TRANSLATE_NOOP("TGame", "it is not a file.")
+      : path.contains(QChar::ReplacementCharacter)
+          ? QT_TRANSLATE_NOOP(
+                "TGame", "its name is not UTF-8 text, so only a start with that name opens it.")
+          : QT_TRANSLATE_NOOP("TGame", "there is no such file.");
+  return QCoreApplication::translate("TGame", "The game \"%1\" cannot be opened: %2")
+      .arg(path, QCoreApplication::translate("TGame", why));
 }
 
 } // namespace
@@ -164,8 +167,8 @@ void TGame::Start(const TStartup &startup) {
     TitleTimer.SetEnabled(true);
   } else {
     Data.FilePath = TGameData::EmptyGamePath();
-    ApplicationTitle = "Empty Game";
-    SetCaption("Empty Game");
+    ApplicationTitle = QCoreApplication::translate("TGame", "Empty Game");
+    SetCaption(ApplicationTitle);
     View.Overlays().ShowPrompt(true);
   }
   UpdateMenu();
@@ -258,7 +261,7 @@ void TGame::Deactivated() {
     if (!(Dialogs && Dialogs->AnyVisible()) && !Paused())
       PauseTimer.SetEnabled(true);
   } else {
-    SetCaption(ApplicationTitle + " [Away]");
+    SetCaption(QCoreApplication::translate("TGame", "%1 [Away]").arg(ApplicationTitle));
   }
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/CellPicture.h"
 #include "rules/Speed.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -59,12 +60,14 @@ bool TGame::BuildPictureCells() {
   const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
   const QImage &image = picture.Decoded.Image;
   const QSize storedSize = picture.OriginalSize.isEmpty() ? image.size() : picture.OriginalSize;
-  const QString why = !picture.Decoded.Ok() ? picture.Decoded.Reason
-                      : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
-                          ? QStringLiteral("its picture cannot be cut into cells")
-                          : QString();
+  const QString why =
+      !picture.Decoded.Ok() ? picture.Decoded.Reason
+      : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
+          ? QCoreApplication::translate("TGame", "its picture cannot be cut into cells")
+          : QString();
   if (!why.isEmpty()) {
-    Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
+    Report(QCoreApplication::translate("TGame",
+                                       "Level %1 of %2 cannot be shown: %3. The level is skipped.")
                .arg(Data.CurrentLevel)
                .arg(ShownFileName(Data.FilePath), why));
     return false;

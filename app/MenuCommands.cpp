@@ -8,6 +8,8 @@
 #include "app/Trace.h"
 #include "gamefile/WorkingPictures.h"
 
+#include <QCoreApplication>
+
 void TGame::ClearInputStates() {
   for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
                         InputButton3, InputButton4, InputButton5, InputButton6})
@@ -34,7 +36,7 @@ void TGame::TogglePause() {
     PlayerInput.Keyboard.SetEnabled(false);
     PlaySound("Pause");
     DownTimer.SetEnabled(false);
-    SetCaption(ApplicationTitle + " [Pause]");
+    SetCaption(QCoreApplication::translate("TGame", "%1 [Pause]").arg(ApplicationTitle));
     const auto piece = Session.Piece.BlockPositions();
     View.PaintWellCopy(Session.Well, Session.Status.PieceActive ? &piece : nullptr);
     View.ShowWindowPicture();
@@ -56,7 +58,9 @@ void TGame::StopGame() {
     return;
   Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
   if (!Dialogs ||
-      Dialogs->ShowConfirmBox("Confirm Stop Game", "", "Really Stop Current Game?!", "") != 1) {
+      Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Stop Game"), "",
+                              QCoreApplication::translate("TGame", "Really Stop Current Game?!"),
+                              "") != 1) {
     StopAccepted = false;
     return;
   }

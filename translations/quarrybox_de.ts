@@ -207,6 +207,116 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Überschreiben bestätigen</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Vorhandenes Spiel überschreiben?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>„EXE erstellen“ braucht die gespeicherte Spieldatei: Öffnen oder speichern Sie zuerst ein Spiel.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Die Datei Quarrybox.exe kann nicht erstellt werden!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Überschreiben bestätigen</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Die Spieldatei</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>wird überschrieben.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>„EXE erstellen“ braucht die Laufzeitumgebung für eigenständige Spiele, die fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Fehler beim Schreiben auf die Festplatte!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Das Spiel mit dem Namen:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>wurde soeben erstellt!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>sein Name ist kein UTF-8-Text; nur ein Start mit genau diesem Namen öffnet es.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Das Spiel „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Leeres Spiel</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Inaktiv]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>sein Bild lässt sich nicht in Zellen teilen</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Level %1 von %2 kann nicht angezeigt werden: %3. Das Level wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pause]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Spielabbruch bestätigen</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Laufendes Spiel wirklich abbrechen?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Die Bestenliste bleibt bis zum Programmende erhalten, konnte aber nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 kann nicht geschrieben werden; die Bestenliste wird daher nur für Sie in %2 gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -403,7 +513,7 @@
     </message>
     <message>
         <source>Rearrange Levels:</source>
-        <translation>Reihenfolge:</translation>
+        <translation>Level verschieben:</translation>
     </message>
     <message>
         <source>Down</source>
@@ -443,7 +553,7 @@
     </message>
     <message>
         <source>Current Level  (</source>
-        <translation>Aktuell  (</translation>
+        <translation>Aktuelles Level  (</translation>
     </message>
     <message>
         <source>Total Number of Levels:</source>

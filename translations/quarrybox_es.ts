@@ -207,6 +207,116 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>¿Guardar el juego?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmar sobrescritura</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>¿Sobrescribir el juego existente?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>«Crear EXE» usa el archivo guardado del juego: abra o guarde primero un juego.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>¡No se puede crear el archivo Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmar sobrescritura</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>El archivo de juego</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>«Crear EXE» necesita el entorno de los juegos independientes, que falta: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>¡Error de escritura en el disco!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>El juego con el nombre:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>¡se acaba de crear!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>no es un archivo.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>su nombre no es texto UTF-8; solo un inicio con ese nombre lo abre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>No se puede abrir el juego «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Juego vacío</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Ausente]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>su imagen no se puede dividir en celdas</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>El nivel %1 de %2 no se puede mostrar: %3. Se salta el nivel.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pausa]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmar detención</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>¿¡Detener de verdad el juego actual!?</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Los récords se conservan hasta que termine el programa, pero no se pudieron guardar: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 no se puede escribir, así que sus récords se guardan solo para usted, en %2.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -403,7 +513,7 @@
     </message>
     <message>
         <source>Rearrange Levels:</source>
-        <translation>Orden:</translation>
+        <translation>Reordenar niveles:</translation>
     </message>
     <message>
         <source>Down</source>
@@ -443,7 +553,7 @@
     </message>
     <message>
         <source>Current Level  (</source>
-        <translation>Actual  (</translation>
+        <translation>Nivel actual  (</translation>
     </message>
     <message>
         <source>Total Number of Levels:</source>
@@ -451,11 +561,11 @@
     </message>
     <message>
         <source>Grid:</source>
-        <translation>Cuadr.:</translation>
+        <translation>Rejilla:</translation>
     </message>
     <message>
         <source>&lt;-- small</source>
-        <translation>&lt;-- peq.</translation>
+        <translation>&lt;-- fina</translation>
     </message>
     <message>
         <source>Choose Grid</source>
@@ -463,7 +573,7 @@
     </message>
     <message>
         <source>large -&gt;</source>
-        <translation>gran. -&gt;</translation>
+        <translation>gruesa -&gt;</translation>
     </message>
     <message>
         <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>

@@ -5,7 +5,7 @@
     <name>BuilderPreview</name>
     <message>
         <source>The picture %1 cannot be shown: %2.</source>
-        <translation>L&apos;image %1 ne peut pas être affichée : %2.</translation>
+        <translation>L&apos;image %1 ne peut pas être affichée&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -139,11 +139,11 @@
     </message>
     <message>
         <source>This picture was not added:</source>
-        <translation>Cette image n&apos;a pas été ajoutée :</translation>
+        <translation>Cette image n&apos;a pas été ajoutée&#xa0;:</translation>
     </message>
     <message>
         <source>These pictures were not added:</source>
-        <translation>Ces images n&apos;ont pas été ajoutées :</translation>
+        <translation>Ces images n&apos;ont pas été ajoutées&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -165,19 +165,19 @@
     <name>TBuilderModel</name>
     <message>
         <source>No defined Start Image Found!</source>
-        <translation>Aucune image de départ définie !</translation>
+        <translation>Aucune image de départ définie&#xa0;!</translation>
     </message>
     <message>
         <source>No defined Levels Image Found!</source>
-        <translation>Aucune image de fond de jeu définie !</translation>
+        <translation>Aucune image de fond de jeu définie&#xa0;!</translation>
     </message>
     <message>
         <source>No defined Game Over Image Found!</source>
-        <translation>Aucune image de fin de partie définie !</translation>
+        <translation>Aucune image de fin de partie définie&#xa0;!</translation>
     </message>
     <message>
         <source>No defined Level Found!</source>
-        <translation>Aucun niveau défini !</translation>
+        <translation>Aucun niveau défini&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -207,11 +207,121 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Enregistrer la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmer le remplacement</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Remplacer la partie existante&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>«&#xa0;Créer un EXE&#xa0;» utilise le fichier enregistré de la partie&#xa0;: ouvrez ou enregistrez d&apos;abord une partie.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Impossible de créer le fichier Quarrybox.exe&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmer le remplacement</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Le fichier de jeu</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>sera remplacé.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>«&#xa0;Créer un EXE&#xa0;» a besoin de l&apos;environnement des jeux autonomes, qui manque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Erreur d&apos;écriture sur le disque&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Le jeu nommé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>vient d&apos;être créé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>son nom n&apos;est pas du texte UTF-8&#xa0;; seul un lancement avec ce nom l&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>La partie «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Partie vide</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Absent]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>son image ne peut pas être découpée en cases</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Le niveau %1 de %2 ne peut pas être affiché&#xa0;: %3. Le niveau est sauté.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pause]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Arrêter vraiment la partie en cours&#xa0;?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Les meilleurs scores sont gardés jusqu&apos;à la fin du programme, mais n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 ne peut pas être modifié&#xa0;: ses meilleurs scores sont donc gardés pour vous seul, dans %2.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
         <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
-        <translation>Score : </translation>
+        <translation>Score&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -281,7 +391,7 @@
     <name>TQuarryboxBuilderForm</name>
     <message>
         <source>No Levels Defined!</source>
-        <translation>Aucun niveau défini !</translation>
+        <translation>Aucun niveau défini&#xa0;!</translation>
     </message>
     <message>
         <source>now visible</source>
@@ -307,7 +417,7 @@
     </message>
     <message>
         <source>Really Delete Current Level?!</source>
-        <translation>Supprimer vraiment le niveau actuel ?!</translation>
+        <translation>Supprimer vraiment le niveau actuel&#xa0;?!</translation>
     </message>
     <message>
         <source>Hide current level image in development mode</source>
@@ -403,7 +513,7 @@
     </message>
     <message>
         <source>Rearrange Levels:</source>
-        <translation>Ordre :</translation>
+        <translation>Réordonner&#xa0;:</translation>
     </message>
     <message>
         <source>Down</source>
@@ -423,7 +533,7 @@
     </message>
     <message>
         <source>Navigate:</source>
-        <translation>Parcourir :</translation>
+        <translation>Parcourir&#xa0;:</translation>
     </message>
     <message>
         <source>First Level</source>
@@ -443,19 +553,19 @@
     </message>
     <message>
         <source>Current Level  (</source>
-        <translation>Actuel  (</translation>
+        <translation>Niveau actuel  (</translation>
     </message>
     <message>
         <source>Total Number of Levels:</source>
-        <translation>Nombre de niveaux :</translation>
+        <translation>Nombre de niveaux&#xa0;:</translation>
     </message>
     <message>
         <source>Grid:</source>
-        <translation>Grille :</translation>
+        <translation>Grille&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;-- small</source>
-        <translation>&lt;-- petit</translation>
+        <translation>&lt;-- petites</translation>
     </message>
     <message>
         <source>Choose Grid</source>
@@ -463,11 +573,11 @@
     </message>
     <message>
         <source>large -&gt;</source>
-        <translation>grand -&gt;</translation>
+        <translation>grandes -&gt;</translation>
     </message>
     <message>
         <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Niveaux dans l&apos;ordre du jeu : choisissez-en un pour le modifier ; déposez des images ici pour les ajouter</translation>
+        <translation>Niveaux dans l&apos;ordre du jeu&#xa0;: choisissez-en un pour le modifier&#xa0;; déposez des images ici pour les ajouter</translation>
     </message>
     <message>
         <source>Ok</source>

@@ -207,6 +207,116 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Zapisać grę?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Potwierdź zastąpienie</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Zastąpić istniejącą grę?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>„Utwórz EXE” korzysta z zapisanego pliku gry: najpierw otwórz lub zapisz grę.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Nie można utworzyć pliku Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Potwierdź zastąpienie</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Plik gry</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>zostanie zastąpiony.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>„Utwórz EXE” potrzebuje środowiska samodzielnych gier, którego brakuje: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Błąd zapisu na dysku!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Gra o nazwie:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>została właśnie utworzona!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>to nie jest plik.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>jej nazwa nie jest tekstem UTF-8, więc otworzy ją tylko uruchomienie z tą nazwą.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>nie ma takiego pliku.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Nie można otworzyć gry „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Pusta gra</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Nieaktywna]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>jego obrazu nie da się podzielić na komórki</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Nie można pokazać poziomu %1 gry %2: %3. Poziom zostaje pominięty.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pauza]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Potwierdź zatrzymanie</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Naprawdę zatrzymać bieżącą grę?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Najlepsze wyniki zostaną zachowane do końca działania programu, ale nie udało się ich zapisać: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>Nie można zapisać %1, więc najlepsze wyniki są przechowywane tylko dla Ciebie, w %2.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -367,7 +477,7 @@
     </message>
     <message>
         <source>Stretch</source>
-        <translation>Rozciąg.</translation>
+        <translation>Skaluj</translation>
     </message>
     <message>
         <source>Show</source>
@@ -403,7 +513,7 @@
     </message>
     <message>
         <source>Rearrange Levels:</source>
-        <translation>Kolejność:</translation>
+        <translation>Zmień kolejność:</translation>
     </message>
     <message>
         <source>Down</source>
@@ -443,7 +553,7 @@
     </message>
     <message>
         <source>Current Level  (</source>
-        <translation>Bieżący  (</translation>
+        <translation>Bieżący poziom  (</translation>
     </message>
     <message>
         <source>Total Number of Levels:</source>

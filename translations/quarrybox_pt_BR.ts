@@ -207,6 +207,116 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Salvar o jogo?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmar substituição</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Substituir o jogo existente?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>&quot;Criar EXE&quot; usa o arquivo salvo do jogo: abra ou salve um jogo primeiro.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Não é possível criar o arquivo Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmar substituição</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>O arquivo de jogo</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>será substituído.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>&quot;Criar EXE&quot; precisa do ambiente dos jogos independentes, que está faltando: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Erro de gravação no disco!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>O jogo com o nome:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>acaba de ser criado!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>o nome dele não é texto UTF-8; só uma inicialização com esse nome o abre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>o arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>O jogo &quot;%1&quot; não pode ser aberto: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Jogo vazio</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Ausente]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>a imagem dela não pode ser dividida em células</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>A fase %1 de %2 não pode ser exibida: %3. A fase é pulada.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pausa]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmar parada</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Parar mesmo o jogo atual?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Os recordes ficam guardados até o programa terminar, mas não puderam ser salvos: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 não pode ser gravado, então os recordes dele ficam guardados só para você, em %2.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -403,7 +513,7 @@
     </message>
     <message>
         <source>Rearrange Levels:</source>
-        <translation>Ordem:</translation>
+        <translation>Reordenar fases:</translation>
     </message>
     <message>
         <source>Down</source>
@@ -443,7 +553,7 @@
     </message>
     <message>
         <source>Current Level  (</source>
-        <translation>Atual  (</translation>
+        <translation>Fase atual  (</translation>
     </message>
     <message>
         <source>Total Number of Levels:</source>
@@ -455,7 +565,7 @@
     </message>
     <message>
         <source>&lt;-- small</source>
-        <translation>&lt;-- peq.</translation>
+        <translation>&lt;-- fina</translation>
     </message>
     <message>
         <source>Choose Grid</source>
@@ -463,7 +573,7 @@
     </message>
     <message>
         <source>large -&gt;</source>
-        <translation>gran. -&gt;</translation>
+        <translation>grossa -&gt;</translation>
     </message>
     <message>
         <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
