@@ -55,8 +55,8 @@ void TPreferencesDialog::FitTexts(QGroupBox *down, QGroupBox *up, QGroupBox *opt
   up->move(GroupRight(down) + Gap, up->y());
   const int motionAt = MovementCB->geometry().right() + 9;
   rotatesndCB->move(std::max(rotatesndCB->x(), motionAt), rotatesndCB->y());
-  const int right = std::max({GroupRight(up) + NeededWidth(up) - up->width(), GroupRight(up),
-                              options->x() + NeededWidth(options)});
+  const int right =
+      std::max({GroupRight(up), up->x() + NeededWidth(up), options->x() + NeededWidth(options)});
   up->resize(right - up->x(), up->height());
   options->resize(right - options->x(), options->height());
 

@@ -6,8 +6,8 @@
 # X server (its fonts and resolution) with every window's texts whole.
 #
 # Usage: tests/e2e/languages.sh PROGRAM_DIR TEST_APP    (needs Xvfb, openbox, xdotool,
-# imagemagick). With QB_SHOTS=FOLDER it keeps a screenshot of each language's File menu and
-# Preferences and builder there.
+# imagemagick, wmctrl). With QB_SHOTS=FOLDER it keeps a screenshot of each language's File
+# menu, Preferences, Open Game and builder there.
 program_dir=$(cd "$1" && pwd)
 test_app=$2
 shift 2
@@ -66,7 +66,7 @@ while read -r lang locale keys captions; do
   open_dialog "$options" "$prefs" "$c_prefs" preferences
   open_dialog "$game" "$score" "$c_score"
   open_dialog "$help" "$about" "$c_about"
-  open_dialog "$file" "$open" "$c_open" "" any-width
+  open_dialog "$file" "$open" "$c_open" open any-width
   open_dialog "$file" "$create" "$c_builder" builder any-width
   open_dialog "$file" "$download" "$c_site"
   echo "ok: $lang ($locale): menus and dialogs"
