@@ -54,6 +54,8 @@ void FitRow(const QList<QWidget *> &row) {
 void TQuarryboxBuilderForm::BuildControls() {
   auto *skins = Make<QGroupBox>(this, "GroupBox2", tr("Skins"), {6, 4, 400, 96});
   const std::array<const char *, 3> skinButtons{"Button1", "Button2", "Button3"};
+  //: Buttons choosing the pictures of the title screen, of the levels' background and of the
+  //: game-over screen
   const std::array<const char *, 3> skinCaptions{QT_TR_NOOP("Start"), QT_TR_NOOP("Levels"),
                                                  QT_TR_NOOP("End")};
   const std::array<const char *, 3> skinHints{QT_TR_NOOP("Starting Skin  Image"),
@@ -72,12 +74,14 @@ void TQuarryboxBuilderForm::BuildControls() {
     auto *button = Make<QPushButton>(skins, skinButtons[size_t(i)], tr(skinCaptions[size_t(i)]),
                                      {8, y, 60, 21}, tr(skinHints[size_t(i)]));
     connect(button, &QPushButton::clicked, this, [this, kind] { ChooseSkin(kind); });
+    //: Stretch the skin's picture to the window
     StretchBoxes[size_t(i)] =
         Make<QCheckBox>(skins, stretchNames[size_t(i)], tr("Stretch"), {76, y + 2, 64, 17});
     connect(StretchBoxes[size_t(i)], &QCheckBox::clicked, this, [this, kind](bool ticked) {
       Builder.SetStretch(kind, ticked);
       Redraw();
     });
+    //: Show this skin in the main window while building
     ShowButtons[size_t(i)] =
         Make<QRadioButton>(skins, showNames[size_t(i)], tr("Show"), {144, y + 2, 56, 17});
     connect(ShowButtons[size_t(i)], &QRadioButton::clicked, this, [this, kind] { ShowSkin(kind); });
@@ -106,10 +110,12 @@ void TQuarryboxBuilderForm::BuildControls() {
           [this] { Questions.OpenHelp("file://" + ProgramFolder + "Help/builder.html"); });
 
   Make<QLabel>(levels, "Label1", tr("Rearrange Levels:"), {110, 18, 100, 17});
+  //: Moves the current level one place later in the game
   auto *down = Make<QPushButton>(levels, "Button17", tr("Down"), {214, 16, 50, 21},
                                  tr("Move current level down one place"));
   connect(down, &QPushButton::clicked, this,
           [this] { WithLevels([this] { return Builder.MoveCurrentDown(); }); });
+  //: Moves the current level one place earlier in the game
   auto *up = Make<QPushButton>(levels, "Button16", tr("Up"), {268, 16, 50, 21},
                                tr("Move current level up one place"));
   connect(up, &QPushButton::clicked, this,

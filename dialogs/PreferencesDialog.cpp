@@ -83,6 +83,7 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
   setFixedSize(306, 216);
 
   QGroupBox *down = Group(this, "GroupBox1", tr("Down Arrow"), {8, 16, 130, 80});
+  //: What the Down arrow does: drop the falling piece at once
   DropArrowRB = Child<QRadioButton>(down, "DropArrowRB", tr("Drop"), {17, 24});
   RotateArrowRB = Child<QRadioButton>(down, "RotateArrowRB", tr("Rotate (ACW)"), {17, 48});
 

@@ -348,6 +348,7 @@
     </message>
     <message>
         <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
         <translation>Fallen lassen</translation>
     </message>
     <message>
@@ -441,6 +442,7 @@
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
         <translation>Start</translation>
     </message>
     <message>
@@ -477,10 +479,12 @@
     </message>
     <message>
         <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
         <translation>Dehnen</translation>
     </message>
     <message>
         <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
         <translation>Zeigen</translation>
     </message>
     <message>
@@ -517,6 +521,7 @@
     </message>
     <message>
         <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
         <translation>Runter</translation>
     </message>
     <message>
@@ -525,6 +530,7 @@
     </message>
     <message>
         <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
         <translation>Hoch</translation>
     </message>
     <message>
