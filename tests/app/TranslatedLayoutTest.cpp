@@ -13,6 +13,7 @@
 #include "gamefile/GameData.h"
 #include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
+#include "tests/media/QtPrinters.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
