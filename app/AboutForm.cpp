@@ -11,18 +11,19 @@ const char *const TAboutForm::MailAddress = "games@quarrybox.example.org";
 
 TAboutForm::TAboutForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
   setObjectName("AboutForm");
-  setWindowTitle("About Quarrybox");
+  setWindowTitle(tr("About Quarrybox"));
   setModal(true);
   auto *layout = new QVBoxLayout(this);
   auto *title = new QLabel("<h2 style='color:#7a3b12'>Quarrybox</h2>", this);
   title->setAlignment(Qt::AlignCenter);
-  auto *text = new QLabel(
-      QStringLiteral("<p align=center>Version 2.0<br>A falling-block game in which every "
-                     "level uncovers a picture.</p>"
-                     "<p align=center>Zanpek Systems<br>"
-                     "<a href='%1'>%1</a><br><a href='mailto:%2'>%2</a></p>")
-          .arg(WebSite, MailAddress),
-      this);
+  auto *text =
+      new QLabel(QStringLiteral("<p align=center>%1<br>%2</p>"
+                                "<p align=center>Zanpek Systems<br>"
+                                "<a href='%3'>%3</a><br><a href='mailto:%4'>%4</a></p>")
+                     .arg(tr("Version %1").arg(QStringLiteral("2.0")),
+                          tr("A falling-block game in which every level uncovers a picture."),
+                          WebSite, MailAddress),
+                 this);
   text->setObjectName("AboutText");
   text->setOpenExternalLinks(true);
   text->setTextInteractionFlags(Qt::TextBrowserInteraction);

@@ -8,17 +8,21 @@
 #include "app/RecentGameCommands.h"
 #include "gamefile/StandAlone.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
 // Why a named game is not the one that opens.
 QString CannotOpenMessage(const QString &path) {
-  const char *why = QFileInfo::exists(path) ? "it is not a file."
-                    : path.contains(QChar::ReplacementCharacter)
-                        ? "its name is not UTF-8 text, so only a start with that name opens it."
-                        : "there is no such file.";
-  return QStringLiteral("The game \"%1\" cannot be opened: %2").arg(path, why);
+  const char *why =
+      QFileInfo::exists(path) ? QT_TRANSLATE_NOOP("TGame", "it is not a file.")
+      : path.contains(QChar::ReplacementCharacter)
+          ? QT_TRANSLATE_NOOP(
+                "TGame", "its name is not UTF-8 text, so only a start with that name opens it.")
+          : QT_TRANSLATE_NOOP("TGame", "there is no such file.");
+  return QCoreApplication::translate("TGame", "The game \"%1\" cannot be opened: %2")
+      .arg(path, QCoreApplication::translate("TGame", why));
 }
 
 } // namespace
@@ -73,7 +77,9 @@ QString TFileCommands::GamesFolder(const char *setting) const {
 bool TFileCommands::SaveIfModified(bool clearAlways) {
   if (!Data.Unsaved)
     return true;
-  const bool yes = Parts.Dialogs && Parts.Dialogs->AskYesNo("Warning", "Save Game?");
+  const bool yes =
+      Parts.Dialogs && Parts.Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Warning"),
+                                               QCoreApplication::translate("TGame", "Save Game?"));
   if (yes) {
     if (NeedsName())
       SaveGameAs();
@@ -153,7 +159,8 @@ void TFileCommands::SaveGameAs() {
     path += ".qbx";
   SaveFileName = QFileInfo(path).fileName();
   if (QFileInfo::exists(path) &&
-      !Parts.Dialogs->AskYesNo("Confirm Overwriting", "Overwrite Existing Game?"))
+      !Parts.Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Confirm Overwriting"),
+                               QCoreApplication::translate("TGame", "Overwrite Existing Game?")))
     return;
   Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
   if (!Save(path))
@@ -200,27 +207,33 @@ void TFileCommands::MakeExe() {
   if (!Parts.Dialogs)
     return;
   if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {
-    Parts.Report("Make EXE uses the saved game file: open or save a game first.");
+    Parts.Report(QCoreApplication::translate(
+        "TGame", "Make EXE uses the saved game file: open or save a game first."));
     return;
   }
   QString target = Data.FilePath;
   target.chop(4);
   if (target == Parts.ProgramPath) {
-    Parts.Dialogs->ShowMessageBox("", "Cannot Create file Quarrybox.exe!", "");
+    Parts.Dialogs->ShowMessageBox(
+        "", QCoreApplication::translate("TGame", "Cannot Create file Quarrybox.exe!"), "");
     return;
   }
   if (QFileInfo::exists(target) &&
-      Parts.Dialogs->ShowConfirmBox("Confirm Overwrite Game", "Game File", target,
-                                    "will be overwritten.") != 1)
+      Parts.Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Overwrite Game"),
+                                    QCoreApplication::translate("TGame", "Game File"), target,
+                                    QCoreApplication::translate("TGame", "will be overwritten.")) != 1)
     return;
   const QString runtime = StandAloneRuntime(Parts.ProgramPath);
   if (!QFileInfo::exists(runtime)) {
-    Parts.Report("Make EXE needs the stand-alone runtime, which is missing: " + runtime);
+    Parts.Report(QCoreApplication::translate(
+                     "TGame", "Make EXE needs the stand-alone runtime, which is missing: %1")
+                     .arg(runtime));
     return;
   }
   if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
-    Parts.Dialogs->ShowMessageBox("", "Disk Write Error!", "");
+    Parts.Dialogs->ShowMessageBox("", QCoreApplication::translate("TGame", "Disk Write Error!"), "");
     return;
   }
-  Parts.Dialogs->ShowMessageBox("Game with a name:", target, "has just been created!");
+  Parts.Dialogs->ShowMessageBox(QCoreApplication::translate("TGame", "Game with a name:"), target,
+                                QCoreApplication::translate("TGame", "has just been created!"));
 }

@@ -9,6 +9,7 @@
 #include "media/VirtualKeys.h"
 #include "rules/Rounding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
@@ -92,8 +93,8 @@ void TGame::Start(const TStartup &startup) {
     Flow.ShowTitleSoon();
   } else {
     Parts.Data.FilePath = TGameData::EmptyGamePath();
-    Parts.ApplicationTitle = "Empty Game";
-    Parts.SetCaption("Empty Game");
+    Parts.ApplicationTitle = QCoreApplication::translate("TGame", "Empty Game");
+    Parts.SetCaption(Parts.ApplicationTitle);
     Parts.View.Overlays().ShowPrompt(true);
   }
   Commands.UpdateMenu();

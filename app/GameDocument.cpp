@@ -11,8 +11,12 @@
 
 namespace {
 
-const QString ScoresNotSaved =
-    QStringLiteral("The high scores are kept until the program ends, but could not be saved: ");
+QString ScoresNotSaved(const QString &why) {
+  return QCoreApplication::translate(
+             "TGameDocument",
+             "The high scores are kept until the program ends, but could not be saved: %1")
+      .arg(why);
+}
 
 } // namespace
 
@@ -90,16 +94,17 @@ TStatus TGameDocument::UseStoredScores() {
 TStatus TGameDocument::KeepScores(QString &notice) {
   if (StoredScoresKey.isEmpty()) {
     const TStatus written = WriteScoreTable(Game.FilePath, Game);
-    return written.Ok() ? written : TStatus::Failure(ScoresNotSaved + written.Error());
+    return written.Ok() ? written : TStatus::Failure(ScoresNotSaved(written.Error()));
   }
   const bool first = !ScoreStore.Contains(StoredScoresKey);
   const TStatus saved = ScoreStore.Save(StoredScoresKey, Game.Scores);
   if (!saved.Ok())
-    return TStatus::Failure(ScoresNotSaved + saved.Error());
+    return TStatus::Failure(ScoresNotSaved(saved.Error()));
   if (first)
-    notice =
-        QStringLiteral("%1 cannot be written, so its high scores are kept for you alone, in %2.")
-            .arg(ShownFileName(ScoresFile()), ScoreStore.FolderPath());
+    notice = QCoreApplication::translate(
+                 "TGameDocument",
+                 "%1 cannot be written, so its high scores are kept for you alone, in %2.")
+                 .arg(ShownFileName(ScoresFile()), ScoreStore.FolderPath());
   return saved;
 }
 

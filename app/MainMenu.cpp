@@ -3,6 +3,7 @@
 #include "app/RecentGamesMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -25,47 +26,52 @@ struct TMenuDef {
 
 const TMenuDef MenuBar[] = {
     {"File1",
-     "&File",
-     {{"Open1", "&Open Game", 0, false},
-      {"OpenRecent1", "Open &Recent", 0, false},
-      {"Games1", "G&ames...", 0, false},
-      {"DownloadMoreGames1", "&Download More Games", 0, false},
+     QT_TRANSLATE_NOOP("MainMenu", "&File"),
+     {{"Open1", QT_TRANSLATE_NOOP("MainMenu", "&Open Game"), 0, false},
+      {"OpenRecent1", QT_TRANSLATE_NOOP("MainMenu", "Open &Recent"), 0, false},
+      {"Games1", QT_TRANSLATE_NOOP("MainMenu", "G&ames..."), 0, false},
+      {"DownloadMoreGames1", QT_TRANSLATE_NOOP("MainMenu", "&Download More Games"), 0, false},
       {"N5", nullptr, 0, false},
-      {"New1", "&Create Game", 0, false},
-      {"EditGame1", "&Edit Game", 0, false},
+      {"New1", QT_TRANSLATE_NOOP("MainMenu", "&Create Game"), 0, false},
+      {"EditGame1", QT_TRANSLATE_NOOP("MainMenu", "&Edit Game"), 0, false},
       {"N6", nullptr, 0, false},
-      {"MakeExe1", "Make EXE", 0, false},
+      {"MakeExe1", QT_TRANSLATE_NOOP("MainMenu", "Make EXE"), 0, false},
       {"N3", nullptr, 0, false},
-      {"Save1", "&Save Game", 0, false},
-      {"SaveAs1", "Save &Game As", 0, false},
+      {"Save1", QT_TRANSLATE_NOOP("MainMenu", "&Save Game"), 0, false},
+      {"SaveAs1", QT_TRANSLATE_NOOP("MainMenu", "Save &Game As"), 0, false},
       {"N1", nullptr, 0, false},
-      {"Exit1", "E&xit", 0, false}}},
+      {"Exit1", QT_TRANSLATE_NOOP("MainMenu", "E&xit"), 0, false}}},
     {"Game1",
-     "&Game",
-     {{"GameStart", "&Start Game", Qt::Key_F2, false},
-      {"GamePause", "&Pause Game", Qt::Key_F3, true},
-      {"StopGame1", "Stop &Game", 0, false},
+     QT_TRANSLATE_NOOP("MainMenu", "&Game"),
+     {{"GameStart", QT_TRANSLATE_NOOP("MainMenu", "&Start Game"), Qt::Key_F2, false},
+      {"GamePause", QT_TRANSLATE_NOOP("MainMenu", "&Pause Game"), Qt::Key_F3, true},
+      {"StopGame1", QT_TRANSLATE_NOOP("MainMenu", "Stop &Game"), 0, false},
       {"N4", nullptr, 0, false},
-      {"Score1", "S&core", 0, false}}},
+      {"Score1", QT_TRANSLATE_NOOP("MainMenu", "S&core"), 0, false}}},
     {"Options1",
-     "&Options",
-     {{"OptionSound", "&Sound On", 0, true},
-      {"Size1", "Si&ze", 0, false},
-      {"Settings1", "&Preferences", 0, false}}},
-    {"Help1", "&Help", {{"HelpTopic1", "Help &Topic", 0, false}, {"Info1", "&About", 0, false}}},
+     QT_TRANSLATE_NOOP("MainMenu", "&Options"),
+     {{"OptionSound", QT_TRANSLATE_NOOP("MainMenu", "&Sound On"), 0, true},
+      {"Size1", QT_TRANSLATE_NOOP("MainMenu", "Si&ze"), 0, false},
+      {"Settings1", QT_TRANSLATE_NOOP("MainMenu", "&Preferences"), 0, false}}},
+    {"Help1",
+     QT_TRANSLATE_NOOP("MainMenu", "&Help"),
+     {{"HelpTopic1", QT_TRANSLATE_NOOP("MainMenu", "Help &Topic"), 0, false},
+      {"Info1", QT_TRANSLATE_NOOP("MainMenu", "&About"), 0, false}}},
 };
 
 // An entry named like one of these opens it as a submenu.
 const TMenuDef Submenus[] = {
     {"Size1",
-     "Si&ze",
-     {{"SizeNormal1", "&Normal", 0, true},
-      {"SizeDouble1", "&Double", 0, true},
-      {"SizeTriple1", "&Triple", 0, true},
+     QT_TRANSLATE_NOOP("MainMenu", "Si&ze"),
+     {{"SizeNormal1", QT_TRANSLATE_NOOP("MainMenu", "&Normal"), 0, true},
+      {"SizeDouble1", QT_TRANSLATE_NOOP("MainMenu", "&Double"), 0, true},
+      {"SizeTriple1", QT_TRANSLATE_NOOP("MainMenu", "&Triple"), 0, true},
       {"N7", nullptr, 0, false},
-      {"FullScreen1", "&Full Screen", Qt::Key_F11, true}}},
-    {"OpenRecent1", "Open &Recent", {}}, // filled when it opens
+      {"FullScreen1", QT_TRANSLATE_NOOP("MainMenu", "&Full Screen"), Qt::Key_F11, true}}},
+    {"OpenRecent1", QT_TRANSLATE_NOOP("MainMenu", "Open &Recent"), {}}, // filled when it opens
 };
+
+QString Caption(const char *english) { return QCoreApplication::translate("MainMenu", english); }
 
 void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
   m->setObjectName(def.Name);
@@ -76,14 +82,14 @@ void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
     if (sub != std::end(Submenus)) {
       QMenu *submenu =
           qstrcmp(sub->Name, "OpenRecent1") == 0 ? new TRecentGamesMenu(m) : new QMenu(m);
-      submenu->setTitle(QString::fromLatin1(sub->Caption));
+      submenu->setTitle(Caption(sub->Caption));
       m->addMenu(submenu);
       AddEntries(submenu, *sub, menu);
       // The game's menu model shows, hides and enables a submenu through its menu item.
       menu.Actions.insert(sub->Name, submenu->menuAction());
       continue;
     }
-    QAction *a = e.Caption ? m->addAction(QString::fromLatin1(e.Caption)) : m->addSeparator();
+    QAction *a = e.Caption ? m->addAction(Caption(e.Caption)) : m->addSeparator();
     a->setObjectName(e.Name);
     if (e.Shortcut)
       a->setShortcut(QKeySequence(e.Shortcut));
@@ -97,6 +103,6 @@ void AddEntries(QMenu *m, const TMenuDef &def, TMainMenu &menu) {
 TMainMenu BuildMainMenu(QMenuBar *bar) {
   TMainMenu menu;
   for (const TMenuDef &def : MenuBar)
-    AddEntries(bar->addMenu(QString::fromLatin1(def.Caption)), def, menu);
+    AddEntries(bar->addMenu(Caption(def.Caption)), def, menu);
   return menu;
 }

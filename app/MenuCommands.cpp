@@ -8,6 +8,8 @@
 #include "app/PlayFlow.h"
 #include "app/Trace.h"
 
+#include <QCoreApplication>
+
 TMenuCommands::TMenuCommands(TGameParts &parts, TPlayFlow &flow, TPiecePlay &pieces,
                              TPauseControl &pause, TFileCommands &files)
     : TGamePart(parts), Flow(flow), Pieces(pieces), Pause(pause), Files(files) {}
@@ -25,8 +27,10 @@ void TMenuCommands::StopGame() {
   if (!Flow.GameRunning())
     return;
   Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
-  if (!Parts.Dialogs || Parts.Dialogs->ShowConfirmBox("Confirm Stop Game", "",
-                                                      "Really Stop Current Game?!", "") != 1) {
+  if (!Parts.Dialogs ||
+      Parts.Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Stop Game"), "",
+                                    QCoreApplication::translate("TGame", "Really Stop Current Game?!"),
+                                    "") != 1) {
     Accepted = false;
     return;
   }

@@ -5,6 +5,8 @@
 #include "app/PiecePlay.h"
 #include "app/Timing.h"
 
+#include <QCoreApplication>
+
 TPauseControl::TPauseControl(TGameParts &parts, TMenuCommands &commands, TPiecePlay &pieces)
     : TGamePart(parts), Commands(commands), Pieces(pieces),
       PauseTimer(parts.Scheduler, Timing::PausePoll) {
@@ -19,7 +21,7 @@ void TPauseControl::Deactivated() {
     if (!(Parts.Dialogs && Parts.Dialogs->AnyVisible()) && !Paused())
       PauseTimer.SetEnabled(true);
   } else {
-    Parts.SetCaption(Parts.ApplicationTitle + " [Away]");
+    Parts.SetCaption(QCoreApplication::translate("TGame", "%1 [Away]").arg(Parts.ApplicationTitle));
   }
 }
 
@@ -68,7 +70,7 @@ void TPauseControl::TogglePause() {
     PlayerInput.Keyboard.SetEnabled(false);
     Parts.PlaySound("Pause");
     Pieces.SetFalling(false);
-    Parts.SetCaption(Parts.ApplicationTitle + " [Pause]");
+    Parts.SetCaption(QCoreApplication::translate("TGame", "%1 [Pause]").arg(Parts.ApplicationTitle));
     const auto piece = Session.Piece.BlockPositions();
     View.PaintWellCopy(Session.Well, Session.Piece.Active() ? &piece : nullptr);
     View.ShowWindowPicture();

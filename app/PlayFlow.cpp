@@ -11,6 +11,7 @@
 #include "gamefile/HighScores.h"
 #include "pictures/CellPicture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -230,10 +231,11 @@ bool TPlayFlow::BuildPictureCells() {
   const QSize storedSize = picture.OriginalSize.isEmpty() ? image.size() : picture.OriginalSize;
   const QString why = !picture.Decoded.Ok() ? picture.Decoded.Reason
                       : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
-                          ? QStringLiteral("its picture cannot be cut into cells")
+                          ? QCoreApplication::translate("TGame", "its picture cannot be cut into cells")
                           : QString();
   if (!why.isEmpty()) {
-    Parts.Report(QStringLiteral("Level %1 of %2 cannot be shown: %3. The level is skipped.")
+    Parts.Report(QCoreApplication::translate("TGame",
+                                             "Level %1 of %2 cannot be shown: %3. The level is skipped.")
                      .arg(Data.CurrentLevel)
                      .arg(ShownFileName(Data.FilePath), why));
     return false;

@@ -12,16 +12,16 @@
 
 TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
   setObjectName("VisitSiteForm");
-  setWindowTitle("Quarrybox Games");
+  setWindowTitle(tr("Quarrybox Games"));
   setModal(true);
   OpenAddress = [](const QString &address) { QDesktopServices::openUrl(QUrl(address)); };
   auto *layout = new QVBoxLayout(this);
-  auto *text = new QLabel(
-      QStringLiteral("More games for Quarrybox are waiting at %1").arg(TAboutForm::WebSite), this);
+  auto *text =
+      new QLabel(tr("More games for Quarrybox are waiting at %1").arg(TAboutForm::WebSite), this);
   text->setObjectName("Label1");
-  auto *visit = new QPushButton("Visit Web Site", this);
+  auto *visit = new QPushButton(tr("Visit Web Site"), this);
   visit->setObjectName("visitButton");
-  auto *cancel = new QPushButton("Cancel", this);
+  auto *cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("cancelButton");
   auto *buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -10,6 +10,7 @@
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -77,16 +78,20 @@ bool TWidgetDialogs::AnyVisible() const {
 }
 
 namespace {
-const QString GameFilter = QStringLiteral("Quarrybox Game (*.qbx)");
+QString GameFilter() {
+  return QCoreApplication::translate("TWidgetDialogs", "Quarrybox Game") + " (*.qbx)";
+}
 } // namespace
 
 QString TWidgetDialogs::AskOpenGameFile(const QString &folder) {
-  return QFileDialog::getOpenFileName(Parent, "Open Game", folder, GameFilter);
+  return QFileDialog::getOpenFileName(
+      Parent, QCoreApplication::translate("TWidgetDialogs", "Open Game"), folder, GameFilter());
 }
 
 QString TWidgetDialogs::AskSaveGameFile(const QString &folder, const QString &fileName) {
-  return QFileDialog::getSaveFileName(Parent, "Save Game As", folder + '/' + fileName, GameFilter,
-                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  return QFileDialog::getSaveFileName(
+      Parent, QCoreApplication::translate("TWidgetDialogs", "Save Game As"),
+      folder + '/' + fileName, GameFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {

@@ -9,6 +9,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignal.h"
 #include "app/Trace.h"
+#include "app/Translations.h"
 #include "app/WidgetDialogs.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -68,6 +70,8 @@ int main(int argc, char **argv) {
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
     qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
+  // The player's language, before the first window or box.
+  Translations::Install(Translations::Choose(QLocale().uiLanguages(), Translations::Available()));
   const QStringList args = CommandLineArguments(argc, argv);
 
   const QString programFile = ProgramFile();

@@ -28,9 +28,11 @@
 namespace {
 
 const QString OpenPathSetting = QStringLiteral("QBXBuilderOpenPath");
-const QString NoLevels = QStringLiteral("No Levels Defined!");
-const QString NowVisible = QStringLiteral("now visible");
-const QString NowHidden = QStringLiteral("now hidden");
+const char *const NoLevels = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "No Levels Defined!");
+//: The current level's picture in the builder, as in "Current Level (now visible)"
+const char *const NowVisible = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now visible");
+//: The current level's picture in the builder, as in "Current Level (now hidden)"
+const char *const NowHidden = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now hidden");
 const QString LeftSetting = QStringLiteral("BuilderLeft");
 const QString TopSetting = QStringLiteral("BuilderTop");
 
@@ -44,7 +46,7 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
       WindowPicture(windowPicture), ProgramFolder(std::move(programFolder)),
       ImportFolder(std::move(importFolder)) {
   setObjectName("QuarryboxBuilderForm");
-  setWindowTitle("Quarrybox Builder");
+  setWindowTitle(tr("Quarrybox Builder"));
   // A tool window with only a close box.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -52,6 +54,7 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   setAcceptDrops(true);
 
   BuildControls();
+  FitTexts();
   ResetGame();
 }
 
@@ -177,7 +180,7 @@ void TQuarryboxBuilderForm::AddPictures(const QStringList &files, bool insert) {
 void TQuarryboxBuilderForm::ReportSkipped(const QStringList &skipped) {
   if (skipped.isEmpty())
     return;
-  Questions.ShowReport("Pictures not added", SkippedPicturesText(skipped));
+  Questions.ShowReport(tr("Pictures not added"), SkippedPicturesText(skipped));
   ShowAfterDialog();
 }
 
@@ -250,10 +253,10 @@ void TQuarryboxBuilderForm::FillLevelList() {
 
 void TQuarryboxBuilderForm::DeleteLevel() {
   if (Builder.CurrentLevel() == 0) {
-    Tell(NoLevels);
+    Tell(tr(NoLevels));
     return;
   }
-  const bool sure = Questions.Confirm("Confirm Delete", "Really Delete Current Level?!");
+  const bool sure = Questions.Confirm(tr("Confirm Delete"), tr("Really Delete Current Level?!"));
   ShowAfterDialog();
   if (!sure)
     return;
@@ -263,7 +266,7 @@ void TQuarryboxBuilderForm::DeleteLevel() {
 
 void TQuarryboxBuilderForm::WithLevels(const std::function<bool()> &step) {
   if (Builder.CurrentLevel() == 0) {
-    Tell(NoLevels);
+    Tell(tr(NoLevels));
     return;
   }
   if (step())
@@ -361,11 +364,11 @@ void TQuarryboxBuilderForm::Refresh() {
     control->setEnabled(levelControls);
   const bool visible = Builder.LevelPictureVisible();
   GridTB->setEnabled(levelControls && visible);
-  showLL->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(visible ? NowVisible : NowHidden));
-  showLL->setToolTip(visible ? "Hide current level image in development mode"
-                             : "Show current level image in development mode");
+  showLL->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(tr(visible ? NowVisible : NowHidden)));
+  showLL->setToolTip(visible ? tr("Hide current level image in development mode")
+                             : tr("Show current level image in development mode"));
   LevelNumL->setText(QString::number(Builder.LevelCount()));
-  CurrentLavelL->setText(Builder.CurrentLevel() == 0 ? QStringLiteral("none")
+  CurrentLavelL->setText(Builder.CurrentLevel() == 0 ? tr("none")
                                                      : QString::number(Builder.CurrentLevel()));
   {
     const QSignalBlocker quiet(GridTB);
@@ -380,7 +383,7 @@ void TQuarryboxBuilderForm::Redraw() {
   if (RedrawSuspended || !isVisible())
     return;
   const TPreviewResult result = DrawBuilderPreview(WindowPicture, Builder);
-  GridSizeL->setText(result.Columns > 0 ? QStringLiteral("Grid %1 x %2, cells of %3 x %4 pixels")
+  GridSizeL->setText(result.Columns > 0 ? tr("Grid %1 x %2, cells of %3 x %4 pixels")
                                               .arg(result.Columns)
                                               .arg(result.Rows)
                                               .arg(qRound(result.CellWidth))

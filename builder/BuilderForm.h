@@ -32,6 +32,8 @@ class TColourSwatch;
 class TSettingsStore;
 
 class TQuarryboxBuilderForm : public TDialogForm {
+  Q_OBJECT
+
 public:
   // windowPicture: the main window's 600 x 400 picture the preview is drawn on.
   // programFolder ends with a separator; pictures are first looked for in its "Games", and the
@@ -62,6 +64,7 @@ protected:
 private:
   static constexpr QSize ThumbnailSize{64, 48};
   void BuildControls();
+  void FitTexts();
   void ChooseSkin(TSkinKind kind);
   void TakeLevels(bool insert);
   // Pictures chosen or dropped: imported, then added or inserted; skipped ones are reported.

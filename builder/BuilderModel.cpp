@@ -47,13 +47,13 @@ QString TBuilderModel::Validate() const {
     return Skin(kind).Path.isEmpty() || Skin(kind).Type == PictureNone;
   };
   if (missing(SkinStart))
-    return QStringLiteral("No defined Start Image Found!");
+    return tr("No defined Start Image Found!");
   if (missing(SkinPlaying))
-    return QStringLiteral("No defined Levels Image Found!");
+    return tr("No defined Levels Image Found!");
   if (missing(SkinGameOver))
-    return QStringLiteral("No defined Game Over Image Found!");
+    return tr("No defined Game Over Image Found!");
   if (LevelList.isEmpty())
-    return QStringLiteral("No defined Level Found!");
+    return tr("No defined Level Found!");
   return QString();
 }
 

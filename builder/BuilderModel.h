@@ -5,6 +5,7 @@
 
 #include "gamefile/GameData.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,8 @@
 #include <array>
 
 class TBuilderModel {
+  Q_DECLARE_TR_FUNCTIONS(TBuilderModel)
+
 public:
   static constexpr int MinGridSize = 16;
   static constexpr int MaxGridSize = 70;

@@ -7,6 +7,7 @@
 #include "screen/Canvas.h"
 #include "screen/LevelScreen.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -16,7 +17,8 @@ constexpr QRgb GridColour = WindowColour(0x4080FF);
 constexpr QRgb FrameColour = WindowColour(0xFFFF00);
 
 QString CannotRead(const QString &path, const QString &why) {
-  return QStringLiteral("The picture %1 cannot be shown: %2.").arg(QFileInfo(path).fileName(), why);
+  return QCoreApplication::translate("BuilderPreview", "The picture %1 cannot be shown: %2.")
+      .arg(QFileInfo(path).fileName(), why);
 }
 
 // Decoded with the game's limits, so that the author sees at once a picture the game would

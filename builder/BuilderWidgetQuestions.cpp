@@ -4,6 +4,7 @@
 #include "screen/Canvas.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,19 +13,25 @@
 namespace {
 
 // Any picture Qt can read is offered; what a game cannot store is converted on adding.
-const QString PictureFilter =
-    QStringLiteral("Images (*.jpg *.jpeg *.bmp *.png *.webp *.gif *.tif *.tiff);;All files (*)");
+QString PictureFilter() {
+  return QCoreApplication::translate("TBuilderWidgetQuestions", "Images") +
+         QStringLiteral(" (*.jpg *.jpeg *.bmp *.png *.webp *.gif *.tif *.tiff);;") +
+         QCoreApplication::translate("TBuilderWidgetQuestions", "All files") +
+         QStringLiteral(" (*)");
+}
 
 } // namespace
 
 QString TBuilderWidgetQuestions::AskPicture(const QString &folder) {
-  return QFileDialog::getOpenFileName(Parent, QStringLiteral("Open Picture"), folder,
-                                      PictureFilter);
+  return QFileDialog::getOpenFileName(
+      Parent, QCoreApplication::translate("TBuilderWidgetQuestions", "Open Picture"), folder,
+      PictureFilter());
 }
 
 QStringList TBuilderWidgetQuestions::AskPictures(const QString &folder) {
-  return QFileDialog::getOpenFileNames(Parent, QStringLiteral("Open Picture(s)"), folder,
-                                       PictureFilter);
+  return QFileDialog::getOpenFileNames(
+      Parent, QCoreApplication::translate("TBuilderWidgetQuestions", "Open Picture(s)"), folder,
+      PictureFilter());
 }
 
 std::optional<quint32> TBuilderWidgetQuestions::AskColour(quint32 colour) {

@@ -4,6 +4,7 @@
 #include "pictures/JpegUpright.h"
 #include "pictures/PictureDecoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ QImage OnBlack(const QImage &image) {
 TTaken Take(const QString &file, const QDir &dir) {
   const QFileInfo info(file);
   if (!info.isFile())
-    return {{}, QStringLiteral("no such file")};
+    return {{}, QCoreApplication::translate("PictureImport", "no such file")};
   QImageReader reader(file);
   reader.setDecideFormatFromContent(true);
   // A converted picture is stored as it is meant to be seen (a TIFF or WebP may say it is
@@ -64,10 +65,14 @@ TTaken Take(const QString &file, const QDir &dir) {
   reader.setAutoTransform(true);
   const QByteArray format = reader.format();
   if (format.isEmpty())
-    return {{}, QStringLiteral("not a picture format that can be read")};
+    return {{},
+            QCoreApplication::translate("PictureImport", "not a picture format that can be read")};
   const QSize size = reader.size();
   if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-    return {{}, QStringLiteral("too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())};
+    return {{},
+            QCoreApplication::translate("PictureImport", "too large (%1 x %2 pixels)")
+                .arg(size.width())
+                .arg(size.height())};
 
   const QString suffix = info.suffix().toLower();
   const bool storable = format == "jpeg" || format == "bmp";
@@ -76,7 +81,7 @@ TTaken Take(const QString &file, const QDir &dir) {
     // at a small size, which proves a JPEG whole without the cost of a full decode.
     QString why;
     if (ReadPictureFitted(file, ProofSize, &why).isNull())
-      return {{}, QStringLiteral("cannot be decoded (%1)").arg(why)};
+      return {{}, QCoreApplication::translate("PictureImport", "cannot be decoded (%1)").arg(why)};
     const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
     if (format == "jpeg") {
       // A phone's portrait photo, stored turned, goes into the game upright.
@@ -91,13 +96,17 @@ TTaken Take(const QString &file, const QDir &dir) {
       return {file, {}};
     const QString copy = FreeName(dir, info.completeBaseName(), wanted);
     if (!QFile::copy(file, copy))
-      return {{}, QStringLiteral("cannot be copied to %1").arg(dir.path())};
+      return {
+          {},
+          QCoreApplication::translate("PictureImport", "cannot be copied to %1").arg(dir.path())};
     return {copy, {}};
   }
 
   const QImage image = reader.read();
   if (image.isNull())
-    return {{}, QStringLiteral("cannot be decoded (%1)").arg(reader.errorString())};
+    return {{},
+            QCoreApplication::translate("PictureImport", "cannot be decoded (%1)")
+                .arg(reader.errorString())};
   const bool transparent = HasTransparency(image);
   const QString converted = FreeName(dir, info.completeBaseName(),
                                      transparent ? QStringLiteral("bmp") : QStringLiteral("jpg"));
@@ -107,7 +116,9 @@ TTaken Take(const QString &file, const QDir &dir) {
           : image.convertToFormat(QImage::Format_RGB32).save(converted, "JPEG", JpegQuality);
   if (!written) {
     QFile::remove(converted);
-    return {{}, QStringLiteral("cannot be converted into %1").arg(dir.path())};
+    return {{},
+            QCoreApplication::translate("PictureImport", "cannot be converted into %1")
+                .arg(dir.path())};
   }
   return {converted, {}};
 }
@@ -157,7 +168,9 @@ TImportedPictures ImportPictures(const QStringList &files, const QString &folder
 QString SkippedPicturesText(const QStringList &skipped) {
   if (skipped.isEmpty())
     return QString();
-  const QString head = skipped.size() == 1 ? QStringLiteral("This picture was not added:")
-                                           : QStringLiteral("These pictures were not added:");
+  const QString head =
+      skipped.size() == 1
+          ? QCoreApplication::translate("PictureImport", "This picture was not added:")
+          : QCoreApplication::translate("PictureImport", "These pictures were not added:");
   return head + "\n\n" + skipped.join('\n');
 }

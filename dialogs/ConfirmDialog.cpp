@@ -11,7 +11,7 @@ constexpr int ButtonGap = 15;
 TConfirmDialog::TConfirmDialog(TDialogHost &host, QWidget *parent)
     : TMessageDialog(host, QLatin1Char('?'), parent) {
   setObjectName("ShowMessageOCBoxForm");
-  CancelButton = MakeButton("cancelButton", "Cancel");
+  CancelButton = MakeButton("cancelButton", tr("Cancel"));
   QWidget::setTabOrder(CancelButton, OkButton);
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelClicked(); });
   PlaceButtons(width(), ButtonTop);

@@ -5,6 +5,8 @@
 #include "dialogs/MessageDialog.h"
 
 class TConfirmDialog : public TMessageDialog {
+  Q_OBJECT
+
 public:
   static constexpr int ResultNone = -1; // closed by the title-bar close box
   static constexpr int ResultOk = 1;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int BoxHeight = 91; // the buttons end at 83; the picture's 8-pixel margin below them
@@ -45,7 +47,8 @@ TMessageDialog::TMessageDialog(TDialogHost &host, QWidget *parent)
 TMessageDialog::TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent)
     : TDialogForm(host, parent) {
   setObjectName("ShowMessageBoxForm");
-  setWindowTitle("Message");
+  //: The caption of the game's message box
+  setWindowTitle(tr("Message"));
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -66,7 +69,7 @@ TMessageDialog::TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent)
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
 
-  OkButton = MakeButton("okButton", "Ok");
+  OkButton = MakeButton("okButton", tr("Ok"));
   connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
 
   SetLines(QString(), QString(), QString());
@@ -75,7 +78,9 @@ TMessageDialog::TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent)
 QPushButton *TMessageDialog::MakeButton(const char *name, const QString &caption) {
   auto *button = new QPushButton(caption, this);
   button->setObjectName(name);
-  button->setGeometry(0, ButtonTop, ButtonWidth, ButtonHeight);
+  // Wider where a translated caption needs it.
+  const int width = std::max(ButtonWidth, button->fontMetrics().horizontalAdvance(caption) + 16);
+  button->setGeometry(0, ButtonTop, width, ButtonHeight);
   return button;
 }
 

@@ -9,6 +9,8 @@ class QLabel;
 class QPushButton;
 
 class TMessageDialog : public TDialogForm {
+  Q_OBJECT
+
 public:
   explicit TMessageDialog(TDialogHost &host, QWidget *parent = nullptr);
 

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 template <class T> T *Child(QWidget *parent, const char *name, const QString &caption, QPoint at) {
@@ -32,32 +34,71 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, Q
   return button;
 }
 
+// The room a group needs for its title and for its controls, each with the margin it has in
+// the English design.
+int NeededWidth(const QGroupBox *group) {
+  int width = group->fontMetrics().horizontalAdvance(group->title()) + 16;
+  for (const QWidget *child : group->findChildren<QWidget *>())
+    width = std::max(width, child->geometry().right() + 6);
+  return width;
+}
+
+int GroupRight(const QGroupBox *group) { return group->geometry().right() + 1; }
+
 } // namespace
+
+// The dialog keeps its designed places as long as the texts fit in them, as the English ones
+// do; longer texts (translations) widen the groups, the window and the buttons.
+void TPreferencesDialog::FitTexts(QGroupBox *down, QGroupBox *up, QGroupBox *options) {
+  constexpr int Gap = 6, Margin = 8;
+  down->resize(std::max(down->width(), NeededWidth(down)), down->height());
+  up->move(GroupRight(down) + Gap, up->y());
+  const int motionAt = MovementCB->geometry().right() + 9;
+  rotatesndCB->move(std::max(rotatesndCB->x(), motionAt), rotatesndCB->y());
+  const int right =
+      std::max({GroupRight(up), up->x() + NeededWidth(up), options->x() + NeededWidth(options)});
+  up->resize(right - up->x(), up->height());
+  options->resize(right - options->x(), options->height());
+
+  const int buttonWidth =
+      std::max({DefaultButton->width(),
+                DefaultButton->fontMetrics().horizontalAdvance(DefaultButton->text()) + 16,
+                OkButton->fontMetrics().horizontalAdvance(OkButton->text()) + 16});
+  const int windowWidth = std::max(width(), right + Margin + 1);
+  const int shift = (windowWidth - width()) / 2;
+  DefaultButton->setGeometry(DefaultButton->geometry().right() + 1 + shift - buttonWidth,
+                             DefaultButton->y(), buttonWidth, DefaultButton->height());
+  OkButton->setGeometry(OkButton->x() + shift, OkButton->y(), buttonWidth, OkButton->height());
+  setFixedSize(windowWidth, height());
+}
 
 TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &preferences,
                                        TSettingsStore &settings, QWidget *parent)
     : TDialogForm(host, parent), Preferences(preferences), Settings(settings) {
   setObjectName("PreferencesDialog");
-  setWindowTitle("Preferences");
+  setWindowTitle(tr("Preferences"));
   // Single-line border with the system menu only: no minimise or maximise, no resizing.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(306, 216);
 
-  QGroupBox *down = Group(this, "GroupBox1", "Down Arrow", {8, 16, 130, 80});
-  DropArrowRB = Child<QRadioButton>(down, "DropArrowRB", "Drop", {17, 24});
-  RotateArrowRB = Child<QRadioButton>(down, "RotateArrowRB", "Rotate (ACW)", {17, 48});
+  QGroupBox *down = Group(this, "GroupBox1", tr("Down Arrow"), {8, 16, 130, 80});
+  //: What the Down arrow does: drop the falling piece at once
+  DropArrowRB = Child<QRadioButton>(down, "DropArrowRB", tr("Drop"), {17, 24});
+  RotateArrowRB = Child<QRadioButton>(down, "RotateArrowRB", tr("Rotate (ACW)"), {17, 48});
 
-  QGroupBox *up = Group(this, "GroupBox2", "Up Arrow (Rotate Direction)", {144, 16, 153, 80});
-  ClockwiseRB = Child<QRadioButton>(up, "ClockwiseRB", "Clockwise (CW)", {13, 24});
-  AClockwiseRB = Child<QRadioButton>(up, "AClockwiseRB", "Anti Clockwise (ACW)", {13, 48});
+  QGroupBox *up = Group(this, "GroupBox2", tr("Up Arrow (Rotate Direction)"), {144, 16, 153, 80});
+  ClockwiseRB = Child<QRadioButton>(up, "ClockwiseRB", tr("Clockwise (CW)"), {13, 24});
+  AClockwiseRB = Child<QRadioButton>(up, "AClockwiseRB", tr("Anti Clockwise (ACW)"), {13, 48});
 
-  QGroupBox *options = Group(this, "GroupBox3", "Options", {8, 104, 289, 57});
-  MovementCB = Child<QCheckBox>(options, "MovementCB", "Original Tetris Movement", {20, 24});
-  rotatesndCB = Child<QCheckBox>(options, "rotatesndCB", "Motion Sound", {177, 24});
+  QGroupBox *options = Group(this, "GroupBox3", tr("Options"), {8, 104, 289, 57});
+  MovementCB = Child<QCheckBox>(options, "MovementCB", tr("Original Tetris Movement"), {20, 24});
+  rotatesndCB = Child<QCheckBox>(options, "rotatesndCB", tr("Motion Sound"), {177, 24});
 
-  DefaultButton = Button(this, "defaultButton", "Default", {54, 179, 90, 22});
-  OkButton = Button(this, "okButton", "Ok", {166, 179, 90, 22});
+  DefaultButton = Button(this, "defaultButton", tr("Default"), {54, 179, 90, 22});
+  OkButton = Button(this, "okButton", tr("Ok"), {166, 179, 90, 22});
+
+  FitTexts(down, up, options);
 
   // Ok first, then Default, then the groups in their order.
   QWidget::setTabOrder(OkButton, DefaultButton);

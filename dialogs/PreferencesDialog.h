@@ -5,12 +5,15 @@
 #include "dialogs/DialogHost.h"
 
 class QCheckBox;
+class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class TSettingsStore;
 struct TPlayPreferences;
 
 class TPreferencesDialog : public TDialogForm {
+  Q_OBJECT
+
 public:
   TPreferencesDialog(TDialogHost &host, TPlayPreferences &preferences, TSettingsStore &settings,
                      QWidget *parent = nullptr);
@@ -20,6 +23,7 @@ protected:
   void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+  void FitTexts(QGroupBox *down, QGroupBox *up, QGroupBox *options);
   void OkClicked();
   void DefaultClicked();
 

@@ -37,7 +37,7 @@ QLineEdit *Box(QWidget *parent, const QString &name, QRect area, const QColor &t
 
 TScoreDialog::TScoreDialog(TDialogHost &host, QWidget *parent) : TDialogForm(host, parent) {
   setObjectName("ScoreDialog");
-  setWindowTitle("Score Table");
+  setWindowTitle(tr("Score Table"));
   // A tool window with a title but no title-bar buttons, above every other window.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowStaysOnTopHint);
@@ -56,7 +56,7 @@ TScoreDialog::TScoreDialog(TDialogHost &host, QWidget *parent) : TDialogForm(hos
     ScoreEdits[i]->setReadOnly(true);
   }
 
-  CloseButton = new QPushButton("Close", this);
+  CloseButton = new QPushButton(tr("Close"), this);
   CloseButton->setObjectName("closeButton");
   CloseButton->setGeometry(3, 217, 180, 17);
   connect(CloseButton, &QPushButton::clicked, this, [this] { accept(); });

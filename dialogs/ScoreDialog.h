@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 class TScoreDialog : public TDialogForm {
+  Q_OBJECT
+
 public:
   static constexpr int RowCount = 10;
   static constexpr int ViewOnly = 11; // the entry row that opens no name for typing

@@ -3,6 +3,7 @@
 #include "rules/Rounding.h"
 #include "screen/Canvas.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -123,9 +124,11 @@ void TLevelScreen::DrawScore(const QString &text) {
   ClearScore();
   QPainter p(&WindowPicture);
   p.setFont(ScoreFont());
-  const int s = p.fontMetrics().horizontalAdvance("Score: ");
-  DrawTextAt(p, 5, 2, "Score: ", Red);
-  DrawTextAt(p, 5, 3, "Score: ", Orange);
+  //: Drawn before the points on the play screen, in a narrow field: keep it short
+  const QString label = QCoreApplication::translate("TLevelScreen", "Score: ");
+  const int s = p.fontMetrics().horizontalAdvance(label);
+  DrawTextAt(p, 5, 2, label, Red);
+  DrawTextAt(p, 5, 3, label, Orange);
   DrawTextAt(p, s + 10, 2, text, Red);
   DrawTextAt(p, s + 10, 3, text, PaleYellow);
 }

@@ -7,6 +7,7 @@ BUILD_DIR="${QB_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-image-formats-plugins libgl-dev libxcb-xkb-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
   libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libturbojpeg0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
@@ -32,6 +33,21 @@ install_missing_packages() {
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
+}
+
+# The locales of the languages the game speaks, for the end-to-end test that starts it in each.
+TEST_LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pl_PL.UTF-8 pt_BR.UTF-8)
+
+generate_locales() {
+  local missing=0 l
+  for l in "${TEST_LOCALES[@]}"; do
+    locale -a | grep -qix "${l%.UTF-8}.utf8" || missing=1
+  done
+  [ "$missing" = 1 ] || return 0
+  for l in "${TEST_LOCALES[@]}"; do
+    grep -qx "$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  done
+  as_root locale-gen >/dev/null
 }
 
 configure_and_build() {

@@ -98,7 +98,7 @@ TEST(RecentGameCommandsTest, OpenRecentAsksWhatOpenAsksAndOffersToDropAMissingGa
   h.Dialogs.ConfirmAnswer = 1;
   h.Game->OpenRecentGame(stored);
   EXPECT_EQ(h.Game->GameData().FilePath, second);
-  EXPECT_EQ(h.Game->GameState(), StateTitle);
+  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(Shown(h.Game->RecentGames().Entries()), QStringList({"Second.qbx", "First.qbx"}));
 
   QFile::remove(first);

@@ -37,6 +37,8 @@ mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 export XDG_CACHE_HOME=$work/cache
 export SDL_AUDIODRIVER=dummy QUARRYBOX_TRACE=$work/trace.txt QT_QPA_PLATFORM=xcb
+# The scripts find windows by their English captions, whatever the desktop's language.
+export LANGUAGE=en
 touch "$work/trace.txt"
 settings=$work/config/ZanpekSystems/Quarrybox.conf
 mark=0

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The game in each language it carries, started with the desktop's LANG under a window manager:
+# the game's name (beyond ASCII) shows as it is in the caption, every menu opens by its
+# translated access key, the dialogs open from their translated items with translated captions
+# and no wider than the main window, and the layout check of the unit tests runs again on this
+# X server (its fonts and resolution) with every window's texts whole.
+#
+# Usage: tests/e2e/languages.sh PROGRAM_DIR TEST_APP    (needs Xvfb, openbox, xdotool,
+# imagemagick, wmctrl). With QB_SHOTS=FOLDER it keeps a screenshot of each language's File
+# menu, Preferences, Open Game and builder there.
+program_dir=$(cd "$1" && pwd)
+test_app=$2
+shift 2
+source "$(dirname "$0")/lib.sh" --wm
+shots=${QB_SHOTS:-$work/shots}
+mkdir -p "$shots"
+main_width() { client "$(window "Quarrybox - ")" | awk '{print $3}'; }
+
+# Opens a dialog through its menu (two access keys), checks its caption and width, closes it.
+# A screenshot is taken as $lang-NAME.png when a name is given. A dot in the caption stands for
+# a letter beyond ASCII (one or two bytes in the window name). Qt's file dialog and the builder
+# (which opens beside the main window) have sizes of their own, in English as in any language.
+open_dialog() {
+  local menu=$1 item=$2 caption=${3//./..?} shot=${4:-} any_width=${5:-}
+  focus_main
+  xdotool key "alt+$menu"
+  sleep 0.3
+  xdotool key "$item"
+  wait_window "$caption"
+  local id width
+  id=$(window "$caption")
+  width=$(client "$id" | awk '{print $3}')
+  [ -n "$any_width" ] || [ "$width" -le "$(main_width)" ] ||
+    fail "$lang: '$caption' is $width pixels wide, wider than the main window ($(main_width))"
+  [ -z "$shot" ] || { sleep 0.3; import -window root "$shots/$lang-$shot.png"; }
+  wmctrl -i -c "$id" # as the title bar's close box
+  wait_window "$caption" gone
+}
+
+# A game whose name has letters beyond ASCII, shown as it is in every language's caption.
+game_file="$work/Kraków Straße.qbx"
+make_fresh_game "$game_file"
+# language, LANG, then the access keys: File, Game, Options, Help; Open, Download, Score,
+# Preferences, Size, About, Create Game; then the captions: Preferences, Score Table, About, Open
+# Game, games site, builder.
+while read -r lang locale keys captions; do
+  IFS=, read -r file game options help open download score prefs size about create <<<"$keys"
+  IFS=, read -r c_prefs c_score c_about c_open c_site c_builder <<<"$captions"
+  LANG=$locale LANGUAGE='' LC_ALL='' LC_MESSAGES='' start_program "$game_file"
+  caption=$(xprop -id "$(window "Quarrybox - ")" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+  [ "$caption" = "Quarrybox - Kraków Straße" ] || fail "$lang: the caption reads '$caption'"
+
+  # Every menu opens by its translated key; the File menu is kept in a screenshot.
+  for key in "$game" "$options" "$help" "$file"; do
+    focus_main
+    xdotool key "alt+$key"
+    sleep 0.3
+    [ "$key" != "$file" ] || import -window root "$shots/$lang-menu.png"
+    xdotool key Escape Escape
+  done
+  focus_main
+  xdotool key "alt+$options" "$size"
+  sleep 0.3
+  xdotool key Escape Escape Escape
+
+  open_dialog "$options" "$prefs" "$c_prefs" preferences
+  open_dialog "$game" "$score" "$c_score"
+  open_dialog "$help" "$about" "$c_about"
+  open_dialog "$file" "$open" "$c_open" open any-width
+  open_dialog "$file" "$create" "$c_builder" builder any-width
+  open_dialog "$file" "$download" "$c_site"
+  echo "ok: $lang ($locale): menus and dialogs"
+
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=''
+done <<'EOF'
+de de_DE.UTF-8 d,s,o,h,f,w,n,e,g,b,e Einstellungen,Bestenliste,.ber Quarrybox,Spiel .ffnen,Quarrybox-Spiele,Quarrybox-Editor
+fr fr_FR.UTF-8 f,p,o,a,o,t,m,p,t,p,c Pr.f.rences,Meilleurs scores,. propos de Quarrybox,Ouvrir une partie,Parties Quarrybox,.diteur Quarrybox
+es es_ES.UTF-8 a,j,o,y,a,d,r,p,t,c,c Preferencias,R.cords,Acerca de Quarrybox,Abrir juego,Juegos de Quarrybox,Editor de Quarrybox
+pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u Preferencje,Najlepsze wyniki,O programie Quarrybox,Otw.rz gr.,Gry Quarrybox,Edytor Quarrybox
+pt_BR pt_BR.UTF-8 a,j,o,u,a,b,c,p,t,s,c Prefer.ncias,Recordes,Sobre o Quarrybox,Abrir jogo,Jogos do Quarrybox,Editor do Quarrybox
+EOF
+
+# The unit tests' layout check, on this server: every window in every language, texts whole.
+QT_QPA_PLATFORM=xcb "$test_app" --gtest_filter='Languages/TranslatedLayoutTest.*' >"$work/layout.txt" 2>&1 ||
+  { cat "$work/layout.txt" >&2; fail "texts cut under X"; }
+echo "ok: $(grep -c '^\[       OK' "$work/layout.txt") layout checks under X"

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BuilderPreview</name>
+    <message>
+        <source>The picture %1 cannot be shown: %2.</source>
+        <translation>Das Bild %1 kann nicht angezeigt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>Spiel ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Download More Games</source>
+        <translation>&amp;Weitere Spiele herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Create Game</source>
+        <translation>Spiel &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Game</source>
+        <translation>Spiel be&amp;arbeiten</translation>
+    </message>
+    <message>
+        <source>Make EXE</source>
+        <translation>EXE erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;Game As</source>
+        <translation>Spiel speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>Spiel &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Game</source>
+        <translation>Spiel a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>Beste&amp;nliste</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound On</source>
+        <translation>&amp;Ton an</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topic</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Quarrybox</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Doppelt</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>D&amp;reifach</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>no such file</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>not a picture format that can be read</source>
+        <translation>kein lesbares Bildformat</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>zu groß (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>cannot be decoded (%1)</source>
+        <translation>kann nicht dekodiert werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>kann nicht nach %1 kopiert werden</translation>
+    </message>
+    <message>
+        <source>cannot be converted into %1</source>
+        <translation>kann nicht nach %1 umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>This picture was not added:</source>
+        <translation>Dieses Bild wurde nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Diese Bilder wurden nicht hinzugefügt:</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Quarrybox</source>
+        <translation>Über Quarrybox</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A falling-block game in which every level uncovers a picture.</source>
+        <translation>Ein Spiel mit fallenden Steinen, in dem jedes Level ein Bild aufdeckt.</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderModel</name>
+    <message>
+        <source>No defined Start Image Found!</source>
+        <translation>Kein Bild für den Startbildschirm festgelegt!</translation>
+    </message>
+    <message>
+        <source>No defined Levels Image Found!</source>
+        <translation>Kein Bild für den Spielhintergrund festgelegt!</translation>
+    </message>
+    <message>
+        <source>No defined Game Over Image Found!</source>
+        <translation>Kein Bild für das Spielende festgelegt!</translation>
+    </message>
+    <message>
+        <source>No defined Level Found!</source>
+        <translation>Kein Level festgelegt!</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderWidgetQuestions</name>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Open Picture(s)</source>
+        <translation>Bild(er) öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Überschreiben bestätigen</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Vorhandenes Spiel überschreiben?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>„EXE erstellen“ braucht die gespeicherte Spieldatei: Öffnen oder speichern Sie zuerst ein Spiel.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Die Datei Quarrybox.exe kann nicht erstellt werden!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Überschreiben bestätigen</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Die Spieldatei</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>wird überschrieben.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>„EXE erstellen“ braucht die Laufzeitumgebung für eigenständige Spiele, die fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Fehler beim Schreiben auf die Festplatte!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Das Spiel mit dem Namen:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>wurde soeben erstellt!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>sein Name ist kein UTF-8-Text; nur ein Start mit genau diesem Namen öffnet es.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>die Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Das Spiel „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Leeres Spiel</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Inaktiv]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>sein Bild lässt sich nicht in Zellen teilen</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Level %1 von %2 kann nicht angezeigt werden: %3. Das Level wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pause]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Spielabbruch bestätigen</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Laufendes Spiel wirklich abbrechen?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Die Bestenliste bleibt bis zum Programmende erhalten, konnte aber nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 kann nicht geschrieben werden; die Bestenliste wird daher nur für Sie in %2 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelScreen</name>
+    <message>
+        <source>Score: </source>
+        <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
+        <translation>Punkte: </translation>
+    </message>
+</context>
+<context>
+    <name>TMessageDialog</name>
+    <message>
+        <source>Message</source>
+        <extracomment>The caption of the game&apos;s message box</extracomment>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Pfeil nach unten</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
+        <translation>Fallen lassen</translation>
+    </message>
+    <message>
+        <source>Rotate (ACW)</source>
+        <translation>Drehen (GUZ)</translation>
+    </message>
+    <message>
+        <source>Up Arrow (Rotate Direction)</source>
+        <translation>Pfeil nach oben (Drehrichtung)</translation>
+    </message>
+    <message>
+        <source>Clockwise (CW)</source>
+        <translation>Im Uhrzeigersinn (UZ)</translation>
+    </message>
+    <message>
+        <source>Anti Clockwise (ACW)</source>
+        <translation>Gegen den Uhrzeigersinn (GUZ)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Original Tetris Movement</source>
+        <translation>Originale Tetris-Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion Sound</source>
+        <translation>Bewegungston</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TQuarryboxBuilderForm</name>
+    <message>
+        <source>No Levels Defined!</source>
+        <translation>Keine Level festgelegt!</translation>
+    </message>
+    <message>
+        <source>now visible</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now visible)&quot;</extracomment>
+        <translation>sichtbar</translation>
+    </message>
+    <message>
+        <source>now hidden</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now hidden)&quot;</extracomment>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>Quarrybox Builder</source>
+        <translation>Quarrybox-Editor</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Really Delete Current Level?!</source>
+        <translation>Aktuelles Level wirklich löschen?!</translation>
+    </message>
+    <message>
+        <source>Hide current level image in development mode</source>
+        <translation>Bild des aktuellen Levels beim Bearbeiten ausblenden</translation>
+    </message>
+    <message>
+        <source>Show current level image in development mode</source>
+        <translation>Bild des aktuellen Levels beim Bearbeiten anzeigen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Grid %1 x %2, cells of %3 x %4 pixels</source>
+        <translation>Raster %1 x %2, Zellen zu %3 x %4 Pixeln</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Hintergründe</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Starting Skin  Image</source>
+        <translation>Bild des Startbildschirms</translation>
+    </message>
+    <message>
+        <source>Playing Skin  Image</source>
+        <translation>Bild des Spielhintergrunds</translation>
+    </message>
+    <message>
+        <source>Game Over Skin  Image</source>
+        <translation>Bild des Spielendes</translation>
+    </message>
+    <message>
+        <source>Draw Playfield Box</source>
+        <translation>Spielfeld umrahmen</translation>
+    </message>
+    <message>
+        <source>Draw Scorefield Box</source>
+        <translation>Punktefeld umrahmen</translation>
+    </message>
+    <message>
+        <source>Draw Nextfield Box</source>
+        <translation>Vorschau umrahmen</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
+        <translation>Dehnen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Add Level(s)</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add New Level</source>
+        <translation>Neue Level hinzufügen</translation>
+    </message>
+    <message>
+        <source>Insert Level(s)</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Level</source>
+        <translation>Level vor dem aktuellen einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Level</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete Current Level</source>
+        <translation>Aktuelles Level löschen</translation>
+    </message>
+    <message>
+        <source>Help File</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Rearrange Levels:</source>
+        <translation>Level verschieben:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Move current level down one place</source>
+        <translation>Aktuelles Level eine Stelle nach hinten</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Move current level up one place</source>
+        <translation>Aktuelles Level eine Stelle nach vorn</translation>
+    </message>
+    <message>
+        <source>Navigate:</source>
+        <translation>Blättern:</translation>
+    </message>
+    <message>
+        <source>First Level</source>
+        <translation>Erstes Level</translation>
+    </message>
+    <message>
+        <source>Previous Level</source>
+        <translation>Vorheriges Level</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Nächstes Level</translation>
+    </message>
+    <message>
+        <source>Last Level</source>
+        <translation>Letztes Level</translation>
+    </message>
+    <message>
+        <source>Current Level  (</source>
+        <translation>Aktuelles Level  (</translation>
+    </message>
+    <message>
+        <source>Total Number of Levels:</source>
+        <translation>Anzahl der Level:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Raster:</translation>
+    </message>
+    <message>
+        <source>&lt;-- small</source>
+        <translation>&lt;-- klein</translation>
+    </message>
+    <message>
+        <source>Choose Grid</source>
+        <translation>Raster wählen</translation>
+    </message>
+    <message>
+        <source>large -&gt;</source>
+        <translation>groß -&gt;</translation>
+    </message>
+    <message>
+        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
+        <translation>Level in Spielreihenfolge: eins wählen, um es zu bearbeiten; Bilder hierher ziehen, um sie hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreDialog</name>
+    <message>
+        <source>Score Table</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TVisitSiteForm</name>
+    <message>
+        <source>Quarrybox Games</source>
+        <translation>Quarrybox-Spiele</translation>
+    </message>
+    <message>
+        <source>More games for Quarrybox are waiting at %1</source>
+        <translation>Weitere Spiele für Quarrybox gibt es unter %1</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>Website besuchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>Quarrybox Game</source>
+        <translation>Quarrybox-Spiel</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Save Game As</source>
+        <translation>Spiel speichern unter</translation>
+    </message>
+</context>
+</TS>

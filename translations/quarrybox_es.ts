@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BuilderPreview</name>
+    <message>
+        <source>The picture %1 cannot be shown: %2.</source>
+        <translation>La imagen %1 no se puede mostrar: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Abrir juego</translation>
+    </message>
+    <message>
+        <source>&amp;Download More Games</source>
+        <translation>&amp;Descargar más juegos</translation>
+    </message>
+    <message>
+        <source>&amp;Create Game</source>
+        <translation>&amp;Crear juego</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Editar juego</translation>
+    </message>
+    <message>
+        <source>Make EXE</source>
+        <translation>Crear EXE</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Guardar juego</translation>
+    </message>
+    <message>
+        <source>Save &amp;Game As</source>
+        <translation>Guardar juego c&amp;omo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Iniciar juego</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Game</source>
+        <translation>&amp;Detener juego</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Sound On</source>
+        <translation>&amp;Sonido activado</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topic</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Doble</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>&amp;Triple</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>no such file</source>
+        <translation>no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>not a picture format that can be read</source>
+        <translation>no es un formato de imagen legible</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>demasiado grande (%1 x %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>cannot be decoded (%1)</source>
+        <translation>no se puede decodificar (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>no se puede copiar en %1</translation>
+    </message>
+    <message>
+        <source>cannot be converted into %1</source>
+        <translation>no se puede convertir en %1</translation>
+    </message>
+    <message>
+        <source>This picture was not added:</source>
+        <translation>Esta imagen no se ha añadido:</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Estas imágenes no se han añadido:</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Quarrybox</source>
+        <translation>Acerca de Quarrybox</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A falling-block game in which every level uncovers a picture.</source>
+        <translation>Un juego de bloques que caen en el que cada nivel descubre una imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderModel</name>
+    <message>
+        <source>No defined Start Image Found!</source>
+        <translation>¡No se ha definido la imagen inicial!</translation>
+    </message>
+    <message>
+        <source>No defined Levels Image Found!</source>
+        <translation>¡No se ha definido la imagen del fondo de juego!</translation>
+    </message>
+    <message>
+        <source>No defined Game Over Image Found!</source>
+        <translation>¡No se ha definido la imagen de fin de juego!</translation>
+    </message>
+    <message>
+        <source>No defined Level Found!</source>
+        <translation>¡No se ha definido ningún nivel!</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderWidgetQuestions</name>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Open Picture(s)</source>
+        <translation>Abrir imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>¿Guardar el juego?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmar sobrescritura</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>¿Sobrescribir el juego existente?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>«Crear EXE» usa el archivo guardado del juego: abra o guarde primero un juego.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>¡No se puede crear el archivo Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmar sobrescritura</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>El archivo de juego</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>«Crear EXE» necesita el entorno de los juegos independientes, que falta: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>¡Error de escritura en el disco!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>El juego con el nombre:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>¡se acaba de crear!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>no es un archivo.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>su nombre no es texto UTF-8; solo un inicio con ese nombre lo abre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>No se puede abrir el juego «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Juego vacío</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Ausente]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>su imagen no se puede dividir en celdas</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>El nivel %1 de %2 no se puede mostrar: %3. Se salta el nivel.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pausa]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmar detención</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>¿¡Detener de verdad el juego actual!?</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Los récords se conservan hasta que termine el programa, pero no se pudieron guardar: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 no se puede escribir, así que sus récords se guardan solo para usted, en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelScreen</name>
+    <message>
+        <source>Score: </source>
+        <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
+        <translation>Puntos: </translation>
+    </message>
+</context>
+<context>
+    <name>TMessageDialog</name>
+    <message>
+        <source>Message</source>
+        <extracomment>The caption of the game&apos;s message box</extracomment>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flecha abajo</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
+        <translation>Dejar caer</translation>
+    </message>
+    <message>
+        <source>Rotate (ACW)</source>
+        <translation>Girar (antihorario)</translation>
+    </message>
+    <message>
+        <source>Up Arrow (Rotate Direction)</source>
+        <translation>Flecha arriba (sentido de giro)</translation>
+    </message>
+    <message>
+        <source>Clockwise (CW)</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>Anti Clockwise (ACW)</source>
+        <translation>Antihorario</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Original Tetris Movement</source>
+        <translation>Movimiento original de Tetris</translation>
+    </message>
+    <message>
+        <source>Motion Sound</source>
+        <translation>Sonido de movimiento</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TQuarryboxBuilderForm</name>
+    <message>
+        <source>No Levels Defined!</source>
+        <translation>¡No hay niveles definidos!</translation>
+    </message>
+    <message>
+        <source>now visible</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now visible)&quot;</extracomment>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>now hidden</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now hidden)&quot;</extracomment>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>Quarrybox Builder</source>
+        <translation>Editor de Quarrybox</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imágenes no añadidas</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Really Delete Current Level?!</source>
+        <translation>¿¡Eliminar de verdad el nivel actual!?</translation>
+    </message>
+    <message>
+        <source>Hide current level image in development mode</source>
+        <translation>Ocultar la imagen del nivel actual durante la edición</translation>
+    </message>
+    <message>
+        <source>Show current level image in development mode</source>
+        <translation>Mostrar la imagen del nivel actual durante la edición</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Grid %1 x %2, cells of %3 x %4 pixels</source>
+        <translation>Cuadrícula %1 x %2, celdas de %3 x %4 píxeles</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Fondos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Starting Skin  Image</source>
+        <translation>Imagen de la pantalla inicial</translation>
+    </message>
+    <message>
+        <source>Playing Skin  Image</source>
+        <translation>Imagen del fondo de juego</translation>
+    </message>
+    <message>
+        <source>Game Over Skin  Image</source>
+        <translation>Imagen de fin de juego</translation>
+    </message>
+    <message>
+        <source>Draw Playfield Box</source>
+        <translation>Marco del juego</translation>
+    </message>
+    <message>
+        <source>Draw Scorefield Box</source>
+        <translation>Marco de puntos</translation>
+    </message>
+    <message>
+        <source>Draw Nextfield Box</source>
+        <translation>Marco siguiente</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add Level(s)</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add New Level</source>
+        <translation>Añadir niveles nuevos</translation>
+    </message>
+    <message>
+        <source>Insert Level(s)</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Insert Level</source>
+        <translation>Insertar niveles antes del actual</translation>
+    </message>
+    <message>
+        <source>Delete Level</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete Current Level</source>
+        <translation>Eliminar el nivel actual</translation>
+    </message>
+    <message>
+        <source>Help File</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Rearrange Levels:</source>
+        <translation>Reordenar niveles:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move current level down one place</source>
+        <translation>Mover el nivel actual un puesto abajo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move current level up one place</source>
+        <translation>Mover el nivel actual un puesto arriba</translation>
+    </message>
+    <message>
+        <source>Navigate:</source>
+        <translation>Navegar:</translation>
+    </message>
+    <message>
+        <source>First Level</source>
+        <translation>Primer nivel</translation>
+    </message>
+    <message>
+        <source>Previous Level</source>
+        <translation>Nivel anterior</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Nivel siguiente</translation>
+    </message>
+    <message>
+        <source>Last Level</source>
+        <translation>Último nivel</translation>
+    </message>
+    <message>
+        <source>Current Level  (</source>
+        <translation>Nivel actual  (</translation>
+    </message>
+    <message>
+        <source>Total Number of Levels:</source>
+        <translation>Número de niveles:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Rejilla:</translation>
+    </message>
+    <message>
+        <source>&lt;-- small</source>
+        <translation>&lt;-- fina</translation>
+    </message>
+    <message>
+        <source>Choose Grid</source>
+        <translation>Elegir la cuadrícula</translation>
+    </message>
+    <message>
+        <source>large -&gt;</source>
+        <translation>gruesa -&gt;</translation>
+    </message>
+    <message>
+        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
+        <translation>Niveles en orden de juego: elija uno para editarlo; suelte imágenes aquí para añadirlas</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreDialog</name>
+    <message>
+        <source>Score Table</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TVisitSiteForm</name>
+    <message>
+        <source>Quarrybox Games</source>
+        <translation>Juegos de Quarrybox</translation>
+    </message>
+    <message>
+        <source>More games for Quarrybox are waiting at %1</source>
+        <translation>Hay más juegos para Quarrybox en %1</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>Visitar el sitio web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>Quarrybox Game</source>
+        <translation>Juego de Quarrybox</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir juego</translation>
+    </message>
+    <message>
+        <source>Save Game As</source>
+        <translation>Guardar juego como</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>BuilderPreview</name>
+    <message>
+        <source>The picture %1 cannot be shown: %2.</source>
+        <translation>L&apos;image %1 ne peut pas être affichée&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Download More Games</source>
+        <translation>&amp;Télécharger d&apos;autres parties</translation>
+    </message>
+    <message>
+        <source>&amp;Create Game</source>
+        <translation>&amp;Créer une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Modifier la partie</translation>
+    </message>
+    <message>
+        <source>Make EXE</source>
+        <translation>Créer un EXE</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Save &amp;Game As</source>
+        <translation>Enregistrer la partie &amp;sous</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Commencer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Game</source>
+        <translation>&amp;Arrêter la partie</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Sound On</source>
+        <translation>&amp;Son activé</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Préférences</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topic</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Double</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>T&amp;riple</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>not a picture format that can be read</source>
+        <translation>format d&apos;image illisible</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>trop grande (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>cannot be decoded (%1)</source>
+        <translation>illisible (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>ne peut pas être copiée dans %1</translation>
+    </message>
+    <message>
+        <source>cannot be converted into %1</source>
+        <translation>ne peut pas être convertie dans %1</translation>
+    </message>
+    <message>
+        <source>This picture was not added:</source>
+        <translation>Cette image n&apos;a pas été ajoutée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Ces images n&apos;ont pas été ajoutées&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Quarrybox</source>
+        <translation>À propos de Quarrybox</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A falling-block game in which every level uncovers a picture.</source>
+        <translation>Un jeu de blocs qui tombent où chaque niveau dévoile une image.</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderModel</name>
+    <message>
+        <source>No defined Start Image Found!</source>
+        <translation>Aucune image de départ définie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>No defined Levels Image Found!</source>
+        <translation>Aucune image de fond de jeu définie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>No defined Game Over Image Found!</source>
+        <translation>Aucune image de fin de partie définie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>No defined Level Found!</source>
+        <translation>Aucun niveau défini&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderWidgetQuestions</name>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Open Picture(s)</source>
+        <translation>Ouvrir des images</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Enregistrer la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmer le remplacement</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Remplacer la partie existante&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>«&#xa0;Créer un EXE&#xa0;» utilise le fichier enregistré de la partie&#xa0;: ouvrez ou enregistrez d&apos;abord une partie.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Impossible de créer le fichier Quarrybox.exe&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmer le remplacement</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Le fichier de jeu</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>sera remplacé.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>«&#xa0;Créer un EXE&#xa0;» a besoin de l&apos;environnement des jeux autonomes, qui manque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Erreur d&apos;écriture sur le disque&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Le jeu nommé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>vient d&apos;être créé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>son nom n&apos;est pas du texte UTF-8&#xa0;; seul un lancement avec ce nom l&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>La partie «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Partie vide</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Absent]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>son image ne peut pas être découpée en cases</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Le niveau %1 de %2 ne peut pas être affiché&#xa0;: %3. Le niveau est sauté.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pause]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Arrêter vraiment la partie en cours&#xa0;?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Les meilleurs scores sont gardés jusqu&apos;à la fin du programme, mais n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 ne peut pas être modifié&#xa0;: ses meilleurs scores sont donc gardés pour vous seul, dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelScreen</name>
+    <message>
+        <source>Score: </source>
+        <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
+        <translation>Score&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>TMessageDialog</name>
+    <message>
+        <source>Message</source>
+        <extracomment>The caption of the game&apos;s message box</extracomment>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
+        <translation>Faire tomber</translation>
+    </message>
+    <message>
+        <source>Rotate (ACW)</source>
+        <translation>Tourner (antihoraire)</translation>
+    </message>
+    <message>
+        <source>Up Arrow (Rotate Direction)</source>
+        <translation>Flèche haut (sens de rotation)</translation>
+    </message>
+    <message>
+        <source>Clockwise (CW)</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Anti Clockwise (ACW)</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Original Tetris Movement</source>
+        <translation>Déplacement Tetris d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Motion Sound</source>
+        <translation>Son des mouvements</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TQuarryboxBuilderForm</name>
+    <message>
+        <source>No Levels Defined!</source>
+        <translation>Aucun niveau défini&#xa0;!</translation>
+    </message>
+    <message>
+        <source>now visible</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now visible)&quot;</extracomment>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>now hidden</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now hidden)&quot;</extracomment>
+        <translation>masqué</translation>
+    </message>
+    <message>
+        <source>Quarrybox Builder</source>
+        <translation>Éditeur Quarrybox</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Images non ajoutées</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Really Delete Current Level?!</source>
+        <translation>Supprimer vraiment le niveau actuel&#xa0;?!</translation>
+    </message>
+    <message>
+        <source>Hide current level image in development mode</source>
+        <translation>Masquer l&apos;image du niveau actuel pendant l&apos;édition</translation>
+    </message>
+    <message>
+        <source>Show current level image in development mode</source>
+        <translation>Afficher l&apos;image du niveau actuel pendant l&apos;édition</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Grid %1 x %2, cells of %3 x %4 pixels</source>
+        <translation>Grille %1 x %2, cases de %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Habillages</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Starting Skin  Image</source>
+        <translation>Image de l&apos;écran de départ</translation>
+    </message>
+    <message>
+        <source>Playing Skin  Image</source>
+        <translation>Image du fond de jeu</translation>
+    </message>
+    <message>
+        <source>Game Over Skin  Image</source>
+        <translation>Image de fin de partie</translation>
+    </message>
+    <message>
+        <source>Draw Playfield Box</source>
+        <translation>Cadre du jeu</translation>
+    </message>
+    <message>
+        <source>Draw Scorefield Box</source>
+        <translation>Cadre du score</translation>
+    </message>
+    <message>
+        <source>Draw Nextfield Box</source>
+        <translation>Cadre suivant</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
+        <translation>Étirer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Add Level(s)</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add New Level</source>
+        <translation>Ajouter des niveaux</translation>
+    </message>
+    <message>
+        <source>Insert Level(s)</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Insert Level</source>
+        <translation>Insérer des niveaux avant l&apos;actuel</translation>
+    </message>
+    <message>
+        <source>Delete Level</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete Current Level</source>
+        <translation>Supprimer le niveau actuel</translation>
+    </message>
+    <message>
+        <source>Help File</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Rearrange Levels:</source>
+        <translation>Réordonner&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Move current level down one place</source>
+        <translation>Reculer le niveau actuel d&apos;une place</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Move current level up one place</source>
+        <translation>Avancer le niveau actuel d&apos;une place</translation>
+    </message>
+    <message>
+        <source>Navigate:</source>
+        <translation>Parcourir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First Level</source>
+        <translation>Premier niveau</translation>
+    </message>
+    <message>
+        <source>Previous Level</source>
+        <translation>Niveau précédent</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Niveau suivant</translation>
+    </message>
+    <message>
+        <source>Last Level</source>
+        <translation>Dernier niveau</translation>
+    </message>
+    <message>
+        <source>Current Level  (</source>
+        <translation>Niveau actuel  (</translation>
+    </message>
+    <message>
+        <source>Total Number of Levels:</source>
+        <translation>Nombre de niveaux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Grille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&lt;-- small</source>
+        <translation>&lt;-- petites</translation>
+    </message>
+    <message>
+        <source>Choose Grid</source>
+        <translation>Choisir la grille</translation>
+    </message>
+    <message>
+        <source>large -&gt;</source>
+        <translation>grandes -&gt;</translation>
+    </message>
+    <message>
+        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
+        <translation>Niveaux dans l&apos;ordre du jeu&#xa0;: choisissez-en un pour le modifier&#xa0;; déposez des images ici pour les ajouter</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreDialog</name>
+    <message>
+        <source>Score Table</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TVisitSiteForm</name>
+    <message>
+        <source>Quarrybox Games</source>
+        <translation>Parties Quarrybox</translation>
+    </message>
+    <message>
+        <source>More games for Quarrybox are waiting at %1</source>
+        <translation>D&apos;autres parties pour Quarrybox vous attendent sur %1</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>Visiter le site</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>Quarrybox Game</source>
+        <translation>Partie Quarrybox</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>Save Game As</source>
+        <translation>Enregistrer la partie sous</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>BuilderPreview</name>
+    <message>
+        <source>The picture %1 cannot be shown: %2.</source>
+        <translation>Nie można pokazać obrazu %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Otwórz grę</translation>
+    </message>
+    <message>
+        <source>&amp;Download More Games</source>
+        <translation>&amp;Pobierz więcej gier</translation>
+    </message>
+    <message>
+        <source>&amp;Create Game</source>
+        <translation>&amp;Utwórz grę</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Edytuj grę</translation>
+    </message>
+    <message>
+        <source>Make EXE</source>
+        <translation>Utwórz EXE</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Save &amp;Game As</source>
+        <translation>Zapisz grę &amp;jako</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Rozpocznij grę</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation>&amp;Wstrzymaj grę</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Game</source>
+        <translation>Za&amp;trzymaj grę</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>&amp;Najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Sound On</source>
+        <translation>&amp;Dźwięk włączony</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Rozmiar</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferencje</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topic</source>
+        <translation>&amp;Tematy pomocy</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normalny</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Podwójny</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>Po&amp;trójny</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Pełny &amp;ekran</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>no such file</source>
+        <translation>nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>not a picture format that can be read</source>
+        <translation>nieczytelny format obrazu</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>za duży (%1 x %2 pikseli)</translation>
+    </message>
+    <message>
+        <source>cannot be decoded (%1)</source>
+        <translation>nie można zdekodować (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>nie można skopiować do %1</translation>
+    </message>
+    <message>
+        <source>cannot be converted into %1</source>
+        <translation>nie można przekonwertować do %1</translation>
+    </message>
+    <message>
+        <source>This picture was not added:</source>
+        <translation>Ten obraz nie został dodany:</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Te obrazy nie zostały dodane:</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Quarrybox</source>
+        <translation>O programie Quarrybox</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>A falling-block game in which every level uncovers a picture.</source>
+        <translation>Gra w spadające klocki, w której każdy poziom odsłania obrazek.</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderModel</name>
+    <message>
+        <source>No defined Start Image Found!</source>
+        <translation>Nie zdefiniowano obrazu startowego!</translation>
+    </message>
+    <message>
+        <source>No defined Levels Image Found!</source>
+        <translation>Nie zdefiniowano obrazu tła gry!</translation>
+    </message>
+    <message>
+        <source>No defined Game Over Image Found!</source>
+        <translation>Nie zdefiniowano obrazu końca gry!</translation>
+    </message>
+    <message>
+        <source>No defined Level Found!</source>
+        <translation>Nie zdefiniowano żadnego poziomu!</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderWidgetQuestions</name>
+    <message>
+        <source>Images</source>
+        <translation>Obrazy</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Otwórz obraz</translation>
+    </message>
+    <message>
+        <source>Open Picture(s)</source>
+        <translation>Otwórz obrazy</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Zapisać grę?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Potwierdź zastąpienie</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Zastąpić istniejącą grę?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>„Utwórz EXE” korzysta z zapisanego pliku gry: najpierw otwórz lub zapisz grę.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Nie można utworzyć pliku Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Potwierdź zastąpienie</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>Plik gry</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>zostanie zastąpiony.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>„Utwórz EXE” potrzebuje środowiska samodzielnych gier, którego brakuje: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Błąd zapisu na dysku!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>Gra o nazwie:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>została właśnie utworzona!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>to nie jest plik.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>jej nazwa nie jest tekstem UTF-8, więc otworzy ją tylko uruchomienie z tą nazwą.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>nie ma takiego pliku.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Nie można otworzyć gry „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Pusta gra</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Nieaktywna]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>jego obrazu nie da się podzielić na komórki</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>Nie można pokazać poziomu %1 gry %2: %3. Poziom zostaje pominięty.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pauza]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Potwierdź zatrzymanie</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Naprawdę zatrzymać bieżącą grę?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Najlepsze wyniki zostaną zachowane do końca działania programu, ale nie udało się ich zapisać: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>Nie można zapisać %1, więc najlepsze wyniki są przechowywane tylko dla Ciebie, w %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelScreen</name>
+    <message>
+        <source>Score: </source>
+        <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
+        <translation>Wynik: </translation>
+    </message>
+</context>
+<context>
+    <name>TMessageDialog</name>
+    <message>
+        <source>Message</source>
+        <extracomment>The caption of the game&apos;s message box</extracomment>
+        <translation>Komunikat</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Strzałka w dół</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
+        <translation>Upuść</translation>
+    </message>
+    <message>
+        <source>Rotate (ACW)</source>
+        <translation>Obróć (w lewo)</translation>
+    </message>
+    <message>
+        <source>Up Arrow (Rotate Direction)</source>
+        <translation>Strzałka w górę (kierunek obrotu)</translation>
+    </message>
+    <message>
+        <source>Clockwise (CW)</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>Anti Clockwise (ACW)</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Original Tetris Movement</source>
+        <translation>Oryginalny ruch Tetrisa</translation>
+    </message>
+    <message>
+        <source>Motion Sound</source>
+        <translation>Dźwięk ruchu</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TQuarryboxBuilderForm</name>
+    <message>
+        <source>No Levels Defined!</source>
+        <translation>Nie zdefiniowano poziomów!</translation>
+    </message>
+    <message>
+        <source>now visible</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now visible)&quot;</extracomment>
+        <translation>widoczny</translation>
+    </message>
+    <message>
+        <source>now hidden</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now hidden)&quot;</extracomment>
+        <translation>ukryty</translation>
+    </message>
+    <message>
+        <source>Quarrybox Builder</source>
+        <translation>Edytor Quarrybox</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Nie dodano obrazów</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Potwierdź usunięcie</translation>
+    </message>
+    <message>
+        <source>Really Delete Current Level?!</source>
+        <translation>Naprawdę usunąć bieżący poziom?!</translation>
+    </message>
+    <message>
+        <source>Hide current level image in development mode</source>
+        <translation>Ukryj obraz bieżącego poziomu podczas edycji</translation>
+    </message>
+    <message>
+        <source>Show current level image in development mode</source>
+        <translation>Pokaż obraz bieżącego poziomu podczas edycji</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Grid %1 x %2, cells of %3 x %4 pixels</source>
+        <translation>Siatka %1 x %2, komórki %3 x %4 pikseli</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Tła</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Poziomy</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Starting Skin  Image</source>
+        <translation>Obraz ekranu startowego</translation>
+    </message>
+    <message>
+        <source>Playing Skin  Image</source>
+        <translation>Obraz tła gry</translation>
+    </message>
+    <message>
+        <source>Game Over Skin  Image</source>
+        <translation>Obraz końca gry</translation>
+    </message>
+    <message>
+        <source>Draw Playfield Box</source>
+        <translation>Ramka planszy</translation>
+    </message>
+    <message>
+        <source>Draw Scorefield Box</source>
+        <translation>Ramka wyniku</translation>
+    </message>
+    <message>
+        <source>Draw Nextfield Box</source>
+        <translation>Ramka następnej</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
+        <translation>Skaluj</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Add Level(s)</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Add New Level</source>
+        <translation>Dodaj nowe poziomy</translation>
+    </message>
+    <message>
+        <source>Insert Level(s)</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Insert Level</source>
+        <translation>Wstaw poziomy przed bieżącym</translation>
+    </message>
+    <message>
+        <source>Delete Level</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Delete Current Level</source>
+        <translation>Usuń bieżący poziom</translation>
+    </message>
+    <message>
+        <source>Help File</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Rearrange Levels:</source>
+        <translation>Zmień kolejność:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
+        <translation>Niżej</translation>
+    </message>
+    <message>
+        <source>Move current level down one place</source>
+        <translation>Przesuń bieżący poziom o jedno miejsce niżej</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
+        <translation>Wyżej</translation>
+    </message>
+    <message>
+        <source>Move current level up one place</source>
+        <translation>Przesuń bieżący poziom o jedno miejsce wyżej</translation>
+    </message>
+    <message>
+        <source>Navigate:</source>
+        <translation>Przejdź:</translation>
+    </message>
+    <message>
+        <source>First Level</source>
+        <translation>Pierwszy poziom</translation>
+    </message>
+    <message>
+        <source>Previous Level</source>
+        <translation>Poprzedni poziom</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Następny poziom</translation>
+    </message>
+    <message>
+        <source>Last Level</source>
+        <translation>Ostatni poziom</translation>
+    </message>
+    <message>
+        <source>Current Level  (</source>
+        <translation>Bieżący poziom  (</translation>
+    </message>
+    <message>
+        <source>Total Number of Levels:</source>
+        <translation>Liczba poziomów:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Siatka:</translation>
+    </message>
+    <message>
+        <source>&lt;-- small</source>
+        <translation>&lt;-- mała</translation>
+    </message>
+    <message>
+        <source>Choose Grid</source>
+        <translation>Wybierz siatkę</translation>
+    </message>
+    <message>
+        <source>large -&gt;</source>
+        <translation>duża -&gt;</translation>
+    </message>
+    <message>
+        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
+        <translation>Poziomy w kolejności gry: wybierz jeden, aby go edytować; upuść tu obrazy, aby je dodać</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreDialog</name>
+    <message>
+        <source>Score Table</source>
+        <translation>Najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TVisitSiteForm</name>
+    <message>
+        <source>Quarrybox Games</source>
+        <translation>Gry Quarrybox</translation>
+    </message>
+    <message>
+        <source>More games for Quarrybox are waiting at %1</source>
+        <translation>Więcej gier do Quarrybox czeka na %1</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>Odwiedź stronę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>Quarrybox Game</source>
+        <translation>Gra Quarrybox</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Otwórz grę</translation>
+    </message>
+    <message>
+        <source>Save Game As</source>
+        <translation>Zapisz grę jako</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>BuilderPreview</name>
+    <message>
+        <source>The picture %1 cannot be shown: %2.</source>
+        <translation>A imagem %1 não pode ser exibida: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Abrir jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Download More Games</source>
+        <translation>&amp;Baixar mais jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Create Game</source>
+        <translation>&amp;Criar jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Editar jogo</translation>
+    </message>
+    <message>
+        <source>Make EXE</source>
+        <translation>Criar EXE</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Salvar jogo</translation>
+    </message>
+    <message>
+        <source>Save &amp;Game As</source>
+        <translation>Salvar jogo co&amp;mo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Iniciar jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation>&amp;Pausar jogo</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Game</source>
+        <translation>Pa&amp;rar jogo</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>Re&amp;cordes</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Sound On</source>
+        <translation>&amp;Som ligado</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Tamanho</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferências</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topic</source>
+        <translation>&amp;Tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Duplo</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>&amp;Triplo</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Tela c&amp;heia</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>no such file</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>not a picture format that can be read</source>
+        <translation>formato de imagem ilegível</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>grande demais (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>cannot be decoded (%1)</source>
+        <translation>não pode ser decodificada (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>não pode ser copiada para %1</translation>
+    </message>
+    <message>
+        <source>cannot be converted into %1</source>
+        <translation>não pode ser convertida em %1</translation>
+    </message>
+    <message>
+        <source>This picture was not added:</source>
+        <translation>Esta imagem não foi adicionada:</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Estas imagens não foram adicionadas:</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Quarrybox</source>
+        <translation>Sobre o Quarrybox</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>A falling-block game in which every level uncovers a picture.</source>
+        <translation>Um jogo de blocos que caem em que cada fase revela uma imagem.</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderModel</name>
+    <message>
+        <source>No defined Start Image Found!</source>
+        <translation>Nenhuma imagem inicial definida!</translation>
+    </message>
+    <message>
+        <source>No defined Levels Image Found!</source>
+        <translation>Nenhuma imagem de fundo de jogo definida!</translation>
+    </message>
+    <message>
+        <source>No defined Game Over Image Found!</source>
+        <translation>Nenhuma imagem de fim de jogo definida!</translation>
+    </message>
+    <message>
+        <source>No defined Level Found!</source>
+        <translation>Nenhuma fase definida!</translation>
+    </message>
+</context>
+<context>
+    <name>TBuilderWidgetQuestions</name>
+    <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Abrir imagem</translation>
+    </message>
+    <message>
+        <source>Open Picture(s)</source>
+        <translation>Abrir imagens</translation>
+    </message>
+</context>
+<context>
+    <name>TConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Save Game?</source>
+        <translation>Salvar o jogo?</translation>
+    </message>
+    <message>
+        <source>Confirm Overwriting</source>
+        <translation>Confirmar substituição</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Game?</source>
+        <translation>Substituir o jogo existente?</translation>
+    </message>
+    <message>
+        <source>Make EXE uses the saved game file: open or save a game first.</source>
+        <translation>&quot;Criar EXE&quot; usa o arquivo salvo do jogo: abra ou salve um jogo primeiro.</translation>
+    </message>
+    <message>
+        <source>Cannot Create file Quarrybox.exe!</source>
+        <translation>Não é possível criar o arquivo Quarrybox.exe!</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite Game</source>
+        <translation>Confirmar substituição</translation>
+    </message>
+    <message>
+        <source>Game File</source>
+        <translation>O arquivo de jogo</translation>
+    </message>
+    <message>
+        <source>will be overwritten.</source>
+        <translation>será substituído.</translation>
+    </message>
+    <message>
+        <source>Make EXE needs the stand-alone runtime, which is missing: %1</source>
+        <translation>&quot;Criar EXE&quot; precisa do ambiente dos jogos independentes, que está faltando: %1</translation>
+    </message>
+    <message>
+        <source>Disk Write Error!</source>
+        <translation>Erro de gravação no disco!</translation>
+    </message>
+    <message>
+        <source>Game with a name:</source>
+        <translation>O jogo com o nome:</translation>
+    </message>
+    <message>
+        <source>has just been created!</source>
+        <translation>acaba de ser criado!</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8 text, so only a start with that name opens it.</source>
+        <translation>o nome dele não é texto UTF-8; só uma inicialização com esse nome o abre.</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>o arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; cannot be opened: %2</source>
+        <translation>O jogo &quot;%1&quot; não pode ser aberto: %2</translation>
+    </message>
+    <message>
+        <source>Empty Game</source>
+        <translation>Jogo vazio</translation>
+    </message>
+    <message>
+        <source>%1 [Away]</source>
+        <translation>%1 [Ausente]</translation>
+    </message>
+    <message>
+        <source>its picture cannot be cut into cells</source>
+        <translation>a imagem dela não pode ser dividida em células</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2 cannot be shown: %3. The level is skipped.</source>
+        <translation>A fase %1 de %2 não pode ser exibida: %3. A fase é pulada.</translation>
+    </message>
+    <message>
+        <source>%1 [Pause]</source>
+        <translation>%1 [Pausa]</translation>
+    </message>
+    <message>
+        <source>Confirm Stop Game</source>
+        <translation>Confirmar parada</translation>
+    </message>
+    <message>
+        <source>Really Stop Current Game?!</source>
+        <translation>Parar mesmo o jogo atual?!</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDocument</name>
+    <message>
+        <source>The high scores are kept until the program ends, but could not be saved: %1</source>
+        <translation>Os recordes ficam guardados até o programa terminar, mas não puderam ser salvos: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
+        <translation>%1 não pode ser gravado, então os recordes dele ficam guardados só para você, em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelScreen</name>
+    <message>
+        <source>Score: </source>
+        <extracomment>Drawn before the points on the play screen, in a narrow field: keep it short</extracomment>
+        <translation>Pontos: </translation>
+    </message>
+</context>
+<context>
+    <name>TMessageDialog</name>
+    <message>
+        <source>Message</source>
+        <extracomment>The caption of the game&apos;s message box</extracomment>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Seta para baixo</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <extracomment>What the Down arrow does: drop the falling piece at once</extracomment>
+        <translation>Derrubar</translation>
+    </message>
+    <message>
+        <source>Rotate (ACW)</source>
+        <translation>Girar (anti-horário)</translation>
+    </message>
+    <message>
+        <source>Up Arrow (Rotate Direction)</source>
+        <translation>Seta para cima (sentido do giro)</translation>
+    </message>
+    <message>
+        <source>Clockwise (CW)</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>Anti Clockwise (ACW)</source>
+        <translation>Anti-horário</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Original Tetris Movement</source>
+        <translation>Movimento original do Tetris</translation>
+    </message>
+    <message>
+        <source>Motion Sound</source>
+        <translation>Som de movimento</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TQuarryboxBuilderForm</name>
+    <message>
+        <source>No Levels Defined!</source>
+        <translation>Nenhuma fase definida!</translation>
+    </message>
+    <message>
+        <source>now visible</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now visible)&quot;</extracomment>
+        <translation>visível</translation>
+    </message>
+    <message>
+        <source>now hidden</source>
+        <extracomment>The current level&apos;s picture in the builder, as in &quot;Current Level (now hidden)&quot;</extracomment>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>Quarrybox Builder</source>
+        <translation>Editor do Quarrybox</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imagens não adicionadas</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar exclusão</translation>
+    </message>
+    <message>
+        <source>Really Delete Current Level?!</source>
+        <translation>Excluir mesmo a fase atual?!</translation>
+    </message>
+    <message>
+        <source>Hide current level image in development mode</source>
+        <translation>Ocultar a imagem da fase atual durante a edição</translation>
+    </message>
+    <message>
+        <source>Show current level image in development mode</source>
+        <translation>Mostrar a imagem da fase atual durante a edição</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Grid %1 x %2, cells of %3 x %4 pixels</source>
+        <translation>Grade %1 x %2, células de %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Fundos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Buttons choosing the pictures of the title screen, of the levels&apos; background and of the game-over screen</extracomment>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Starting Skin  Image</source>
+        <translation>Imagem da tela inicial</translation>
+    </message>
+    <message>
+        <source>Playing Skin  Image</source>
+        <translation>Imagem do fundo de jogo</translation>
+    </message>
+    <message>
+        <source>Game Over Skin  Image</source>
+        <translation>Imagem de fim de jogo</translation>
+    </message>
+    <message>
+        <source>Draw Playfield Box</source>
+        <translation>Moldura do jogo</translation>
+    </message>
+    <message>
+        <source>Draw Scorefield Box</source>
+        <translation>Moldura dos pontos</translation>
+    </message>
+    <message>
+        <source>Draw Nextfield Box</source>
+        <translation>Moldura da próxima</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
+        <translation>Esticar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Show this skin in the main window while building</extracomment>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add Level(s)</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Add New Level</source>
+        <translation>Adicionar novas fases</translation>
+    </message>
+    <message>
+        <source>Insert Level(s)</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Insert Level</source>
+        <translation>Inserir fases antes da atual</translation>
+    </message>
+    <message>
+        <source>Delete Level</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Delete Current Level</source>
+        <translation>Excluir a fase atual</translation>
+    </message>
+    <message>
+        <source>Help File</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Rearrange Levels:</source>
+        <translation>Reordenar fases:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Moves the current level one place later in the game</extracomment>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Move current level down one place</source>
+        <translation>Mover a fase atual uma posição para baixo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Moves the current level one place earlier in the game</extracomment>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move current level up one place</source>
+        <translation>Mover a fase atual uma posição para cima</translation>
+    </message>
+    <message>
+        <source>Navigate:</source>
+        <translation>Navegar:</translation>
+    </message>
+    <message>
+        <source>First Level</source>
+        <translation>Primeira fase</translation>
+    </message>
+    <message>
+        <source>Previous Level</source>
+        <translation>Fase anterior</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Próxima fase</translation>
+    </message>
+    <message>
+        <source>Last Level</source>
+        <translation>Última fase</translation>
+    </message>
+    <message>
+        <source>Current Level  (</source>
+        <translation>Fase atual  (</translation>
+    </message>
+    <message>
+        <source>Total Number of Levels:</source>
+        <translation>Número de fases:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Grade:</translation>
+    </message>
+    <message>
+        <source>&lt;-- small</source>
+        <translation>&lt;-- fina</translation>
+    </message>
+    <message>
+        <source>Choose Grid</source>
+        <translation>Escolher a grade</translation>
+    </message>
+    <message>
+        <source>large -&gt;</source>
+        <translation>grossa -&gt;</translation>
+    </message>
+    <message>
+        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
+        <translation>Fases na ordem do jogo: escolha uma para editá-la; solte imagens aqui para adicioná-las</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreDialog</name>
+    <message>
+        <source>Score Table</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>TVisitSiteForm</name>
+    <message>
+        <source>Quarrybox Games</source>
+        <translation>Jogos do Quarrybox</translation>
+    </message>
+    <message>
+        <source>More games for Quarrybox are waiting at %1</source>
+        <translation>Mais jogos para o Quarrybox esperam por você em %1</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>Visitar o site</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TWidgetDialogs</name>
+    <message>
+        <source>Quarrybox Game</source>
+        <translation>Jogo do Quarrybox</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir jogo</translation>
+    </message>
+    <message>
+        <source>Save Game As</source>
+        <translation>Salvar jogo como</translation>
+    </message>
+</context>
+</TS>
