@@ -124,6 +124,11 @@ void TFileCommands::OpenDroppedGame(const QString &path) {
     OpenGameFile(path);
 }
 
+void TFileCommands::OpenRecentGame(const QString &stored) {
+  if (const QString path = Recent.PathToOpen(stored); !path.isEmpty())
+    OpenDroppedGame(path);
+}
+
 void TFileCommands::OpenGameFile(const QString &path) {
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
@@ -221,7 +226,8 @@ void TFileCommands::MakeExe() {
   if (QFileInfo::exists(target) &&
       Parts.Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Overwrite Game"),
                                     QCoreApplication::translate("TGame", "Game File"), target,
-                                    QCoreApplication::translate("TGame", "will be overwritten.")) != 1)
+                                    QCoreApplication::translate("TGame", "will be overwritten.")) !=
+          1)
     return;
   const QString runtime = StandAloneRuntime(Parts.ProgramPath);
   if (!QFileInfo::exists(runtime)) {
@@ -231,7 +237,8 @@ void TFileCommands::MakeExe() {
     return;
   }
   if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
-    Parts.Dialogs->ShowMessageBox("", QCoreApplication::translate("TGame", "Disk Write Error!"), "");
+    Parts.Dialogs->ShowMessageBox("", QCoreApplication::translate("TGame", "Disk Write Error!"),
+                                  "");
     return;
   }
   Parts.Dialogs->ShowMessageBox(QCoreApplication::translate("TGame", "Game with a name:"), target,

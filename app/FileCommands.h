@@ -19,7 +19,11 @@ public:
   // The game a start opens: the one named on the command line, the last one, or the bundled one.
   QString ChooseStartGame(const QStringList &arguments);
   void OpenGame();
+  // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
   void OpenDroppedGame(const QString &path);
+  // One of File > Open Recent's games, opened as a dropped one is (one whose file is gone may be
+  // taken off the list instead).
+  void OpenRecentGame(const QString &stored);
   // A second start handed over a game ("NewQBXFile").
   void OpenGameMessage();
   void SaveGame();

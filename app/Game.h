@@ -56,20 +56,10 @@ public:
 
   // A menu command (Exit and the window sizes are the window's own).
   void Run(TCommand command) { Commands.Run(command); }
-  // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
-  void OpenDroppedGame(const QString &path) { Files.OpenDroppedGame(path); }
-  // File > Open Recent: the list, and one of its games opened as a dropped one is (one whose
-  // file is gone may be taken off the list instead).
-  TRecentGames &RecentGames() { return Recent.Games(); }
-  void OpenRecentGame(const QString &stored) {
-    if (const QString path = Recent.PathToOpen(stored); !path.isEmpty())
-      Files.OpenDroppedGame(path);
-  }
-  // Where the games gallery looks, and whether it is offered at start.
-  TGalleryFolders GalleryFolders() const { return Recent.GalleryFolders(); }
-  bool OfferGallery() const { return Recent.OfferGallery(); }
-  // A second start handed over a game ("NewQBXFile").
-  void OpenGameMessage() { Files.OpenGameMessage(); }
+  // Games dropped on the window, handed over by a second start or chosen from the recent ones.
+  TFileCommands &FileCommands() { return Files; }
+  // File > Open Recent and the games gallery: the recent games and where the gallery looks.
+  TRecentGameCommands &RecentGameCommands() { return Recent; }
   // The windows the game opens; none in a bare test.
   void SetDialogs(TGameDialogs *dialogs) { Parts.Dialogs = dialogs; }
   // The sound device; without one the game is silent. Set before Start.

@@ -248,17 +248,21 @@ void TMainForm::ConnectMenuCommands() {
 
 void TMainForm::ConnectRecentGames() {
   auto *recent = static_cast<TRecentGamesMenu *>(Menu.Menus.value("OpenRecent1"));
-  recent->Entries = [this] { return GameRef.RecentGames().Entries(); };
-  recent->OnChosen = [this](const QString &stored) { GameRef.OpenRecentGame(stored); };
-  recent->OnClear = [this] { GameRef.RecentGames().Clear(); };
+  recent->Entries = [this] { return GameRef.RecentGameCommands().Games().Entries(); };
+  recent->OnChosen = [this](const QString &stored) {
+    GameRef.FileCommands().OpenRecentGame(stored);
+  };
+  recent->OnClear = [this] { GameRef.RecentGameCommands().Games().Clear(); };
   connect(Action(MenuItemName(TCommand::GamesGallery)), &QAction::triggered, this,
           [this] { ShowGamesGallery(); });
 }
 
 void TMainForm::ShowGamesGallery() {
   if (!Gallery) {
-    auto *gallery = new TGamesGalleryDialog(GameRef.GalleryFolders(), this);
-    gallery->OnChosen = [this](const QString &path) { GameRef.OpenDroppedGame(path); };
+    auto *gallery = new TGamesGalleryDialog(GameRef.RecentGameCommands().GalleryFolders(), this);
+    gallery->OnChosen = [this](const QString &path) {
+      GameRef.FileCommands().OpenDroppedGame(path);
+    };
     gallery->PlaceBeside(frameGeometry().marginsAdded(isVisible() ? QMargins() : Frame()));
     Gallery = gallery;
   }
@@ -317,7 +321,7 @@ void TMainForm::dropEvent(QDropEvent *event) {
     return;
   event->acceptProposedAction();
   // After the drop has finished: the save question must not hold up the program it came from.
-  QTimer::singleShot(0, this, [this, path] { GameRef.OpenDroppedGame(path); });
+  QTimer::singleShot(0, this, [this, path] { GameRef.FileCommands().OpenDroppedGame(path); });
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

@@ -28,9 +28,9 @@ void TMenuCommands::StopGame() {
     return;
   Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
   if (!Parts.Dialogs ||
-      Parts.Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Stop Game"), "",
-                                    QCoreApplication::translate("TGame", "Really Stop Current Game?!"),
-                                    "") != 1) {
+      Parts.Dialogs->ShowConfirmBox(
+          QCoreApplication::translate("TGame", "Confirm Stop Game"), "",
+          QCoreApplication::translate("TGame", "Really Stop Current Game?!"), "") != 1) {
     Accepted = false;
     return;
   }

@@ -70,7 +70,8 @@ void TPauseControl::TogglePause() {
     PlayerInput.Keyboard.SetEnabled(false);
     Parts.PlaySound("Pause");
     Pieces.SetFalling(false);
-    Parts.SetCaption(QCoreApplication::translate("TGame", "%1 [Pause]").arg(Parts.ApplicationTitle));
+    Parts.SetCaption(
+        QCoreApplication::translate("TGame", "%1 [Pause]").arg(Parts.ApplicationTitle));
     const auto piece = Session.Piece.BlockPositions();
     View.PaintWellCopy(Session.Well, Session.Piece.Active() ? &piece : nullptr);
     View.ShowWindowPicture();

@@ -229,13 +229,14 @@ bool TPlayFlow::BuildPictureCells() {
   const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
   const QImage &image = picture.Decoded.Image;
   const QSize storedSize = picture.OriginalSize.isEmpty() ? image.size() : picture.OriginalSize;
-  const QString why = !picture.Decoded.Ok() ? picture.Decoded.Reason
-                      : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
-                          ? QCoreApplication::translate("TGame", "its picture cannot be cut into cells")
-                          : QString();
+  const QString why =
+      !picture.Decoded.Ok() ? picture.Decoded.Reason
+      : image.isNull() || !Session.Cells.Build(storedSize, level.GridSize)
+          ? QCoreApplication::translate("TGame", "its picture cannot be cut into cells")
+          : QString();
   if (!why.isEmpty()) {
-    Parts.Report(QCoreApplication::translate("TGame",
-                                             "Level %1 of %2 cannot be shown: %3. The level is skipped.")
+    Parts.Report(QCoreApplication::translate(
+                     "TGame", "Level %1 of %2 cannot be shown: %3. The level is skipped.")
                      .arg(Data.CurrentLevel)
                      .arg(ShownFileName(Data.FilePath), why));
     return false;

@@ -143,7 +143,7 @@ int main(int argc, char **argv) {
     return end(0);
   TGamepads gamepads;
   TGamepadControl gamepadControl(game, scheduler, gamepads);
-  instance.Listen([&game] { game.OpenGameMessage(); },
+  instance.Listen([&game] { game.FileCommands().OpenGameMessage(); },
                   [&form] {
                     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
                     form.raise();
@@ -154,7 +154,7 @@ int main(int argc, char **argv) {
 
   form.PlaceAt(game.WindowPosition());
   form.show();
-  if (game.OfferGallery())
+  if (game.RecentGameCommands().OfferGallery())
     form.ShowGamesGallery(); // beside the title, which goes on
   return end(app.exec());
 }

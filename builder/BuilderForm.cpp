@@ -27,6 +27,9 @@
 
 namespace {
 
+// The level list shows the last level first: row 0 is the last level, and back.
+int RowOfLevel(const TBuilderLevels &levels, int level) { return levels.Count() - level; }
+
 const QString OpenPathSetting = QStringLiteral("QBXBuilderOpenPath");
 const char *const NoLevels = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "No Levels Defined!");
 //: The current level's picture in the builder, as in "Current Level (now visible)"
@@ -201,13 +204,11 @@ void TQuarryboxBuilderForm::dropEvent(QDropEvent *event) {
 }
 
 void TQuarryboxBuilderForm::LevelClicked(int row) {
-  if (row < 0 || RowOfLevel(Builder.CurrentLevel()) == row)
+  if (row < 0 || RowOfLevel(Builder.Levels(), Builder.Levels().Current()) == row)
     return;
-  if (Builder.SelectLevel(Builder.LevelCount() - row))
+  if (Builder.Levels().Select(Builder.Levels().Count() - row))
     Refresh();
 }
-
-int TQuarryboxBuilderForm::RowOfLevel(int level) const { return Builder.LevelCount() - level; }
 
 TQuarryboxBuilderForm::TLevelPicture TQuarryboxBuilderForm::LevelPicture(const QString &path) {
   auto found = LevelPictures.constFind(path);
@@ -230,7 +231,7 @@ TQuarryboxBuilderForm::TLevelPicture TQuarryboxBuilderForm::LevelPicture(const Q
 }
 
 QString TQuarryboxBuilderForm::LevelCaption(int level) {
-  const QString &path = Builder.Levels()[level - 1].Path;
+  const QString &path = Builder.Levels().All()[level - 1].Path;
   // A picture of a game file is known by a working name ("tpl2.jpg"), not the author's.
   if (!IsLevelWorkingPictureName(path))
     return QStringLiteral("%1. %2").arg(level).arg(QFileInfo(path).fileName());
@@ -245,14 +246,16 @@ QString TQuarryboxBuilderForm::LevelCaption(int level) {
 void TQuarryboxBuilderForm::FillLevelList() {
   const QSignalBlocker quiet(LevelList);
   LevelList->clear();
-  for (int level = Builder.LevelCount(); level >= 1; --level)
-    LevelList->addItem(new QListWidgetItem(LevelPicture(Builder.Levels()[level - 1].Path).Thumbnail,
-                                           LevelCaption(level)));
-  LevelList->setCurrentRow(Builder.CurrentLevel() == 0 ? -1 : RowOfLevel(Builder.CurrentLevel()));
+  for (int level = Builder.Levels().Count(); level >= 1; --level)
+    LevelList->addItem(new QListWidgetItem(
+        LevelPicture(Builder.Levels().All()[level - 1].Path).Thumbnail, LevelCaption(level)));
+  LevelList->setCurrentRow(Builder.Levels().Current() == 0
+                               ? -1
+                               : RowOfLevel(Builder.Levels(), Builder.Levels().Current()));
 }
 
 void TQuarryboxBuilderForm::DeleteLevel() {
-  if (Builder.CurrentLevel() == 0) {
+  if (Builder.Levels().Current() == 0) {
     Tell(tr(NoLevels));
     return;
   }
@@ -260,12 +263,12 @@ void TQuarryboxBuilderForm::DeleteLevel() {
   ShowAfterDialog();
   if (!sure)
     return;
-  Builder.DeleteCurrentLevel();
+  Builder.Levels().DeleteCurrent();
   Refresh();
 }
 
 void TQuarryboxBuilderForm::WithLevels(const std::function<bool()> &step) {
-  if (Builder.CurrentLevel() == 0) {
+  if (Builder.Levels().Current() == 0) {
     Tell(tr(NoLevels));
     return;
   }
@@ -298,7 +301,7 @@ void TQuarryboxBuilderForm::ShowSkin(TSkinKind kind) {
 }
 
 void TQuarryboxBuilderForm::GridChanged(int value) {
-  if (!Builder.SetGridSize(value)) {
+  if (!Builder.Levels().SetGridSize(value)) {
     const QSignalBlocker quiet(GridTB);
     GridTB->setValue(TBuilderModel::MinGridSize);
     return;
@@ -367,12 +370,12 @@ void TQuarryboxBuilderForm::Refresh() {
   showLL->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(tr(visible ? NowVisible : NowHidden)));
   showLL->setToolTip(visible ? tr("Hide current level image in development mode")
                              : tr("Show current level image in development mode"));
-  LevelNumL->setText(QString::number(Builder.LevelCount()));
-  CurrentLavelL->setText(Builder.CurrentLevel() == 0 ? tr("none")
-                                                     : QString::number(Builder.CurrentLevel()));
+  LevelNumL->setText(QString::number(Builder.Levels().Count()));
+  CurrentLavelL->setText(
+      Builder.Levels().Current() == 0 ? tr("none") : QString::number(Builder.Levels().Current()));
   {
     const QSignalBlocker quiet(GridTB);
-    GridTB->setValue(Builder.CurrentGridSize());
+    GridTB->setValue(Builder.Levels().CurrentGridSize());
   }
   FillLevelList();
   Redraw();

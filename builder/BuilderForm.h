@@ -77,8 +77,6 @@ private:
   };
   TLevelPicture LevelPicture(const QString &path);
   QString LevelCaption(int level);
-  // The level list shows the last level first: row 0 is the last level, and back.
-  int RowOfLevel(int level) const;
   void PlaceWindow();
   void ReportSkipped(const QStringList &skipped);
   void DeleteLevel();

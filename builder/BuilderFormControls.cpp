@@ -114,12 +114,12 @@ void TQuarryboxBuilderForm::BuildControls() {
   auto *down = Make<QPushButton>(levels, "Button17", tr("Down"), {214, 16, 50, 21},
                                  tr("Move current level down one place"));
   connect(down, &QPushButton::clicked, this,
-          [this] { WithLevels([this] { return Builder.MoveCurrentDown(); }); });
+          [this] { WithLevels([this] { return Builder.Levels().MoveCurrentDown(); }); });
   //: Moves the current level one place earlier in the game
   auto *up = Make<QPushButton>(levels, "Button16", tr("Up"), {268, 16, 50, 21},
                                tr("Move current level up one place"));
   connect(up, &QPushButton::clicked, this,
-          [this] { WithLevels([this] { return Builder.MoveCurrentUp(); }); });
+          [this] { WithLevels([this] { return Builder.Levels().MoveCurrentUp(); }); });
 
   Make<QLabel>(levels, "Label2", tr("Navigate:"), {110, 44, 100, 17});
   const std::array<const char *, 4> navNames{"Button10", "Button11", "Button12", "Button13"};
@@ -127,16 +127,16 @@ void TQuarryboxBuilderForm::BuildControls() {
   const std::array<const char *, 4> navHints{QT_TR_NOOP("First Level"),
                                              QT_TR_NOOP("Previous Level"), QT_TR_NOOP("Next Level"),
                                              QT_TR_NOOP("Last Level")};
-  const std::array<bool (TBuilderModel::*)(), 4> navSteps{
-      &TBuilderModel::SelectFirst, &TBuilderModel::SelectPrevious, &TBuilderModel::SelectNext,
-      &TBuilderModel::SelectLast};
+  const std::array<bool (TBuilderLevels::*)(), 4> navSteps{
+      &TBuilderLevels::SelectFirst, &TBuilderLevels::SelectPrevious, &TBuilderLevels::SelectNext,
+      &TBuilderLevels::SelectLast};
   QList<QWidget *> navigation;
   for (size_t i = 0; i < 4; ++i) {
     auto *nav = Make<QPushButton>(levels, navNames[i], navCaptions[i],
                                   {214 + 34 * int(i), 42, 30, 21}, tr(navHints[i]));
     const auto step = navSteps[i];
     connect(nav, &QPushButton::clicked, this,
-            [this, step] { WithLevels([this, step] { return (Builder.*step)(); }); });
+            [this, step] { WithLevels([this, step] { return (Builder.Levels().*step)(); }); });
     navigation << nav;
   }
 

@@ -1,14 +1,11 @@
 #include "builder/BuilderModel.h"
 
-#include <algorithm>
-
 void TBuilderModel::Reset() {
   for (TSkin &skin : Skins) {
     skin.Path.clear();
     skin.Type = PictureNone;
   }
-  LevelList.clear();
-  Current = 0;
+  LevelList.Fill({});
   Shown = SkinStart;
 }
 
@@ -17,8 +14,7 @@ void TBuilderModel::FillFrom(const TGameData &game) {
     Skins[size_t(kind)].Path = game.Skin(kind).Path;
     Skins[size_t(kind)].Type = game.Skin(kind).Type;
   }
-  LevelList = game.Levels;
-  Current = LevelList.isEmpty() ? 0 : 1;
+  LevelList.Fill(game.Levels);
   Shown = SkinStart;
 }
 
@@ -38,7 +34,7 @@ void TBuilderModel::ApplyTo(TGameData &game) const {
   ApplyBoxes(game);
   for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
     game.Skin(kind) = Skins[size_t(kind)];
-  game.Levels = LevelList;
+  game.Levels = LevelList.All();
   game.MarkBuilt();
 }
 
@@ -52,7 +48,7 @@ QString TBuilderModel::Validate() const {
     return tr("No defined Levels Image Found!");
   if (missing(SkinGameOver))
     return tr("No defined Game Over Image Found!");
-  if (LevelList.isEmpty())
+  if (LevelList.Count() == 0)
     return tr("No defined Level Found!");
   return QString();
 }
@@ -60,77 +56,4 @@ QString TBuilderModel::Validate() const {
 void TBuilderModel::SetSkin(TSkinKind kind, const QString &path) {
   Skins[size_t(kind)].Path = path;
   Skins[size_t(kind)].Type = PictureTypeOfFileName(path);
-}
-
-const TLevel *TBuilderModel::CurrentLevelData() const {
-  return Current == 0 ? nullptr : &LevelList[Current - 1];
-}
-
-int TBuilderModel::CurrentGridSize() const {
-  return Current == 0 ? MinGridSize : LevelList[Current - 1].GridSize;
-}
-
-int TBuilderModel::AddLevels(const QStringList &files) { return TakeLevels(files, false); }
-
-int TBuilderModel::InsertLevels(const QStringList &files) { return TakeLevels(files, true); }
-
-int TBuilderModel::TakeLevels(const QStringList &files, bool insert) {
-  int taken = 0;
-  for (const QString &file : files) {
-    const quint8 type = PictureTypeOfFileName(file);
-    if (type == PictureNone)
-      continue;
-    const int at = insert ? Current : LevelCount(); // 0-based index of the new level
-    LevelList.insert(at, TLevel{file, type, quint8(NewLevelGridSize)});
-    Current = at + 1;
-    Shown = SkinPlaying;
-    ++taken;
-  }
-  return taken;
-}
-
-bool TBuilderModel::DeleteCurrentLevel() {
-  if (Current == 0)
-    return false;
-  LevelList.removeAt(Current - 1);
-  Current = std::min(Current, LevelCount());
-  Shown = SkinPlaying;
-  return true;
-}
-
-bool TBuilderModel::SwapCurrentWith(int other) {
-  if (Current == 0 || other < 1 || other > LevelCount())
-    return false;
-  LevelList.swapItemsAt(Current - 1, other - 1);
-  Current = other;
-  Shown = SkinPlaying;
-  return true;
-}
-
-bool TBuilderModel::MoveCurrentUp() { return SwapCurrentWith(Current + 1); }
-
-bool TBuilderModel::MoveCurrentDown() { return Current > 1 && SwapCurrentWith(Current - 1); }
-
-bool TBuilderModel::SelectLevel(int level) {
-  if (Current == 0 || level < 1 || level > LevelCount())
-    return false;
-  Current = level;
-  Shown = SkinPlaying;
-  return true;
-}
-
-bool TBuilderModel::SelectFirst() { return SelectLevel(1); }
-
-bool TBuilderModel::SelectPrevious() { return Current > 1 && SelectLevel(Current - 1); }
-
-bool TBuilderModel::SelectNext() { return SelectLevel(Current + 1); }
-
-bool TBuilderModel::SelectLast() { return SelectLevel(LevelCount()); }
-
-bool TBuilderModel::SetGridSize(int size) {
-  if (Current == 0)
-    return false;
-  LevelList[Current - 1].GridSize = quint8(std::clamp(size, MinGridSize, MaxGridSize));
-  Shown = SkinPlaying;
-  return true;
 }

@@ -3,6 +3,7 @@
 // outlines, the ordered level list with a grid size per level, the selected level and the skin
 // the preview shows. No widgets; the builder window only forwards its controls to it.
 
+#include "builder/BuilderLevels.h"
 #include "gamefile/GameData.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,26 @@ class TBuilderModel {
   Q_DECLARE_TR_FUNCTIONS(TBuilderModel)
 
 public:
-  static constexpr int MinGridSize = 16;
-  static constexpr int MaxGridSize = 70;
-  static constexpr int NewLevelGridSize = 44;
+  static constexpr int MinGridSize = TBuilderLevels::MinGridSize;
+  static constexpr int MaxGridSize = TBuilderLevels::MaxGridSize;
+  static constexpr int NewLevelGridSize = TBuilderLevels::NewLevelGridSize;
+
+  TBuilderModel() { WatchLevels(); }
+  // A copy watches its own level list.
+  TBuilderModel(const TBuilderModel &other)
+      : Skins(other.Skins), Boxes(other.Boxes), LevelList(other.LevelList), Shown(other.Shown),
+        PictureVisible(other.PictureVisible) {
+    WatchLevels();
+  }
+  TBuilderModel &operator=(const TBuilderModel &other) {
+    Skins = other.Skins;
+    Boxes = other.Boxes;
+    LevelList = other.LevelList;
+    Shown = other.Shown;
+    PictureVisible = other.PictureVisible;
+    WatchLevels();
+    return *this;
+  }
 
   // Create Game: no levels, no current level, three empty skins, the start skin shown. The
   // stretch flags and panel outlines are untouched; they come from the game at every showing.
@@ -51,42 +69,21 @@ public:
   TBox &Box(int index) { return Boxes[size_t(index)]; } // 0 play, 1 score, 2 next
   const TBox &Box(int index) const { return Boxes[size_t(index)]; }
 
-  const QList<TLevel> &Levels() const { return LevelList; }
-  int LevelCount() const { return int(LevelList.size()); }
-  int CurrentLevel() const { return Current; } // 1-based; 0 when there is none
-  const TLevel *CurrentLevelData() const;
-  // The grid size of the current level, or the bar's minimum when there is none.
-  int CurrentGridSize() const;
-
-  // Each file of a known picture type becomes a level of grid size 44 and the current level;
-  // the others are skipped. Adding appends; inserting puts each directly after the current
-  // level, so several files keep their order. Both show the playing skin when anything was
-  // taken. Returns the number of levels taken.
-  int AddLevels(const QStringList &files);
-  int InsertLevels(const QStringList &files);
-  // The following levels move down; deleting the last level selects the new last one.
-  bool DeleteCurrentLevel();
-  // Up swaps with the following level, Down with the preceding one; the selection follows.
-  // False (nothing changed) at the ends of the list or with no level.
-  bool MoveCurrentUp();
-  bool MoveCurrentDown();
-  bool SelectFirst();
-  bool SelectPrevious();
-  bool SelectNext();
-  bool SelectLast();
-  // False with no current level or a number outside the list.
-  bool SelectLevel(int level);
-  // False when there is no current level; otherwise clamped to 16..70 and stored.
-  bool SetGridSize(int size);
+  // The level list and the selected level; a change shows the playing skin.
+  TBuilderLevels &Levels() { return LevelList; }
+  const TBuilderLevels &Levels() const { return LevelList; }
+  // Levels added from picture files (see TBuilderLevels::Add and Insert).
+  int AddLevels(const QStringList &files) { return LevelList.Add(files); }
+  int InsertLevels(const QStringList &files) { return LevelList.Insert(files); }
 
 private:
-  int TakeLevels(const QStringList &files, bool insert);
-  bool SwapCurrentWith(int other);
+  void WatchLevels() {
+    LevelList.OnChange = [this] { Shown = SkinPlaying; };
+  }
 
   std::array<TSkin, 3> Skins;
   std::array<TBox, 3> Boxes;
-  QList<TLevel> LevelList;
-  int Current = 0;
+  TBuilderLevels LevelList;
   TSkinKind Shown = SkinStart;
   bool PictureVisible = true;
 };

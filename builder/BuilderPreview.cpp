@@ -117,7 +117,7 @@ TPreviewResult DrawBuilderPreview(QImage &windowPicture, const TBuilderModel &mo
     TGameData outlines;
     model.ApplyBoxes(outlines);
     screen.DrawPanelFrames(outlines);
-    const TLevel *level = model.CurrentLevelData();
+    const TLevel *level = model.Levels().CurrentData();
     if (level && model.LevelPictureVisible()) {
       const int grid = level->GridSize;
       const TDecodedPicture picture =

@@ -266,7 +266,7 @@ TEST_F(FileCommandsTest, ADroppedGameOpensAfterTheSameSaveQuestionAsOpen) {
   H.Dialogs.BuilderResult = [this](TGameData &game) { BuildTwoLevels(game, H.Folder); };
   Game().Run(TCommand::CreateGame);
   H.Dialogs.YesAnswer = false;
-  Game().OpenDroppedGame(Other);
+  Game().FileCommands().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
   EXPECT_EQ(Game().GameData().LevelCount(), 1);
@@ -280,7 +280,7 @@ TEST_F(FileCommandsTest, AHandedOverGameOpensAfterTheSaveQuestionForAnEditedOne)
   ASSERT_TRUE(Game().GameData().Unsaved);
   H.Dialogs.YesAnswer = true;
   H.Settings.WriteSetting("NewQBXFile", Other);
-  Game().OpenGameMessage();
+  Game().FileCommands().OpenGameMessage();
   EXPECT_EQ(H.Dialogs.Questions, QStringList{"Warning|Save Game?"});
   EXPECT_NE(Bytes(Default), before); // the edit was saved before the other game came
   H.Advance(100);
@@ -290,7 +290,7 @@ TEST_F(FileCommandsTest, AHandedOverGameOpensAfterTheSaveQuestionForAnEditedOne)
 TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
   Game().Run(TCommand::StartGame);
   H.Dialogs.ConfirmAnswer = 2;
-  Game().OpenDroppedGame(Other);
+  Game().FileCommands().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_EQ(Game().GameData().FilePath, Default);
   EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);

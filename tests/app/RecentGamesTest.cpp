@@ -88,24 +88,26 @@ TEST(RecentGameCommandsTest, OpenRecentAsksWhatOpenAsksAndOffersToDropAMissingGa
   const QString second = h.MakeGame("Second", {TTestLevel{}, TTestLevel{}});
   h.Start({first});
   h.StartPlaying();
-  h.Game->RecentGames().Add(second);
-  const QString stored = h.Game->RecentGames().Entries().front().Stored;
+  h.Game->RecentGameCommands().Games().Add(second);
+  const QString stored = h.Game->RecentGameCommands().Games().Entries().front().Stored;
 
   h.Dialogs.ConfirmAnswer = 2; // keeps the running game
-  h.Game->OpenRecentGame(stored);
+  h.Game->FileCommands().OpenRecentGame(stored);
   EXPECT_EQ(h.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_EQ(h.Game->GameData().FilePath, first);
   h.Dialogs.ConfirmAnswer = 1;
-  h.Game->OpenRecentGame(stored);
+  h.Game->FileCommands().OpenRecentGame(stored);
   EXPECT_EQ(h.Game->GameData().FilePath, second);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
-  EXPECT_EQ(Shown(h.Game->RecentGames().Entries()), QStringList({"Second.qbx", "First.qbx"}));
+  EXPECT_EQ(Shown(h.Game->RecentGameCommands().Games().Entries()),
+            QStringList({"Second.qbx", "First.qbx"}));
 
   QFile::remove(first);
   h.Dialogs.YesAnswer = true;
-  h.Game->OpenRecentGame(h.Game->RecentGames().Entries().back().Stored);
+  h.Game->FileCommands().OpenRecentGame(
+      h.Game->RecentGameCommands().Games().Entries().back().Stored);
   EXPECT_EQ(h.Dialogs.Questions.size(), 1);
-  EXPECT_EQ(Shown(h.Game->RecentGames().Entries()), QStringList{"Second.qbx"});
+  EXPECT_EQ(Shown(h.Game->RecentGameCommands().Games().Entries()), QStringList{"Second.qbx"});
   EXPECT_EQ(h.Game->GameData().FilePath, second);
 }
 
@@ -116,14 +118,14 @@ TEST(RecentGameCommandsTest, WithADataFolderSaveOffersTheUsersGamesAndOpeningTel
   QFile::rename(game, h.Folder + "Castle.qbx"); // not bundled: the first start opens no game
   h.Start();
   h.Advance(50);
-  EXPECT_FALSE(h.Game->OfferGallery()); // nothing to choose from yet
+  EXPECT_FALSE(h.Game->RecentGameCommands().OfferGallery()); // nothing to choose from yet
 
   h.Game->Run(TCommand::SaveGameAs); // no file yet: the user's games folder, made for it
   EXPECT_EQ(h.Dialogs.Opened, QStringList{"save:" + h.DataHome + "/quarrybox/games|Untitled.qbx"});
   EXPECT_TRUE(QFileInfo(h.DataHome + "/quarrybox/games").isDir());
 
-  h.Game->OpenDroppedGame(h.Folder + "Castle.qbx");
-  EXPECT_EQ(Shown(h.Game->RecentGames().Entries()), QStringList{"Castle.qbx"});
+  h.Game->FileCommands().OpenDroppedGame(h.Folder + "Castle.qbx");
+  EXPECT_EQ(Shown(h.Game->RecentGameCommands().Games().Entries()), QStringList{"Castle.qbx"});
   QFile xbel(h.DataHome + "/recently-used.xbel");
   ASSERT_TRUE(xbel.open(QIODevice::ReadOnly));
   const QByteArray list = xbel.readAll();
@@ -136,5 +138,5 @@ TEST(RecentGameCommandsTest, WithADataFolderSaveOffersTheUsersGamesAndOpeningTel
   next.DataHome = h.DataHome;
   next.MakeGame("Default", {TTestLevel{}});
   next.Start();
-  EXPECT_TRUE(next.Game->OfferGallery());
+  EXPECT_TRUE(next.Game->RecentGameCommands().OfferGallery());
 }

@@ -156,17 +156,17 @@ TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
   h.Settings.WriteSetting("NewQBXFile", other);
 
   h.Start();
-  h.Game->OpenGameMessage(); // before the first title: ignored
+  h.Game->FileCommands().OpenGameMessage(); // before the first title: ignored
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
 
   h.Advance(25);
-  h.Game->OpenGameMessage();
+  h.Game->FileCommands().OpenGameMessage();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Other");
   h.Advance(25);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
 
   h.StartPlaying();
-  h.Game->OpenGameMessage(); // while playing: ignored
+  h.Game->FileCommands().OpenGameMessage(); // while playing: ignored
   EXPECT_EQ(h.Game->GameData().FilePath, other);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
 }

@@ -219,7 +219,7 @@ TEST_F(BuilderFormTest, CancelledSkinDialogChangesNothing) {
 TEST_F(BuilderFormTest, AddingLevelsUpdatesLabelsGridAndPreview) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273}), Bmp("b.bmp", {205, 273}), "c.gif"});
-  EXPECT_EQ(Form.Model().LevelCount(), 2);
+  EXPECT_EQ(Form.Model().Levels().Count(), 2);
   ASSERT_EQ(Questions.Reports.size(), 1);
   EXPECT_TRUE(Questions.Reports[0].contains("c.gif: no such file"));
   EXPECT_EQ(Text("LevelNumL"), "2");
@@ -236,7 +236,7 @@ TEST_F(BuilderFormTest, GridBarSetsTheCurrentLevelsGridSize) {
   EXPECT_EQ(grid->value(), 16);
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
   grid->setValue(70);
-  EXPECT_EQ(Form.Model().CurrentGridSize(), 70);
+  EXPECT_EQ(Form.Model().Levels().CurrentGridSize(), 70);
   EXPECT_EQ(Text("GridSizeL"), "Grid 3 x 3, cells of 70 x 93 pixels");
 }
 
@@ -252,11 +252,11 @@ TEST_F(BuilderFormTest, DeleteAsksFirstAndNeedsALevel) {
   Questions.ConfirmAnswer = false;
   Click("Button8");
   EXPECT_EQ(Questions.Asked.last(), "confirm:Confirm Delete:Really Delete Current Level?!");
-  EXPECT_EQ(Form.Model().LevelCount(), 2);
+  EXPECT_EQ(Form.Model().Levels().Count(), 2);
 
   Questions.ConfirmAnswer = true;
   Click("Button8");
-  EXPECT_EQ(Form.Model().LevelCount(), 1);
+  EXPECT_EQ(Form.Model().Levels().Count(), 1);
   EXPECT_EQ(Text("CurrentLavelL"), "1");
   Click("Button8");
   EXPECT_EQ(Text("CurrentLavelL"), "none");
@@ -273,11 +273,11 @@ TEST_F(BuilderFormTest, NavigationAndMovingDriveTheSelection) {
   EXPECT_EQ(Text("CurrentLavelL"), "1");
   Click("Button16"); // up: swaps with level 2
   EXPECT_EQ(Text("CurrentLavelL"), "2");
-  EXPECT_TRUE(Form.Model().Levels()[1].Path.endsWith("a.bmp"));
+  EXPECT_TRUE(Form.Model().Levels().All()[1].Path.endsWith("a.bmp"));
   Click("Button13");
   EXPECT_EQ(Text("CurrentLavelL"), "3");
   Click("Button17"); // down: swaps with level 2
-  EXPECT_TRUE(Form.Model().Levels()[1].Path.endsWith("c.bmp"));
+  EXPECT_TRUE(Form.Model().Levels().All()[1].Path.endsWith("c.bmp"));
   EXPECT_TRUE(Questions.Messages.isEmpty());
 }
 
@@ -439,7 +439,7 @@ TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelLastFirstAndFollowsTheSelecti
   Click("Button10");                // <<
   EXPECT_EQ(list->currentRow(), 2);
   Click("Button16"); // Up: a becomes level 2, one row higher
-  EXPECT_EQ(Form.Model().Levels()[1].Path, Dir.filePath("a.bmp"));
+  EXPECT_EQ(Form.Model().Levels().All()[1].Path, Dir.filePath("a.bmp"));
   EXPECT_EQ(list->item(1)->text(), "2. a.bmp");
   EXPECT_EQ(list->currentRow(), 1);
   Click("Button17"); // Down: back to level 1, the bottom row
@@ -447,7 +447,7 @@ TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelLastFirstAndFollowsTheSelecti
   EXPECT_EQ(list->currentRow(), 2);
   list->setCurrentRow(0); // chosen in the list
   EXPECT_EQ(Text("CurrentLavelL"), "3");
-  EXPECT_EQ(Form.Model().CurrentLevel(), 3);
+  EXPECT_EQ(Form.Model().Levels().Current(), 3);
 }
 
 // Pictures of a game file come as working copies "tpl0.jpg", ...: their names mean nothing to
@@ -487,8 +487,8 @@ TEST_F(BuilderFormTest, DroppedPicturesBecomeLevelsAndOneReportNamesTheRest) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&Form, &drop);
-  ASSERT_EQ(Form.Model().LevelCount(), 2);
-  EXPECT_EQ(Form.Model().Levels()[1].Path, Dir.filePath("added/red.jpg"));
+  ASSERT_EQ(Form.Model().Levels().Count(), 2);
+  EXPECT_EQ(Form.Model().Levels().All()[1].Path, Dir.filePath("added/red.jpg"));
   ASSERT_EQ(Questions.Reports.size(), 1);
   EXPECT_TRUE(Questions.Reports[0].contains("readme.txt"));
   EXPECT_TRUE(Questions.Reports[0].contains("missing.jpg"));

@@ -6,7 +6,7 @@ namespace {
 
 QStringList Paths(const TBuilderModel &model) {
   QStringList paths;
-  for (const TLevel &level : model.Levels())
+  for (const TLevel &level : model.Levels().All())
     paths << level.Path;
   return paths;
 }
@@ -34,10 +34,10 @@ TBuilderModel Complete() {
 
 TEST(BuilderModelTest, StartsEmptyShowingTheStartSkin) {
   TBuilderModel model;
-  EXPECT_EQ(model.LevelCount(), 0);
-  EXPECT_EQ(model.CurrentLevel(), 0);
-  EXPECT_EQ(model.CurrentLevelData(), nullptr);
-  EXPECT_EQ(model.CurrentGridSize(), 16);
+  EXPECT_EQ(model.Levels().Count(), 0);
+  EXPECT_EQ(model.Levels().Current(), 0);
+  EXPECT_EQ(model.Levels().CurrentData(), nullptr);
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 16);
   EXPECT_EQ(model.ShownSkin(), SkinStart);
   EXPECT_FALSE(model.LevelControlsEnabled());
   EXPECT_TRUE(model.LevelPictureVisible());
@@ -47,10 +47,10 @@ TEST(BuilderModelTest, AddingSkipsUnknownTypesAndSelectsTheLastTaken) {
   TBuilderModel model;
   EXPECT_EQ(model.AddLevels({"a.jpg", "b.bmp", "c.gif"}), 2);
   EXPECT_EQ(Paths(model), (QStringList{"a.jpg", "b.bmp"}));
-  EXPECT_EQ(model.CurrentLevel(), 2);
-  EXPECT_EQ(model.Levels()[0].Type, PictureJpeg);
-  EXPECT_EQ(model.Levels()[1].Type, PictureBmp);
-  for (const TLevel &level : model.Levels())
+  EXPECT_EQ(model.Levels().Current(), 2);
+  EXPECT_EQ(model.Levels().All()[0].Type, PictureJpeg);
+  EXPECT_EQ(model.Levels().All()[1].Type, PictureBmp);
+  for (const TLevel &level : model.Levels().All())
     EXPECT_EQ(level.GridSize, 44);
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
   EXPECT_TRUE(model.LevelControlsEnabled());
@@ -59,35 +59,35 @@ TEST(BuilderModelTest, AddingSkipsUnknownTypesAndSelectsTheLastTaken) {
 TEST(BuilderModelTest, AddingOnlyUnknownTypesChangesNothing) {
   TBuilderModel model;
   EXPECT_EQ(model.AddLevels({"x.png", "y.jpeg", "gif"}), 0);
-  EXPECT_EQ(model.LevelCount(), 0);
-  EXPECT_EQ(model.CurrentLevel(), 0);
+  EXPECT_EQ(model.Levels().Count(), 0);
+  EXPECT_EQ(model.Levels().Current(), 0);
   EXPECT_EQ(model.ShownSkin(), SkinStart);
 }
 
 TEST(BuilderModelTest, AddingAppendsAfterTheLastLevelWhateverIsCurrent) {
   TBuilderModel model = WithLevels(3);
-  model.SelectFirst();
+  model.Levels().SelectFirst();
   model.AddLevels({"x.jpg"});
   EXPECT_EQ(Paths(model), (QStringList{"1.jpg", "2.jpg", "3.jpg", "x.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 4);
+  EXPECT_EQ(model.Levels().Current(), 4);
 }
 
 TEST(BuilderModelTest, InsertingFollowsTheCurrentLevelInOrder) {
   TBuilderModel model = WithLevels(4);
-  model.SelectFirst();
-  model.SelectNext();
-  ASSERT_EQ(model.CurrentLevel(), 2);
+  model.Levels().SelectFirst();
+  model.Levels().SelectNext();
+  ASSERT_EQ(model.Levels().Current(), 2);
   EXPECT_EQ(model.InsertLevels({"x.jpg", "skip.png", "y.jpg"}), 2);
   EXPECT_EQ(Paths(model), (QStringList{"1.jpg", "2.jpg", "x.jpg", "y.jpg", "3.jpg", "4.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 4);
-  EXPECT_EQ(model.CurrentLevelData()->Path, "y.jpg");
+  EXPECT_EQ(model.Levels().Current(), 4);
+  EXPECT_EQ(model.Levels().CurrentData()->Path, "y.jpg");
 }
 
 TEST(BuilderModelTest, InsertingIntoAnEmptyListMakesLevelOne) {
   TBuilderModel model;
   model.InsertLevels({"x.bmp", "y.jpg"});
   EXPECT_EQ(Paths(model), (QStringList{"x.bmp", "y.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 2);
+  EXPECT_EQ(model.Levels().Current(), 2);
 }
 
 struct DeleteCase {
@@ -102,13 +102,13 @@ class BuilderModelDeleteTest : public ::testing::TestWithParam<DeleteCase> {};
 TEST_P(BuilderModelDeleteTest, KeepsTheNumberOrFallsBackToTheNewLast) {
   const DeleteCase &c = GetParam();
   TBuilderModel model = WithLevels(c.Count);
-  model.SelectFirst();
-  while (model.CurrentLevel() < c.Current)
-    model.SelectNext();
+  model.Levels().SelectFirst();
+  while (model.Levels().Current() < c.Current)
+    model.Levels().SelectNext();
   model.SetShownSkin(SkinGameOver);
-  ASSERT_TRUE(model.DeleteCurrentLevel());
+  ASSERT_TRUE(model.Levels().DeleteCurrent());
   EXPECT_EQ(Paths(model), c.Left);
-  EXPECT_EQ(model.CurrentLevel(), c.CurrentAfter);
+  EXPECT_EQ(model.Levels().Current(), c.CurrentAfter);
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
 }
 
@@ -120,97 +120,97 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuilderModelDeleteTest,
 
 TEST(BuilderModelTest, DeletingWithNoLevelFails) {
   TBuilderModel model;
-  EXPECT_FALSE(model.DeleteCurrentLevel());
-  EXPECT_EQ(model.CurrentLevel(), 0);
+  EXPECT_FALSE(model.Levels().DeleteCurrent());
+  EXPECT_EQ(model.Levels().Current(), 0);
 }
 
 TEST(BuilderModelTest, DeletingLevelTwoOfFourShowsTheFormerThird) {
   TBuilderModel model = WithLevels(4);
-  model.SelectFirst();
-  model.SelectNext();
-  model.DeleteCurrentLevel();
-  EXPECT_EQ(model.CurrentLevelData()->Path, "3.jpg");
+  model.Levels().SelectFirst();
+  model.Levels().SelectNext();
+  model.Levels().DeleteCurrent();
+  EXPECT_EQ(model.Levels().CurrentData()->Path, "3.jpg");
 }
 
 TEST(BuilderModelTest, UpSwapsWithTheFollowingLevelAndTheSelectionFollows) {
   TBuilderModel model = WithLevels(3);
-  model.SelectFirst();
-  ASSERT_TRUE(model.SetGridSize(60));
+  model.Levels().SelectFirst();
+  ASSERT_TRUE(model.Levels().SetGridSize(60));
   model.SetShownSkin(SkinStart);
-  EXPECT_TRUE(model.MoveCurrentUp());
+  EXPECT_TRUE(model.Levels().MoveCurrentUp());
   EXPECT_EQ(Paths(model), (QStringList{"2.jpg", "1.jpg", "3.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 2);
-  EXPECT_EQ(model.CurrentGridSize(), 60); // the grid size moves with its picture
-  EXPECT_EQ(model.Levels()[0].GridSize, 44);
+  EXPECT_EQ(model.Levels().Current(), 2);
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 60); // the grid size moves with its picture
+  EXPECT_EQ(model.Levels().All()[0].GridSize, 44);
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
 }
 
 TEST(BuilderModelTest, DownSwapsWithThePrecedingLevel) {
   TBuilderModel model = WithLevels(3);
-  EXPECT_TRUE(model.MoveCurrentDown());
+  EXPECT_TRUE(model.Levels().MoveCurrentDown());
   EXPECT_EQ(Paths(model), (QStringList{"1.jpg", "3.jpg", "2.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 2);
+  EXPECT_EQ(model.Levels().Current(), 2);
 }
 
 TEST(BuilderModelTest, MovingPastEitherEndChangesNothing) {
   TBuilderModel model = WithLevels(3);
   model.SetShownSkin(SkinStart);
-  EXPECT_FALSE(model.MoveCurrentUp()); // level 3 is last
-  model.SelectFirst();
+  EXPECT_FALSE(model.Levels().MoveCurrentUp()); // level 3 is last
+  model.Levels().SelectFirst();
   model.SetShownSkin(SkinStart);
-  EXPECT_FALSE(model.MoveCurrentDown());
+  EXPECT_FALSE(model.Levels().MoveCurrentDown());
   EXPECT_EQ(Paths(model), (QStringList{"1.jpg", "2.jpg", "3.jpg"}));
-  EXPECT_EQ(model.CurrentLevel(), 1);
+  EXPECT_EQ(model.Levels().Current(), 1);
   EXPECT_EQ(model.ShownSkin(), SkinStart);
 
   TBuilderModel empty;
-  EXPECT_FALSE(empty.MoveCurrentUp());
-  EXPECT_FALSE(empty.MoveCurrentDown());
+  EXPECT_FALSE(empty.Levels().MoveCurrentUp());
+  EXPECT_FALSE(empty.Levels().MoveCurrentDown());
 }
 
 TEST(BuilderModelTest, NavigationStopsAtTheEnds) {
   TBuilderModel model = WithLevels(3);
-  EXPECT_FALSE(model.SelectNext());
-  EXPECT_EQ(model.CurrentLevel(), 3);
-  EXPECT_TRUE(model.SelectPrevious());
-  EXPECT_EQ(model.CurrentLevel(), 2);
-  EXPECT_TRUE(model.SelectFirst());
-  EXPECT_EQ(model.CurrentLevel(), 1);
-  EXPECT_FALSE(model.SelectPrevious());
-  EXPECT_EQ(model.CurrentLevel(), 1);
-  EXPECT_TRUE(model.SelectNext());
-  EXPECT_EQ(model.CurrentLevel(), 2);
+  EXPECT_FALSE(model.Levels().SelectNext());
+  EXPECT_EQ(model.Levels().Current(), 3);
+  EXPECT_TRUE(model.Levels().SelectPrevious());
+  EXPECT_EQ(model.Levels().Current(), 2);
+  EXPECT_TRUE(model.Levels().SelectFirst());
+  EXPECT_EQ(model.Levels().Current(), 1);
+  EXPECT_FALSE(model.Levels().SelectPrevious());
+  EXPECT_EQ(model.Levels().Current(), 1);
+  EXPECT_TRUE(model.Levels().SelectNext());
+  EXPECT_EQ(model.Levels().Current(), 2);
   model.SetShownSkin(SkinGameOver);
-  EXPECT_TRUE(model.SelectLast());
-  EXPECT_EQ(model.CurrentLevel(), 3);
+  EXPECT_TRUE(model.Levels().SelectLast());
+  EXPECT_EQ(model.Levels().Current(), 3);
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
 }
 
 TEST(BuilderModelTest, NavigationWithoutLevelsSelectsNothing) {
   TBuilderModel model;
-  EXPECT_FALSE(model.SelectFirst());
-  EXPECT_FALSE(model.SelectLast());
-  EXPECT_FALSE(model.SelectNext());
-  EXPECT_FALSE(model.SelectPrevious());
-  EXPECT_EQ(model.CurrentLevel(), 0);
+  EXPECT_FALSE(model.Levels().SelectFirst());
+  EXPECT_FALSE(model.Levels().SelectLast());
+  EXPECT_FALSE(model.Levels().SelectNext());
+  EXPECT_FALSE(model.Levels().SelectPrevious());
+  EXPECT_EQ(model.Levels().Current(), 0);
   EXPECT_EQ(model.ShownSkin(), SkinStart);
 }
 
 TEST(BuilderModelTest, GridSizeNeedsALevelAndStaysWithinSixteenToSeventy) {
   TBuilderModel empty;
-  EXPECT_FALSE(empty.SetGridSize(30));
-  EXPECT_EQ(empty.CurrentGridSize(), 16);
+  EXPECT_FALSE(empty.Levels().SetGridSize(30));
+  EXPECT_EQ(empty.Levels().CurrentGridSize(), 16);
 
   TBuilderModel model = WithLevels(2);
   model.SetShownSkin(SkinStart);
-  EXPECT_TRUE(model.SetGridSize(30));
-  EXPECT_EQ(model.CurrentGridSize(), 30);
-  EXPECT_EQ(model.Levels()[0].GridSize, 44);
+  EXPECT_TRUE(model.Levels().SetGridSize(30));
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 30);
+  EXPECT_EQ(model.Levels().All()[0].GridSize, 44);
   EXPECT_EQ(model.ShownSkin(), SkinPlaying);
-  model.SetGridSize(5);
-  EXPECT_EQ(model.CurrentGridSize(), 16);
-  model.SetGridSize(200);
-  EXPECT_EQ(model.CurrentGridSize(), 70);
+  model.Levels().SetGridSize(5);
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 16);
+  model.Levels().SetGridSize(200);
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 70);
 }
 
 struct SkinTypeCase {
@@ -274,9 +274,9 @@ TEST(BuilderModelTest, FillFromTakesSkinsAndLevelsWithLevelOneCurrent) {
   game.Levels = {{"a.jpg", PictureJpeg, 20}, {"b.bmp", PictureBmp, 66}};
   TBuilderModel model = WithLevels(5);
   model.FillFrom(game);
-  EXPECT_EQ(model.Levels(), game.Levels);
-  EXPECT_EQ(model.CurrentLevel(), 1);
-  EXPECT_EQ(model.CurrentGridSize(), 20);
+  EXPECT_EQ(model.Levels().All(), game.Levels);
+  EXPECT_EQ(model.Levels().Current(), 1);
+  EXPECT_EQ(model.Levels().CurrentGridSize(), 20);
   EXPECT_EQ(model.Skin(SkinPlaying).Path, "p.bmp");
   EXPECT_EQ(model.Skin(SkinPlaying).Type, PictureBmp);
   EXPECT_EQ(model.Skin(SkinGameOver).Path, "e.jpg");
@@ -290,8 +290,8 @@ TEST(BuilderModelTest, ResetEmptiesSkinsAndLevelsButKeepsTheLayout) {
   TBuilderModel model = Complete();
   model.TakeLayout(game);
   model.Reset();
-  EXPECT_EQ(model.LevelCount(), 0);
-  EXPECT_EQ(model.CurrentLevel(), 0);
+  EXPECT_EQ(model.Levels().Count(), 0);
+  EXPECT_EQ(model.Levels().Current(), 0);
   for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver}) {
     EXPECT_TRUE(model.Skin(kind).Path.isEmpty());
     EXPECT_EQ(model.Skin(kind).Type, PictureNone);
@@ -309,7 +309,7 @@ TEST(BuilderModelTest, ApplyToCopiesEverythingAndStartsAFreshUnsavedGame) {
   game.FilePath = "/games/kept.qbx";
   TBuilderModel model = Complete();
   model.AddLevels({"l2.bmp"});
-  model.SetGridSize(52);
+  model.Levels().SetGridSize(52);
   model.SetStretch(SkinPlaying, false);
   model.Box(1) = {true, 0x00FF00};
   model.Box(2) = {false, 0x0000FF};

@@ -50,7 +50,7 @@ TEST_P(BuilderPreviewFitTest, FitsAndCutsTheLevelPicture) {
   TBuilderModel model;
   model.SetSkin(SkinPlaying, SolidPicture(dir, "skin.bmp", {600, 400}, Green));
   model.AddLevels({SolidPicture(dir, "level.bmp", c.Picture, Purple)});
-  model.SetGridSize(c.Grid);
+  model.Levels().SetGridSize(c.Grid);
   QImage window;
   const TPreviewResult result = DrawBuilderPreview(window, model);
   EXPECT_TRUE(result.Error.isEmpty());
@@ -176,7 +176,7 @@ TEST(BuilderPreviewTest, JpegLevelIsCutByItsOwnSizeThoughDecodedSmaller) {
   TBuilderModel model;
   model.SetSkin(SkinPlaying, SolidPicture(dir, "skin.bmp", {600, 400}, Green));
   model.AddLevels({path});
-  model.SetGridSize(45);
+  model.Levels().SetGridSize(45);
   QImage window;
   const TPreviewResult result = DrawBuilderPreview(window, model);
   EXPECT_TRUE(result.Error.isEmpty()) << result.Error.toStdString();

@@ -19,10 +19,10 @@ public:
 
 protected:
   void mousePressEvent(QMouseEvent *) override {
-    auto *data = new QMimeData;
-    data->setUrls(Urls);
+    auto *mime = new QMimeData;
+    mime->setUrls(Urls);
     auto *drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(mime);
     drag->exec(Qt::CopyAction);
   }
 
