@@ -5,6 +5,7 @@
 #include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -70,7 +71,9 @@ TResult<QImage> TGameThumbnails::Make(const QString &gamePath) const {
   use.ShownSize = [box](QSize stored) { return stored.scaled(box, Qt::KeepAspectRatio); };
   const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record->Type, use);
   if (!picture.Ok())
-    return TStatus::Failure(QStringLiteral("The title picture cannot be shown: ") + picture.Reason);
+    return TStatus::Failure(
+        QCoreApplication::translate("GameThumbnail", "The title picture cannot be shown: %1")
+            .arg(picture.Reason));
   return picture.Image.scaled(Box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
 }

@@ -11,12 +11,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 TGamesGalleryDialog::TGamesGalleryDialog(const TGalleryFolders &folders, QWidget *parent)
     : QDialog(parent) {
   setObjectName("GamesGallery");
-  setWindowTitle("Games");
+  setWindowTitle(QCoreApplication::translate("TGamesGalleryDialog", "Games"));
   setAttribute(Qt::WA_DeleteOnClose);
   Games =
       new TGamesGalleryModel(folders, TScoreStore::DefaultFolder(), DefaultThumbnailFolder(), this);
@@ -38,8 +39,10 @@ TGamesGalleryDialog::TGamesGalleryDialog(const TGalleryFolders &folders, QWidget
   connect(List, &QListView::activated, this, [this](const QModelIndex &index) { Choose(index); });
 
   auto *buttons = new QDialogButtonBox(this);
-  QPushButton *open = buttons->addButton("&Open", QDialogButtonBox::AcceptRole);
-  QPushButton *close = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+  QPushButton *open = buttons->addButton(
+      QCoreApplication::translate("TGamesGalleryDialog", "&Open"), QDialogButtonBox::AcceptRole);
+  QPushButton *close = buttons->addButton(
+      QCoreApplication::translate("TGamesGalleryDialog", "Close"), QDialogButtonBox::RejectRole);
   // Enter belongs to the list, which opens the game it is on: no button takes it as well.
   for (QPushButton *button : {open, close})
     button->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "gamefile/HighScores.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
 
@@ -22,11 +23,13 @@ QImage PlaceholderPicture(QSize size) {
 QString SourceText(TGallerySource source) {
   switch (source) {
   case TGallerySource::Installed:
-    return QStringLiteral("Installed");
+    //: Where a game in the gallery comes from: the games that came with the program
+    return QCoreApplication::translate("TGamesGalleryModel", "Installed");
   case TGallerySource::Yours:
-    return QStringLiteral("Your games");
+    return QCoreApplication::translate("TGamesGalleryModel", "Your games");
   case TGallerySource::Recent:
-    return QStringLiteral("Recent");
+    //: Where a game in the gallery comes from: opened lately
+    return QCoreApplication::translate("TGamesGalleryModel", "Recent");
   }
   return {};
 }
@@ -75,17 +78,19 @@ int TGamesGalleryModel::rowCount(const QModelIndex &parent) const {
 QString TGamesGalleryModel::Text(const TRow &row) const {
   QString detail;
   if (!row.Facts)
-    detail = QStringLiteral("Reading...");
+    detail = QCoreApplication::translate("TGamesGalleryModel", "Reading...");
   else if (row.Facts->Levels == 0)
     detail = row.Facts->Problem;
   else {
     const TGameFacts &facts = *row.Facts;
-    detail = facts.Levels == 1 ? QStringLiteral("1 level")
-                               : QStringLiteral("%1 levels").arg(facts.Levels);
-    detail += facts.Best ? QStringLiteral(", best %1 %2")
+    detail = facts.Levels == 1
+                 ? QCoreApplication::translate("TGamesGalleryModel", "1 level")
+                 : QCoreApplication::translate("TGamesGalleryModel", "%1 levels").arg(facts.Levels);
+    //: After the number of levels: the best score (%1) and the name of who made it (%2)
+    detail += facts.Best ? QCoreApplication::translate("TGamesGalleryModel", ", best %1 %2")
                                .arg(ScoreText(facts.Best->Score),
                                     QString::fromLatin1(facts.Best->Name).trimmed())
-                         : QStringLiteral(", no score yet");
+                         : QCoreApplication::translate("TGamesGalleryModel", ", no score yet");
   }
   return row.Game.Name + '\n' + detail + '\n' + SourceText(row.Game.Source);
 }

@@ -4,6 +4,7 @@
 #include "app/GameDialogs.h"
 #include "app/RecentlyUsedXbel.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 
@@ -31,8 +32,9 @@ QString TRecentGameCommands::PathToOpen(const QString &stored) {
     return OpenStoredFileName(stored);
   if (Parts.Dialogs &&
       Parts.Dialogs->AskYesNo(
-          "Open Recent",
-          QStringLiteral("The game \"%1\" is no longer there. Remove it from the list?")
+          QCoreApplication::translate("TRecentGameCommands", "Open Recent"),
+          QCoreApplication::translate(
+              "TRecentGameCommands", "The game \"%1\" is no longer there. Remove it from the list?")
               .arg(game.FullName)))
     List.Remove(stored);
   return QString();

@@ -1,5 +1,6 @@
 #include "app/RecentGamesMenu.h"
 
+#include <QCoreApplication>
 #include <QStyleOptionMenuItem>
 
 namespace {
@@ -27,7 +28,7 @@ void TRecentGamesMenu::Fill() {
   }
   if (!entries.isEmpty())
     addSeparator();
-  QAction *clearItem = addAction(QStringLiteral("&Clear"));
+  QAction *clearItem = addAction(QCoreApplication::translate("TRecentGamesMenu", "&Clear"));
   clearItem->setObjectName("ClearRecent1");
   clearItem->setEnabled(!entries.isEmpty());
   connect(clearItem, &QAction::triggered, this, [this] {

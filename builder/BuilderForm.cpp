@@ -237,8 +237,9 @@ QString TQuarryboxBuilderForm::LevelCaption(int level) {
     return QStringLiteral("%1. %2").arg(level).arg(QFileInfo(path).fileName());
   const QSize size = LevelPicture(path).Size;
   if (size.isEmpty())
-    return QStringLiteral("Level %1").arg(level);
-  return QStringLiteral("Level %1 (%2 x %3)").arg(level).arg(size.width()).arg(size.height());
+    return tr("Level %1").arg(level);
+  //: A level in the builder's list with its picture's width and height in pixels
+  return tr("Level %1 (%2 x %3)").arg(level).arg(size.width()).arg(size.height());
 }
 
 // The last level at the top, so that Up (which makes a level's number one higher) moves it

@@ -160,7 +160,9 @@ TImportedPictures ImportPictures(const QStringList &files, const QString &folder
     if (taken.Problem.isEmpty())
       result.Files << taken.File;
     else
-      result.Skipped << QFileInfo(file).fileName() + ": " + taken.Problem;
+      //: A picture that was not added: its file name and why
+      result.Skipped << QCoreApplication::translate("PictureImport", "%1: %2")
+                            .arg(QFileInfo(file).fileName(), taken.Problem);
   }
   return result;
 }

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>GameThumbnail</name>
+    <message>
+        <source>The title picture cannot be shown: %1</source>
+        <translation>Das Titelbild kann nicht angezeigt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -110,6 +117,14 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>G&amp;ames...</source>
+        <translation>S&amp;piele...</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -144,6 +159,11 @@
     <message>
         <source>These pictures were not added:</source>
         <translation>Diese Bilder wurden nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture that was not added: its file name and why</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -314,6 +334,59 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 kann nicht geschrieben werden; die Bestenliste wird daher nur für Sie in %2 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryDialog</name>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryModel</name>
+    <message>
+        <source>Installed</source>
+        <extracomment>Where a game in the gallery comes from: the games that came with the program</extracomment>
+        <translation>Mitgeliefert</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Ihre Spiele</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <extracomment>Where a game in the gallery comes from: opened lately</extracomment>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 Level</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 Level</translation>
+    </message>
+    <message>
+        <source>, best %1 %2</source>
+        <extracomment>After the number of levels: the best score (%1) and the name of who made it (%2)</extracomment>
+        <translation>, Bestwert %1 %2</translation>
+    </message>
+    <message>
+        <source>, no score yet</source>
+        <translation>, noch kein Ergebnis</translation>
     </message>
 </context>
 <context>
@@ -582,16 +655,43 @@
         <translation>groß -&gt;</translation>
     </message>
     <message>
-        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Level in Spielreihenfolge: eins wählen, um es zu bearbeiten; Bilder hierher ziehen, um sie hinzuzufügen</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 x %3)</source>
+        <extracomment>A level in the builder&apos;s list with its picture&apos;s width and height in pixels</extracomment>
+        <translation>Level %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Levels, the last at the top: choose one to edit it; drop pictures here to add them</source>
+        <translation>Level, das letzte oben: eins wählen, um es zu bearbeiten; Bilder hierher ziehen, um sie hinzuzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGameCommands</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer there. Remove it from the list?</source>
+        <translation>Das Spiel „%1“ ist nicht mehr vorhanden. Aus der Liste entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGamesMenu</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Liste leeren</translation>
     </message>
 </context>
 <context>

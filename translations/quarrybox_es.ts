@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>GameThumbnail</name>
+    <message>
+        <source>The title picture cannot be shown: %1</source>
+        <translation>No se puede mostrar la imagen del título: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -110,6 +117,14 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Pantalla completa</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>G&amp;ames...</source>
+        <translation>&amp;Juegos...</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -144,6 +159,11 @@
     <message>
         <source>These pictures were not added:</source>
         <translation>Estas imágenes no se han añadido:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture that was not added: its file name and why</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -314,6 +334,59 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 no se puede escribir, así que sus récords se guardan solo para usted, en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryDialog</name>
+    <message>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryModel</name>
+    <message>
+        <source>Installed</source>
+        <extracomment>Where a game in the gallery comes from: the games that came with the program</extracomment>
+        <translation>Incluido</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Sus juegos</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <extracomment>Where a game in the gallery comes from: opened lately</extracomment>
+        <translation>Reciente</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Leyendo...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 nivel</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 niveles</translation>
+    </message>
+    <message>
+        <source>, best %1 %2</source>
+        <extracomment>After the number of levels: the best score (%1) and the name of who made it (%2)</extracomment>
+        <translation>, récord %1 %2</translation>
+    </message>
+    <message>
+        <source>, no score yet</source>
+        <translation>, aún sin puntuación</translation>
     </message>
 </context>
 <context>
@@ -582,16 +655,43 @@
         <translation>gruesa -&gt;</translation>
     </message>
     <message>
-        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Niveles en orden de juego: elija uno para editarlo; suelte imágenes aquí para añadirlas</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 x %3)</source>
+        <extracomment>A level in the builder&apos;s list with its picture&apos;s width and height in pixels</extracomment>
+        <translation>Nivel %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Levels, the last at the top: choose one to edit it; drop pictures here to add them</source>
+        <translation>Niveles, el último arriba: elija uno para editarlo; suelte imágenes aquí para añadirlas</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGameCommands</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer there. Remove it from the list?</source>
+        <translation>El juego «%1» ya no existe. ¿Quitarlo de la lista?</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGamesMenu</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vaciar lista</translation>
     </message>
 </context>
 <context>

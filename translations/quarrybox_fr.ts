@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>GameThumbnail</name>
+    <message>
+        <source>The title picture cannot be shown: %1</source>
+        <translation>L&apos;image de titre ne peut pas être affichée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -110,6 +117,14 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Plein écran</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>G&amp;ames...</source>
+        <translation>&amp;Parties...</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -144,6 +159,11 @@
     <message>
         <source>These pictures were not added:</source>
         <translation>Ces images n&apos;ont pas été ajoutées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture that was not added: its file name and why</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -314,6 +334,59 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 ne peut pas être modifié&#xa0;: ses meilleurs scores sont donc gardés pour vous seul, dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryDialog</name>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryModel</name>
+    <message>
+        <source>Installed</source>
+        <extracomment>Where a game in the gallery comes from: the games that came with the program</extracomment>
+        <translation>Fournie</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Vos parties</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <extracomment>Where a game in the gallery comes from: opened lately</extracomment>
+        <translation>Récente</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lecture...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 niveau</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 niveaux</translation>
+    </message>
+    <message>
+        <source>, best %1 %2</source>
+        <extracomment>After the number of levels: the best score (%1) and the name of who made it (%2)</extracomment>
+        <translation>, record %1 %2</translation>
+    </message>
+    <message>
+        <source>, no score yet</source>
+        <translation>, pas encore de score</translation>
     </message>
 </context>
 <context>
@@ -582,16 +655,43 @@
         <translation>grandes -&gt;</translation>
     </message>
     <message>
-        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Niveaux dans l&apos;ordre du jeu&#xa0;: choisissez-en un pour le modifier&#xa0;; déposez des images ici pour les ajouter</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 x %3)</source>
+        <extracomment>A level in the builder&apos;s list with its picture&apos;s width and height in pixels</extracomment>
+        <translation>Niveau %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Levels, the last at the top: choose one to edit it; drop pictures here to add them</source>
+        <translation>Niveaux, le dernier en haut&#xa0;: choisissez-en un pour le modifier&#xa0;; déposez des images ici pour les ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGameCommands</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer there. Remove it from the list?</source>
+        <translation>La partie «&#xa0;%1&#xa0;» n&apos;existe plus. La retirer de la liste&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGamesMenu</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer la liste</translation>
     </message>
 </context>
 <context>

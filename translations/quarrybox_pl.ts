@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>GameThumbnail</name>
+    <message>
+        <source>The title picture cannot be shown: %1</source>
+        <translation>Nie można pokazać obrazu tytułowego: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -110,6 +117,14 @@
         <source>&amp;Full Screen</source>
         <translation>Pełny &amp;ekran</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Otwórz o&amp;statnie</translation>
+    </message>
+    <message>
+        <source>G&amp;ames...</source>
+        <translation>&amp;Gry...</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -144,6 +159,11 @@
     <message>
         <source>These pictures were not added:</source>
         <translation>Te obrazy nie zostały dodane:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture that was not added: its file name and why</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -314,6 +334,59 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>Nie można zapisać %1, więc najlepsze wyniki są przechowywane tylko dla Ciebie, w %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryDialog</name>
+    <message>
+        <source>Games</source>
+        <translation>Gry</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryModel</name>
+    <message>
+        <source>Installed</source>
+        <extracomment>Where a game in the gallery comes from: the games that came with the program</extracomment>
+        <translation>Zainstalowana</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Twoje gry</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <extracomment>Where a game in the gallery comes from: opened lately</extracomment>
+        <translation>Ostatnio otwierana</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wczytywanie...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 poziom</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>Poziomy: %1</translation>
+    </message>
+    <message>
+        <source>, best %1 %2</source>
+        <extracomment>After the number of levels: the best score (%1) and the name of who made it (%2)</extracomment>
+        <translation>, rekord %1 %2</translation>
+    </message>
+    <message>
+        <source>, no score yet</source>
+        <translation>, jeszcze bez wyników</translation>
     </message>
 </context>
 <context>
@@ -582,16 +655,43 @@
         <translation>duża -&gt;</translation>
     </message>
     <message>
-        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Poziomy w kolejności gry: wybierz jeden, aby go edytować; upuść tu obrazy, aby je dodać</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Poziom %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 x %3)</source>
+        <extracomment>A level in the builder&apos;s list with its picture&apos;s width and height in pixels</extracomment>
+        <translation>Poziom %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Levels, the last at the top: choose one to edit it; drop pictures here to add them</source>
+        <translation>Poziomy, ostatni na górze: wybierz jeden, aby go edytować; upuść tu obrazy, aby je dodać</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGameCommands</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Otwórz ostatnie</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer there. Remove it from the list?</source>
+        <translation>Gry „%1” już nie ma. Usunąć ją z listy?</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGamesMenu</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Wyczyść listę</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>GameThumbnail</name>
+    <message>
+        <source>The title picture cannot be shown: %1</source>
+        <translation>A imagem de título não pode ser exibida: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -110,6 +117,14 @@
         <source>&amp;Full Screen</source>
         <translation>Tela c&amp;heia</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>G&amp;ames...</source>
+        <translation>&amp;Jogos...</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -144,6 +159,11 @@
     <message>
         <source>These pictures were not added:</source>
         <translation>Estas imagens não foram adicionadas:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture that was not added: its file name and why</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -314,6 +334,59 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 não pode ser gravado, então os recordes dele ficam guardados só para você, em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryDialog</name>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>TGamesGalleryModel</name>
+    <message>
+        <source>Installed</source>
+        <extracomment>Where a game in the gallery comes from: the games that came with the program</extracomment>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Seus jogos</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <extracomment>Where a game in the gallery comes from: opened lately</extracomment>
+        <translation>Recente</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lendo...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 fase</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 fases</translation>
+    </message>
+    <message>
+        <source>, best %1 %2</source>
+        <extracomment>After the number of levels: the best score (%1) and the name of who made it (%2)</extracomment>
+        <translation>, recorde %1 %2</translation>
+    </message>
+    <message>
+        <source>, no score yet</source>
+        <translation>, ainda sem pontuação</translation>
     </message>
 </context>
 <context>
@@ -582,16 +655,43 @@
         <translation>grossa -&gt;</translation>
     </message>
     <message>
-        <source>Levels in play order: choose one to edit it; drop pictures here to add them</source>
-        <translation>Fases na ordem do jogo: escolha uma para editá-la; solte imagens aqui para adicioná-las</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Fase %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 x %3)</source>
+        <extracomment>A level in the builder&apos;s list with its picture&apos;s width and height in pixels</extracomment>
+        <translation>Fase %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Levels, the last at the top: choose one to edit it; drop pictures here to add them</source>
+        <translation>Fases, a última no topo: escolha uma para editá-la; solte imagens aqui para adicioná-las</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGameCommands</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir recente</translation>
+    </message>
+    <message>
+        <source>The game &quot;%1&quot; is no longer there. Remove it from the list?</source>
+        <translation>O jogo &quot;%1&quot; não existe mais. Removê-lo da lista?</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentGamesMenu</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar lista</translation>
     </message>
 </context>
 <context>
