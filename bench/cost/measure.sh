@@ -25,6 +25,7 @@
 #   playing                  the same over 20 s of play, with one xdotool moving and turning
 #                            the piece four times a second and dropping it every 5 s
 #   peak RSS                 VmHWM of the program after that play, in MiB
+#   peak RSS 12MP            VmHWM of the program once the 12-MP level below is on the screen
 #   level start              a game whose level is a 4000 x 3000 JPEG: Space 2 s after the
 #                            title shows, until the level is on the screen, read from the trace:
 #                            from "key 32" to the first "painted" after "score 0" when the build
@@ -218,6 +219,8 @@ measure_level_start() {
   end=$(awk 'seen && $2 == "painted" { print $1; exit } $2 == "score" { seen = 1 }' "$trace")
   [ -n "$end" ] || end=$(trace_ms "score 0")
   record "$name" "level start (ms)" $((end - start))
+  record "$name" "peak RSS 12MP (MiB)" \
+    "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
   stop_all
 }
 
