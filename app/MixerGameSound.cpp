@@ -64,7 +64,13 @@ void TMixerGameSound::Play(const QString &name) {
     return;
   }
   Waiting << name;
-  if (!OpenTimer.Enabled())
+  if (!Held && !OpenTimer.Enabled())
+    OpenTimer.SetEnabled(true);
+}
+
+void TMixerGameSound::HoldOutput(bool hold) {
+  Held = hold;
+  if (!Held && !Waiting.isEmpty() && !OpenTimer.Enabled())
     OpenTimer.SetEnabled(true);
 }
 

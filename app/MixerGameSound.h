@@ -30,6 +30,10 @@ public:
   void Finalize() override;
   bool Initialized() const override { return On; }
   void Play(const QString &name) override;
+  // While held, the first sound waits to open the output (the program's window is not yet on
+  // the screen: loading SDL_mixer would hold it up); the sounds asked for meanwhile start when
+  // the hold ends.
+  void HoldOutput(bool hold);
   // The output is open now (not resting).
   bool OutputOpen() const { return Device.Initialized(); }
 
@@ -47,4 +51,5 @@ private:
   TTimer OpenTimer;
   QStringList Waiting; // sounds asked for before the output opened
   bool On = false;
+  bool Held = false;
 };

@@ -128,6 +128,7 @@ int main(int argc, char **argv) {
   TGame game(scheduler, settings, quint64(QDateTime::currentMSecsSinceEpoch()));
   TMainForm form(game, settings);
   TMixerGameSound sound(scheduler, &form);
+  sound.HoldOutput(true); // until the first picture shows
   game.SetSound(&sound);
   TWidgetDialogs dialogs(game, settings, &form);
   game.SetDialogs(&dialogs);

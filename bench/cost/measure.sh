@@ -105,22 +105,35 @@ wait_trace() {
 
 main_window() { xdotool search --sync --onlyvisible --name '^Quarrybox' 2>/dev/null | head -1; }
 
-# CPU time of all threads of a process so far, in microseconds. The scheduler's own account:
-# the 10 ms ticks of /proc/PID/stat are too coarse for an idle program.
-cpu_us() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%d\n", s / 1000 }'; }
+# Run time (ns) and wake-ups of every thread of a process so far, a line "TID NS WAKEUPS" each:
+# the scheduler's own account (the 10 ms ticks of /proc/PID/stat are too coarse for an idle
+# program).
+threads() {
+  local f
+  for f in /proc/"$1"/task/*/schedstat; do
+    echo "$(basename "$(dirname "$f")") $(cat "$f" 2>/dev/null)"
+  done
+}
 
-# How often the threads of a process were put on a core so far.
-wakeups() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $3 } END { printf "%d\n", s }'; }
+# What the threads of a process did between two snapshots, as "MICROSECONDS WAKEUPS": a thread
+# that ended in between (the sound output closing) takes its count with it, so it is left out.
+thread_delta() {
+  awk 'NR == FNR { ns[$1] = $2; w[$1] = $4; next }
+       { t += $2 - ns[$1]; k += $4 - w[$1] } END { printf "%d %d\n", t / 1000, k }' "$1" "$2"
+}
 
 # CPU of the program and the X server over the window, in % of one core, and the program's
 # wake-ups: "CPU WAKEUPS".
 cpu_over_window() {
-  local p0 x0 p1 x1 w0 w1
-  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid") w0=$(wakeups "$pid")
+  local p x w
+  threads "$pid" >"$work/p0"
+  threads "$xpid" >"$work/x0"
   sleep "$window_s"
-  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid") w1=$(wakeups "$pid")
-  awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" -v w=$((w1 - w0)) \
-    'BEGIN { printf "%.3f %d\n", 100 * d / 1e6 / s, w }'
+  threads "$pid" >"$work/p1"
+  threads "$xpid" >"$work/x1"
+  read -r p w < <(thread_delta "$work/p0" "$work/p1")
+  read -r x _ < <(thread_delta "$work/x0" "$work/x1")
+  awk -v d=$((p + x)) -v s="$window_s" -v w="$w" 'BEGIN { printf "%.3f %d\n", 100 * d / 1e6 / s, w }'
 }
 
 # The floor writes no trace: it is ready when its window shows, and every screen is the same.
@@ -166,18 +179,22 @@ measure_session() {
   xdotool key space
   wait_state "state 2" || return 1
   sleep 1
-  local keys=(Left Right Up Right Left Up) k p0 x0 p1 x1
-  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
+  local keys=(Left Right Up Right Left Up) k p x
+  threads "$pid" >"$work/p0"
+  threads "$xpid" >"$work/x0"
   # One xdotool for all keys: a new X client for every key would cost the X server more than
   # the game does.
   for k in $(seq 0 $((window_s * 4 - 1))); do
     if [ $((k % 20)) = 19 ]; then echo "key space"; else echo "key ${keys[$((k % 6))]}"; fi
     echo "sleep 0.25"
   done | xdotool -
-  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
+  threads "$pid" >"$work/p1"
+  threads "$xpid" >"$work/x1"
+  read -r p _ < <(thread_delta "$work/p0" "$work/p1")
+  read -r x _ < <(thread_delta "$work/x0" "$work/x1")
   grep -q "state 3" "$trace" && echo "note: a game of $name ended while playing" >&2
   record "$name" "playing (%)" \
-    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
+    "$(awk -v d=$((p + x)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
   record "$name" "peak RSS (MiB)" \
     "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
 
