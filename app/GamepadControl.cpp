@@ -2,13 +2,18 @@
 
 #include "app/Game.h"
 #include "app/Timing.h"
+#include "media/InputDeviceWatch.h"
 #include "media/VirtualKeys.h"
 
 namespace {
 
 // While the game sleeps, a plugged controller is read as often as frames come, so that even a
-// short tap is seen; a newly plugged one is found within a second.
-constexpr int PollWhilePlugged = Timing::FrameInterval, PollForPlugging = 1000;
+// short tap is seen.
+constexpr int PollWhilePlugged = Timing::FrameInterval;
+// SDL learns of a device from its own source (udev, or a scan of the folder every 3 s) a little
+// after the device's entry changes: the controllers are looked at again 0.25, 0.75, 1.75 and
+// 3.75 s after the last change.
+constexpr int FirstLookAgain = 250, LastLookAgain = 2000;
 
 struct TKeyOfControls {
   int Key;
@@ -33,18 +38,39 @@ const TKeyOfControls Keys[] = {
 
 } // namespace
 
-TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads)
-    : Game(game), Pads(pads), PollTimer(scheduler, PollForPlugging) {
+TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads,
+                                 TInputDeviceWatch &devices)
+    : Game(game), Pads(pads), Devices(devices), PollTimer(scheduler, PollWhilePlugged),
+      SettleTimer(scheduler, FirstLookAgain) {
   Game.Input().OnSample = [this] { Sample(); };
   PollTimer.OnTimer = [this] { Sample(); };
-  PollTimer.SetEnabled(Pads.Available());
+  SettleTimer.OnTimer = [this] { LookAgain(); };
+  Devices.OnChanged = [this] { DevicesChanged(); };
+  Sample(); // the controllers present already
 }
 
-TGamepadControl::~TGamepadControl() { Game.Input().OnSample = nullptr; }
+TGamepadControl::~TGamepadControl() {
+  Game.Input().OnSample = nullptr;
+  Devices.OnChanged = nullptr;
+}
+
+void TGamepadControl::DevicesChanged() {
+  SettleTimer.SetInterval(FirstLookAgain);
+  SettleTimer.SetEnabled(true);
+  Sample();
+}
+
+void TGamepadControl::LookAgain() {
+  if (SettleTimer.Interval() >= LastLookAgain)
+    SettleTimer.SetEnabled(false);
+  else
+    SettleTimer.SetInterval(2 * SettleTimer.Interval());
+  Sample();
+}
 
 void TGamepadControl::Sample() {
   const TPadControls now = Pads.Poll();
-  PollTimer.SetInterval(Pads.Count() > 0 ? PollWhilePlugged : PollForPlugging);
+  PollTimer.SetEnabled(Pads.Count() > 0);
   TKeyStateTable &table = Game.Keys();
   for (const TKeyOfControls &k : Keys) {
     const bool down = (now & k.Controls).any();

@@ -12,25 +12,28 @@
 #include "media/Gamepads.h"
 #include "media/Timer.h"
 
-#include <functional>
-
 class TGame;
+class TInputDeviceWatch;
 
 class TGamepadControl {
 public:
   // The controllers are read each frame, and between frames while the game sleeps (no frame
-  // runs while nothing moves): at the frame rate while one is plugged in, once a second for a new
-  // one.
-  TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads);
+  // runs while nothing moves) at the frame rate while one is plugged in. With none plugged in
+  // nothing runs: they are looked at when the input devices change.
+  TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads, TInputDeviceWatch &devices);
   ~TGamepadControl();
   TGamepadControl(const TGamepadControl &) = delete;
   TGamepadControl &operator=(const TGamepadControl &) = delete;
 
 private:
   void Sample();
+  void DevicesChanged();
+  void LookAgain();
 
   TGame &Game;
   TGamepads &Pads;
+  TInputDeviceWatch &Devices;
   TTimer PollTimer;
+  TTimer SettleTimer; // the looks after a change of the devices
   TPadControls Held;
 };

@@ -8,8 +8,6 @@
 TMixerGameSound::TMixerGameSound(TScheduler &scheduler, QObject *owner)
     : Device(Backend, owner), Waves(scheduler, &Device), RestTimer(scheduler, RestDelay),
       OpenTimer(scheduler, 0) {
-  InitBuiltinSounds();
-  AddBuiltinSounds(Waves);
   RestTimer.OnTimer = [this] { Rest(); };
   OpenTimer.OnTimer = [this] { OpenForWaiting(); };
 }
@@ -23,6 +21,11 @@ bool TMixerGameSound::Initialize() {
 
 bool TMixerGameSound::Open() {
   try {
+    // The clips are read when first needed: the window need not wait for them.
+    if (Waves.Count() == 0) {
+      InitBuiltinSounds();
+      AddBuiltinSounds(Waves);
+    }
     Device.Initialize();
   } catch (const TMediaError &) {
     // No sound device: the game runs silently.
@@ -61,7 +64,13 @@ void TMixerGameSound::Play(const QString &name) {
     return;
   }
   Waiting << name;
-  if (!OpenTimer.Enabled())
+  if (!Held && !OpenTimer.Enabled())
+    OpenTimer.SetEnabled(true);
+}
+
+void TMixerGameSound::HoldOutput(bool hold) {
+  Held = hold;
+  if (!Held && !Waiting.isEmpty() && !OpenTimer.Enabled())
     OpenTimer.SetEnabled(true);
 }
 

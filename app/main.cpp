@@ -16,6 +16,7 @@
 #include "app/X11KeyRepeat.h"
 #include "bundle/RuntimeHeader.h"
 #include "media/Gamepads.h"
+#include "media/InputDeviceWatch.h"
 #include "media/SchedulerPump.h"
 #include "settings/SettingsStore.h"
 
@@ -25,8 +26,12 @@
 #include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -58,6 +63,37 @@ QString ProgramFile() {
   return bundle.isEmpty() ? QFileInfo("/proc/self/exe").canonicalFilePath()
                           : QFileInfo(bundle).absoluteFilePath();
 }
+
+// Runs a task once, after the window has drawn its first picture: what the first picture does
+// not need waits until it is on the screen.
+class TAfterFirstPicture : public QObject {
+public:
+  TAfterFirstPicture(QWindow *window, std::function<void()> task) : Task(std::move(task)) {
+    window->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    // The window draws on this expose right after the filters have seen it.
+    if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, std::exchange(Task, {}));
+    }
+    return false;
+  }
+
+private:
+  std::function<void()> Task;
+};
+
+// Game controllers, once the first picture shows: starting SDL's controller support (the
+// library, a D-Bus session, the device scan) would hold it up.
+struct TControllers {
+  TControllers(TGame &game, TScheduler &scheduler) : Control(game, scheduler, Pads, Devices) {}
+  TGamepads Pads;
+  TInputDeviceWatch Devices;
+  TGamepadControl Control;
+};
 
 } // namespace
 
@@ -96,6 +132,7 @@ int main(int argc, char **argv) {
   TGame game(scheduler, settings, quint64(QDateTime::currentMSecsSinceEpoch()));
   TMainForm form(game, settings);
   TMixerGameSound sound(scheduler, &form);
+  sound.HoldOutput(true); // until the first picture shows
   game.SetSound(&sound);
   TWidgetDialogs dialogs(game, settings, &form);
   game.SetDialogs(&dialogs);
@@ -141,8 +178,7 @@ int main(int argc, char **argv) {
   };
   if (terminated)
     return end(0);
-  TGamepads gamepads;
-  TGamepadControl gamepadControl(game, scheduler, gamepads);
+  std::unique_ptr<TControllers> controllers;
   instance.Listen([&game] { game.FileCommands().OpenGameMessage(); },
                   [&form] {
                     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
@@ -156,5 +192,7 @@ int main(int argc, char **argv) {
   form.show();
   if (game.RecentGameCommands().OfferGallery())
     form.ShowGamesGallery(); // beside the title, which goes on
+  TAfterFirstPicture lookForControllers(
+      form.windowHandle(), [&] { controllers = std::make_unique<TControllers>(game, scheduler); });
   return end(app.exec());
 }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes the runtime of stand-alone games: the launcher, its header and the compressed payload
 # (the program, every library it and its Qt plugins load that is not in baseline.txt, the
-# plugins of qt-plugins.txt, and a qt.conf that points Qt at them). Make EXE appends a game.
+# plugins of qt-plugins.txt, the libraries the program opens itself and all they load, and a
+# qt.conf that points Qt at the plugins). Make EXE appends a game.
 #
-#   bundle/make-runtime.sh LAUNCHER PROGRAM QT_PLUGIN_DIR OUTPUT [ZSTD_LEVEL]
+#   bundle/make-runtime.sh LAUNCHER PROGRAM QT_PLUGIN_DIR OUTPUT [ZSTD_LEVEL [LIBRARY...]]
+#   LIBRARY: the path of a library the program opens by its file name (dlopen) when it needs it
 set -euo pipefail
 launcher=$1 program=$2 plugin_dir=$3 output=$4 level=${5:-9}
+opened=("${@:6}")
 here=$(cd "$(dirname "$0")" && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -34,6 +37,10 @@ while read -r line; do
   objects+=("$plugin_dir/$line")
 done <"$here/qt-plugins.txt"
 printf '[Paths]\nPrefix=.\nPlugins=plugins\n' >"$stage/qt.conf"
+for library in "${opened[@]}"; do
+  install -m 0644 "$library" "$stage/lib/$(basename "$library")"
+  objects+=("$library")
+done
 
 # ldd lists the whole closure; a library it cannot find would be missing on every machine.
 missing=$(ldd "${objects[@]}" | grep 'not found' || true)

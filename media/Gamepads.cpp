@@ -1,11 +1,15 @@
 #include "media/Gamepads.h"
 
-TGamepads::TGamepads() {
+#include "media/SdlLibrary.h"
+
+TGamepads::TGamepads() : Sdl(LoadSdl()) {
+  if (!Sdl)
+    return;
   // The program handles its own termination signals.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  Sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // Controllers are read while the game's window has the focus; SDL has no window to judge by.
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  Started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+  Sdl->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  Started = Sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   // Controllers already present arrive as "added" events at the first Poll.
 }
 
@@ -13,17 +17,17 @@ TGamepads::~TGamepads() {
   if (!Started)
     return;
   for (const auto &[id, controller] : Open)
-    SDL_GameControllerClose(controller);
-  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    Sdl->GameControllerClose(controller);
+  Sdl->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void TGamepads::Add(int deviceIndex) {
-  if (!SDL_IsGameController(deviceIndex))
+  if (!Sdl->IsGameController(deviceIndex))
     return;
-  const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+  const SDL_JoystickID id = Sdl->JoystickGetDeviceInstanceID(deviceIndex);
   if (Open.count(id))
     return;
-  if (SDL_GameController *controller = SDL_GameControllerOpen(deviceIndex))
+  if (SDL_GameController *controller = Sdl->GameControllerOpen(deviceIndex))
     Open[id] = controller;
 }
 
@@ -31,7 +35,7 @@ void TGamepads::Remove(SDL_JoystickID id) {
   const auto found = Open.find(id);
   if (found == Open.end())
     return;
-  SDL_GameControllerClose(found->second);
+  Sdl->GameControllerClose(found->second);
   Open.erase(found);
 }
 
@@ -39,22 +43,22 @@ TPadControls TGamepads::Poll() {
   TPadControls held;
   if (!Started)
     return held;
-  SDL_GameControllerUpdate();
+  Sdl->GameControllerUpdate();
   SDL_Event event;
   // Only the plug events are taken from the queue; the rest are read as states below.
-  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_CONTROLLERDEVICEADDED,
-                        SDL_CONTROLLERDEVICEREMOVED) > 0) {
+  while (Sdl->PeepEvents(&event, 1, SDL_GETEVENT, SDL_CONTROLLERDEVICEADDED,
+                         SDL_CONTROLLERDEVICEREMOVED) > 0) {
     if (event.type == SDL_CONTROLLERDEVICEADDED)
       Add(event.cdevice.which);
     else if (event.type == SDL_CONTROLLERDEVICEREMOVED)
       Remove(event.cdevice.which);
   }
   for (const auto &[id, c] : Open) {
-    const auto button = [c = c](SDL_GameControllerButton b) {
-      return SDL_GameControllerGetButton(c, b) != 0;
+    const auto button = [this, c = c](SDL_GameControllerButton b) {
+      return Sdl->GameControllerGetButton(c, b) != 0;
     };
-    const int x = SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX);
-    const int y = SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY);
+    const int x = Sdl->GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX);
+    const int y = Sdl->GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY);
     if (button(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || x < -StickDeadZone)
       held.set(PadLeft);
     if (button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || x > StickDeadZone)
@@ -69,6 +73,6 @@ TPadControls TGamepads::Poll() {
       held.set(PadStart);
   }
   // Everything else SDL queued (joystick motion, audio device events) is of no use here.
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  Sdl->FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
   return held;
 }

@@ -2,12 +2,14 @@
 // Game controllers through SDL's game controller support: every controller present is opened,
 // those plugged in while the program runs are opened as they arrive and closed as they go.
 // Read once a frame (no thread of its own): Poll handles the plug events and reports what is
-// held on all controllers together.
+// held on all controllers together. SDL is loaded by the first of these made.
 
 #include <SDL.h>
 
 #include <bitset>
 #include <map>
+
+struct TSdl;
 
 enum TPadControl {
   PadLeft,  // d-pad or left stick left
@@ -42,6 +44,7 @@ private:
   void Add(int deviceIndex);
   void Remove(SDL_JoystickID id);
 
+  const TSdl *Sdl;
   bool Started = false;
   std::map<SDL_JoystickID, SDL_GameController *> Open;
 };

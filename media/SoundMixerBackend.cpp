@@ -1,7 +1,6 @@
 #include "media/SoundMixerBackend.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "media/SdlLibrary.h"
 
 #include <algorithm>
 
@@ -32,25 +31,31 @@ bool TSoundMixerBackend::Open() {
     Error = QStringLiteral("The sound output is already in use");
     return false;
   }
+  Sdl = LoadSdl();
+  Mix = LoadSdlMixer();
+  if (!Sdl || !Mix) {
+    Error = QStringLiteral("SDL_mixer cannot be loaded");
+    return false;
+  }
   // Qt owns the process's signals; the output is named after the program in sound servers.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quarrybox");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    Error = QString::fromUtf8(SDL_GetError());
+  Sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  Sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quarrybox");
+  if (Sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Error = QString::fromUtf8(Sdl->GetError());
     return false;
   }
   // The sample format is fixed so that mixing stays in 16 bits; rate and channel count may be
   // whatever the output prefers (the mixer converts every clip once, when it is loaded).
-  if (Mix_OpenAudioDevice(RequestedRate, AUDIO_S16SYS, RequestedChannels, BufferFrames, nullptr,
-                          SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
+  if (Mix->OpenAudioDevice(RequestedRate, AUDIO_S16SYS, RequestedChannels, BufferFrames, nullptr,
+                           SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
       0) {
-    Error = QString::fromUtf8(Mix_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Error = QString::fromUtf8(Sdl->GetError());
+    Sdl->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   Uint16 format = 0;
-  Mix_QuerySpec(&Rate, &format, &Channels);
-  ChannelSerial.assign(Mix_AllocateChannels(FirstChannelCount), 0);
+  Mix->QuerySpec(&Rate, &format, &Channels);
+  ChannelSerial.assign(Mix->AllocateChannels(FirstChannelCount), 0);
   Opened = true;
   OpenBackend = this;
   Error.clear();
@@ -60,14 +65,14 @@ bool TSoundMixerBackend::Open() {
 void TSoundMixerBackend::Close() {
   if (!Opened)
     return;
-  Mix_HaltChannel(-1);
+  Mix->HaltChannel(-1);
   for (Mix_Chunk *chunk : Clips)
     if (chunk)
-      Mix_FreeChunk(chunk);
+      Mix->FreeChunk(chunk);
   Clips.clear();
   ChannelSerial.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  Mix->CloseAudio();
+  Sdl->QuitSubSystem(SDL_INIT_AUDIO);
   Opened = false;
   OpenBackend = nullptr;
   Rate = 0;
@@ -80,10 +85,10 @@ int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
     return -1;
   }
   // The mixer copies and converts the samples; the image need not outlive this call.
-  SDL_RWops *source = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-  Mix_Chunk *chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
+  SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+  Mix_Chunk *chunk = source ? Mix->LoadWAV_RW(source, 1) : nullptr;
   if (!chunk) {
-    Error = QString::fromUtf8(Mix_GetError());
+    Error = QString::fromUtf8(Sdl->GetError());
     return -1;
   }
   Clips.push_back(chunk);
@@ -93,7 +98,7 @@ int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
 void TSoundMixerBackend::FreeClip(int clip) {
   if (clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
     return;
-  Mix_FreeChunk(Clips[clip]); // halts the channels still playing it
+  Mix->FreeChunk(Clips[clip]); // halts the channels still playing it
   Clips[clip] = nullptr;
 }
 
@@ -108,11 +113,11 @@ TSoundBackend::TVoice TSoundMixerBackend::Start(int clip, bool looped) {
   if (!Opened || clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
     return {};
   const int loops = looped ? -1 : 0;
-  int channel = Mix_PlayChannel(-1, Clips[clip], loops);
+  int channel = Mix->PlayChannel(-1, Clips[clip], loops);
   if (channel < 0 && AddChannels())
-    channel = Mix_PlayChannel(-1, Clips[clip], loops);
+    channel = Mix->PlayChannel(-1, Clips[clip], loops);
   if (channel < 0) {
-    Error = QString::fromUtf8(Mix_GetError());
+    Error = QString::fromUtf8(Sdl->GetError());
     return {};
   }
   ChannelSerial[channel] = ++LastSerial;
@@ -123,7 +128,7 @@ bool TSoundMixerBackend::AddChannels() {
   const int had = static_cast<int>(ChannelSerial.size());
   if (had >= MostChannels)
     return false;
-  ChannelSerial.resize(Mix_AllocateChannels(std::min(2 * had, MostChannels)), 0);
+  ChannelSerial.resize(Mix->AllocateChannels(std::min(2 * had, MostChannels)), 0);
   return static_cast<int>(ChannelSerial.size()) > had;
 }
 
@@ -133,10 +138,10 @@ bool TSoundMixerBackend::Owns(const TVoice &voice) const {
 }
 
 bool TSoundMixerBackend::IsPlaying(const TVoice &voice) const {
-  return Owns(voice) && Mix_Playing(voice.Channel) != 0;
+  return Owns(voice) && Mix->Playing(voice.Channel) != 0;
 }
 
 void TSoundMixerBackend::Stop(const TVoice &voice) {
   if (Owns(voice))
-    Mix_HaltChannel(voice.Channel);
+    Mix->HaltChannel(voice.Channel);
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 struct Mix_Chunk;
+struct TSdl;
+struct TSdlMixer;
 
 class TSoundMixerBackend final : public TSoundBackend {
 public:
@@ -38,6 +40,8 @@ private:
   bool Owns(const TVoice &voice) const;
   bool AddChannels();
 
+  const TSdl *Sdl = nullptr; // loaded by the first Open
+  const TSdlMixer *Mix = nullptr;
   bool Opened = false;
   QString Error;
   int Rate = 0;

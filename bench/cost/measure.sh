@@ -4,10 +4,14 @@
 # to a mapped window and the peak memory while playing. Every figure is the median of RUNS
 # runs with its spread (min-max); the builds take turns, so a busy machine weighs on both.
 #
-# Usage: bench/cost/measure.sh BASELINE_PROGRAM [PROGRAM] [RUNS]
+# Usage: bench/cost/measure.sh [--floor FLOOR_PROGRAM] BASELINE_PROGRAM [PROGRAM] [RUNS]
 #   BASELINE_PROGRAM, PROGRAM: paths of quarrybox binaries (PROGRAM defaults to this
 #   checkout's build/bin/quarrybox); each needs its own program folder (Games/Default.qbx,
 #   qbxtool) beside it. RUNS defaults to 5.
+#   --floor: the toolkit's floor (build/bench/qb_floor: a Qt main window with a menu bar and
+#   the game's 600 x 400 title picture, nothing else) takes its turn as well, sent the same
+#   keys at the same moments, and the table adds each build's ratio to it. It has no level
+#   to start.
 #
 # Needs Xvfb, xdotool, xev (x11-utils), ImageMagick and perl. Sound goes to SDL's dummy output,
 # which behaves like a real device that is always there (QB_AUDIO=... picks another driver).
@@ -21,6 +25,7 @@
 #   playing                  the same over 20 s of play, with one xdotool moving and turning
 #                            the piece four times a second and dropping it every 5 s
 #   peak RSS                 VmHWM of the program after that play, in MiB
+#   peak RSS 12MP            VmHWM of the program once the 12-MP level below is on the screen
 #   level start              a game whose level is a 4000 x 3000 JPEG: Space 2 s after the
 #                            title shows, until the level is on the screen, read from the trace:
 #                            from "key 32" to the first "painted" after "score 0" when the build
@@ -28,14 +33,27 @@
 #                            to one frame of waiting for the key and the paint itself)
 #   start-up                 from the start of the process to the MapNotify of its window (xev
 #                            on the root window), second and later starts in the same folders
+#   title / pause wake-ups   how often the program's threads were put on a core over the idle
+#                            title and pause windows (third field of schedstat), without the
+#                            X server: 0 for a program that sleeps while nothing changes
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-baseline=$(realpath "${1:?usage: $0 BASELINE_PROGRAM [PROGRAM] [RUNS]}")
+usage="usage: $0 [--floor FLOOR_PROGRAM] BASELINE_PROGRAM [PROGRAM] [RUNS]"
+floor=''
+if [ "${1:-}" = --floor ]; then
+  floor=$(realpath "${2:?$usage}")
+  shift 2
+fi
+baseline=$(realpath "${1:?$usage}")
 current=$(realpath "${2:-$here/../../build/bin/quarrybox}")
 runs=${3:-5}
 window_s=20
-for p in "$baseline" "$current"; do [ -x "$p" ] || { echo "not a program: $p" >&2; exit 2; }; done
+for p in $floor "$baseline" "$current"; do
+  [ -x "$p" ] || { echo "not a program: $p" >&2; exit 2; }
+done
+builds="baseline current"
+[ -z "$floor" ] || builds="floor $builds"
 
 work=$(mktemp -d)
 xpid='' pid=''
@@ -87,59 +105,105 @@ wait_trace() {
 
 main_window() { xdotool search --sync --onlyvisible --name '^Quarrybox' 2>/dev/null | head -1; }
 
-# CPU time of all threads of a process so far, in microseconds. The scheduler's own account:
-# the 10 ms ticks of /proc/PID/stat are too coarse for an idle program.
-cpu_us() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%d\n", s / 1000 }'; }
+# Run time (ns) and wake-ups of every thread of a process so far, a line "TID NS WAKEUPS" each:
+# the scheduler's own account (the 10 ms ticks of /proc/PID/stat are too coarse for an idle
+# program).
+threads() {
+  local f
+  for f in /proc/"$1"/task/*/schedstat; do
+    echo "$(basename "$(dirname "$f")") $(cat "$f" 2>/dev/null)"
+  done
+}
 
-# CPU of the program and the X server over the window, in % of one core.
+# What the threads of a process did between two snapshots, as "MICROSECONDS WAKEUPS": a thread
+# that ended in between (the sound output closing) takes its count with it, so it is left out.
+thread_delta() {
+  awk 'NR == FNR { ns[$1] = $2; w[$1] = $4; next }
+       { t += $2 - ns[$1]; k += $4 - w[$1] } END { printf "%d %d\n", t / 1000, k }' "$1" "$2"
+}
+
+# CPU of the program and the X server over the window, in % of one core, and the program's
+# wake-ups: "CPU WAKEUPS".
 cpu_over_window() {
-  local p0 x0 p1 x1
-  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
+  local p x w
+  threads "$pid" >"$work/p0"
+  threads "$xpid" >"$work/x0"
   sleep "$window_s"
-  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
-  awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }'
+  threads "$pid" >"$work/p1"
+  threads "$xpid" >"$work/x1"
+  read -r p w < <(thread_delta "$work/p0" "$work/p1")
+  read -r x _ < <(thread_delta "$work/x0" "$work/x1")
+  awk -v d=$((p + x)) -v s="$window_s" -v w="$w" 'BEGIN { printf "%.3f %d\n", 100 * d / 1e6 / s, w }'
+}
+
+# The floor writes no trace: it is ready when its window shows, and every screen is the same.
+is_floor() { [ "$1" = floor ]; }
+wait_state() {
+  is_floor "$name" || wait_trace "$1"
 }
 
 trace_ms() { awk -v e="$1" '$2 " " $3 == e || $2 == e { print $1; exit }' "$trace"; }
 
 # ---- the measurements ----------------------------------------------------------------------
 
+# The program's argument: its own copy of the default game, or the title picture for the floor.
+session_argument() {
+  local program=$1 game=$work/home-$name/Quarry.qbx
+  if is_floor "$name"; then
+    echo "$work/skins/tps.jpg"
+  else
+    cp "$(dirname "$program")/Games/Default.qbx" "$game"
+    echo "$game"
+  fi
+}
+
+# Records an idle window's "CPU WAKEUPS" as two figures.
+record_idle() {
+  local cpu wake
+  read -r cpu wake < <(cpu_over_window)
+  record "$name" "idle $1 (%)" "$cpu"
+  record "$name" "$1 wake-ups" "$wake"
+}
+
 # Title idle, play, peak memory and pause idle in one life of the program.
 measure_session() {
-  local program=$1 name=$2 game
+  local program=$1 name=$2
   start_x
   use_home "$name"
-  game=$work/home-$name/Quarry.qbx
-  cp "$(dirname "$program")/Games/Default.qbx" "$game"
-  launch "$program" "$game"
-  wait_trace "state 1" && [ -n "$(main_window)" ] || return 1
+  launch "$program" "$(session_argument "$program")"
+  wait_state "state 1" && [ -n "$(main_window)" ] || return 1
   xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true
   sleep 19
-  record "$name" "idle title (%)" "$(cpu_over_window)"
+  record_idle title
 
   xdotool key space
-  wait_trace "state 2" || return 1
+  wait_state "state 2" || return 1
   sleep 1
-  local keys=(Left Right Up Right Left Up) k p0 x0 p1 x1
-  p0=$(cpu_us "$pid") x0=$(cpu_us "$xpid")
+  local keys=(Left Right Up Right Left Up) k p x
+  threads "$pid" >"$work/p0"
+  threads "$xpid" >"$work/x0"
   # One xdotool for all keys: a new X client for every key would cost the X server more than
   # the game does.
   for k in $(seq 0 $((window_s * 4 - 1))); do
     if [ $((k % 20)) = 19 ]; then echo "key space"; else echo "key ${keys[$((k % 6))]}"; fi
     echo "sleep 0.25"
   done | xdotool -
-  p1=$(cpu_us "$pid") x1=$(cpu_us "$xpid")
+  threads "$pid" >"$work/p1"
+  threads "$xpid" >"$work/x1"
+  read -r p _ < <(thread_delta "$work/p0" "$work/p1")
+  read -r x _ < <(thread_delta "$work/x0" "$work/x1")
   grep -q "state 3" "$trace" && echo "note: a game of $name ended while playing" >&2
   record "$name" "playing (%)" \
-    "$(awk -v d=$((p1 - p0 + x1 - x0)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
+    "$(awk -v d=$((p + x)) -v s="$window_s" 'BEGIN { printf "%.3f\n", 100 * d / 1e6 / s }')"
   record "$name" "peak RSS (MiB)" \
     "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
 
-  grep -q "state 2" "$trace" && ! grep -q "state 3" "$trace" || { stop_all; return 0; }
+  is_floor "$name" || { grep -q "state 2" "$trace" && ! grep -q "state 3" "$trace"; } ||
+    { stop_all; return 0; }
   xdotool key p
-  wait_trace "caption .*\[Pause\]" || return 1
+  wait_state "caption .*\[Pause\]" || return 1
   sleep 7
-  record "$name" "idle pause (%)" "$(cpu_over_window)"
+  record_idle pause
   stop_all
 }
 
@@ -172,20 +236,23 @@ measure_level_start() {
   end=$(awk 'seen && $2 == "painted" { print $1; exit } $2 == "score" { seen = 1 }' "$trace")
   [ -n "$end" ] || end=$(trace_ms "score 0")
   record "$name" "level start (ms)" $((end - start))
+  record "$name" "peak RSS 12MP (MiB)" \
+    "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
   stop_all
 }
 
 measure_startup() {
-  local program=$1 name=$2 ms
+  local program=$1 name=$2 ms argument=()
+  is_floor "$name" && argument=("$work/skins/tps.jpg")
   start_x
   use_home "$name-start"
   # The first start in fresh folders registers the file type: a one-time cost, not timed.
-  launch "$program"
-  wait_trace "state 1" >/dev/null 2>&1 || true
+  launch "$program" "${argument[@]}"
+  wait_state "state 1" >/dev/null 2>&1 || true
   main_window >/dev/null
   stop_all
   start_x
-  read -r ms pid < <(perl "$here/time-to-map.pl" "$program")
+  read -r ms pid < <(perl "$here/time-to-map.pl" "$program" "${argument[@]}")
   record "$name" "start-up (ms)" "$ms"
   stop_all
 }
@@ -197,31 +264,45 @@ record() { printf '%s\t%s\t%s\n' "$1" "$2" "$3" >>"$results"; }
 make_big_game
 for run in $(seq "$runs"); do
   echo "run $run of $runs" >&2
-  for build in baseline current; do
+  for build in $builds; do
     program=${!build}
     measure_session "$program" "$build" || echo "note: session of $build failed" >&2
     stop_all
-    measure_level_start "$program" "$build" || echo "note: level start of $build failed" >&2
-    stop_all
+    if ! is_floor "$build"; then
+      measure_level_start "$program" "$build" || echo "note: level start of $build failed" >&2
+      stop_all
+    fi
     measure_startup "$program" "$build" || echo "note: start-up of $build failed" >&2
     stop_all
   done
 done
 
+[ -z "$floor" ] || echo "floor:    $floor"
 echo "baseline: $baseline"
 echo "current:  $current"
-echo "runs: $runs; each cell: median (min-max)"
-awk -F'\t' '
+echo "runs: $runs; each cell: median (min-max); a ratio is a median over the floor's median"
+awk -F'\t' -v floor="$floor" '
   { v[$2, $1] = v[$2, $1] " " $3; if (!($2 in seen)) { seen[$2] = 1; order[++n] = $2 } }
-  function stats(list,   a, c, i, j, t, med) {
+  function stats(list,   a, c, i, j, t) {
     c = split(list, a, " ")
     for (i = 1; i <= c; i++) for (j = i + 1; j <= c; j++) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
-    if (c == 0) return "-"
+    if (c == 0) { med = ""; return "-" }
     med = c % 2 ? a[(c + 1) / 2] : (a[c / 2] + a[c / 2 + 1]) / 2
     return sprintf("%g (%g-%g)", med, a[1], a[c])
   }
+  function ratio(over) { return over == "" || base == "" || base + 0 == 0 ? "-" : sprintf("%.2f", med / base) }
   END {
-    printf "%-18s %-24s %-24s\n", "figure", "baseline", "current"
-    for (i = 1; i <= n; i++)
-      printf "%-18s %-24s %-24s\n", order[i], stats(v[order[i], "baseline"]), stats(v[order[i], "current"])
+    if (floor == "") {
+      printf "%-18s %-24s %-24s\n", "figure", "baseline", "current"
+      for (i = 1; i <= n; i++)
+        printf "%-18s %-24s %-24s\n", order[i], stats(v[order[i], "baseline"]), stats(v[order[i], "current"])
+      exit
+    }
+    printf "%-18s %-22s %-22s %-22s %-9s %-9s\n", "figure", "floor", "baseline", "current", "base/fl", "curr/fl"
+    for (i = 1; i <= n; i++) {
+      f = stats(v[order[i], "floor"]); base = med
+      b = stats(v[order[i], "baseline"]); rb = ratio(med)
+      c = stats(v[order[i], "current"]); rc = ratio(med)
+      printf "%-18s %-22s %-22s %-22s %-9s %-9s\n", order[i], f, b, c, rb, rc
+    }
   }' "$results"

@@ -1,9 +1,15 @@
 // Game controllers through SDL's virtual joystick, so no hardware is needed: plugging in and out
 // while the game runs, the stick's dead zone, the controls' meaning in play, and a whole level
-// played with controller buttons only, under virtual time.
+// played with controller buttons only, under virtual time. The input device folder the game
+// watches is a temporary one, changed by the tests.
 #include "app/GamepadControl.h"
 #include "media/Gamepads.h"
+#include "media/InputDeviceWatch.h"
 #include "tests/app/Bot.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -133,9 +139,54 @@ struct TPadGame {
 
   TGameHarness H;
   TGamepads Pads;
-  TGamepadControl Control{*H.Game, H.Scheduler, Pads};
+  QTemporaryDir DeviceFolder;
+  TInputDeviceWatch Devices{DeviceFolder.path()};
+  TGamepadControl Control{*H.Game, H.Scheduler, Pads, Devices};
   TVirtualPad Pad;
 };
+
+// An entry of the input device folder appears or goes, and the program hears of it.
+void ChangeDevices(const QTemporaryDir &folder, const QString &name) {
+  const QString path = folder.filePath(name);
+  if (!QFile::remove(path)) {
+    QFile entry(path);
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+  }
+  QCoreApplication::processEvents();
+}
+
+TEST(GamepadGameTest, AControllerPluggedInAtTheTitleIsFoundWhenTheDevicesChange) {
+  TGameHarness H;
+  H.MakeGame("Default", {TTestLevel{}});
+  H.Start();
+  H.Advance(50);
+  TGamepads pads;
+  QTemporaryDir folder;
+  TInputDeviceWatch devices(folder.path());
+  ASSERT_TRUE(devices.Watching());
+  TGamepadControl control(*H.Game, H.Scheduler, pads, devices);
+  const int before = pads.Count();
+
+  auto pad = std::make_unique<TVirtualPad>();
+  ASSERT_TRUE(pad->Plugged()) << SDL_GetError();
+  H.Advance(5000);
+  EXPECT_EQ(pads.Count(), before) << "looked for controllers with no change of the devices";
+
+  ChangeDevices(folder, "event7");
+  EXPECT_EQ(pads.Count(), before + 1);
+  pad.reset();
+  ChangeDevices(folder, "event7");
+  EXPECT_EQ(pads.Count(), before);
+
+  // SDL may hear of a device after its entry changed: it is looked at again a little later.
+  ChangeDevices(folder, "event8");
+  pad = std::make_unique<TVirtualPad>();
+  H.Advance(300);
+  EXPECT_EQ(pads.Count(), before + 1);
+  pad->Button(SDL_CONTROLLER_BUTTON_START, true);
+  H.Frames(3); // read at the frame rate while plugged in: Start starts the game
+  EXPECT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+}
 
 TEST(GamepadGameTest, StartStartsPausesAndResumes) {
   TPadGame g;

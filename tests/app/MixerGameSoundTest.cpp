@@ -38,6 +38,21 @@ TEST(MixerGameSoundTest, TheOutputRestsAfterSilenceAndTheNextSoundOpensItAgain) 
   EXPECT_FALSE(sound.Initialized());
 }
 
+TEST(MixerGameSoundTest, AHeldOutputOpensWhenTheHoldEnds) {
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  TScheduler scheduler;
+  QObject window;
+  TMixerGameSound sound(scheduler, &window);
+  ASSERT_TRUE(sound.Initialize());
+  sound.HoldOutput(true);
+  sound.Play("Dialog");
+  scheduler.Advance(100);
+  EXPECT_FALSE(sound.OutputOpen());
+  sound.HoldOutput(false);
+  scheduler.Advance(1);
+  EXPECT_TRUE(sound.OutputOpen());
+}
+
 TEST(MixerGameSoundTest, WithoutAnOutputTheFirstSoundTurnsTheSoundOff) {
   qputenv("SDL_AUDIODRIVER", "no-such-driver");
   TScheduler scheduler;
