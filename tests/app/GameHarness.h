@@ -20,7 +20,7 @@ struct TTestLevel {
   int Grid = 100; // 200 x 200 with grid 100: 2 x 2 cells
   bool Bmp = false;
   bool Undecodable = false; // stored bytes that no picture reader accepts
-  QByteArray Jpeg;          // stored as they are instead of a painted picture, when set
+  QByteArray Jpeg{};        // stored as they are instead of a painted picture, when set
 };
 
 class TGameHarness {

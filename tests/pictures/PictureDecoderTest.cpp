@@ -256,13 +256,13 @@ TEST(PictureDecoder, DamagedPicturesAreRefusedWithWhatIsWrong) {
       {"header cut short", Bmp(3, 1, 24, 0, 0, {}, row).left(30), "header runs past its end"},
       {"JPEG without a frame header", QByteArray("\xFF\xD8\xFF\xE0 no picture", 15), "JPEG"},
   };
-  for (const auto &row : damaged) {
-    const quint8 type = row.Bytes.startsWith("BM") ? PictureBmp : PictureJpeg;
-    const TDecodedPicture picture = Decode(row.Bytes, type);
-    EXPECT_EQ(picture.Fault, TPictureFault::Damaged) << row.Name;
-    EXPECT_TRUE(picture.Reason.startsWith("its picture is damaged (")) << row.Name;
-    EXPECT_TRUE(picture.Reason.contains(row.Detail))
-        << row.Name << ": " << picture.Reason.toStdString();
+  for (const auto &sample : damaged) {
+    const quint8 type = sample.Bytes.startsWith("BM") ? PictureBmp : PictureJpeg;
+    const TDecodedPicture picture = Decode(sample.Bytes, type);
+    EXPECT_EQ(picture.Fault, TPictureFault::Damaged) << sample.Name;
+    EXPECT_TRUE(picture.Reason.startsWith("its picture is damaged (")) << sample.Name;
+    EXPECT_TRUE(picture.Reason.contains(sample.Detail))
+        << sample.Name << ": " << picture.Reason.toStdString();
   }
 }
 
