@@ -15,20 +15,6 @@ shots=${QB_SHOTS:-$work/shots}
 mkdir -p "$shots"
 shot() { import -window root "$shots/$1.png"; }
 
-# Clicks at a point of a window's client area.
-click_in() {
-  local x y
-  read -r x y _ _ < <(client "$1")
-  xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
-}
-# Types a full path into the file dialog that is open and accepts it.
-answer_file_dialog() {
-  wait_window "$1"
-  sleep 0.5
-  xdotool type --delay 20 "$2"
-  xdotool key Return
-  wait_window "$1" gone
-}
 
 photos=$work/photos
 mkdir -p "$photos"
@@ -55,11 +41,7 @@ make_fresh_game "$work/Quarry.qbx"
 start_program "$work/Quarry.qbx"
 
 # Create Game.
-xdotool key alt+f
-sleep 0.3
-xdotool key c
-wait_window "Quarrybox Builder"
-builder=$(window "Quarrybox Builder")
+builder=$(open_builder)
 wait_managed "$builder"
 main=$(window "Quarrybox - ")
 read -r bx by bw bh < <(client "$builder")
@@ -70,12 +52,7 @@ read -r mx my mw mh < <(client "$main")
 echo "ok: builder at $bx,$by beside the main window at $mx,$my"
 
 # The three skins, each through the file dialog (the builder hides meanwhile).
-for skin in "44 30 $work/start.jpg" "44 55 $work/playing.png" "44 80 $work/over.bmp"; do
-  read -r x y file <<<"$skin"
-  click_in "$builder" "$x" "$y"
-  answer_file_dialog "Open Picture" "$file"
-  wait_window "Quarrybox Builder"
-done
+choose_skins "$builder" "$work/start.jpg" "$work/playing.png" "$work/over.bmp"
 
 # While the colour dialog is open, the builder is off the screen (no compositor involved).
 click_in "$builder" 226 30 # the play box's colour

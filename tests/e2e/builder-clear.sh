@@ -21,11 +21,7 @@ start_program "$work/Quarry.qbx"
 main=$(window "Quarrybox - ")
 before=$(frame_of "$main")
 
-xdotool key alt+f
-sleep 0.3
-xdotool key c
-wait_window "Quarrybox Builder"
-builder=$(window "Quarrybox Builder")
+builder=$(open_builder)
 [ "$with_wm" = 0 ] || wait_managed "$builder"
 sleep 0.5 # the main window's move, when it moves, is done by the window manager
 import -window root "$shots/$name.png"

@@ -173,3 +173,40 @@ box_of() {
 }
 # The bounding box "w h x y" of what is not black in a PNG.
 lit_box() { convert "$1" -fuzz 10% -format '%@\n' info: | tr 'x+' '  '; }
+
+# Clicks at a point of a window's client area.
+click_in() {
+  local x y
+  read -r x y _ _ < <(client "$1")
+  xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+}
+
+# Types a full path into the file dialog titled $1 and accepts it.
+answer_file_dialog() {
+  wait_window "$1"
+  sleep 0.5
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  wait_window "$1" gone
+}
+
+# File > Create Game; prints the builder's window once it is shown.
+open_builder() {
+  xdotool key alt+f
+  sleep 0.3
+  xdotool key c
+  wait_window "Quarrybox Builder"
+  window "Quarrybox Builder"
+}
+
+# Chooses the builder's three skins (start, playing, game over), each through the file dialog;
+# the builder hides while the dialog is open.
+choose_skins() {
+  local builder=$1 skin x y file
+  for skin in "44 30 $2" "44 55 $3" "44 80 $4"; do
+    read -r x y file <<<"$skin"
+    click_in "$builder" "$x" "$y"
+    answer_file_dialog "Open Picture" "$file"
+    wait_window "Quarrybox Builder"
+  done
+}

@@ -15,18 +15,6 @@ source "$(dirname "$0")/lib.sh" --wm
 shots=${QB_SHOTS:-$work/shots}
 mkdir -p "$shots"
 
-click_in() {
-  local x y
-  read -r x y _ _ < <(client "$1")
-  xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
-}
-answer_file_dialog() {
-  wait_window "$1"
-  sleep 0.5
-  xdotool type --delay 20 "$2"
-  xdotool key Return
-  wait_window "$1" gone
-}
 # The window picture (600 x 400, at the bottom of the main window's client area) of a shot.
 window_picture() {
   local x y w h
@@ -42,11 +30,7 @@ make_fresh_game "$work/Quarry.qbx"
 start_program "$work/Quarry.qbx"
 main=$(window "Quarrybox - ")
 
-xdotool key alt+f
-sleep 0.3
-xdotool key c
-wait_window "Quarrybox Builder"
-builder=$(window "Quarrybox Builder")
+builder=$(open_builder)
 wait_managed "$builder"
 sleep 0.5
 read -r bx by bw bh < <(frame_of "$builder")
@@ -55,12 +39,7 @@ overlap "$bx $by $bw $bh" "$mx $my $mw $mh" &&
   fail "the builder ($bx,$by ${bw}x$bh) covers the main window ($mx,$my ${mw}x$mh)"
 echo "ok: builder $bx,$by ${bw}x$bh clear of the main window $mx,$my ${mw}x$mh"
 
-for skin in "44 30 $work/start.jpg" "44 55 $work/playing.jpg" "44 80 $work/over.jpg"; do
-  read -r x y file <<<"$skin"
-  click_in "$builder" "$x" "$y"
-  answer_file_dialog "Open Picture" "$file"
-  wait_window "Quarrybox Builder"
-done
+choose_skins "$builder" "$work/start.jpg" "$work/playing.jpg" "$work/over.jpg"
 click_in "$builder" 160 55 # Show the playing skin: the level buttons act only then
 sleep 0.3
 click_in "$builder" 60 130 # Add Level(s)
