@@ -38,7 +38,6 @@ TGameParts::TGameParts(TScheduler &scheduler, TSettingsStore &settings, quint64 
   FrameTimer.SetInterval(Timing::FrameInterval);
   View.Surface().OnInitialize = [this] { FrameTimer.SetEnabled(true); };
   View.Surface().OnFinalize = [this] { FrameTimer.SetEnabled(false); };
-  Session.Piece.PlaySound = [this](const QString &name) { PlaySound(name); };
   KeyTable.OnChange = [this] { FrameTimer.WakeUp(); };
 }
 

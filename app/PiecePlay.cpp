@@ -63,6 +63,8 @@ void TPiecePlay::PlayingFrame() {
     const TPieceStep step =
         Session.StepPiece(PlayerActions(PlayerInput.States()), LockDelayTimer.Enabled());
     PlayerInput.Remove(InputStatesOf(step.Served));
+    for (const QString &sound : step.Sounds)
+      Parts.PlaySound(sound);
     if (step.LockDelayWanted)
       LockDelayTimer.SetEnabled(true);
   }

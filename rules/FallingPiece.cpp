@@ -52,10 +52,11 @@ std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
 TPieceStep TFallingPiece::Step(TPlayerActions held, bool lockDelayRunning) {
   Held = held;
   Points = 0;
+  Sounds.clear();
   LockDelayRunning = lockDelayRunning;
   LockDelayStarted = false;
   Move();
-  return {held.Without(Held), Points, LockDelayStarted};
+  return {held.Without(Held), Points, LockDelayStarted, Sounds};
 }
 
 void TFallingPiece::Move() {
@@ -113,8 +114,8 @@ void TFallingPiece::TryTurn(bool clockwise) {
   const TPiece turned = Current.Turned(clockwise);
   if (!Fits(turned, Well))
     return; // the request stays and is tried again at the next step
-  if (Prefs.MotionSound && PlaySound)
-    PlaySound(clockwise ? "RotateRight" : "RotateLeft");
+  if (Prefs.MotionSound)
+    Sounds << (clockwise ? QStringLiteral("RotateRight") : QStringLiteral("RotateLeft"));
   Current = turned;
   if (clockwise) {
     TurnCwWanted = false;

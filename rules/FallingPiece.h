@@ -3,9 +3,9 @@
 // and the slides that animate a one-square move over SlideFrames frames of SlideStep pixels.
 // Step runs once a frame on the actions the player holds: it turns them into requests, then
 // turns, drops, slides and falls the whole piece, and says which actions it served, what the
-// drop scored and whether the lock delay should start (the piece can fall no further; the
-// delay's end lands it, which is the game's). It reads no device and owns no timer; drawing it
-// is the block sprites' (PieceSprites).
+// drop scored, which turn sounds are due and whether the lock delay should start (the piece can
+// fall no further; the delay's end lands it, which is the game's). It reads no device, owns no
+// timer and plays nothing; drawing it is the block sprites' (PieceSprites).
 
 #include "rules/Piece.h"
 #include "rules/PlayPreferences.h"
@@ -13,9 +13,9 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <array>
-#include <functional>
 
 class TWell;
 
@@ -24,6 +24,7 @@ struct TPieceStep {
   TPlayerActions Served;        // actions the piece acted on: the press is used up
   int Points = 0;               // a drop's bonus
   bool LockDelayWanted = false; // the piece rests: the lock delay should run
+  QStringList Sounds;           // turns made, in order, when motion sounds are on
 };
 
 class TFallingPiece {
@@ -62,7 +63,6 @@ public:
   bool DropPending() const { return DropWanted; }
   bool SidewaysPending() const { return LeftWanted || RightWanted; }
 
-  std::function<void(const QString &)> PlaySound;
   static constexpr int SlideStep = 4;
   static constexpr int SlideFrames = 5;
 
@@ -96,6 +96,7 @@ private:
   // delay as it now stands.
   TPlayerActions Held;
   int Points = 0;
+  QStringList Sounds;
   bool LockDelayRunning = false;
   bool LockDelayStarted = false;
 };

@@ -18,7 +18,6 @@ public:
   PieceRig() {
     Well.Empty();
     Piece.ResetMotion();
-    Piece.PlaySound = [this](const QString &name) { Sounds.push_back(name); };
   }
   void Spawn(int type) {
     Piece.SetType(type);
@@ -52,6 +51,7 @@ public:
     const TPieceStep step = Piece.Step(Held, LockDelayRunning());
     Held.Remove(step.Served);
     Score += step.Points;
+    Sounds.insert(Sounds.end(), step.Sounds.begin(), step.Sounds.end());
     if (step.LockDelayWanted)
       LockDelayFrom = Now;
   }
