@@ -13,7 +13,7 @@
 #include "gamefile/GameData.h"
 #include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
-#include "tests/media/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -147,7 +147,6 @@ TEST_P(TranslatedLayoutTest, TheBuilderShowsItsTextsWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayoutTest,
                          ::testing::Values("", "de", "es", "fr", "pl", "pt_BR"),
-                         [](const auto &info) {
-                           return info.param.isEmpty() ? std::string("en")
-                                                       : info.param.toStdString();
+                         [](const auto &row) {
+                           return row.param.isEmpty() ? std::string("en") : row.param.toStdString();
                          });

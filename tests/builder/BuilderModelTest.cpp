@@ -1,4 +1,5 @@
 #include "builder/BuilderModel.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,9 @@ struct DeleteCase {
   QStringList Left;
   int CurrentAfter;
 };
+void PrintTo(const DeleteCase &c, std::ostream *os) {
+  *os << "level " << c.Current << " of " << c.Count;
+}
 
 class BuilderModelDeleteTest : public ::testing::TestWithParam<DeleteCase> {};
 
@@ -217,6 +221,7 @@ struct SkinTypeCase {
   const char *Name;
   quint8 Type;
 };
+void PrintTo(const SkinTypeCase &c, std::ostream *os) { *os << '"' << c.Name << '"'; }
 
 class BuilderModelSkinTypeTest : public ::testing::TestWithParam<SkinTypeCase> {};
 
@@ -240,6 +245,10 @@ struct ValidateCase {
   bool WithLevel;
   const char *Message;
 };
+void PrintTo(const ValidateCase &c, std::ostream *os) {
+  *os << '"' << c.Start << "\" \"" << c.Playing << "\" \"" << c.GameOver << '"'
+      << (c.WithLevel ? " with a level" : " no level");
+}
 
 class BuilderModelValidateTest : public ::testing::TestWithParam<ValidateCase> {};
 

@@ -1,5 +1,6 @@
 #include "builder/BuilderPreview.h"
 #include "builder/BuilderModel.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QImage>
 #include <QProcess>
@@ -18,6 +19,9 @@ struct FitCase {
   int Y0;
   int Columns; // of the drawn grid
 };
+void PrintTo(const FitCase &c, std::ostream *os) {
+  *os << c.Picture.width() << 'x' << c.Picture.height() << " grid " << c.Grid;
+}
 
 class BuilderPreviewFitTest : public ::testing::TestWithParam<FitCase> {};
 

@@ -116,6 +116,10 @@ struct LoadCase {
   TPlayPreferences Prefs;
   bool Drop, Rotate, Clockwise, AClockwise, Movement, Sound;
 };
+void PrintTo(const LoadCase &c, std::ostream *os) {
+  *os << "drop " << c.Drop << " rotate " << c.Rotate << " clockwise " << c.Clockwise << " movement "
+      << c.Movement << " sound " << c.Sound;
+}
 
 class PreferencesLoadTest : public PreferencesDialogTest,
                             public ::testing::WithParamInterface<LoadCase> {};

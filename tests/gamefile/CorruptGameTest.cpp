@@ -82,6 +82,7 @@ struct TCorruption {
   std::function<void(QByteArray &)> Apply;
   QString Message; // expected after "bad.qbx: "; SIZE stands for the file size
 };
+void PrintTo(const TCorruption &c, std::ostream *os) { *os << c.Name; }
 
 void PutU32(QByteArray &bytes, qsizetype at, quint32 value) {
   qToLittleEndian(value, bytes.data() + at);
@@ -152,7 +153,7 @@ TEST_P(Corruption, IsReportedExactlyAndLoadsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Corruption, ::testing::ValuesIn(Corruptions),
-                         [](const auto &info) { return std::string(info.param.Name); });
+                         [](const auto &row) { return std::string(row.param.Name); });
 
 TEST(UnknownPictureType, HeaderLoadsButThatPictureIsRefused) {
   TGameFixture fixture;

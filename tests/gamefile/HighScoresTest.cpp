@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(HighScores, ScoreRankTest,
                                            RankCase{"EqualToEntry10", 100, std::nullopt},
                                            RankCase{"BelowAll", 99, std::nullopt},
                                            RankCase{"Negative", -5, std::nullopt}),
-                         [](const auto &info) { return std::string(info.param.What); });
+                         [](const auto &row) { return std::string(row.param.What); });
 
 TEST(HighScores, FreshTableTakesNoZeroButTakesTenAsBest) {
   const TScoreTable fresh = TGameData::DefaultScores();

@@ -3,6 +3,7 @@
 #include "gamefile/GameFileReader.h"
 #include "tests/gamefile/GameFixture.h"
 #include "tests/support/ExifJpeg.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>

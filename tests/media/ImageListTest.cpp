@@ -2,7 +2,7 @@
 #include "media/GameImageList.h"
 #include "media/MediaError.h"
 
-#include "tests/media/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "media/PlaySurface.h"
 #include "media/MediaError.h"
 
-#include "tests/media/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

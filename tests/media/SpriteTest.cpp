@@ -3,7 +3,7 @@
 #include "media/MediaError.h"
 #include "media/SurfaceSpriteEngine.h"
 
-#include "tests/media/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
