@@ -17,7 +17,7 @@ namespace {
 
 constexpr int ReencodeQuality = 95;
 // The EXIF block comes before the first scan; a phone's is well within this.
-constexpr qint64 HeadBytes = 256 * 1024;
+constexpr qint64 HeadBytes = qint64(256) * 1024;
 
 using THandle = std::unique_ptr<void, decltype(&tjDestroy)>;
 

@@ -141,6 +141,59 @@ void DrawTree(QPainter &p, QPointF foot, qreal size, TSceneRandom &random) {
   }
 }
 
+// Sky, clouds and the far hills, blue with distance.
+void DrawSkyAndHills(QPainter &p, TSceneRandom &random, qreal bottom) {
+  p.fillRect(QRectF(0, 0, Design, bottom), Vertical(0, 560,
+                                                    {{0, QColor(50, 110, 200)},
+                                                     {0.7, QColor(140, 195, 240)},
+                                                     {1, QColor(215, 235, 245)}}));
+  DrawGlow(p, QPointF(540, 90), 120, QColor(255, 255, 230, 160));
+  for (int i = 0; i < 6; ++i)
+    DrawCloud(p, QPointF(random.Real(-40, Design + 40), random.Real(60, 330)),
+              random.Real(110, 220), QColor(255, 255, 255, 240), QColor(200, 210, 230, 220),
+              random);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(140, 175, 190));
+  p.drawPath(RidgePath(QRectF(0, 440, Design, 460), 500, 470, 40, 6, random));
+  p.setBrush(QColor(110, 160, 130));
+  p.drawPath(RidgePath(QRectF(0, 500, Design, 400), 540, 520, 30, 6, random));
+}
+
+// Meadow flowers, bigger towards the front, clear of the road.
+void DrawFlowers(QPainter &p, TSceneRandom &random, const QPainterPath &road, qreal bottom) {
+  p.setPen(Qt::NoPen);
+  const QColor petals[] = {QColor(250, 250, 250), QColor(250, 220, 60), QColor(230, 70, 90),
+                           QColor(170, 110, 230)};
+  QPainterPathStroker verge;
+  verge.setWidth(40);
+  const QPainterPath roadArea = verge.createStroke(road);
+  for (int i = 0; i < 420; ++i) {
+    const qreal y = random.Real(640, bottom);
+    const qreal x = random.Real(0, Design);
+    if (roadArea.contains(QPointF(x, y)))
+      continue;
+    const qreal r = 1 + (y - 640) / 70;
+    p.setBrush(QColor(40, 110, 40));
+    p.drawRect(QRectF(x - 0.4, y, 0.8 + r * 0.2, r * 3));
+    p.setBrush(petals[random.Int(0, 4)]);
+    p.drawEllipse(QPointF(x, y), r, r);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawEllipse(QPointF(x, y), r * 0.35, r * 0.35);
+  }
+}
+
+// Birds over the towers.
+void DrawBirds(QPainter &p) {
+  p.setPen(QPen(QColor(40, 40, 60), 2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  for (const QPointF &g : {QPointF(420, 120), QPointF(450, 140), QPointF(395, 150)}) {
+    QPainterPath bird(g - QPointF(10, 0));
+    bird.quadTo(g - QPointF(5, 6), g);
+    bird.quadTo(g + QPointF(5, -6), g + QPointF(10, 0));
+    p.drawPath(bird);
+  }
+}
+
 } // namespace
 
 QImage PaintCastle(QSize size) {
@@ -152,21 +205,7 @@ QImage PaintCastle(QSize size) {
   const qreal bottom = size.height() / unit;
   TSceneRandom random(2301);
 
-  p.fillRect(QRectF(0, 0, Design, bottom), Vertical(0, 560,
-                                                    {{0, QColor(50, 110, 200)},
-                                                     {0.7, QColor(140, 195, 240)},
-                                                     {1, QColor(215, 235, 245)}}));
-  DrawGlow(p, QPointF(540, 90), 120, QColor(255, 255, 230, 160));
-  for (int i = 0; i < 6; ++i)
-    DrawCloud(p, QPointF(random.Real(-40, Design + 40), random.Real(60, 330)),
-              random.Real(110, 220), QColor(255, 255, 255, 240), QColor(200, 210, 230, 220),
-              random);
-  // Far hills, blue with distance.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(140, 175, 190));
-  p.drawPath(RidgePath(QRectF(0, 440, Design, 460), 500, 470, 40, 6, random));
-  p.setBrush(QColor(110, 160, 130));
-  p.drawPath(RidgePath(QRectF(0, 500, Design, 400), 540, 520, 30, 6, random));
+  DrawSkyAndHills(p, random, bottom);
 
   const QPainterPath hill = Hill();
   p.setBrush(
@@ -193,35 +232,8 @@ QImage PaintCastle(QSize size) {
                            QPointF(520, 620), QPointF(600, 650)})
     DrawTree(p, t, 60 + t.y() * 0.08, random);
 
-  // Meadow flowers, bigger towards the front.
-  p.setPen(Qt::NoPen);
-  const QColor petals[] = {QColor(250, 250, 250), QColor(250, 220, 60), QColor(230, 70, 90),
-                           QColor(170, 110, 230)};
-  QPainterPathStroker verge;
-  verge.setWidth(40);
-  const QPainterPath roadArea = verge.createStroke(road);
-  for (int i = 0; i < 420; ++i) {
-    const qreal y = random.Real(640, bottom);
-    const qreal x = random.Real(0, Design);
-    if (roadArea.contains(QPointF(x, y)))
-      continue;
-    const qreal r = 1 + (y - 640) / 70;
-    p.setBrush(QColor(40, 110, 40));
-    p.drawRect(QRectF(x - 0.4, y, 0.8 + r * 0.2, r * 3));
-    p.setBrush(petals[random.Int(0, 4)]);
-    p.drawEllipse(QPointF(x, y), r, r);
-    p.setBrush(QColor(250, 200, 40));
-    p.drawEllipse(QPointF(x, y), r * 0.35, r * 0.35);
-  }
-  // Birds over the towers.
-  p.setPen(QPen(QColor(40, 40, 60), 2, Qt::SolidLine, Qt::RoundCap));
-  p.setBrush(Qt::NoBrush);
-  for (const QPointF &g : {QPointF(420, 120), QPointF(450, 140), QPointF(395, 150)}) {
-    QPainterPath bird(g - QPointF(10, 0));
-    bird.quadTo(g - QPointF(5, 6), g);
-    bird.quadTo(g + QPointF(5, -6), g + QPointF(10, 0));
-    p.drawPath(bird);
-  }
+  DrawFlowers(p, random, road, bottom);
+  DrawBirds(p);
   p.end();
   return image;
 }

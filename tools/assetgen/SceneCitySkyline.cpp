@@ -145,6 +145,28 @@ void DrawBridge(QPainter &p) {
   }
 }
 
+// Night sky, stars, the moon with its halo and dim seas, and the city's glow.
+void DrawNightSky(QPainter &a, TSceneRandom &random) {
+  a.fillRect(
+      QRectF(0, 0, Design, River + 1),
+      Vertical(0, River,
+               {{0, QColor(6, 8, 30)}, {0.6, QColor(24, 30, 80)}, {1, QColor(90, 60, 110)}}));
+  DrawStars(a, QRectF(0, 0, Design, 260), 260, 1.3, random);
+  // The moon with its halo and dim seas.
+  const QPointF moon(640, 110);
+  DrawGlow(a, moon, 140, QColor(200, 210, 255, 90));
+  a.setPen(Qt::NoPen);
+  a.setBrush(QColor(245, 240, 220));
+  a.drawEllipse(moon, 38, 38);
+  a.setBrush(QColor(215, 210, 195));
+  a.drawEllipse(moon + QPointF(-10, -8), 12, 9);
+  a.drawEllipse(moon + QPointF(12, 10), 9, 7);
+  a.drawEllipse(moon + QPointF(-4, 16), 6, 5);
+  // City glow on the horizon.
+  a.setBrush(Vertical(300, River, {{0, QColor(255, 150, 80, 0)}, {1, QColor(255, 150, 90, 90)}}));
+  a.drawRect(QRectF(0, 300, Design, River - 300));
+}
+
 } // namespace
 
 QImage PaintCitySkyline(QSize size) {
@@ -157,24 +179,7 @@ QImage PaintCitySkyline(QSize size) {
     QPainter a(&above);
     a.setRenderHint(QPainter::Antialiasing);
     a.scale(unit, unit);
-    a.fillRect(
-        QRectF(0, 0, Design, River + 1),
-        Vertical(0, River,
-                 {{0, QColor(6, 8, 30)}, {0.6, QColor(24, 30, 80)}, {1, QColor(90, 60, 110)}}));
-    DrawStars(a, QRectF(0, 0, Design, 260), 260, 1.3, random);
-    // The moon with its halo and dim seas.
-    const QPointF moon(640, 110);
-    DrawGlow(a, moon, 140, QColor(200, 210, 255, 90));
-    a.setPen(Qt::NoPen);
-    a.setBrush(QColor(245, 240, 220));
-    a.drawEllipse(moon, 38, 38);
-    a.setBrush(QColor(215, 210, 195));
-    a.drawEllipse(moon + QPointF(-10, -8), 12, 9);
-    a.drawEllipse(moon + QPointF(12, 10), 9, 7);
-    a.drawEllipse(moon + QPointF(-4, 16), 6, 5);
-    // City glow on the horizon.
-    a.setBrush(Vertical(300, River, {{0, QColor(255, 150, 80, 0)}, {1, QColor(255, 150, 90, 90)}}));
-    a.drawRect(QRectF(0, 300, Design, River - 300));
+    DrawNightSky(a, random);
 
     DrawRow(a, River - 20, 80, 200, 30, 60, QColor(50, 56, 100), 0.25, 0.8, random);
     DrawLandmarks(a, random);

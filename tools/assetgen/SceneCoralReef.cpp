@@ -170,15 +170,8 @@ void DrawFish(QPainter &p, QPointF at, qreal length, bool facingRight, const QCo
   p.restore();
 }
 
-} // namespace
-
-QImage PaintCoralReef(QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size.width() / Design, size.width() / Design);
-  TSceneRandom random(2601);
-
+// Water, sunbeams, the distant reef and the sand with its ripples of light.
+void DrawWaterAndSand(QPainter &p, TSceneRandom &random) {
   p.fillRect(
       QRectF(0, 0, Design, 600),
       Vertical(0, 600,
@@ -202,7 +195,9 @@ QImage PaintCoralReef(QSize size) {
     const QPointF c(random.Real(0, Design), random.Real(510, 600));
     p.drawArc(QRectF(c.x() - 20, c.y() - 4, 40, 8), 0, 180 * 16);
   }
+}
 
+void DrawCorals(QPainter &p, TSceneRandom &random) {
   DrawFanCoral(p, QPointF(120, 500), 120, QColor(170, 70, 180), random);
   DrawFanCoral(p, QPointF(700, 490), 100, QColor(230, 90, 120), random);
   Branch(p, QPointF(260, 520), 0, 60, 12, 4, QColor(240, 120, 70), random);
@@ -213,8 +208,10 @@ QImage PaintCoralReef(QSize size) {
   DrawAnemone(p, QPointF(180, 590), 50, QColor(140, 220, 170), random);
   for (const qreal x : {20.0, 330.0, 470.0, 760.0})
     DrawWeed(p, QPointF(x, 560 + random.Real(0, 30)), random.Real(120, 200), random);
+}
 
-  // Fish: clownfish by the anemone, blue tangs, and a school of small yellow fish.
+// Clownfish by the anemone, blue tangs, and a school of small yellow fish.
+void DrawFishes(QPainter &p, TSceneRandom &random) {
   DrawFish(p, QPointF(560, 470), 46, false, QColor(250, 120, 30), QColor(250, 110, 20),
            QColor(255, 255, 255), 3);
   DrawFish(p, QPointF(470, 440), 38, true, QColor(250, 120, 30), QColor(250, 110, 20),
@@ -226,8 +223,9 @@ QImage PaintCoralReef(QSize size) {
     DrawFish(p, at, random.Real(18, 26), false, QColor(250, 220, 50), QColor(240, 200, 40),
              QColor(40, 40, 40), 1);
   }
+}
 
-  // Bubbles rising.
+void DrawBubbles(QPainter &p, TSceneRandom &random) {
   p.setBrush(Qt::NoBrush);
   for (int i = 0; i < 40; ++i) {
     const qreal r = random.Real(2, 7);
@@ -239,6 +237,20 @@ QImage PaintCoralReef(QSize size) {
     p.drawEllipse(c - QPointF(r * 0.35, r * 0.35), r * 0.25, r * 0.25);
     p.setBrush(Qt::NoBrush);
   }
+}
+
+} // namespace
+
+QImage PaintCoralReef(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size.width() / Design, size.width() / Design);
+  TSceneRandom random(2601);
+  DrawWaterAndSand(p, random);
+  DrawCorals(p, random);
+  DrawFishes(p, random);
+  DrawBubbles(p, random);
   p.end();
   return image;
 }

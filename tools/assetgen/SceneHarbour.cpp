@@ -194,6 +194,54 @@ void Float(QPainter &p, const TBoat &boat, QPointF waterline, qreal scale) {
   p.restore();
 }
 
+// Sky, hills, town and quay: everything the water mirrors.
+void DrawSkyAndTown(QPainter &a, TSceneRandom &random) {
+  a.fillRect(QRectF(0, 0, Design, Water), Vertical(0, Water,
+                                                   {{0, QColor(70, 140, 215)},
+                                                    {0.7, QColor(175, 210, 235)},
+                                                    {1, QColor(245, 225, 200)}}));
+  DrawGlow(a, QPointF(300, 40), 60, QColor(255, 250, 220, 200));
+  for (int i = 0; i < 4; ++i)
+    DrawCloud(a, QPointF(random.Real(20, 380), random.Real(30, 70)), random.Real(60, 110),
+              QColor(255, 255, 255, 230), QColor(205, 215, 235, 210), random);
+  a.setPen(Qt::NoPen);
+  a.setBrush(QColor(110, 150, 150));
+  a.drawPath(RidgePath(QRectF(0, 100, Design, 80), 125, 140, 18, 6, random));
+  a.setBrush(QColor(80, 125, 95));
+  a.drawPath(RidgePath(QRectF(0, 120, Design, 60), 140, 150, 10, 6, random));
+  DrawTown(a, random);
+  a.setPen(Qt::NoPen);
+  a.setBrush(Vertical(Quay, Water, {{0, QColor(150, 140, 125)}, {1, QColor(95, 85, 75)}}));
+  a.drawRect(QRectF(-2, Quay, 266, Water - Quay));
+  a.setBrush(QColor(70, 60, 55));
+  for (qreal bx = 14; bx < 260; bx += 44)
+    a.drawRoundedRect(QRectF(bx, Quay - 5, 5, 6), 2, 2);
+  DrawLighthouse(a);
+}
+
+// Ripples catch the sky.
+void DrawRipples(QPainter &p, TSceneRandom &random, qreal waterHeight) {
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 140; ++i) {
+    const qreal y = random.Real(Water + 2, Water + waterHeight);
+    const qreal depth = (y - Water) / waterHeight;
+    const qreal w = random.Real(6, 24) * (0.5 + depth);
+    p.setBrush(random.Chance(0.5) ? QColor(220, 240, 255, 70) : QColor(10, 40, 60, 70));
+    p.drawRoundedRect(QRectF(random.Real(-10, Design), y, w, 0.8 + depth), 0.5, 0.5);
+  }
+}
+
+void DrawGulls(QPainter &p) {
+  p.setPen(QPen(QColor(40, 50, 60), 1.4, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  for (const QPointF &g : {QPointF(190, 40), QPointF(214, 54), QPointF(250, 32), QPointF(60, 70)}) {
+    QPainterPath gull(g - QPointF(8, 0));
+    gull.quadTo(g - QPointF(4, 5), g);
+    gull.quadTo(g + QPointF(4, -5), g + QPointF(8, 0));
+    p.drawPath(gull);
+  }
+}
+
 } // namespace
 
 QImage PaintHarbour(QSize size) {
@@ -210,27 +258,7 @@ QImage PaintHarbour(QSize size) {
     QPainter a(&above);
     a.setRenderHint(QPainter::Antialiasing);
     a.scale(size.width() / Design, size.width() / Design);
-    a.fillRect(QRectF(0, 0, Design, Water), Vertical(0, Water,
-                                                     {{0, QColor(70, 140, 215)},
-                                                      {0.7, QColor(175, 210, 235)},
-                                                      {1, QColor(245, 225, 200)}}));
-    DrawGlow(a, QPointF(300, 40), 60, QColor(255, 250, 220, 200));
-    for (int i = 0; i < 4; ++i)
-      DrawCloud(a, QPointF(random.Real(20, 380), random.Real(30, 70)), random.Real(60, 110),
-                QColor(255, 255, 255, 230), QColor(205, 215, 235, 210), random);
-    a.setPen(Qt::NoPen);
-    a.setBrush(QColor(110, 150, 150));
-    a.drawPath(RidgePath(QRectF(0, 100, Design, 80), 125, 140, 18, 6, random));
-    a.setBrush(QColor(80, 125, 95));
-    a.drawPath(RidgePath(QRectF(0, 120, Design, 60), 140, 150, 10, 6, random));
-    DrawTown(a, random);
-    a.setPen(Qt::NoPen);
-    a.setBrush(Vertical(Quay, Water, {{0, QColor(150, 140, 125)}, {1, QColor(95, 85, 75)}}));
-    a.drawRect(QRectF(-2, Quay, 266, Water - Quay));
-    a.setBrush(QColor(70, 60, 55));
-    for (qreal bx = 14; bx < 260; bx += 44)
-      a.drawRoundedRect(QRectF(bx, Quay - 5, 5, 6), 2, 2);
-    DrawLighthouse(a);
+    DrawSkyAndTown(a, random);
   }
   p.resetTransform();
   p.drawImage(0, 0, above);
@@ -256,29 +284,13 @@ QImage PaintHarbour(QSize size) {
   }
   p.restore();
 
-  // Ripples catch the sky.
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < 140; ++i) {
-    const qreal y = random.Real(Water + 2, Water + waterHeight);
-    const qreal depth = (y - Water) / waterHeight;
-    const qreal w = random.Real(6, 24) * (0.5 + depth);
-    p.setBrush(random.Chance(0.5) ? QColor(220, 240, 255, 70) : QColor(10, 40, 60, 70));
-    p.drawRoundedRect(QRectF(random.Real(-10, Design), y, w, 0.8 + depth), 0.5, 0.5);
-  }
+  DrawRipples(p, random, waterHeight);
 
   Float(p, SailBoat, QPointF(90, 214), 1.0);
   Float(p, FishingBoat, QPointF(232, 238), 1.1);
   Float(p, RowBoat, QPointF(330, 268), 1.2);
 
-  // Gulls.
-  p.setPen(QPen(QColor(40, 50, 60), 1.4, Qt::SolidLine, Qt::RoundCap));
-  p.setBrush(Qt::NoBrush);
-  for (const QPointF &g : {QPointF(190, 40), QPointF(214, 54), QPointF(250, 32), QPointF(60, 70)}) {
-    QPainterPath gull(g - QPointF(8, 0));
-    gull.quadTo(g - QPointF(4, 5), g);
-    gull.quadTo(g + QPointF(4, -5), g + QPointF(8, 0));
-    p.drawPath(gull);
-  }
+  DrawGulls(p);
   p.end();
   return image;
 }

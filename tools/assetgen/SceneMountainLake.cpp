@@ -174,6 +174,75 @@ void DrawLand(QPainter &p, TSceneRandom &random) {
   DrawForest(p, 330, 600, Shore, 8, 14, QColor(35, 50, 60), random);
 }
 
+// The sun's glitter path on the water.
+void DrawGlitter(QPainter &p, TSceneRandom &random, qreal bottom) {
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 420; ++i) {
+    const qreal y = Shore + 4 + std::pow(random.Real(0, 1), 1.4) * (bottom - Shore - 4);
+    const qreal spread = 12 + (y - Shore) * 0.45;
+    const qreal x = Sun.x() + random.Real(-1, 1) * random.Real(0, 1) * spread;
+    const qreal w = random.Real(4, 16) * (0.5 + (y - Shore) / 200);
+    p.setBrush(QColor(255, 225, 150, random.Int(90, 220)));
+    p.drawRoundedRect(QRectF(x - w / 2, y, w, 1.2 + (y - Shore) / 120), 0.6, 0.6);
+  }
+  for (int i = 0; i < 260; ++i) {
+    const qreal y = random.Real(Shore + 6, bottom);
+    const qreal w = random.Real(10, 40) * (0.4 + (y - Shore) / 240);
+    p.setBrush(random.Chance(0.5) ? QColor(255, 200, 190, 40) : QColor(10, 10, 40, 60));
+    p.drawRect(QRectF(random.Real(-20, Design), y, w, 1.2));
+  }
+}
+
+// Foreground: a rocky shore on the left with grass.
+void DrawShore(QPainter &p, TSceneRandom &random, qreal bottom) {
+  p.setBrush(Vertical(480, bottom, {{0, QColor(50, 40, 50)}, {1, QColor(20, 16, 24)}}));
+  QPainterPath bank(QPointF(0, 470));
+  bank.cubicTo(QPointF(90, 460), QPointF(180, 520), QPointF(250, 560));
+  bank.cubicTo(QPointF(300, 585), QPointF(330, bottom), QPointF(330, bottom));
+  bank.lineTo(0, bottom);
+  bank.closeSubpath();
+  p.drawPath(bank);
+  for (const QRectF &rock :
+       {QRectF(60, 470, 70, 36), QRectF(150, 505, 90, 44), QRectF(20, 520, 110, 60)}) {
+    QRadialGradient lit(rock.center() + QPointF(rock.width() * 0.2, -rock.height() * 0.3),
+                        rock.width() * 0.7);
+    lit.setColorAt(0, QColor(190, 140, 120));
+    lit.setColorAt(0.6, QColor(110, 80, 90));
+    lit.setColorAt(1, QColor(40, 30, 45));
+    p.setBrush(lit);
+    p.drawEllipse(rock);
+  }
+  p.setPen(QPen(QColor(40, 60, 30), 1.4, Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 160; ++i) {
+    const qreal x = random.Real(0, 300);
+    const qreal y = 480 + (x / 300) * 90 + random.Real(0, 40);
+    p.setPen(QPen(Mix(QColor(60, 80, 40), QColor(200, 140, 80), random.Real(0, 0.5)), 1.4));
+    p.drawLine(QPointF(x, y), QPointF(x + random.Real(-6, 6), y - random.Real(8, 22)));
+  }
+}
+
+// A wooden jetty running out: planks on posts, seen at an angle.
+void DrawJetty(QPainter &p) {
+  p.setPen(QPen(QColor(30, 20, 15), 1));
+  for (int i = 0; i < 6; ++i) {
+    const qreal x = 250 + i * 48;
+    const qreal y = 548 - i * 14;
+    p.setBrush(QColor(60, 40, 30));
+    p.drawRect(QRectF(x + 4, y + 8, 7, 30 - i * 2));
+  }
+  QPainterPath deck;
+  deck.moveTo(230, 546);
+  deck.lineTo(520, 470);
+  deck.lineTo(532, 480);
+  deck.lineTo(250, 566);
+  deck.closeSubpath();
+  p.setBrush(Vertical(470, 566, {{0, QColor(170, 110, 70)}, {1, QColor(110, 70, 45)}}));
+  p.drawPath(deck);
+  p.setPen(QPen(QColor(70, 45, 30, 180), 0.8));
+  for (qreal t = 0.05; t < 1; t += 0.045)
+    p.drawLine(QPointF(230 + 290 * t, 546 - 76 * t), QPointF(250 + 282 * t, 566 - 86 * t));
+}
+
 } // namespace
 
 QImage PaintMountainLake(QSize size) {
@@ -210,67 +279,9 @@ QImage PaintMountainLake(QSize size) {
   p.fillRect(QRectF(0, Shore, Design, bottom - Shore),
              Vertical(Shore, bottom, {{0, QColor(20, 30, 70, 70)}, {1, QColor(10, 15, 40, 170)}}));
 
-  // The sun's glitter path on the water.
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < 420; ++i) {
-    const qreal y = Shore + 4 + std::pow(random.Real(0, 1), 1.4) * (bottom - Shore - 4);
-    const qreal spread = 12 + (y - Shore) * 0.45;
-    const qreal x = Sun.x() + random.Real(-1, 1) * random.Real(0, 1) * spread;
-    const qreal w = random.Real(4, 16) * (0.5 + (y - Shore) / 200);
-    p.setBrush(QColor(255, 225, 150, random.Int(90, 220)));
-    p.drawRoundedRect(QRectF(x - w / 2, y, w, 1.2 + (y - Shore) / 120), 0.6, 0.6);
-  }
-  for (int i = 0; i < 260; ++i) {
-    const qreal y = random.Real(Shore + 6, bottom);
-    const qreal w = random.Real(10, 40) * (0.4 + (y - Shore) / 240);
-    p.setBrush(random.Chance(0.5) ? QColor(255, 200, 190, 40) : QColor(10, 10, 40, 60));
-    p.drawRect(QRectF(random.Real(-20, Design), y, w, 1.2));
-  }
-
-  // Foreground: a rocky shore on the left with grass and a wooden jetty running out.
-  p.setBrush(Vertical(480, bottom, {{0, QColor(50, 40, 50)}, {1, QColor(20, 16, 24)}}));
-  QPainterPath bank(QPointF(0, 470));
-  bank.cubicTo(QPointF(90, 460), QPointF(180, 520), QPointF(250, 560));
-  bank.cubicTo(QPointF(300, 585), QPointF(330, bottom), QPointF(330, bottom));
-  bank.lineTo(0, bottom);
-  bank.closeSubpath();
-  p.drawPath(bank);
-  for (const QRectF &rock :
-       {QRectF(60, 470, 70, 36), QRectF(150, 505, 90, 44), QRectF(20, 520, 110, 60)}) {
-    QRadialGradient lit(rock.center() + QPointF(rock.width() * 0.2, -rock.height() * 0.3),
-                        rock.width() * 0.7);
-    lit.setColorAt(0, QColor(190, 140, 120));
-    lit.setColorAt(0.6, QColor(110, 80, 90));
-    lit.setColorAt(1, QColor(40, 30, 45));
-    p.setBrush(lit);
-    p.drawEllipse(rock);
-  }
-  p.setPen(QPen(QColor(40, 60, 30), 1.4, Qt::SolidLine, Qt::RoundCap));
-  for (int i = 0; i < 160; ++i) {
-    const qreal x = random.Real(0, 300);
-    const qreal y = 480 + (x / 300) * 90 + random.Real(0, 40);
-    p.setPen(QPen(Mix(QColor(60, 80, 40), QColor(200, 140, 80), random.Real(0, 0.5)), 1.4));
-    p.drawLine(QPointF(x, y), QPointF(x + random.Real(-6, 6), y - random.Real(8, 22)));
-  }
-  // The jetty: planks on posts, seen at an angle.
-  p.setPen(QPen(QColor(30, 20, 15), 1));
-  for (int i = 0; i < 6; ++i) {
-    const qreal x = 250 + i * 48;
-    const qreal y = 548 - i * 14;
-    p.setBrush(QColor(60, 40, 30));
-    p.drawRect(QRectF(x + 4, y + 8, 7, 30 - i * 2));
-  }
-  QPainterPath deck;
-  deck.moveTo(230, 546);
-  deck.lineTo(520, 470);
-  deck.lineTo(532, 480);
-  deck.lineTo(250, 566);
-  deck.closeSubpath();
-  p.setBrush(Vertical(470, 566, {{0, QColor(170, 110, 70)}, {1, QColor(110, 70, 45)}}));
-  p.drawPath(deck);
-  p.setPen(QPen(QColor(70, 45, 30, 180), 0.8));
-  for (qreal t = 0.05; t < 1; t += 0.045)
-    p.drawLine(QPointF(230 + 290 * t, 546 - 76 * t), QPointF(250 + 282 * t, 566 - 86 * t));
+  DrawGlitter(p, random, bottom);
+  DrawShore(p, random, bottom);
+  DrawJetty(p);
   p.end();
   return image;
 }
