@@ -2,7 +2,8 @@
  * launcher is static and runs before any library is unpacked, and a desktop may have no dialog
  * program. One window with the lines in the server's "fixed" font; a key, a click or the
  * window's close button ends it. */
-#define _GNU_SOURCE
+/* glibc extensions (SOCK_CLOEXEC, fopen "e") come with its feature switch, reserved by design. */
+#define _GNU_SOURCE // NOLINT(bugprone-reserved-identifier)
 #include "x11-message.h"
 
 #include <errno.h>
@@ -140,11 +141,10 @@ static size_t find_cookie(int number, unsigned char *cookie, size_t size) {
     }
     if (!complete)
       break;
-    const int local = family == 65535 ||
-                      (family == 256 && length[0] == strlen(host) &&
-                       memcmp(field[0], host, length[0]) == 0);
-    const int display = length[1] == 0 ||
-                        (length[1] == strlen(wanted) && memcmp(field[1], wanted, length[1]) == 0);
+    const int local = family == 65535 || (family == 256 && length[0] == strlen(host) &&
+                                          memcmp(field[0], host, length[0]) == 0);
+    const int display =
+        length[1] == 0 || (length[1] == strlen(wanted) && memcmp(field[1], wanted, length[1]) == 0);
     const int magic = length[2] == 18 && memcmp(field[2], "MIT-MAGIC-COOKIE-1", 18) == 0;
     if (local && display && magic && length[3] <= size) {
       memcpy(cookie, field[3], length[3]);
@@ -209,11 +209,19 @@ static int wrap(const char *text, char lines[MAX_LINES][WRAP + 1]) {
   return count;
 }
 
-int x11_message(const char *title, const char *text) {
+/* What the connection's setup tells: the ids the client may make, and the first screen. */
+struct display {
+  int fd;
+  uint32_t base, root, white, black;
+};
+
+/* Connects to the local display and reads its setup; the display's fd is -1 on failure. */
+static struct display open_display(void) {
+  struct display d = {.fd = -1};
   int number = 0;
   const int fd = connect_display(getenv("DISPLAY"), &number);
   if (fd < 0)
-    return -1;
+    return d;
   unsigned char cookie[256];
   const size_t cookie_size = find_cookie(number, cookie, sizeof cookie);
   struct request r = {.size = 0};
@@ -231,54 +239,57 @@ int x11_message(const char *title, const char *text) {
   unsigned char head[8];
   if (write_all(fd, r.bytes, r.size) != 0 || read_all(fd, head, 8) != 0 || head[0] != 1) {
     close(fd);
-    return -1;
+    return d;
   }
   const size_t setup_size = (size_t)u16(head + 6) * 4;
   unsigned char *setup = malloc(setup_size);
   if (!setup || read_all(fd, setup, setup_size) != 0 || setup_size < 32) {
     free(setup);
     close(fd);
-    return -1;
+    return d;
   }
-  const uint32_t base = u32(setup + 4);
   const size_t vendor = u16(setup + 16), formats = setup[21];
   const size_t screen_at = 32 + vendor + pad4(vendor) + 8 * formats;
-  if (screen_at + 40 > setup_size) {
-    free(setup);
+  if (screen_at + 40 <= setup_size) {
+    const unsigned char *screen = setup + screen_at;
+    d = (struct display){fd, u32(setup + 4), u32(screen), u32(screen + 8), u32(screen + 12)};
+  } else {
     close(fd);
-    return -1;
   }
-  const unsigned char *screen = setup + screen_at;
-  const uint32_t root = u32(screen), white = u32(screen + 8), black = u32(screen + 12);
   free(setup);
+  return d;
+}
 
-  char lines[MAX_LINES][WRAP + 1];
+/* The text wrapped, a blank line and how to close the window; returns the number of lines. */
+static int message_lines(const char *text, char lines[MAX_LINES][WRAP + 1]) {
   int count = wrap(text, lines);
   if (count < MAX_LINES)
     snprintf(lines[count++], WRAP + 1, "%s", "");
   if (count < MAX_LINES)
     snprintf(lines[count++], WRAP + 1, "%s", "(Press a key or click to close this window.)");
-  size_t widest = 0;
-  for (int i = 0; i < count; ++i)
-    widest = strlen(lines[i]) > widest ? strlen(lines[i]) : widest;
-  const unsigned width = (unsigned)(2 * MARGIN + FONT_W * widest);
-  const unsigned height = (unsigned)(2 * MARGIN + FONT_H * count);
-  const uint32_t window = base | 1, gc = base | 2, font = base | 3;
+  return count;
+}
 
+/* The window, titled and sized for the lines, with its "fixed" font and graphics context;
+ * not yet mapped. Returns non-zero when a request could not be sent. */
+static int create_window(const struct display *d, const char *title, unsigned width,
+                         unsigned height, uint32_t protocols, uint32_t delete_window) {
+  const uint32_t window = d->base | 1, gc = d->base | 2, font = d->base | 3;
+  struct request r;
   begin(&r, 1, 0); /* CreateWindow, depth from the parent */
   put32(&r, window);
-  put32(&r, root);
+  put32(&r, d->root);
   put16(&r, 100);
   put16(&r, 100);
   put16(&r, width);
   put16(&r, height);
   put16(&r, 0);
-  put16(&r, 1);      /* InputOutput */
-  put32(&r, 0);      /* the parent's visual */
-  put32(&r, 0x802);  /* background pixel, event mask */
-  put32(&r, white);
+  put16(&r, 1);     /* InputOutput */
+  put32(&r, 0);     /* the parent's visual */
+  put32(&r, 0x802); /* background pixel, event mask */
+  put32(&r, d->white);
   put32(&r, 0x8005); /* Exposure, KeyPress, ButtonPress */
-  int failed = send_request(fd, &r);
+  int failed = send_request(d->fd, &r);
 
   begin(&r, 18, 0); /* ChangeProperty WM_NAME: STRING */
   put32(&r, window);
@@ -289,10 +300,8 @@ int x11_message(const char *title, const char *text) {
   put16(&r, 0);
   put32(&r, (uint32_t)strlen(title));
   put_bytes(&r, title, strlen(title));
-  failed |= send_request(fd, &r);
+  failed |= send_request(d->fd, &r);
 
-  const uint32_t protocols = intern(fd, "WM_PROTOCOLS");
-  const uint32_t delete_window = intern(fd, "WM_DELETE_WINDOW");
   if (protocols && delete_window) {
     begin(&r, 18, 0); /* ChangeProperty WM_PROTOCOLS: ATOM */
     put32(&r, window);
@@ -303,7 +312,7 @@ int x11_message(const char *title, const char *text) {
     put16(&r, 0);
     put32(&r, 1);
     put32(&r, delete_window);
-    failed |= send_request(fd, &r);
+    failed |= send_request(d->fd, &r);
   }
 
   begin(&r, 45, 0); /* OpenFont "fixed": every server has it */
@@ -311,49 +320,73 @@ int x11_message(const char *title, const char *text) {
   put16(&r, 5);
   put16(&r, 0);
   put_bytes(&r, "fixed", 5);
-  failed |= send_request(fd, &r);
+  failed |= send_request(d->fd, &r);
 
   begin(&r, 55, 0); /* CreateGC: foreground, background, font */
   put32(&r, gc);
   put32(&r, window);
   put32(&r, 0x4000 | 0x4 | 0x8);
-  put32(&r, black);
-  put32(&r, white);
+  put32(&r, d->black);
+  put32(&r, d->white);
   put32(&r, font);
-  failed |= send_request(fd, &r);
+  return failed | send_request(d->fd, &r);
+}
 
+static int draw_lines(const struct display *d, char lines[MAX_LINES][WRAP + 1], int count) {
+  struct request r;
+  for (int i = 0; i < count; ++i) {
+    const size_t n = strlen(lines[i]);
+    if (n == 0)
+      continue;
+    begin(&r, 76, (unsigned)n); /* ImageText8 */
+    put32(&r, d->base | 1);
+    put32(&r, d->base | 2);
+    put16(&r, MARGIN);
+    put16(&r, (unsigned)(MARGIN + FONT_H * (i + 1) - 3));
+    put_bytes(&r, lines[i], n);
+    if (send_request(d->fd, &r) != 0)
+      return 1;
+  }
+  return 0;
+}
+
+int x11_message(const char *title, const char *text) {
+  const struct display d = open_display();
+  if (d.fd < 0)
+    return -1;
+  char lines[MAX_LINES][WRAP + 1];
+  const int count = message_lines(text, lines);
+  size_t widest = 0;
+  for (int i = 0; i < count; ++i)
+    widest = strlen(lines[i]) > widest ? strlen(lines[i]) : widest;
+  const unsigned width = (unsigned)(2 * MARGIN + FONT_W * widest);
+  const unsigned height = (unsigned)(2 * MARGIN + FONT_H * count);
+  const uint32_t protocols = intern(d.fd, "WM_PROTOCOLS");
+  const uint32_t delete_window = intern(d.fd, "WM_DELETE_WINDOW");
+  int failed = create_window(&d, title, width, height, protocols, delete_window);
+
+  struct request r;
   begin(&r, 8, 0); /* MapWindow */
-  put32(&r, window);
-  failed |= send_request(fd, &r);
+  put32(&r, d.base | 1);
+  failed |= send_request(d.fd, &r);
 
   while (!failed) {
     unsigned char event[32];
-    if (read_all(fd, event, 32) != 0)
+    if (read_all(d.fd, event, 32) != 0)
       break;
     const unsigned type = event[0] & 0x7f;
     if (type == 1) { /* a late reply: skip what follows it */
       const uint32_t more = u32(event + 4) * 4;
       for (uint32_t i = 0; i < more && !failed; ++i)
-        failed = read_all(fd, event, 1) != 0;
+        failed = read_all(d.fd, event, 1) != 0;
     } else if (type == 12 && u16(event + 16) == 0) { /* the last Expose of a series */
-      for (int i = 0; i < count && !failed; ++i) {
-        const size_t n = strlen(lines[i]);
-        if (n == 0)
-          continue;
-        begin(&r, 76, (unsigned)n); /* ImageText8 */
-        put32(&r, window);
-        put32(&r, gc);
-        put16(&r, MARGIN);
-        put16(&r, (unsigned)(MARGIN + FONT_H * (i + 1) - 3));
-        put_bytes(&r, lines[i], n);
-        failed = send_request(fd, &r) != 0;
-      }
+      failed = draw_lines(&d, lines, count);
     } else if (type == 2 || type == 4) { /* KeyPress, ButtonPress */
       break;
     } else if (type == 33 && u32(event + 8) == protocols && u32(event + 12) == delete_window) {
       break;
     }
   }
-  close(fd);
+  close(d.fd);
   return failed ? -1 : 0;
 }
