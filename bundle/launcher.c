@@ -325,9 +325,34 @@ static void prepare_environment(const char *folder, const char *self) {
   setenv(QB_BUNDLE_VARIABLE, self, 1);
 }
 
+/* The runtime in the user's cache folder, unpacked there unless it is already. */
+static int unpack_to_cache(int bundle, const struct runtime *rt, const char *self, char *folder) {
+  char root[PATH_MAX];
+  const char *cache = getenv("XDG_CACHE_HOME");
+  const char *home = getenv("HOME");
+  errno = 0;
+  if (cache && cache[0] == '/') {
+    compose(root, sizeof root, "%s/quarrybox/runtime", cache);
+    return use_cache(root, bundle, rt, self, folder);
+  }
+  if (home && home[0] == '/') {
+    compose(root, sizeof root, "%s/.cache/quarrybox/runtime", home);
+    return use_cache(root, bundle, rt, self, folder);
+  }
+  note("no cache folder:", "HOME is not set");
+  return NOT_WRITTEN;
+}
+
+/* The program in the unpacked folder, with its libraries found first, as argv's first word. */
+static void start_in(const char *folder, const char *self, char *program, char **argv) {
+  prepare_environment(folder, self);
+  compose(program, PATH_MAX, "%s/quarrybox", folder);
+  argv[0] = program;
+}
+
 int main(int argc, char **argv) {
   (void)argc;
-  char self[PATH_MAX], root[PATH_MAX], folder[PATH_MAX], program[PATH_MAX], made[PATH_MAX];
+  char self[PATH_MAX], folder[PATH_MAX], program[PATH_MAX], made[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   if (length <= 0)
     fail("cannot find", "/proc/self/exe");
@@ -339,24 +364,10 @@ int main(int argc, char **argv) {
   if (bundle < 0 || read_runtime(bundle, &rt) != 0)
     fail("no runtime in", self);
 
-  const char *cache = getenv("XDG_CACHE_HOME");
-  const char *home = getenv("HOME");
-  int result = NOT_WRITTEN;
-  errno = 0;
-  if (cache && cache[0] == '/') {
-    compose(root, sizeof root, "%s/quarrybox/runtime", cache);
-    result = use_cache(root, bundle, &rt, self, folder);
-  } else if (home && home[0] == '/') {
-    compose(root, sizeof root, "%s/.cache/quarrybox/runtime", home);
-    result = use_cache(root, bundle, &rt, self, folder);
-  } else {
-    note("no cache folder:", "HOME is not set");
-  }
+  int result = unpack_to_cache(bundle, &rt, self, folder);
   if (result == UNPACKED) {
     close(bundle);
-    prepare_environment(folder, self);
-    compose(program, sizeof program, "%s/quarrybox", folder);
-    argv[0] = program;
+    start_in(folder, self, program, argv);
     execv(program, argv);
     fail("cannot start", program);
   }
@@ -379,9 +390,7 @@ int main(int argc, char **argv) {
     }
     if (result == UNPACKED) {
       close(bundle);
-      prepare_environment(folder, self);
-      compose(program, sizeof program, "%s/quarrybox", folder);
-      argv[0] = program;
+      start_in(folder, self, program, argv);
       return run_then_remove(program, argv, made);
     }
   }
