@@ -67,6 +67,56 @@ TResult<TLevel> Level(const QString &text) {
   return level;
 }
 
+// One option and its value put into the game.
+TStatus ApplyOption(TGameData &game, const QString &option, const QString &value) {
+  auto skin = [&](TSkinKind kind) -> TStatus {
+    TResult<quint8> type = PictureType(option, value);
+    if (!type.Ok())
+      return type.Status();
+    game.Skin(kind).Path = value;
+    game.Skin(kind).Type = type.Value();
+    return TStatus::Success();
+  };
+  auto stretch = [&](TSkinKind kind) -> TStatus {
+    TResult<bool> flag = Flag(option, value);
+    if (flag.Ok())
+      game.Skin(kind).Stretch = flag.Value();
+    return flag.Status();
+  };
+  auto box = [&](TBox &target) -> TStatus {
+    TResult<TBox> parsed = Box(option, value);
+    if (parsed.Ok())
+      target = parsed.Value();
+    return parsed.Status();
+  };
+
+  if (option == u"--start")
+    return skin(SkinStart);
+  if (option == u"--playing")
+    return skin(SkinPlaying);
+  if (option == u"--gameover")
+    return skin(SkinGameOver);
+  if (option == u"--stretch-start")
+    return stretch(SkinStart);
+  if (option == u"--stretch-playing")
+    return stretch(SkinPlaying);
+  if (option == u"--stretch-gameover")
+    return stretch(SkinGameOver);
+  if (option == u"--play-box")
+    return box(game.PlayBox);
+  if (option == u"--score-box")
+    return box(game.ScoreBox);
+  if (option == u"--next-box")
+    return box(game.NextBox);
+  if (option == u"--level") {
+    TResult<TLevel> level = Level(value);
+    if (level.Ok())
+      game.Levels.append(level.Value());
+    return level.Status();
+  }
+  return Bad(QStringLiteral("unknown option %1").arg(option));
+}
+
 } // namespace
 
 TResult<TCreateRequest> TCreateRequest::Parse(const QStringList &args) {
@@ -88,53 +138,7 @@ TResult<TCreateRequest> TCreateRequest::Parse(const QStringList &args) {
       return Bad(QStringLiteral("%1 is given twice").arg(option));
     seen.insert(option);
 
-    auto skin = [&](TSkinKind kind) -> TStatus {
-      TResult<quint8> type = PictureType(option, value);
-      if (!type.Ok())
-        return type.Status();
-      game.Skin(kind).Path = value;
-      game.Skin(kind).Type = type.Value();
-      return TStatus::Success();
-    };
-    auto stretch = [&](TSkinKind kind) -> TStatus {
-      TResult<bool> flag = Flag(option, value);
-      if (flag.Ok())
-        game.Skin(kind).Stretch = flag.Value();
-      return flag.Status();
-    };
-    auto box = [&](TBox &target) -> TStatus {
-      TResult<TBox> parsed = Box(option, value);
-      if (parsed.Ok())
-        target = parsed.Value();
-      return parsed.Status();
-    };
-
-    TStatus status;
-    if (option == u"--start")
-      status = skin(SkinStart);
-    else if (option == u"--playing")
-      status = skin(SkinPlaying);
-    else if (option == u"--gameover")
-      status = skin(SkinGameOver);
-    else if (option == u"--stretch-start")
-      status = stretch(SkinStart);
-    else if (option == u"--stretch-playing")
-      status = stretch(SkinPlaying);
-    else if (option == u"--stretch-gameover")
-      status = stretch(SkinGameOver);
-    else if (option == u"--play-box")
-      status = box(game.PlayBox);
-    else if (option == u"--score-box")
-      status = box(game.ScoreBox);
-    else if (option == u"--next-box")
-      status = box(game.NextBox);
-    else if (option == u"--level") {
-      TResult<TLevel> level = Level(value);
-      if (level.Ok())
-        game.Levels.append(level.Value());
-      status = level.Status();
-    } else
-      status = Bad(QStringLiteral("unknown option %1").arg(option));
+    const TStatus status = ApplyOption(game, option, value);
     if (!status.Ok())
       return status;
   }
