@@ -68,6 +68,12 @@ void TFallingPiece::Move() {
     return;
   }
   ReadRequests();
+  TurnAndDrop();
+  SlideAndFall();
+}
+
+// Turns and drops wait for a still piece: no slide under way, no lock delay running.
+void TFallingPiece::TurnAndDrop() {
   const auto still = [this] { return !Animating() && !LockDelayRunning; };
   if (TurnAcwWanted && still())
     TryTurn(false);
@@ -75,7 +81,9 @@ void TFallingPiece::Move() {
     TryTurn(true);
   if (DropWanted && still())
     Drop();
+}
 
+void TFallingPiece::SlideAndFall() {
   const bool restedBefore = RestsOnSomething();
   bool leftServed = false, rightServed = false;
   if (LeftWanted && Slide != TSlide::Right && Slide != TSlide::Down) {

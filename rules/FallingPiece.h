@@ -70,6 +70,8 @@ private:
   enum class TSlide { None, Left, Right, Down };
 
   void Move();
+  void TurnAndDrop();
+  void SlideAndFall();
   void ReadRequests();
   void TryTurn(bool clockwise);
   void Drop();
