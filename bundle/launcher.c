@@ -316,15 +316,6 @@ static int run_then_remove(const char *program, char **argv, const char *made) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-static void prepare_environment(const char *folder, const char *self) {
-  char libraries[PATH_MAX * 2];
-  const char *inherited = getenv("LD_LIBRARY_PATH");
-  compose(libraries, sizeof libraries, "%s/lib%s%s", folder, inherited && *inherited ? ":" : "",
-          inherited && *inherited ? inherited : "");
-  setenv("LD_LIBRARY_PATH", libraries, 1);
-  setenv(QB_BUNDLE_VARIABLE, self, 1);
-}
-
 /* The runtime in the user's cache folder, unpacked there unless it is already. */
 static int unpack_to_cache(int bundle, const struct runtime *rt, const char *self, char *folder) {
   char root[PATH_MAX];
@@ -345,7 +336,12 @@ static int unpack_to_cache(int bundle, const struct runtime *rt, const char *sel
 
 /* The program in the unpacked folder, with its libraries found first, as argv's first word. */
 static void start_in(const char *folder, const char *self, char *program, char **argv) {
-  prepare_environment(folder, self);
+  char libraries[PATH_MAX * 2];
+  const char *inherited = getenv("LD_LIBRARY_PATH");
+  compose(libraries, sizeof libraries, "%s/lib%s%s", folder, inherited && *inherited ? ":" : "",
+          inherited && *inherited ? inherited : "");
+  setenv("LD_LIBRARY_PATH", libraries, 1);
+  setenv(QB_BUNDLE_VARIABLE, self, 1);
   compose(program, PATH_MAX, "%s/quarrybox", folder);
   argv[0] = program;
 }
