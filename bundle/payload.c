@@ -128,8 +128,45 @@ static int safe_name(const char *name) {
   return 1;
 }
 
-/* Results of unpacking: done, cannot write here (another place may do), or a runtime that no
- * place can unpack. */
+/* The archive's end: the rest is read for the frame's checksum. */
+static int finish(struct payload *p, const char *folder) {
+  char block[512];
+  while (take(p, block, sizeof block) == 0)
+    continue;
+  if (!p->complete || p->left > 0)
+    return note("the runtime is damaged in", folder), DAMAGED;
+  return UNPACKED;
+}
+
+/* One file's bytes, then the padding to the archive's next block. */
+static int unpack_file(struct payload *p, int dir, const char *entry, uint64_t size, mode_t mode,
+                       const char *folder) {
+  const int out = openat(dir, entry, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | 0600);
+  if (out < 0)
+    return note("cannot write", entry), NOT_WRITTEN;
+  for (uint64_t left = size; left > 0;) {
+    char chunk[1 << 16];
+    const size_t n = left < sizeof chunk ? (size_t)left : sizeof chunk;
+    errno = 0;
+    if (take(p, chunk, n) != 0) {
+      close(out);
+      return note("the runtime is damaged in", folder), DAMAGED;
+    }
+    if (write(out, chunk, n) != (ssize_t)n) {
+      if (errno == 0)
+        errno = ENOSPC;
+      note("cannot unpack", entry);
+      close(out);
+      return NOT_WRITTEN;
+    }
+    left -= n;
+  }
+  if (close(out) != 0)
+    return note("cannot unpack", entry), NOT_WRITTEN;
+  if (take(p, NULL, (512 - size % 512) % 512) != 0)
+    return note("the runtime is damaged in", folder), DAMAGED;
+  return UNPACKED;
+}
 
 static int unpack_entries(struct payload *p, int dir, const char *folder) {
   for (;;) {
@@ -137,13 +174,8 @@ static int unpack_entries(struct payload *p, int dir, const char *folder) {
     errno = 0;
     if (take(p, block, sizeof block) != 0)
       return note("the runtime is damaged in", folder), DAMAGED;
-    if (block[0] == 0) { /* the archive's end: the rest is read for the frame's checksum */
-      while (take(p, block, sizeof block) == 0)
-        continue;
-      if (!p->complete || p->left > 0)
-        return note("the runtime is damaged in", folder), DAMAGED;
-      return UNPACKED;
-    }
+    if (block[0] == 0)
+      return finish(p, folder);
     snprintf(name, sizeof name, "%.155s%s%.100s", block + 345, block[345] ? "/" : "", block);
     const char *entry = strncmp(name, "./", 2) == 0 ? name + 2 : name;
     const uint64_t size = octal(block + 124, 12);
@@ -159,30 +191,9 @@ static int unpack_entries(struct payload *p, int dir, const char *folder) {
     }
     if (block[156] != '0' && block[156] != 0)
       return note("the runtime holds an entry that is not a file:", entry), DAMAGED;
-    const int out = openat(dir, entry, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | 0600);
-    if (out < 0)
-      return note("cannot write", entry), NOT_WRITTEN;
-    for (uint64_t left = size; left > 0;) {
-      char chunk[1 << 16];
-      const size_t n = left < sizeof chunk ? (size_t)left : sizeof chunk;
-      errno = 0;
-      if (take(p, chunk, n) != 0) {
-        close(out);
-        return note("the runtime is damaged in", folder), DAMAGED;
-      }
-      if (write(out, chunk, n) != (ssize_t)n) {
-        if (errno == 0)
-          errno = ENOSPC;
-        note("cannot unpack", entry);
-        close(out);
-        return NOT_WRITTEN;
-      }
-      left -= n;
-    }
-    if (close(out) != 0)
-      return note("cannot unpack", entry), NOT_WRITTEN;
-    if (take(p, NULL, (512 - size % 512) % 512) != 0)
-      return note("the runtime is damaged in", folder), DAMAGED;
+    const int written = unpack_file(p, dir, entry, size, mode, folder);
+    if (written != UNPACKED)
+      return written;
   }
 }
 
