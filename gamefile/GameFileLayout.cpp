@@ -7,6 +7,7 @@ namespace GameFileLayout {
 QString RecordName(int record) {
   switch (record) {
   case SkinRecord(SkinStart):
+    //: A part of a game file, named in "the %1 picture", "%1 record" and "there is no %1"
     return QCoreApplication::translate("GameFile", "start skin");
   case SkinRecord(SkinPlaying):
     return QCoreApplication::translate("GameFile", "playing skin");

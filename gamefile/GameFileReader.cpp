@@ -84,6 +84,7 @@ TStatus TGameFileReader::Incomplete(const QString &detail) const {
 }
 
 TStatus TGameFileReader::Fail(const QString &what) const {
+  //: A game file's name, then what is wrong with it
   return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: %2").arg(GameName, what));
 }
 

@@ -15,6 +15,7 @@ QString TGameSource::Name() const {
   const QString fileName = QFileInfo(FilePath).fileName();
   if (!IsRange())
     return fileName;
+  //: A stand-alone game: the program's file name, and the byte of it where the game starts
   return QCoreApplication::translate("GameFile", "%1 (game at byte %2)")
       .arg(fileName)
       .arg(RangeBase);

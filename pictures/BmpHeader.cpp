@@ -55,6 +55,8 @@ TBmpHeader TBmpHeader::Read(const QByteArray &head, qint64 fileSize) {
   const auto u32 = [&](qint64 at) { return qFromLittleEndian<quint32>(bytes + at); };
   const auto i32 = [&](qint64 at) { return qFromLittleEndian<qint32>(bytes + at); };
 
+  //: What is wrong with a BMP picture, shown in "its picture is damaged (%1)" or "its picture is of
+  //: an unknown type (%1)"
   if (head.size() < FileHeaderSize + 4 || !head.startsWith("BM"))
     return Refuse(Unsupported, QCoreApplication::translate("Picture", "not a BMP picture"));
   const quint32 infoSize = u32(FileHeaderSize);

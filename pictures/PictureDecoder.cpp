@@ -24,6 +24,7 @@ QString Pixels(double value) { return QString::number(value, 'g', 3); }
 // Why PictureGeometry refuses `stored` with `grid`, in the player's words. The cell sizes are
 // worked out as the play screen does before it checks them.
 QString WhyNoCells(QSize stored, int grid) {
+  //: The level's picture, named in the next two texts as %1
   const QString picture = QCoreApplication::translate("Picture", "its picture (%1 x %2 pixels)")
                               .arg(stored.width())
                               .arg(stored.height());

@@ -59,6 +59,8 @@ struct TDecodedPicture {
     return picture;
   }
   static TDecodedPicture DamagedBecause(const QString &detail) {
+    //: Why a level's or a game's picture cannot be used; where the picture is named already, the
+    //: English "its" reads "the"
     return Refused(
         TPictureFault::Damaged,
         QCoreApplication::translate("Picture", "its picture is damaged (%1)").arg(detail));

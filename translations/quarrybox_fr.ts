@@ -28,6 +28,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -64,6 +65,7 @@
     </message>
     <message>
         <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
         <translation>écran de départ</translation>
     </message>
     <message>
@@ -188,6 +190,7 @@
     </message>
     <message>
         <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
         <translation>%1 (partie à l&apos;octet %2)</translation>
     </message>
     <message>
@@ -353,6 +356,7 @@
     <name>Picture</name>
     <message>
         <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
         <translation>ce n&apos;est pas une image BMP</translation>
     </message>
     <message>
@@ -409,6 +413,7 @@
     </message>
     <message>
         <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
         <translation>l&apos;image (%1 x %2 pixels)</translation>
     </message>
     <message>
@@ -453,6 +458,7 @@
     </message>
     <message>
         <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
         <translation>l&apos;image est endommagée (%1)</translation>
     </message>
     <message>
