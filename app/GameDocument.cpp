@@ -138,8 +138,10 @@ TStatus TGameDocument::RepackStandAlone(const QString &programPath) {
   if (written.Ok() || UnpackedKey.isEmpty())
     return written;
   const TStatus kept = ScoreStore.Save(UnpackedKey, Game.Scores);
+  //: After why the program could not be written: where its high scores went instead (%2)
   return TStatus::Failure(
-      written.Error() +
-      (kept.Ok() ? QStringLiteral("; the high scores are kept in %1").arg(ScoreStore.FolderPath())
-                 : QStringLiteral("; the high scores are lost: ") + kept.Error()));
+      kept.Ok() ? QCoreApplication::translate("TGameDocument", "%1; the high scores are kept in %2")
+                      .arg(written.Error(), ScoreStore.FolderPath())
+                : QCoreApplication::translate("TGameDocument", "%1; the high scores are lost: %2")
+                      .arg(written.Error(), kept.Error()));
 }

@@ -6,13 +6,13 @@
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
 #include "dialogs/ConfirmDialog.h"
+#include "dialogs/FileDialog.h"
 #include "dialogs/MessageDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -84,14 +84,14 @@ QString GameFilter() {
 } // namespace
 
 QString TWidgetDialogs::AskOpenGameFile(const QString &folder) {
-  return QFileDialog::getOpenFileName(
-      Parent, QCoreApplication::translate("TWidgetDialogs", "Open Game"), folder, GameFilter());
+  return FileDialog::AskOpenFile(Parent, QCoreApplication::translate("TWidgetDialogs", "Open Game"),
+                                 folder, GameFilter());
 }
 
 QString TWidgetDialogs::AskSaveGameFile(const QString &folder, const QString &fileName) {
-  return QFileDialog::getSaveFileName(
-      Parent, QCoreApplication::translate("TWidgetDialogs", "Save Game As"),
-      folder + '/' + fileName, GameFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
+  return FileDialog::AskSaveFile(Parent,
+                                 QCoreApplication::translate("TWidgetDialogs", "Save Game As"),
+                                 folder + '/' + fileName, GameFilter());
 }
 
 bool TWidgetDialogs::AskYesNo(const QString &caption, const QString &text) {

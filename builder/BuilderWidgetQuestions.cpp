@@ -1,12 +1,12 @@
 #include "builder/BuilderWidgetQuestions.h"
 
 #include "dialogs/ConfirmDialog.h"
+#include "dialogs/FileDialog.h"
 #include "screen/Canvas.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -23,13 +23,13 @@ QString PictureFilter() {
 } // namespace
 
 QString TBuilderWidgetQuestions::AskPicture(const QString &folder) {
-  return QFileDialog::getOpenFileName(
+  return FileDialog::AskOpenFile(
       Parent, QCoreApplication::translate("TBuilderWidgetQuestions", "Open Picture"), folder,
       PictureFilter());
 }
 
 QStringList TBuilderWidgetQuestions::AskPictures(const QString &folder) {
-  return QFileDialog::getOpenFileNames(
+  return FileDialog::AskOpenFiles(
       Parent, QCoreApplication::translate("TBuilderWidgetQuestions", "Open Picture(s)"), folder,
       PictureFilter());
 }

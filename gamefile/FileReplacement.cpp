@@ -29,25 +29,26 @@ QString Reason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 TStatus WriteInto(const QString &copy, const QString &target) {
   QFile from(copy), to(target);
   if (!from.open(QIODevice::ReadOnly))
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be read (%2)").arg(copy, from.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(copy, from.errorString()));
   if (!to.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be written (%2)").arg(target, to.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                .arg(target, to.errorString()));
   constexpr qint64 Block = 1 << 16;
   for (qint64 at = 0; at < from.size(); at += Block) {
     const QByteArray wanted = from.read(Block);
     const QByteArray there = to.read(wanted.size());
     if (wanted.isEmpty())
-      return TStatus::Failure(QStringLiteral("%1: cannot be read").arg(copy));
-    if (there != wanted && (!to.seek(at) || to.write(wanted) != wanted.size() || !to.flush()))
       return TStatus::Failure(
-          QStringLiteral("%1: cannot be written (%2)").arg(target, to.errorString()));
+          QCoreApplication::translate("GameFile", "%1: cannot be read").arg(copy));
+    if (there != wanted && (!to.seek(at) || to.write(wanted) != wanted.size() || !to.flush()))
+      return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                  .arg(target, to.errorString()));
     to.seek(at + wanted.size());
   }
   if (!to.resize(from.size()) || !to.flush() || ::fsync(to.handle()) != 0)
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be written (%2)").arg(target, to.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                .arg(target, to.errorString()));
   return TStatus::Success();
 }
 
@@ -61,7 +62,8 @@ TStatus SyncFolderOf(const QString &path) {
   if (fd >= 0)
     ::close(fd);
   if (!synced)
-    return TStatus::Failure(QStringLiteral("%1: cannot be synced (%2)").arg(folder, reason));
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: cannot be synced (%2)").arg(folder, reason));
   return TStatus::Success();
 }
 
@@ -77,13 +79,14 @@ TFileReplacement::~TFileReplacement() {
 }
 
 TStatus TFileReplacement::Fail(const QString &what) const {
-  return TStatus::Failure(QStringLiteral("%1: %2").arg(QFileInfo(Target).fileName(), what));
+  return TStatus::Failure(
+      QCoreApplication::translate("GameFile", "%1: %2").arg(QFileInfo(Target).fileName(), what));
 }
 
 TStatus TFileReplacement::Open() {
   if (!Temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-    return Fail(
-        QStringLiteral("cannot write %1 (%2)").arg(Temporary.fileName(), Temporary.errorString()));
+    return Fail(QCoreApplication::translate("GameFile", "cannot write %1 (%2)")
+                    .arg(Temporary.fileName(), Temporary.errorString()));
   Temporary.setPermissions(Permissions);
   return TStatus::Success();
 }
@@ -99,12 +102,13 @@ TStatus TFileReplacement::Commit() {
     Temporary.setPermissions(Permissions);
   }
   if (!Temporary.flush())
-    return Fail(QStringLiteral("write failed (%1)").arg(Temporary.errorString()));
+    return Fail(
+        QCoreApplication::translate("GameFile", "write failed (%1)").arg(Temporary.errorString()));
   // Qt knows nothing of a failed sync (a full disk or quota can show only here): its error
   // string would say "Unknown error".
   if (::fsync(Temporary.handle()) != 0)
-    return Fail(
-        QStringLiteral("write failed (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return Fail(QCoreApplication::translate("GameFile", "write failed (%1)")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
   Temporary.close();
   if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1)
     return CommitInPlace();
@@ -112,7 +116,7 @@ TStatus TFileReplacement::Commit() {
                   QFile::encodeName(Target).constData()) != 0) {
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     Temporary.remove();
-    return Fail(QStringLiteral("cannot be replaced (%1)").arg(reason));
+    return Fail(QCoreApplication::translate("GameFile", "cannot be replaced (%1)").arg(reason));
   }
   Committed = true;
   return SyncFolderOf(Target);
@@ -124,8 +128,9 @@ TStatus TFileReplacement::CommitInPlace() {
   // A file that cannot be written is left alone, and no copy is left to be written in later.
   if (QFile probe(Target); !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
     Temporary.remove();
-    return Fail(QStringLiteral("cannot be written (%1), and its other links keep it from being "
-                               "replaced")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "cannot be written (%1), and its other links keep it from being "
+                                "replaced")
                     .arg(probe.errorString()));
   }
   const QString copy = TemporaryPath(Target, QCoreApplication::applicationPid(), "inplace");
@@ -133,7 +138,7 @@ TStatus TFileReplacement::CommitInPlace() {
                   QFile::encodeName(copy).constData()) != 0) {
     const QString reason = Reason();
     Temporary.remove();
-    return Fail(QStringLiteral("cannot be written (%1)").arg(reason));
+    return Fail(QCoreApplication::translate("GameFile", "cannot be written (%1)").arg(reason));
   }
   Committed = true;
   if (const TStatus synced = SyncFolderOf(Target); !synced.Ok()) {

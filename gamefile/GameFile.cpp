@@ -5,6 +5,7 @@
 #include "gamefile/GameFileWriter.h"
 #include "gamefile/WriteAll.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -20,24 +21,27 @@ TStatus ReadGameHeader(const TGameSource &game, TGameData &data) {
 TStatus WriteGameFile(const QString &path, const TGameData &data) {
   const QString name = QFileInfo(path).fileName();
   auto fail = [&](const QString &what) {
-    return TStatus::Failure(QStringLiteral("%1: %2").arg(name, what));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: %2").arg(name, what));
   };
   // QSaveFile renames only after everything is written; but its commit() has been seen to succeed
   // after a short write on a full disk, so every write and the flush are checked here as well.
   // Unbuffered, a failing write fails at once, with the system's reason.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-    return fail(QStringLiteral("cannot save (%1)").arg(file.errorString()));
+    return fail(
+        QCoreApplication::translate("GameFile", "cannot save (%1)").arg(file.errorString()));
   TStatus status = TGameFileWriter(data, name).Write(file);
   if (status.Ok() && !file.flush())
-    status = fail(QStringLiteral("write failed (%1)").arg(file.errorString()));
+    status =
+        fail(QCoreApplication::translate("GameFile", "write failed (%1)").arg(file.errorString()));
   if (!status.Ok()) {
     file.cancelWriting();
     file.commit(); // discards the temporary file
     return status;
   }
   if (!file.commit())
-    return fail(QStringLiteral("cannot replace the file (%1)").arg(file.errorString()));
+    return fail(QCoreApplication::translate("GameFile", "cannot replace the file (%1)")
+                    .arg(file.errorString()));
   // The commit synced the file before its rename; the folder holds the rename.
   return SyncFolderOf(path);
 }
@@ -56,7 +60,8 @@ TStatus WriteScoreTable(const TGameSource &game, const TGameData &data) {
   QIODevice &file = reader->Device();
   const qint64 at = header->ScoreTableOffset;
   if (!file.seek(reader->Base() + at) || !WriteAll(file, table))
-    return reader->Fail(QStringLiteral("cannot write the high-score table at offset %1 (%2)")
+    return reader->Fail(QCoreApplication::translate(
+                            "GameFile", "cannot write the high-score table at offset %1 (%2)")
                             .arg(at)
                             .arg(file.errorString()));
   return TStatus::Success();

@@ -3,6 +3,7 @@
 #include "gamefile/PictureLimits.h"
 #include "gamefile/WriteAll.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -34,12 +35,13 @@ TResult<TGameFileReader> TGameFileReader::Open(const TGameSource &source,
   struct stat status;
   const QByteArray path = QFile::encodeName(source.Path());
   if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode))
-    return TStatus::Failure(QStringLiteral("%1: not a regular file").arg(source.Name()));
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: not a regular file").arg(source.Name()));
   auto file = std::make_unique<QFile>(source.Path());
   // Reads are few and either tiny and scattered or large: the device buffer would only copy.
   if (!file->open(mode | QIODevice::Unbuffered))
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot open the file (%2)").arg(source.Name(), file->errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot open the file (%2)")
+                                .arg(source.Name(), file->errorString()));
   const qint64 fileSize = file->size();
   qint64 base = 0;
   qint64 size = fileSize;
@@ -47,13 +49,14 @@ TResult<TGameFileReader> TGameFileReader::Open(const TGameSource &source,
     base = source.Base();
     size = source.Size();
     if (base < 0 || size < 0 || base > fileSize || size > fileSize - base)
-      return TStatus::Failure(
-          QStringLiteral("%1: the game range (offset %2, size %3) is not inside the file "
-                         "(file size %4)")
-              .arg(source.Name())
-              .arg(base)
-              .arg(size)
-              .arg(fileSize));
+      return TStatus::Failure(QCoreApplication::translate(
+                                  "GameFile",
+                                  "%1: the game range (offset %2, size %3) is not inside the file "
+                                  "(file size %4)")
+                                  .arg(source.Name())
+                                  .arg(base)
+                                  .arg(size)
+                                  .arg(fileSize));
   }
   TGameFileReader reader(*file, base, size, source.Name());
   reader.OwnedFile = std::move(file);
@@ -62,11 +65,13 @@ TResult<TGameFileReader> TGameFileReader::Open(const TGameSource &source,
 
 TStatus TGameFileReader::CheckPicture(const TRecordInfo &record) const {
   if (!IsKnownPictureType(record.Type))
-    return Fail(QStringLiteral("the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)")
                     .arg(RecordName(record.Record))
                     .arg(record.Type));
   if (record.Length > PictureLimits::MaxStoredBytes)
-    return Fail(QStringLiteral("the %1 picture is too big (%2 bytes, the limit is %3 bytes)")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "the %1 picture is too big (%2 bytes, the limit is %3 bytes)")
                     .arg(RecordName(record.Record))
                     .arg(record.Length)
                     .arg(PictureLimits::MaxStoredBytes));
@@ -74,26 +79,30 @@ TStatus TGameFileReader::CheckPicture(const TRecordInfo &record) const {
 }
 
 TStatus TGameFileReader::Incomplete(const QString &detail) const {
-  return Fail(QStringLiteral("the file is incomplete (cut short): ") + detail);
+  return Fail(QCoreApplication::translate("GameFile", "the file is incomplete (cut short): %1")
+                  .arg(detail));
 }
 
 TStatus TGameFileReader::Fail(const QString &what) const {
-  return TStatus::Failure(QStringLiteral("%1: %2").arg(GameName, what));
+  //: A game file's name, then what is wrong with it
+  return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: %2").arg(GameName, what));
 }
 
 TStatus TGameFileReader::ReadExactly(qint64 offset, char *into, qint64 length) {
   // Callers have checked the range; a short read means the file changed or the device failed.
   if (!Input->seek(GameBase + offset))
-    return Fail(
-        QStringLiteral("cannot seek to offset %1 (%2)").arg(offset).arg(Input->errorString()));
+    return Fail(QCoreApplication::translate("GameFile", "cannot seek to offset %1 (%2)")
+                    .arg(offset)
+                    .arg(Input->errorString()));
   qint64 done = 0;
   while (done < length) {
     const qint64 got = Input->read(into + done, length - done);
     if (got <= 0)
       return Fail(
-          QStringLiteral("read error at offset %1 (%2)")
+          QCoreApplication::translate("GameFile", "read error at offset %1 (%2)")
               .arg(offset + done)
-              .arg(got < 0 ? Input->errorString() : QStringLiteral("unexpected end of file")));
+              .arg(got < 0 ? Input->errorString()
+                           : QCoreApplication::translate("GameFile", "unexpected end of file")));
     done += got;
   }
   return TStatus::Success();
@@ -101,8 +110,9 @@ TStatus TGameFileReader::ReadExactly(qint64 offset, char *into, qint64 length) {
 
 TResult<TGameHeader> TGameFileReader::ReadHeader() {
   if (GameSize < HeaderSize)
-    return Incomplete(QStringLiteral("it is too short for a game header (%1 bytes needed, "
-                                     "file size %2)")
+    return Incomplete(QCoreApplication::translate(
+                          "GameFile", "it is too short for a game header (%1 bytes needed, "
+                                      "file size %2)")
                           .arg(HeaderSize)
                           .arg(GameSize));
   std::array<char, HeaderSize> head;
@@ -122,8 +132,9 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
   const int levels = header.LevelCount;
   const qint64 recordsStart = RecordsStart(levels);
   if (recordsStart > GameSize)
-    return Incomplete(QStringLiteral("the offset table of %1 levels runs past the end of the file "
-                                     "(it ends at offset %2, file size %3)")
+    return Incomplete(QCoreApplication::translate(
+                          "GameFile", "the offset table of %1 levels runs past the end of the file "
+                                      "(it ends at offset %2, file size %3)")
                           .arg(levels)
                           .arg(recordsStart)
                           .arg(GameSize));
@@ -137,13 +148,15 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
 
   const qint64 scoresAt = header.ScoreTableOffset;
   if (scoresAt < recordsStart)
-    return Fail(QStringLiteral("the high-score table offset %1 points into the header "
-                               "(records start at %2)")
+    return Fail(QCoreApplication::translate("GameFile",
+                                            "the high-score table offset %1 points into the header "
+                                            "(records start at %2)")
                     .arg(scoresAt)
                     .arg(recordsStart));
   if (scoresAt > GameSize - ScoreTableSize)
-    return Incomplete(QStringLiteral("the high-score table runs past the end of the file "
-                                     "(offset %1, length %2, file size %3)")
+    return Incomplete(QCoreApplication::translate(
+                          "GameFile", "the high-score table runs past the end of the file "
+                                      "(offset %1, length %2, file size %3)")
                           .arg(scoresAt)
                           .arg(ScoreTableSize)
                           .arg(GameSize));
@@ -165,13 +178,15 @@ TResult<TRecordInfo> TGameFileReader::ReadRecord(const TGameHeader &header, int 
   const qint64 recordsStart = RecordsStart(header.LevelCount);
   const qint64 headSize = RecordHeadSize(record);
   if (info.Offset < recordsStart)
-    return Fail(QStringLiteral("%1 record offset %2 points into the header (records start at %3)")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "%1 record offset %2 points into the header (records start at %3)")
                     .arg(RecordName(record))
                     .arg(info.Offset)
                     .arg(recordsStart));
   if (info.Offset > GameSize - headSize)
-    return Fail(QStringLiteral("%1 record header runs past the end of the file (offset %2, "
-                               "file size %3)")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "%1 record header runs past the end of the file (offset %2, "
+                                "file size %3)")
                     .arg(RecordName(record))
                     .arg(info.Offset)
                     .arg(GameSize));
@@ -183,8 +198,9 @@ TResult<TRecordInfo> TGameFileReader::ReadRecord(const TGameHeader &header, int 
   if (IsLevelRecord(record))
     info.GridSize = quint8(head[5]);
   if (info.End() > GameSize)
-    return Fail(QStringLiteral("%1 record runs past the end of the file (offset %2, length %3, "
-                               "file size %4)")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "%1 record runs past the end of the file (offset %2, length %3, "
+                                "file size %4)")
                     .arg(RecordName(record))
                     .arg(info.Offset)
                     .arg(info.Length)
@@ -212,8 +228,8 @@ TResult<TGameIndex> TGameFileReader::ReadIndex() {
 TStatus TGameFileReader::CopyPicture(const TRecordInfo &record, QIODevice &out,
                                      const QString &outName) {
   if (record.End() > GameSize)
-    return Fail(
-        QStringLiteral("%1 record runs past the end of the file").arg(RecordName(record.Record)));
+    return Fail(QCoreApplication::translate("GameFile", "%1 record runs past the end of the file")
+                    .arg(RecordName(record.Record)));
   std::vector<char> buffer(size_t(std::min<qint64>(record.Length, CopyChunk)));
   qint64 done = 0;
   while (done < record.Length) {
@@ -221,8 +237,9 @@ TStatus TGameFileReader::CopyPicture(const TRecordInfo &record, QIODevice &out,
     if (TStatus s = ReadExactly(record.PictureOffset() + done, buffer.data(), chunk); !s.Ok())
       return s;
     if (!WriteAll(out, buffer.data(), chunk))
-      return TStatus::Failure(QStringLiteral("%1: cannot write the %2 picture (%3)")
-                                  .arg(outName, RecordName(record.Record), out.errorString()));
+      return TStatus::Failure(
+          QCoreApplication::translate("GameFile", "%1: cannot write the %2 picture (%3)")
+              .arg(outName, RecordName(record.Record), out.errorString()));
     done += chunk;
   }
   return TStatus::Success();

@@ -3,6 +3,7 @@
 #include "gamefile/GameFileLayout.h"
 #include "gamefile/WriteAll.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -34,18 +35,20 @@ TGameFileWriter::TGameFileWriter(const TGameData &data, QString name)
     : Data(data), GameName(std::move(name)) {}
 
 TStatus TGameFileWriter::Fail(const QString &what) const {
-  return TStatus::Failure(QStringLiteral("%1: %2").arg(GameName, what));
+  return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: %2").arg(GameName, what));
 }
 
 TStatus TGameFileWriter::Check() const {
   if (Data.LevelCount() > TGameData::MaxLevels)
-    return Fail(QStringLiteral("a game holds at most %1 levels, this one has %2")
-                    .arg(TGameData::MaxLevels)
-                    .arg(Data.LevelCount()));
+    return Fail(
+        QCoreApplication::translate("GameFile", "a game holds at most %1 levels, this one has %2")
+            .arg(TGameData::MaxLevels)
+            .arg(Data.LevelCount()));
   auto checkType = [&](int record, quint8 type) {
     if (IsKnownPictureType(type))
       return TStatus::Success();
-    return Fail(QStringLiteral("the %1 picture has type %2; only JPEG (1) and BMP (2) are stored")
+    return Fail(QCoreApplication::translate(
+                    "GameFile", "the %1 picture has type %2; only JPEG (1) and BMP (2) are stored")
                     .arg(RecordName(record))
                     .arg(type));
   };
@@ -60,8 +63,9 @@ TStatus TGameFileWriter::Check() const {
 
 TStatus TGameFileWriter::Put(QIODevice &out, const QByteArray &bytes) {
   if (!WriteAll(out, bytes))
-    return Fail(
-        QStringLiteral("write failed at offset %1 (%2)").arg(out.pos()).arg(out.errorString()));
+    return Fail(QCoreApplication::translate("GameFile", "write failed at offset %1 (%2)")
+                    .arg(out.pos())
+                    .arg(out.errorString()));
   return TStatus::Success();
 }
 
@@ -69,11 +73,11 @@ TStatus TGameFileWriter::PutPicture(QIODevice &out, int record, const QString &p
                                     const quint8 *gridSize) {
   QFile picture(path);
   if (!picture.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    return Fail(QStringLiteral("cannot read the %1 picture %2 (%3)")
+    return Fail(QCoreApplication::translate("GameFile", "cannot read the %1 picture %2 (%3)")
                     .arg(RecordName(record), path, picture.errorString()));
   const qint64 length = picture.size();
   if (length > MaxOffset)
-    return Fail(QStringLiteral("the %1 picture %2 is too large (%3 bytes)")
+    return Fail(QCoreApplication::translate("GameFile", "the %1 picture %2 is too large (%3 bytes)")
                     .arg(RecordName(record), path)
                     .arg(length));
   QByteArray head;
@@ -89,14 +93,18 @@ TStatus TGameFileWriter::PutPicture(QIODevice &out, int record, const QString &p
   while (done < length) {
     const qint64 got = picture.read(buffer.data(), std::min(length - done, CopyChunk));
     if (got <= 0)
-      return Fail(QStringLiteral("the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)")
-                      .arg(RecordName(record), path)
-                      .arg(done)
-                      .arg(length)
-                      .arg(got < 0 ? picture.errorString() : QStringLiteral("it became shorter")));
-    if (!WriteAll(out, buffer.data(), got))
       return Fail(
-          QStringLiteral("write failed at offset %1 (%2)").arg(out.pos()).arg(out.errorString()));
+          QCoreApplication::translate(
+              "GameFile", "the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)")
+              .arg(RecordName(record), path)
+              .arg(done)
+              .arg(length)
+              .arg(got < 0 ? picture.errorString()
+                           : QCoreApplication::translate("GameFile", "it became shorter")));
+    if (!WriteAll(out, buffer.data(), got))
+      return Fail(QCoreApplication::translate("GameFile", "write failed at offset %1 (%2)")
+                      .arg(out.pos())
+                      .arg(out.errorString()));
     done += got;
   }
   return TStatus::Success();
@@ -135,7 +143,8 @@ TStatus TGameFileWriter::Write(QIODevice &out) {
   QByteArray table;
   auto markSlot = [&]() {
     if (out.pos() > MaxOffset)
-      return Fail(QStringLiteral("the game is larger than 4 GiB, which offsets cannot reach"));
+      return Fail(QCoreApplication::translate(
+          "GameFile", "the game is larger than 4 GiB, which offsets cannot reach"));
     AppendU32(table, quint32(out.pos()));
     return TStatus::Success();
   };
@@ -160,6 +169,7 @@ TStatus TGameFileWriter::Write(QIODevice &out) {
     return s;
 
   if (!out.seek(HeaderSize))
-    return Fail(QStringLiteral("cannot seek back to the offset table (%1)").arg(out.errorString()));
+    return Fail(QCoreApplication::translate("GameFile", "cannot seek back to the offset table (%1)")
+                    .arg(out.errorString()));
   return Put(out, table);
 }

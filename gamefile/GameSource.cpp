@@ -1,5 +1,6 @@
 #include "gamefile/GameSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 TGameSource TGameSource::Range(QString path, qint64 base, qint64 size) {
@@ -14,5 +15,8 @@ QString TGameSource::Name() const {
   const QString fileName = QFileInfo(FilePath).fileName();
   if (!IsRange())
     return fileName;
-  return QStringLiteral("%1 (game at byte %2)").arg(fileName).arg(RangeBase);
+  //: A stand-alone game: the program's file name, and the byte of it where the game starts
+  return QCoreApplication::translate("GameFile", "%1 (game at byte %2)")
+      .arg(fileName)
+      .arg(RangeBase);
 }

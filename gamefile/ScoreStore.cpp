@@ -2,6 +2,7 @@
 
 #include "gamefile/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,8 +18,8 @@ TResult<QString> TScoreStore::KeyOf(const QString &path) {
   QFile file(path);
   QCryptographicHash hash(QCryptographicHash::Sha256);
   if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(path, file.errorString()));
   return QString::fromLatin1(hash.result().toHex());
 }
 
@@ -32,12 +33,13 @@ TResult<TScoreTable> TScoreStore::Load(const QString &key) const {
   const QString path = FilePath(key);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(path, file.errorString()));
   const QList<QByteArray> lines = file.readAll().split('\n');
   const auto broken = [&path] {
-    return TStatus::Failure(
-        QStringLiteral("%1: is not a high-score table; it is left as it is").arg(path));
+    return TStatus::Failure(QCoreApplication::translate(
+                                "GameFile", "%1: is not a high-score table; it is left as it is")
+                                .arg(path));
   };
   // Ten entries and the empty rest after the last line break.
   if (lines.size() != 11 || !lines.last().isEmpty())
@@ -67,10 +69,11 @@ TStatus TScoreStore::Save(const QString &key, const TScoreTable &table) const {
   if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()) {
     const QString reason = file.errorString();
     file.cancelWriting();
-    return TStatus::Failure(QStringLiteral("%1: cannot be written (%2)").arg(path, reason));
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: cannot be written (%2)").arg(path, reason));
   }
   if (!file.commit())
-    return TStatus::Failure(
-        QStringLiteral("%1: cannot be written (%2)").arg(path, file.errorString()));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                .arg(path, file.errorString()));
   return SyncFolderOf(path);
 }

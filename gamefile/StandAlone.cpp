@@ -3,6 +3,7 @@
 #include "bundle/RuntimeHeader.h"
 #include "gamefile/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,13 +37,17 @@ TResult<qint64> ElfEnd(QFile &file) {
       !header.startsWith("\x7f"
                          "ELF") ||
       header[4] != 2 || header[5] != 1)
-    return TStatus::Failure(Name(file.fileName()) + ": not a 64-bit little-endian ELF program");
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: not a 64-bit little-endian ELF program")
+            .arg(Name(file.fileName())));
   const qint64 sections = qint64(Little<quint64>(header, 0x28));
   const qint64 entrySize = Little<quint16>(header, 0x3A);
   const qint64 entries = Little<quint16>(header, 0x3C);
   const qint64 end = sections + entrySize * entries;
   if (sections <= 0 || end > file.size())
-    return TStatus::Failure(Name(file.fileName()) + ": its section table lies outside the file");
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: its section table lies outside the file")
+            .arg(Name(file.fileName())));
   return end;
 }
 
@@ -53,13 +58,15 @@ TResult<QByteArray> CarriedGame(QFile &program, qint64 &base) {
     return start.Status();
   base = start.Value();
   if (program.size() <= base)
-    return TStatus::Failure(Name(program.fileName()) + ": carries no game");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: carries no game")
+                                .arg(Name(program.fileName())));
   if (!program.seek(base))
-    return TStatus::Failure(Name(program.fileName()) + ": cannot be read");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read")
+                                .arg(Name(program.fileName())));
   const QByteArray game = program.readAll();
   if (game.size() != program.size() - base)
-    return TStatus::Failure(Name(program.fileName()) + ": cannot be read (" +
-                            program.errorString() + ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(Name(program.fileName()), program.errorString()));
   return game;
 }
 
@@ -71,8 +78,8 @@ TStatus WriteProgram(QFile &from, qint64 prefixSize, const QByteArray &game, con
     return opened;
   if (!from.seek(0) || !CopyBytes(from, out.File(), prefixSize) ||
       out.File().write(game) != game.size())
-    return TStatus::Failure(Name(target) + ": cannot be written (" + out.File().errorString() +
-                            ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                .arg(Name(target), out.File().errorString()));
   return out.Commit();
 }
 
@@ -81,7 +88,8 @@ TStatus WriteProgram(QFile &from, qint64 prefixSize, const QByteArray &game, con
 TResult<qint64> ExecutableBaseSize(const QString &executable) {
   QFile file(executable);
   if (!file.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(executable) + ": cannot be read (" + file.errorString() + ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(Name(executable), file.errorString()));
   const TResult<qint64> end = ElfEnd(file);
   if (!end.Ok())
     return end;
@@ -93,7 +101,8 @@ TResult<qint64> ExecutableBaseSize(const QString &executable) {
   const qint64 payload = qint64(Little<quint64>(header, QB_RUNTIME_MAGIC_SIZE));
   const qint64 base = end.Value() + QB_RUNTIME_HEADER_SIZE + payload;
   if (payload < 0 || base > file.size())
-    return TStatus::Failure(Name(executable) + ": its runtime is cut short");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: its runtime is cut short")
+                                .arg(Name(executable)));
   return base;
 }
 
@@ -114,11 +123,13 @@ TStatus MakeStandAlone(const QString &runtime, const QString &gameFile, const QS
     return base.Status();
   QFile game(gameFile);
   if (!game.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(gameFile) + ": cannot be read (" + game.errorString() + ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(Name(gameFile), game.errorString()));
   const QByteArray bytes = game.readAll();
   QFile source(runtime);
   if (bytes.size() != game.size() || !source.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(gameFile) + ": cannot be read");
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: cannot be read").arg(Name(gameFile)));
   return WriteProgram(source, base.Value(), bytes, target,
                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
@@ -127,7 +138,8 @@ TStatus MakeStandAlone(const QString &runtime, const QString &gameFile, const QS
 TStatus UnpackStandAlone(const QString &program, const QString &gamePath) {
   QFile source(program);
   if (!source.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(program) + ": cannot be read (" + source.errorString() + ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be read (%2)")
+                                .arg(Name(program), source.errorString()));
   qint64 base = 0;
   const TResult<QByteArray> game = CarriedGame(source, base);
   if (!game.Ok())
@@ -135,14 +147,17 @@ TStatus UnpackStandAlone(const QString &program, const QString &gamePath) {
   QFile out(gamePath);
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       out.write(game.Value()) != game->size() || !out.flush())
-    return TStatus::Failure(Name(gamePath) + ": cannot be written (" + out.errorString() + ")");
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: cannot be written (%2)")
+                                .arg(Name(gamePath), out.errorString()));
   return TStatus::Success();
 }
 
 TStatus RepackStandAlone(const QString &program, const QString &gamePath) {
   QFile source(program), game(gamePath);
   if (!source.open(QIODevice::ReadOnly) || !game.open(QIODevice::ReadOnly))
-    return TStatus::Failure(Name(program) + ": the game could not be written back");
+    return TStatus::Failure(
+        QCoreApplication::translate("GameFile", "%1: the game could not be written back")
+            .arg(Name(program)));
   qint64 base = 0;
   const TResult<QByteArray> carried = CarriedGame(source, base);
   const QByteArray played = game.readAll();

@@ -3,6 +3,7 @@
 #include "gamefile/GameFileLayout.h"
 #include "gamefile/GameFileReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,11 +44,12 @@ TStatus WritePicture(TGameFileReader &reader, const TRecordInfo &record, const Q
   QFile out(target);
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
     return TStatus::Failure(
-        QStringLiteral("%1: cannot create the file (%2)").arg(target, out.errorString()));
+        QCoreApplication::translate("GameFile", "%1: cannot create the file (%2)")
+            .arg(target, out.errorString()));
   TStatus status = reader.CopyPicture(record, out, target);
   // Qt keeps no reason for a failed flush ("Unknown error"); the system's is read at once.
   if (status.Ok() && !out.flush())
-    status = TStatus::Failure(QStringLiteral("%1: write failed (%2)")
+    status = TStatus::Failure(QCoreApplication::translate("GameFile", "%1: write failed (%2)")
                                   .arg(target, QString::fromLocal8Bit(std::strerror(errno))));
   if (!status.Ok()) {
     // Removed by name: QFile::remove() leaves the file when closing it fails to write the rest.
@@ -72,9 +74,10 @@ TResult<TCopied> CopyOut(const TGameSource &game, int record, const QString &bas
   if (!header.Ok())
     return header.Status();
   if (record >= RecordCount(header->LevelCount))
-    return reader->Fail(QStringLiteral("there is no %1 (the game has %2 levels)")
-                            .arg(RecordName(record))
-                            .arg(header->LevelCount));
+    return reader->Fail(
+        QCoreApplication::translate("GameFile", "there is no %1 (the game has %2 levels)")
+            .arg(RecordName(record))
+            .arg(header->LevelCount));
   TResult<TRecordInfo> info = reader->ReadRecord(header.Value(), record);
   if (!info.Ok())
     return info.Status();
@@ -115,7 +118,9 @@ TResult<QString> ExtractGameOverSkin(const TGameSource &game, TGameData &data,
 TResult<QString> ExtractLevelPicture(const TGameSource &game, int level, TGameData &data,
                                      const QString &folder) {
   if (level < 1)
-    return TStatus::Failure(QStringLiteral("%1: there is no level %2").arg(game.Name()).arg(level));
+    return TStatus::Failure(QCoreApplication::translate("GameFile", "%1: there is no level %2")
+                                .arg(game.Name())
+                                .arg(level));
   TResult<TCopied> copied = CopyOut(game, LevelRecord(level), QStringLiteral("tpl"), folder);
   if (!copied.Ok())
     return copied.Status();

@@ -1,5 +1,6 @@
 #include "pictures/BmpHeader.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <climits>
@@ -54,13 +55,16 @@ TBmpHeader TBmpHeader::Read(const QByteArray &head, qint64 fileSize) {
   const auto u32 = [&](qint64 at) { return qFromLittleEndian<quint32>(bytes + at); };
   const auto i32 = [&](qint64 at) { return qFromLittleEndian<qint32>(bytes + at); };
 
+  //: What is wrong with a BMP picture, shown in "its picture is damaged (%1)" or "its picture is of
+  //: an unknown type (%1)"
   if (head.size() < FileHeaderSize + 4 || !head.startsWith("BM"))
-    return Refuse(Unsupported, QStringLiteral("not a BMP picture"));
+    return Refuse(Unsupported, QCoreApplication::translate("Picture", "not a BMP picture"));
   const quint32 infoSize = u32(FileHeaderSize);
   if (!IsKnownInfoSize(infoSize))
-    return Refuse(Unsupported, QStringLiteral("a BMP header of %1 bytes").arg(infoSize));
+    return Refuse(Unsupported,
+                  QCoreApplication::translate("Picture", "a BMP header of %1 bytes").arg(infoSize));
   if (FileHeaderSize + infoSize > head.size() || FileHeaderSize + infoSize > fileSize)
-    return Refuse(Damaged, QStringLiteral("its header runs past its end"));
+    return Refuse(Damaged, QCoreApplication::translate("Picture", "its header runs past its end"));
 
   const qint64 info = FileHeaderSize;
   const bool core = infoSize == CoreHeaderSize;
@@ -72,39 +76,45 @@ TBmpHeader TBmpHeader::Read(const QByteArray &head, qint64 fileSize) {
   const quint32 coloursUsed = core ? 0 : u32(info + 32);
 
   if (planes != 1)
-    return Refuse(Damaged, QStringLiteral("%1 colour planes").arg(planes));
+    return Refuse(Damaged, QCoreApplication::translate("Picture", "%1 colour planes").arg(planes));
   if (!IsKnownBitCount(bits))
-    return Refuse(Damaged, QStringLiteral("%1 bits per pixel").arg(bits));
+    return Refuse(Damaged, QCoreApplication::translate("Picture", "%1 bits per pixel").arg(bits));
   if (!CompressionFits(compression, bits))
-    return Refuse(
-        Unsupported,
-        QStringLiteral("BMP compression %1 at %2 bits per pixel").arg(compression).arg(bits));
+    return Refuse(Unsupported,
+                  QCoreApplication::translate("Picture", "BMP compression %1 at %2 bits per pixel")
+                      .arg(compression)
+                      .arg(bits));
   const bool runLength = compression == CompressRle8 || compression == CompressRle4;
   const qint64 height = signedHeight < 0 ? -signedHeight : signedHeight;
   // Run-length data is always stored bottom-up.
   if (width <= 0 || height == 0 || height > INT_MAX || (runLength && signedHeight < 0))
-    return Refuse(Damaged, QStringLiteral("a size of %1 x %2 pixels").arg(width).arg(signedHeight));
+    return Refuse(Damaged, QCoreApplication::translate("Picture", "a size of %1 x %2 pixels")
+                               .arg(width)
+                               .arg(signedHeight));
 
   // The colour table: indexed pixels can name no more entries than their bits
   // can count.
   const qint64 maxColours = bits <= 8 ? qint64(1) << bits : 256;
   const qint64 colours = bits <= 8 && coloursUsed == 0 ? maxColours : qint64(coloursUsed);
   if (colours > maxColours)
-    return Refuse(
-        Damaged,
-        QStringLiteral("a colour table of %1 entries for %2-bit pixels").arg(colours).arg(bits));
+    return Refuse(Damaged, QCoreApplication::translate(
+                               "Picture", "a colour table of %1 entries for %2-bit pixels")
+                               .arg(colours)
+                               .arg(bits));
   const qint64 masks = infoSize == InfoHeaderSize && compression == BitFields ? MaskBytes : 0;
   const qint64 tableEnd = FileHeaderSize + infoSize + masks + colours * (core ? 3 : 4);
   const qint64 dataAt = u32(10);
   if (tableEnd > fileSize || dataAt < tableEnd || dataAt > fileSize)
-    return Refuse(Damaged, QStringLiteral("its colour table or pixel data lies outside the file "
+    return Refuse(Damaged, QCoreApplication::translate(
+                               "Picture", "its colour table or pixel data lies outside the file "
                                           "(data at offset %1, file size %2)")
                                .arg(dataAt)
                                .arg(fileSize));
 
   const qint64 available = fileSize - dataAt;
   if (runLength ? available == 0 : ((width * bits + 31) / 32) * 4 > available / height)
-    return Refuse(Damaged, QStringLiteral("its pixel data is cut short (%1 bytes for %2 x %3 "
+    return Refuse(Damaged, QCoreApplication::translate(
+                               "Picture", "its pixel data is cut short (%1 bytes for %2 x %3 "
                                           "pixels at %4 bits)")
                                .arg(available)
                                .arg(width)

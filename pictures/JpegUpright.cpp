@@ -5,6 +5,7 @@
 #include "pictures/ExifOrientation.h"
 #include "pictures/PictureDecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -82,7 +83,7 @@ TResult<QByteArray> Reencoded(const QByteArray &jpeg) {
                              int(pixels.bytesPerLine()), pixels.height(), TJPF_RGBX, &out, &outSize,
                              TJSAMP_444, ReencodeQuality, TJFLAG_ACCURATEDCT) != 0) {
     tjFree(out);
-    return TStatus::Failure(QStringLiteral("it cannot be encoded upright"));
+    return TStatus::Failure(QCoreApplication::translate("Picture", "it cannot be encoded upright"));
   }
   return Taken(out, outSize);
 }
@@ -111,15 +112,18 @@ TResult<QString> UprightJpegFile(const QString &file, const QString &copy) {
   in.seek(0);
   const QByteArray jpeg = in.readAll();
   if (jpeg.size() != in.size())
-    return TStatus::Failure(QStringLiteral("cannot be read (%1)").arg(in.errorString()));
+    return TStatus::Failure(
+        QCoreApplication::translate("Picture", "cannot be read (%1)").arg(in.errorString()));
   const TResult<TUprightJpeg> upright = UprightJpeg(jpeg, orientation);
   if (!upright.Ok())
-    return TStatus::Failure(QStringLiteral("cannot be turned upright (%1)").arg(upright.Error()));
+    return TStatus::Failure(QCoreApplication::translate("Picture", "cannot be turned upright (%1)")
+                                .arg(upright.Error()));
   // Unbuffered, so that every write is checked: a commit after a short write has been seen to
   // succeed on a full disk.
   QSaveFile out(copy);
   const auto cannotWrite = [&copy](const QString &why) {
-    return TStatus::Failure(QStringLiteral("cannot be written to %1 (%2)").arg(copy, why));
+    return TStatus::Failure(
+        QCoreApplication::translate("Picture", "cannot be written to %1 (%2)").arg(copy, why));
   };
   if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(out, upright->Bytes)) {
     const QString why = out.errorString();

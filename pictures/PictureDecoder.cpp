@@ -5,6 +5,7 @@
 #include "rules/PictureGeometry.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -23,10 +24,13 @@ QString Pixels(double value) { return QString::number(value, 'g', 3); }
 // Why PictureGeometry refuses `stored` with `grid`, in the player's words. The cell sizes are
 // worked out as the play screen does before it checks them.
 QString WhyNoCells(QSize stored, int grid) {
-  const QString picture =
-      QStringLiteral("its picture (%1 x %2 pixels)").arg(stored.width()).arg(stored.height());
+  //: The level's picture, named in the next two texts as %1
+  const QString picture = QCoreApplication::translate("Picture", "its picture (%1 x %2 pixels)")
+                              .arg(stored.width())
+                              .arg(stored.height());
   if (grid <= 0)
-    return QStringLiteral("its grid size is %1, which cuts no cells").arg(grid);
+    return QCoreApplication::translate("Picture", "its grid size is %1, which cuts no cells")
+        .arg(grid);
   const double aspect = double(stored.width()) / stored.height();
   auto otherSide = [](double side, double ratio) {
     const double other = side / ratio;
@@ -40,9 +44,12 @@ QString WhyNoCells(QSize stored, int grid) {
     cellWidth = otherSide(grid, 1 / aspect);
   }
   if (stored.width() < grid || stored.height() < cellHeight)
-    return QStringLiteral("%1 is smaller than its grid of %2-pixel cells").arg(picture).arg(grid);
+    return QCoreApplication::translate("Picture", "%1 is smaller than its grid of %2-pixel cells")
+        .arg(picture)
+        .arg(grid);
   // Cells less than a pixel: the grid is fine, the picture's shape is not.
-  return QStringLiteral("%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must "
+  return QCoreApplication::translate(
+             "Picture", "%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must "
                         "be at least 1 pixel each way")
       .arg(picture)
       .arg(grid)
@@ -93,11 +100,12 @@ TDecodedPicture TPictureDecoder::DecodeFile(const QString &path, quint8 type,
   struct stat status;
   if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
     return TDecodedPicture::DamagedBecause(
-        QStringLiteral("%1 is missing or not a regular file").arg(path));
+        QCoreApplication::translate("Picture", "%1 is missing or not a regular file").arg(path));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return TDecodedPicture::DamagedBecause(
-        QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+        QCoreApplication::translate("Picture", "%1 cannot be read: %2")
+            .arg(path, file.errorString()));
   if (file.size() > Limits.MaxBytes)
     return Decode(nullptr, file.size(), type, use);
   // A BMP is read by Qt from the file as it decodes: a big one is not held twice.
@@ -108,7 +116,8 @@ TDecodedPicture TPictureDecoder::DecodeFile(const QString &path, quint8 type,
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size())
     return TDecodedPicture::DamagedBecause(
-        QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+        QCoreApplication::translate("Picture", "%1 cannot be read: %2")
+            .arg(path, file.errorString()));
   return Decode(bytes, type, use);
 }
 
@@ -122,13 +131,14 @@ TDecodedPicture TPictureDecoder::Decode(const uchar *data, qint64 size, quint8 t
   if (type != PictureJpeg && type != PictureBmp)
     return TDecodedPicture::Refused(
         TPictureFault::UnknownType,
-        QStringLiteral("its picture is of an unknown type (%1)").arg(type));
+        QCoreApplication::translate("Picture", "its picture is of an unknown type (%1)").arg(type));
   if (size > Limits.MaxBytes)
-    return TDecodedPicture::Refused(TPictureFault::TooBig,
-                                    QStringLiteral("its picture is too big (%1 bytes, the "
-                                                   "limit is %2 bytes)")
-                                        .arg(size)
-                                        .arg(Limits.MaxBytes));
+    return TDecodedPicture::Refused(
+        TPictureFault::TooBig,
+        QCoreApplication::translate("Picture", "its picture is too big (%1 bytes, the "
+                                               "limit is %2 bytes)")
+            .arg(size)
+            .arg(Limits.MaxBytes));
   if (type == PictureBmp) {
     QBuffer device;
     device.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
@@ -138,7 +148,8 @@ TDecodedPicture TPictureDecoder::Decode(const uchar *data, qint64 size, quint8 t
   if (size < 3 || std::memcmp(data, "\xFF\xD8\xFF", 3) != 0)
     return TDecodedPicture::Refused(
         TPictureFault::UnknownType,
-        QStringLiteral("its picture is of an unknown type (not a JPEG picture)"));
+        QCoreApplication::translate("Picture",
+                                    "its picture is of an unknown type (not a JPEG picture)"));
   return DecodeJpeg(data, size, use);
 }
 
@@ -148,16 +159,18 @@ std::optional<TDecodedPicture> TPictureDecoder::CheckSize(QSize stored, qint64 d
   if (count > Limits.MaxPixels)
     return TDecodedPicture::Refused(
         TPictureFault::TooBig,
-        QStringLiteral("its picture is too big (%1 x %2 pixels, the limit is %3 "
-                       "megapixels)")
+        QCoreApplication::translate("Picture",
+                                    "its picture is too big (%1 x %2 pixels, the limit is %3 "
+                                    "megapixels)")
             .arg(stored.width())
             .arg(stored.height())
             .arg(Limits.MaxPixels >> 20));
   if (decodeBytes > qint64(Limits.AllocationLimitMb) << 20)
     return TDecodedPicture::Refused(
         TPictureFault::TooBig,
-        QStringLiteral("its picture is too big (decoding needs %1 MB, the limit is %2 "
-                       "MB)")
+        QCoreApplication::translate("Picture",
+                                    "its picture is too big (decoding needs %1 MB, the limit is %2 "
+                                    "MB)")
             .arg((decodeBytes + (1 << 20) - 1) >> 20)
             .arg(Limits.AllocationLimitMb));
   if (use.Grid && !PictureGeometry(stored, *use.Grid))

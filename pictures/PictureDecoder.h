@@ -16,6 +16,7 @@
 #include "gamefile/PictureLimits.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -58,8 +59,11 @@ struct TDecodedPicture {
     return picture;
   }
   static TDecodedPicture DamagedBecause(const QString &detail) {
-    return Refused(TPictureFault::Damaged,
-                   QStringLiteral("its picture is damaged (%1)").arg(detail));
+    //: Why a level's or a game's picture cannot be used; where the picture is named already, the
+    //: English "its" reads "the"
+    return Refused(
+        TPictureFault::Damaged,
+        QCoreApplication::translate("Picture", "its picture is damaged (%1)").arg(detail));
   }
 };
 

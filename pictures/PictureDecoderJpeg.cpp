@@ -5,6 +5,7 @@
 
 #include "pictures/ExifOrientation.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 #include <algorithm>
@@ -38,7 +39,11 @@ struct TJpegSession {
   jpeg_progress_mgr Progress;
   std::jmp_buf Jump;
   TJpegStop Stop = TJpegStop::None;
-  char Message[JMSG_LENGTH_MAX] = {};
+  char Message[JMSG_LENGTH_MAX] = {}; // libjpeg's own words
+  // Or the decoder's, marked for translation and translated once out of the jump's frame, with
+  // the size it names.
+  const char *Fault = nullptr;
+  QSize FaultSize;
   const std::atomic<bool> *Abandon = nullptr;
   int MaxScans = 0;
 };
@@ -98,7 +103,7 @@ bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &imag
     return false;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
-    std::snprintf(session.Message, sizeof session.Message, "no picture, only tables");
+    session.Fault = QT_TRANSLATE_NOOP("Picture", "no picture, only tables");
     return false;
   }
   TJpegPlan plan;
@@ -106,8 +111,8 @@ bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &imag
     return true; // refused by the caller, who says why
   image = QImage(plan.Output, QImage::Format_RGB32);
   if (image.isNull()) {
-    std::snprintf(session.Message, sizeof session.Message, "no memory for %d x %d pixels",
-                  plan.Output.width(), plan.Output.height());
+    session.Fault = QT_TRANSLATE_NOOP("Picture", "no memory for %1 x %2 pixels");
+    session.FaultSize = plan.Output;
     return false;
   }
   jpeg_start_decompress(&info);
@@ -167,10 +172,20 @@ QSize ChooseScale(jpeg_decompress_struct &header, QSize shown, int orientation) 
   return QSize(int(header.output_width), int(header.output_height));
 }
 
+QString DamageOf(const TJpegSession &session) {
+  if (!session.Fault)
+    return QString::fromLocal8Bit(session.Message);
+  const QString text = QCoreApplication::translate("Picture", session.Fault);
+  return session.FaultSize.isEmpty()
+             ? text
+             : text.arg(session.FaultSize.width()).arg(session.FaultSize.height());
+}
+
 TDecodedPicture TooManyScans(int limit) {
   return TDecodedPicture::Refused(
       TPictureFault::TooManyScans,
-      QStringLiteral("its picture has more than %1 scans, which no camera or program writes; "
+      QCoreApplication::translate(
+          "Picture", "its picture has more than %1 scans, which no camera or program writes; "
                      "each one would be a pass over the whole picture")
           .arg(limit));
 }
@@ -284,12 +299,13 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   case TJpegStop::Abandoned:
     return TDecodedPicture::Refused(
         TPictureFault::Abandoned,
-        QStringLiteral("its picture was no longer wanted before it was decoded"));
+        QCoreApplication::translate("Picture",
+                                    "its picture was no longer wanted before it was decoded"));
   case TJpegStop::Damaged:
-    return TDecodedPicture::DamagedBecause(QString::fromLocal8Bit(session.Message));
+    return TDecodedPicture::DamagedBecause(DamageOf(session));
   }
   if (!decoded)
-    return TDecodedPicture::DamagedBecause(QString::fromLocal8Bit(session.Message));
+    return TDecodedPicture::DamagedBecause(DamageOf(session));
   picture.Image = ExifOrientation::Upright(picture.Image, orientation);
   return picture;
 }

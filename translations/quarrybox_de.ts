@@ -9,6 +9,232 @@
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be synced (%2)</source>
+        <translation>%1: kann nicht auf den Datenträger geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>write failed (%1)</source>
+        <translation>Schreibfehler (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be replaced (%1)</source>
+        <translation>kann nicht ersetzt werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1), and its other links keep it from being replaced</source>
+        <translation>kann nicht geschrieben werden (%1), und weitere harte Links auf die Datei verhindern, dass sie ersetzt wird</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot save (%1)</source>
+        <translation>kann nicht gespeichert werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot replace the file (%1)</source>
+        <translation>die Datei kann nicht ersetzt werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write the high-score table at offset %1 (%2)</source>
+        <translation>die Bestenliste kann nicht an Position %1 geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
+        <translation>Startbildschirm</translation>
+    </message>
+    <message>
+        <source>playing skin</source>
+        <translation>Spielhintergrund</translation>
+    </message>
+    <message>
+        <source>game-over skin</source>
+        <translation>Spielende-Bildschirm</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine normale Datei</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the file (%2)</source>
+        <translation>%1: die Datei kann nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the game range (offset %2, size %3) is not inside the file (file size %4)</source>
+        <translation>%1: der Bereich des Spiels (Position %2, Größe %3) liegt nicht in der Datei (Dateigröße %4)</translation>
+    </message>
+    <message>
+        <source>the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)</source>
+        <translation>das Bild „%1“ hat den unbekannten Typ %2 (1 ist JPEG, 2 ist BMP)</translation>
+    </message>
+    <message>
+        <source>the %1 picture is too big (%2 bytes, the limit is %3 bytes)</source>
+        <translation>das Bild „%1“ ist zu groß (%2 Bytes, die Grenze liegt bei %3 Bytes)</translation>
+    </message>
+    <message>
+        <source>the file is incomplete (cut short): %1</source>
+        <translation>die Datei ist unvollständig (abgeschnitten): %1</translation>
+    </message>
+    <message>
+        <source>cannot seek to offset %1 (%2)</source>
+        <translation>Position %1 kann nicht angesteuert werden (%2)</translation>
+    </message>
+    <message>
+        <source>read error at offset %1 (%2)</source>
+        <translation>Lesefehler an Position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>unerwartetes Dateiende</translation>
+    </message>
+    <message>
+        <source>it is too short for a game header (%1 bytes needed, file size %2)</source>
+        <translation>sie ist zu kurz für einen Spielkopf (%1 Bytes nötig, Dateigröße %2)</translation>
+    </message>
+    <message>
+        <source>the offset table of %1 levels runs past the end of the file (it ends at offset %2, file size %3)</source>
+        <translation>die Positionstabelle für %1 Level reicht über das Dateiende hinaus (sie endet an Position %2, Dateigröße %3)</translation>
+    </message>
+    <message>
+        <source>the high-score table offset %1 points into the header (records start at %2)</source>
+        <translation>die Position %1 der Bestenliste zeigt in den Dateikopf (die Einträge beginnen bei %2)</translation>
+    </message>
+    <message>
+        <source>the high-score table runs past the end of the file (offset %1, length %2, file size %3)</source>
+        <translation>die Bestenliste reicht über das Dateiende hinaus (Position %1, Länge %2, Dateigröße %3)</translation>
+    </message>
+    <message>
+        <source>%1 record offset %2 points into the header (records start at %3)</source>
+        <translation>die Position %2 des Eintrags „%1“ zeigt in den Dateikopf (die Einträge beginnen bei %3)</translation>
+    </message>
+    <message>
+        <source>%1 record header runs past the end of the file (offset %2, file size %3)</source>
+        <translation>der Kopf des Eintrags „%1“ reicht über das Dateiende hinaus (Position %2, Dateigröße %3)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file (offset %2, length %3, file size %4)</source>
+        <translation>der Eintrag „%1“ reicht über das Dateiende hinaus (Position %2, Länge %3, Dateigröße %4)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file</source>
+        <translation>der Eintrag „%1“ reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the %2 picture (%3)</source>
+        <translation>%1: das Bild „%2“ kann nicht geschrieben werden (%3)</translation>
+    </message>
+    <message>
+        <source>a game holds at most %1 levels, this one has %2</source>
+        <translation>ein Spiel hat höchstens %1 Level, dieses hat %2</translation>
+    </message>
+    <message>
+        <source>the %1 picture has type %2; only JPEG (1) and BMP (2) are stored</source>
+        <translation>das Bild „%1“ hat den Typ %2; gespeichert werden nur JPEG (1) und BMP (2)</translation>
+    </message>
+    <message>
+        <source>write failed at offset %1 (%2)</source>
+        <translation>Schreibfehler an Position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 picture %2 (%3)</source>
+        <translation>das Bild „%1“ (%2) kann nicht gelesen werden (%3)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 is too large (%3 bytes)</source>
+        <translation>das Bild „%1“ (%2) ist zu groß (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)</source>
+        <translation>das Bild „%1“ (%2) konnte nicht vollständig gelesen werden (%3 von %4 Bytes: %5)</translation>
+    </message>
+    <message>
+        <source>it became shorter</source>
+        <translation>die Datei wurde kürzer</translation>
+    </message>
+    <message>
+        <source>the game is larger than 4 GiB, which offsets cannot reach</source>
+        <translation>das Spiel ist größer als 4 GiB, so weit reichen die Positionen nicht</translation>
+    </message>
+    <message>
+        <source>cannot seek back to the offset table (%1)</source>
+        <translation>die Positionstabelle kann nicht wieder angesteuert werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
+        <translation>%1 (Spiel ab Byte %2)</translation>
+    </message>
+    <message>
+        <source>%1: is not a high-score table; it is left as it is</source>
+        <translation>%1: ist keine Bestenliste; die Datei bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1: not a 64-bit little-endian ELF program</source>
+        <translation>%1: kein 64-Bit-ELF-Programm (Little Endian)</translation>
+    </message>
+    <message>
+        <source>%1: its section table lies outside the file</source>
+        <translation>%1: die Sektionstabelle liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>%1: carries no game</source>
+        <translation>%1: enthält kein Spiel</translation>
+    </message>
+    <message>
+        <source>%1: its runtime is cut short</source>
+        <translation>%1: die Laufzeitumgebung ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1: the game could not be written back</source>
+        <translation>%1: das Spiel konnte nicht zurückgeschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file (%2)</source>
+        <translation>%1: die Datei kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: write failed (%2)</source>
+        <translation>%1: Schreibfehler (%2)</translation>
+    </message>
+    <message>
+        <source>there is no %1 (the game has %2 levels)</source>
+        <translation>„%1“ gibt es nicht (das Spiel hat %2 Level)</translation>
+    </message>
+    <message>
+        <source>%1: there is no level %2</source>
+        <translation>%1: Level %2 gibt es nicht</translation>
+    </message>
+</context>
+<context>
     <name>GameThumbnail</name>
     <message>
         <source>The title picture cannot be shown: %1</source>
@@ -124,6 +350,132 @@
     <message>
         <source>G&amp;ames...</source>
         <translation>S&amp;piele...</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
+        <translation>kein BMP-Bild</translation>
+    </message>
+    <message>
+        <source>a BMP header of %1 bytes</source>
+        <translation>ein BMP-Kopf von %1 Bytes</translation>
+    </message>
+    <message>
+        <source>its header runs past its end</source>
+        <translation>der Kopf reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>%1 colour planes</source>
+        <translation>%1 Farbebenen</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>%1 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 at %2 bits per pixel</source>
+        <translation>BMP-Kompression %1 bei %2 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>a size of %1 x %2 pixels</source>
+        <translation>eine Größe von %1 x %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries for %2-bit pixels</source>
+        <translation>eine Farbtabelle mit %1 Einträgen für %2-Bit-Pixel</translation>
+    </message>
+    <message>
+        <source>its colour table or pixel data lies outside the file (data at offset %1, file size %2)</source>
+        <translation>Farbtabelle oder Pixeldaten liegen außerhalb der Datei (Daten an Position %1, Dateigröße %2)</translation>
+    </message>
+    <message>
+        <source>its pixel data is cut short (%1 bytes for %2 x %3 pixels at %4 bits)</source>
+        <translation>die Pixeldaten sind abgeschnitten (%1 Bytes für %2 x %3 Pixel mit %4 Bit)</translation>
+    </message>
+    <message>
+        <source>it cannot be encoded upright</source>
+        <translation>es lässt sich nicht aufrecht kodieren</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be turned upright (%1)</source>
+        <translation>kann nicht aufrecht gedreht werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written to %1 (%2)</source>
+        <translation>kann nicht nach %1 geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
+        <translation>das Bild (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>its grid size is %1, which cuts no cells</source>
+        <translation>die Rastergröße ist %1, damit entstehen keine Zellen</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than its grid of %2-pixel cells</source>
+        <translation>%1 ist kleiner als das Raster aus Zellen von %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must be at least 1 pixel each way</source>
+        <translation>%1, geteilt durch das Raster von %2, ergibt Zellen von %3 x %4 Pixeln, und eine Zelle muss in jeder Richtung mindestens 1 Pixel groß sein</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not a regular file</source>
+        <translation>%1 fehlt oder ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (%1)</source>
+        <translation>das Bild hat einen unbekannten Typ (%1)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 bytes, the limit is %2 bytes)</source>
+        <translation>das Bild ist zu groß (%1 Bytes, die Grenze liegt bei %2 Bytes)</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (not a JPEG picture)</source>
+        <translation>das Bild hat einen unbekannten Typ (kein JPEG-Bild)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 x %2 pixels, the limit is %3 megapixels)</source>
+        <translation>das Bild ist zu groß (%1 x %2 Pixel, die Grenze liegt bei %3 Megapixeln)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (decoding needs %1 MB, the limit is %2 MB)</source>
+        <translation>das Bild ist zu groß (das Dekodieren bräuchte %1 MB, die Grenze liegt bei %2 MB)</translation>
+    </message>
+    <message>
+        <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
+        <translation>das Bild ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>no picture, only tables</source>
+        <translation>kein Bild, nur Tabellen</translation>
+    </message>
+    <message>
+        <source>no memory for %1 x %2 pixels</source>
+        <translation>kein Speicher für %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>its picture has more than %1 scans, which no camera or program writes; each one would be a pass over the whole picture</source>
+        <translation>das Bild hat mehr als %1 Scans, so viele schreibt keine Kamera und kein Programm; jeder wäre ein Durchgang über das ganze Bild</translation>
+    </message>
+    <message>
+        <source>its picture was no longer wanted before it was decoded</source>
+        <translation>das Bild wurde nicht mehr gebraucht, bevor es dekodiert war</translation>
     </message>
 </context>
 <context>
@@ -334,6 +686,15 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 kann nicht geschrieben werden; die Bestenliste wird daher nur für Sie in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are kept in %2</source>
+        <extracomment>After why the program could not be written: where its high scores went instead (%2)</extracomment>
+        <translation>%1; die Bestenliste wird in %2 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are lost: %2</source>
+        <translation>%1; die Bestenliste geht verloren: %2</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,232 @@
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: cannot be synced (%2)</source>
+        <translation>%1: no se puede escribir en el disco (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>write failed (%1)</source>
+        <translation>error de escritura (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be replaced (%1)</source>
+        <translation>no se puede reemplazar (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1), and its other links keep it from being replaced</source>
+        <translation>no se puede escribir (%1), y sus otros enlaces duros impiden reemplazarlo</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>no se puede escribir (%1)</translation>
+    </message>
+    <message>
+        <source>cannot save (%1)</source>
+        <translation>no se puede guardar (%1)</translation>
+    </message>
+    <message>
+        <source>cannot replace the file (%1)</source>
+        <translation>no se puede reemplazar el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write the high-score table at offset %1 (%2)</source>
+        <translation>no se puede escribir la tabla de récords en la posición %1 (%2)</translation>
+    </message>
+    <message>
+        <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
+        <translation>pantalla inicial</translation>
+    </message>
+    <message>
+        <source>playing skin</source>
+        <translation>fondo de juego</translation>
+    </message>
+    <message>
+        <source>game-over skin</source>
+        <translation>pantalla de fin de juego</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>nivel %1</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the file (%2)</source>
+        <translation>%1: no se puede abrir el archivo (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the game range (offset %2, size %3) is not inside the file (file size %4)</source>
+        <translation>%1: la zona del juego (posición %2, tamaño %3) no está dentro del archivo (tamaño del archivo %4)</translation>
+    </message>
+    <message>
+        <source>the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)</source>
+        <translation>la imagen «%1» tiene un tipo desconocido, %2 (1 es JPEG, 2 es BMP)</translation>
+    </message>
+    <message>
+        <source>the %1 picture is too big (%2 bytes, the limit is %3 bytes)</source>
+        <translation>la imagen «%1» es demasiado grande (%2 bytes, el límite es %3 bytes)</translation>
+    </message>
+    <message>
+        <source>the file is incomplete (cut short): %1</source>
+        <translation>el archivo está incompleto (cortado): %1</translation>
+    </message>
+    <message>
+        <source>cannot seek to offset %1 (%2)</source>
+        <translation>no se puede ir a la posición %1 (%2)</translation>
+    </message>
+    <message>
+        <source>read error at offset %1 (%2)</source>
+        <translation>error de lectura en la posición %1 (%2)</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>fin de archivo inesperado</translation>
+    </message>
+    <message>
+        <source>it is too short for a game header (%1 bytes needed, file size %2)</source>
+        <translation>es demasiado corto para una cabecera de juego (se necesitan %1 bytes, tamaño del archivo %2)</translation>
+    </message>
+    <message>
+        <source>the offset table of %1 levels runs past the end of the file (it ends at offset %2, file size %3)</source>
+        <translation>la tabla de posiciones de %1 niveles pasa del final del archivo (termina en la posición %2, tamaño del archivo %3)</translation>
+    </message>
+    <message>
+        <source>the high-score table offset %1 points into the header (records start at %2)</source>
+        <translation>la posición %1 de la tabla de récords cae dentro de la cabecera (los registros empiezan en %2)</translation>
+    </message>
+    <message>
+        <source>the high-score table runs past the end of the file (offset %1, length %2, file size %3)</source>
+        <translation>la tabla de récords pasa del final del archivo (posición %1, longitud %2, tamaño del archivo %3)</translation>
+    </message>
+    <message>
+        <source>%1 record offset %2 points into the header (records start at %3)</source>
+        <translation>la posición %2 del registro «%1» cae dentro de la cabecera (los registros empiezan en %3)</translation>
+    </message>
+    <message>
+        <source>%1 record header runs past the end of the file (offset %2, file size %3)</source>
+        <translation>la cabecera del registro «%1» pasa del final del archivo (posición %2, tamaño del archivo %3)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file (offset %2, length %3, file size %4)</source>
+        <translation>el registro «%1» pasa del final del archivo (posición %2, longitud %3, tamaño del archivo %4)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file</source>
+        <translation>el registro «%1» pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the %2 picture (%3)</source>
+        <translation>%1: no se puede escribir la imagen «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>a game holds at most %1 levels, this one has %2</source>
+        <translation>un juego tiene como máximo %1 niveles, y este tiene %2</translation>
+    </message>
+    <message>
+        <source>the %1 picture has type %2; only JPEG (1) and BMP (2) are stored</source>
+        <translation>la imagen «%1» es de tipo %2; solo se guardan JPEG (1) y BMP (2)</translation>
+    </message>
+    <message>
+        <source>write failed at offset %1 (%2)</source>
+        <translation>error de escritura en la posición %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 picture %2 (%3)</source>
+        <translation>no se puede leer la imagen «%1» %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 is too large (%3 bytes)</source>
+        <translation>la imagen «%1» %2 es demasiado grande (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)</source>
+        <translation>la imagen «%1» %2 no se pudo leer entera (%3 de %4 bytes: %5)</translation>
+    </message>
+    <message>
+        <source>it became shorter</source>
+        <translation>el archivo se ha acortado</translation>
+    </message>
+    <message>
+        <source>the game is larger than 4 GiB, which offsets cannot reach</source>
+        <translation>el juego ocupa más de 4 GiB, hasta donde no llegan las posiciones</translation>
+    </message>
+    <message>
+        <source>cannot seek back to the offset table (%1)</source>
+        <translation>no se puede volver a la tabla de posiciones (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
+        <translation>%1 (juego en el byte %2)</translation>
+    </message>
+    <message>
+        <source>%1: is not a high-score table; it is left as it is</source>
+        <translation>%1: no es una tabla de récords; se deja como está</translation>
+    </message>
+    <message>
+        <source>%1: not a 64-bit little-endian ELF program</source>
+        <translation>%1: no es un programa ELF de 64 bits little-endian</translation>
+    </message>
+    <message>
+        <source>%1: its section table lies outside the file</source>
+        <translation>%1: su tabla de secciones está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>%1: carries no game</source>
+        <translation>%1: no lleva ningún juego</translation>
+    </message>
+    <message>
+        <source>%1: its runtime is cut short</source>
+        <translation>%1: su entorno de ejecución está cortado</translation>
+    </message>
+    <message>
+        <source>%1: the game could not be written back</source>
+        <translation>%1: no se pudo volver a escribir el juego</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file (%2)</source>
+        <translation>%1: no se puede crear el archivo (%2)</translation>
+    </message>
+    <message>
+        <source>%1: write failed (%2)</source>
+        <translation>%1: error de escritura (%2)</translation>
+    </message>
+    <message>
+        <source>there is no %1 (the game has %2 levels)</source>
+        <translation>no existe «%1» (el juego tiene %2 niveles)</translation>
+    </message>
+    <message>
+        <source>%1: there is no level %2</source>
+        <translation>%1: no existe el nivel %2</translation>
+    </message>
+</context>
+<context>
     <name>GameThumbnail</name>
     <message>
         <source>The title picture cannot be shown: %1</source>
@@ -124,6 +350,132 @@
     <message>
         <source>G&amp;ames...</source>
         <translation>&amp;Juegos...</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
+        <translation>no es una imagen BMP</translation>
+    </message>
+    <message>
+        <source>a BMP header of %1 bytes</source>
+        <translation>una cabecera BMP de %1 bytes</translation>
+    </message>
+    <message>
+        <source>its header runs past its end</source>
+        <translation>su cabecera pasa del final del archivo</translation>
+    </message>
+    <message>
+        <source>%1 colour planes</source>
+        <translation>%1 planos de color</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>%1 bits por píxel</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 at %2 bits per pixel</source>
+        <translation>compresión BMP %1 con %2 bits por píxel</translation>
+    </message>
+    <message>
+        <source>a size of %1 x %2 pixels</source>
+        <translation>un tamaño de %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries for %2-bit pixels</source>
+        <translation>una tabla de colores de %1 entradas para píxeles de %2 bits</translation>
+    </message>
+    <message>
+        <source>its colour table or pixel data lies outside the file (data at offset %1, file size %2)</source>
+        <translation>su tabla de colores o sus píxeles están fuera del archivo (datos en la posición %1, tamaño del archivo %2)</translation>
+    </message>
+    <message>
+        <source>its pixel data is cut short (%1 bytes for %2 x %3 pixels at %4 bits)</source>
+        <translation>sus píxeles están cortados (%1 bytes para %2 x %3 píxeles de %4 bits)</translation>
+    </message>
+    <message>
+        <source>it cannot be encoded upright</source>
+        <translation>no se puede codificar en su orientación correcta</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be turned upright (%1)</source>
+        <translation>no se puede girar a su orientación correcta (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written to %1 (%2)</source>
+        <translation>no se puede escribir en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
+        <translation>la imagen (%1 x %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>its grid size is %1, which cuts no cells</source>
+        <translation>su cuadrícula es de %1, que no forma ninguna celda</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than its grid of %2-pixel cells</source>
+        <translation>%1 es más pequeña que su cuadrícula de celdas de %2 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must be at least 1 pixel each way</source>
+        <translation>%1, dividida por su cuadrícula de %2, da celdas de %3 x %4 píxeles, y una celda debe medir al menos 1 píxel en cada sentido</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not a regular file</source>
+        <translation>%1 no existe o no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (%1)</source>
+        <translation>la imagen es de un tipo desconocido (%1)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 bytes, the limit is %2 bytes)</source>
+        <translation>la imagen es demasiado grande (%1 bytes, el límite es %2 bytes)</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (not a JPEG picture)</source>
+        <translation>la imagen es de un tipo desconocido (no es una imagen JPEG)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 x %2 pixels, the limit is %3 megapixels)</source>
+        <translation>la imagen es demasiado grande (%1 x %2 píxeles, el límite es %3 megapíxeles)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (decoding needs %1 MB, the limit is %2 MB)</source>
+        <translation>la imagen es demasiado grande (decodificarla necesita %1 MB, el límite es %2 MB)</translation>
+    </message>
+    <message>
+        <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
+        <translation>la imagen está dañada (%1)</translation>
+    </message>
+    <message>
+        <source>no picture, only tables</source>
+        <translation>no hay imagen, solo tablas</translation>
+    </message>
+    <message>
+        <source>no memory for %1 x %2 pixels</source>
+        <translation>no hay memoria para %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>its picture has more than %1 scans, which no camera or program writes; each one would be a pass over the whole picture</source>
+        <translation>la imagen tiene más de %1 pasadas, algo que ninguna cámara ni programa escribe; cada una sería un recorrido por toda la imagen</translation>
+    </message>
+    <message>
+        <source>its picture was no longer wanted before it was decoded</source>
+        <translation>la imagen dejó de necesitarse antes de decodificarse</translation>
     </message>
 </context>
 <context>
@@ -334,6 +686,15 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 no se puede escribir, así que sus récords se guardan solo para usted, en %2.</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are kept in %2</source>
+        <extracomment>After why the program could not be written: where its high scores went instead (%2)</extracomment>
+        <translation>%1; los récords se guardan en %2</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are lost: %2</source>
+        <translation>%1; los récords se han perdido: %2</translation>
     </message>
 </context>
 <context>

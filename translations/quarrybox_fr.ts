@@ -9,6 +9,232 @@
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1&#xa0;: lecture impossible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1&#xa0;: écriture impossible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1&#xa0;: lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot be synced (%2)</source>
+        <translation>%1&#xa0;: écriture sur le disque impossible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>impossible d&apos;écrire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>write failed (%1)</source>
+        <translation>échec de l&apos;écriture (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be replaced (%1)</source>
+        <translation>ne peut pas être remplacé (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1), and its other links keep it from being replaced</source>
+        <translation>ne peut pas être écrit (%1), et ses autres liens physiques empêchent de le remplacer</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>ne peut pas être écrit (%1)</translation>
+    </message>
+    <message>
+        <source>cannot save (%1)</source>
+        <translation>enregistrement impossible (%1)</translation>
+    </message>
+    <message>
+        <source>cannot replace the file (%1)</source>
+        <translation>impossible de remplacer le fichier (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write the high-score table at offset %1 (%2)</source>
+        <translation>impossible d&apos;écrire le tableau des meilleurs scores à la position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
+        <translation>écran de départ</translation>
+    </message>
+    <message>
+        <source>playing skin</source>
+        <translation>fond de jeu</translation>
+    </message>
+    <message>
+        <source>game-over skin</source>
+        <translation>écran de fin de partie</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>niveau %1</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the file (%2)</source>
+        <translation>%1&#xa0;: impossible d&apos;ouvrir le fichier (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the game range (offset %2, size %3) is not inside the file (file size %4)</source>
+        <translation>%1&#xa0;: la zone de la partie (position %2, taille %3) n&apos;est pas dans le fichier (taille du fichier %4)</translation>
+    </message>
+    <message>
+        <source>the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;» est d&apos;un type inconnu, %2 (1 pour JPEG, 2 pour BMP)</translation>
+    </message>
+    <message>
+        <source>the %1 picture is too big (%2 bytes, the limit is %3 bytes)</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;» est trop grande (%2 octets, la limite est de %3 octets)</translation>
+    </message>
+    <message>
+        <source>the file is incomplete (cut short): %1</source>
+        <translation>le fichier est incomplet (tronqué)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot seek to offset %1 (%2)</source>
+        <translation>impossible d&apos;atteindre la position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>read error at offset %1 (%2)</source>
+        <translation>erreur de lecture à la position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>fin de fichier inattendue</translation>
+    </message>
+    <message>
+        <source>it is too short for a game header (%1 bytes needed, file size %2)</source>
+        <translation>il est trop court pour un en-tête de partie (%1 octets nécessaires, taille du fichier %2)</translation>
+    </message>
+    <message>
+        <source>the offset table of %1 levels runs past the end of the file (it ends at offset %2, file size %3)</source>
+        <translation>la table des positions de %1 niveaux dépasse la fin du fichier (elle se termine à la position %2, taille du fichier %3)</translation>
+    </message>
+    <message>
+        <source>the high-score table offset %1 points into the header (records start at %2)</source>
+        <translation>la position %1 du tableau des meilleurs scores tombe dans l&apos;en-tête (les entrées commencent à %2)</translation>
+    </message>
+    <message>
+        <source>the high-score table runs past the end of the file (offset %1, length %2, file size %3)</source>
+        <translation>le tableau des meilleurs scores dépasse la fin du fichier (position %1, longueur %2, taille du fichier %3)</translation>
+    </message>
+    <message>
+        <source>%1 record offset %2 points into the header (records start at %3)</source>
+        <translation>la position %2 de l&apos;entrée «&#xa0;%1&#xa0;» tombe dans l&apos;en-tête (les entrées commencent à %3)</translation>
+    </message>
+    <message>
+        <source>%1 record header runs past the end of the file (offset %2, file size %3)</source>
+        <translation>l&apos;en-tête de l&apos;entrée «&#xa0;%1&#xa0;» dépasse la fin du fichier (position %2, taille du fichier %3)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file (offset %2, length %3, file size %4)</source>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» dépasse la fin du fichier (position %2, longueur %3, taille du fichier %4)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file</source>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the %2 picture (%3)</source>
+        <translation>%1&#xa0;: impossible d&apos;écrire l&apos;image «&#xa0;%2&#xa0;» (%3)</translation>
+    </message>
+    <message>
+        <source>a game holds at most %1 levels, this one has %2</source>
+        <translation>une partie compte au plus %1 niveaux, celle-ci en a %2</translation>
+    </message>
+    <message>
+        <source>the %1 picture has type %2; only JPEG (1) and BMP (2) are stored</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;» est de type %2&#xa0;; seuls JPEG (1) et BMP (2) sont enregistrés</translation>
+    </message>
+    <message>
+        <source>write failed at offset %1 (%2)</source>
+        <translation>échec de l&apos;écriture à la position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 picture %2 (%3)</source>
+        <translation>impossible de lire l&apos;image «&#xa0;%1&#xa0;» %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 is too large (%3 bytes)</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;» %2 est trop grande (%3 octets)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;» %2 n&apos;a pas pu être lue en entier (%3 octets sur %4&#xa0;: %5)</translation>
+    </message>
+    <message>
+        <source>it became shorter</source>
+        <translation>le fichier a raccourci</translation>
+    </message>
+    <message>
+        <source>the game is larger than 4 GiB, which offsets cannot reach</source>
+        <translation>la partie dépasse 4 Gio, au-delà de ce que les positions peuvent atteindre</translation>
+    </message>
+    <message>
+        <source>cannot seek back to the offset table (%1)</source>
+        <translation>impossible de revenir à la table des positions (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
+        <translation>%1 (partie à l&apos;octet %2)</translation>
+    </message>
+    <message>
+        <source>%1: is not a high-score table; it is left as it is</source>
+        <translation>%1&#xa0;: ce n&apos;est pas un tableau des meilleurs scores&#xa0;; le fichier est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: not a 64-bit little-endian ELF program</source>
+        <translation>%1&#xa0;: ce n&apos;est pas un programme ELF 64 bits petit-boutiste</translation>
+    </message>
+    <message>
+        <source>%1: its section table lies outside the file</source>
+        <translation>%1&#xa0;: sa table des sections est hors du fichier</translation>
+    </message>
+    <message>
+        <source>%1: carries no game</source>
+        <translation>%1&#xa0;: ne contient aucune partie</translation>
+    </message>
+    <message>
+        <source>%1: its runtime is cut short</source>
+        <translation>%1&#xa0;: son moteur d&apos;exécution est tronqué</translation>
+    </message>
+    <message>
+        <source>%1: the game could not be written back</source>
+        <translation>%1&#xa0;: la partie n&apos;a pas pu y être réécrite</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file (%2)</source>
+        <translation>%1&#xa0;: impossible de créer le fichier (%2)</translation>
+    </message>
+    <message>
+        <source>%1: write failed (%2)</source>
+        <translation>%1&#xa0;: échec de l&apos;écriture (%2)</translation>
+    </message>
+    <message>
+        <source>there is no %1 (the game has %2 levels)</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe pas (la partie a %2 niveaux)</translation>
+    </message>
+    <message>
+        <source>%1: there is no level %2</source>
+        <translation>%1&#xa0;: il n&apos;y a pas de niveau %2</translation>
+    </message>
+</context>
+<context>
     <name>GameThumbnail</name>
     <message>
         <source>The title picture cannot be shown: %1</source>
@@ -124,6 +350,132 @@
     <message>
         <source>G&amp;ames...</source>
         <translation>&amp;Parties...</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
+        <translation>ce n&apos;est pas une image BMP</translation>
+    </message>
+    <message>
+        <source>a BMP header of %1 bytes</source>
+        <translation>un en-tête BMP de %1 octets</translation>
+    </message>
+    <message>
+        <source>its header runs past its end</source>
+        <translation>son en-tête dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 colour planes</source>
+        <translation>%1 plans de couleur</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>%1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 at %2 bits per pixel</source>
+        <translation>compression BMP %1 à %2 bits par pixel</translation>
+    </message>
+    <message>
+        <source>a size of %1 x %2 pixels</source>
+        <translation>une taille de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries for %2-bit pixels</source>
+        <translation>une palette de %1 entrées pour des pixels de %2 bits</translation>
+    </message>
+    <message>
+        <source>its colour table or pixel data lies outside the file (data at offset %1, file size %2)</source>
+        <translation>sa palette ou ses pixels sont hors du fichier (données à la position %1, taille du fichier %2)</translation>
+    </message>
+    <message>
+        <source>its pixel data is cut short (%1 bytes for %2 x %3 pixels at %4 bits)</source>
+        <translation>ses pixels sont tronqués (%1 octets pour %2 x %3 pixels de %4 bits)</translation>
+    </message>
+    <message>
+        <source>it cannot be encoded upright</source>
+        <translation>elle ne peut pas être encodée à l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>ne peut pas être lue (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be turned upright (%1)</source>
+        <translation>ne peut pas être remise à l&apos;endroit (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written to %1 (%2)</source>
+        <translation>ne peut pas être écrite dans %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
+        <translation>l&apos;image (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>its grid size is %1, which cuts no cells</source>
+        <translation>sa grille est de %1, ce qui ne découpe aucune case</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than its grid of %2-pixel cells</source>
+        <translation>%1 est plus petite que sa grille de cases de %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must be at least 1 pixel each way</source>
+        <translation>%1, découpée par sa grille de %2, donne des cases de %3 x %4 pixels, et une case doit faire au moins 1 pixel dans chaque sens</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not a regular file</source>
+        <translation>%1 est absent ou n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (%1)</source>
+        <translation>l&apos;image est d&apos;un type inconnu (%1)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 bytes, the limit is %2 bytes)</source>
+        <translation>l&apos;image est trop grande (%1 octets, la limite est de %2 octets)</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (not a JPEG picture)</source>
+        <translation>l&apos;image est d&apos;un type inconnu (ce n&apos;est pas une image JPEG)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 x %2 pixels, the limit is %3 megapixels)</source>
+        <translation>l&apos;image est trop grande (%1 x %2 pixels, la limite est de %3 mégapixels)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (decoding needs %1 MB, the limit is %2 MB)</source>
+        <translation>l&apos;image est trop grande (le décodage demande %1 Mo, la limite est de %2 Mo)</translation>
+    </message>
+    <message>
+        <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
+        <translation>l&apos;image est endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>no picture, only tables</source>
+        <translation>pas d&apos;image, seulement des tables</translation>
+    </message>
+    <message>
+        <source>no memory for %1 x %2 pixels</source>
+        <translation>pas assez de mémoire pour %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>its picture has more than %1 scans, which no camera or program writes; each one would be a pass over the whole picture</source>
+        <translation>l&apos;image a plus de %1 passes, ce qu&apos;aucun appareil photo ni programme n&apos;écrit&#xa0;; chacune serait un parcours de toute l&apos;image</translation>
+    </message>
+    <message>
+        <source>its picture was no longer wanted before it was decoded</source>
+        <translation>l&apos;image n&apos;était plus demandée avant d&apos;être décodée</translation>
     </message>
 </context>
 <context>
@@ -334,6 +686,15 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 ne peut pas être modifié&#xa0;: ses meilleurs scores sont donc gardés pour vous seul, dans %2.</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are kept in %2</source>
+        <extracomment>After why the program could not be written: where its high scores went instead (%2)</extracomment>
+        <translation>%1&#xa0;; les meilleurs scores sont gardés dans %2</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are lost: %2</source>
+        <translation>%1&#xa0;; les meilleurs scores sont perdus&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,232 @@
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: nie można odczytać (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: nie można zapisać (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nie można odczytać</translation>
+    </message>
+    <message>
+        <source>%1: cannot be synced (%2)</source>
+        <translation>%1: nie można zapisać na dysku (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>nie można zapisać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>write failed (%1)</source>
+        <translation>błąd zapisu (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be replaced (%1)</source>
+        <translation>nie można zastąpić (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1), and its other links keep it from being replaced</source>
+        <translation>nie można zapisać (%1), a inne twarde dowiązania do pliku nie pozwalają go zastąpić</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>nie można zapisać (%1)</translation>
+    </message>
+    <message>
+        <source>cannot save (%1)</source>
+        <translation>nie można zapisać (%1)</translation>
+    </message>
+    <message>
+        <source>cannot replace the file (%1)</source>
+        <translation>nie można zastąpić pliku (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write the high-score table at offset %1 (%2)</source>
+        <translation>nie można zapisać tabeli najlepszych wyników na pozycji %1 (%2)</translation>
+    </message>
+    <message>
+        <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
+        <translation>ekran startowy</translation>
+    </message>
+    <message>
+        <source>playing skin</source>
+        <translation>tło gry</translation>
+    </message>
+    <message>
+        <source>game-over skin</source>
+        <translation>ekran końca gry</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>poziom %1</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the file (%2)</source>
+        <translation>%1: nie można otworzyć pliku (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the game range (offset %2, size %3) is not inside the file (file size %4)</source>
+        <translation>%1: obszar gry (pozycja %2, rozmiar %3) wykracza poza plik (rozmiar pliku %4)</translation>
+    </message>
+    <message>
+        <source>the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)</source>
+        <translation>obraz „%1” ma nieznany typ %2 (1 to JPEG, 2 to BMP)</translation>
+    </message>
+    <message>
+        <source>the %1 picture is too big (%2 bytes, the limit is %3 bytes)</source>
+        <translation>obraz „%1” jest za duży (%2 bajtów, limit to %3 bajtów)</translation>
+    </message>
+    <message>
+        <source>the file is incomplete (cut short): %1</source>
+        <translation>plik jest niekompletny (ucięty): %1</translation>
+    </message>
+    <message>
+        <source>cannot seek to offset %1 (%2)</source>
+        <translation>nie można przejść do pozycji %1 (%2)</translation>
+    </message>
+    <message>
+        <source>read error at offset %1 (%2)</source>
+        <translation>błąd odczytu na pozycji %1 (%2)</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>nieoczekiwany koniec pliku</translation>
+    </message>
+    <message>
+        <source>it is too short for a game header (%1 bytes needed, file size %2)</source>
+        <translation>jest za krótki na nagłówek gry (potrzeba %1 bajtów, rozmiar pliku %2)</translation>
+    </message>
+    <message>
+        <source>the offset table of %1 levels runs past the end of the file (it ends at offset %2, file size %3)</source>
+        <translation>tabela pozycji dla poziomów (%1) wykracza poza koniec pliku (kończy się na pozycji %2, rozmiar pliku %3)</translation>
+    </message>
+    <message>
+        <source>the high-score table offset %1 points into the header (records start at %2)</source>
+        <translation>pozycja %1 tabeli najlepszych wyników wskazuje na nagłówek (wpisy zaczynają się od pozycji %2)</translation>
+    </message>
+    <message>
+        <source>the high-score table runs past the end of the file (offset %1, length %2, file size %3)</source>
+        <translation>tabela najlepszych wyników wykracza poza koniec pliku (pozycja %1, długość %2, rozmiar pliku %3)</translation>
+    </message>
+    <message>
+        <source>%1 record offset %2 points into the header (records start at %3)</source>
+        <translation>pozycja %2 wpisu „%1” wskazuje na nagłówek (wpisy zaczynają się od pozycji %3)</translation>
+    </message>
+    <message>
+        <source>%1 record header runs past the end of the file (offset %2, file size %3)</source>
+        <translation>nagłówek wpisu „%1” wykracza poza koniec pliku (pozycja %2, rozmiar pliku %3)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file (offset %2, length %3, file size %4)</source>
+        <translation>wpis „%1” wykracza poza koniec pliku (pozycja %2, długość %3, rozmiar pliku %4)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file</source>
+        <translation>wpis „%1” wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the %2 picture (%3)</source>
+        <translation>%1: nie można zapisać obrazu „%2” (%3)</translation>
+    </message>
+    <message>
+        <source>a game holds at most %1 levels, this one has %2</source>
+        <translation>gra może mieć najwyżej %1 poziomów, a ta ma %2</translation>
+    </message>
+    <message>
+        <source>the %1 picture has type %2; only JPEG (1) and BMP (2) are stored</source>
+        <translation>obraz „%1” ma typ %2; zapisywane są tylko JPEG (1) i BMP (2)</translation>
+    </message>
+    <message>
+        <source>write failed at offset %1 (%2)</source>
+        <translation>błąd zapisu na pozycji %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 picture %2 (%3)</source>
+        <translation>nie można odczytać obrazu „%1” %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 is too large (%3 bytes)</source>
+        <translation>obraz „%1” %2 jest za duży (%3 bajtów)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)</source>
+        <translation>nie udało się odczytać całego obrazu „%1” %2 (%3 z %4 bajtów: %5)</translation>
+    </message>
+    <message>
+        <source>it became shorter</source>
+        <translation>plik się skrócił</translation>
+    </message>
+    <message>
+        <source>the game is larger than 4 GiB, which offsets cannot reach</source>
+        <translation>gra jest większa niż 4 GiB, a tak dalekich pozycji nie da się zapisać</translation>
+    </message>
+    <message>
+        <source>cannot seek back to the offset table (%1)</source>
+        <translation>nie można wrócić do tabeli pozycji (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
+        <translation>%1 (gra od bajtu %2)</translation>
+    </message>
+    <message>
+        <source>%1: is not a high-score table; it is left as it is</source>
+        <translation>%1: to nie jest tabela najlepszych wyników; plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>%1: not a 64-bit little-endian ELF program</source>
+        <translation>%1: to nie jest 64-bitowy program ELF little-endian</translation>
+    </message>
+    <message>
+        <source>%1: its section table lies outside the file</source>
+        <translation>%1: tabela sekcji leży poza plikiem</translation>
+    </message>
+    <message>
+        <source>%1: carries no game</source>
+        <translation>%1: nie zawiera gry</translation>
+    </message>
+    <message>
+        <source>%1: its runtime is cut short</source>
+        <translation>%1: środowisko uruchomieniowe jest ucięte</translation>
+    </message>
+    <message>
+        <source>%1: the game could not be written back</source>
+        <translation>%1: nie udało się z powrotem zapisać gry</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file (%2)</source>
+        <translation>%1: nie można utworzyć pliku (%2)</translation>
+    </message>
+    <message>
+        <source>%1: write failed (%2)</source>
+        <translation>%1: błąd zapisu (%2)</translation>
+    </message>
+    <message>
+        <source>there is no %1 (the game has %2 levels)</source>
+        <translation>brak elementu „%1” (liczba poziomów gry: %2)</translation>
+    </message>
+    <message>
+        <source>%1: there is no level %2</source>
+        <translation>%1: nie ma poziomu %2</translation>
+    </message>
+</context>
+<context>
     <name>GameThumbnail</name>
     <message>
         <source>The title picture cannot be shown: %1</source>
@@ -124,6 +350,132 @@
     <message>
         <source>G&amp;ames...</source>
         <translation>&amp;Gry...</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
+        <translation>to nie jest obraz BMP</translation>
+    </message>
+    <message>
+        <source>a BMP header of %1 bytes</source>
+        <translation>nagłówek BMP o długości %1 bajtów</translation>
+    </message>
+    <message>
+        <source>its header runs past its end</source>
+        <translation>nagłówek wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>%1 colour planes</source>
+        <translation>liczba płaszczyzn kolorów: %1</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>liczba bitów na piksel: %1</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 at %2 bits per pixel</source>
+        <translation>kompresja BMP %1 przy %2 bitach na piksel</translation>
+    </message>
+    <message>
+        <source>a size of %1 x %2 pixels</source>
+        <translation>rozmiar %1 x %2 pikseli</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries for %2-bit pixels</source>
+        <translation>tabela kolorów z %1 wpisami dla pikseli %2-bitowych</translation>
+    </message>
+    <message>
+        <source>its colour table or pixel data lies outside the file (data at offset %1, file size %2)</source>
+        <translation>tabela kolorów lub dane pikseli leżą poza plikiem (dane na pozycji %1, rozmiar pliku %2)</translation>
+    </message>
+    <message>
+        <source>its pixel data is cut short (%1 bytes for %2 x %3 pixels at %4 bits)</source>
+        <translation>dane pikseli są ucięte (%1 bajtów na %2 x %3 pikseli po %4 bitów)</translation>
+    </message>
+    <message>
+        <source>it cannot be encoded upright</source>
+        <translation>nie można go zakodować we właściwej orientacji</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>nie można odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be turned upright (%1)</source>
+        <translation>nie można obrócić do właściwej orientacji (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written to %1 (%2)</source>
+        <translation>nie można zapisać w %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
+        <translation>obraz (%1 x %2 pikseli)</translation>
+    </message>
+    <message>
+        <source>its grid size is %1, which cuts no cells</source>
+        <translation>rozmiar siatki to %1, co nie daje żadnych komórek</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than its grid of %2-pixel cells</source>
+        <translation>%1 jest mniejszy niż siatka komórek o boku %2 pikseli</translation>
+    </message>
+    <message>
+        <source>%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must be at least 1 pixel each way</source>
+        <translation>%1 podzielony siatką %2 daje komórki %3 x %4 pikseli, a komórka musi mieć co najmniej 1 piksel w każdą stronę</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not a regular file</source>
+        <translation>%1 nie istnieje lub nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (%1)</source>
+        <translation>obraz ma nieznany typ (%1)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 bytes, the limit is %2 bytes)</source>
+        <translation>obraz jest za duży (%1 bajtów, limit to %2 bajtów)</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (not a JPEG picture)</source>
+        <translation>obraz ma nieznany typ (to nie jest obraz JPEG)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 x %2 pixels, the limit is %3 megapixels)</source>
+        <translation>obraz jest za duży (%1 x %2 pikseli, limit to %3 megapikseli)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (decoding needs %1 MB, the limit is %2 MB)</source>
+        <translation>obraz jest za duży (dekodowanie wymaga %1 MB, limit to %2 MB)</translation>
+    </message>
+    <message>
+        <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
+        <translation>obraz jest uszkodzony (%1)</translation>
+    </message>
+    <message>
+        <source>no picture, only tables</source>
+        <translation>brak obrazu, same tabele</translation>
+    </message>
+    <message>
+        <source>no memory for %1 x %2 pixels</source>
+        <translation>brak pamięci na %1 x %2 pikseli</translation>
+    </message>
+    <message>
+        <source>its picture has more than %1 scans, which no camera or program writes; each one would be a pass over the whole picture</source>
+        <translation>obraz ma ponad %1 skanów, czego nie zapisuje żaden aparat ani program; każdy z nich oznaczałby przejście przez cały obraz</translation>
+    </message>
+    <message>
+        <source>its picture was no longer wanted before it was decoded</source>
+        <translation>obraz przestał być potrzebny, zanim został zdekodowany</translation>
     </message>
 </context>
 <context>
@@ -334,6 +686,15 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>Nie można zapisać %1, więc najlepsze wyniki są przechowywane tylko dla Ciebie, w %2.</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are kept in %2</source>
+        <extracomment>After why the program could not be written: where its high scores went instead (%2)</extracomment>
+        <translation>%1; najlepsze wyniki są przechowywane w %2</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are lost: %2</source>
+        <translation>%1; najlepsze wyniki przepadły: %2</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,232 @@
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: não pode ser lido</translation>
+    </message>
+    <message>
+        <source>%1: cannot be synced (%2)</source>
+        <translation>%1: não pode ser gravado no disco (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A game file&apos;s name, then what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>não é possível gravar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>write failed (%1)</source>
+        <translation>falha na gravação (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be replaced (%1)</source>
+        <translation>não pode ser substituído (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1), and its other links keep it from being replaced</source>
+        <translation>não pode ser gravado (%1), e outros links físicos para o arquivo impedem que ele seja substituído</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>não pode ser gravado (%1)</translation>
+    </message>
+    <message>
+        <source>cannot save (%1)</source>
+        <translation>não é possível salvar (%1)</translation>
+    </message>
+    <message>
+        <source>cannot replace the file (%1)</source>
+        <translation>não é possível substituir o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write the high-score table at offset %1 (%2)</source>
+        <translation>não é possível gravar a tabela de recordes na posição %1 (%2)</translation>
+    </message>
+    <message>
+        <source>start skin</source>
+        <extracomment>A part of a game file, named in &quot;the %1 picture&quot;, &quot;%1 record&quot; and &quot;there is no %1&quot;</extracomment>
+        <translation>tela inicial</translation>
+    </message>
+    <message>
+        <source>playing skin</source>
+        <translation>fundo de jogo</translation>
+    </message>
+    <message>
+        <source>game-over skin</source>
+        <translation>tela de fim de jogo</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>fase %1</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the file (%2)</source>
+        <translation>%1: não é possível abrir o arquivo (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the game range (offset %2, size %3) is not inside the file (file size %4)</source>
+        <translation>%1: a área do jogo (posição %2, tamanho %3) não está dentro do arquivo (tamanho do arquivo %4)</translation>
+    </message>
+    <message>
+        <source>the %1 picture has unknown type %2 (1 is JPEG, 2 is BMP)</source>
+        <translation>a imagem &quot;%1&quot; tem o tipo desconhecido %2 (1 é JPEG, 2 é BMP)</translation>
+    </message>
+    <message>
+        <source>the %1 picture is too big (%2 bytes, the limit is %3 bytes)</source>
+        <translation>a imagem &quot;%1&quot; é grande demais (%2 bytes, o limite é %3 bytes)</translation>
+    </message>
+    <message>
+        <source>the file is incomplete (cut short): %1</source>
+        <translation>o arquivo está incompleto (cortado): %1</translation>
+    </message>
+    <message>
+        <source>cannot seek to offset %1 (%2)</source>
+        <translation>não é possível ir à posição %1 (%2)</translation>
+    </message>
+    <message>
+        <source>read error at offset %1 (%2)</source>
+        <translation>erro de leitura na posição %1 (%2)</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>fim de arquivo inesperado</translation>
+    </message>
+    <message>
+        <source>it is too short for a game header (%1 bytes needed, file size %2)</source>
+        <translation>ele é curto demais para um cabeçalho de jogo (%1 bytes necessários, tamanho do arquivo %2)</translation>
+    </message>
+    <message>
+        <source>the offset table of %1 levels runs past the end of the file (it ends at offset %2, file size %3)</source>
+        <translation>a tabela de posições de %1 fases passa do fim do arquivo (ela termina na posição %2, tamanho do arquivo %3)</translation>
+    </message>
+    <message>
+        <source>the high-score table offset %1 points into the header (records start at %2)</source>
+        <translation>a posição %1 da tabela de recordes cai dentro do cabeçalho (os registros começam em %2)</translation>
+    </message>
+    <message>
+        <source>the high-score table runs past the end of the file (offset %1, length %2, file size %3)</source>
+        <translation>a tabela de recordes passa do fim do arquivo (posição %1, comprimento %2, tamanho do arquivo %3)</translation>
+    </message>
+    <message>
+        <source>%1 record offset %2 points into the header (records start at %3)</source>
+        <translation>a posição %2 do registro &quot;%1&quot; cai dentro do cabeçalho (os registros começam em %3)</translation>
+    </message>
+    <message>
+        <source>%1 record header runs past the end of the file (offset %2, file size %3)</source>
+        <translation>o cabeçalho do registro &quot;%1&quot; passa do fim do arquivo (posição %2, tamanho do arquivo %3)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file (offset %2, length %3, file size %4)</source>
+        <translation>o registro &quot;%1&quot; passa do fim do arquivo (posição %2, comprimento %3, tamanho do arquivo %4)</translation>
+    </message>
+    <message>
+        <source>%1 record runs past the end of the file</source>
+        <translation>o registro &quot;%1&quot; passa do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the %2 picture (%3)</source>
+        <translation>%1: não é possível gravar a imagem &quot;%2&quot; (%3)</translation>
+    </message>
+    <message>
+        <source>a game holds at most %1 levels, this one has %2</source>
+        <translation>um jogo tem no máximo %1 fases, e este tem %2</translation>
+    </message>
+    <message>
+        <source>the %1 picture has type %2; only JPEG (1) and BMP (2) are stored</source>
+        <translation>a imagem &quot;%1&quot; é do tipo %2; só JPEG (1) e BMP (2) são armazenados</translation>
+    </message>
+    <message>
+        <source>write failed at offset %1 (%2)</source>
+        <translation>falha na gravação na posição %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 picture %2 (%3)</source>
+        <translation>não é possível ler a imagem &quot;%1&quot; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 is too large (%3 bytes)</source>
+        <translation>a imagem &quot;%1&quot; %2 é grande demais (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>the %1 picture %2 could not be read in full (%3 of %4 bytes: %5)</source>
+        <translation>a imagem &quot;%1&quot; %2 não pôde ser lida por inteiro (%3 de %4 bytes: %5)</translation>
+    </message>
+    <message>
+        <source>it became shorter</source>
+        <translation>o arquivo ficou menor</translation>
+    </message>
+    <message>
+        <source>the game is larger than 4 GiB, which offsets cannot reach</source>
+        <translation>o jogo tem mais de 4 GiB, aonde as posições não chegam</translation>
+    </message>
+    <message>
+        <source>cannot seek back to the offset table (%1)</source>
+        <translation>não é possível voltar à tabela de posições (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (game at byte %2)</source>
+        <extracomment>A stand-alone game: the program&apos;s file name, and the byte of it where the game starts</extracomment>
+        <translation>%1 (jogo no byte %2)</translation>
+    </message>
+    <message>
+        <source>%1: is not a high-score table; it is left as it is</source>
+        <translation>%1: não é uma tabela de recordes; o arquivo fica como está</translation>
+    </message>
+    <message>
+        <source>%1: not a 64-bit little-endian ELF program</source>
+        <translation>%1: não é um programa ELF de 64 bits little-endian</translation>
+    </message>
+    <message>
+        <source>%1: its section table lies outside the file</source>
+        <translation>%1: a tabela de seções fica fora do arquivo</translation>
+    </message>
+    <message>
+        <source>%1: carries no game</source>
+        <translation>%1: não contém nenhum jogo</translation>
+    </message>
+    <message>
+        <source>%1: its runtime is cut short</source>
+        <translation>%1: o ambiente de execução está cortado</translation>
+    </message>
+    <message>
+        <source>%1: the game could not be written back</source>
+        <translation>%1: o jogo não pôde ser gravado de volta</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file (%2)</source>
+        <translation>%1: não é possível criar o arquivo (%2)</translation>
+    </message>
+    <message>
+        <source>%1: write failed (%2)</source>
+        <translation>%1: falha na gravação (%2)</translation>
+    </message>
+    <message>
+        <source>there is no %1 (the game has %2 levels)</source>
+        <translation>não existe &quot;%1&quot; (o jogo tem %2 fases)</translation>
+    </message>
+    <message>
+        <source>%1: there is no level %2</source>
+        <translation>%1: não existe a fase %2</translation>
+    </message>
+</context>
+<context>
     <name>GameThumbnail</name>
     <message>
         <source>The title picture cannot be shown: %1</source>
@@ -124,6 +350,132 @@
     <message>
         <source>G&amp;ames...</source>
         <translation>&amp;Jogos...</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>not a BMP picture</source>
+        <extracomment>What is wrong with a BMP picture, shown in &quot;its picture is damaged (%1)&quot; or &quot;its picture is of an unknown type (%1)&quot;</extracomment>
+        <translation>não é uma imagem BMP</translation>
+    </message>
+    <message>
+        <source>a BMP header of %1 bytes</source>
+        <translation>um cabeçalho BMP de %1 bytes</translation>
+    </message>
+    <message>
+        <source>its header runs past its end</source>
+        <translation>o cabeçalho passa do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>%1 colour planes</source>
+        <translation>%1 planos de cor</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>%1 bits por pixel</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 at %2 bits per pixel</source>
+        <translation>compressão BMP %1 com %2 bits por pixel</translation>
+    </message>
+    <message>
+        <source>a size of %1 x %2 pixels</source>
+        <translation>um tamanho de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries for %2-bit pixels</source>
+        <translation>uma tabela de cores de %1 entradas para pixels de %2 bits</translation>
+    </message>
+    <message>
+        <source>its colour table or pixel data lies outside the file (data at offset %1, file size %2)</source>
+        <translation>a tabela de cores ou os pixels ficam fora do arquivo (dados na posição %1, tamanho do arquivo %2)</translation>
+    </message>
+    <message>
+        <source>its pixel data is cut short (%1 bytes for %2 x %3 pixels at %4 bits)</source>
+        <translation>os pixels estão cortados (%1 bytes para %2 x %3 pixels de %4 bits)</translation>
+    </message>
+    <message>
+        <source>it cannot be encoded upright</source>
+        <translation>ela não pode ser codificada na orientação certa</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lida (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be turned upright (%1)</source>
+        <translation>não pode ser girada para a orientação certa (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written to %1 (%2)</source>
+        <translation>não pode ser gravada em %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its picture (%1 x %2 pixels)</source>
+        <extracomment>The level&apos;s picture, named in the next two texts as %1</extracomment>
+        <translation>a imagem (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>its grid size is %1, which cuts no cells</source>
+        <translation>a grade tem tamanho %1, que não forma nenhuma célula</translation>
+    </message>
+    <message>
+        <source>%1 is smaller than its grid of %2-pixel cells</source>
+        <translation>%1 é menor que a grade de células de %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 cut by its grid of %2 gives cells of %3 x %4 pixels, and a cell must be at least 1 pixel each way</source>
+        <translation>%1, dividida pela grade de %2, dá células de %3 x %4 pixels, e uma célula precisa ter pelo menos 1 pixel em cada direção</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not a regular file</source>
+        <translation>%1 não existe ou não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (%1)</source>
+        <translation>a imagem é de um tipo desconhecido (%1)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 bytes, the limit is %2 bytes)</source>
+        <translation>a imagem é grande demais (%1 bytes, o limite é %2 bytes)</translation>
+    </message>
+    <message>
+        <source>its picture is of an unknown type (not a JPEG picture)</source>
+        <translation>a imagem é de um tipo desconhecido (não é uma imagem JPEG)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (%1 x %2 pixels, the limit is %3 megapixels)</source>
+        <translation>a imagem é grande demais (%1 x %2 pixels, o limite é %3 megapixels)</translation>
+    </message>
+    <message>
+        <source>its picture is too big (decoding needs %1 MB, the limit is %2 MB)</source>
+        <translation>a imagem é grande demais (decodificá-la exige %1 MB, o limite é %2 MB)</translation>
+    </message>
+    <message>
+        <source>its picture is damaged (%1)</source>
+        <extracomment>Why a level&apos;s or a game&apos;s picture cannot be used; where the picture is named already, the English &quot;its&quot; reads &quot;the&quot;</extracomment>
+        <translation>a imagem está danificada (%1)</translation>
+    </message>
+    <message>
+        <source>no picture, only tables</source>
+        <translation>nenhuma imagem, só tabelas</translation>
+    </message>
+    <message>
+        <source>no memory for %1 x %2 pixels</source>
+        <translation>sem memória para %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>its picture has more than %1 scans, which no camera or program writes; each one would be a pass over the whole picture</source>
+        <translation>a imagem tem mais de %1 varreduras, o que nenhuma câmera ou programa grava; cada uma seria uma passada pela imagem inteira</translation>
+    </message>
+    <message>
+        <source>its picture was no longer wanted before it was decoded</source>
+        <translation>a imagem deixou de ser necessária antes de ser decodificada</translation>
     </message>
 </context>
 <context>
@@ -334,6 +686,15 @@
     <message>
         <source>%1 cannot be written, so its high scores are kept for you alone, in %2.</source>
         <translation>%1 não pode ser gravado, então os recordes dele ficam guardados só para você, em %2.</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are kept in %2</source>
+        <extracomment>After why the program could not be written: where its high scores went instead (%2)</extracomment>
+        <translation>%1; os recordes ficam guardados em %2</translation>
+    </message>
+    <message>
+        <source>%1; the high scores are lost: %2</source>
+        <translation>%1; os recordes foram perdidos: %2</translation>
     </message>
 </context>
 <context>

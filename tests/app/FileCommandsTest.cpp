@@ -1,11 +1,14 @@
 // Open Game, Save Game and Save Game As on real game files.
 #include "app/GameDocument.h"
+#include "app/Translations.h"
 #include "gamefile/GameFile.h"
 #include "gamefile/HighScores.h"
 #include "tests/app/GameHarness.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTranslator>
 
 #include "tests/support/FileBytes.h"
 
@@ -72,6 +75,26 @@ TEST_F(FileCommandsTest, OpeningABrokenGameReportsItAndKeepsTheCurrentOne) {
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   ASSERT_EQ(H.Dialogs.Messages.size(), 1);
   EXPECT_TRUE(H.Dialogs.Messages[0].contains("Broken.qbx"));
+}
+
+// The reason is made in the game file layer in three parts (the file, what is wrong, and how),
+// each of them in the player's language.
+TEST_F(FileCommandsTest, ABrokenGameIsReportedInThePlayersLanguage) {
+  QTranslator german;
+  ASSERT_TRUE(Translations::LoadGame(german, "de"));
+  QCoreApplication::installTranslator(&german);
+  const QString broken = H.Folder + "Games/Broken.qbx";
+  QFile f(broken);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(10, '\x01'));
+  f.close();
+  H.Dialogs.OpenAnswer = broken;
+  Game().Run(TCommand::OpenGame);
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_EQ(H.Dialogs.Messages.size(), 1);
+  EXPECT_EQ(H.Dialogs.Messages[0],
+            "|Broken.qbx: die Datei ist unvollständig (abgeschnitten): sie ist zu kurz für einen "
+            "Spielkopf (21 Bytes nötig, Dateigröße 10)|");
 }
 
 TEST_F(FileCommandsTest, SaveAsCompletesTheNameAndWritesTheSameGame) {

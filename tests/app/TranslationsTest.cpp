@@ -55,8 +55,9 @@ QHash<QString, TMessage> SourceTexts(const QTemporaryDir &scratch) {
   const QString out = scratch.filePath("sources.ts");
   QProcess lupdate;
   lupdate.setWorkingDirectory(QStringLiteral(QB_SOURCE_DIR));
-  lupdate.start(QStringLiteral(QB_LUPDATE), {"-silent", "-I", ".", "-locations", "none", "app",
-                                             "dialogs", "builder", "screen", "-ts", out});
+  lupdate.start(QStringLiteral(QB_LUPDATE),
+                {"-silent", "-I", ".", "-locations", "none", "app", "gamefile", "pictures",
+                 "dialogs", "builder", "screen", "-ts", out});
   EXPECT_TRUE(lupdate.waitForFinished(60000));
   EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
   return ReadCatalogue(out);

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The game in each language it carries, started with the desktop's LANG under a window manager:
-# the game's name (beyond ASCII) shows as it is in the caption, every menu opens by its
-# translated access key, the dialogs open from their translated items with translated captions
-# and no wider than the main window, and the layout check of the unit tests runs again on this
-# X server (its fonts and resolution) with every window's texts whole.
+# The game in English and in each language it carries, started with the desktop's LANG under a
+# window manager: the game's name (beyond ASCII) shows as it is in the caption, every menu opens
+# by its translated access key, the dialogs open from their translated items with translated
+# captions and no wider than the main window, a damaged game is reported with its reason in the
+# language, and the layout check of the unit tests runs again on this X server (its fonts and
+# resolution) with every window's texts whole.
 #
 # Usage: tests/e2e/languages.sh PROGRAM_DIR TEST_APP    (needs Xvfb, openbox, xdotool,
 # imagemagick, wmctrl). With QB_SHOTS=FOLDER it keeps a screenshot of each language's File
-# menu, Preferences, Open Game and builder there.
+# menu, Preferences, Open Game, builder and damaged-game message there.
 program_dir=$(cd "$1" && pwd)
 test_app=$2
 shift 2
@@ -18,8 +19,8 @@ main_width() { client "$(window "Quarrybox - ")" | awk '{print $3}'; }
 
 # Opens a dialog through its menu (two access keys), checks its caption and width, closes it.
 # A screenshot is taken as $lang-NAME.png when a name is given. A dot in the caption stands for
-# a letter beyond ASCII (one or two bytes in the window name). Qt's file dialog and the builder
-# (which opens beside the main window) have sizes of their own, in English as in any language.
+# a letter beyond ASCII (one or two bytes in the window name). The builder opens beside the main
+# window, at a size of its own in English as in any language.
 open_dialog() {
   local menu=$1 item=$2 caption=${3//./..?} shot=${4:-} any_width=${5:-}
   focus_main
@@ -37,15 +38,18 @@ open_dialog() {
   wait_window "$caption" gone
 }
 
-# A game whose name has letters beyond ASCII, shown as it is in every language's caption.
+# A game whose name has letters beyond ASCII, shown as it is in every language's caption, and a
+# game cut short after its first bytes.
 game_file="$work/Kraków Straße.qbx"
 make_fresh_game "$game_file"
+damaged=$work/Damaged.qbx
+head -c 10 "$game_file" >"$damaged"
 # language, LANG, then the access keys: File, Game, Options, Help; Open, Download, Score,
 # Preferences, Size, About, Create Game; then the captions: Preferences, Score Table, About, Open
-# Game, games site, builder.
-while read -r lang locale keys captions; do
+# Game, games site, builder, message (after a word of the damaged game's reason).
+while read -r lang locale keys reason captions; do
   IFS=, read -r file game options help open download score prefs size about create <<<"$keys"
-  IFS=, read -r c_prefs c_score c_about c_open c_site c_builder <<<"$captions"
+  IFS=, read -r c_prefs c_score c_about c_open c_site c_builder c_message <<<"$captions"
   LANG=$locale LANGUAGE='' LC_ALL='' LC_MESSAGES='' start_program "$game_file"
   caption=$(xprop -id "$(window "Quarrybox - ")" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
   [ "$caption" = "Quarrybox - Kraków Straße" ] || fail "$lang: the caption reads '$caption'"
@@ -66,20 +70,36 @@ while read -r lang locale keys captions; do
   open_dialog "$options" "$prefs" "$c_prefs" preferences
   open_dialog "$game" "$score" "$c_score"
   open_dialog "$help" "$about" "$c_about"
-  open_dialog "$file" "$open" "$c_open" open any-width
+  open_dialog "$file" "$open" "$c_open" open
   open_dialog "$file" "$create" "$c_builder" builder any-width
   open_dialog "$file" "$download" "$c_site"
   echo "ok: $lang ($locale): menus and dialogs"
+
+  # A damaged game, chosen in Open Game: the message box gives the reason in the language.
+  focus_main
+  mark_now
+  xdotool key "alt+$file" "$open"
+  answer_file_dialog "${c_open//./..?}" "$damaged"
+  wait_for "Message||Damaged.qbx"
+  since_mark | grep "Message||" | grep -q -- "$reason" ||
+    fail "$lang: the reason is not in the language: $(since_mark | grep "Message||")"
+  wait_window "$c_message"
+  sleep 0.3
+  import -window root "$shots/$lang-message.png"
+  xdotool key Return
+  wait_window "$c_message" gone
+  echo "ok: $lang ($locale): a damaged game's reason"
 
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=''
 done <<'EOF'
-de de_DE.UTF-8 d,s,o,h,f,w,n,e,g,b,e Einstellungen,Bestenliste,.ber Quarrybox,Spiel .ffnen,Quarrybox-Spiele,Quarrybox-Editor
-fr fr_FR.UTF-8 f,p,o,a,o,t,m,p,t,p,c Pr.f.rences,Meilleurs scores,. propos de Quarrybox,Ouvrir une partie,Parties Quarrybox,.diteur Quarrybox
-es es_ES.UTF-8 a,j,o,y,a,d,r,p,t,c,c Preferencias,R.cords,Acerca de Quarrybox,Abrir juego,Juegos de Quarrybox,Editor de Quarrybox
-pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u Preferencje,Najlepsze wyniki,O programie Quarrybox,Otw.rz gr.,Gry Quarrybox,Edytor Quarrybox
-pt_BR pt_BR.UTF-8 a,j,o,u,a,b,c,p,t,s,c Prefer.ncias,Recordes,Sobre o Quarrybox,Abrir jogo,Jogos do Quarrybox,Editor do Quarrybox
+en en_US.UTF-8 f,g,o,h,o,d,c,p,z,a,c incomplete Preferences,Score Table,About Quarrybox,Open Game,Quarrybox Games,Quarrybox Builder,Message
+de de_DE.UTF-8 d,s,o,h,f,w,n,e,g,b,e Spielkopf Einstellungen,Bestenliste,.ber Quarrybox,Spiel .ffnen,Quarrybox-Spiele,Quarrybox-Editor,Meldung
+fr fr_FR.UTF-8 f,p,o,a,o,t,m,p,t,p,c incomplet Pr.f.rences,Meilleurs scores,. propos de Quarrybox,Ouvrir une partie,Parties Quarrybox,.diteur Quarrybox,Message
+es es_ES.UTF-8 a,j,o,y,a,d,r,p,t,c,c incompleto Preferencias,R.cords,Acerca de Quarrybox,Abrir juego,Juegos de Quarrybox,Editor de Quarrybox,Mensaje
+pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u niekompletny Preferencje,Najlepsze wyniki,O programie Quarrybox,Otw.rz gr.,Gry Quarrybox,Edytor Quarrybox,Komunikat
+pt_BR pt_BR.UTF-8 a,j,o,u,a,b,c,p,t,s,c incompleto Prefer.ncias,Recordes,Sobre o Quarrybox,Abrir jogo,Jogos do Quarrybox,Editor do Quarrybox,Mensagem
 EOF
 
 # The unit tests' layout check, on this server: every window in every language, texts whole.

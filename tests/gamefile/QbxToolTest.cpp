@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <sys/stat.h>
@@ -23,8 +24,17 @@ struct TRun {
   QString Err;
 };
 
-TRun RunTool(const QStringList &args) {
+// `language`: the desktop's, as LANG and LANGUAGE say it; unset, the test's own.
+TRun RunTool(const QStringList &args, const QString &language = {}) {
   QProcess process;
+  if (!language.isEmpty()) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LC_ALL");
+    environment.remove("LC_MESSAGES");
+    environment.insert("LANG", language + ".UTF-8");
+    environment.insert("LANGUAGE", language);
+    process.setProcessEnvironment(environment);
+  }
   process.start(QStringLiteral(QBXTOOL_PATH), args);
   EXPECT_TRUE(process.waitForFinished(30000));
   TRun run;
@@ -395,6 +405,19 @@ TEST(QbxTool, InfoOnAMissingFileExitsOne) {
   const TRun run = RunTool({"info", "/nonexistent/x.qbx"});
   EXPECT_EQ(run.Exit, 1);
   EXPECT_EQ(run.Err, "qbxtool: x.qbx: cannot open the file (No such file or directory)\n");
+}
+
+// The tool shares the game's reasons but not its translations: it speaks English on any desktop.
+TEST(QbxTool, ItsReasonsStayEnglishOnAGermanDesktop) {
+  QTemporaryDir folder;
+  QFile cut(folder.filePath("cut.qbx"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(QByteArray(10, '\x01'));
+  cut.close();
+  const TRun run = RunTool({"info", cut.fileName()}, "de_DE");
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_EQ(run.Err, "qbxtool: cut.qbx: the file is incomplete (cut short): it is too short for a "
+                     "game header (21 bytes needed, file size 10)\n");
 }
 
 } // namespace
