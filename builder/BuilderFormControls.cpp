@@ -142,8 +142,13 @@ TLevelButtons BuildLevelButtons(QGroupBox *levels) {
   return b;
 }
 
-// The Navigate row: first, previous, next and last level.
-std::array<QPushButton *, 4> BuildNavigation(QGroupBox *levels) {
+// The Navigate row: first, previous, next and last level, each with the step it takes.
+struct TNavigationButton {
+  QPushButton *Button;
+  bool (TBuilderLevels::*Step)();
+};
+
+std::array<TNavigationButton, 4> BuildNavigation(QGroupBox *levels) {
   Make<QLabel>(levels, "navigateLabel", TQuarryboxBuilderForm::tr("Navigate:"), {110, 44, 100, 17});
   const std::array<const char *, 4> names{"firstLevelButton", "previousLevelButton",
                                           "nextLevelButton", "lastLevelButton"};
@@ -153,10 +158,14 @@ std::array<QPushButton *, 4> BuildNavigation(QGroupBox *levels) {
       QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Previous Level"),
       QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Next Level"),
       QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Last Level")};
-  std::array<QPushButton *, 4> buttons{};
+  const std::array<bool (TBuilderLevels::*)(), 4> steps{
+      &TBuilderLevels::SelectFirst, &TBuilderLevels::SelectPrevious, &TBuilderLevels::SelectNext,
+      &TBuilderLevels::SelectLast};
+  std::array<TNavigationButton, 4> buttons{};
   for (size_t i = 0; i < 4; ++i)
-    buttons[i] = Make<QPushButton>(levels, names[i], captions[i], {214 + 34 * int(i), 42, 30, 21},
-                                   TQuarryboxBuilderForm::tr(hints[i]));
+    buttons[i] = {Make<QPushButton>(levels, names[i], captions[i], {214 + 34 * int(i), 42, 30, 21},
+                                    TQuarryboxBuilderForm::tr(hints[i])),
+                  steps[i]};
   return buttons;
 }
 
@@ -255,12 +264,9 @@ void TQuarryboxBuilderForm::BuildControls() {
           [this] { Questions.OpenHelp("file://" + ProgramFolder + "Help/builder.html"); });
   onClick(buttons.Down, withLevels(&TBuilderLevels::MoveCurrentDown));
   onClick(buttons.Up, withLevels(&TBuilderLevels::MoveCurrentUp));
-  const std::array<QPushButton *, 4> navigation = BuildNavigation(levels);
-  const std::array<bool (TBuilderLevels::*)(), 4> navigationSteps{
-      &TBuilderLevels::SelectFirst, &TBuilderLevels::SelectPrevious, &TBuilderLevels::SelectNext,
-      &TBuilderLevels::SelectLast};
-  for (size_t i = 0; i < navigation.size(); ++i)
-    onClick(navigation[i], withLevels(navigationSteps[i]));
+  const std::array<TNavigationButton, 4> navigation = BuildNavigation(levels);
+  for (const TNavigationButton &nav : navigation)
+    onClick(nav.Button, withLevels(nav.Step));
 
   const TLevelLines lines = BuildLevelLines(levels);
   LevelPictureToggle = lines.PictureToggle;
@@ -275,8 +281,8 @@ void TQuarryboxBuilderForm::BuildControls() {
 
   LevelControls = {buttons.Add,    buttons.Insert, buttons.Help,
                    buttons.Delete, buttons.Up,     buttons.Down};
-  for (QPushButton *button : navigation)
-    LevelControls << button;
+  for (const TNavigationButton &nav : navigation)
+    LevelControls << nav.Button;
   LevelControls << GridSlider;
 
   const auto [ok, cancel] = BuildOkCancel(this);
