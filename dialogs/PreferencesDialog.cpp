@@ -54,7 +54,7 @@ void TPreferencesDialog::FitTexts(QGroupBox *down, QGroupBox *up, QGroupBox *opt
   down->resize(std::max(down->width(), NeededWidth(down)), down->height());
   up->move(GroupRight(down) + Gap, up->y());
   const int motionAt = SingleStepMovementCheck->geometry().right() + 9;
-  TurnSoundCheck->move(std::max(TurnSoundCheck->x(), motionAt), TurnSoundCheck->y());
+  MotionSoundCheck->move(std::max(MotionSoundCheck->x(), motionAt), MotionSoundCheck->y());
   const int right =
       std::max({GroupRight(up), up->x() + NeededWidth(up), options->x() + NeededWidth(options)});
   up->resize(right - up->x(), up->height());
@@ -98,7 +98,7 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
   QGroupBox *options = Group(this, "optionsGroup", tr("Options"), {8, 104, 289, 57});
   SingleStepMovementCheck = Child<QCheckBox>(options, "singleStepMovementCheck",
                                              tr("Original Tetris Movement"), {20, 24});
-  TurnSoundCheck = Child<QCheckBox>(options, "turnSoundCheck", tr("Motion Sound"), {177, 24});
+  MotionSoundCheck = Child<QCheckBox>(options, "motionSoundCheck", tr("Motion Sound"), {177, 24});
 
   DefaultButton = Button(this, "defaultButton", tr("Default"), {54, 179, 90, 22});
   OkButton = Button(this, "okButton", tr("Ok"), {166, 179, 90, 22});
@@ -112,7 +112,7 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
   QWidget::setTabOrder(RotateWithDownRadio, TurnClockwiseRadio);
   QWidget::setTabOrder(TurnClockwiseRadio, TurnAntiClockwiseRadio);
   QWidget::setTabOrder(TurnAntiClockwiseRadio, SingleStepMovementCheck);
-  QWidget::setTabOrder(SingleStepMovementCheck, TurnSoundCheck);
+  QWidget::setTabOrder(SingleStepMovementCheck, MotionSoundCheck);
 
   connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
   connect(DefaultButton, &QPushButton::clicked, this, [this] { DefaultClicked(); });
@@ -124,7 +124,7 @@ void TPreferencesDialog::FormShow() {
   TurnClockwiseRadio->setChecked(Preferences.UpArrowClockwise);
   TurnAntiClockwiseRadio->setChecked(!Preferences.UpArrowClockwise);
   SingleStepMovementCheck->setChecked(Preferences.SingleStepMovement);
-  TurnSoundCheck->setChecked(Preferences.MotionSound);
+  MotionSoundCheck->setChecked(Preferences.MotionSound);
   OkButton->setFocus();
 }
 
@@ -135,7 +135,7 @@ void TPreferencesDialog::OkClicked() {
   Settings.WriteSetting("UpArrow", Preferences.UpArrowClockwise ? "CW" : "ACW");
   Preferences.SingleStepMovement = SingleStepMovementCheck->isChecked();
   Settings.WriteSetting("Movement", Preferences.SingleStepMovement ? "Tetris" : "Slide");
-  Preferences.MotionSound = TurnSoundCheck->isChecked();
+  Preferences.MotionSound = MotionSoundCheck->isChecked();
   Settings.WriteSetting("RotateSND", Preferences.MotionSound ? "YES" : "NO");
   accept();
 }
@@ -144,7 +144,7 @@ void TPreferencesDialog::DefaultClicked() {
   DropWithDownRadio->setChecked(true);
   TurnAntiClockwiseRadio->setChecked(true);
   SingleStepMovementCheck->setChecked(true);
-  TurnSoundCheck->setChecked(true);
+  MotionSoundCheck->setChecked(true);
 }
 
 // Escape works whichever control has the focus: the buttons and boxes pass the release on to

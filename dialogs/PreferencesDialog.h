@@ -34,7 +34,7 @@ private:
   QRadioButton *TurnClockwiseRadio;
   QRadioButton *TurnAntiClockwiseRadio;
   QCheckBox *SingleStepMovementCheck;
-  QCheckBox *TurnSoundCheck;
+  QCheckBox *MotionSoundCheck;
   QPushButton *DefaultButton;
   QPushButton *OkButton;
 };

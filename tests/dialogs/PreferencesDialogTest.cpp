@@ -86,7 +86,7 @@ TEST_F(PreferencesDialogTest, WindowAndControlsAreLaidOutAsDesigned) {
                   {"turnClockwiseRadio", "upArrowGroup", "Clockwise (CW)", {13, 24}},
                   {"turnAntiClockwiseRadio", "upArrowGroup", "Anti Clockwise (ACW)", {13, 48}},
                   {"singleStepMovementCheck", "optionsGroup", "Original Tetris Movement", {20, 24}},
-                  {"turnSoundCheck", "optionsGroup", "Motion Sound", {177, 24}}};
+                  {"motionSoundCheck", "optionsGroup", "Motion Sound", {177, 24}}};
   for (const auto &c : controls) {
     auto *control = Find<QAbstractButton>(c.Name);
     EXPECT_EQ(control->text(), c.Caption);
@@ -133,7 +133,7 @@ TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
   EXPECT_EQ(Checked("turnClockwiseRadio"), c.Clockwise);
   EXPECT_EQ(Checked("turnAntiClockwiseRadio"), c.AClockwise);
   EXPECT_EQ(Checked("singleStepMovementCheck"), c.Movement);
-  EXPECT_EQ(Checked("turnSoundCheck"), c.Sound);
+  EXPECT_EQ(Checked("motionSoundCheck"), c.Sound);
   Form.close();
 }
 
@@ -149,7 +149,7 @@ TEST_F(PreferencesDialogTest, DefaultThenEscapeChangesNothing) {
     EXPECT_TRUE(Checked("dropWithDownRadio"));
     EXPECT_TRUE(Checked("turnAntiClockwiseRadio"));
     EXPECT_TRUE(Checked("singleStepMovementCheck"));
-    EXPECT_TRUE(Checked("turnSoundCheck"));
+    EXPECT_TRUE(Checked("motionSoundCheck"));
     ExpectUnchanged(); // Default alone stores nothing
     TypeKey(Form, Qt::Key_Escape);
   });
@@ -177,7 +177,7 @@ TEST_F(PreferencesDialogTest, OkStoresTheOtherTextsToo) {
     Find<QRadioButton>("rotateWithDownRadio")->setChecked(true);
     Find<QRadioButton>("turnClockwiseRadio")->setChecked(true);
     Find<QCheckBox>("singleStepMovementCheck")->setChecked(false);
-    Find<QCheckBox>("turnSoundCheck")->setChecked(false);
+    Find<QCheckBox>("motionSoundCheck")->setChecked(false);
     TypeKey(Form, Qt::Key_Return); // Ok holds the focus
   });
   Form.Open();
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Preferences, PreferencesEscapeTest,
                          ::testing::Values("okButton", "defaultButton", "dropWithDownRadio",
                                            "rotateWithDownRadio", "turnClockwiseRadio",
                                            "turnAntiClockwiseRadio", "singleStepMovementCheck",
-                                           "turnSoundCheck"));
+                                           "motionSoundCheck"));
 
 TEST_F(PreferencesDialogTest, EscapeActsOnReleaseNotOnPress) {
   Form.show();
