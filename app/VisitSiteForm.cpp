@@ -18,7 +18,7 @@ TVisitSiteForm::TVisitSiteForm(TDialogHost &host, QWidget *parent) : TDialogForm
   auto *layout = new QVBoxLayout(this);
   auto *text =
       new QLabel(tr("More games for Quarrybox are waiting at %1").arg(TAboutForm::WebSite), this);
-  text->setObjectName("Label1");
+  text->setObjectName("invitationLabel");
   auto *visit = new QPushButton(tr("Visit Web Site"), this);
   visit->setObjectName("visitButton");
   auto *cancel = new QPushButton(tr("Cancel"), this);

@@ -13,7 +13,6 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -303,8 +302,8 @@ void TQuarryboxBuilderForm::ShowSkin(TSkinKind kind) {
 
 void TQuarryboxBuilderForm::GridChanged(int value) {
   if (!Builder.Levels().SetGridSize(value)) {
-    const QSignalBlocker quiet(GridTB);
-    GridTB->setValue(TBuilderModel::MinGridSize);
+    const QSignalBlocker quiet(GridSlider);
+    GridSlider->setValue(TBuilderModel::MinGridSize);
     return;
   }
   Refresh();
@@ -317,8 +316,8 @@ void TQuarryboxBuilderForm::ToggleLevelPicture() {
   Builder.SetLevelPictureVisible(show);
   // The two labels after the toggle make room for its text.
   const int shift = show ? -2 : 2;
-  Label9->move(Label9->pos() + QPoint(shift, 0));
-  CurrentLavelL->move(CurrentLavelL->pos() + QPoint(shift, 0));
+  CurrentLevelHeadingEnd->move(CurrentLevelHeadingEnd->pos() + QPoint(shift, 0));
+  CurrentLevelLabel->move(CurrentLevelLabel->pos() + QPoint(shift, 0));
   Refresh();
 }
 
@@ -367,16 +366,17 @@ void TQuarryboxBuilderForm::Refresh() {
   for (QWidget *control : LevelControls)
     control->setEnabled(levelControls);
   const bool visible = Builder.LevelPictureVisible();
-  GridTB->setEnabled(levelControls && visible);
-  showLL->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(tr(visible ? NowVisible : NowHidden)));
-  showLL->setToolTip(visible ? tr("Hide current level image in development mode")
-                             : tr("Show current level image in development mode"));
-  LevelNumL->setText(QString::number(Builder.Levels().Count()));
-  CurrentLavelL->setText(
+  GridSlider->setEnabled(levelControls && visible);
+  LevelPictureToggle->setText(
+      QStringLiteral("<a href=\"#\">%1</a>").arg(tr(visible ? NowVisible : NowHidden)));
+  LevelPictureToggle->setToolTip(visible ? tr("Hide current level image in development mode")
+                                         : tr("Show current level image in development mode"));
+  LevelCountLabel->setText(QString::number(Builder.Levels().Count()));
+  CurrentLevelLabel->setText(
       Builder.Levels().Current() == 0 ? tr("none") : QString::number(Builder.Levels().Current()));
   {
-    const QSignalBlocker quiet(GridTB);
-    GridTB->setValue(Builder.Levels().CurrentGridSize());
+    const QSignalBlocker quiet(GridSlider);
+    GridSlider->setValue(Builder.Levels().CurrentGridSize());
   }
   FillLevelList();
   Redraw();
@@ -387,12 +387,12 @@ void TQuarryboxBuilderForm::Redraw() {
   if (RedrawSuspended || !isVisible())
     return;
   const TPreviewResult result = DrawBuilderPreview(WindowPicture, Builder);
-  GridSizeL->setText(result.Columns > 0 ? tr("Grid %1 x %2, cells of %3 x %4 pixels")
-                                              .arg(result.Columns)
-                                              .arg(result.Rows)
-                                              .arg(qRound(result.CellWidth))
-                                              .arg(qRound(result.CellHeight))
-                                        : QString());
+  GridSizeLabel->setText(result.Columns > 0 ? tr("Grid %1 x %2, cells of %3 x %4 pixels")
+                                                  .arg(result.Columns)
+                                                  .arg(result.Rows)
+                                                  .arg(qRound(result.CellWidth))
+                                                  .arg(qRound(result.CellHeight))
+                                            : QString());
   if (OnPreviewChanged)
     OnPreviewChanged();
   if (!result.Error.isEmpty())

@@ -119,11 +119,11 @@ private:
   std::array<TColourSwatch *, 3> Swatches{};
   std::array<QCheckBox *, 3> DrawBoxes{};
   QList<QWidget *> LevelControls;
-  QLabel *showLL;
-  QLabel *Label9;
-  QLabel *CurrentLavelL;
-  QLabel *LevelNumL;
-  QLabel *GridSizeL;
-  QSlider *GridTB;
+  QLabel *LevelPictureToggle;     // "now visible" / "now hidden"
+  QLabel *CurrentLevelHeadingEnd; // ") :" after the toggle
+  QLabel *CurrentLevelLabel;
+  QLabel *LevelCountLabel;
+  QLabel *GridSizeLabel;
+  QSlider *GridSlider;
   QListWidget *LevelList;
 };

@@ -15,6 +15,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -49,148 +52,259 @@ void FitRow(const QList<QWidget *> &row) {
   }
 }
 
-} // namespace
+// One row of the Skins group: the button choosing a skin's picture, its Stretch and Show, and
+// the outline colour and Draw tick of the panel the row also stands for.
+struct TSkinRow {
+  QPushButton *Choose;
+  QCheckBox *Stretch;
+  QRadioButton *Show;
+  TColourSwatch *Swatch;
+  QCheckBox *Draw;
+};
 
-void TQuarryboxBuilderForm::BuildControls() {
-  auto *skins = Make<QGroupBox>(this, "GroupBox2", tr("Skins"), {6, 4, 400, 96});
-  const std::array<const char *, 3> skinButtons{"Button1", "Button2", "Button3"};
+TSkinRow BuildSkinRow(QGroupBox *skins, int i) {
+  const auto at = size_t(i);
+  const std::array<const char *, 3> chooseNames{"chooseStartSkinButton", "choosePlayingSkinButton",
+                                                "chooseGameOverSkinButton"};
   //: Buttons choosing the pictures of the title screen, of the levels' background and of the
   //: game-over screen
-  const std::array<const char *, 3> skinCaptions{QT_TR_NOOP("Start"), QT_TR_NOOP("Levels"),
-                                                 QT_TR_NOOP("End")};
-  const std::array<const char *, 3> skinHints{QT_TR_NOOP("Starting Skin  Image"),
-                                              QT_TR_NOOP("Playing Skin  Image"),
-                                              QT_TR_NOOP("Game Over Skin  Image")};
-  const std::array<const char *, 3> stretchNames{"StartStretchCB", "PlayStretchCB", "EndStretchCB"};
-  const std::array<const char *, 3> showNames{"ShowStartRB", "ShowPlayRB", "ShowEndRB"};
-  const std::array<const char *, 3> swatchNames{"PlaySH", "ScoreSH", "NextSH"};
-  const std::array<const char *, 3> drawNames{"DrawPlayCB", "DrawScoreCB", "DrawNextCB"};
-  const std::array<const char *, 3> drawCaptions{QT_TR_NOOP("Draw Playfield Box"),
-                                                 QT_TR_NOOP("Draw Scorefield Box"),
-                                                 QT_TR_NOOP("Draw Nextfield Box")};
+  const std::array<const char *, 3> skinCaptions{
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Start"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Levels"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "End")};
+  const std::array<const char *, 3> skinHints{
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Starting Skin  Image"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Playing Skin  Image"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Game Over Skin  Image")};
+  const std::array<const char *, 3> stretchNames{"stretchStartCheck", "stretchPlayingCheck",
+                                                 "stretchGameOverCheck"};
+  const std::array<const char *, 3> showNames{"showStartRadio", "showPlayingRadio",
+                                              "showGameOverRadio"};
+  const std::array<const char *, 3> swatchNames{"playfieldColourSwatch", "scorefieldColourSwatch",
+                                                "nextfieldColourSwatch"};
+  const std::array<const char *, 3> drawNames{"drawPlayfieldCheck", "drawScorefieldCheck",
+                                              "drawNextfieldCheck"};
+  const std::array<const char *, 3> drawCaptions{
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Draw Playfield Box"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Draw Scorefield Box"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Draw Nextfield Box")};
+  const int y = 16 + 25 * i;
+  TSkinRow row{};
+  row.Choose =
+      Make<QPushButton>(skins, chooseNames[at], TQuarryboxBuilderForm::tr(skinCaptions[at]),
+                        {8, y, 60, 21}, TQuarryboxBuilderForm::tr(skinHints[at]));
+  //: Stretch the skin's picture to the window
+  row.Stretch = Make<QCheckBox>(skins, stretchNames[at], TQuarryboxBuilderForm::tr("Stretch"),
+                                {76, y + 2, 64, 17});
+  //: Show this skin in the main window while building
+  row.Show = Make<QRadioButton>(skins, showNames[at], TQuarryboxBuilderForm::tr("Show"),
+                                {144, y + 2, 56, 17});
+  row.Swatch = new TColourSwatch(skins);
+  row.Swatch->setObjectName(swatchNames[at]);
+  row.Swatch->setGeometry(212, y + 2, 17, 17);
+  row.Draw = Make<QCheckBox>(skins, drawNames[at], TQuarryboxBuilderForm::tr(drawCaptions[at]),
+                             {236, y + 2, 156, 17});
+  return row;
+}
+
+// The Levels group's column of buttons and its Rearrange row.
+struct TLevelButtons {
+  QPushButton *Add;
+  QPushButton *Insert;
+  QPushButton *Delete;
+  QPushButton *Help;
+  QPushButton *Down;
+  QPushButton *Up;
+};
+
+TLevelButtons BuildLevelButtons(QGroupBox *levels) {
+  TLevelButtons b{};
+  b.Add = Make<QPushButton>(levels, "addLevelsButton", TQuarryboxBuilderForm::tr("Add Level(s)"),
+                            {8, 16, 92, 21}, TQuarryboxBuilderForm::tr("Add New Level"));
+  b.Insert =
+      Make<QPushButton>(levels, "insertLevelsButton", TQuarryboxBuilderForm::tr("Insert Level(s)"),
+                        {8, 42, 92, 21}, TQuarryboxBuilderForm::tr("Insert Level"));
+  b.Delete =
+      Make<QPushButton>(levels, "deleteLevelButton", TQuarryboxBuilderForm::tr("Delete Level"),
+                        {8, 68, 92, 21}, TQuarryboxBuilderForm::tr("Delete Current Level"));
+  b.Help = Make<QPushButton>(levels, "helpButton", TQuarryboxBuilderForm::tr("Help File"),
+                             {8, 94, 92, 21}, TQuarryboxBuilderForm::tr("Help File"));
+  Make<QLabel>(levels, "rearrangeLabel", TQuarryboxBuilderForm::tr("Rearrange Levels:"),
+               {110, 18, 100, 17});
+  //: Moves the current level one place later in the game
+  b.Down = Make<QPushButton>(levels, "moveDownButton", TQuarryboxBuilderForm::tr("Down"),
+                             {214, 16, 50, 21},
+                             TQuarryboxBuilderForm::tr("Move current level down one place"));
+  //: Moves the current level one place earlier in the game
+  b.Up =
+      Make<QPushButton>(levels, "moveUpButton", TQuarryboxBuilderForm::tr("Up"), {268, 16, 50, 21},
+                        TQuarryboxBuilderForm::tr("Move current level up one place"));
+  return b;
+}
+
+// The Navigate row: first, previous, next and last level, each with the step it takes.
+struct TNavigationButton {
+  QPushButton *Button;
+  bool (TBuilderLevels::*Step)();
+};
+
+std::array<TNavigationButton, 4> BuildNavigation(QGroupBox *levels) {
+  Make<QLabel>(levels, "navigateLabel", TQuarryboxBuilderForm::tr("Navigate:"), {110, 44, 100, 17});
+  const std::array<const char *, 4> names{"firstLevelButton", "previousLevelButton",
+                                          "nextLevelButton", "lastLevelButton"};
+  const std::array<const char *, 4> captions{"<<", "<", ">", ">>"};
+  const std::array<const char *, 4> hints{
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "First Level"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Previous Level"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Next Level"),
+      QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "Last Level")};
+  const std::array<bool (TBuilderLevels::*)(), 4> steps{
+      &TBuilderLevels::SelectFirst, &TBuilderLevels::SelectPrevious, &TBuilderLevels::SelectNext,
+      &TBuilderLevels::SelectLast};
+  std::array<TNavigationButton, 4> buttons{};
+  for (size_t i = 0; i < 4; ++i)
+    buttons[i] = {Make<QPushButton>(levels, names[i], captions[i], {214 + 34 * int(i), 42, 30, 21},
+                                    TQuarryboxBuilderForm::tr(hints[i])),
+                  steps[i]};
+  return buttons;
+}
+
+// "Current Level (now visible) : 3" and "Total Number of Levels: 5".
+struct TLevelLines {
+  QLabel *PictureToggle;
+  QLabel *CurrentLevelHeadingEnd;
+  QLabel *CurrentLevel;
+  QLabel *LevelCount;
+};
+
+TLevelLines BuildLevelLines(QGroupBox *levels) {
+  TLevelLines lines{};
+  Make<QLabel>(levels, "currentLevelHeading", TQuarryboxBuilderForm::tr("Current Level  ("),
+               {110, 70, 80, 17});
+  lines.PictureToggle = Make<QLabel>(levels, "levelPictureToggle", QString(), {190, 70, 60, 17});
+  lines.PictureToggle->setCursor(Qt::PointingHandCursor);
+  lines.CurrentLevelHeadingEnd =
+      Make<QLabel>(levels, "currentLevelHeadingEnd", ") :", {252, 70, 16, 17});
+  lines.CurrentLevel = Make<QLabel>(levels, "currentLevelLabel", TQuarryboxBuilderForm::tr("none"),
+                                    {270, 70, 60, 17});
+  Make<QLabel>(levels, "levelCountHeading", TQuarryboxBuilderForm::tr("Total Number of Levels:"),
+               {110, 88, 124, 17});
+  lines.LevelCount = Make<QLabel>(levels, "levelCountLabel", "0", {236, 88, 60, 17});
+  return lines;
+}
+
+// The Grid row in the Levels group, and below the group the line telling the grid's size.
+std::pair<QSlider *, QLabel *> BuildGridRow(QGroupBox *levels, QWidget *form) {
+  Make<QLabel>(levels, "gridHeading", TQuarryboxBuilderForm::tr("Grid:"), {110, 108, 28, 17});
+  Make<QLabel>(levels, "gridSmallLabel", TQuarryboxBuilderForm::tr("<-- small"),
+               {140, 108, 50, 17});
+  auto *slider = new QSlider(Qt::Horizontal, levels);
+  slider->setObjectName("gridSlider");
+  slider->setGeometry(190, 106, 120, 20);
+  slider->setRange(TBuilderModel::MinGridSize, TBuilderModel::MaxGridSize);
+  slider->setSingleStep(1);
+  slider->setToolTip(TQuarryboxBuilderForm::tr("Choose Grid"));
+  Make<QLabel>(levels, "gridLargeLabel", TQuarryboxBuilderForm::tr("large ->"), {312, 108, 44, 17});
+  return {slider, Make<QLabel>(form, "gridSizeLabel", QString(), {12, 246, 440, 17})};
+}
+
+// Every level at a glance, the last at the top as Up and Down move them; choosing one selects
+// it as the arrows do.
+QListWidget *BuildLevelList(QWidget *form, QSize thumbnailSize) {
+  auto *list = new QListWidget(form);
+  list->setObjectName("levelList");
+  list->setGeometry(412, 10, 214, 226);
+  list->setIconSize(thumbnailSize);
+  list->setToolTip(TQuarryboxBuilderForm::tr(
+      "Levels, the last at the top: choose one to edit it; drop pictures here to add them"));
+  return list;
+}
+
+std::pair<QPushButton *, QPushButton *> BuildOkCancel(QWidget *form) {
+  return {Make<QPushButton>(form, "okButton", TQuarryboxBuilderForm::tr("Ok"), {458, 244, 80, 23}),
+          Make<QPushButton>(form, "cancelButton", TQuarryboxBuilderForm::tr("Cancel"),
+                            {544, 244, 80, 23})};
+}
+
+} // namespace
+
+// The controls are made group by group in the order of the window's tab chain; here they are
+// kept and wired to the builder's handlers.
+void TQuarryboxBuilderForm::BuildControls() {
+  const auto onClick = [this](QAbstractButton *button, const std::function<void()> &act) {
+    connect(button, &QAbstractButton::clicked, this, act);
+  };
+  const auto withLevels = [this](bool (TBuilderLevels::*step)()) {
+    return [this, step] { WithLevels([this, step] { return (Builder.Levels().*step)(); }); };
+  };
+  auto *skins = Make<QGroupBox>(this, "skinsGroup", tr("Skins"), {6, 4, 400, 96});
   for (int i = 0; i < 3; ++i) {
-    const int y = 16 + 25 * i;
     const auto kind = TSkinKind(i);
-    auto *button = Make<QPushButton>(skins, skinButtons[size_t(i)], tr(skinCaptions[size_t(i)]),
-                                     {8, y, 60, 21}, tr(skinHints[size_t(i)]));
-    connect(button, &QPushButton::clicked, this, [this, kind] { ChooseSkin(kind); });
-    //: Stretch the skin's picture to the window
-    StretchBoxes[size_t(i)] =
-        Make<QCheckBox>(skins, stretchNames[size_t(i)], tr("Stretch"), {76, y + 2, 64, 17});
-    connect(StretchBoxes[size_t(i)], &QCheckBox::clicked, this, [this, kind](bool ticked) {
+    const TSkinRow row = BuildSkinRow(skins, i);
+    onClick(row.Choose, [this, kind] { ChooseSkin(kind); });
+    connect(row.Stretch, &QCheckBox::clicked, this, [this, kind](bool ticked) {
       Builder.SetStretch(kind, ticked);
       Redraw();
     });
-    //: Show this skin in the main window while building
-    ShowButtons[size_t(i)] =
-        Make<QRadioButton>(skins, showNames[size_t(i)], tr("Show"), {144, y + 2, 56, 17});
-    connect(ShowButtons[size_t(i)], &QRadioButton::clicked, this, [this, kind] { ShowSkin(kind); });
-    Swatches[size_t(i)] = new TColourSwatch(skins);
-    Swatches[size_t(i)]->setObjectName(swatchNames[size_t(i)]);
-    Swatches[size_t(i)]->setGeometry(212, y + 2, 17, 17);
-    Swatches[size_t(i)]->OnMouseDown = [this, i] { ChooseColour(i); };
-    DrawBoxes[size_t(i)] = Make<QCheckBox>(skins, drawNames[size_t(i)], tr(drawCaptions[size_t(i)]),
-                                           {236, y + 2, 156, 17});
-    connect(DrawBoxes[size_t(i)], &QCheckBox::clicked, this, [this] { DrawBoxClicked(); });
+    onClick(row.Show, [this, kind] { ShowSkin(kind); });
+    row.Swatch->OnMouseDown = [this, i] { ChooseColour(i); };
+    onClick(row.Draw, [this] { DrawBoxClicked(); });
+    StretchBoxes[size_t(i)] = row.Stretch;
+    ShowButtons[size_t(i)] = row.Show;
+    Swatches[size_t(i)] = row.Swatch;
+    DrawBoxes[size_t(i)] = row.Draw;
   }
 
-  auto *levels = Make<QGroupBox>(this, "GroupBox3", tr("Levels"), {6, 104, 400, 132});
-  auto *add = Make<QPushButton>(levels, "Button9", tr("Add Level(s)"), {8, 16, 92, 21},
-                                tr("Add New Level"));
-  connect(add, &QPushButton::clicked, this, [this] { TakeLevels(false); });
-  auto *insert = Make<QPushButton>(levels, "Button4", tr("Insert Level(s)"), {8, 42, 92, 21},
-                                   tr("Insert Level"));
-  connect(insert, &QPushButton::clicked, this, [this] { TakeLevels(true); });
-  auto *remove = Make<QPushButton>(levels, "Button8", tr("Delete Level"), {8, 68, 92, 21},
-                                   tr("Delete Current Level"));
-  connect(remove, &QPushButton::clicked, this, [this] { DeleteLevel(); });
-  auto *help =
-      Make<QPushButton>(levels, "Button5", tr("Help File"), {8, 94, 92, 21}, tr("Help File"));
-  connect(help, &QPushButton::clicked, this,
+  auto *levels = Make<QGroupBox>(this, "levelsGroup", tr("Levels"), {6, 104, 400, 132});
+  const TLevelButtons buttons = BuildLevelButtons(levels);
+  onClick(buttons.Add, [this] { TakeLevels(false); });
+  onClick(buttons.Insert, [this] { TakeLevels(true); });
+  onClick(buttons.Delete, [this] { DeleteLevel(); });
+  onClick(buttons.Help,
           [this] { Questions.OpenHelp("file://" + ProgramFolder + "Help/builder.html"); });
+  onClick(buttons.Down, withLevels(&TBuilderLevels::MoveCurrentDown));
+  onClick(buttons.Up, withLevels(&TBuilderLevels::MoveCurrentUp));
+  const std::array<TNavigationButton, 4> navigation = BuildNavigation(levels);
+  for (const TNavigationButton &nav : navigation)
+    onClick(nav.Button, withLevels(nav.Step));
 
-  Make<QLabel>(levels, "Label1", tr("Rearrange Levels:"), {110, 18, 100, 17});
-  //: Moves the current level one place later in the game
-  auto *down = Make<QPushButton>(levels, "Button17", tr("Down"), {214, 16, 50, 21},
-                                 tr("Move current level down one place"));
-  connect(down, &QPushButton::clicked, this,
-          [this] { WithLevels([this] { return Builder.Levels().MoveCurrentDown(); }); });
-  //: Moves the current level one place earlier in the game
-  auto *up = Make<QPushButton>(levels, "Button16", tr("Up"), {268, 16, 50, 21},
-                               tr("Move current level up one place"));
-  connect(up, &QPushButton::clicked, this,
-          [this] { WithLevels([this] { return Builder.Levels().MoveCurrentUp(); }); });
-
-  Make<QLabel>(levels, "Label2", tr("Navigate:"), {110, 44, 100, 17});
-  const std::array<const char *, 4> navNames{"Button10", "Button11", "Button12", "Button13"};
-  const std::array<const char *, 4> navCaptions{"<<", "<", ">", ">>"};
-  const std::array<const char *, 4> navHints{QT_TR_NOOP("First Level"),
-                                             QT_TR_NOOP("Previous Level"), QT_TR_NOOP("Next Level"),
-                                             QT_TR_NOOP("Last Level")};
-  const std::array<bool (TBuilderLevels::*)(), 4> navSteps{
-      &TBuilderLevels::SelectFirst, &TBuilderLevels::SelectPrevious, &TBuilderLevels::SelectNext,
-      &TBuilderLevels::SelectLast};
-  QList<QWidget *> navigation;
-  for (size_t i = 0; i < 4; ++i) {
-    auto *nav = Make<QPushButton>(levels, navNames[i], navCaptions[i],
-                                  {214 + 34 * int(i), 42, 30, 21}, tr(navHints[i]));
-    const auto step = navSteps[i];
-    connect(nav, &QPushButton::clicked, this,
-            [this, step] { WithLevels([this, step] { return (Builder.Levels().*step)(); }); });
-    navigation << nav;
-  }
-
-  Make<QLabel>(levels, "Label8", tr("Current Level  ("), {110, 70, 80, 17});
-  showLL = Make<QLabel>(levels, "showLL", QString(), {190, 70, 60, 17});
-  showLL->setCursor(Qt::PointingHandCursor);
-  connect(showLL, &QLabel::linkActivated, this, [this] { ToggleLevelPicture(); });
-  Label9 = Make<QLabel>(levels, "Label9", ") :", {252, 70, 16, 17});
-  CurrentLavelL = Make<QLabel>(levels, "CurrentLavelL", tr("none"), {270, 70, 60, 17});
-  Make<QLabel>(levels, "Label10", tr("Total Number of Levels:"), {110, 88, 124, 17});
-  LevelNumL = Make<QLabel>(levels, "LevelNumL", "0", {236, 88, 60, 17});
-
-  Make<QLabel>(levels, "Label11", tr("Grid:"), {110, 108, 28, 17});
-  Make<QLabel>(levels, "Label12", tr("<-- small"), {140, 108, 50, 17});
-  GridTB = new QSlider(Qt::Horizontal, levels);
-  GridTB->setObjectName("GridTB");
-  GridTB->setGeometry(190, 106, 120, 20);
-  GridTB->setRange(TBuilderModel::MinGridSize, TBuilderModel::MaxGridSize);
-  GridTB->setSingleStep(1);
-  GridTB->setToolTip(tr("Choose Grid"));
-  connect(GridTB, &QSlider::valueChanged, this, [this](int value) { GridChanged(value); });
-  Make<QLabel>(levels, "Label13", tr("large ->"), {312, 108, 44, 17});
-  GridSizeL = Make<QLabel>(this, "GridSizeL", QString(), {12, 246, 440, 17});
-
-  // Every level at a glance, the last at the top as Up and Down move them; choosing one selects
-  // it as the arrows do.
-  LevelList = new QListWidget(this);
-  LevelList->setObjectName("LevelList");
-  LevelList->setGeometry(412, 10, 214, 226);
-  LevelList->setIconSize(ThumbnailSize);
-  LevelList->setToolTip(
-      tr("Levels, the last at the top: choose one to edit it; drop pictures here to add them"));
+  const TLevelLines lines = BuildLevelLines(levels);
+  LevelPictureToggle = lines.PictureToggle;
+  CurrentLevelHeadingEnd = lines.CurrentLevelHeadingEnd;
+  CurrentLevelLabel = lines.CurrentLevel;
+  LevelCountLabel = lines.LevelCount;
+  connect(LevelPictureToggle, &QLabel::linkActivated, this, [this] { ToggleLevelPicture(); });
+  std::tie(GridSlider, GridSizeLabel) = BuildGridRow(levels, this);
+  connect(GridSlider, &QSlider::valueChanged, this, [this](int value) { GridChanged(value); });
+  LevelList = BuildLevelList(this, ThumbnailSize);
   connect(LevelList, &QListWidget::currentRowChanged, this, [this](int row) { LevelClicked(row); });
 
-  LevelControls = {add, insert, help, remove, up, down};
-  LevelControls << navigation << GridTB;
+  LevelControls = {buttons.Add,    buttons.Insert, buttons.Help,
+                   buttons.Delete, buttons.Up,     buttons.Down};
+  for (const TNavigationButton &nav : navigation)
+    LevelControls << nav.Button;
+  LevelControls << GridSlider;
 
-  auto *ok = Make<QPushButton>(this, "Button14", tr("Ok"), {458, 244, 80, 23});
-  connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
-  auto *cancel = Make<QPushButton>(this, "Button15", tr("Cancel"), {544, 244, 80, 23});
-  connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+  const auto [ok, cancel] = BuildOkCancel(this);
+  onClick(ok, [this] { OkClick(); });
+  onClick(cancel, [this] { reject(); });
 }
 
 // The rows, left to right, whose texts may need more room in a translation.
 void TQuarryboxBuilderForm::FitTexts() {
   const std::initializer_list<std::initializer_list<const char *>> rows = {
-      {"Button1", "StartStretchCB", "ShowStartRB", "PlaySH", "DrawPlayCB"},
-      {"Button2", "PlayStretchCB", "ShowPlayRB", "ScoreSH", "DrawScoreCB"},
-      {"Button3", "EndStretchCB", "ShowEndRB", "NextSH", "DrawNextCB"},
-      {"Label1", "Button17", "Button16"},
-      {"Label2", "Button10", "Button11", "Button12", "Button13"},
-      {"Label8", "showLL", "Label9", "CurrentLavelL"},
-      {"Label10", "LevelNumL"},
-      {"Label11", "Label12", "GridTB", "Label13"}};
+      {"chooseStartSkinButton", "stretchStartCheck", "showStartRadio", "playfieldColourSwatch",
+       "drawPlayfieldCheck"},
+      {"choosePlayingSkinButton", "stretchPlayingCheck", "showPlayingRadio",
+       "scorefieldColourSwatch", "drawScorefieldCheck"},
+      {"chooseGameOverSkinButton", "stretchGameOverCheck", "showGameOverRadio",
+       "nextfieldColourSwatch", "drawNextfieldCheck"},
+      {"rearrangeLabel", "moveDownButton", "moveUpButton"},
+      {"navigateLabel", "firstLevelButton", "previousLevelButton", "nextLevelButton",
+       "lastLevelButton"},
+      {"currentLevelHeading", "levelPictureToggle", "currentLevelHeadingEnd", "currentLevelLabel"},
+      {"levelCountHeading", "levelCountLabel"},
+      {"gridHeading", "gridSmallLabel", "gridSlider", "gridLargeLabel"}};
   for (const auto &names : rows) {
     QList<QWidget *> row;
     for (const char *name : names)

@@ -54,54 +54,36 @@ QImage OnBlack(const QImage &image) {
   return flat;
 }
 
-TTaken Take(const QString &file, const QDir &dir) {
+// A JPEG or BMP goes into the game as it is (a JPEG upright), once the game's own decoder has
+// read it; named as the game wants it, or copied to such a name.
+TTaken TakeStorable(const QString &file, const QByteArray &format, const QDir &dir) {
   const QFileInfo info(file);
-  if (!info.isFile())
-    return {{}, QCoreApplication::translate("PictureImport", "no such file")};
-  QImageReader reader(file);
-  reader.setDecideFormatFromContent(true);
-  // A converted picture is stored as it is meant to be seen (a TIFF or WebP may say it is
-  // turned), as a JPEG is below.
-  reader.setAutoTransform(true);
-  const QByteArray format = reader.format();
-  if (format.isEmpty())
-    return {{},
-            QCoreApplication::translate("PictureImport", "not a picture format that can be read")};
-  const QSize size = reader.size();
-  if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-    return {{},
-            QCoreApplication::translate("PictureImport", "too large (%1 x %2 pixels)")
-                .arg(size.width())
-                .arg(size.height())};
-
-  const QString suffix = info.suffix().toLower();
-  const bool storable = format == "jpeg" || format == "bmp";
-  if (storable) {
-    // Decoded as the game decodes it, so that what the game would refuse is refused here, and
-    // at a small size, which proves a JPEG whole without the cost of a full decode.
-    QString why;
-    if (ReadPictureFitted(file, ProofSize, &why).isNull())
-      return {{}, QCoreApplication::translate("PictureImport", "cannot be decoded (%1)").arg(why)};
-    const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
-    if (format == "jpeg") {
-      // A phone's portrait photo, stored turned, goes into the game upright.
-      const TResult<QString> upright =
-          UprightJpegFile(file, FreeName(dir, info.completeBaseName(), wanted));
-      if (!upright.Ok())
-        return {{}, upright.Error()};
-      if (upright.Value() != file)
-        return {upright.Value(), {}};
-    }
-    if (suffix == wanted)
-      return {file, {}};
-    const QString copy = FreeName(dir, info.completeBaseName(), wanted);
-    if (!QFile::copy(file, copy))
-      return {
-          {},
-          QCoreApplication::translate("PictureImport", "cannot be copied to %1").arg(dir.path())};
-    return {copy, {}};
+  // Decoded as the game decodes it, so that what the game would refuse is refused here, and
+  // at a small size, which proves a JPEG whole without the cost of a full decode.
+  QString why;
+  if (ReadPictureFitted(file, ProofSize, &why).isNull())
+    return {{}, QCoreApplication::translate("PictureImport", "cannot be decoded (%1)").arg(why)};
+  const QString wanted = format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("bmp");
+  if (format == "jpeg") {
+    // A phone's portrait photo, stored turned, goes into the game upright.
+    const TResult<QString> upright =
+        UprightJpegFile(file, FreeName(dir, info.completeBaseName(), wanted));
+    if (!upright.Ok())
+      return {{}, upright.Error()};
+    if (upright.Value() != file)
+      return {upright.Value(), {}};
   }
+  if (info.suffix().toLower() == wanted)
+    return {file, {}};
+  const QString copy = FreeName(dir, info.completeBaseName(), wanted);
+  if (!QFile::copy(file, copy))
+    return {{},
+            QCoreApplication::translate("PictureImport", "cannot be copied to %1").arg(dir.path())};
+  return {copy, {}};
+}
 
+// Any other format Qt reads is converted: to BMP where it is transparent, else to JPEG.
+TTaken Convert(QImageReader &reader, const QFileInfo &info, const QDir &dir) {
   const QImage image = reader.read();
   if (image.isNull())
     return {{},
@@ -121,6 +103,30 @@ TTaken Take(const QString &file, const QDir &dir) {
                 .arg(dir.path())};
   }
   return {converted, {}};
+}
+
+TTaken Take(const QString &file, const QDir &dir) {
+  const QFileInfo info(file);
+  if (!info.isFile())
+    return {{}, QCoreApplication::translate("PictureImport", "no such file")};
+  QImageReader reader(file);
+  reader.setDecideFormatFromContent(true);
+  // A converted picture is stored as it is meant to be seen (a TIFF or WebP may say it is
+  // turned), as a JPEG is below.
+  reader.setAutoTransform(true);
+  const QByteArray format = reader.format();
+  if (format.isEmpty())
+    return {{},
+            QCoreApplication::translate("PictureImport", "not a picture format that can be read")};
+  const QSize size = reader.size();
+  if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
+    return {{},
+            QCoreApplication::translate("PictureImport", "too large (%1 x %2 pixels)")
+                .arg(size.width())
+                .arg(size.height())};
+  if (format == "jpeg" || format == "bmp")
+    return TakeStorable(file, format, dir);
+  return Convert(reader, info, dir);
 }
 
 } // namespace

@@ -53,21 +53,21 @@ TMessageDialog::TMessageDialog(TDialogHost &host, QChar glyph, QWidget *parent)
                  Qt::WindowCloseButtonHint);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
-  TextMessage = new QLabel(this);
-  TextMessage->setObjectName("TextMessage");
-  TextMessage->setTextFormat(Qt::PlainText); // a file name with "<" is still shown as typed
-  TextMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  TextMessage->move(59, 8);
+  MessageLabel = new QLabel(this);
+  MessageLabel->setObjectName("messageLabel");
+  MessageLabel->setTextFormat(Qt::PlainText); // a file name with "<" is still shown as typed
+  MessageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  MessageLabel->move(59, 8);
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName("Image1");
-  Image1->setGeometry(8, 6, 40, 42);
-  Image1->setPixmap(Picture(glyph, palette().color(QPalette::Window)));
+  PictureLabel = new QLabel(this);
+  PictureLabel->setObjectName("pictureLabel");
+  PictureLabel->setGeometry(8, 6, 40, 42);
+  PictureLabel->setPixmap(Picture(glyph, palette().color(QPalette::Window)));
 
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName("Bevel1");
-  Bevel1->setFrameShape(QFrame::HLine);
-  Bevel1->setFrameShadow(QFrame::Sunken);
+  RuleLine = new QFrame(this);
+  RuleLine->setObjectName("ruleLine");
+  RuleLine->setFrameShape(QFrame::HLine);
+  RuleLine->setFrameShadow(QFrame::Sunken);
 
   OkButton = MakeButton("okButton", tr("Ok"));
   connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
@@ -91,23 +91,23 @@ void TMessageDialog::ShowMessageBox(const QString &line1, const QString &line2,
 }
 
 void TMessageDialog::SetLines(const QString &line1, const QString &line2, const QString &line3) {
-  TextMessage->setWordWrap(false);
-  TextMessage->setText(line1 + "\r\n" + line2 + "\r\n" + line3);
-  TextMessage->adjustSize();
-  const int oneLineEach = TextMessage->height();
-  if (TextMessage->width() > MaxLabelWidth) {
+  MessageLabel->setWordWrap(false);
+  MessageLabel->setText(line1 + "\r\n" + line2 + "\r\n" + line3);
+  MessageLabel->adjustSize();
+  const int oneLineEach = MessageLabel->height();
+  if (MessageLabel->width() > MaxLabelWidth) {
     // No box is wider than the main window: long lines wrap, and a path may break after "/".
-    QString text = TextMessage->text();
+    QString text = MessageLabel->text();
     text.replace('/', QStringLiteral("/\u200B"));
-    TextMessage->setText(text);
-    TextMessage->setWordWrap(true);
-    TextMessage->resize(MaxLabelWidth, TextMessage->heightForWidth(MaxLabelWidth));
+    MessageLabel->setText(text);
+    MessageLabel->setWordWrap(true);
+    MessageLabel->resize(MaxLabelWidth, MessageLabel->heightForWidth(MaxLabelWidth));
   }
-  const int extra = TextMessage->height() - oneLineEach;
-  const int labelWidth = TextMessage->width();
+  const int extra = MessageLabel->height() - oneLineEach;
+  const int labelWidth = MessageLabel->width();
   const int windowWidth = labelWidth + WindowWidthOverLabel;
   setFixedSize(windowWidth, BoxHeight + extra);
-  Bevel1->setGeometry(8, 57 + extra, labelWidth + RuleWidthOverLabel, 3);
+  RuleLine->setGeometry(8, 57 + extra, labelWidth + RuleWidthOverLabel, 3);
   PlaceButtons(windowWidth, ButtonTop + extra);
 }
 

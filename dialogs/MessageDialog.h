@@ -41,7 +41,7 @@ protected:
   QPushButton *OkButton;
 
 private:
-  QLabel *TextMessage;
-  QLabel *Image1;
-  QFrame *Bevel1;
+  QLabel *MessageLabel;
+  QLabel *PictureLabel;
+  QFrame *RuleLine;
 };

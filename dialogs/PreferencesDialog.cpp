@@ -53,8 +53,8 @@ void TPreferencesDialog::FitTexts(QGroupBox *down, QGroupBox *up, QGroupBox *opt
   constexpr int Gap = 6, Margin = 8;
   down->resize(std::max(down->width(), NeededWidth(down)), down->height());
   up->move(GroupRight(down) + Gap, up->y());
-  const int motionAt = MovementCB->geometry().right() + 9;
-  rotatesndCB->move(std::max(rotatesndCB->x(), motionAt), rotatesndCB->y());
+  const int motionAt = SingleStepMovementCheck->geometry().right() + 9;
+  MotionSoundCheck->move(std::max(MotionSoundCheck->x(), motionAt), MotionSoundCheck->y());
   const int right =
       std::max({GroupRight(up), up->x() + NeededWidth(up), options->x() + NeededWidth(options)});
   up->resize(right - up->x(), up->height());
@@ -82,18 +82,23 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(306, 216);
 
-  QGroupBox *down = Group(this, "GroupBox1", tr("Down Arrow"), {8, 16, 130, 80});
+  QGroupBox *down = Group(this, "downArrowGroup", tr("Down Arrow"), {8, 16, 130, 80});
   //: What the Down arrow does: drop the falling piece at once
-  DropArrowRB = Child<QRadioButton>(down, "DropArrowRB", tr("Drop"), {17, 24});
-  RotateArrowRB = Child<QRadioButton>(down, "RotateArrowRB", tr("Rotate (ACW)"), {17, 48});
+  DropWithDownRadio = Child<QRadioButton>(down, "dropWithDownRadio", tr("Drop"), {17, 24});
+  RotateWithDownRadio =
+      Child<QRadioButton>(down, "rotateWithDownRadio", tr("Rotate (ACW)"), {17, 48});
 
-  QGroupBox *up = Group(this, "GroupBox2", tr("Up Arrow (Rotate Direction)"), {144, 16, 153, 80});
-  ClockwiseRB = Child<QRadioButton>(up, "ClockwiseRB", tr("Clockwise (CW)"), {13, 24});
-  AClockwiseRB = Child<QRadioButton>(up, "AClockwiseRB", tr("Anti Clockwise (ACW)"), {13, 48});
+  QGroupBox *up =
+      Group(this, "upArrowGroup", tr("Up Arrow (Rotate Direction)"), {144, 16, 153, 80});
+  TurnClockwiseRadio =
+      Child<QRadioButton>(up, "turnClockwiseRadio", tr("Clockwise (CW)"), {13, 24});
+  TurnAntiClockwiseRadio =
+      Child<QRadioButton>(up, "turnAntiClockwiseRadio", tr("Anti Clockwise (ACW)"), {13, 48});
 
-  QGroupBox *options = Group(this, "GroupBox3", tr("Options"), {8, 104, 289, 57});
-  MovementCB = Child<QCheckBox>(options, "MovementCB", tr("Original Tetris Movement"), {20, 24});
-  rotatesndCB = Child<QCheckBox>(options, "rotatesndCB", tr("Motion Sound"), {177, 24});
+  QGroupBox *options = Group(this, "optionsGroup", tr("Options"), {8, 104, 289, 57});
+  SingleStepMovementCheck = Child<QCheckBox>(options, "singleStepMovementCheck",
+                                             tr("Original Tetris Movement"), {20, 24});
+  MotionSoundCheck = Child<QCheckBox>(options, "motionSoundCheck", tr("Motion Sound"), {177, 24});
 
   DefaultButton = Button(this, "defaultButton", tr("Default"), {54, 179, 90, 22});
   OkButton = Button(this, "okButton", tr("Ok"), {166, 179, 90, 22});
@@ -102,44 +107,44 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
 
   // Ok first, then Default, then the groups in their order.
   QWidget::setTabOrder(OkButton, DefaultButton);
-  QWidget::setTabOrder(DefaultButton, DropArrowRB);
-  QWidget::setTabOrder(DropArrowRB, RotateArrowRB);
-  QWidget::setTabOrder(RotateArrowRB, ClockwiseRB);
-  QWidget::setTabOrder(ClockwiseRB, AClockwiseRB);
-  QWidget::setTabOrder(AClockwiseRB, MovementCB);
-  QWidget::setTabOrder(MovementCB, rotatesndCB);
+  QWidget::setTabOrder(DefaultButton, DropWithDownRadio);
+  QWidget::setTabOrder(DropWithDownRadio, RotateWithDownRadio);
+  QWidget::setTabOrder(RotateWithDownRadio, TurnClockwiseRadio);
+  QWidget::setTabOrder(TurnClockwiseRadio, TurnAntiClockwiseRadio);
+  QWidget::setTabOrder(TurnAntiClockwiseRadio, SingleStepMovementCheck);
+  QWidget::setTabOrder(SingleStepMovementCheck, MotionSoundCheck);
 
   connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
   connect(DefaultButton, &QPushButton::clicked, this, [this] { DefaultClicked(); });
 }
 
 void TPreferencesDialog::FormShow() {
-  DropArrowRB->setChecked(Preferences.DownArrowDrops);
-  RotateArrowRB->setChecked(!Preferences.DownArrowDrops);
-  ClockwiseRB->setChecked(Preferences.UpArrowClockwise);
-  AClockwiseRB->setChecked(!Preferences.UpArrowClockwise);
-  MovementCB->setChecked(Preferences.SingleStepMovement);
-  rotatesndCB->setChecked(Preferences.MotionSound);
+  DropWithDownRadio->setChecked(Preferences.DownArrowDrops);
+  RotateWithDownRadio->setChecked(!Preferences.DownArrowDrops);
+  TurnClockwiseRadio->setChecked(Preferences.UpArrowClockwise);
+  TurnAntiClockwiseRadio->setChecked(!Preferences.UpArrowClockwise);
+  SingleStepMovementCheck->setChecked(Preferences.SingleStepMovement);
+  MotionSoundCheck->setChecked(Preferences.MotionSound);
   OkButton->setFocus();
 }
 
 void TPreferencesDialog::OkClicked() {
-  Preferences.DownArrowDrops = DropArrowRB->isChecked();
+  Preferences.DownArrowDrops = DropWithDownRadio->isChecked();
   Settings.WriteSetting("DownArrow", Preferences.DownArrowDrops ? "Drop" : "Rotate");
-  Preferences.UpArrowClockwise = ClockwiseRB->isChecked();
+  Preferences.UpArrowClockwise = TurnClockwiseRadio->isChecked();
   Settings.WriteSetting("UpArrow", Preferences.UpArrowClockwise ? "CW" : "ACW");
-  Preferences.SingleStepMovement = MovementCB->isChecked();
+  Preferences.SingleStepMovement = SingleStepMovementCheck->isChecked();
   Settings.WriteSetting("Movement", Preferences.SingleStepMovement ? "Tetris" : "Slide");
-  Preferences.MotionSound = rotatesndCB->isChecked();
+  Preferences.MotionSound = MotionSoundCheck->isChecked();
   Settings.WriteSetting("RotateSND", Preferences.MotionSound ? "YES" : "NO");
   accept();
 }
 
 void TPreferencesDialog::DefaultClicked() {
-  DropArrowRB->setChecked(true);
-  AClockwiseRB->setChecked(true);
-  MovementCB->setChecked(true);
-  rotatesndCB->setChecked(true);
+  DropWithDownRadio->setChecked(true);
+  TurnAntiClockwiseRadio->setChecked(true);
+  SingleStepMovementCheck->setChecked(true);
+  MotionSoundCheck->setChecked(true);
 }
 
 // Escape works whichever control has the focus: the buttons and boxes pass the release on to

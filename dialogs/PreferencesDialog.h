@@ -29,12 +29,12 @@ private:
 
   TPlayPreferences &Preferences;
   TSettingsStore &Settings;
-  QRadioButton *DropArrowRB;
-  QRadioButton *RotateArrowRB;
-  QRadioButton *ClockwiseRB;
-  QRadioButton *AClockwiseRB;
-  QCheckBox *MovementCB;
-  QCheckBox *rotatesndCB;
+  QRadioButton *DropWithDownRadio;
+  QRadioButton *RotateWithDownRadio;
+  QRadioButton *TurnClockwiseRadio;
+  QRadioButton *TurnAntiClockwiseRadio;
+  QCheckBox *SingleStepMovementCheck;
+  QCheckBox *MotionSoundCheck;
   QPushButton *DefaultButton;
   QPushButton *OkButton;
 };

@@ -46,13 +46,13 @@ TScoreDialog::TScoreDialog(TDialogHost &host, QWidget *parent) : TDialogForm(hos
   for (int i = 0; i < RowCount; ++i) {
     const QString number = QString::number(i + 1);
     const int top = 3 + 21 * i;
-    RankEdits[i] = Box(this, "Edit" + number, {4, top, 25, 22}, RankColour, 12);
+    RankEdits[i] = Box(this, "rankEdit" + number, {4, top, 25, 22}, RankColour, 12);
     RankEdits[i]->setReadOnly(true);
     RankEdits[i]->setText(number);
-    NameEdits[i] = Box(this, "ME" + number, {30, top, 75, 22}, NameColour, 11);
+    NameEdits[i] = Box(this, "nameEdit" + number, {30, top, 75, 22}, NameColour, 11);
     NameEdits[i]->setInputMask(NameMask);
     NameEdits[i]->installEventFilter(this);
-    ScoreEdits[i] = Box(this, "E" + number, {108, top, 74, 22}, ScoreColour, 12);
+    ScoreEdits[i] = Box(this, "scoreEdit" + number, {108, top, 74, 22}, ScoreColour, 12);
     ScoreEdits[i]->setReadOnly(true);
   }
 

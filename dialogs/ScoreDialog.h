@@ -45,8 +45,8 @@ private:
 
   TScoreTable Table = TGameData::DefaultScores();
   int EntryRow = ViewOnly;
-  std::array<QLineEdit *, RowCount> RankEdits{};  // Edit1..Edit10
-  std::array<QLineEdit *, RowCount> NameEdits{};  // ME1..ME10
-  std::array<QLineEdit *, RowCount> ScoreEdits{}; // E1..E10
+  std::array<QLineEdit *, RowCount> RankEdits{};  // rankEdit1..rankEdit10
+  std::array<QLineEdit *, RowCount> NameEdits{};  // nameEdit1..nameEdit10
+  std::array<QLineEdit *, RowCount> ScoreEdits{}; // scoreEdit1..scoreEdit10
   QPushButton *CloseButton;
 };

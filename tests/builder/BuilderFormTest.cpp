@@ -111,10 +111,10 @@ protected:
   // Three skins and the given levels through the buttons, as the author would.
   void ChooseSkinsAndAdd(const QStringList &levels) {
     Questions.Pictures = {{Bmp("s.bmp")}, {Bmp("p.bmp")}, {Bmp("e.bmp")}, levels};
-    Click("Button1");
-    Click("Button3");
-    Click("Button2");
-    Click("Button9");
+    Click("chooseStartSkinButton");
+    Click("chooseGameOverSkinButton");
+    Click("choosePlayingSkinButton");
+    Click("addLevelsButton");
   }
 
   QTemporaryDir Dir;
@@ -133,34 +133,34 @@ TEST_F(BuilderFormTest, ControlsCarryTheirCaptionsAndHints) {
   EXPECT_EQ(Form.windowTitle(), "Quarrybox Builder");
   EXPECT_EQ(Form.size(), QSize(632, 271));
   const std::vector<std::tuple<const char *, const char *, const char *>> buttons{
-      {"Button1", "Start", "Starting Skin  Image"},
-      {"Button2", "Levels", "Playing Skin  Image"},
-      {"Button3", "End", "Game Over Skin  Image"},
-      {"Button9", "Add Level(s)", "Add New Level"},
-      {"Button4", "Insert Level(s)", "Insert Level"},
-      {"Button8", "Delete Level", "Delete Current Level"},
-      {"Button5", "Help File", "Help File"},
-      {"Button17", "Down", "Move current level down one place"},
-      {"Button16", "Up", "Move current level up one place"},
-      {"Button10", "<<", "First Level"},
-      {"Button11", "<", "Previous Level"},
-      {"Button12", ">", "Next Level"},
-      {"Button13", ">>", "Last Level"},
-      {"Button14", "Ok", ""},
-      {"Button15", "Cancel", ""}};
+      {"chooseStartSkinButton", "Start", "Starting Skin  Image"},
+      {"choosePlayingSkinButton", "Levels", "Playing Skin  Image"},
+      {"chooseGameOverSkinButton", "End", "Game Over Skin  Image"},
+      {"addLevelsButton", "Add Level(s)", "Add New Level"},
+      {"insertLevelsButton", "Insert Level(s)", "Insert Level"},
+      {"deleteLevelButton", "Delete Level", "Delete Current Level"},
+      {"helpButton", "Help File", "Help File"},
+      {"moveDownButton", "Down", "Move current level down one place"},
+      {"moveUpButton", "Up", "Move current level up one place"},
+      {"firstLevelButton", "<<", "First Level"},
+      {"previousLevelButton", "<", "Previous Level"},
+      {"nextLevelButton", ">", "Next Level"},
+      {"lastLevelButton", ">>", "Last Level"},
+      {"okButton", "Ok", ""},
+      {"cancelButton", "Cancel", ""}};
   for (const auto &[name, caption, hint] : buttons) {
     auto *button = Get<QPushButton>(name);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), caption) << name;
     EXPECT_EQ(button->toolTip(), hint) << name;
   }
-  EXPECT_EQ(Get<QCheckBox>("DrawScoreCB")->text(), "Draw Scorefield Box");
-  EXPECT_EQ(Get<QCheckBox>("EndStretchCB")->text(), "Stretch");
-  EXPECT_EQ(Get<QRadioButton>("ShowPlayRB")->text(), "Show");
-  EXPECT_EQ(Get<QSlider>("GridTB")->minimum(), 16);
-  EXPECT_EQ(Get<QSlider>("GridTB")->maximum(), 70);
-  EXPECT_EQ(Get<QSlider>("GridTB")->toolTip(), "Choose Grid");
-  EXPECT_NE(Get<QFrame>("NextSH"), nullptr);
+  EXPECT_EQ(Get<QCheckBox>("drawScorefieldCheck")->text(), "Draw Scorefield Box");
+  EXPECT_EQ(Get<QCheckBox>("stretchGameOverCheck")->text(), "Stretch");
+  EXPECT_EQ(Get<QRadioButton>("showPlayingRadio")->text(), "Show");
+  EXPECT_EQ(Get<QSlider>("gridSlider")->minimum(), 16);
+  EXPECT_EQ(Get<QSlider>("gridSlider")->maximum(), 70);
+  EXPECT_EQ(Get<QSlider>("gridSlider")->toolTip(), "Choose Grid");
+  EXPECT_NE(Get<QFrame>("nextfieldColourSwatch"), nullptr);
 }
 
 TEST_F(BuilderFormTest, ShowingTakesTheLayoutFromTheGameAndSuspendsIt) {
@@ -169,14 +169,14 @@ TEST_F(BuilderFormTest, ShowingTakesTheLayoutFromTheGameAndSuspendsIt) {
   Game.GameOverSkin.Stretch = false;
   Form.show();
   EXPECT_TRUE(Host.Suspended);
-  EXPECT_TRUE(Get<QCheckBox>("DrawPlayCB")->isChecked());
-  EXPECT_FALSE(Get<QCheckBox>("DrawScoreCB")->isChecked());
-  EXPECT_TRUE(Get<QCheckBox>("StartStretchCB")->isChecked());
-  EXPECT_FALSE(Get<QCheckBox>("EndStretchCB")->isChecked());
-  EXPECT_TRUE(Get<QRadioButton>("ShowStartRB")->isChecked());
-  EXPECT_FALSE(Get<QPushButton>("Button9")->isEnabled());
+  EXPECT_TRUE(Get<QCheckBox>("drawPlayfieldCheck")->isChecked());
+  EXPECT_FALSE(Get<QCheckBox>("drawScorefieldCheck")->isChecked());
+  EXPECT_TRUE(Get<QCheckBox>("stretchStartCheck")->isChecked());
+  EXPECT_FALSE(Get<QCheckBox>("stretchGameOverCheck")->isChecked());
+  EXPECT_TRUE(Get<QRadioButton>("showStartRadio")->isChecked());
+  EXPECT_FALSE(Get<QPushButton>("addLevelsButton")->isEnabled());
   EXPECT_GT(PreviewChanges, 0);
-  Click("Button15");
+  Click("cancelButton");
   EXPECT_EQ(Form.result(), QDialog::Rejected);
   EXPECT_FALSE(Host.Suspended);
 }
@@ -185,12 +185,12 @@ TEST_F(BuilderFormTest, SkinButtonsStoreTheSkinSelectItAndRememberTheFolder) {
   Form.show();
   const QString playing = Bmp("play.bmp", {10, 10}, Green);
   Questions.Pictures = {{playing}};
-  Click("Button2");
+  Click("choosePlayingSkinButton");
   EXPECT_EQ(Questions.Asked, QStringList{"picture:/prog/Games"});
   EXPECT_EQ(Form.Model().Skin(SkinPlaying).Path, playing);
   EXPECT_EQ(Form.Model().Skin(SkinPlaying).Type, PictureBmp);
-  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked());
-  EXPECT_TRUE(Get<QPushButton>("Button9")->isEnabled());
+  EXPECT_TRUE(Get<QRadioButton>("showPlayingRadio")->isChecked());
+  EXPECT_TRUE(Get<QPushButton>("addLevelsButton")->isEnabled());
   EXPECT_EQ(Settings.ReadSetting("QBXBuilderOpenPath"), QDir(Dir.path()).absolutePath() + "/");
   EXPECT_EQ(Picture.pixel(0, 0), Green); // stretched over the window picture
   EXPECT_TRUE(Host.Suspended);
@@ -199,19 +199,19 @@ TEST_F(BuilderFormTest, SkinButtonsStoreTheSkinSelectItAndRememberTheFolder) {
   webp.fill(Qt::blue);
   ASSERT_TRUE(webp.save(Dir.filePath("end.webp"), "WEBP"));
   Questions.Pictures = {{Dir.filePath("end.webp")}};
-  Click("Button3");
+  Click("chooseGameOverSkinButton");
   EXPECT_EQ(Questions.Asked.last(), "picture:" + QDir(Dir.path()).absolutePath() + "/");
   // A WebP is converted as it is chosen: the game stores JPEG.
   EXPECT_EQ(Form.Model().Skin(SkinGameOver).Type, PictureJpeg);
   EXPECT_EQ(Form.Model().Skin(SkinGameOver).Path, Dir.filePath("added/end.jpg"));
-  EXPECT_TRUE(Get<QRadioButton>("ShowEndRB")->isChecked());
-  EXPECT_FALSE(Get<QPushButton>("Button9")->isEnabled());
-  EXPECT_FALSE(Get<QSlider>("GridTB")->isEnabled());
+  EXPECT_TRUE(Get<QRadioButton>("showGameOverRadio")->isChecked());
+  EXPECT_FALSE(Get<QPushButton>("addLevelsButton")->isEnabled());
+  EXPECT_FALSE(Get<QSlider>("gridSlider")->isEnabled());
 }
 
 TEST_F(BuilderFormTest, CancelledSkinDialogChangesNothing) {
   Form.show();
-  Click("Button1");
+  Click("chooseStartSkinButton");
   EXPECT_TRUE(Form.Model().Skin(SkinStart).Path.isEmpty());
   EXPECT_TRUE(Settings.ReadSetting("QBXBuilderOpenPath").isEmpty());
 }
@@ -222,61 +222,61 @@ TEST_F(BuilderFormTest, AddingLevelsUpdatesLabelsGridAndPreview) {
   EXPECT_EQ(Form.Model().Levels().Count(), 2);
   ASSERT_EQ(Questions.Reports.size(), 1);
   EXPECT_TRUE(Questions.Reports[0].contains("c.gif: no such file"));
-  EXPECT_EQ(Text("LevelNumL"), "2");
-  EXPECT_EQ(Text("CurrentLavelL"), "2");
-  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 44);
-  EXPECT_EQ(Text("GridSizeL"), "Grid 5 x 5, cells of 44 x 59 pixels");
+  EXPECT_EQ(Text("levelCountLabel"), "2");
+  EXPECT_EQ(Text("currentLevelLabel"), "2");
+  EXPECT_EQ(Get<QSlider>("gridSlider")->value(), 44);
+  EXPECT_EQ(Text("gridSizeLabel"), "Grid 5 x 5, cells of 44 x 59 pixels");
   EXPECT_EQ(Picture.pixel(39, 53), qRgb(0, 255, 255)); // the level picture's frame
 }
 
 TEST_F(BuilderFormTest, GridBarSetsTheCurrentLevelsGridSize) {
   Form.show();
-  auto *grid = Get<QSlider>("GridTB");
+  auto *grid = Get<QSlider>("gridSlider");
   grid->setValue(30); // no level yet: back to 16
   EXPECT_EQ(grid->value(), 16);
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
   grid->setValue(70);
   EXPECT_EQ(Form.Model().Levels().CurrentGridSize(), 70);
-  EXPECT_EQ(Text("GridSizeL"), "Grid 3 x 3, cells of 70 x 93 pixels");
+  EXPECT_EQ(Text("gridSizeLabel"), "Grid 3 x 3, cells of 70 x 93 pixels");
 }
 
 TEST_F(BuilderFormTest, DeleteAsksFirstAndNeedsALevel) {
   Form.show();
   Questions.Pictures = {{Bmp("p.bmp")}};
-  Click("Button2");
-  Click("Button8");
+  Click("choosePlayingSkinButton");
+  Click("deleteLevelButton");
   EXPECT_EQ(Questions.Messages, QStringList{"No Levels Defined!"});
 
   Questions.Pictures = {{Bmp("a.bmp"), Bmp("b.bmp")}};
-  Click("Button9");
+  Click("addLevelsButton");
   Questions.ConfirmAnswer = false;
-  Click("Button8");
+  Click("deleteLevelButton");
   EXPECT_EQ(Questions.Asked.last(), "confirm:Confirm Delete:Really Delete Current Level?!");
   EXPECT_EQ(Form.Model().Levels().Count(), 2);
 
   Questions.ConfirmAnswer = true;
-  Click("Button8");
+  Click("deleteLevelButton");
   EXPECT_EQ(Form.Model().Levels().Count(), 1);
-  EXPECT_EQ(Text("CurrentLavelL"), "1");
-  Click("Button8");
-  EXPECT_EQ(Text("CurrentLavelL"), "none");
-  EXPECT_EQ(Text("LevelNumL"), "0");
-  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 16);
+  EXPECT_EQ(Text("currentLevelLabel"), "1");
+  Click("deleteLevelButton");
+  EXPECT_EQ(Text("currentLevelLabel"), "none");
+  EXPECT_EQ(Text("levelCountLabel"), "0");
+  EXPECT_EQ(Get<QSlider>("gridSlider")->value(), 16);
 }
 
 TEST_F(BuilderFormTest, NavigationAndMovingDriveTheSelection) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp"), Bmp("b.bmp"), Bmp("c.bmp")});
-  Click("Button10");
-  EXPECT_EQ(Text("CurrentLavelL"), "1");
-  Click("Button11"); // already first
-  EXPECT_EQ(Text("CurrentLavelL"), "1");
-  Click("Button16"); // up: swaps with level 2
-  EXPECT_EQ(Text("CurrentLavelL"), "2");
+  Click("firstLevelButton");
+  EXPECT_EQ(Text("currentLevelLabel"), "1");
+  Click("previousLevelButton"); // already first
+  EXPECT_EQ(Text("currentLevelLabel"), "1");
+  Click("moveUpButton"); // up: swaps with level 2
+  EXPECT_EQ(Text("currentLevelLabel"), "2");
   EXPECT_TRUE(Form.Model().Levels().All()[1].Path.endsWith("a.bmp"));
-  Click("Button13");
-  EXPECT_EQ(Text("CurrentLavelL"), "3");
-  Click("Button17"); // down: swaps with level 2
+  Click("lastLevelButton");
+  EXPECT_EQ(Text("currentLevelLabel"), "3");
+  Click("moveDownButton"); // down: swaps with level 2
   EXPECT_TRUE(Form.Model().Levels().All()[1].Path.endsWith("c.bmp"));
   EXPECT_TRUE(Questions.Messages.isEmpty());
 }
@@ -284,54 +284,54 @@ TEST_F(BuilderFormTest, NavigationAndMovingDriveTheSelection) {
 TEST_F(BuilderFormTest, LevelToggleHidesThePictureAndTheGridBar) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp", {205, 273})});
-  auto *toggle = Get<QLabel>("showLL");
-  auto *number = Get<QLabel>("CurrentLavelL");
+  auto *toggle = Get<QLabel>("levelPictureToggle");
+  auto *number = Get<QLabel>("currentLevelLabel");
   const QPoint before = number->pos();
   ASSERT_TRUE(toggle->text().contains("now visible"));
   emit toggle->linkActivated("#");
   EXPECT_TRUE(toggle->text().contains("now hidden"));
   EXPECT_EQ(toggle->toolTip(), "Show current level image in development mode");
   EXPECT_EQ(number->pos(), before + QPoint(2, 0));
-  EXPECT_FALSE(Get<QSlider>("GridTB")->isEnabled());
-  EXPECT_EQ(Text("GridSizeL"), "");
+  EXPECT_FALSE(Get<QSlider>("gridSlider")->isEnabled());
+  EXPECT_EQ(Text("gridSizeLabel"), "");
   EXPECT_EQ(Picture.pixel(39, 53), Green); // only the skin where the frame was
   emit toggle->linkActivated("#");
   EXPECT_TRUE(toggle->text().contains("now visible"));
   EXPECT_EQ(number->pos(), before);
-  EXPECT_EQ(Text("GridSizeL"), "Grid 5 x 5, cells of 44 x 59 pixels");
+  EXPECT_EQ(Text("gridSizeLabel"), "Grid 5 x 5, cells of 44 x 59 pixels");
 }
 
 TEST_F(BuilderFormTest, DrawBoxesAndColoursReachTheGameAtOnceAndSurviveCancel) {
   Game.ScoreBox = {false, 0x000000};
   Form.show();
-  Click("DrawScoreCB");
+  Click("drawScorefieldCheck");
   EXPECT_TRUE(Game.ScoreBox.Draw);
   Questions.ColourAnswer = 0x0000FF;
-  auto *swatch = Get<QWidget>("ScoreSH");
+  auto *swatch = Get<QWidget>("scorefieldColourSwatch");
   QTest::mouseClick(swatch, Qt::LeftButton);
   EXPECT_EQ(Questions.Asked.last(), "colour");
   EXPECT_EQ(Game.ScoreBox.Colour, 0x0000FFu);
-  Get<QRadioButton>("ShowPlayRB")->click();
+  Get<QRadioButton>("showPlayingRadio")->click();
   EXPECT_EQ(Picture.pixel(530, 132), qRgb(255, 0, 0));
 
   Questions.ColourAnswer.reset(); // a cancelled colour dialog keeps the colour
   QTest::mouseClick(swatch, Qt::LeftButton);
   EXPECT_EQ(Game.ScoreBox.Colour, 0x0000FFu);
-  Click("Button15");
+  Click("cancelButton");
   EXPECT_EQ(Form.result(), QDialog::Rejected);
   EXPECT_EQ(Game.ScoreBox, (TBox{true, 0x0000FF}));
 }
 
 TEST_F(BuilderFormTest, OkShowsTheFirstProblemAndStaysOpen) {
   Form.show();
-  Click("Button14");
+  Click("okButton");
   EXPECT_EQ(Questions.Messages, QStringList{"No defined Start Image Found!"});
   EXPECT_TRUE(Form.isVisible());
   Questions.Pictures = {{Bmp("s.bmp")}, {Bmp("p.bmp")}, {Bmp("e.bmp")}};
-  Click("Button1");
-  Click("Button2");
-  Click("Button3");
-  Click("Button14");
+  Click("chooseStartSkinButton");
+  Click("choosePlayingSkinButton");
+  Click("chooseGameOverSkinButton");
+  Click("okButton");
   EXPECT_EQ(Questions.Messages.last(), "No defined Level Found!");
   EXPECT_TRUE(Form.isVisible());
 }
@@ -339,8 +339,8 @@ TEST_F(BuilderFormTest, OkShowsTheFirstProblemAndStaysOpen) {
 TEST_F(BuilderFormTest, OkWithACompleteGameAcceptsAndTheGameCanTakeIt) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp")});
-  Get<QCheckBox>("PlayStretchCB")->click(); // untick
-  Click("Button14");
+  Get<QCheckBox>("stretchPlayingCheck")->click(); // untick
+  Click("okButton");
   EXPECT_EQ(Form.result(), QDialog::Accepted);
   EXPECT_FALSE(Host.Suspended);
   Form.Model().ApplyTo(Game);
@@ -354,13 +354,13 @@ TEST_F(BuilderFormTest, EditLoadsTheGameAndShowsItsFirstLevel) {
   Game.Levels = {{Bmp("a.bmp"), PictureBmp, 20}, {Bmp("b.bmp"), PictureBmp, 60}};
   Form.LoadGame();
   Form.show();
-  EXPECT_EQ(Text("LevelNumL"), "2");
-  EXPECT_EQ(Text("CurrentLavelL"), "1");
-  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 20);
+  EXPECT_EQ(Text("levelCountLabel"), "2");
+  EXPECT_EQ(Text("currentLevelLabel"), "1");
+  EXPECT_EQ(Get<QSlider>("gridSlider")->value(), 20);
   Form.ResetGame();
-  EXPECT_EQ(Text("LevelNumL"), "0");
-  EXPECT_EQ(Text("CurrentLavelL"), "none");
-  EXPECT_EQ(Get<QSlider>("GridTB")->value(), 16);
+  EXPECT_EQ(Text("levelCountLabel"), "0");
+  EXPECT_EQ(Text("currentLevelLabel"), "none");
+  EXPECT_EQ(Get<QSlider>("gridSlider")->value(), 16);
 }
 
 TEST_F(BuilderFormTest, UnreadablePictureIsReported) {
@@ -370,7 +370,7 @@ TEST_F(BuilderFormTest, UnreadablePictureIsReported) {
   broken.write("garbage");
   broken.close();
   Questions.Pictures = {{broken.fileName()}};
-  Click("Button1");
+  Click("chooseStartSkinButton");
   ASSERT_EQ(Questions.Reports.size(), 1);
   EXPECT_TRUE(Questions.Reports[0].contains("broken.bmp: not a picture"));
   EXPECT_TRUE(Form.Model().Skin(SkinStart).Path.isEmpty());
@@ -393,11 +393,11 @@ TEST_F(BuilderFormTest, ModalBuilderStaysOpenThroughItsOwnDialogs) {
   Questions.Pictures = {{Bmp("s.bmp")}};
   bool cancelledFromInside = false;
   QTimer::singleShot(0, &Form, [&] {
-    Click("Button1");
+    Click("chooseStartSkinButton");
     // The modal loop must still be running to get this far.
     QTimer::singleShot(0, &Form, [&] {
       cancelledFromInside = Form.isVisible();
-      Click("Button15");
+      Click("cancelButton");
     });
   });
   QTimer watchdog;
@@ -417,11 +417,11 @@ TEST_F(BuilderFormTest, TheBuilderIsReallyHiddenWhileItAsksAndComesBackAsItWas) 
   Form.move(where);
   Questions.VisibleWhileAsked = true;
   Questions.ColourAnswer = 0x00FF00;
-  QTest::mouseClick(Get<QWidget>("NextSH"), Qt::LeftButton);
+  QTest::mouseClick(Get<QWidget>("nextfieldColourSwatch"), Qt::LeftButton);
   EXPECT_FALSE(Questions.VisibleWhileAsked);
   EXPECT_TRUE(Form.isVisible());
   EXPECT_EQ(Form.pos(), where);
-  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked()); // not back to the start skin
+  EXPECT_TRUE(Get<QRadioButton>("showPlayingRadio")->isChecked()); // not back to the start skin
   EXPECT_TRUE(Host.Suspended);
 }
 
@@ -430,23 +430,23 @@ TEST_F(BuilderFormTest, TheBuilderIsReallyHiddenWhileItAsksAndComesBackAsItWas) 
 TEST_F(BuilderFormTest, TheLevelListShowsEveryLevelLastFirstAndFollowsTheSelection) {
   Form.show();
   ChooseSkinsAndAdd({Bmp("a.bmp"), Bmp("b.bmp"), Bmp("c.bmp")});
-  auto *list = Get<QListWidget>("LevelList");
+  auto *list = Get<QListWidget>("levelList");
   ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(list->item(0)->text(), "3. c.bmp");
   EXPECT_EQ(list->item(2)->text(), "1. a.bmp");
   EXPECT_FALSE(list->item(0)->icon().isNull());
   EXPECT_EQ(list->currentRow(), 0); // the last one added
-  Click("Button10");                // <<
+  Click("firstLevelButton");        // <<
   EXPECT_EQ(list->currentRow(), 2);
-  Click("Button16"); // Up: a becomes level 2, one row higher
+  Click("moveUpButton"); // Up: a becomes level 2, one row higher
   EXPECT_EQ(Form.Model().Levels().All()[1].Path, Dir.filePath("a.bmp"));
   EXPECT_EQ(list->item(1)->text(), "2. a.bmp");
   EXPECT_EQ(list->currentRow(), 1);
-  Click("Button17"); // Down: back to level 1, the bottom row
+  Click("moveDownButton"); // Down: back to level 1, the bottom row
   EXPECT_EQ(list->item(2)->text(), "1. a.bmp");
   EXPECT_EQ(list->currentRow(), 2);
   list->setCurrentRow(0); // chosen in the list
-  EXPECT_EQ(Text("CurrentLavelL"), "3");
+  EXPECT_EQ(Text("currentLevelLabel"), "3");
   EXPECT_EQ(Form.Model().Levels().Current(), 3);
 }
 
@@ -459,9 +459,9 @@ TEST_F(BuilderFormTest, LevelsOfAGameFileAreListedByNumberAndSize) {
   Form.LoadGame();
   Questions.Pictures = {{Bmp("beach.bmp")}};
   Form.show();
-  Click("ShowPlayRB");
-  Click("Button9");
-  auto *list = Get<QListWidget>("LevelList");
+  Click("showPlayingRadio");
+  Click("addLevelsButton");
+  auto *list = Get<QListWidget>("levelList");
   ASSERT_EQ(list->count(), 4);
   EXPECT_EQ(list->item(0)->text(), "4. beach.bmp");
   EXPECT_EQ(list->item(1)->text(), "Level 3");
@@ -492,14 +492,14 @@ TEST_F(BuilderFormTest, DroppedPicturesBecomeLevelsAndOneReportNamesTheRest) {
   ASSERT_EQ(Questions.Reports.size(), 1);
   EXPECT_TRUE(Questions.Reports[0].contains("readme.txt"));
   EXPECT_TRUE(Questions.Reports[0].contains("missing.jpg"));
-  EXPECT_TRUE(Get<QRadioButton>("ShowPlayRB")->isChecked());
+  EXPECT_TRUE(Get<QRadioButton>("showPlayingRadio")->isChecked());
 }
 
 TEST_F(BuilderFormTest, HelpFileOpensTheBuildersHelpPage) {
   Form.show();
   Questions.Pictures = {{Bmp("p.bmp")}};
-  Click("Button2"); // the help button acts with the level controls
-  Click("Button5");
+  Click("choosePlayingSkinButton"); // the help button acts with the level controls
+  Click("helpButton");
   EXPECT_EQ(Questions.HelpPages, QStringList{"file:///prog/Help/builder.html"});
 }
 

@@ -33,7 +33,7 @@ TEST_F(ConfirmDialogTest, CaptionComesWithEachCall) {
   Form.ShowConfirmBox("Confirm Delete", "", "Really Delete Current Level?!", "");
   TModalScript second(Form, [&] {
     EXPECT_EQ(Form.windowTitle(), "Confirm Overwrite Game");
-    EXPECT_EQ(Form.findChild<QLabel *>("TextMessage")->text(),
+    EXPECT_EQ(Form.findChild<QLabel *>("messageLabel")->text(),
               "Game File\r\n/games/Castle.qbx\r\nwill be overwritten.");
     Form.close();
   });
@@ -117,11 +117,11 @@ TEST_F(ConfirmDialogTest, LongMessageWidensTheBoxButtonsCentredFifteenApart) {
     const QString line = "Game File " + QString(extra, 'm') + QString(extra % 2, 'i');
     TModalScript script(Form, [&] { Form.close(); });
     Form.ShowConfirmBox("Confirm Overwrite Game", "", line, "");
-    const int labelWidth = Form.findChild<QLabel *>("TextMessage")->width();
+    const int labelWidth = Form.findChild<QLabel *>("messageLabel")->width();
     EXPECT_EQ(Form.width(), labelWidth + 84);
     EXPECT_GT(Form.width(), previousWidth) << "a longer message gives a wider box";
     previousWidth = Form.width();
-    EXPECT_EQ(Form.findChild<QFrame *>("Bevel1")->width(), labelWidth + 60);
+    EXPECT_EQ(Form.findChild<QFrame *>("ruleLine")->width(), labelWidth + 60);
 
     const QRect ok = Ok()->geometry();
     const QRect cancel = Cancel()->geometry();

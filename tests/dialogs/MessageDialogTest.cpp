@@ -40,8 +40,8 @@ int HalfToEven(int twice) {
 TEST_F(MessageDialogTest, FixedPartsOfTheBox) {
   EXPECT_EQ(Form.windowTitle(), "Message");
   EXPECT_EQ(Form.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-  EXPECT_EQ(Find<QLabel>("Image1")->geometry(), QRect(8, 6, 40, 42));
-  const QPixmap picture = Find<QLabel>("Image1")->pixmap();
+  EXPECT_EQ(Find<QLabel>("pictureLabel")->geometry(), QRect(8, 6, 40, 42));
+  const QPixmap picture = Find<QLabel>("pictureLabel")->pixmap();
   EXPECT_EQ(picture.size(), QSize(40, 42));
   const QImage image = picture.toImage();
   EXPECT_NE(image.pixelColor(20, 21), image.pixelColor(0, 0)) << "the picture shows something";
@@ -53,13 +53,13 @@ TEST_F(MessageDialogTest, LinesJoinedByCrLfAndBoxSizedToThem) {
   for (const QString &message :
        {QString("No Levels Defined!"), QString("Cannot Create file Quarrybox.exe!").repeated(2)}) {
     ShowWithoutWaiting("Game with a name:", message, "has just been created!");
-    auto *label = Find<QLabel>("TextMessage");
+    auto *label = Find<QLabel>("messageLabel");
     EXPECT_EQ(label->text(), "Game with a name:\r\n" + message + "\r\nhas just been created!");
     EXPECT_EQ(label->pos(), QPoint(59, 8));
     EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(message));
     EXPECT_EQ(Form.width(), label->width() + 84);
-    EXPECT_EQ(Find<QFrame>("Bevel1")->geometry(), QRect(8, 57, label->width() + 60, 3));
+    EXPECT_EQ(Find<QFrame>("ruleLine")->geometry(), QRect(8, 57, label->width() + 60, 3));
     EXPECT_EQ(Find<QPushButton>("okButton")->geometry(),
               QRect(HalfToEven(Form.width() - 75), 66, 75, 17));
   }
@@ -68,7 +68,7 @@ TEST_F(MessageDialogTest, LinesJoinedByCrLfAndBoxSizedToThem) {
 TEST_F(MessageDialogTest, ALongMessageWrapsWithinTheMainWindowsWidthAboveItsButton) {
   const QString path = "/home/player/" + QString("games/").repeated(20) + "Castle.qbx";
   ShowWithoutWaiting("", path + ": the file is incomplete (cut short at byte 1024).", "");
-  auto *label = Find<QLabel>("TextMessage");
+  auto *label = Find<QLabel>("messageLabel");
   EXPECT_LE(Form.width(), 600);
   EXPECT_TRUE(label->wordWrap());
   EXPECT_LE(label->x() + label->width(), Form.width());

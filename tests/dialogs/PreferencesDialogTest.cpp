@@ -69,9 +69,9 @@ TEST_F(PreferencesDialogTest, WindowAndControlsAreLaidOutAsDesigned) {
     const char *Name;
     QString Caption;
     QRect Area;
-  } boxes[] = {{"GroupBox1", "Down Arrow", {8, 16, 130, 80}},
-               {"GroupBox2", "Up Arrow (Rotate Direction)", {144, 16, 153, 80}},
-               {"GroupBox3", "Options", {8, 104, 289, 57}}};
+  } boxes[] = {{"downArrowGroup", "Down Arrow", {8, 16, 130, 80}},
+               {"upArrowGroup", "Up Arrow (Rotate Direction)", {144, 16, 153, 80}},
+               {"optionsGroup", "Options", {8, 104, 289, 57}}};
   for (const auto &b : boxes) {
     EXPECT_EQ(Find<QGroupBox>(b.Name)->title(), b.Caption);
     EXPECT_EQ(Find<QGroupBox>(b.Name)->geometry(), b.Area) << b.Name;
@@ -81,12 +81,12 @@ TEST_F(PreferencesDialogTest, WindowAndControlsAreLaidOutAsDesigned) {
     const char *Group;
     QString Caption;
     QPoint At;
-  } controls[] = {{"DropArrowRB", "GroupBox1", "Drop", {17, 24}},
-                  {"RotateArrowRB", "GroupBox1", "Rotate (ACW)", {17, 48}},
-                  {"ClockwiseRB", "GroupBox2", "Clockwise (CW)", {13, 24}},
-                  {"AClockwiseRB", "GroupBox2", "Anti Clockwise (ACW)", {13, 48}},
-                  {"MovementCB", "GroupBox3", "Original Tetris Movement", {20, 24}},
-                  {"rotatesndCB", "GroupBox3", "Motion Sound", {177, 24}}};
+  } controls[] = {{"dropWithDownRadio", "downArrowGroup", "Drop", {17, 24}},
+                  {"rotateWithDownRadio", "downArrowGroup", "Rotate (ACW)", {17, 48}},
+                  {"turnClockwiseRadio", "upArrowGroup", "Clockwise (CW)", {13, 24}},
+                  {"turnAntiClockwiseRadio", "upArrowGroup", "Anti Clockwise (ACW)", {13, 48}},
+                  {"singleStepMovementCheck", "optionsGroup", "Original Tetris Movement", {20, 24}},
+                  {"motionSoundCheck", "optionsGroup", "Motion Sound", {177, 24}}};
   for (const auto &c : controls) {
     auto *control = Find<QAbstractButton>(c.Name);
     EXPECT_EQ(control->text(), c.Caption);
@@ -128,12 +128,12 @@ TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
   const LoadCase &c = GetParam();
   Prefs = c.Prefs;
   Form.show();
-  EXPECT_EQ(Checked("DropArrowRB"), c.Drop);
-  EXPECT_EQ(Checked("RotateArrowRB"), c.Rotate);
-  EXPECT_EQ(Checked("ClockwiseRB"), c.Clockwise);
-  EXPECT_EQ(Checked("AClockwiseRB"), c.AClockwise);
-  EXPECT_EQ(Checked("MovementCB"), c.Movement);
-  EXPECT_EQ(Checked("rotatesndCB"), c.Sound);
+  EXPECT_EQ(Checked("dropWithDownRadio"), c.Drop);
+  EXPECT_EQ(Checked("rotateWithDownRadio"), c.Rotate);
+  EXPECT_EQ(Checked("turnClockwiseRadio"), c.Clockwise);
+  EXPECT_EQ(Checked("turnAntiClockwiseRadio"), c.AClockwise);
+  EXPECT_EQ(Checked("singleStepMovementCheck"), c.Movement);
+  EXPECT_EQ(Checked("motionSoundCheck"), c.Sound);
   Form.close();
 }
 
@@ -146,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PreferencesDialogTest, DefaultThenEscapeChangesNothing) {
   TModalScript script(Form, [&] {
     Find<QPushButton>("defaultButton")->click();
-    EXPECT_TRUE(Checked("DropArrowRB"));
-    EXPECT_TRUE(Checked("AClockwiseRB"));
-    EXPECT_TRUE(Checked("MovementCB"));
-    EXPECT_TRUE(Checked("rotatesndCB"));
+    EXPECT_TRUE(Checked("dropWithDownRadio"));
+    EXPECT_TRUE(Checked("turnAntiClockwiseRadio"));
+    EXPECT_TRUE(Checked("singleStepMovementCheck"));
+    EXPECT_TRUE(Checked("motionSoundCheck"));
     ExpectUnchanged(); // Default alone stores nothing
     TypeKey(Form, Qt::Key_Escape);
   });
@@ -174,10 +174,10 @@ TEST_F(PreferencesDialogTest, DefaultThenOkStoresDropAcwTetrisYes) {
 TEST_F(PreferencesDialogTest, OkStoresTheOtherTextsToo) {
   Prefs = {true, false, true, true};
   TModalScript script(Form, [&] {
-    Find<QRadioButton>("RotateArrowRB")->setChecked(true);
-    Find<QRadioButton>("ClockwiseRB")->setChecked(true);
-    Find<QCheckBox>("MovementCB")->setChecked(false);
-    Find<QCheckBox>("rotatesndCB")->setChecked(false);
+    Find<QRadioButton>("rotateWithDownRadio")->setChecked(true);
+    Find<QRadioButton>("turnClockwiseRadio")->setChecked(true);
+    Find<QCheckBox>("singleStepMovementCheck")->setChecked(false);
+    Find<QCheckBox>("motionSoundCheck")->setChecked(false);
     TypeKey(Form, Qt::Key_Return); // Ok holds the focus
   });
   Form.Open();
@@ -190,7 +190,7 @@ class PreferencesEscapeTest : public PreferencesDialogTest,
 
 TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
   TModalScript script(Form, [&] {
-    Find<QCheckBox>("MovementCB")->setChecked(true);
+    Find<QCheckBox>("singleStepMovementCheck")->setChecked(true);
     Find<QWidget>(GetParam())->setFocus();
     ASSERT_EQ(Form.focusWidget(), Find<QWidget>(GetParam()));
     TypeKey(Form, Qt::Key_Escape);
@@ -203,9 +203,10 @@ TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Preferences, PreferencesEscapeTest,
-                         ::testing::Values("okButton", "defaultButton", "DropArrowRB",
-                                           "RotateArrowRB", "ClockwiseRB", "AClockwiseRB",
-                                           "MovementCB", "rotatesndCB"));
+                         ::testing::Values("okButton", "defaultButton", "dropWithDownRadio",
+                                           "rotateWithDownRadio", "turnClockwiseRadio",
+                                           "turnAntiClockwiseRadio", "singleStepMovementCheck",
+                                           "motionSoundCheck"));
 
 TEST_F(PreferencesDialogTest, EscapeActsOnReleaseNotOnPress) {
   Form.show();
@@ -232,8 +233,8 @@ TEST_F(PreferencesDialogTest, ReopeningReloadsFromThePreferences) {
   Find<QPushButton>("defaultButton")->click();
   Form.close();
   Form.show();
-  EXPECT_TRUE(Checked("RotateArrowRB")) << "Default was not kept, so the dialog shows Rotate";
-  EXPECT_FALSE(Checked("MovementCB"));
+  EXPECT_TRUE(Checked("rotateWithDownRadio")) << "Default was not kept, so the dialog shows Rotate";
+  EXPECT_FALSE(Checked("singleStepMovementCheck"));
   Form.close();
 }
 

@@ -47,9 +47,9 @@ TEST_F(ScoreDialogTest, WindowRowsColoursAndFontsAsDesigned) {
     const char *Column;
     int Left, Width, PixelSize;
     QColor Text;
-  } columns[] = {{"Edit", 4, 25, 12, QColor(128, 0, 128)},
-                 {"ME", 30, 75, 11, QColor(0, 0, 128)},
-                 {"E", 108, 74, 12, QColor(0, 128, 0)}};
+  } columns[] = {{"rankEdit", 4, 25, 12, QColor(128, 0, 128)},
+                 {"nameEdit", 30, 75, 11, QColor(0, 0, 128)},
+                 {"scoreEdit", 108, 74, 12, QColor(0, 128, 0)}};
   for (int r = 1; r <= 10; ++r) {
     for (const auto &c : columns) {
       QLineEdit *edit = Row(c.Column, r);
@@ -60,9 +60,9 @@ TEST_F(ScoreDialogTest, WindowRowsColoursAndFontsAsDesigned) {
       EXPECT_TRUE(edit->font().bold());
       EXPECT_EQ(edit->font().pixelSize(), c.PixelSize) << c.Column;
     }
-    EXPECT_EQ(Row("Edit", r)->text(), QString::number(r));
-    EXPECT_TRUE(Row("Edit", r)->isReadOnly());
-    EXPECT_TRUE(Row("E", r)->isReadOnly());
+    EXPECT_EQ(Row("rankEdit", r)->text(), QString::number(r));
+    EXPECT_TRUE(Row("rankEdit", r)->isReadOnly());
+    EXPECT_TRUE(Row("scoreEdit", r)->isReadOnly());
   }
   EXPECT_EQ(CloseButton()->text(), "Close");
   EXPECT_EQ(CloseButton()->geometry(), QRect(3, 217, 180, 17));
@@ -72,12 +72,12 @@ TEST_F(ScoreDialogTest, MenuOpeningShowsTheTableReadOnly) {
   TModalScript script(Form, [&] {
     EXPECT_TRUE(Host.Suspended);
     EXPECT_EQ(Host.Sounds, QStringList{"Dialog"});
-    EXPECT_EQ(Row("ME", 1)->displayText(), "Ann   ");
-    EXPECT_EQ(Row("E", 1)->text(), "123456789");
-    EXPECT_EQ(Row("E", 2)->text(), "00001134");
-    EXPECT_EQ(Row("E", 10)->text(), "00000334");
+    EXPECT_EQ(Row("nameEdit", 1)->displayText(), "Ann   ");
+    EXPECT_EQ(Row("scoreEdit", 1)->text(), "123456789");
+    EXPECT_EQ(Row("scoreEdit", 2)->text(), "00001134");
+    EXPECT_EQ(Row("scoreEdit", 10)->text(), "00000334");
     for (int r = 1; r <= 10; ++r) {
-      QLineEdit *name = Row("ME", r);
+      QLineEdit *name = Row("nameEdit", r);
       EXPECT_TRUE(name->isReadOnly()) << r;
       const QString before = name->displayText();
       name->setFocus();
@@ -98,7 +98,7 @@ TEST_F(ScoreDialogTest, ScoreTextShownWithLeadingZeros) {
   Table[3].Score = 1234;
   Form.SetTable(Table);
   Form.show();
-  EXPECT_EQ(Row("E", 4)->text(), "00001234");
+  EXPECT_EQ(Row("scoreEdit", 4)->text(), "00001234");
   Form.close();
 }
 
@@ -110,11 +110,11 @@ TEST_P(ScoreEntryTest, EntryRowTakesTheNameAndEnterCloses) {
   const TScoreTable before = Table;
   TModalScript script(Form, [&] {
     EXPECT_TRUE(Host.Suspended);
-    EXPECT_EQ(Form.focusWidget(), Row("ME", row));
+    EXPECT_EQ(Form.focusWidget(), Row("nameEdit", row));
     for (int r = 1; r <= 10; ++r)
-      EXPECT_EQ(Row("ME", r)->isReadOnly(), r != row) << r;
+      EXPECT_EQ(Row("nameEdit", r)->isReadOnly(), r != row) << r;
     QTest::keyClicks(Form.focusWidget(), "Bob");
-    EXPECT_EQ(Row("ME", row)->displayText(), "Bob   ");
+    EXPECT_EQ(Row("nameEdit", row)->displayText(), "Bob   ");
     TypeKey(Form, Qt::Key_Return);
   });
   Form.EnterName(Table, row);
@@ -166,7 +166,7 @@ TEST_F(ScoreDialogTest, EnterClosesOnReleaseInAnyNameRow) {
   Form.SetTable(Table);
   Form.SetEntryRow(TScoreDialog::ViewOnly);
   Form.show();
-  QLineEdit *name = Row("ME", 7);
+  QLineEdit *name = Row("nameEdit", 7);
   name->setFocus();
   QTest::keyPress(name, Qt::Key_Return);
   EXPECT_TRUE(Form.isVisible()) << "a press alone does not close";
@@ -209,7 +209,7 @@ TEST_F(ScoreDialogTest, ANameTakesOnlyLettersTheFileCanStore) {
       QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
       QCoreApplication::sendEvent(Form.focusWidget(), &press);
     }
-    EXPECT_EQ(Row("ME", 1)->displayText(), QString::fromUtf8("Zo\u00e9   "));
+    EXPECT_EQ(Row("nameEdit", 1)->displayText(), QString::fromUtf8("Zo\u00e9   "));
     TypeKey(Form, Qt::Key_Return);
   });
   Form.EnterName(Table, 1);
@@ -220,12 +220,12 @@ TEST_F(ScoreDialogTest, EveryOpeningRefillsFromTheTable) {
   Form.SetTable(Table);
   Form.SetEntryRow(3);
   Form.show();
-  QTest::keyClicks(Row("ME", 3), "Tmp");
+  QTest::keyClicks(Row("nameEdit", 3), "Tmp");
   Form.close();
   Form.SetEntryRow(TScoreDialog::ViewOnly);
   Form.show();
-  EXPECT_EQ(Row("ME", 3)->displayText(), "Cy    ");
-  EXPECT_TRUE(Row("ME", 3)->isReadOnly());
+  EXPECT_EQ(Row("nameEdit", 3)->displayText(), "Cy    ");
+  EXPECT_TRUE(Row("nameEdit", 3)->isReadOnly());
   Form.close();
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false, true, false}));
 }
