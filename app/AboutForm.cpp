@@ -28,7 +28,7 @@ TAboutForm::TAboutForm(TDialogHost &host, QWidget *parent) : TDialogForm(host, p
   text->setOpenExternalLinks(true);
   text->setTextInteractionFlags(Qt::TextBrowserInteraction);
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OkButton");
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(title);
   layout->addWidget(text);
