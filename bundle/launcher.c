@@ -10,8 +10,9 @@
  * zenity, kdialog and xmessage that the machine has, else in a window of its own
  * (x11-message.c), and on stderr.
  *
- * Linked statically (libc and libzstd), so it runs before anything it carries is in place. */
-#define _GNU_SOURCE
+ * Linked statically (libc and libzstd), so it runs before anything it carries is in place.
+ * glibc's extensions come with its feature switch, whose name is reserved by design. */
+#define _GNU_SOURCE // NOLINT(bugprone-reserved-identifier)
 #include "RuntimeHeader.h"
 #include "payload.h"
 #include "x11-message.h"

@@ -313,7 +313,7 @@ int x11_message(const char *title, const char *text) {
   size_t widest = 0;
   for (int i = 0; i < count; ++i)
     widest = strlen(lines[i]) > widest ? strlen(lines[i]) : widest;
-  const unsigned width = (unsigned)(2 * MARGIN + FONT_W * widest);
+  const unsigned width = (unsigned)(FONT_W * widest) + 2 * MARGIN;
   const unsigned height = (unsigned)(2 * MARGIN + FONT_H * count);
   const uint32_t protocols = intern(d.fd, "WM_PROTOCOLS");
   const uint32_t delete_window = intern(d.fd, "WM_DELETE_WINDOW");
@@ -335,9 +335,8 @@ int x11_message(const char *title, const char *text) {
         failed = read_all(d.fd, event, 1) != 0;
     } else if (type == 12 && u16(event + 16) == 0) { /* the last Expose of a series */
       failed = draw_lines(&d, lines, count);
-    } else if (type == 2 || type == 4) { /* KeyPress, ButtonPress */
-      break;
-    } else if (type == 33 && u32(event + 8) == protocols && u32(event + 12) == delete_window) {
+    } else if (type == 2 || type == 4 || /* KeyPress, ButtonPress, or the close button */
+               (type == 33 && u32(event + 8) == protocols && u32(event + 12) == delete_window)) {
       break;
     }
   }

@@ -108,27 +108,7 @@ TStatus TGameFileReader::ReadExactly(qint64 offset, char *into, qint64 length) {
   return TStatus::Success();
 }
 
-TResult<TGameHeader> TGameFileReader::ReadHeader() {
-  if (GameSize < HeaderSize)
-    return Incomplete(QCoreApplication::translate(
-                          "GameFile", "it is too short for a game header (%1 bytes needed, "
-                                      "file size %2)")
-                          .arg(HeaderSize)
-                          .arg(GameSize));
-  std::array<char, HeaderSize> head;
-  if (TStatus s = ReadExactly(0, head.data(), HeaderSize); !s.Ok())
-    return s;
-
-  TGameHeader header;
-  header.FormatMark = quint8(head[FormatMarkAt]);
-  header.PlayBox = BoxAt(&head[PlayBoxAt]);
-  header.ScoreBox = BoxAt(&head[ScoreBoxAt]);
-  header.NextBox = BoxAt(&head[NextBoxAt]);
-  header.PlayingStretch = head[PlayingStretchAt] != 0;
-  header.StartStretch = head[StartStretchAt] != 0;
-  header.GameOverStretch = head[GameOverStretchAt] != 0;
-  header.LevelCount = qFromLittleEndian<quint16>(&head[LevelCountAt]);
-
+TStatus TGameFileReader::ReadOffsets(TGameHeader &header) {
   const int levels = header.LevelCount;
   const qint64 recordsStart = RecordsStart(levels);
   if (recordsStart > GameSize)
@@ -145,7 +125,11 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
   for (int record = 0; record < RecordCount(levels); ++record)
     header.RecordOffsets[record] = U32At(&table[size_t(SlotSize * record)]);
   header.ScoreTableOffset = U32At(&table[size_t(SlotSize * ScoreTableSlot(levels))]);
+  return TStatus::Success();
+}
 
+TStatus TGameFileReader::ReadScores(TGameHeader &header) {
+  const qint64 recordsStart = RecordsStart(header.LevelCount);
   const qint64 scoresAt = header.ScoreTableOffset;
   if (scoresAt < recordsStart)
     return Fail(QCoreApplication::translate("GameFile",
@@ -168,6 +152,34 @@ TResult<TGameHeader> TGameFileReader::ReadHeader() {
     header.Scores[i].Name = QByteArray(entry, TGameData::NameLength);
     header.Scores[i].Score = qFromLittleEndian<qint32>(entry + TGameData::NameLength);
   }
+  return TStatus::Success();
+}
+
+TResult<TGameHeader> TGameFileReader::ReadHeader() {
+  if (GameSize < HeaderSize)
+    return Incomplete(QCoreApplication::translate(
+                          "GameFile", "it is too short for a game header (%1 bytes needed, "
+                                      "file size %2)")
+                          .arg(HeaderSize)
+                          .arg(GameSize));
+  std::array<char, HeaderSize> head;
+  if (TStatus s = ReadExactly(0, head.data(), HeaderSize); !s.Ok())
+    return s;
+
+  TGameHeader header;
+  header.FormatMark = quint8(head[FormatMarkAt]);
+  header.PlayBox = BoxAt(&head[PlayBoxAt]);
+  header.ScoreBox = BoxAt(&head[ScoreBoxAt]);
+  header.NextBox = BoxAt(&head[NextBoxAt]);
+  header.PlayingStretch = head[PlayingStretchAt] != 0;
+  header.StartStretch = head[StartStretchAt] != 0;
+  header.GameOverStretch = head[GameOverStretchAt] != 0;
+  header.LevelCount = qFromLittleEndian<quint16>(&head[LevelCountAt]);
+
+  if (TStatus s = ReadOffsets(header); !s.Ok())
+    return s;
+  if (TStatus s = ReadScores(header); !s.Ok())
+    return s;
   return header;
 }
 

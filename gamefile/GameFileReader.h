@@ -49,6 +49,10 @@ private:
   // A range that ends past the end of the file: the file was most likely cut short.
   TStatus Incomplete(const QString &detail) const;
   TStatus ReadExactly(qint64 offset, char *into, qint64 length);
+  // The offset table after the header: each record's offset, then the score table's.
+  TStatus ReadOffsets(TGameHeader &header);
+  // The score table, which lies after the offset table and inside the file.
+  TStatus ReadScores(TGameHeader &header);
 
   std::unique_ptr<QFile> OwnedFile;
   QIODevice *Input;

@@ -46,7 +46,7 @@ TResult<TScoreTable> TScoreStore::Load(const QString &key) const {
     return broken();
   TScoreTable table;
   for (int i = 0; i < 10; ++i) {
-    const int tab = lines[i].indexOf('\t');
+    const qsizetype tab = lines[i].indexOf('\t');
     bool number = false;
     const qint32 score = tab > 0 ? lines[i].left(tab).toInt(&number) : 0;
     const QString name = QString::fromUtf8(lines[i].mid(tab + 1));

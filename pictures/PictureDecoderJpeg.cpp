@@ -150,9 +150,9 @@ qint64 CoefficientBytes(jpeg_decompress_struct &header) {
   qint64 bytes = 0;
   for (int c = 0; c < header.num_components; ++c) {
     const jpeg_component_info &component = header.comp_info[c];
-    const qint64 across = (component.width_in_blocks + component.h_samp_factor - 1) /
+    const qint64 across = (qint64(component.width_in_blocks) + component.h_samp_factor - 1) /
                           component.h_samp_factor * component.h_samp_factor;
-    const qint64 down = (component.height_in_blocks + component.v_samp_factor - 1) /
+    const qint64 down = (qint64(component.height_in_blocks) + component.v_samp_factor - 1) /
                         component.v_samp_factor * component.v_samp_factor;
     bytes += across * down * BytesPerBlock;
   }

@@ -51,5 +51,5 @@ public:
 private:
   static int IndexOf(int col, int row);
 
-  std::array<TWellSquare, WellColumns * WellRows> Squares;
+  std::array<TWellSquare, size_t(WellColumns) * WellRows> Squares;
 };

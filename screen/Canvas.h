@@ -16,7 +16,7 @@ class QImage;
 class QPainter;
 
 constexpr QRgb WindowColour(quint32 value) {
-  return qRgb(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+  return qRgb(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
 }
 
 // Horizontal and vertical lines only: all the game draws.

@@ -81,7 +81,7 @@ void TGameHarness::StartPlaying() {
   ASSERT_EQ(Game->PlayFlow().GameState(), StatePlaying);
 }
 
-void TGameHarness::Frames(int count) { Scheduler.Advance(16 * count); }
+void TGameHarness::Frames(int count) { Scheduler.Advance(qint64(16) * count); }
 
 void TGameHarness::Tap(int vk) {
   Press(vk);
