@@ -37,8 +37,10 @@ void WriteBuiltinPictures(TAssetFolder &folder) {
   folder.SaveImage(
       "Small.bmp",
       PaintBlock(SmallSize, QColor(CellColours[7])).convertToFormat(QImage::Format_RGB888));
-  // The English words always fit: they set the sizes the translations shrink from.
+  // The English words set the font sizes the translations shrink from.
   QStringList tooLong;
   folder.SaveImage("PressSP.png", PaintPressSpace(PressSpaceTexts(), tooLong));
   folder.SaveImage("PauseL.png", PaintPauseBanner(PauseTexts(), tooLong));
+  for (const QString &text : tooLong)
+    folder.Report(QStringLiteral("\"%1\" is too long for its picture").arg(text));
 }
