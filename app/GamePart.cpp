@@ -17,7 +17,7 @@ QImage BuiltinPicture(const char *name) {
   InitBuiltinPictures();
   // Read as the type its name says: a reader that guesses asks every image plugin installed
   // whether it knows the contents, loading each one at start-up.
-  const QString file = QString::fromLatin1(name);
+  const QString file = TranslatedBuiltinName(QString::fromLatin1(name));
   QImageReader reader(QStringLiteral(":/pictures/") + file, file.section('.', -1).toLatin1());
   reader.setAutoDetectImageFormat(false);
   return reader.read();

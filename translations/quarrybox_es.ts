@@ -519,6 +519,29 @@
     </message>
 </context>
 <context>
+    <name>PictureTexts</name>
+    <message>
+        <source>Press</source>
+        <extracomment>Before a key cap in a small picture on the title screen: &quot;Press [SPACE]&quot; starts the game. About 45 pixels wide in bold; a longer word is drawn smaller.</extracomment>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <extracomment>The label of the space bar as keyboards in this language print it, in capitals, on a key cap about 55 pixels wide; a longer label is drawn smaller.</extracomment>
+        <translation>ESPACIO</translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <extracomment>The large title of the banner shown while the game is paused, in capitals.</extracomment>
+        <translation>PAUSA</translation>
+    </message>
+    <message>
+        <source>press P or Up to resume</source>
+        <extracomment>Under the title of the pause banner: P and the Up arrow key end the pause. About 250 pixels wide in bold; a longer text is drawn smaller.</extracomment>
+        <translation>pulse P o flecha arriba para seguir</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Quarrybox</source>

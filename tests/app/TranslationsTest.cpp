@@ -57,7 +57,7 @@ QHash<QString, TMessage> SourceTexts(const QTemporaryDir &scratch) {
   lupdate.setWorkingDirectory(QStringLiteral(QB_SOURCE_DIR));
   lupdate.start(QStringLiteral(QB_LUPDATE),
                 {"-silent", "-I", ".", "-locations", "none", "app", "gamefile", "pictures",
-                 "dialogs", "builder", "screen", "-ts", out});
+                 "dialogs", "builder", "screen", "resources", "-ts", out});
   EXPECT_TRUE(lupdate.waitForFinished(60000));
   EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
   return ReadCatalogue(out);

@@ -1,5 +1,7 @@
-// assetgen OUTDIR: paints every picture the build ships into OUTDIR. Exit status 0 when every
-// file was written, 1 with one message per failure otherwise, 2 on wrong usage.
+// assetgen OUTDIR: paints every picture the build ships into OUTDIR.
+// assetgen OUTDIR --translations QM...: paints only the pictures with words, in each language.
+// Exit status 0 when every file was written, 1 with one message per failure otherwise, 2 on
+// wrong usage.
 #include "tools/assetgen/AssetFolder.h"
 #include "tools/assetgen/Pictures.h"
 
@@ -12,13 +14,17 @@ int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: assetgen OUTDIR\n");
+  const QStringList arguments = app.arguments().mid(1);
+  const bool translated = arguments.value(1) == QLatin1String("--translations");
+  if (arguments.size() != 1 && !(translated && arguments.size() > 2)) {
+    std::fprintf(stderr, "usage: assetgen OUTDIR [--translations QM...]\n");
     return 2;
   }
 
-  TAssetFolder folder(QString::fromLocal8Bit(argv[1]));
-  if (folder.Prepare()) {
+  TAssetFolder folder(arguments.first());
+  if (folder.Prepare() && translated) {
+    WriteTranslatedPictures(folder, arguments.mid(2));
+  } else if (folder.Errors().isEmpty()) {
     WriteBuiltinPictures(folder);
     WriteIconPictures(folder);
     WriteSkinPictures(folder);

@@ -1,0 +1,103 @@
+// The start-key prompt and the pause banner in the player's language: the program picks the
+// copy painted with its translation's words, keeps the English size, falls back to English for
+// words no copy was painted with, and assetgen refuses words too long for their place.
+#include "resources/BuiltinPictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList WordPictures = {"PressSP.png", "PauseL.png"};
+
+QImage Builtin(const QString &name) { return QImage(":/pictures/" + name); }
+
+TEST(TranslatedPictures, EachTranslationShowsItsOwnCopiesAtTheEnglishSize) {
+  const QFileInfoList catalogues =
+      QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files);
+  ASSERT_EQ(catalogues.size(), 5);
+  QSet<QString> seen;
+  for (const QFileInfo &catalogue : catalogues) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(catalogue.filePath()));
+    QCoreApplication::installTranslator(&translator);
+    for (const QString &name : WordPictures) {
+      const QString translated = TranslatedBuiltinName(name);
+      const QImage english = Builtin(name), copy = Builtin(translated);
+      EXPECT_FALSE(seen.contains(translated)) << qPrintable(catalogue.fileName());
+      seen << translated;
+      ASSERT_FALSE(copy.isNull()) << qPrintable(translated);
+      EXPECT_EQ(copy.size(), english.size()) << qPrintable(translated);
+      EXPECT_NE(copy, english) << qPrintable(translated);
+    }
+    EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp");
+    QCoreApplication::removeTranslator(&translator);
+  }
+  for (const QString &name : WordPictures)
+    EXPECT_EQ(TranslatedBuiltinName(name), name) << "without a translation";
+}
+
+// A translation newer than the painted copies: its words have none.
+class TUnpaintedWords : public QTranslator {
+public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char *context, const char *source, const char *, int) const override {
+    return QString::fromLatin1(context) == "PictureTexts" ? QString::fromLatin1(source).toLower()
+                                                          : QString();
+  }
+};
+
+TEST(TranslatedPictures, WordsWithoutAPaintedCopyFallBackToEnglish) {
+  TUnpaintedWords translator;
+  QCoreApplication::installTranslator(&translator);
+  for (const QString &name : WordPictures)
+    EXPECT_EQ(TranslatedBuiltinName(name), name);
+  QCoreApplication::removeTranslator(&translator);
+}
+
+int RunCommand(const QString &program, const QStringList &arguments, QString *errors = nullptr) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  process.setProcessEnvironment(env);
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    return -1;
+  if (errors)
+    *errors = QString::fromLocal8Bit(process.readAllStandardError());
+  return process.exitCode();
+}
+
+TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString ts = dir.filePath("quarrybox_xx.ts");
+  QFile file(ts);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"xx\">\n"
+             "<context><name>PictureTexts</name><message><source>PAUSED</source>"
+             "<translation>" +
+             QByteArray(120, 'W') + "</translation></message></context></TS>\n");
+  file.close();
+  const QString qm = dir.filePath("quarrybox_xx.qm");
+  ASSERT_EQ(RunCommand(QB_LRELEASE, {"-silent", ts, "-qm", qm}), 0);
+
+  QString errors;
+  EXPECT_EQ(RunCommand(QB_ASSETGEN,
+                       {dir.filePath("out"), "--translations", qm, dir.filePath("quarrybox_yy.qm")},
+                       &errors),
+            1);
+  EXPECT_TRUE(errors.contains("xx: \"WWW")) << qPrintable(errors);
+  EXPECT_TRUE(errors.contains("too long")) << qPrintable(errors);
+  EXPECT_TRUE(errors.contains("cannot read the translation " + dir.filePath("quarrybox_yy.qm")))
+      << qPrintable(errors);
+}
+
+} // namespace
