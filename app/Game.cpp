@@ -36,14 +36,7 @@ void TGame::Start(const TStartup &startup) {
   Parts.Data = TGameData();
   Parts.Data.CurrentLevel = 0;
 
-  bool ok = false;
-  const int left = Parts.Settings.ReadSetting("QuarryboxLeft").toInt(&ok);
-  Position.setX(
-      ok ? left : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
-  const int top = Parts.Settings.ReadSetting("QuarryboxTop").toInt(&ok);
-  Position.setY(
-      ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
-  Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
+  PlaceWindow(startup);
 
   Parts.Session.Prefs =
       TPlayPreferences::Read([this](const QString &n) { return Parts.Settings.ReadSetting(n); });
@@ -67,23 +60,43 @@ void TGame::Start(const TStartup &startup) {
   Parts.Settings.WriteSetting("QuarryboxVer", "2.0");
   Parts.PlaySound("StartQRX");
 
-  if (Parts.StandAloneMode) {
-    const TResult<QString> unpacked = Parts.Document.UnpackStandAlone(Parts.ProgramPath);
-    if (unpacked.Ok() && Parts.LoadGame(unpacked.Value())) {
-      // One game and nothing to author: File keeps Exit, and Help goes.
-      for (TCommand command : {TCommand::OpenGame, TCommand::OpenRecent, TCommand::GamesGallery,
-                               TCommand::DownloadMoreGames, TCommand::CreateGame,
-                               TCommand::EditGame, TCommand::MakeExe, TCommand::SaveGame,
-                               TCommand::SaveGameAs, TCommand::HelpTopic, TCommand::About})
-        Parts.MenuItems.SetVisible(command, false);
-      Flow.ShowTitleSoon();
-    } else {
-      Flow.CloseSoon(); // no game of its own
-    }
-    Commands.UpdateMenu();
-    return;
-  }
+  if (Parts.StandAloneMode)
+    StartStandAlone();
+  else
+    StartWithChosenGame(startup);
+  Commands.UpdateMenu();
+}
 
+// Where the window was left, else centred; always on a screen that exists now.
+void TGame::PlaceWindow(const TStartup &startup) {
+  bool ok = false;
+  const int left = Parts.Settings.ReadSetting("QuarryboxLeft").toInt(&ok);
+  Position.setX(
+      ok ? left : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
+  const int top = Parts.Settings.ReadSetting("QuarryboxTop").toInt(&ok);
+  Position.setY(
+      ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
+  Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
+}
+
+// A stand-alone game plays the game it carries, or closes when it carries none.
+void TGame::StartStandAlone() {
+  const TResult<QString> unpacked = Parts.Document.UnpackStandAlone(Parts.ProgramPath);
+  if (unpacked.Ok() && Parts.LoadGame(unpacked.Value())) {
+    // One game and nothing to author: File keeps Exit, and Help goes.
+    for (TCommand command :
+         {TCommand::OpenGame, TCommand::OpenRecent, TCommand::GamesGallery,
+          TCommand::DownloadMoreGames, TCommand::CreateGame, TCommand::EditGame, TCommand::MakeExe,
+          TCommand::SaveGame, TCommand::SaveGameAs, TCommand::HelpTopic, TCommand::About})
+      Parts.MenuItems.SetVisible(command, false);
+    Flow.ShowTitleSoon();
+  } else {
+    Flow.CloseSoon(); // no game of its own
+  }
+}
+
+// The game named on the command line, else the last one, else an empty game.
+void TGame::StartWithChosenGame(const TStartup &startup) {
   const bool named = !GameFileArgument(startup.Arguments).isEmpty();
   Recent.Start(startup.DataHome, named);
   const QString game = Files.ChooseStartGame(startup.Arguments);
@@ -97,7 +110,6 @@ void TGame::Start(const TStartup &startup) {
     Parts.SetCaption(Parts.ApplicationTitle);
     Parts.View.Overlays().ShowPrompt(true);
   }
-  Commands.UpdateMenu();
 }
 
 void TGame::Stop() { Parts.FrameTimer.SetEnabled(false); }

@@ -96,6 +96,10 @@ public:
   TPlayerInput &Input() { return Parts.PlayerInput; }
 
 private:
+  void PlaceWindow(const TStartup &startup);
+  void StartStandAlone();
+  void StartWithChosenGame(const TStartup &startup);
+
   // Wired in one place: each part knows the others it works with.
   TGameParts Parts;
   TPiecePlay Pieces;
