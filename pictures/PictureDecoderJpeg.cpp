@@ -190,6 +190,44 @@ TDecodedPicture TooManyScans(int limit) {
           .arg(limit));
 }
 
+// libjpeg set to report to the session, to stop when told or past the scan limit, and to
+// stay within the memory limit.
+void StartSession(TJpegSession &session, const std::atomic<bool> *abandon,
+                  const TPictureLimits &limits) {
+  jpeg_decompress_struct &info = session.Info;
+  info.err = jpeg_std_error(&session.Errors);
+  session.Errors.error_exit = JpegErrorExit;
+  session.Errors.output_message = JpegOutputMessage;
+  jpeg_create_decompress(&info);
+  session.Progress.progress_monitor = JpegProgress;
+  info.progress = &session.Progress;
+  session.Abandon = abandon;
+  session.MaxScans = limits.MaxScans;
+  // libjpeg fails rather than go past this (it has no backing store to turn to).
+  info.mem->max_memory_to_use = long(limits.AllocationLimitMb) << 20;
+  // EXIF segments are kept for their orientation: each at most 64 KB, and never more in all
+  // than the file, which is in memory already.
+  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+}
+
+// Why libjpeg stopped before the end, if it did.
+std::optional<TDecodedPicture> Stopped(const TJpegSession &session, int maxScans) {
+  switch (session.Stop) {
+  case TJpegStop::None:
+    return std::nullopt;
+  case TJpegStop::TooManyScans:
+    return TooManyScans(maxScans);
+  case TJpegStop::Abandoned:
+    return TDecodedPicture::Refused(
+        TPictureFault::Abandoned,
+        QCoreApplication::translate("Picture",
+                                    "its picture was no longer wanted before it was decoded"));
+  case TJpegStop::Damaged:
+    return TDecodedPicture::DamagedBecause(DamageOf(session));
+  }
+  return std::nullopt;
+}
+
 } // namespace
 
 int TPictureDecoder::CountJpegScans(const uchar *data, qint64 size, int stopAbove) {
@@ -247,19 +285,7 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
 
   TJpegSession session;
   jpeg_decompress_struct &info = session.Info;
-  info.err = jpeg_std_error(&session.Errors);
-  session.Errors.error_exit = JpegErrorExit;
-  session.Errors.output_message = JpegOutputMessage;
-  jpeg_create_decompress(&info);
-  session.Progress.progress_monitor = JpegProgress;
-  info.progress = &session.Progress;
-  session.Abandon = use.Abandon;
-  session.MaxScans = Limits.MaxScans;
-  // libjpeg fails rather than go past this (it has no backing store to turn to).
-  info.mem->max_memory_to_use = long(Limits.AllocationLimitMb) << 20;
-  // EXIF segments are kept for their orientation: each at most 64 KB, and never more in all
-  // than the file, which is in memory already.
-  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+  StartSession(session, use.Abandon, Limits);
 
   std::optional<TDecodedPicture> refused;
   TDecodedPicture picture;
@@ -291,19 +317,8 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
 
   if (refused)
     return *refused;
-  switch (session.Stop) {
-  case TJpegStop::None:
-    break;
-  case TJpegStop::TooManyScans:
-    return TooManyScans(Limits.MaxScans);
-  case TJpegStop::Abandoned:
-    return TDecodedPicture::Refused(
-        TPictureFault::Abandoned,
-        QCoreApplication::translate("Picture",
-                                    "its picture was no longer wanted before it was decoded"));
-  case TJpegStop::Damaged:
-    return TDecodedPicture::DamagedBecause(DamageOf(session));
-  }
+  if (auto stopped = Stopped(session, Limits.MaxScans))
+    return *stopped;
   if (!decoded)
     return TDecodedPicture::DamagedBecause(DamageOf(session));
   picture.Image = ExifOrientation::Upright(picture.Image, orientation);
