@@ -95,6 +95,39 @@ struct TControllers {
   TGamepadControl Control;
 };
 
+// True when this start is the one that runs; otherwise the running copy was handed the start.
+bool BecomePrimary(TSingleInstance &instance, const TSingleInstance::TMessage &handOver) {
+  if (instance.TryBecomePrimary())
+    return true;
+  const TSingleInstance::TStart start = instance.Start(handOver);
+  if (start == TSingleInstance::TStart::GaveUp)
+    qWarning("quarrybox: a running copy holds %s but does not answer",
+             qPrintable(instance.LockPath()));
+  return start == TSingleInstance::TStart::Primary;
+}
+
+// The window sized for the screen it opens on, and what the game's start needs to know of it.
+TStartup SizeWindowForStartup(TMainForm &form, TSettingsStore &settings, const QString &programFile,
+                              const QStringList &args) {
+  TStartup startup;
+  startup.ProgramPath = programFile;
+  startup.Arguments = args;
+  const QSize chrome = form.Chrome();
+  if (QScreen *screen = QGuiApplication::primaryScreen()) {
+    startup.ScreenSize = screen->availableGeometry().size();
+    // The room for the picture: the screen less a window frame and the menu bar.
+    const QSize room = screen->availableGeometry().marginsRemoved(TypicalFrame).size() - chrome;
+    form.ApplySize(ReadWindowSize(settings, room, screen->devicePixelRatio(),
+                                  TWindowPictureView::PictureSize));
+  }
+  for (const QScreen *screen : QGuiApplication::screens())
+    startup.ScreenAreas << screen->availableGeometry();
+  startup.WindowSize = TWindowPictureView::PictureSize * form.Size().Factor + chrome;
+  startup.WindowHandle = QString::number(getpid());
+  startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return startup;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -113,14 +146,8 @@ int main(int argc, char **argv) {
   const QString programFile = ProgramFile();
   const QString key = TSingleInstance::KeyOf(programFile);
   TSingleInstance instance(key);
-  if (!instance.TryBecomePrimary()) {
-    const TSingleInstance::TStart start = instance.Start(HandOverMessage(key, args));
-    if (start == TSingleInstance::TStart::GaveUp)
-      qWarning("quarrybox: a running copy holds %s but does not answer",
-               qPrintable(instance.LockPath()));
-    if (start != TSingleInstance::TStart::Primary)
-      return 0;
-  }
+  if (!BecomePrimary(instance, HandOverMessage(key, args)))
+    return 0;
 
   QApplication::setApplicationName("Quarrybox");
   UsePressOnlyKeyRepeat();
@@ -150,23 +177,7 @@ int main(int argc, char **argv) {
     QCoreApplication::quit();
   });
 
-  TStartup startup;
-  startup.ProgramPath = programFile;
-  startup.Arguments = args;
-  const QSize chrome = form.Chrome();
-  if (QScreen *screen = QGuiApplication::primaryScreen()) {
-    startup.ScreenSize = screen->availableGeometry().size();
-    // The room for the picture: the screen less a window frame and the menu bar.
-    const QSize room = screen->availableGeometry().marginsRemoved(TypicalFrame).size() - chrome;
-    form.ApplySize(ReadWindowSize(settings, room, screen->devicePixelRatio(),
-                                  TWindowPictureView::PictureSize));
-  }
-  for (const QScreen *screen : QGuiApplication::screens())
-    startup.ScreenAreas << screen->availableGeometry();
-  startup.WindowSize = TWindowPictureView::PictureSize * form.Size().Factor + chrome;
-  startup.WindowHandle = QString::number(getpid());
-  startup.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  game.Start(startup);
+  game.Start(SizeWindowForStartup(form, settings, programFile, args));
   // A picture still decoding (a hostile one can take many seconds) would keep a process with no
   // window alive; everything to keep was kept by the close sequence.
   const auto end = [&game](int status) {
