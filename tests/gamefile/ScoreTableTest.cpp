@@ -22,7 +22,7 @@ void ExpectNewTable(const QByteArray &table) {
   EXPECT_EQ(table.left(10), QByteArray("Winner") + Hex("40420F00"));
   EXPECT_EQ(table.mid(30, 10), QByteArray("Bob   ") + Hex("FFFFFFFF"));
   for (int i : {1, 2, 4, 5, 6, 7, 8, 9})
-    EXPECT_EQ(table.mid(10 * i, 10), QByteArray("Zanpek") + Hex("00000000")) << i;
+    EXPECT_EQ(table.mid(qsizetype(10) * i, 10), QByteArray("Zanpek") + Hex("00000000")) << i;
 }
 
 TEST(ScoreTable, RewriteChangesOnlyTheLast100Bytes) {

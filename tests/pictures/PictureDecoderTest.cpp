@@ -117,9 +117,9 @@ TEST(PictureDecoder, JpegIsDecodedAtTheSmallestScaleThatCoversTheShownSize) {
         std::pair{QSize(10, 226), QSize(600, 450)}, std::pair{QSize(601, 450), QSize(1200, 900)},
         std::pair{QSize(5000, 5000), QSize(1200, 900)}}) {
     TPictureUse use;
-    use.ShownSize = [shown](QSize stored) {
+    use.ShownSize = [wanted = shown](QSize stored) {
       EXPECT_EQ(stored, QSize(1200, 900));
-      return shown;
+      return wanted;
     };
     const TDecodedPicture picture = TPictureDecoder().Decode(jpeg, PictureJpeg, use);
     ASSERT_TRUE(picture.Ok()) << picture.Reason.toStdString();

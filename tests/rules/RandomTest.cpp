@@ -21,7 +21,7 @@ constexpr quint64 BaseSeed = 20260101;
 double ChiSquare(const std::vector<long> &counts, double expected) {
   double sum = 0;
   for (long c : counts)
-    sum += (c - expected) * (c - expected) / expected;
+    sum += (double(c) - expected) * (double(c) - expected) / expected;
   return sum;
 }
 
@@ -80,7 +80,7 @@ TEST(RandomTest, ShapeDoesNotDependOnThePreviousShapeAcrossReseeds) {
   // The game draws the next shape once per landing, right after reseeding.
   TRandom random(BaseSeed);
   constexpr int Draws = 70000;
-  std::vector<long> pairs(PieceTypeCount * PieceTypeCount, 0);
+  std::vector<long> pairs(size_t(PieceTypeCount) * PieceTypeCount, 0);
   random.Reseed(0);
   int previous = random.Random(PieceTypeCount);
   for (qint64 now = 1; now <= Draws; ++now) {

@@ -185,7 +185,7 @@ TEST_F(SoundMixerBackendTest, EveryBuiltinClipLoadsInFull) {
     const QByteArray image = Sounds.FindByName(name).Wave();
     const int clip = Output.LoadClip(image);
     ASSERT_GE(clip, 0) << name << ": " << qPrintable(Output.ErrorText());
-    const int dataBytes = qFromLittleEndian<quint32>(image.constData() + 40);
+    const quint32 dataBytes = qFromLittleEndian<quint32>(image.constData() + 40);
     EXPECT_NEAR(Output.ClipSeconds(clip), dataBytes / 22050.0, 1.0 / 11025) << name;
   }
 }

@@ -39,6 +39,23 @@ TResult<QImage> ShownPicture(const QString &path, int size) {
   return decoded.Image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+// Written whole or not at all: a half-written thumbnail would be cached as the game's. Each
+// write is checked, unbuffered, because a commit after a short write on a full disk has been
+// seen to succeed; a failing write then names the system's reason.
+// Returns the system's reason when the file was not written, empty when it was.
+QString WriteWhole(const QString &path, const QByteArray &bytes) {
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return out.errorString();
+  if (!WriteAll(out, bytes)) {
+    const QString failure = out.errorString();
+    out.cancelWriting();
+    out.commit(); // discards the temporary file
+    return failure;
+  }
+  return out.commit() ? QString() : out.errorString();
+}
+
 } // namespace
 
 int Thumbnail(const QStringList &args, QTextStream &err) {
@@ -61,20 +78,7 @@ int Thumbnail(const QStringList &args, QTextStream &err) {
     err << "qbxtool: " << args[1] << ": the thumbnail cannot be encoded as PNG" << Qt::endl;
     return TQbxTool::ExitFailed;
   }
-  // Written whole or not at all: a half-written thumbnail would be cached as the game's. Each
-  // write is checked, unbuffered, because a commit after a short write on a full disk has been
-  // seen to succeed; a failing write then names the system's reason.
-  QSaveFile out(args[1]);
-  QString failure;
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    failure = out.errorString();
-  } else if (!WriteAll(out, png)) {
-    failure = out.errorString();
-    out.cancelWriting();
-    out.commit(); // discards the temporary file
-  } else if (!out.commit()) {
-    failure = out.errorString();
-  }
+  const QString failure = WriteWhole(args[1], png);
   if (!failure.isEmpty()) {
     err << "qbxtool: " << args[1] << ": cannot be written (" << failure << ")" << Qt::endl;
     return TQbxTool::ExitFailed;

@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <cmath>
 #include <vector>
 
 class TClip {
@@ -16,7 +17,7 @@ public:
   int Count() const { return static_cast<int>(Samples.size()); }
   double Seconds() const { return static_cast<double>(Count()) / Rate; }
   // The sample index of a time in seconds (may lie outside the clip).
-  static int Index(double seconds) { return static_cast<int>(seconds * Rate + 0.5); }
+  static int Index(double seconds) { return static_cast<int>(std::lround(seconds * Rate)); }
 
   // Adds v to sample i; samples outside the clip are dropped.
   void Add(int i, double v) {
