@@ -42,7 +42,7 @@ TResult<QImage> ShownPicture(const QString &path, int size) {
 // Written whole or not at all: a half-written thumbnail would be cached as the game's. Each
 // write is checked, unbuffered, because a commit after a short write on a full disk has been
 // seen to succeed; a failing write then names the system's reason.
-// Returns the system's reason when the file was not written, empty when it was.
+// Returns that reason, or an empty text when the file was written.
 QString WriteWhole(const QString &path, const QByteArray &bytes) {
   QSaveFile out(path);
   if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
