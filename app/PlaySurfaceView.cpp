@@ -20,7 +20,9 @@ void TPlaySurfaceView::SetFactor(int factor) {
 }
 
 void TPlaySurfaceView::ShowChanged(const QRect &area) {
-  update(QRect(area.topLeft() * Scale, area.size() * Scale));
+  // Painted and sent to the window system within the frame: a posted update would wake the
+  // event loop once more for every frame that moves a block.
+  repaint(QRect(area.topLeft() * Scale, area.size() * Scale));
 }
 
 void TPlaySurfaceView::paintEvent(QPaintEvent *event) {

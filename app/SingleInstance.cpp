@@ -101,30 +101,18 @@ TSingleInstance::TStart TSingleInstance::Start(TMessage message, int waitMs) {
 void TSingleInstance::Listen(std::function<void()> onOpenGame, std::function<void()> onRaise) {
   OnOpenGame = std::move(onOpenGame);
   OnRaise = std::move(onRaise);
-  Server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-  connect(&Server, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket *socket = Server.nextPendingConnection()) {
-      // The later start writes, waits for the answer and goes: read whatever arrived, also on
-      // the way out.
-      connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
-      connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-        Read(socket);
-        socket->deleteLater();
-      });
-      Read(socket);
-    }
-  });
-  Server.listen(ServerName());
+  // The later start writes, waits for the answer and goes: whatever arrived is read, also on
+  // the way out.
+  Server.OnLine = [this](const QByteArray &line) { return Take(line); };
+  Server.Listen(ServerName());
 }
 
 void TSingleInstance::Release() {
   if (Released)
     return;
   Released = true;
-  Server.close();
   // A start that connected just before is left unanswered, so it tries again and runs itself.
-  for (QLocalSocket *socket : Server.findChildren<QLocalSocket *>())
-    socket->abort();
+  Server.Close();
   Lock.reset();
 }
 
@@ -136,44 +124,31 @@ bool TSingleInstance::eventFilter(QObject *watched, QEvent *event) {
   return QObject::eventFilter(watched, event);
 }
 
-// The message may open a message box with an event loop of its own, where this socket can go
-// away: it is acted on from the main loop, after this handler has let go of the socket.
-void TSingleInstance::Read(QLocalSocket *socket) {
-  while (!Released && socket->canReadLine()) {
-    const QByteArray line = socket->readLine();
-    if (socket->state() == QLocalSocket::ConnectedState) {
-      socket->write(TakenLine);
-      socket->flush();
-    }
-    const std::function<void()> *handler = line == OpenGameLine ? &OnOpenGame
-                                           : line == RaiseLine  ? &OnRaise
-                                                                : nullptr;
-    if (handler && *handler)
-      QMetaObject::invokeMethod(
-          this,
-          [this, handler] {
-            if (!Released)
-              (*handler)();
-          },
-          Qt::QueuedConnection);
-  }
+// The message may open a message box with an event loop of its own: it is acted on from the
+// main loop, after the answer has gone.
+QByteArray TSingleInstance::Take(const QByteArray &line) {
+  if (Released)
+    return QByteArray();
+  const std::function<void()> *handler = line == OpenGameLine ? &OnOpenGame
+                                         : line == RaiseLine  ? &OnRaise
+                                                              : nullptr;
+  if (handler && *handler)
+    QMetaObject::invokeMethod(
+        this,
+        [this, handler] {
+          if (!Released)
+            (*handler)();
+        },
+        Qt::QueuedConnection);
+  return TakenLine;
 }
 
 bool TSingleInstance::Post(TMessage message) const {
-  QLocalSocket socket;
-  socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-  socket.connectToServer(ServerName());
-  if (!socket.waitForConnected(ConnectWaitMs))
-    return false;
-  socket.write(LineOf(message));
-  if (!socket.waitForBytesWritten(ConnectWaitMs))
-    return false;
+  const TLocalLineAnswer answer =
+      SendLocalLine(ServerName(), LineOf(message), ConnectWaitMs, AnswerWaitMs);
   // A closing copy drops the connection unanswered; a busy one keeps it open and reads the
   // message when its loop runs again.
-  while (!socket.canReadLine() && socket.waitForReadyRead(AnswerWaitMs))
-    continue;
-  const bool taken = socket.canReadLine() ? socket.readLine() == TakenLine
-                                          : socket.state() == QLocalSocket::ConnectedState;
-  socket.disconnectFromServer();
-  return taken;
+  if (!answer.Sent)
+    return false;
+  return answer.Line.isEmpty() ? answer.Open : answer.Line == TakenLine;
 }

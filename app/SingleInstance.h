@@ -6,8 +6,8 @@
 // close gives up its lock and socket at once: a start from then on runs on its own instead of
 // handing its game to a program that is going away.
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "app/LocalLines.h"
+
 #include <QLockFile>
 #include <QObject>
 
@@ -60,11 +60,11 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  void Read(QLocalSocket *socket);
+  QByteArray Take(const QByteArray &line);
 
   QString Key;
   std::unique_ptr<QLockFile> Lock;
-  QLocalServer Server;
+  TLocalLineServer Server;
   std::function<void()> OnOpenGame, OnRaise;
   bool Released = false;
 };

@@ -18,6 +18,7 @@
 #include "media/Gamepads.h"
 #include "media/InputDeviceWatch.h"
 #include "media/SchedulerPump.h"
+#include "screen/LevelScreen.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -203,7 +204,9 @@ int main(int argc, char **argv) {
   form.show();
   if (game.RecentGameCommands().OfferGallery())
     form.ShowGamesGallery(); // beside the title, which goes on
-  TAfterFirstPicture lookForControllers(
-      form.windowHandle(), [&] { controllers = std::make_unique<TControllers>(game, scheduler); });
+  TAfterFirstPicture afterFirstPicture(form.windowHandle(), [&] {
+    controllers = std::make_unique<TControllers>(game, scheduler);
+    TLevelScreen::PrepareFonts();
+  });
   return end(app.exec());
 }

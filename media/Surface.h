@@ -47,6 +47,8 @@ public:
   void ClearDrawn() { DrawnArea = QRect(); }
 
 private:
+  void CopyRows(QPoint at, const QImage &picture, const QRect &from);
+
   QImage Pixels;
   std::unique_ptr<QPainter> Held;
   QRect DrawnArea;

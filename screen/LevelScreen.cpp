@@ -153,6 +153,18 @@ void TLevelScreen::DrawNextPiece(int pieceType, const QImage &blockPicture) {
     p.drawImage(at, block);
 }
 
+void TLevelScreen::PrepareFonts() {
+  // Of the window picture's format: glyphs are cached per font and pixel format.
+  QImage scratch(8, 8, QImage::Format_RGB32);
+  QPainter p(&scratch);
+  const QString characters =
+      QStringLiteral("0123456789/: ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  for (const QFont &font : {PanelFont(), ScoreFont()}) {
+    p.setFont(font);
+    p.drawText(0, p.fontMetrics().ascent(), characters);
+  }
+}
+
 void TLevelScreen::RestorePlayField() {
   QPainter p(&WindowPicture);
   p.drawImage(PlayFieldRect.topLeft(), PlayField);

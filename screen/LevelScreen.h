@@ -34,6 +34,9 @@ public:
   // The level's picture as the level showed it (stretched to its cells), centred in the window
   // with its corner marks, over the backdrop; the backdrop alone for a null picture.
   void DrawLevelEnd(const QImage &backdrop, const QImage &shownPicture);
+  // Finds the panel fonts and draws their characters once, off screen: the first level start
+  // would otherwise wait for the font lookup and the glyphs.
+  static void PrepareFonts();
 
 private:
   void DrawCentredText(const QString &text, int y, QRgb colour);

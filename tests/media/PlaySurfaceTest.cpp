@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <QPainter>
 #include <QStringList>
 
 #include <vector>
@@ -237,4 +238,29 @@ TEST_F(PlaySurfaceTest, MovingTheControlNotifiesOnlyOnChange) {
   Draw.SetTop(20);
   EXPECT_EQ(moves, (QStringList{"-600,20", "320,20"}));
   EXPECT_TRUE(Draw.ControlVisible());
+}
+
+// An opaque block copied onto the surface lands exactly where a painter would put it, also
+// when it hangs over an edge or names an area partly outside itself.
+TEST(SurfaceBlitTest, AnOpaqueBlockIsCopiedAsAPainterDrawsIt) {
+  QImage block(18, 18, QImage::Format_RGB32);
+  for (int y = 0; y < block.height(); ++y)
+    for (int x = 0; x < block.width(); ++x)
+      block.setPixel(x, y, qRgb(10 * x, 10 * y, 7 * (x + y)));
+  const struct {
+    QPoint At;
+    QRect From;
+  } cases[] = {{{20, 40}, block.rect()},          {{190, 350}, block.rect()},
+               {{-5, -7}, block.rect()},          {{30, 30}, QRect(4, 2, 10, 6)},
+               {{50, 60}, QRect(-3, -3, 30, 30)}, {{400, 400}, block.rect()}};
+  for (const auto &c : cases) {
+    TSurface surface;
+    ASSERT_TRUE(surface.Make(198, 360, Qt::black));
+    surface.Blit(c.At, block, c.From);
+    QImage expected(198, 360, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter(&expected).drawImage(c.At, block, c.From);
+    EXPECT_TRUE(surface.Image() == expected)
+        << "at " << c.At.x() << "," << c.At.y() << " from " << c.From.x() << "," << c.From.y();
+  }
 }
