@@ -129,9 +129,8 @@ TStartup SizeWindowForStartup(TMainForm &form, TSettingsStore &settings, const Q
   return startup;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+// Toolkit settings that must be made before the application object exists.
+void SetUpToolkit() {
   // A fractional device pixel ratio would scale the game's pixels by uneven amounts.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   // With shared memory, Qt waits for the X server to finish reading a repainted area before it
@@ -139,6 +138,34 @@ int main(int argc, char **argv) {
   // repaint a few squares, which go to the server as cheaply over the socket.
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
     qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
+// A later start hands its game over, or brings this window to the front.
+void ListenToLaterStarts(TSingleInstance &instance, TGame &game, TMainForm &form) {
+  instance.Listen([&game] { game.FileCommands().OpenGameMessage(); },
+                  [&form] {
+                    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+                    form.raise();
+                    form.activateWindow();
+                    Trace::Event("raised");
+                  });
+  instance.ReleaseWhenClosing(&form);
+}
+
+// A picture still decoding (a hostile one can take many seconds) would keep a process with no
+// window alive; everything to keep was kept by the close sequence.
+int Ended(const TGame &game, int status) {
+  if (game.DecodingPicture()) {
+    std::fflush(nullptr);
+    _exit(status);
+  }
+  return status;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  SetUpToolkit();
   QApplication app(argc, argv);
   // The player's language, before the first window or box.
   Translations::Install(Translations::Choose(QLocale().uiLanguages(), Translations::Available()));
@@ -179,26 +206,10 @@ int main(int argc, char **argv) {
   });
 
   game.Start(SizeWindowForStartup(form, settings, programFile, args));
-  // A picture still decoding (a hostile one can take many seconds) would keep a process with no
-  // window alive; everything to keep was kept by the close sequence.
-  const auto end = [&game](int status) {
-    if (game.DecodingPicture()) {
-      std::fflush(nullptr);
-      _exit(status);
-    }
-    return status;
-  };
   if (terminated)
-    return end(0);
+    return Ended(game, 0);
   std::unique_ptr<TControllers> controllers;
-  instance.Listen([&game] { game.FileCommands().OpenGameMessage(); },
-                  [&form] {
-                    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
-                    form.raise();
-                    form.activateWindow();
-                    Trace::Event("raised");
-                  });
-  instance.ReleaseWhenClosing(&form);
+  ListenToLaterStarts(instance, game, form);
 
   form.PlaceAt(game.WindowPosition());
   form.show();
@@ -208,5 +219,5 @@ int main(int argc, char **argv) {
     controllers = std::make_unique<TControllers>(game, scheduler);
     TLevelScreen::PrepareFonts();
   });
-  return end(app.exec());
+  return Ended(game, app.exec());
 }
