@@ -15,7 +15,7 @@ PACKAGES=(
   fonts-liberation fonts-croscore
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev
   libzstd-dev zstd debootstrap lintian
-  python3 universal-ctags
+  python3 universal-ctags clang-tidy
 )
 
 as_root() {
