@@ -64,7 +64,7 @@ void TSurface::CopyRows(QPoint at, const QImage &picture, const QRect &from) {
   if (target.isEmpty())
     return;
   const QPoint origin = target.topLeft() - shift; // in the picture
-  const int bytesPerPixel = picture.depth() / 8;
+  const qsizetype bytesPerPixel = picture.depth() / 8;
   for (int y = 0; y < target.height(); ++y)
     std::memcpy(Pixels.scanLine(target.y() + y) + target.x() * bytesPerPixel,
                 picture.constScanLine(origin.y() + y) + origin.x() * bytesPerPixel,
