@@ -216,6 +216,7 @@ int main(int argc, char **argv) {
   if (game.RecentGameCommands().OfferGallery())
     form.ShowGamesGallery(); // beside the title, which goes on
   TAfterFirstPicture afterFirstPicture(form.windowHandle(), [&] {
+    sound.HoldOutput(false);
     controllers = std::make_unique<TControllers>(game, scheduler);
     TLevelScreen::PrepareFonts();
   });
