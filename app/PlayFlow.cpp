@@ -16,8 +16,9 @@
 
 namespace {
 
-TLevelPictureRequest PictureOf(const TLevel &level) {
-  return {level.Path, quint8(level.Type), level.GridSize};
+TLevelPictureRequest PictureOf(const TLevel &level, const TSkin &playingSkin) {
+  return {level.Path, quint8(level.Type), level.GridSize, playingSkin.Path,
+          quint8(playingSkin.Type)};
 }
 
 } // namespace
@@ -214,19 +215,21 @@ void TPlayFlow::ShowTitle() {
   PrefetchLevelPicture(std::max(Data.CurrentLevel, 1));
 }
 
-bool TPlayFlow::BuildPictureCells() {
+bool TPlayFlow::BuildPictureCells(QImage &playingSkin) {
   const int index = Data.CurrentLevel - 1;
   if (index < 0 || index >= Data.LevelCount())
     return false;
-  // A picture decoded ahead has been copied out already.
-  if (!LevelPictures.Requested(PictureOf(Data.Levels[index]))) {
+  const TLevel &level = Data.Levels[index];
+  // Pictures decoded ahead have been copied out already; copying out names the files.
+  if (!LevelPictures.Requested(PictureOf(level, Data.PlayingSkin))) {
+    Parts.ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
     if (const TStatus copied = Document.CopyOutLevel(Data.CurrentLevel); !copied.Ok()) {
       Parts.Report(copied.Error());
       return false;
     }
   }
-  const TLevel &level = Data.Levels[index];
-  const TLevelPicture picture = LevelPictures.Take(PictureOf(level));
+  TLevelPicture picture = LevelPictures.Take(PictureOf(level, Data.PlayingSkin));
+  playingSkin = std::move(picture.Skin);
   const QImage &image = picture.Decoded.Image;
   const QSize storedSize = picture.OriginalSize.isEmpty() ? image.size() : picture.OriginalSize;
   const QString why =
@@ -253,7 +256,8 @@ void TPlayFlow::PrefetchLevelPicture(int level) {
     return;
   if (!Document.CopyOutLevel(level).Ok())
     return;
-  LevelPictures.Request(PictureOf(Data.Levels[level - 1]));
+  Parts.ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
+  LevelPictures.Request(PictureOf(Data.Levels[level - 1], Data.PlayingSkin));
 }
 
 void TPlayFlow::StartLevel() {
@@ -264,11 +268,11 @@ void TPlayFlow::StartLevel() {
     return;
   Parts.CellFlash.Allow();
   Parts.PlaySound("EnterGame");
-  Parts.ReportFailure(Document.CopyOutSkin(TGameDocument::PlayingSkin));
   View.Overlays().ShowPrompt(false);
   Session.StartLevel(Data.CurrentLevel);
+  QImage playingSkin;
   // A level whose picture cannot be used could never end: it is skipped with a message.
-  while (!BuildPictureCells()) {
+  while (!BuildPictureCells(playingSkin)) {
     Data.CurrentLevel += 1;
     if (Data.CurrentLevel > Data.LevelCount()) {
       EndGame(true);
@@ -276,7 +280,7 @@ void TPlayFlow::StartLevel() {
     }
   }
   Trace::Event("level", QStringLiteral("%1/%2").arg(Data.CurrentLevel).arg(Data.LevelCount()));
-  ComposeLevelScreen();
+  ComposeLevelScreen(playingSkin);
 
   Session.ChooseFirstPieces(Scheduler.Now());
   Pieces.PrepareNextPiece();
@@ -297,11 +301,10 @@ void TPlayFlow::StartLevel() {
   FrameTimer.WakeUp(); // also when the level starts late, once its picture is decoded
 }
 
-void TPlayFlow::ComposeLevelScreen() {
+void TPlayFlow::ComposeLevelScreen(const QImage &playingSkin) {
   View.ShowWindowPicture();
   Session.Cells.ColourCells(Session.Random);
-  View.ComposeLevel(Parts.LoadPicture(Data.PlayingSkin.Path, Data.PlayingSkin.Type), Data,
-                    Session.Cells);
+  View.ComposeLevel(playingSkin, Data, Session.Cells);
   Pieces.BeginLevel();
 }
 

@@ -53,10 +53,10 @@ private:
   // Entry actions.
   void DrawSkin(const TSkin &skin);
   void ShowTitle();
-  bool BuildPictureCells();
+  bool BuildPictureCells(QImage &playingSkin);
   void PrefetchLevelPicture(int level);
   void StartLevel();
-  void ComposeLevelScreen();
+  void ComposeLevelScreen(const QImage &playingSkin);
   void ShowGameOver();
   // High scores in the game file, or in the score store when the file is read-only.
   void EnterHighScore();

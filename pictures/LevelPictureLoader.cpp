@@ -19,6 +19,11 @@ TLevelPicture TLevelPictureLoader::Load(const TLevelPictureRequest &request,
   TPictureUse use = TPictureUse::Level(request.GridSize);
   use.Abandon = abandon;
   TLevelPicture picture;
+  if (!request.SkinPath.isEmpty()) {
+    TPictureUse skinUse;
+    skinUse.Abandon = abandon;
+    picture.Skin = TPictureDecoder().DecodeFile(request.SkinPath, request.SkinType, skinUse).Image;
+  }
   picture.Decoded = TPictureDecoder().DecodeFile(request.Path, request.Type, use);
   if (!picture.Decoded.Ok())
     return picture;

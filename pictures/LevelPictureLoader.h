@@ -1,10 +1,10 @@
 #pragma once
 // The picture of the level to come, decoded and fitted to the level's cells on a worker thread
-// while a prompt shows, so that the level starts at once when the player asks for it and the
-// window goes on drawing and answering meanwhile. A picture that was not asked for beforehand
-// is decoded when it is taken, and so is every picture of a loader that works in the
-// foreground (as under a test's clock, where a thread would make the course of a game depend
-// on the machine).
+// while a prompt shows, together with the playing skin it is shown on, so that the level starts
+// at once when the player asks for it and the window goes on drawing and answering meanwhile. A
+// picture that was not asked for beforehand is decoded when it is taken, and so is every picture of
+// a loader that works in the foreground (as under a test's clock, where a thread would make the
+// course of a game depend on the machine).
 
 #include "pictures/PictureDecoder.h"
 
@@ -22,6 +22,9 @@ struct TLevelPictureRequest {
   QString Path;
   quint8 Type = 0;
   int GridSize = 0;
+  // The playing skin; none when empty.
+  QString SkinPath;
+  quint8 SkinType = 0;
   bool operator==(const TLevelPictureRequest &) const = default;
 };
 
@@ -30,6 +33,8 @@ struct TLevelPictureRequest {
 struct TLevelPicture {
   TDecodedPicture Decoded;
   QSize OriginalSize;
+  // The playing skin at its own size; null when none was asked for or it cannot be decoded.
+  QImage Skin;
 };
 
 class TLevelPictureLoader {

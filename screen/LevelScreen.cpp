@@ -63,21 +63,22 @@ void TLevelScreen::DrawSkin(const QImage &skin, bool stretch) {
 }
 
 void TLevelScreen::ComposeBackground(const QImage &playingSkin, bool stretch) {
-  QImage background(600, 400, QImage::Format_RGB32);
-  background.fill(Qt::black);
+  // Painted over the picture the window has: a new one would cost its memory pages anew, which
+  // is most of a level start.
+  QPainter p(&WindowPicture);
+  p.fillRect(WindowPicture.rect(), Qt::black);
   if (!playingSkin.isNull()) {
-    QPainter p(&background);
     if (stretch)
-      p.drawImage(background.rect(), playingSkin);
+      p.drawImage(WindowPicture.rect(), playingSkin);
     else
       p.drawImage(RoundHalfEven((600 - playingSkin.width()) / 2.0),
                   RoundHalfEven((400 - playingSkin.height()) / 2.0), playingSkin);
   }
-  PlayField = background.copy(PlayFieldRect);
-  Preview = background.copy(PreviewRect);
-  Column = background.copy(ColumnRect);
-  ScoreBackground = background.copy(ScoreRect);
-  WindowPicture = background;
+  p.end();
+  PlayField = WindowPicture.copy(PlayFieldRect);
+  Preview = WindowPicture.copy(PreviewRect);
+  Column = WindowPicture.copy(ColumnRect);
+  ScoreBackground = WindowPicture.copy(ScoreRect);
 }
 
 void TLevelScreen::DrawPanelFrames(const TGameData &game) {

@@ -66,6 +66,25 @@ TEST_F(LevelPictureLoaderTest, APictureAskedForArrivesFittedToItsCellsAndTheWind
   EXPECT_EQ(told, 1);
 }
 
+// The playing skin comes decoded with the level's picture, at its own size; one that cannot be
+// decoded leaves the level playable on a black ground.
+TEST_F(LevelPictureLoaderTest, ThePlayingSkinArrivesWithTheLevelsPicture) {
+  TLevelPictureRequest request = Picture("level.jpg", {800, 600}, 40);
+  const TLevelPictureRequest skin = Picture("skin.jpg", {600, 400}, 0);
+  request.SkinPath = skin.Path;
+  request.SkinType = PictureJpeg;
+  TLevelPictureLoader loader(true);
+  loader.Request(request);
+  TLevelPicture picture = loader.Take(request);
+  ASSERT_TRUE(picture.Decoded.Ok());
+  EXPECT_EQ(picture.Skin.size(), QSize(600, 400));
+
+  request.SkinPath = Dir.filePath("missing.jpg");
+  picture = TLevelPictureLoader::Load(request);
+  EXPECT_TRUE(picture.Decoded.Ok());
+  EXPECT_TRUE(picture.Skin.isNull());
+}
+
 TEST_F(LevelPictureLoaderTest, APictureGivenUpOrReplacedNeverArrives) {
   const TLevelPictureRequest first = Picture("first.jpg", {800, 600}, 40);
   const TLevelPictureRequest second = Picture("second.jpg", {600, 800}, 30);
