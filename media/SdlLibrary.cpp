@@ -64,12 +64,12 @@ const TSdlMixer *LoadSdlMixer() {
     TLibrary library(QB_SDL_MIXER_LIBRARY);
     const bool found =
         LoadSdl() &&
-        library.Resolve(Fn(f.OpenAudioDevice, "Mix_OpenAudioDevice"),
-                        Fn(f.CloseAudio, "Mix_CloseAudio"), Fn(f.QuerySpec, "Mix_QuerySpec"),
-                        Fn(f.AllocateChannels, "Mix_AllocateChannels"),
-                        Fn(f.LoadWAV_RW, "Mix_LoadWAV_RW"), Fn(f.FreeChunk, "Mix_FreeChunk"),
-                        Fn(f.PlayChannel, "Mix_PlayChannel"), Fn(f.Playing, "Mix_Playing"),
-                        Fn(f.HaltChannel, "Mix_HaltChannel"));
+        library.Resolve(
+            Fn(f.OpenAudioDevice, "Mix_OpenAudioDevice"), Fn(f.CloseAudio, "Mix_CloseAudio"),
+            Fn(f.QuerySpec, "Mix_QuerySpec"), Fn(f.AllocateChannels, "Mix_AllocateChannels"),
+            Fn(f.LoadWAV_RW, "Mix_LoadWAV_RW"), Fn(f.QuickLoad_RAW, "Mix_QuickLoad_RAW"),
+            Fn(f.FreeChunk, "Mix_FreeChunk"), Fn(f.PlayChannel, "Mix_PlayChannel"),
+            Fn(f.Playing, "Mix_Playing"), Fn(f.HaltChannel, "Mix_HaltChannel"));
     return found ? std::optional(f) : std::nullopt;
   }();
   return loaded ? &*loaded : nullptr;

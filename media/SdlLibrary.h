@@ -30,6 +30,7 @@ struct TSdlMixer {
   decltype(&Mix_QuerySpec) QuerySpec;
   decltype(&Mix_AllocateChannels) AllocateChannels;
   decltype(&Mix_LoadWAV_RW) LoadWAV_RW;
+  decltype(&Mix_QuickLoad_RAW) QuickLoad_RAW;
   decltype(&Mix_FreeChunk) FreeChunk;
   decltype(&Mix_PlayChannel) PlayChannel;
   decltype(&Mix_Playing) Playing;

@@ -27,7 +27,8 @@ public:
   virtual bool IsOpen() const = 0;
   virtual QString ErrorText() const = 0;
 
-  // A clip id (>= 0) for a RIFF WAVE image, or -1 with ErrorText set. Only while open.
+  // A clip id (>= 0) for a RIFF WAVE image, or -1 with ErrorText set. Only while open. The image
+  // must outlive the clip: an output may play it in place.
   virtual int LoadClip(const QByteArray &wave) = 0;
   // Stops the clip's voices and frees it.
   virtual void FreeClip(int clip) = 0;

@@ -1,6 +1,7 @@
 #include "media/SoundMixerBackend.h"
 
 #include "media/SdlLibrary.h"
+#include "media/WaveSamples.h"
 
 #include <algorithm>
 
@@ -84,9 +85,18 @@ int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
     Error = QStringLiteral("The sound output is not open");
     return -1;
   }
-  // The mixer copies and converts the samples; the image need not outlive this call.
-  SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-  Mix_Chunk *chunk = source ? Mix->LoadWAV_RW(source, 1) : nullptr;
+  Mix_Chunk *chunk = nullptr;
+  // Samples already in the output's format play from the image itself; a copy of every clip
+  // would cost as much memory again. Others are converted into a copy of the mixer's own.
+  const std::optional<TWaveSamples> samples = FindPcm16Samples(wave);
+  if (samples && samples->Rate == Rate && samples->Channels == Channels &&
+      AUDIO_S16SYS == AUDIO_S16LSB) {
+    chunk = Mix->QuickLoad_RAW(reinterpret_cast<Uint8 *>(const_cast<char *>(samples->Data)),
+                               static_cast<Uint32>(samples->Bytes));
+  } else {
+    SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    chunk = source ? Mix->LoadWAV_RW(source, 1) : nullptr;
+  }
   if (!chunk) {
     Error = QString::fromUtf8(Sdl->GetError());
     return -1;

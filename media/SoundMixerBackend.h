@@ -1,7 +1,8 @@
 #pragma once
-// The program's audio output on SDL2_mixer. A clip is a mixer chunk converted once to the output
-// format; every start of a clip takes a free mixer channel, so copies of one clip overlap. The
-// mixer is one per process: only one of these can be open at a time.
+// The program's audio output on SDL2_mixer. A clip is a mixer chunk that plays from the WAVE
+// image when it is in the output format, and from a copy converted once to it otherwise; every
+// start of a clip takes a free mixer channel, so copies of one clip overlap. The mixer is one per
+// process: only one of these can be open at a time.
 
 #include "media/SoundBackend.h"
 

@@ -3,15 +3,20 @@
 #include "media/MediaError.h"
 #include "media/SoundClipList.h"
 
-#include <QFile>
+#include <QResource>
 
 void InitBuiltinSounds() { Q_INIT_RESOURCE(sounds); }
 
 void AddBuiltinSounds(TSoundClipList &list) {
   for (const char *name : BuiltinSoundNames) {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(name));
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource clip(QStringLiteral(":/sounds/%1.wav").arg(name));
+    if (!clip.isValid())
       throw TMediaError(QStringLiteral("Wave '%1' not found").arg(name));
-    list.Add(name, file.readAll());
+    // Stored as they are (rcc --no-compress): the clips are the program's own bytes, not copies,
+    // and pages of clips never played are never read.
+    list.Add(name, clip.compressionAlgorithm() == QResource::NoCompression
+                       ? QByteArray::fromRawData(reinterpret_cast<const char *>(clip.data()),
+                                                 static_cast<qsizetype>(clip.size()))
+                       : clip.uncompressedData());
   }
 }

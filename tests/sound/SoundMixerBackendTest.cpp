@@ -195,7 +195,8 @@ TEST_F(SoundMixerBackendTest, EveryBuiltinClipLoadsInFull) {
 TEST_F(SoundMixerBackendTest, ATruncatedClipLoadsWhatIsThere) {
   Device.Initialize();
   const QByteArray image = Sounds.FindByName("LineFour").Wave();
-  const int clip = Output.LoadClip(image.left(44 + 16000));
+  const QByteArray truncated = image.left(44 + 16000); // outlives the clip
+  const int clip = Output.LoadClip(truncated);
   ASSERT_GE(clip, 0) << qPrintable(Output.ErrorText());
   EXPECT_NEAR(Output.ClipSeconds(clip), 16000 / 22050.0, 0.01);
 }
