@@ -2,7 +2,7 @@
 // The game's sound on the real mixer: the device, the list of the 22 built-in clips on it, and
 // the clean-up of finished copies on the game's scheduler.
 //
-// The output (with SDL_mixer and the built-in clips) is opened by the first sound, a moment later
+// The output (with SDL and the built-in clips) is opened by the first sound, a moment later
 // (at the scheduler's next turn), so that opening it does not hold up the window at start-up;
 // the sounds asked for meanwhile start together then. An open output wakes the program some 22
 // times a second even in silence, so it rests (is closed) once RestDelay ms have passed with
@@ -31,7 +31,7 @@ public:
   bool Initialized() const override { return On; }
   void Play(const QString &name) override;
   // While held, the first sound waits to open the output (the program's window is not yet on
-  // the screen: loading SDL_mixer would hold it up); the sounds asked for meanwhile start when
+  // the screen: loading SDL would hold it up); the sounds asked for meanwhile start when
   // the hold ends.
   void HoldOutput(bool hold);
   // The output is open now (not resting).

@@ -52,24 +52,14 @@ const TSdl *LoadSdl() {
         Fn(f.GameControllerClose, "SDL_GameControllerClose"),
         Fn(f.GameControllerUpdate, "SDL_GameControllerUpdate"),
         Fn(f.GameControllerGetButton, "SDL_GameControllerGetButton"),
-        Fn(f.GameControllerGetAxis, "SDL_GameControllerGetAxis"));
-    return found ? std::optional(f) : std::nullopt;
-  }();
-  return loaded ? &*loaded : nullptr;
-}
-
-const TSdlMixer *LoadSdlMixer() {
-  static const std::optional<TSdlMixer> loaded = []() -> std::optional<TSdlMixer> {
-    TSdlMixer f{};
-    TLibrary library(QB_SDL_MIXER_LIBRARY);
-    const bool found =
-        LoadSdl() &&
-        library.Resolve(
-            Fn(f.OpenAudioDevice, "Mix_OpenAudioDevice"), Fn(f.CloseAudio, "Mix_CloseAudio"),
-            Fn(f.QuerySpec, "Mix_QuerySpec"), Fn(f.AllocateChannels, "Mix_AllocateChannels"),
-            Fn(f.LoadWAV_RW, "Mix_LoadWAV_RW"), Fn(f.QuickLoad_RAW, "Mix_QuickLoad_RAW"),
-            Fn(f.FreeChunk, "Mix_FreeChunk"), Fn(f.PlayChannel, "Mix_PlayChannel"),
-            Fn(f.Playing, "Mix_Playing"), Fn(f.HaltChannel, "Mix_HaltChannel"));
+        Fn(f.GameControllerGetAxis, "SDL_GameControllerGetAxis"),
+        Fn(f.OpenAudioDevice, "SDL_OpenAudioDevice"),
+        Fn(f.CloseAudioDevice, "SDL_CloseAudioDevice"),
+        Fn(f.PauseAudioDevice, "SDL_PauseAudioDevice"),
+        Fn(f.LockAudioDevice, "SDL_LockAudioDevice"),
+        Fn(f.UnlockAudioDevice, "SDL_UnlockAudioDevice"), Fn(f.LoadWAV_RW, "SDL_LoadWAV_RW"),
+        Fn(f.FreeWAV, "SDL_FreeWAV"), Fn(f.BuildAudioCVT, "SDL_BuildAudioCVT"),
+        Fn(f.ConvertAudio, "SDL_ConvertAudio"));
     return found ? std::optional(f) : std::nullopt;
   }();
   return loaded ? &*loaded : nullptr;

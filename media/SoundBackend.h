@@ -1,7 +1,8 @@
 #pragma once
 // What the sound device needs from an audio output: open and close it, turn WAVE images into
 // clips held by the output, and start a clip any number of times, overlapping, without waiting.
-// The program uses the SDL2_mixer output; tests pass a fake that records what was asked.
+// The program uses its own mixer on SDL's audio device; tests pass a fake that records what was
+// asked.
 
 #include <QByteArray>
 #include <QString>

@@ -4,38 +4,50 @@
 #include "media/WaveSamples.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-// The output is asked for in the clips' own format (16-bit mono at 11025 Hz): the mixer then
-// keeps each clip as it is, where at 44.1 kHz stereo it would keep a converted copy eight times
-// the size (some 9 MB for the built-in clips, with three times that while converting). Effects
-// must follow the game closely: 256 frames at 11025 Hz is 23 ms of latency.
+// The output is asked for in the clips' own format (16-bit mono at 11025 Hz): each clip then
+// plays as it is, where at 44.1 kHz stereo it would need a converted copy eight times the size.
+// Effects must follow the game closely: 512 frames at 11025 Hz is 46 ms of buffer.
 constexpr int RequestedRate = 11025;
 constexpr int RequestedChannels = 1;
 constexpr int BufferFrames = 512;
-// The mixer starts with 8 channels, too few for a burst of landings over a line chime. More are
-// added whenever every channel is busy, up to the limit.
-constexpr int FirstChannelCount = 32;
-constexpr int MostChannels = 256;
+// Enough for a burst of landings over a line chime.
+constexpr int MostVoices = 256;
 
 const TSoundMixerBackend *OpenBackend = nullptr;
+
+// Holds the audio thread off while the voices or clips change.
+class TDeviceLock {
+public:
+  TDeviceLock(const TSdl &sdl, SDL_AudioDeviceID device) : Sdl(sdl), Device(device) {
+    Sdl.LockAudioDevice(Device);
+  }
+  ~TDeviceLock() { Sdl.UnlockAudioDevice(Device); }
+  TDeviceLock(const TDeviceLock &) = delete;
+  TDeviceLock &operator=(const TDeviceLock &) = delete;
+
+private:
+  const TSdl &Sdl;
+  SDL_AudioDeviceID Device;
+};
 
 } // namespace
 
 TSoundMixerBackend::~TSoundMixerBackend() { Close(); }
 
 bool TSoundMixerBackend::Open() {
-  if (Opened)
+  if (Device != 0)
     return true;
   if (OpenBackend) {
     Error = QStringLiteral("The sound output is already in use");
     return false;
   }
   Sdl = LoadSdl();
-  Mix = LoadSdlMixer();
-  if (!Sdl || !Mix) {
-    Error = QStringLiteral("SDL_mixer cannot be loaded");
+  if (!Sdl) {
+    Error = QStringLiteral("SDL cannot be loaded");
     return false;
   }
   // Qt owns the process's signals; the output is named after the program in sound servers.
@@ -46,112 +58,176 @@ bool TSoundMixerBackend::Open() {
     return false;
   }
   // The sample format is fixed so that mixing stays in 16 bits; rate and channel count may be
-  // whatever the output prefers (the mixer converts every clip once, when it is loaded).
-  if (Mix->OpenAudioDevice(RequestedRate, AUDIO_S16SYS, RequestedChannels, BufferFrames, nullptr,
-                           SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
-      0) {
+  // whatever the output prefers (clips in another format are converted once, when loaded).
+  SDL_AudioSpec wanted{};
+  wanted.freq = RequestedRate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = RequestedChannels;
+  wanted.samples = BufferFrames;
+  wanted.callback = &TSoundMixerBackend::MixCallback;
+  wanted.userdata = this;
+  SDL_AudioSpec obtained{};
+  Device = Sdl->OpenAudioDevice(nullptr, 0, &wanted, &obtained,
+                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+  if (Device == 0) {
     Error = QString::fromUtf8(Sdl->GetError());
     Sdl->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Uint16 format = 0;
-  Mix->QuerySpec(&Rate, &format, &Channels);
-  ChannelSerial.assign(Mix->AllocateChannels(FirstChannelCount), 0);
-  Opened = true;
+  Rate = obtained.freq;
+  Channels = obtained.channels;
+  Sum.reserve(obtained.size / sizeof(Sint16));
+  Voices.assign(MostVoices, TVoiceSlot{});
   OpenBackend = this;
   Error.clear();
+  Sdl->PauseAudioDevice(Device, 0);
   return true;
 }
 
 void TSoundMixerBackend::Close() {
-  if (!Opened)
+  if (Device == 0)
     return;
-  Mix->HaltChannel(-1);
-  for (Mix_Chunk *chunk : Clips)
-    if (chunk)
-      Mix->FreeChunk(chunk);
+  Sdl->CloseAudioDevice(Device); // waits for the audio thread to end
+  Device = 0;
   Clips.clear();
-  ChannelSerial.clear();
-  Mix->CloseAudio();
+  Voices.clear();
+  Sum.clear();
   Sdl->QuitSubSystem(SDL_INIT_AUDIO);
-  Opened = false;
   OpenBackend = nullptr;
   Rate = 0;
   Channels = 0;
 }
 
 int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
-  if (!Opened) {
+  if (Device == 0) {
     Error = QStringLiteral("The sound output is not open");
     return -1;
   }
-  Mix_Chunk *chunk = nullptr;
+  TClip clip;
   // Samples already in the output's format play from the image itself; a copy of every clip
-  // would cost as much memory again. Others are converted into a copy of the mixer's own.
+  // would cost as much memory again.
   const std::optional<TWaveSamples> samples = FindPcm16Samples(wave);
   if (samples && samples->Rate == Rate && samples->Channels == Channels &&
       AUDIO_S16SYS == AUDIO_S16LSB) {
-    chunk = Mix->QuickLoad_RAW(reinterpret_cast<Uint8 *>(const_cast<char *>(samples->Data)),
-                               static_cast<Uint32>(samples->Bytes));
-  } else {
-    SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-    chunk = source ? Mix->LoadWAV_RW(source, 1) : nullptr;
-  }
-  if (!chunk) {
-    Error = QString::fromUtf8(Sdl->GetError());
+    clip.Samples = reinterpret_cast<const Sint16 *>(samples->Data);
+    clip.Count = samples->Bytes / qsizetype(sizeof(Sint16));
+  } else if (!Convert(wave, clip)) {
     return -1;
   }
-  Clips.push_back(chunk);
+  const TDeviceLock lock(*Sdl, Device);
+  Clips.push_back(std::move(clip));
   return static_cast<int>(Clips.size()) - 1;
 }
 
+// Any WAVE that SDL reads, converted to the output's format.
+bool TSoundMixerBackend::Convert(const QByteArray &wave, TClip &clip) {
+  SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+  SDL_AudioSpec spec{};
+  Uint8 *buffer = nullptr;
+  Uint32 length = 0;
+  if (!source || !Sdl->LoadWAV_RW(source, 1, &spec, &buffer, &length)) {
+    Error = QString::fromUtf8(Sdl->GetError());
+    return false;
+  }
+  SDL_AudioCVT cvt{};
+  if (Sdl->BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                         static_cast<Uint8>(Channels), Rate) < 0) {
+    Error = QString::fromUtf8(Sdl->GetError());
+    Sdl->FreeWAV(buffer);
+    return false;
+  }
+  const size_t room = size_t(length) * size_t(std::max(1, cvt.len_mult));
+  clip.Converted.assign((room + 1) / sizeof(Sint16), 0);
+  std::memcpy(clip.Converted.data(), buffer, length);
+  Sdl->FreeWAV(buffer);
+  cvt.buf = reinterpret_cast<Uint8 *>(clip.Converted.data());
+  cvt.len = static_cast<int>(length);
+  if (cvt.needed && Sdl->ConvertAudio(&cvt) < 0) {
+    Error = QString::fromUtf8(Sdl->GetError());
+    return false;
+  }
+  const int bytes = cvt.needed ? cvt.len_cvt : cvt.len;
+  clip.Converted.resize(size_t(bytes) / sizeof(Sint16));
+  clip.Converted.shrink_to_fit();
+  clip.Samples = clip.Converted.data();
+  clip.Count = qsizetype(clip.Converted.size());
+  return true;
+}
+
 void TSoundMixerBackend::FreeClip(int clip) {
-  if (clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+  if (Device == 0 || clip < 0 || clip >= static_cast<int>(Clips.size()))
     return;
-  Mix->FreeChunk(Clips[clip]); // halts the channels still playing it
-  Clips[clip] = nullptr;
+  const TDeviceLock lock(*Sdl, Device);
+  for (TVoiceSlot &voice : Voices)
+    if (voice.Clip == clip)
+      voice.Clip = -1;
+  Clips[clip] = TClip{};
 }
 
 double TSoundMixerBackend::ClipSeconds(int clip) const {
-  if (clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+  if (clip < 0 || clip >= static_cast<int>(Clips.size()) || Rate == 0)
     return 0.0;
-  const int bytesPerSecond = Rate * Channels * static_cast<int>(sizeof(Sint16));
-  return static_cast<double>(Clips[clip]->alen) / bytesPerSecond;
+  return static_cast<double>(Clips[clip].Count) / (Rate * Channels);
 }
 
 TSoundBackend::TVoice TSoundMixerBackend::Start(int clip, bool looped) {
-  if (!Opened || clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip])
+  if (Device == 0 || clip < 0 || clip >= static_cast<int>(Clips.size()) || !Clips[clip].Samples)
     return {};
-  const int loops = looped ? -1 : 0;
-  int channel = Mix->PlayChannel(-1, Clips[clip], loops);
-  if (channel < 0 && AddChannels())
-    channel = Mix->PlayChannel(-1, Clips[clip], loops);
-  if (channel < 0) {
-    Error = QString::fromUtf8(Sdl->GetError());
+  const TDeviceLock lock(*Sdl, Device);
+  const auto free = std::find_if(Voices.begin(), Voices.end(),
+                                 [](const TVoiceSlot &voice) { return voice.Clip < 0; });
+  if (free == Voices.end()) {
+    Error = QStringLiteral("Every voice is sounding");
     return {};
   }
-  ChannelSerial[channel] = ++LastSerial;
-  return {channel, LastSerial};
-}
-
-bool TSoundMixerBackend::AddChannels() {
-  const int had = static_cast<int>(ChannelSerial.size());
-  if (had >= MostChannels)
-    return false;
-  ChannelSerial.resize(Mix->AllocateChannels(std::min(2 * had, MostChannels)), 0);
-  return static_cast<int>(ChannelSerial.size()) > had;
+  *free = {clip, 0, looped, ++LastSerial};
+  return {static_cast<int>(free - Voices.begin()), LastSerial};
 }
 
 bool TSoundMixerBackend::Owns(const TVoice &voice) const {
-  return Opened && voice.Valid() && voice.Channel < static_cast<int>(ChannelSerial.size()) &&
-         ChannelSerial[voice.Channel] == voice.Serial;
+  return Device != 0 && voice.Valid() && voice.Channel < static_cast<int>(Voices.size()) &&
+         Voices[size_t(voice.Channel)].Serial == voice.Serial;
 }
 
 bool TSoundMixerBackend::IsPlaying(const TVoice &voice) const {
-  return Owns(voice) && Mix->Playing(voice.Channel) != 0;
+  if (!Owns(voice))
+    return false;
+  const TDeviceLock lock(*Sdl, Device);
+  return Voices[size_t(voice.Channel)].Clip >= 0;
 }
 
 void TSoundMixerBackend::Stop(const TVoice &voice) {
-  if (Owns(voice))
-    Mix->HaltChannel(voice.Channel);
+  if (!Owns(voice))
+    return;
+  const TDeviceLock lock(*Sdl, Device);
+  Voices[size_t(voice.Channel)].Clip = -1;
+}
+
+void TSoundMixerBackend::MixCallback(void *self, Uint8 *stream, int bytes) {
+  static_cast<TSoundMixerBackend *>(self)->Mix(reinterpret_cast<Sint16 *>(stream),
+                                               bytes / static_cast<int>(sizeof(Sint16)));
+}
+
+// A voice counts as ended once its last samples are in the device's buffer.
+void TSoundMixerBackend::Mix(Sint16 *out, int count) {
+  Sum.assign(size_t(count), 0);
+  for (TVoiceSlot &voice : Voices) {
+    if (voice.Clip < 0)
+      continue;
+    const TClip &clip = Clips[size_t(voice.Clip)];
+    for (int i = 0; i < count && voice.Clip >= 0;) {
+      const qsizetype n = std::min<qsizetype>(count - i, clip.Count - voice.At);
+      for (qsizetype k = 0; k < n; ++k)
+        Sum[size_t(i + k)] += clip.Samples[voice.At + k];
+      i += static_cast<int>(n);
+      voice.At += n;
+      if (voice.At >= clip.Count) {
+        voice.At = 0;
+        if (!voice.Looped || clip.Count == 0)
+          voice.Clip = -1;
+      }
+    }
+  }
+  for (int i = 0; i < count; ++i)
+    out[i] = static_cast<Sint16>(std::clamp(Sum[size_t(i)], -32768, 32767));
 }

@@ -1,16 +1,19 @@
 #pragma once
-// The program's audio output on SDL2_mixer. A clip is a mixer chunk that plays from the WAVE
-// image when it is in the output format, and from a copy converted once to it otherwise; every
-// start of a clip takes a free mixer channel, so copies of one clip overlap. The mixer is one per
-// process: only one of these can be open at a time.
+// The program's audio output: SDL's audio device and a mixer of our own. A clip in the output's
+// format plays from its WAVE image; any other is converted once into a copy. Every start of a
+// clip takes a free voice, so copies of one clip overlap; the voices are added up, clipped at
+// full scale, in SDL's audio thread. Only one of these can be open at a time.
+//
+// SDL_mixer would do the same, but loads a dozen libraries for formats the program never plays
+// (MIDI synthesis, trackers, Ogg): some 2 MB of memory.
 
 #include "media/SoundBackend.h"
 
+#include <SDL_audio.h>
+
 #include <vector>
 
-struct Mix_Chunk;
 struct TSdl;
-struct TSdlMixer;
 
 class TSoundMixerBackend final : public TSoundBackend {
 public:
@@ -21,7 +24,7 @@ public:
 
   bool Open() override;
   void Close() override;
-  bool IsOpen() const override { return Opened; }
+  bool IsOpen() const override { return Device != 0; }
   QString ErrorText() const override { return Error; }
 
   int LoadClip(const QByteArray &wave) override;
@@ -38,16 +41,32 @@ public:
   double ClipSeconds(int clip) const;
 
 private:
+  struct TClip {
+    const Sint16 *Samples = nullptr; // into the WAVE image or Converted
+    qsizetype Count = 0;
+    std::vector<Sint16> Converted;
+  };
+  struct TVoiceSlot {
+    int Clip = -1; // none: free
+    qsizetype At = 0;
+    bool Looped = false;
+    quint64 Serial = 0; // of the voice last started here
+  };
+
+  bool Convert(const QByteArray &wave, TClip &clip);
   bool Owns(const TVoice &voice) const;
-  bool AddChannels();
+  // In SDL's audio thread, with the device locked.
+  static void MixCallback(void *self, Uint8 *stream, int bytes);
+  void Mix(Sint16 *out, int count);
 
   const TSdl *Sdl = nullptr; // loaded by the first Open
-  const TSdlMixer *Mix = nullptr;
-  bool Opened = false;
+  SDL_AudioDeviceID Device = 0;
   QString Error;
   int Rate = 0;
   int Channels = 0;
-  std::vector<Mix_Chunk *> Clips;     // by clip id; nullptr once freed
-  std::vector<quint64> ChannelSerial; // serial of the voice last started on each channel
+  // Changed only with the device locked; sized at Open, so the audio thread never reallocates.
+  std::vector<TClip> Clips; // by clip id; no samples once freed
+  std::vector<TVoiceSlot> Voices;
+  std::vector<int> Sum; // the audio thread's scratch
   quint64 LastSerial = 0;
 };

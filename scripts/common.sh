@@ -8,7 +8,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-image-formats-plugins libgl-dev libxcb-xkb-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
-  libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libturbojpeg0-dev
+  libsdl2-dev libjpeg62-turbo-dev libturbojpeg0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox wmctrl weston qt6-wayland

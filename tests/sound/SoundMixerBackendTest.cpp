@@ -1,5 +1,5 @@
-// The real output on SDL2_mixer, run on SDL's silent drivers: "dummy" consumes audio in real
-// time and writes nothing; "disk" writes the mixed output to a file in real time, so what the
+// The real output on SDL's audio device, run on SDL's silent drivers: "dummy" consumes audio in
+// real time and writes nothing; "disk" writes the mixed output to a file in real time, so what the
 // player would hear can be measured.
 #include "media/SoundMixerBackend.h"
 #include "media/MediaError.h"
