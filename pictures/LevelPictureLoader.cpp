@@ -19,24 +19,29 @@ TLevelPicture TLevelPictureLoader::Load(const TLevelPictureRequest &request,
   TPictureUse use = TPictureUse::Level(request.GridSize);
   use.Abandon = abandon;
   TLevelPicture picture;
+  picture.Decoded = TPictureDecoder().DecodeFile(request.Path, request.Type, use);
+  if (picture.Decoded.Ok())
+    FitToCells(picture, request.GridSize);
+  // After the level's picture, whose file and full decode are let go by now: the peak of memory
+  // holds one of the two, not both.
   if (!request.SkinPath.isEmpty()) {
     TPictureUse skinUse;
     skinUse.Abandon = abandon;
     picture.Skin = TPictureDecoder().DecodeFile(request.SkinPath, request.SkinType, skinUse).Image;
   }
-  picture.Decoded = TPictureDecoder().DecodeFile(request.Path, request.Type, use);
-  if (!picture.Decoded.Ok())
-    return picture;
+  return picture;
+}
+
+void TLevelPictureLoader::FitToCells(TLevelPicture &picture, int gridSize) {
   QImage &image = picture.Decoded.Image;
   picture.OriginalSize = picture.Decoded.StoredSize;
   // Stretched here, off the window thread, exactly as the cells would stretch it; the decoded
   // picture is let go at once.
-  if (const auto geometry = PictureGeometry(picture.OriginalSize, request.GridSize)) {
+  if (const auto geometry = PictureGeometry(picture.OriginalSize, gridSize)) {
     const QSize shown(geometry->Width, geometry->Height);
     if (image.size() != shown)
       image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  return picture;
 }
 
 void TLevelPictureLoader::Request(const TLevelPictureRequest &request) {

@@ -69,6 +69,8 @@ public:
                             const std::atomic<bool> *abandon = nullptr);
 
 private:
+  static void FitToCells(TLevelPicture &picture, int gridSize);
+
   const bool InBackground;
   QObject Receiver; // lives on the loader's thread: the worker's news is delivered through it
   QThreadPool Worker;

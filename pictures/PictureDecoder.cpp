@@ -112,9 +112,10 @@ TDecodedPicture TPictureDecoder::DecodeFile(const QString &path, quint8 type,
   if (type == PictureBmp)
     return DecodeBmp(file, file.size(), use);
   // A JPEG is read whole first, as its scans are counted before it is decoded; read rather
-  // than mapped: a file cut short while mapped would kill the program.
-  const QByteArray bytes = file.readAll();
-  if (bytes.size() != file.size())
+  // than mapped: a file cut short while mapped would kill the program. Read at its size:
+  // readAll would grow its buffer past it.
+  QByteArray bytes(file.size(), Qt::Uninitialized);
+  if (file.read(bytes.data(), bytes.size()) != bytes.size())
     return TDecodedPicture::DamagedBecause(
         QCoreApplication::translate("Picture", "%1 cannot be read: %2")
             .arg(path, file.errorString()));
