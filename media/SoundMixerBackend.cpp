@@ -122,16 +122,16 @@ int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
 // Any WAVE that SDL reads, converted to the output's format.
 bool TSoundMixerBackend::Convert(const QByteArray &wave, TClip &clip) {
   SDL_RWops *source = Sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec clipFormat{};
   Uint8 *buffer = nullptr;
   Uint32 length = 0;
-  if (!source || !Sdl->LoadWAV_RW(source, 1, &spec, &buffer, &length)) {
+  if (!source || !Sdl->LoadWAV_RW(source, 1, &clipFormat, &buffer, &length)) {
     Error = QString::fromUtf8(Sdl->GetError());
     return false;
   }
   SDL_AudioCVT cvt{};
-  if (Sdl->BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                         static_cast<Uint8>(Channels), Rate) < 0) {
+  if (Sdl->BuildAudioCVT(&cvt, clipFormat.format, clipFormat.channels, clipFormat.freq,
+                         AUDIO_S16SYS, static_cast<Uint8>(Channels), Rate) < 0) {
     Error = QString::fromUtf8(Sdl->GetError());
     Sdl->FreeWAV(buffer);
     return false;

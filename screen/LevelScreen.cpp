@@ -66,7 +66,8 @@ void TLevelScreen::ComposeBackground(const QImage &playingSkin, bool stretch) {
   // Painted over the picture the window has: a new one would cost its memory pages anew, which
   // is most of a level start.
   QPainter p(&WindowPicture);
-  p.fillRect(WindowPicture.rect(), Qt::black);
+  if (playingSkin.isNull() || !stretch)
+    p.fillRect(WindowPicture.rect(), Qt::black); // around or instead of the skin
   if (!playingSkin.isNull()) {
     if (stretch)
       p.drawImage(WindowPicture.rect(), playingSkin);

@@ -6,6 +6,7 @@
 #include "media/SoundClipList.h"
 #include "resources/sounds/BuiltinSounds.h"
 #include "tests/sound/Recording.h"
+#include "tests/sound/WaveChunks.h"
 
 #include <gtest/gtest.h>
 
@@ -204,23 +205,13 @@ TEST_F(SoundMixerBackendTest, ATruncatedClipLoadsWhatIsThere) {
 // A clip in another format than the output's (here 22050 Hz stereo against 11025 Hz mono) is
 // converted once when loaded: it lasts as long and is heard.
 TEST_F(SoundMixerBackendTest, AClipInAnotherFormatIsConvertedToTheOutputs) {
-  const int frames = 22050 / 4;
-  QByteArray image("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0", 24);
-  const auto add32 = [&image](quint32 v) {
-    char bytes[4];
-    qToLittleEndian(v, bytes);
-    image.append(bytes, 4);
-  };
-  add32(22050);
-  add32(22050 * 4);
-  image.append("\x04\0\x10\0data", 8);
-  add32(quint32(frames * 4));
-  for (int f = 0; f < frames * 2; ++f) {
-    char sample[2];
-    qToLittleEndian(qint16((f / 2) % 50 < 25 ? 8000 : -8000), sample);
-    image.append(sample, 2);
+  QByteArray samples;
+  for (int f = 0; f < 22050 / 4; ++f) {
+    const QByteArray sample = WaveChunks::Le16(quint16(f % 50 < 25 ? 8000 : -8000));
+    samples += sample + sample;
   }
-  qToLittleEndian(quint32(image.size() - 8), image.data() + 4);
+  const QByteArray image =
+      WaveChunks::Riff(WaveChunks::Format(2, 22050, 16) + WaveChunks::Chunk("data", samples));
   int clip = -1;
   const TRecording heard = Record(
       [&] {
