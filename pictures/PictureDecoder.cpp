@@ -10,7 +10,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <cstring>
 
 #include <sys/stat.h>
 
@@ -106,28 +105,18 @@ TDecodedPicture TPictureDecoder::DecodeFile(const QString &path, quint8 type,
     return TDecodedPicture::DamagedBecause(
         QCoreApplication::translate("Picture", "%1 cannot be read: %2")
             .arg(path, file.errorString()));
-  if (file.size() > Limits.MaxBytes)
-    return Decode(nullptr, file.size(), type, use);
-  // A BMP is read by Qt from the file as it decodes: a big one is not held twice.
-  if (type == PictureBmp)
-    return DecodeBmp(file, file.size(), use);
-  // A JPEG is read whole first, as its scans are counted before it is decoded; read rather
-  // than mapped: a file cut short while mapped would kill the program. Read at its size:
-  // readAll would grow its buffer past it.
-  QByteArray bytes(file.size(), Qt::Uninitialized);
-  if (file.read(bytes.data(), bytes.size()) != bytes.size())
-    return TDecodedPicture::DamagedBecause(
-        QCoreApplication::translate("Picture", "%1 cannot be read: %2")
-            .arg(path, file.errorString()));
-  return Decode(bytes, type, use);
+  return Decode(file, file.size(), type, use);
 }
 
 TDecodedPicture TPictureDecoder::Decode(const QByteArray &bytes, quint8 type,
                                         const TPictureUse &use) const {
-  return Decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), type, use);
+  QBuffer device;
+  device.setData(bytes);
+  device.open(QIODevice::ReadOnly);
+  return Decode(device, bytes.size(), type, use);
 }
 
-TDecodedPicture TPictureDecoder::Decode(const uchar *data, qint64 size, quint8 type,
+TDecodedPicture TPictureDecoder::Decode(QIODevice &device, qint64 size, quint8 type,
                                         const TPictureUse &use) const {
   if (type != PictureJpeg && type != PictureBmp)
     return TDecodedPicture::Refused(
@@ -140,18 +129,14 @@ TDecodedPicture TPictureDecoder::Decode(const uchar *data, qint64 size, quint8 t
                                                "limit is %2 bytes)")
             .arg(size)
             .arg(Limits.MaxBytes));
-  if (type == PictureBmp) {
-    QBuffer device;
-    device.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
-    device.open(QIODevice::ReadOnly);
+  if (type == PictureBmp)
     return DecodeBmp(device, size, use);
-  }
-  if (size < 3 || std::memcmp(data, "\xFF\xD8\xFF", 3) != 0)
+  if (!device.peek(3).startsWith("\xFF\xD8\xFF"))
     return TDecodedPicture::Refused(
         TPictureFault::UnknownType,
         QCoreApplication::translate("Picture",
                                     "its picture is of an unknown type (not a JPEG picture)"));
-  return DecodeJpeg(data, size, use);
+  return DecodeJpeg(device, use);
 }
 
 std::optional<TDecodedPicture> TPictureDecoder::CheckSize(QSize stored, qint64 decodeBytes,

@@ -105,12 +105,10 @@ public:
   TDecodedPicture DecodeFile(const QString &path, quint8 type, const TPictureUse &use) const;
   TDecodedPicture Decode(const QByteArray &bytes, quint8 type, const TPictureUse &use) const;
 
-  // Start-of-scan markers of a JPEG stream, counted up to one past `stopAbove`.
-  static int CountJpegScans(const uchar *data, qint64 size, int stopAbove);
-
 private:
-  TDecodedPicture Decode(const uchar *data, qint64 size, quint8 type, const TPictureUse &use) const;
-  TDecodedPicture DecodeJpeg(const uchar *data, qint64 size, const TPictureUse &use) const;
+  // Both types are read from the device as they are decoded: a file is never in memory whole.
+  TDecodedPicture Decode(QIODevice &device, qint64 size, quint8 type, const TPictureUse &use) const;
+  TDecodedPicture DecodeJpeg(QIODevice &device, const TPictureUse &use) const;
   TDecodedPicture DecodeBmp(QIODevice &device, qint64 size, const TPictureUse &use) const;
   // The refusal for a picture of this size, or nothing when it may be decoded.
   std::optional<TDecodedPicture> CheckSize(QSize stored, qint64 decodeBytes,

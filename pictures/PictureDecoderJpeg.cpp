@@ -4,18 +4,22 @@
 #include "pictures/PictureDecoder.h"
 
 #include "pictures/ExifOrientation.h"
+#include "pictures/JpegScanCounter.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QImage>
 
-#include <algorithm>
+#include <array>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 
 #include <jpeglib.h>
 
 namespace {
+
+// The file is read in pieces of this size, for the scan count and for libjpeg.
+constexpr qint64 PieceBytes = 16384;
 
 // Decoded pictures are converted to 32-bit pixels to be cut into cells: that is
 // what they cost.
@@ -23,8 +27,6 @@ constexpr qint64 BytesPerPixel = 4;
 // A progressive or multi-scan JPEG keeps every DCT coefficient of the whole
 // picture while its scans come in: 64 of 2 bytes per block of 8 x 8 samples.
 constexpr qint64 BytesPerBlock = sizeof(JBLOCK);
-
-bool IsRestartMarker(uchar marker) { return marker >= 0xD0 && marker <= 0xD7; }
 
 // --- libjpeg glue ---------------------------------------------------------------------------
 // libjpeg reports errors by calling back, and the callback must not return: it jumps back to
@@ -37,6 +39,9 @@ struct TJpegSession {
   jpeg_decompress_struct Info;
   jpeg_error_mgr Errors;
   jpeg_progress_mgr Progress;
+  jpeg_source_mgr Source;
+  QIODevice *Device = nullptr;
+  std::array<JOCTET, PieceBytes> Piece;
   std::jmp_buf Jump;
   TJpegStop Stop = TJpegStop::None;
   char Message[JMSG_LENGTH_MAX] = {}; // libjpeg's own words
@@ -78,6 +83,75 @@ void JpegProgress(j_common_ptr info) {
     StopDecoding(session, TJpegStop::TooManyScans);
 }
 
+// --- libjpeg reading from a QIODevice, a piece at a time --------------------------------------
+
+void StartReading(j_decompress_ptr) {}
+void StopReading(j_decompress_ptr) {}
+
+boolean ReadPiece(j_decompress_ptr info) {
+  TJpegSession &session = SessionOf(reinterpret_cast<j_common_ptr>(info));
+  const qint64 got =
+      session.Device->read(reinterpret_cast<char *>(session.Piece.data()), PieceBytes);
+  if (got < 0) {
+    session.Fault = QT_TRANSLATE_NOOP("Picture", "its file could not be read");
+    StopDecoding(session, TJpegStop::Damaged);
+  }
+  if (got == 0) {
+    // A file cut short: the end of the picture is made up, as libjpeg's own readers do, so that
+    // what came before is shown.
+    session.Piece[0] = 0xFF;
+    session.Piece[1] = JPEG_EOI;
+    info->src->bytes_in_buffer = 2;
+  } else {
+    info->src->bytes_in_buffer = size_t(got);
+  }
+  info->src->next_input_byte = session.Piece.data();
+  return TRUE;
+}
+
+void SkipBytes(j_decompress_ptr info, long count) {
+  jpeg_source_mgr &source = *info->src;
+  if (count <= 0)
+    return;
+  if (size_t(count) <= source.bytes_in_buffer) {
+    source.next_input_byte += count;
+    source.bytes_in_buffer -= size_t(count);
+    return;
+  }
+  count -= long(source.bytes_in_buffer);
+  source.bytes_in_buffer = 0;
+  TJpegSession &session = SessionOf(reinterpret_cast<j_common_ptr>(info));
+  // Past the end is the end: the next read finds it.
+  session.Device->skip(count);
+}
+
+void ReadFrom(TJpegSession &session, QIODevice &device) {
+  session.Device = &device;
+  jpeg_source_mgr &source = session.Source;
+  source.init_source = StartReading;
+  source.fill_input_buffer = ReadPiece;
+  source.skip_input_data = SkipBytes;
+  source.resync_to_restart = jpeg_resync_to_restart;
+  source.term_source = StopReading;
+  source.bytes_in_buffer = 0;
+  source.next_input_byte = nullptr;
+  session.Info.src = &source;
+}
+
+// The scans of the JPEG on `device`, counted up to one past `stopAbove`; the device is left where
+// it was.
+int CountScans(QIODevice &device, int stopAbove) {
+  const qint64 start = device.pos();
+  TJpegScanCounter counter(stopAbove);
+  std::array<char, PieceBytes> piece;
+  qint64 got = 0;
+  while ((got = device.read(piece.data(), PieceBytes)) > 0 &&
+         counter.Feed(reinterpret_cast<const uchar *>(piece.data()), got)) {
+  }
+  device.seek(start);
+  return counter.Scans();
+}
+
 // Adobe's CMYK JPEGs store their inks inverted, which is what Qt assumes too.
 void CmykToRgb(const JSAMPLE *cmyk, QRgb *out, int width) {
   for (int x = 0; x < width; ++x, cmyk += 4) {
@@ -96,12 +170,12 @@ struct TJpegPlan {
 
 // The JPEG steps that libjpeg may leave by longjmp; `decide` is called with the header's facts
 // and says whether to go on. Plain data only in this frame.
-bool RunJpeg(TJpegSession &session, const uchar *data, qint64 size, QImage &image,
+bool RunJpeg(TJpegSession &session, QIODevice &device, QImage &image,
              const std::function<bool(TJpegPlan &, jpeg_decompress_struct &)> &decide) {
   jpeg_decompress_struct &info = session.Info;
   if (setjmp(session.Jump) != 0)
     return false;
-  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  ReadFrom(session, device);
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
     session.Fault = QT_TRANSLATE_NOOP("Picture", "no picture, only tables");
     return false;
@@ -206,7 +280,7 @@ void StartSession(TJpegSession &session, const std::atomic<bool> *abandon,
   // libjpeg fails rather than go past this (it has no backing store to turn to).
   info.mem->max_memory_to_use = long(limits.AllocationLimitMb) << 20;
   // EXIF segments are kept for their orientation: each at most 64 KB, and never more in all
-  // than the file, which is in memory already.
+  // than the file, whose size is limited.
   jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
 }
 
@@ -230,56 +304,10 @@ std::optional<TDecodedPicture> Stopped(const TJpegSession &session, int maxScans
 
 } // namespace
 
-int TPictureDecoder::CountJpegScans(const uchar *data, qint64 size, int stopAbove) {
-  int scans = 0;
-  qint64 at = 2; // past the start-of-image marker
-  while (at + 1 < size) {
-    // libjpeg skips stray bytes between marker segments as well, with a warning.
-    const void *mark = std::memchr(data + at, 0xFF, size_t(size - at));
-    if (!mark)
-      break;
-    at = static_cast<const uchar *>(mark) - data;
-    if (at + 1 >= size)
-      break;
-    const uchar marker = data[at + 1];
-    if (marker == 0xFF) { // fill byte before a marker
-      ++at;
-      continue;
-    }
-    at += 2;
-    if (marker == 0xD9) // end of image
-      break;
-    if (marker == 0x00 || marker == 0x01 || marker == 0xD8 || IsRestartMarker(marker))
-      continue; // no length follows
-    if (at + 2 > size)
-      break;
-    at += std::max((data[at] << 8) | data[at + 1], 2);
-    if (marker != 0xDA)
-      continue;
-    if (++scans > stopAbove)
-      break;
-    // Entropy-coded data: a 0xFF in it is followed by a stuffed 0 or is a restart marker.
-    while (at + 1 < size) {
-      mark = std::memchr(data + at, 0xFF, size_t(size - at - 1));
-      if (!mark) {
-        at = size;
-        break;
-      }
-      at = static_cast<const uchar *>(mark) - data;
-      const uchar next = data[at + 1];
-      if (next != 0x00 && !IsRestartMarker(next))
-        break;
-      at += 2;
-    }
-  }
-  return scans;
-}
-
-TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
-                                            const TPictureUse &use) const {
+TDecodedPicture TPictureDecoder::DecodeJpeg(QIODevice &device, const TPictureUse &use) const {
   // Counted from the markers before anything is decoded, so that a hostile file is refused at
   // once; the progress callback holds libjpeg to the same limit should the two ever disagree.
-  const int scans = CountJpegScans(data, size, Limits.MaxScans);
+  const int scans = CountScans(device, Limits.MaxScans);
   if (scans > Limits.MaxScans)
     return TooManyScans(Limits.MaxScans);
 
@@ -290,8 +318,8 @@ TDecodedPicture TPictureDecoder::DecodeJpeg(const uchar *data, qint64 size,
   std::optional<TDecodedPicture> refused;
   TDecodedPicture picture;
   int orientation = ExifOrientation::AsStored;
-  const bool decoded = RunJpeg(
-      session, data, size, picture.Image, [&](TJpegPlan &plan, jpeg_decompress_struct &header) {
+  const bool decoded =
+      RunJpeg(session, device, picture.Image, [&](TJpegPlan &plan, jpeg_decompress_struct &header) {
         plan.Stored = QSize(int(header.image_width), int(header.image_height));
         plan.Orientation = SavedOrientation(header);
         // Everything from here on (cells, limits, shown size) is of the upright picture.

@@ -466,6 +466,10 @@
         <translation>kein Bild, nur Tabellen</translation>
     </message>
     <message>
+        <source>its file could not be read</source>
+        <translation>seine Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
         <source>no memory for %1 x %2 pixels</source>
         <translation>kein Speicher für %1 x %2 Pixel</translation>
     </message>

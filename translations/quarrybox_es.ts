@@ -466,6 +466,10 @@
         <translation>no hay imagen, solo tablas</translation>
     </message>
     <message>
+        <source>its file could not be read</source>
+        <translation>no se pudo leer su archivo</translation>
+    </message>
+    <message>
         <source>no memory for %1 x %2 pixels</source>
         <translation>no hay memoria para %1 x %2 píxeles</translation>
     </message>

@@ -466,6 +466,10 @@
         <translation>pas d&apos;image, seulement des tables</translation>
     </message>
     <message>
+        <source>its file could not be read</source>
+        <translation>son fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
         <source>no memory for %1 x %2 pixels</source>
         <translation>pas assez de mémoire pour %1 x %2 pixels</translation>
     </message>

@@ -466,6 +466,10 @@
         <translation>brak obrazu, same tabele</translation>
     </message>
     <message>
+        <source>its file could not be read</source>
+        <translation>nie udało się odczytać jego pliku</translation>
+    </message>
+    <message>
         <source>no memory for %1 x %2 pixels</source>
         <translation>brak pamięci na %1 x %2 pikseli</translation>
     </message>

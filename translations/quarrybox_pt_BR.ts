@@ -466,6 +466,10 @@
         <translation>nenhuma imagem, só tabelas</translation>
     </message>
     <message>
+        <source>its file could not be read</source>
+        <translation>não foi possível ler o seu arquivo</translation>
+    </message>
+    <message>
         <source>no memory for %1 x %2 pixels</source>
         <translation>sem memória para %1 x %2 pixels</translation>
     </message>

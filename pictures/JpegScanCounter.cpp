@@ -1,0 +1,89 @@
+#include "pictures/JpegScanCounter.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsRestartMarker(uchar marker) { return marker >= 0xD0 && marker <= 0xD7; }
+
+constexpr uchar StartOfScan = 0xDA;
+constexpr uchar EndOfImage = 0xD9;
+
+// Markers that stand alone, with no length after them.
+bool StandsAlone(uchar marker) {
+  return marker == 0x00 || marker == 0x01 || marker == 0xD8 || IsRestartMarker(marker);
+}
+
+} // namespace
+
+bool TJpegScanCounter::Feed(const uchar *data, qint64 size) {
+  const uchar *at = data;
+  const uchar *const end = data + size;
+  while (at < end && State != TState::Done) {
+    switch (State) {
+    case TState::Skip: {
+      const qint64 step = std::min<qint64>(Remaining, end - at);
+      at += step;
+      Remaining -= step;
+      if (Remaining == 0)
+        State = AfterSkip;
+      break;
+    }
+    case TState::SeekMarker:
+    case TState::EntropyData: {
+      // libjpeg skips stray bytes between segments as well, with a warning.
+      const void *mark = std::memchr(at, 0xFF, size_t(end - at));
+      if (!mark) {
+        at = end;
+        break;
+      }
+      at = static_cast<const uchar *>(mark) + 1;
+      State = State == TState::SeekMarker ? TState::MarkerCode : TState::EntropyMarker;
+      break;
+    }
+    case TState::EntropyMarker:
+      if (*at == 0x00 || IsRestartMarker(*at)) {
+        ++at;
+        State = TState::EntropyData;
+      } else {
+        State = TState::MarkerCode; // the scan is over: this byte is the next marker's code
+      }
+      break;
+    case TState::MarkerCode: {
+      const uchar code = *at++;
+      if (code == 0xFF) // a fill byte before the code
+        break;
+      if (code == EndOfImage)
+        State = TState::Done;
+      else if (StandsAlone(code))
+        State = TState::SeekMarker;
+      else {
+        Marker = code;
+        State = TState::LengthHigh;
+      }
+      break;
+    }
+    case TState::LengthHigh:
+      LengthHighByte = *at++;
+      State = TState::LengthLow;
+      break;
+    case TState::LengthLow: {
+      Remaining = std::max((LengthHighByte << 8) | *at++, 2) - 2;
+      AfterSkip = TState::SeekMarker;
+      if (Marker == StartOfScan) {
+        if (++Count > StopAbove) {
+          State = TState::Done;
+          break;
+        }
+        AfterSkip = TState::EntropyData;
+      }
+      State = Remaining > 0 ? TState::Skip : AfterSkip;
+      break;
+    }
+    case TState::Done:
+      break;
+    }
+  }
+  return State != TState::Done;
+}
