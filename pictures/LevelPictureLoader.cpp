@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include <malloc.h>
+
 TLevelPictureLoader::TLevelPictureLoader(bool background) : InBackground(background) {
   Worker.setMaxThreadCount(1);
 }
@@ -55,6 +57,9 @@ void TLevelPictureLoader::Request(const TLevelPictureRequest &request) {
   const quint64 serial = Serial;
   Worker.start([this, request, promise, serial, abandon = Abandon] {
     promise->set_value(Load(request, abandon.get()));
+    // The worker's heap keeps the pages the decode let go; the picture may now wait a long while
+    // (the title shows until a key), so they are given back at once.
+    malloc_trim(0);
     QMetaObject::invokeMethod(
         &Receiver,
         [this, serial] {
