@@ -43,9 +43,12 @@ QByteArray DesktopEntry(const QString &programPath) {
 // The icons of the program folder, size by size, into the user's hicolor theme.
 void CopyIcons(const QString &programFolder, const QString &iconHome) {
   const QDir source(programFolder + "icons/hicolor");
-  QDirIterator files(source.path(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+  // Picked by hand rather than by a name filter, which would load Qt's regular expressions.
+  QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
   while (files.hasNext()) {
     const QString file = files.next();
+    if (!file.endsWith(QLatin1String(".png")))
+      continue;
     QFile icon(file);
     if (icon.open(QIODevice::ReadOnly))
       WriteIfChanged(iconHome + '/' + source.relativeFilePath(file), icon.readAll());

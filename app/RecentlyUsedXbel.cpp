@@ -97,7 +97,6 @@ TResult<QDomDocument> ReadList(const QString &path) {
   QFile file(path);
   QDomDocument doc;
   if (!file.exists() || file.size() == 0) {
-    doc.appendChild(doc.createProcessingInstruction("xml", "version=\"1.0\" encoding=\"UTF-8\""));
     doc.appendChild(doc.createElement("xbel")).toElement().setAttribute("version", "1.0");
   } else if (!file.open(QIODevice::ReadOnly)) {
     return TStatus::Failure(QStringLiteral("%1 cannot be read (%2); it is left as it is")
@@ -120,6 +119,15 @@ TResult<QDomDocument> ReadList(const QString &path) {
   if (!root.hasAttribute("xmlns:mime"))
     root.setAttribute("xmlns:mime", MimeNamespace);
   return doc;
+}
+
+// The list in UTF-8 under a declaration of its own: Qt reads a declaration it writes with a
+// regular expression, and loading that engine would cost the game half a megabyte for one line.
+QByteArray ListBytes(QDomDocument &doc) {
+  const QDomNode first = doc.firstChild();
+  if (first.isProcessingInstruction() && first.nodeName() == "xml")
+    doc.removeChild(first);
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + doc.toByteArray(2);
 }
 
 TStatus WriteList(const QString &path, const QByteArray &bytes) {
@@ -159,5 +167,5 @@ TStatus AddRecentlyUsed(const QString &xbelPath, const QByteArray &fileName,
     root.appendChild(bookmark);
   }
   NoteUse(bookmark, program, stamp);
-  return WriteList(xbelPath, list->toByteArray(2));
+  return WriteList(xbelPath, ListBytes(list.Value()));
 }

@@ -16,8 +16,10 @@ QString LanguageOnly(const QString &name) { return name.section(QLatin1Char('_')
 
 QStringList Translations::Available() {
   QStringList languages;
-  for (const QString &file : QDir(Folder).entryList({Prefix + "*.qm"}, QDir::Files, QDir::Name))
-    languages << file.mid(Prefix.size()).chopped(3);
+  // Picked by hand rather than by a name filter, which would load Qt's regular expressions.
+  for (const QString &file : QDir(Folder).entryList(QDir::Files, QDir::Name))
+    if (file.startsWith(Prefix) && file.endsWith(QLatin1String(".qm")))
+      languages << file.mid(Prefix.size()).chopped(3);
   return languages;
 }
 
