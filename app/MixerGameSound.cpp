@@ -21,11 +21,8 @@ bool TMixerGameSound::Initialize() {
 
 bool TMixerGameSound::Open() {
   try {
-    // The clips are read when first needed: the window need not wait for them.
-    if (Waves.Count() == 0) {
-      InitBuiltinSounds();
-      AddBuiltinSounds(Waves);
-    }
+    // The clips are registered when first needed: the window need not wait for them.
+    InitBuiltinSounds();
     Device.Initialize();
   } catch (const TMediaError &) {
     // No sound device: the game runs silently.
@@ -89,7 +86,10 @@ void TMixerGameSound::OpenForWaiting() {
 
 void TMixerGameSound::Start(const QString &name) {
   try {
-    Waves.FindByName(name).Play(false);
+    // A clip joins the list the first time it is played: reading every clip's header would bring
+    // in the pages around each one, and the pages of clips never played are never read.
+    TSoundClip *clip = Waves.Find(name);
+    (clip ? *clip : AddBuiltinSound(Waves, name)).Play(false);
   } catch (const TMediaError &) {
     // Every name the game plays is built in; a failure to start a clip only loses that sound.
   }

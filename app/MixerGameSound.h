@@ -1,6 +1,6 @@
 #pragma once
-// The game's sound on the real mixer: the device, the list of the 22 built-in clips on it, and
-// the clean-up of finished copies on the game's scheduler.
+// The game's sound on the real mixer: the device, the list of the built-in clips played so far
+// on it, and the clean-up of finished copies on the game's scheduler.
 //
 // The output (with SDL and the built-in clips) is opened by the first sound, a moment later
 // (at the scheduler's next turn), so that opening it does not hold up the window at start-up;

@@ -40,10 +40,16 @@ TSoundClip &TSoundClipList::Add(const QString &name, const QByteArray &wave, boo
   return *List.back();
 }
 
-TSoundClip &TSoundClipList::FindByName(const QString &name) const {
+TSoundClip *TSoundClipList::Find(const QString &name) const {
   for (const auto &item : List)
     if (item->Name() == name)
-      return *item;
+      return item.get();
+  return nullptr;
+}
+
+TSoundClip &TSoundClipList::FindByName(const QString &name) const {
+  if (TSoundClip *item = Find(name))
+    return *item;
   throw TMediaError(QStringLiteral("Wave '%1' not found").arg(name));
 }
 

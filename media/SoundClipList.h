@@ -68,6 +68,8 @@ public:
   TSoundClip &Add(const QString &name, const QByteArray &wave, bool looped = false);
   // The first item of exactly that name; throws TMediaError "Wave 'name' not found".
   TSoundClip &FindByName(const QString &name) const;
+  // The same, or null.
+  TSoundClip *Find(const QString &name) const;
 
   // Whether playing reaches the output.
   bool Ready() const { return Live; }

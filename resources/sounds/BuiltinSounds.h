@@ -4,6 +4,8 @@
 
 #include <array>
 
+class QString;
+class TSoundClip;
 class TSoundClipList;
 
 // The names, in the order the sound list holds them.
@@ -13,7 +15,10 @@ inline constexpr std::array<const char *, 22> BuiltinSoundNames{
     "LineThree", "LineFour",   "FallDown1",   "FallDown2", "FallDown3", "FallDown4",
     "FallDown5", "FallDown6",  "FallDown7",   "FallDown"};
 
-// Registers the embedded clips; they live in a static library, so call this once before use.
+// Registers the embedded clips (once, however often it is called); they live in a static library,
+// so call this before use.
 void InitBuiltinSounds();
 // Adds every clip to the list in order, none looped. Throws TMediaError when one is missing.
 void AddBuiltinSounds(TSoundClipList &list);
+// Adds the clip of that name, not looped. Throws TMediaError when there is none.
+TSoundClip &AddBuiltinSound(TSoundClipList &list, const QString &name);
