@@ -64,8 +64,8 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   for (TCommand command : AllCommands)
     SyncMenuItem(command);
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
-  game.Screen().OnWindowPictureChanged = [this] { ShowImage->update(); };
-  game.Screen().Overlays().OnChanged = [this] { ShowImage->update(); };
+  game.Screen().OnWindowPictureChanged = [this] { RepaintWholeWindow(); };
+  game.Screen().Overlays().OnChanged = [this] { RepaintWholeWindow(); };
   game.OnCloseRequested = [this] { close(); };
   game.Screen().Surface().OnPresent = [this](const QRect &changed) {
     SurfaceView->ShowChanged(changed);
@@ -87,6 +87,15 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
       GameRef.PauseControl().Deactivated();
   });
   game.Input().IsForeground = [this] { return isActiveWindow(); };
+}
+
+// The menu bar is repainted with the picture, so that the two together are the whole window: Qt's
+// X11 backing store sends the whole window to the server straight from its image, but copies any
+// part of it into a buffer first, and that buffer keeps the size of the largest part ever sent
+// (a megabyte for the picture alone).
+void TMainForm::RepaintWholeWindow() {
+  menuBar()->update();
+  ShowImage->update();
 }
 
 void TMainForm::PlaceAt(QPoint clientTopLeft) {

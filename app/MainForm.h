@@ -51,6 +51,7 @@ private:
   void SyncMenuItem(TCommand command);
   void ConnectMenuCommands();
   void PlacePlaySurface();
+  void RepaintWholeWindow();
   void WatchMenus();
   void ReturnKeysToGame();
   void ConnectSizeCommands();
