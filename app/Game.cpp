@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <utility>
+
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
     : Parts(scheduler, settings, randomSeed), Pieces(Parts, Flow, Pause),
       Flow(Parts, Pieces, Pause, Commands), Pause(Parts, Commands, Pieces),
@@ -45,8 +47,8 @@ void TGame::Start(const TStartup &startup) {
   const QImage customPrompt = FolderPicture(Parts.Folder + "PressSpace.bmp");
   if (!customPrompt.isNull())
     Parts.View.Overlays().SetPromptPicture(customPrompt);
-  if (!Parts.StandAloneMode && !IsInstalled(Parts.ProgramPath))
-    RegisterGameFileType(startup.DataHome, Parts.ProgramPath, Parts.Folder);
+  DesktopDataHome = startup.DataHome;
+  RegisterFileType = !Parts.StandAloneMode && !IsInstalled(Parts.ProgramPath);
 
   Parts.View.Surface().Initialize();
 
@@ -65,6 +67,13 @@ void TGame::Start(const TStartup &startup) {
   else
     StartWithChosenGame(startup);
   Commands.UpdateMenu();
+}
+
+void TGame::TellDesktop() {
+  if (std::exchange(RegisterFileType, false))
+    RegisterGameFileType(DesktopDataHome, Parts.ProgramPath, Parts.Folder);
+  if (const QString game = std::exchange(NamedGame, {}); !game.isEmpty())
+    Recent.NoteOnDesktop(game);
 }
 
 // Where the window was left, else centred; always on a screen that exists now.
@@ -101,8 +110,10 @@ void TGame::StartWithChosenGame(const TStartup &startup) {
   Recent.Start(startup.DataHome, named);
   const QString game = Files.ChooseStartGame(startup.Arguments);
   if (!game.isEmpty() && Parts.LoadGame(game)) {
-    if (named)
-      Recent.Remember(game); // opened from a file manager
+    if (named) { // opened from a file manager
+      Recent.Keep(game);
+      NamedGame = game;
+    }
     Flow.ShowTitleSoon();
   } else {
     Parts.Data.FilePath = TGameData::EmptyGamePath();

@@ -46,6 +46,9 @@ public:
 
   // Start-up of the main window, in the documented order.
   void Start(const TStartup &startup);
+  // What the desktop is told of this start, once the window shows its first picture (the
+  // window does not wait for it): the game file type, and the game a file manager opened.
+  void TellDesktop();
   void Stop();
   // The close sequence; windowPosition (of the client area) is stored for the next start, where
   // the platform tells one (a Wayland window has none, and the stored one stays).
@@ -109,4 +112,8 @@ private:
   TRecentGameCommands Recent;
   TFileCommands Files;
   QPoint Position;
+  // For TellDesktop.
+  QString DesktopDataHome;
+  bool RegisterFileType = false;
+  QString NamedGame;
 };

@@ -14,10 +14,17 @@ void TRecentGameCommands::Start(const QString &dataHome, bool gameNamed) {
 }
 
 void TRecentGameCommands::Remember(const QString &path) {
-  if (Parts.StandAloneMode)
-    return;
-  List.Add(path);
-  if (DataHome.isEmpty())
+  Keep(path);
+  NoteOnDesktop(path);
+}
+
+void TRecentGameCommands::Keep(const QString &path) {
+  if (!Parts.StandAloneMode)
+    List.Add(path);
+}
+
+void TRecentGameCommands::NoteOnDesktop(const QString &path) {
+  if (Parts.StandAloneMode || DataHome.isEmpty())
     return;
   const TStatus added =
       AddRecentlyUsed(RecentlyUsedXbelPath(DataHome), StoredFileBytes(StoredFileName(path)),

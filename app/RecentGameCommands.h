@@ -18,6 +18,9 @@ public:
   TRecentGames &Games() { return List; }
   // A game opened or saved joins the recent games, here and on the desktop.
   void Remember(const QString &path);
+  // The two halves of Remember.
+  void Keep(const QString &path);
+  void NoteOnDesktop(const QString &path);
   // The path to open for a recent game; empty for a game whose file is gone, which the player
   // is offered to take off the list.
   QString PathToOpen(const QString &stored);

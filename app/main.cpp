@@ -217,6 +217,7 @@ int main(int argc, char **argv) {
     form.ShowGamesGallery(); // beside the title, which goes on
   TAfterFirstPicture afterFirstPicture(form.windowHandle(), [&] {
     sound.HoldOutput(false);
+    game.TellDesktop();
     controllers = std::make_unique<TControllers>(game, scheduler);
     TLevelScreen::PrepareFonts();
   });

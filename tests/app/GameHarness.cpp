@@ -71,6 +71,7 @@ void TGameHarness::Start(const QStringList &arguments, const QString &program) {
   startup.WindowHandle = "4242";
   startup.DataHome = DataHome;
   Game->Start(startup);
+  Game->TellDesktop(); // the window's first picture
 }
 
 void TGameHarness::StartPlaying() {

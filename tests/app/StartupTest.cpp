@@ -191,6 +191,9 @@ TEST(StartupTest, TheGameFileTypeIsRegisteredForTheDesktop) {
   startup.ProgramPath = h.Folder + "quarrybox";
   startup.DataHome = h.Dir.filePath("share");
   h.Game->Start(startup);
+  // Not before the window shows its first picture.
+  EXPECT_FALSE(QFile::exists(startup.DataHome + "/applications/quarrybox.desktop"));
+  h.Game->TellDesktop();
   QFile desktop(startup.DataHome + "/applications/quarrybox.desktop");
   ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
   const QString entry = QString::fromUtf8(desktop.readAll());
@@ -216,6 +219,7 @@ TEST(StartupTest, AnInstalledProgramFindsItsDataInShareAndRegistersNothing) {
   startup.ProgramPath = h.Folder + "games/quarrybox";
   startup.DataHome = h.Dir.filePath("home-share");
   h.Game->Start(startup);
+  h.Game->TellDesktop();
   EXPECT_EQ(h.Game->GameData().FilePath, h.Folder + "share/quarrybox/Games/Default.qbx");
   EXPECT_FALSE(QFileInfo::exists(startup.DataHome));
 }
@@ -237,5 +241,6 @@ TEST(StartupTest, AStandAloneGameRegistersNothing) {
   startup.ProgramPath = h.Folder + "Castle";
   startup.DataHome = h.Dir.filePath("share");
   h.Game->Start(startup);
+  h.Game->TellDesktop();
   EXPECT_FALSE(QFile::exists(startup.DataHome + "/applications/quarrybox.desktop"));
 }
