@@ -22,7 +22,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
 
 TGame::~TGame() {
   Pieces.EndPiece();
-  Stop();
+  Parts.FrameTimer.SetEnabled(false);
 }
 
 void TGame::Start(const TStartup &startup) {
@@ -122,8 +122,6 @@ void TGame::StartWithChosenGame(const TStartup &startup) {
     Parts.View.Overlays().ShowPrompt(true);
   }
 }
-
-void TGame::Stop() { Parts.FrameTimer.SetEnabled(false); }
 
 void TGame::KeyDown(int virtualKey, bool ctrl) {
   if (Commands.Offered(TCommand::PauseGame) && (virtualKey == Vk::P || virtualKey == Vk::Pause))

@@ -49,7 +49,6 @@ public:
   // What the desktop is told of this start, once the window shows its first picture (the
   // window does not wait for it): the game file type, and the game a file manager opened.
   void TellDesktop();
-  void Stop();
   // The close sequence; windowPosition (of the client area) is stored for the next start, where
   // the platform tells one (a Wayland window has none, and the stored one stays).
   // CloseAsked: the player closed the window, so a changed game may be saved first.

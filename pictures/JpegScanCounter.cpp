@@ -20,70 +20,74 @@ bool StandsAlone(uchar marker) {
 bool TJpegScanCounter::Feed(const uchar *data, qint64 size) {
   const uchar *at = data;
   const uchar *const end = data + size;
-  while (at < end && State != TState::Done) {
-    switch (State) {
-    case TState::Skip: {
-      const qint64 step = std::min<qint64>(Remaining, end - at);
-      at += step;
-      Remaining -= step;
-      if (Remaining == 0)
-        State = AfterSkip;
-      break;
-    }
-    case TState::SeekMarker:
-    case TState::EntropyData: {
-      // libjpeg skips stray bytes between segments as well, with a warning.
-      const void *mark = std::memchr(at, 0xFF, size_t(end - at));
-      if (!mark) {
-        at = end;
-        break;
-      }
-      at = static_cast<const uchar *>(mark) + 1;
-      State = State == TState::SeekMarker ? TState::MarkerCode : TState::EntropyMarker;
-      break;
-    }
-    case TState::EntropyMarker:
-      if (*at == 0x00 || IsRestartMarker(*at)) {
-        ++at;
-        State = TState::EntropyData;
-      } else {
-        State = TState::MarkerCode; // the scan is over: this byte is the next marker's code
-      }
-      break;
-    case TState::MarkerCode: {
-      const uchar code = *at++;
-      if (code == 0xFF) // a fill byte before the code
-        break;
-      if (code == EndOfImage)
-        State = TState::Done;
-      else if (StandsAlone(code))
-        State = TState::SeekMarker;
-      else {
-        Marker = code;
-        State = TState::LengthHigh;
-      }
-      break;
-    }
-    case TState::LengthHigh:
-      LengthHighByte = *at++;
-      State = TState::LengthLow;
-      break;
-    case TState::LengthLow: {
-      Remaining = std::max((LengthHighByte << 8) | *at++, 2) - 2;
-      AfterSkip = TState::SeekMarker;
-      if (Marker == StartOfScan) {
-        if (++Count > StopAbove) {
-          State = TState::Done;
-          break;
-        }
-        AfterSkip = TState::EntropyData;
-      }
-      State = Remaining > 0 ? TState::Skip : AfterSkip;
-      break;
-    }
-    case TState::Done:
-      break;
-    }
-  }
+  while (at < end && State != TState::Done)
+    at = Step(at, end);
   return State != TState::Done;
+}
+
+const uchar *TJpegScanCounter::Step(const uchar *at, const uchar *end) {
+  switch (State) {
+  case TState::Skip: {
+    const qint64 step = std::min<qint64>(Remaining, end - at);
+    Remaining -= step;
+    if (Remaining == 0)
+      State = AfterSkip;
+    return at + step;
+  }
+  case TState::SeekMarker:
+  case TState::EntropyData: {
+    // libjpeg skips stray bytes between segments as well, with a warning.
+    const void *mark = std::memchr(at, 0xFF, size_t(end - at));
+    if (!mark)
+      return end;
+    State = State == TState::SeekMarker ? TState::MarkerCode : TState::EntropyMarker;
+    return static_cast<const uchar *>(mark) + 1;
+  }
+  case TState::EntropyMarker:
+    if (*at == 0x00 || IsRestartMarker(*at)) {
+      State = TState::EntropyData;
+      return at + 1;
+    }
+    State = TState::MarkerCode; // the scan is over: this byte is the next marker's code
+    return at;
+  case TState::MarkerCode:
+    TakeMarkerCode(*at);
+    return at + 1;
+  case TState::LengthHigh:
+    LengthHighByte = *at;
+    State = TState::LengthLow;
+    return at + 1;
+  case TState::LengthLow:
+    TakeLength((LengthHighByte << 8) | *at);
+    return at + 1;
+  case TState::Done:
+    break;
+  }
+  return end;
+}
+
+void TJpegScanCounter::TakeMarkerCode(uchar code) {
+  if (code == 0xFF) // a fill byte before the code
+    return;
+  if (code == EndOfImage)
+    State = TState::Done;
+  else if (StandsAlone(code))
+    State = TState::SeekMarker;
+  else {
+    Marker = code;
+    State = TState::LengthHigh;
+  }
+}
+
+void TJpegScanCounter::TakeLength(int length) {
+  Remaining = std::max(length, 2) - 2;
+  AfterSkip = TState::SeekMarker;
+  if (Marker == StartOfScan) {
+    if (++Count > StopAbove) {
+      State = TState::Done;
+      return;
+    }
+    AfterSkip = TState::EntropyData;
+  }
+  State = Remaining > 0 ? TState::Skip : AfterSkip;
 }

@@ -28,6 +28,11 @@ private:
     Done
   };
 
+  // One state's worth of the bytes from `at`; returns where the next step starts.
+  const uchar *Step(const uchar *at, const uchar *end);
+  void TakeMarkerCode(uchar code);
+  void TakeLength(int length);
+
   int StopAbove;
   int Count = 0;
   TState State = TState::Skip;
