@@ -23,7 +23,7 @@ struct TLevelPictureRequest {
   quint8 Type = 0;
   int GridSize = 0;
   // The playing skin; none when empty.
-  QString SkinPath;
+  QString SkinPath{};
   quint8 SkinType = 0;
   bool operator==(const TLevelPictureRequest &) const = default;
 };

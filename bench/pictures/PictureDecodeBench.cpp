@@ -92,7 +92,8 @@ void Prepare() {
 
 void LevelPhotoThroughLoader(benchmark::State &state) {
   for (auto _ : state) {
-    const TLevelPicture picture = TLevelPictureLoader::Load({Photo, PictureJpeg, Grid});
+    const TLevelPicture picture =
+        TLevelPictureLoader::Load({.Path = Photo, .Type = PictureJpeg, .GridSize = Grid});
     if (!picture.Decoded.Ok())
       state.SkipWithError(qPrintable(picture.Decoded.Reason));
     benchmark::DoNotOptimize(picture.Decoded.Image.constBits());
@@ -122,7 +123,8 @@ void HostileRefused(benchmark::State &state) {
 
 void SixtyFourMegapixelsAtTheScanLimit(benchmark::State &state) {
   for (auto _ : state) {
-    const TLevelPicture picture = TLevelPictureLoader::Load({AtTheLimit, PictureJpeg, Grid});
+    const TLevelPicture picture =
+        TLevelPictureLoader::Load({.Path = AtTheLimit, .Type = PictureJpeg, .GridSize = Grid});
     if (!picture.Decoded.Ok())
       state.SkipWithError(qPrintable(picture.Decoded.Reason));
     benchmark::DoNotOptimize(picture.Decoded.Image.constBits());
@@ -134,7 +136,7 @@ void SixtyFourMegapixelsAtTheScanLimit(benchmark::State &state) {
 void AbandonedPartWay(benchmark::State &state) {
   for (auto _ : state) {
     TLevelPictureLoader loader(true);
-    loader.Request({AtTheLimit, PictureJpeg, Grid});
+    loader.Request({.Path = AtTheLimit, .Type = PictureJpeg, .GridSize = Grid});
     QThread::msleep(300);
     QElapsedTimer clock;
     clock.start();

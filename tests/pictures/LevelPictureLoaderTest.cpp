@@ -28,7 +28,7 @@ protected:
     p.end();
     const QString path = Dir.filePath(name);
     EXPECT_TRUE(image.save(path, "JPG"));
-    return {path, PictureJpeg, quint8(grid)};
+    return {.Path = path, .Type = PictureJpeg, .GridSize = grid};
   }
   // Runs the event loop until done() holds, for at most 10 s.
   static bool Await(const std::function<bool()> &done) {
@@ -127,7 +127,7 @@ TEST_F(LevelPictureLoaderTest, ADamagedPictureArrivesWithTheDecodersReason) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("\xFF\xD8\xFF this is no picture");
   file.close();
-  const TLevelPictureRequest request{path, PictureJpeg, 40};
+  const TLevelPictureRequest request{.Path = path, .Type = PictureJpeg, .GridSize = 40};
   TLevelPictureLoader loader(true);
   loader.Request(request);
   const TLevelPicture picture = loader.Take(request); // waits for the worker
