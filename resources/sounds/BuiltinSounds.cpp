@@ -24,8 +24,3 @@ TSoundClip &AddBuiltinSound(TSoundClipList &list, const QString &name) {
                                                       static_cast<qsizetype>(clip.size()))
                             : clip.uncompressedData());
 }
-
-void AddBuiltinSounds(TSoundClipList &list) {
-  for (const char *name : BuiltinSoundNames)
-    AddBuiltinSound(list, QString::fromLatin1(name));
-}

@@ -18,7 +18,5 @@ inline constexpr std::array<const char *, 22> BuiltinSoundNames{
 // Registers the embedded clips (once, however often it is called); they live in a static library,
 // so call this before use.
 void InitBuiltinSounds();
-// Adds every clip to the list in order, none looped. Throws TMediaError when one is missing.
-void AddBuiltinSounds(TSoundClipList &list);
 // Adds the clip of that name, not looped. Throws TMediaError when there is none.
 TSoundClip &AddBuiltinSound(TSoundClipList &list, const QString &name);

@@ -98,7 +98,8 @@ TEST(BuiltinSoundsTest, TheListHoldsEveryClipInOrderUnlooped) {
   TScheduler scheduler;
   TSoundClipList sounds(scheduler);
   InitBuiltinSounds();
-  AddBuiltinSounds(sounds);
+  for (const char *name : BuiltinSoundNames)
+    AddBuiltinSound(sounds, name);
   ASSERT_EQ(sounds.Count(), 22);
   for (int i = 0; i < 22; ++i) {
     EXPECT_EQ(sounds.Items(i).Name(), Rows[i].Name);

@@ -30,7 +30,8 @@ protected:
   void SetUp() override {
     ASSERT_TRUE(Dir.isValid());
     InitBuiltinSounds();
-    AddBuiltinSounds(Sounds);
+    for (const char *name : BuiltinSoundNames)
+      AddBuiltinSound(Sounds, name);
     qputenv("SDL_AUDIODRIVER", "dummy");
   }
 
