@@ -42,7 +42,7 @@ TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &
                                  TInputDeviceWatch &devices)
     : Game(game), Pads(pads), Devices(devices), PollTimer(scheduler, PollWhilePlugged),
       SettleTimer(scheduler, FirstLookAgain) {
-  Game.Input().OnSample = [this] { Sample(); };
+  Game.Input().OnSample = [this] { SampleInFrame(); };
   PollTimer.OnTimer = [this] { Sample(); };
   SettleTimer.OnTimer = [this] { LookAgain(); };
   Devices.OnChanged = [this] { DevicesChanged(); };
@@ -66,6 +66,13 @@ void TGamepadControl::LookAgain() {
   else
     SettleTimer.SetInterval(2 * SettleTimer.Interval());
   Sample();
+}
+
+// With none plugged in and the device folder watched, a frame leaves the controllers alone:
+// asking SDL would make it look for new devices, two system calls on every frame of play.
+void TGamepadControl::SampleInFrame() {
+  if (Pads.Count() > 0 || !Devices.Watching())
+    Sample();
 }
 
 void TGamepadControl::Sample() {

@@ -17,15 +17,17 @@ class TInputDeviceWatch;
 
 class TGamepadControl {
 public:
-  // The controllers are read each frame, and between frames while the game sleeps (no frame
-  // runs while nothing moves) at the frame rate while one is plugged in. With none plugged in
-  // nothing runs: they are looked at when the input devices change.
+  // While one is plugged in, the controllers are read each frame, and between frames while the
+  // game sleeps (no frame runs while nothing moves) at the frame rate. With none plugged in
+  // they are looked at only when the input devices change (every frame where no device
+  // folder can be watched).
   TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &pads, TInputDeviceWatch &devices);
   ~TGamepadControl();
   TGamepadControl(const TGamepadControl &) = delete;
   TGamepadControl &operator=(const TGamepadControl &) = delete;
 
 private:
+  void SampleInFrame();
   void Sample();
   void DevicesChanged();
   void LookAgain();

@@ -8,6 +8,7 @@
 #include "tests/app/Bot.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -112,13 +113,24 @@ TEST(GamepadsTest, ButtonsAndPadGiveTheirControls) {
   EXPECT_EQ(pads.Poll(), TPadControls());
 }
 
+// An entry of the input device folder appears or goes, and the program hears of it.
+void ChangeDevices(const QString &folder, const QString &name) {
+  const QString path = folder + '/' + name;
+  if (!QFile::remove(path)) {
+    QFile entry(path);
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+  }
+  QCoreApplication::processEvents();
+}
+
 // A game of one 2 x 2 level, and a controller plugged into it.
 struct TPadGame {
   void Begin() {
     H.MakeGame("Default", {TTestLevel{}});
     H.Start();
-    H.Advance(50);
     ASSERT_TRUE(Pad.Plugged()) << SDL_GetError();
+    ChangeDevices(DeviceFolder.path(), "event0"); // the plug the kernel reports
+    H.Advance(50);
   }
   // Down for one frame, then up: a tap, as a player's thumb makes it.
   void Tap(SDL_GameControllerButton button) {
@@ -145,17 +157,7 @@ struct TPadGame {
   TVirtualPad Pad;
 };
 
-// An entry of the input device folder appears or goes, and the program hears of it.
-void ChangeDevices(const QTemporaryDir &folder, const QString &name) {
-  const QString path = folder.filePath(name);
-  if (!QFile::remove(path)) {
-    QFile entry(path);
-    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
-  }
-  QCoreApplication::processEvents();
-}
-
-TEST(GamepadGameTest, AControllerPluggedInAtTheTitleIsFoundWhenTheDevicesChange) {
+TEST(GamepadGameTest, AControllerPluggedInIsFoundWhenTheDevicesChangeAtTheTitleAndInPlay) {
   TGameHarness H;
   H.MakeGame("Default", {TTestLevel{}});
   H.Start();
@@ -172,20 +174,46 @@ TEST(GamepadGameTest, AControllerPluggedInAtTheTitleIsFoundWhenTheDevicesChange)
   H.Advance(5000);
   EXPECT_EQ(pads.Count(), before) << "looked for controllers with no change of the devices";
 
-  ChangeDevices(folder, "event7");
+  ChangeDevices(folder.path(), "event7");
   EXPECT_EQ(pads.Count(), before + 1);
   pad.reset();
-  ChangeDevices(folder, "event7");
+  ChangeDevices(folder.path(), "event7");
   EXPECT_EQ(pads.Count(), before);
 
   // SDL may hear of a device after its entry changed: it is looked at again a little later.
-  ChangeDevices(folder, "event8");
+  ChangeDevices(folder.path(), "event8");
   pad = std::make_unique<TVirtualPad>();
   H.Advance(300);
   EXPECT_EQ(pads.Count(), before + 1);
   pad->Button(SDL_CONTROLLER_BUTTON_START, true);
   H.Frames(3); // read at the frame rate while plugged in: Start starts the game
   EXPECT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+
+  // Frames of play see a controller go, and with none left look for none.
+  pad.reset();
+  H.Frames(1);
+  EXPECT_EQ(pads.Count(), before);
+  H.Advance(4000); // past the looks after the last change
+  pad = std::make_unique<TVirtualPad>();
+  H.Frames(60);
+  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(pads.Count(), before) << "a frame of play looked for controllers";
+}
+
+TEST(InputDeviceWatchTest, AFolderMadeAfterTheStartIsWatchedFromItsMaking) {
+  QTemporaryDir parent;
+  const QString folder = parent.filePath("input");
+  TInputDeviceWatch devices(folder);
+  ASSERT_TRUE(devices.Watching());
+  int changes = 0;
+  devices.OnChanged = [&changes] { ++changes; };
+  ChangeDevices(parent.path(), "mouse");
+  EXPECT_EQ(changes, 0) << "something else made beside the folder counted";
+  ASSERT_TRUE(QDir().mkdir(folder));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(changes, 1);
+  ChangeDevices(folder, "event0");
+  EXPECT_EQ(changes, 2);
 }
 
 TEST(GamepadGameTest, StartStartsPausesAndResumes) {
