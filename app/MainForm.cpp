@@ -64,7 +64,9 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   for (TCommand command : AllCommands)
     SyncMenuItem(command);
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
-  game.Screen().OnWindowPictureChanged = [this] { RepaintWholeWindow(); };
+  game.Screen().OnWindowPictureChanged = [this](const QRegion &changed) {
+    RepaintWindowPicture(changed);
+  };
   game.Screen().Overlays().OnChanged = [this] { RepaintWholeWindow(); };
   game.OnCloseRequested = [this] { close(); };
   game.Screen().Surface().OnPresent = [this](const QRect &changed) {
@@ -96,6 +98,19 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
 void TMainForm::RepaintWholeWindow() {
   menuBar()->update();
   ShowImage->update();
+}
+
+void TMainForm::RepaintWindowPicture(const QRegion &changed) {
+  // (QRegion::contains(QRect) only asks for an overlap.)
+  if (QRegion(QRect(QPoint(0, 0), TWindowPictureView::PictureSize)).subtracted(changed).isEmpty()) {
+    RepaintWholeWindow();
+    return;
+  }
+  const int factor = ShowImage->Factor();
+  QRegion shown;
+  for (const QRect &part : changed)
+    shown += QRect(ShowImage->Origin() + part.topLeft() * factor, part.size() * factor);
+  ShowImage->update(shown);
 }
 
 void TMainForm::PlaceAt(QPoint clientTopLeft) {

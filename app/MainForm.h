@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRegion>
 
 #include <optional>
 
@@ -52,6 +53,8 @@ private:
   void ConnectMenuCommands();
   void PlacePlaySurface();
   void RepaintWholeWindow();
+  // The parts of the window picture given, in its own pixels.
+  void RepaintWindowPicture(const QRegion &changed);
   void WatchMenus();
   void ReturnKeysToGame();
   void ConnectSizeCommands();

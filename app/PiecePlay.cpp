@@ -52,8 +52,7 @@ void TPiecePlay::PlayingFrame() {
       return;
     }
     if (Session.Cells.TargetHidden()) {
-      View.DrawCellGrid(Session.Cells);
-      View.ShowWindowPicture();
+      View.DrawCellGrid(Session.Cells); // shown by this frame
       if (Parts.CellFlash.Allowed())
         FlashTimer.SetEnabled(true);
     }
@@ -119,7 +118,7 @@ void TPiecePlay::OnNoFlashTimer() {
 
 void TPiecePlay::OnRepaintTimer() {
   RepaintTimer.SetEnabled(false);
-  View.ShowWindowPicture();
+  View.ShowIfChanged();
 }
 
 void TPiecePlay::OnFlashTimer() {

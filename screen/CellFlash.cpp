@@ -7,27 +7,29 @@
 #include <QPainter>
 
 bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
-  QPainter p(&Screen.Picture());
   bool over = true;
-  if (!pieceFalling) {
-    if (Tick == 1)
+  Screen.DrawPart([&] {
+    QPainter p(&Screen.Picture());
+    if (!pieceFalling) {
+      if (Tick == 1)
+        p.fillRect(Rect, QColor(Colour));
+      End();
+    } else if (Tick == 0) {
+      Free = false;
+      const int col = cells.TargetCellCol(), row = cells.TargetCellRow();
+      Colour = CellColour(cells.Cell(col, row).ColourIndex);
+      const QRect cell = cells.CellRect(col, row);
+      Rect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
+      p.fillRect(Rect, Qt::black);
+      Tick = 1;
+      over = false;
+    } else {
       p.fillRect(Rect, QColor(Colour));
-    End();
-  } else if (Tick == 0) {
-    Free = false;
-    const int col = cells.TargetCellCol(), row = cells.TargetCellRow();
-    Colour = CellColour(cells.Cell(col, row).ColourIndex);
-    const QRect cell = cells.CellRect(col, row);
-    Rect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
-    p.fillRect(Rect, Qt::black);
-    Tick = 1;
-    over = false;
-  } else {
-    p.fillRect(Rect, QColor(Colour));
-    End();
-  }
-  p.end();
-  Screen.ShowWindowPicture();
+      End();
+    }
+    return QRegion(Rect);
+  });
+  Screen.ShowIfChanged();
   return over;
 }
 

@@ -5,6 +5,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -15,16 +19,27 @@ constexpr QRgb GridLineColour = WindowColour(17877);
 constexpr QRgb OutlineColour = WindowColour(16776960);
 constexpr QRgb CellEdgeColour = WindowColour(8421504);
 
-} // namespace
-
-QRgb CellColour(int index) {
-  Q_ASSERT(index >= 0 && index < CellColourCount);
-  return WindowColour(CellColourValues[index]);
+QRegion GridLines(const TPictureCells &cells) {
+  const int left = cells.Origin().x(), top = cells.Origin().y();
+  const int width = cells.PictureWidth(), height = cells.PictureHeight();
+  QRegion lines;
+  for (int col = 0; col <= cells.Columns(); ++col)
+    lines += QRect(left + col * cells.CellWidth(), top, 1, height + 1);
+  for (int row = 0; row <= cells.Rows(); ++row)
+    lines += QRect(left, top + row * cells.CellHeight(), width + 1, 1);
+  return lines;
 }
 
-void DrawCellGrid(QImage &windowPicture, const TPictureCells &cells) {
-  if (!cells.Built())
-    return;
+std::vector<QRgb> PixelsOf(const QImage &picture, const QRegion &region) {
+  std::vector<QRgb> pixels;
+  for (const QRect &rect : region)
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+      for (int x = rect.left(); x <= rect.right(); ++x)
+        pixels.push_back(picture.pixel(x, y));
+  return pixels;
+}
+
+void DrawGrid(QImage &windowPicture, const TPictureCells &cells) {
   QPainter painter(&windowPicture);
   const int left = cells.Origin().x(), top = cells.Origin().y();
   const int right = left + cells.PictureWidth(), bottom = top + cells.PictureHeight();
@@ -40,6 +55,32 @@ void DrawCellGrid(QImage &windowPicture, const TPictureCells &cells) {
                  OutlineColour);
 }
 
+} // namespace
+
+QRgb CellColour(int index) {
+  Q_ASSERT(index >= 0 && index < CellColourCount);
+  return WindowColour(CellColourValues[index]);
+}
+
+QRegion DrawCellGrid(QImage &windowPicture, const TPictureCells &cells) {
+  if (!cells.Built())
+    return {};
+  // The grid is drawn again with every piece, mostly over itself: only lines that something
+  // drew over change, and only they need showing.
+  const QRegion lines = GridLines(cells) & windowPicture.rect();
+  const std::vector<QRgb> before = PixelsOf(windowPicture, lines);
+  DrawGrid(windowPicture, cells);
+  QRegion changed;
+  size_t at = 0;
+  for (const QRect &rect : lines) {
+    const std::vector<QRgb> now = PixelsOf(windowPicture, rect);
+    if (!std::equal(now.begin(), now.end(), before.begin() + qsizetype(at)))
+      changed += rect;
+    at += now.size();
+  }
+  return changed;
+}
+
 void DrawHiddenCells(QImage &windowPicture, const TPictureCells &cells) {
   DrawCellGrid(windowPicture, cells);
   QPainter painter(&windowPicture);
@@ -53,14 +94,14 @@ void DrawHiddenCells(QImage &windowPicture, const TPictureCells &cells) {
   }
 }
 
-void PaintUncoveredCell(QImage &windowPicture, const TPictureCells &cells,
-                        const QImage &shownPicture, int col, int row) {
+QRegion PaintUncoveredCell(QImage &windowPicture, const TPictureCells &cells,
+                           const QImage &shownPicture, int col, int row) {
+  const QRect cell = cells.CellRect(col, row);
   {
     QPainter painter(&windowPicture);
-    const QRect cell = cells.CellRect(col, row);
     painter.drawImage(
         cell.topLeft(), shownPicture,
         QRect(col * cells.CellWidth(), row * cells.CellHeight(), cell.width(), cell.height()));
   }
-  DrawCellGrid(windowPicture, cells);
+  return DrawCellGrid(windowPicture, cells) + cell;
 }

@@ -122,7 +122,7 @@ void TLevelScreen::ClearScore() {
   p.drawImage(0, 0, ScoreBackground);
 }
 
-void TLevelScreen::DrawScore(const QString &text) {
+QRect TLevelScreen::DrawScore(const QString &text) {
   ClearScore();
   QPainter p(&WindowPicture);
   p.setFont(ScoreFont());
@@ -133,9 +133,14 @@ void TLevelScreen::DrawScore(const QString &text) {
   DrawTextAt(p, 5, 3, label, Orange);
   DrawTextAt(p, s + 10, 2, text, Red);
   DrawTextAt(p, s + 10, 3, text, PaleYellow);
+  // A long score or label may run past the line's background; a glyph may lean a little past
+  // its advance.
+  const QFontMetrics metrics = p.fontMetrics();
+  return ScoreRect |
+         QRect(0, 0, s + 10 + metrics.horizontalAdvance(text) + 4, metrics.height() + 5);
 }
 
-void TLevelScreen::DrawNextPiece(int pieceType, const QImage &blockPicture) {
+QRect TLevelScreen::DrawNextPiece(int pieceType, const QImage &blockPicture) {
   constexpr int s = 12;
   const QImage block = blockPicture.scaled(s, s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   static const QPoint positions[7][4] = {
@@ -149,10 +154,14 @@ void TLevelScreen::DrawNextPiece(int pieceType, const QImage &blockPicture) {
   };
   QPainter p(&WindowPicture);
   p.drawImage(PreviewRect.topLeft(), Preview);
+  QRect drawn = PreviewRect;
   if (pieceType < 0 || pieceType > 6)
-    return;
-  for (const QPoint &at : positions[pieceType])
+    return drawn;
+  for (const QPoint &at : positions[pieceType]) {
     p.drawImage(at, block);
+    drawn |= QRect(at, block.size());
+  }
+  return drawn;
 }
 
 void TLevelScreen::PrepareFonts() {

@@ -7,6 +7,7 @@
 #include "gamefile/GameData.h"
 
 #include <QImage>
+#include <QRect>
 
 class TLevelScreen {
 public:
@@ -27,8 +28,9 @@ public:
   // "false" restores only the background.
   // The score line's background alone, with no score on it.
   void ClearScore();
-  void DrawScore(const QString &text);
-  void DrawNextPiece(int pieceType, const QImage &blockPicture);
+  // These two return the part of the window picture they drew on.
+  QRect DrawScore(const QString &text);
+  QRect DrawNextPiece(int pieceType, const QImage &blockPicture);
   // The saved play-field background at the play field (removes the well copy).
   void RestorePlayField();
   // The level's picture as the level showed it (stretched to its cells), centred in the window

@@ -21,15 +21,46 @@ TPlayScreen::TPlayScreen(QObject &owner, const TScreenPictures &pictures)
   FillGameImageList(ImageList, pictures.Figure, pictures.Small);
 }
 
+namespace {
+
+// Parts of the window picture larger than this are shown with all of it: the window system
+// takes the whole window straight from the toolkit's image, but a part of it through a copy
+// that keeps the size of the largest part ever sent.
+constexpr qint64 LargestPart = 600 * 400 / 8;
+
+qint64 PixelCount(const QRegion &region) {
+  qint64 count = 0;
+  for (const QRect &rect : region)
+    count += qint64(rect.width()) * rect.height();
+  return count;
+}
+
+} // namespace
+
 void TPlayScreen::ShowWindowPicture() {
-  ShownPictureKey = Screen.Picture().cacheKey();
+  ShownPictureKey = PartsKey = Screen.Picture().cacheKey();
+  DrawnParts = QRegion();
   if (OnWindowPictureChanged)
-    OnWindowPictureChanged();
+    OnWindowPictureChanged(Screen.Picture().rect());
 }
 
 void TPlayScreen::ShowIfChanged() {
-  if (Screen.Picture().cacheKey() != ShownPictureKey)
+  const qint64 key = Screen.Picture().cacheKey();
+  if (key == ShownPictureKey)
+    return;
+  if (key != PartsKey || PixelCount(DrawnParts) > LargestPart) {
     ShowWindowPicture();
+    return;
+  }
+  const QRegion parts = std::exchange(DrawnParts, QRegion());
+  ShownPictureKey = key;
+  // Empty when everything was drawn over with what it already showed.
+  if (!parts.isEmpty() && OnWindowPictureChanged)
+    OnWindowPictureChanged(parts);
+}
+
+void TPlayScreen::DrawScore(int score) {
+  DrawPart([&] { return QRegion(Screen.DrawScore(QString::number(score))); });
 }
 
 void TPlayScreen::DrawLevelEnd(const QImage &backdrop) {
@@ -78,11 +109,11 @@ void TPlayScreen::PaintWellCopy(const TWell &well, const std::array<QPoint, 4> *
 }
 
 void TPlayScreen::DrawNextPiece(int type, int colourIndex) {
-  Screen.DrawNextPiece(type, BlockPictures[size_t(colourIndex)]);
+  DrawPart([&] { return QRegion(Screen.DrawNextPiece(type, BlockPictures[size_t(colourIndex)])); });
 }
 
 void TPlayScreen::DrawCellGrid(const TPictureCells &cells) {
-  ::DrawCellGrid(Screen.Picture(), cells);
+  DrawPart([&] { return ::DrawCellGrid(Screen.Picture(), cells); });
 }
 
 void TPlayScreen::SetPieceColour(int colourIndex) {
@@ -120,7 +151,9 @@ void TPlayScreen::DrawFrame(const std::array<QPoint, 4> &positions, bool pieceAc
 void TPlayScreen::ShowLanding(const TLanding &landing, const TWell &well,
                               const TPictureCells &cells) {
   for (const QPoint &cell : landing.UncoveredCells)
-    PaintUncoveredCell(Screen.Picture(), cells, LevelPicture, cell.x(), cell.y());
+    DrawPart([&] {
+      return PaintUncoveredCell(Screen.Picture(), cells, LevelPicture, cell.x(), cell.y());
+    });
   if (landing.RowsRemoved > 0) {
     // Row 18 is repainted too, so that nothing of an emptied top square stays on screen.
     for (int r = landing.LowestRemovedRow; r <= WellRows; ++r)
@@ -134,7 +167,9 @@ void TPlayScreen::RepaintSquare(const TWell &well, int col, int row) {
   const QRect area(TWell::SquareLeft(col), TWell::SquareTop(row), BlockSize, BlockSize);
   const QImage picture = square.Occupied ? BlockPictures[size_t(square.ColourIndex)]
                                          : Screen.PlayFieldBackground().copy(area);
-  QPainter window(&Screen.Picture());
-  window.drawImage(WellOrigin + area.topLeft(), picture);
+  DrawPart([&] {
+    QPainter(&Screen.Picture()).drawImage(WellOrigin + area.topLeft(), picture);
+    return QRegion(area.translated(WellOrigin));
+  });
   Display.Surface().Blit(area.topLeft(), picture, picture.rect());
 }

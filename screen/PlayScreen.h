@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include <array>
 #include <functional>
@@ -41,14 +42,27 @@ public:
   TPlaySurface &Surface() { return Display; }
   TOverlays &Overlays() { return ShownOver; }
 
-  // Tells the window that the window picture changed.
-  std::function<void()> OnWindowPictureChanged;
+  // Tells the window which part of the window picture changed: all of it (its rectangle), or
+  // the panels and cells drawn on while a level is played.
+  std::function<void(const QRegion &changed)> OnWindowPictureChanged;
 
-  // The window picture is shown as it is now.
+  // The window picture is shown as it is now, all of it.
   void ShowWindowPicture();
-  // Shows it again if anything drew on it since it was last shown.
+  // Shows it again if anything drew on it since it was last shown: only the parts drawn through
+  // DrawPart, or all of it when anything else drew on it too. Every new piece changes a panel,
+  // and each megabyte-sized showing of the whole window cost the window system more than all
+  // the frames of the piece's fall.
   void ShowIfChanged();
   bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
+  // Draws on the window picture through draw, which returns the part it drew on.
+  template <typename Draw> void DrawPart(Draw draw) {
+    const bool onlyParts = Screen.Picture().cacheKey() == PartsKey;
+    const QRegion part = draw();
+    if (!onlyParts)
+      return;
+    DrawnParts += part;
+    PartsKey = Screen.Picture().cacheKey();
+  }
 
   // Skins and whole-window pictures.
   void DrawSkin(const QImage &skin, bool stretch) { Screen.DrawSkin(skin, stretch); }
@@ -70,7 +84,7 @@ public:
   void PaintWellCopy(const TWell &well, const std::array<QPoint, 4> *piece);
 
   // Panels.
-  void DrawScore(int score) { Screen.DrawScore(QString::number(score)); }
+  void DrawScore(int score);
   void ClearScore() { Screen.ClearScore(); }
   void DrawNextPiece(int type, int colourIndex);
   void DrawCellGrid(const TPictureCells &cells);
@@ -98,6 +112,8 @@ private:
   QImage CurrentBlockPicture;
   QImage LevelPicture;
   qint64 ShownPictureKey = 0; // the window picture's cache key when it was last shown
+  QRegion DrawnParts;         // drawn through DrawPart since then
+  qint64 PartsKey = 0;        // the cache key after the last of them, while only they drew
 
   // Where the falling piece was drawn, to tell a frame that would draw nothing new.
   struct TPieceFrame {

@@ -11,7 +11,9 @@
 #   --floor: the toolkit's floor (build/bench/qb_floor: a Qt main window with a menu bar and
 #   the game's 600 x 400 title picture, nothing else) takes its turn as well, sent the same
 #   keys at the same moments, and the table adds each build's ratio to it. It has no level
-#   to start.
+#   to start. The same program then plays once more as "slides" (QB_FLOOR_SLIDES=1): drawing
+#   the game's slides for those keys, what any program animating them with the toolkit pays;
+#   its playing figure gets a ratio column of its own.
 #
 # Needs Xvfb, xdotool, xev (x11-utils), ImageMagick and perl. Sound goes to SDL's dummy output,
 # which behaves like a real device that is always there (QB_AUDIO=... picks another driver).
@@ -53,7 +55,8 @@ for p in $floor "$baseline" "$current"; do
   [ -x "$p" ] || { echo "not a program: $p" >&2; exit 2; }
 done
 builds="baseline current"
-[ -z "$floor" ] || builds="floor $builds"
+[ -z "$floor" ] || builds="floor slides $builds"
+slides=$floor
 
 work=$(mktemp -d)
 xpid='' pid=''
@@ -137,7 +140,7 @@ cpu_over_window() {
 }
 
 # The floor writes no trace: it is ready when its window shows, and every screen is the same.
-is_floor() { [ "$1" = floor ]; }
+is_floor() { [ "$1" = floor ] || [ "$1" = slides ]; }
 wait_state() {
   is_floor "$name" || wait_trace "$1"
 }
@@ -173,8 +176,11 @@ measure_session() {
   launch "$program" "$(session_argument "$program")"
   wait_state "state 1" && [ -n "$(main_window)" ] || return 1
   xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true
-  sleep 19
-  record_idle title
+  # The sliding floor's piece never rests: only its playing is measured.
+  if [ "$name" = slides ]; then sleep 1; else
+    sleep 19
+    record_idle title
+  fi
 
   xdotool key space
   wait_state "state 2" || return 1
@@ -198,6 +204,7 @@ measure_session() {
   record "$name" "peak RSS (MiB)" \
     "$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")"
 
+  [ "$name" != slides ] || { stop_all; return 0; }
   is_floor "$name" || { grep -q "state 2" "$trace" && ! grep -q "state 3" "$trace"; } ||
     { stop_all; return 0; }
   xdotool key p
@@ -266,8 +273,10 @@ for run in $(seq "$runs"); do
   echo "run $run of $runs" >&2
   for build in $builds; do
     program=${!build}
+    if [ "$build" = slides ]; then export QB_FLOOR_SLIDES=1; else unset QB_FLOOR_SLIDES; fi
     measure_session "$program" "$build" || echo "note: session of $build failed" >&2
     stop_all
+    [ "$build" != slides ] || continue # starts as the floor does
     if ! is_floor "$build"; then
       measure_level_start "$program" "$build" || echo "note: level start of $build failed" >&2
       stop_all
@@ -280,7 +289,7 @@ done
 [ -z "$floor" ] || echo "floor:    $floor"
 echo "baseline: $baseline"
 echo "current:  $current"
-echo "runs: $runs; each cell: median (min-max); a ratio is a median over the floor's median"
+echo "runs: $runs; each cell: median (min-max); a ratio is a median over a median (fl: the floor, sl: the floor drawing the slides)"
 awk -F'\t' -v floor="$floor" '
   { v[$2, $1] = v[$2, $1] " " $3; if (!($2 in seen)) { seen[$2] = 1; order[++n] = $2 } }
   function stats(list,   a, c, i, j, t) {
@@ -290,7 +299,7 @@ awk -F'\t' -v floor="$floor" '
     med = c % 2 ? a[(c + 1) / 2] : (a[c / 2] + a[c / 2 + 1]) / 2
     return sprintf("%g (%g-%g)", med, a[1], a[c])
   }
-  function ratio(over) { return over == "" || base == "" || base + 0 == 0 ? "-" : sprintf("%.2f", med / base) }
+  function ratio(over, under) { return over == "" || under == "" || under + 0 == 0 ? "-" : sprintf("%.2f", over / under) }
   END {
     if (floor == "") {
       printf "%-18s %-24s %-24s\n", "figure", "baseline", "current"
@@ -298,11 +307,15 @@ awk -F'\t' -v floor="$floor" '
         printf "%-18s %-24s %-24s\n", order[i], stats(v[order[i], "baseline"]), stats(v[order[i], "current"])
       exit
     }
-    printf "%-18s %-22s %-22s %-22s %-9s %-9s\n", "figure", "floor", "baseline", "current", "base/fl", "curr/fl"
+    printf "%-18s %-22s %-22s %-22s %-22s %-8s %-8s %-8s %-8s\n", "figure", "floor", "slides", \
+      "baseline", "current", "base/fl", "curr/fl", "base/sl", "curr/sl"
     for (i = 1; i <= n; i++) {
-      f = stats(v[order[i], "floor"]); base = med
-      b = stats(v[order[i], "baseline"]); rb = ratio(med)
-      c = stats(v[order[i], "current"]); rc = ratio(med)
-      printf "%-18s %-22s %-22s %-22s %-9s %-9s\n", order[i], f, b, c, rb, rc
+      f = stats(v[order[i], "floor"]); floor_med = med
+      sl = stats(v[order[i], "slides"]); slides_med = med
+      b = stats(v[order[i], "baseline"]); base_med = med
+      c = stats(v[order[i], "current"]); curr_med = med
+      printf "%-18s %-22s %-22s %-22s %-22s %-8s %-8s %-8s %-8s\n", order[i], f, sl, b, c,
+        ratio(base_med, floor_med), ratio(curr_med, floor_med),
+        ratio(base_med, slides_med), ratio(curr_med, slides_med)
     }
   }' "$results"

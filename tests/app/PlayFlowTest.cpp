@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -336,22 +338,31 @@ TEST_F(PlayFlowTest, ASlideSidewaysPresentsOnlyTheSquaresAroundThePiece) {
   EXPECT_TRUE(around.contains(presented)) << "presented beyond the piece";
 }
 
-TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnce) {
+TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNothingElse) {
   Play();
-  QImage shown;
-  Game().Screen().OnWindowPictureChanged = [&] { shown = Game().Screen().Picture().copy(); };
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
   const TCellEntry &next =
       Game().PlaySession().Cells.CellList()[size_t(Game().PlaySession().Cells.NextTarget())];
   Game().PlaySession().Cells.Uncover(next.Col, next.Row);
   Game().Screen().ShowWindowPicture();
+  // What the window shows: the parts of the window picture it was told of, as they were then.
+  QImage screen = Game().Screen().Picture().copy();
+  QRegion shownParts;
+  Game().Screen().OnWindowPictureChanged = [&](const QRegion &changed) {
+    QPainter painter(&screen);
+    painter.setClipRegion(changed);
+    painter.drawImage(0, 0, Game().Screen().Picture());
+    shownParts += changed;
+  };
   H.Tap(Vk::Space);
   for (int ms = 0; ms < 2000 && !Game().PiecePlay().NewPieceDue(); ++ms)
     H.Advance(1);
   ASSERT_TRUE(Game().PiecePlay().NewPieceDue()) << "the piece has landed";
   H.Frames(1);
-  EXPECT_EQ(shown, Game().Screen().Picture());
+  EXPECT_EQ(screen, Game().Screen().Picture()) << "a change was left out of the parts shown";
+  EXPECT_FALSE(QRegion(screen.rect()).subtracted(shownParts).isEmpty())
+      << "the whole window was shown again for a score and a next piece";
 }
 
 TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
