@@ -73,18 +73,18 @@ void TPlayFlow::OnFrame(int lagCount) {
 }
 
 // The next frames would find nothing to do: no piece moves (none is played, or a pause, menu
-// or dialog holds it still), nothing waits to be shown and no key is held.
+// or dialog holds it still), nothing waits to be shown and no key is held. (The frame asks
+// after showing what it drew on the window picture.)
 bool TPlayFlow::NothingMoves() const {
   return (State != StatePlaying || Pause.Suspended()) && !Pieces.NewPieceDue() && !PictureDirty &&
-         View.WindowPictureShown() && PlayerInput.States().none();
+         PlayerInput.States().none();
 }
 
 // A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
 // something the frames would draw nothing.
 bool TPlayFlow::PieceAtRest() {
   return State == StatePlaying && !Pieces.NewPieceDue() && !PictureDirty &&
-         View.WindowPictureShown() && !View.Surface().Surface().Drawn() &&
-         PlayerInput.States().none() && Session.Piece.AtRest();
+         !View.Surface().Surface().Drawn() && PlayerInput.States().none() && Session.Piece.AtRest();
 }
 
 void TPlayFlow::SetGameState(TGameState state) {

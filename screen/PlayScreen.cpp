@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 // The play surface's place on the window picture.
 const QPoint WellOrigin(320, 20);

@@ -53,7 +53,6 @@ public:
   // and each megabyte-sized showing of the whole window cost the window system more than all
   // the frames of the piece's fall.
   void ShowIfChanged();
-  bool WindowPictureShown() const { return Screen.Picture().cacheKey() == ShownPictureKey; }
   // Draws on the window picture through draw, which returns the part it drew on.
   template <typename Draw> void DrawPart(Draw draw) {
     const bool onlyParts = Screen.Picture().cacheKey() == PartsKey;
