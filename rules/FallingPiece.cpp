@@ -141,18 +141,22 @@ void TFallingPiece::Drop() {
   Points += DropBonus(Current.Block(0).Row);
   // The drop stops one row above the resting place; an ordinary step falls the last row.
   const int rows = DropDistance(Current, Well) - 1;
+  // With no room to drop, the ordinary step is still due now: it falls the one row left or
+  // starts the lock delay, so the key the player pressed lands the piece.
+  FallDue = true;
   if (rows <= 0)
     return;
   Current = Current.Shifted(0, -rows);
-  FallDue = true;
   LeftWanted = RightWanted = false;
 }
 
 void TFallingPiece::EndSlide() {
+  if (Slide != TSlide::Down)
+    LeftWanted = RightWanted = false; // the move asked for is made
   Slide = TSlide::None;
   SlideCount = 0;
   PauseFree = true;
-  LeftWanted = RightWanted = FallDue = false;
+  FallDue = false;
 }
 
 void TFallingPiece::MoveSideways(int direction) {
@@ -195,7 +199,16 @@ void TFallingPiece::FallStep() {
   if (Current.OnFloor()) {
     FallDue = LeftWanted = RightWanted = false;
     SlideCount = 0;
+    // Turned or moved onto the floor: it rests there as on a settled block.
+    if (!LockDelayRunning)
+      StartLockDelay();
     return;
+  }
+  if (Slide != TSlide::Down) {
+    // A sideways request still standing as the step begins was blocked, and the step ends it.
+    // One that comes while the piece slides down is kept and served when the step ends: a tap
+    // in those frames is not lost.
+    LeftWanted = RightWanted = false;
   }
   if (SlideCount < SlideFrames) {
     Slide = TSlide::Down;

@@ -1,99 +1,10 @@
 // The falling piece frame by frame: requests, turns, drops, slides and the lock delay, on a
 // well of its own, frames of 16 ms, with no display or device.
-#include "rules/FallingPiece.h"
-#include "rules/Well.h"
+#include "tests/rules/PieceRig.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
-
-namespace {
-
-using TSquares = std::set<std::pair<int, int>>;
-using A = TPlayerAction;
-
-class PieceRig {
-public:
-  PieceRig() {
-    Well.Empty();
-    Piece.ResetMotion();
-  }
-  void Spawn(int type) {
-    Piece.SetType(type);
-    Piece.Create();
-  }
-  // A key goes down: its action is asked for until served or released. A served action stays
-  // away while its key is held, as the player's input does it.
-  void Press(A action) {
-    if (!Down.Has(action))
-      Held.Add(action);
-    Down.Add(action);
-  }
-  void Release(A action) {
-    Down.Remove({action});
-    Held.Remove({action});
-  }
-  // The lock delay (150 ms) runs on the rig's clock; its end only counts here, since landing
-  // belongs to the game.
-  void Wait(int ms) {
-    Now += ms;
-    if (LockDelayFrom >= 0 && Now - LockDelayFrom >= 150) {
-      LockDelayFrom = -1;
-      ++LockExpiries;
-    }
-  }
-  bool LockDelayRunning() const { return LockDelayFrom >= 0; }
-  void StopLockDelay() { LockDelayFrom = -1; }
-  // One frame: the delay's clock, then the move steps on the held actions, as the frame does.
-  void Frame() {
-    Wait(16);
-    const TPieceStep step = Piece.Step(Held, LockDelayRunning());
-    Held.Remove(step.Served);
-    Score += step.Points;
-    Sounds.insert(Sounds.end(), step.Sounds.begin(), step.Sounds.end());
-    if (step.LockDelayWanted)
-      LockDelayFrom = Now;
-  }
-  void Frames(int n) {
-    for (int i = 0; i < n; ++i)
-      Frame();
-  }
-  void Tap(A action) {
-    Press(action);
-    Frame();
-    Release(action);
-  }
-  TSquares Squares() const {
-    TSquares s;
-    for (const TSquare &b : Piece.Piece().Blocks())
-      s.insert({b.Col, b.Row});
-    return s;
-  }
-  TSquare Block(int i) const { return Piece.Piece().Block(i); }
-  int Turn() const { return Piece.Piece().Turn; }
-  QPoint Pixel(int i) const { return Piece.BlockPositions()[size_t(i)]; }
-  void Fill(int col, int row) { Well.Square(col, row).Occupied = true; }
-  // Falls one row: a due step, then the five frames of its slide.
-  void Fall() {
-    Piece.StepDue();
-    Frames(5);
-  }
-
-  TPlayPreferences Prefs;
-  TWell Well;
-  TFallingPiece Piece{Well, Prefs};
-  std::vector<QString> Sounds;
-  int Score = 0;
-  int LockExpiries = 0;
-
-private:
-  TPlayerActions Held, Down;
-  int Now = 0;
-  int LockDelayFrom = -1;
-};
-
-} // namespace
+#include <random>
 
 TEST(FallingPieceTest, SpawnsAtItsTableSquaresWithPixelPositions) {
   PieceRig rig;
@@ -322,4 +233,42 @@ TEST(FallingPieceTest, TheResumeKeyDoesNotTurnThePiece) {
   rig.Frame();
   rig.Tap(A::Turn); // the next press turns again
   EXPECT_EQ(rig.Turn(), 4);
+}
+
+TEST(FallingPieceTest, ATapDuringAFallStepIsServedWhenTheStepEnds) {
+  std::mt19937 random(33);
+  PieceRig rig;
+  rig.Spawn(6); // the tee: turns and moves freely in the middle of the well
+  int served = 0;
+  for (int tap = 0; tap < 50; ++tap) {
+    if (rig.Block(1).Row < 5)
+      rig.Spawn(6);
+    const TPiece before = rig.Piece.Piece();
+    const A action = tap % 3 == 2 ? A::Turn : rig.Block(1).Col > 5 ? A::Left : A::Right;
+    rig.Piece.StepDue();
+    rig.Frames(1 + int(random() % 4)); // the tap comes on the 2nd to 5th frame of the slide
+    ASSERT_TRUE(rig.Piece.SteppingDown());
+    rig.Tap(action);
+    rig.Frames(10);
+    const TPiece after = rig.Piece.Piece();
+    ASSERT_EQ(after.Shift.Row, before.Shift.Row - 1);
+    const bool done = action == A::Turn
+                          ? after.Turn != before.Turn
+                          : after.Shift.Col == before.Shift.Col + (action == A::Left ? -1 : 1);
+    served += done;
+    EXPECT_TRUE(done) << "tap " << tap;
+  }
+  EXPECT_EQ(served, 50);
+}
+
+TEST(FallingPieceTest, ABlockedMoveDoesNotOutliveTheFallStepThatFollows) {
+  PieceRig rig;
+  rig.Spawn(4); // the square, columns 5 and 6, rows 17 and 18
+  rig.Fill(4, 18);
+  rig.Tap(A::Left); // blocked: the request stays while the piece stands
+  ASSERT_TRUE(rig.Piece.SidewaysPending());
+  rig.Fall(); // the way is now free, but the player pressed Left a row ago
+  rig.Frames(5);
+  EXPECT_EQ(rig.Block(0).Col, 5);
+  EXPECT_FALSE(rig.Piece.SidewaysPending());
 }
