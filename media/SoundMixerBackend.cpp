@@ -109,7 +109,7 @@ int TSoundMixerBackend::LoadClip(const QByteArray &wave) {
   const std::optional<TWaveSamples> samples = FindPcm16Samples(wave);
   if (samples && samples->Rate == Rate && samples->Channels == Channels &&
       AUDIO_S16SYS == AUDIO_S16LSB) {
-    clip.Samples = reinterpret_cast<const Sint16 *>(samples->Data);
+    clip.Samples = samples->Data;
     clip.Count = samples->Bytes / qsizetype(sizeof(Sint16));
   } else if (!Convert(wave, clip)) {
     return -1;
@@ -149,7 +149,7 @@ bool TSoundMixerBackend::Convert(const QByteArray &wave, TClip &clip) {
   const int bytes = cvt.needed ? cvt.len_cvt : cvt.len;
   clip.Converted.resize(size_t(bytes) / sizeof(Sint16));
   clip.Converted.shrink_to_fit();
-  clip.Samples = clip.Converted.data();
+  clip.Samples = reinterpret_cast<const char *>(clip.Converted.data());
   clip.Count = qsizetype(clip.Converted.size());
   return true;
 }
@@ -218,7 +218,7 @@ void TSoundMixerBackend::Mix(Sint16 *out, int count) {
     for (int i = 0; i < count && voice.Clip >= 0;) {
       const qsizetype n = std::min<qsizetype>(count - i, clip.Count - voice.At);
       for (qsizetype k = 0; k < n; ++k)
-        Sum[size_t(i + k)] += clip.Samples[voice.At + k];
+        Sum[size_t(i + k)] += clip.SampleAt(voice.At + k);
       i += static_cast<int>(n);
       voice.At += n;
       if (voice.At >= clip.Count) {

@@ -11,6 +11,7 @@
 
 #include <SDL_audio.h>
 
+#include <cstring>
 #include <vector>
 
 struct TSdl;
@@ -42,8 +43,15 @@ public:
 
 private:
   struct TClip {
-    const Sint16 *Samples = nullptr; // into the WAVE image or Converted
+    // Host-order samples in the WAVE image or in Converted. A clip in the image may start at
+    // any byte, so samples are read with SampleAt, never through a Sint16 pointer.
+    const char *Samples = nullptr;
     qsizetype Count = 0;
+    Sint16 SampleAt(qsizetype i) const {
+      Sint16 sample = 0;
+      std::memcpy(&sample, Samples + i * qsizetype(sizeof(Sint16)), sizeof(Sint16));
+      return sample;
+    }
     std::vector<Sint16> Converted;
   };
   struct TVoiceSlot {

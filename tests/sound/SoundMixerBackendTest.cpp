@@ -17,6 +17,7 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -244,3 +245,27 @@ INSTANTIATE_TEST_SUITE_P(
                       "52494646",                           // "RIFF" alone
                       "5249464624000000574156456a756e6b",   // RIFF WAVE, then junk
                       "000102030405060708090a0b0c0d0e0f")); // no header at all
+
+TEST_F(SoundMixerBackendTest, AClipAtAnOddAddressSoundsAsTheSameClipAligned) {
+  const QByteArray image = Sounds.FindByName("FallDown").Wave();
+  // The same bytes one past an even address: samples in place are not 2-byte aligned.
+  QByteArray shifted(image.size() + 1, '\0');
+  std::memcpy(shifted.data() + 1, image.constData(), size_t(image.size()));
+  const QByteArray odd = QByteArray::fromRawData(shifted.constData() + 1, image.size());
+  ASSERT_EQ(reinterpret_cast<quintptr>(odd.constData()) % 2, 1u);
+  const auto play = [&](const QByteArray &wave) {
+    return Record(
+        [&] {
+          const int clip = Output.LoadClip(wave);
+          ASSERT_GE(clip, 0) << qPrintable(Output.ErrorText());
+          Output.Start(clip, false);
+        },
+        400);
+  };
+  const TRecording aligned = play(image), unaligned = play(odd);
+  std::printf("FallDown aligned: peak %d, energy %.2f; at an odd address: peak %d, energy %.2f\n",
+              aligned.Peak(), aligned.Energy(), unaligned.Peak(), unaligned.Energy());
+  ASSERT_GT(aligned.Peak(), 1000);
+  EXPECT_EQ(unaligned.Peak(), aligned.Peak());
+  EXPECT_NEAR(unaligned.Energy(), aligned.Energy(), 0.05 * aligned.Energy());
+}
