@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QUrl>
 
 #include <climits>
 
@@ -26,17 +28,42 @@ QString OpenByDescriptor(const char *name) {
   return DescriptorFolder + QString::number(fd);
 }
 
+// The file these name bytes name: its name as text, or a descriptor where the text would not
+// lead back to it. A file that cannot be opened keeps the text, to be named in a message.
+QString FileOfName(const QByteArray &bytes) {
+  const QString text = QFile::decodeName(bytes);
+  const QString opened =
+      QFile::encodeName(text) == bytes ? QString() : OpenByDescriptor(bytes.constData());
+  return opened.isEmpty() ? text : opened;
+}
+
+const QString FileScheme = QStringLiteral("file://");
+
 } // namespace
 
 QStringList CommandLineArguments(int argc, char **argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) {
     const QByteArray bytes(argv[i]);
-    const QString text = QFile::decodeName(bytes);
-    const QString opened = QFile::encodeName(text) == bytes ? QString() : OpenByDescriptor(argv[i]);
-    arguments << (opened.isEmpty() ? text : opened);
+    if (i == 1 && bytes == "--")
+      continue;
+    const QString file = LocalFileOfAddress(bytes);
+    arguments << (file.isEmpty() ? FileOfName(bytes) : file);
   }
   return arguments;
+}
+
+QString LocalFileOfAddress(const QByteArray &address) {
+  if (!address.startsWith(FileScheme.toLatin1()))
+    return QString();
+  const QUrl url = QUrl::fromEncoded(address);
+  if (!url.isValid() || !(url.host().isEmpty() || url.host() == "localhost") ||
+      !url.path().startsWith('/') || url.hasQuery() || url.hasFragment())
+    return QString();
+  // Percent escapes that are not UTF-8 stay escapes in QUrl's encoded path: the bytes are
+  // those of the name.
+  const QByteArray name = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+  return name.contains('\0') ? QString() : FileOfName(name);
 }
 
 QString GameFileArgument(const QStringList &arguments) {
@@ -48,12 +75,27 @@ QString GameFileArgument(const QStringList &arguments) {
 bool ReachedByDescriptor(const QString &path) { return path.startsWith(DescriptorFolder); }
 
 QString ShownFileName(const QString &path) {
-  const QFileInfo file(path);
-  return ReachedByDescriptor(path) ? QFileInfo(file.symLinkTarget()).fileName() : file.fileName();
+  if (!ReachedByDescriptor(path))
+    return QFileInfo(path).fileName();
+  char target[PATH_MAX];
+  const ssize_t length = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+  if (length <= 0 || length >= ssize_t(sizeof target))
+    return QFileInfo(path).fileName();
+  const QByteArray name(target, int(length));
+  return ShownName(name.mid(name.lastIndexOf('/') + 1));
 }
 
-namespace {
-const QString StoredBytesScheme = QStringLiteral("file://");
+QString ShownName(const QByteArray &bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8(bytes);
+  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+QString ShownGameName(const QString &path) {
+  QString name = ShownFileName(path);
+  if (name.endsWith(".qbx", Qt::CaseInsensitive))
+    name.chop(4);
+  return name;
 }
 
 QString StoredFileName(const QString &path) {
@@ -63,14 +105,9 @@ QString StoredFileName(const QString &path) {
   const ssize_t length = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
   if (length <= 0 || length >= ssize_t(sizeof target))
     return QString();
-  return StoredBytesScheme +
-         QString::fromLatin1(QByteArray(target, int(length)).toPercentEncoding("/"));
+  return FileScheme + QString::fromLatin1(QByteArray(target, int(length)).toPercentEncoding("/"));
 }
 
 QString OpenStoredFileName(const QString &stored) {
-  if (!stored.startsWith(StoredBytesScheme))
-    return stored;
-  const QByteArray name =
-      QByteArray::fromPercentEncoding(stored.mid(StoredBytesScheme.size()).toLatin1());
-  return name.startsWith('/') ? OpenByDescriptor(name.constData()) : QString();
+  return stored.startsWith(FileScheme) ? LocalFileOfAddress(stored.toLatin1()) : stored;
 }

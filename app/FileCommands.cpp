@@ -31,28 +31,30 @@ TFileCommands::TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &
                              TRecentGameCommands &recent)
     : TGamePart(parts), Flow(flow), Commands(commands), Recent(recent) {}
 
-QString TFileCommands::ChooseStartGame(const QStringList &arguments) {
-  const QString commandLine = GameFileArgument(arguments);
-  if (!commandLine.isEmpty()) {
+TFileCommands::TStartGames TFileCommands::StartGames(const QStringList &arguments) {
+  TStartGames games;
+  const auto add = [&games](const QString &path) {
+    if (!path.isEmpty() && QFileInfo(path).isFile() && !games.Paths.contains(path))
+      games.Paths << path;
+  };
+  if (const QString commandLine = GameFileArgument(arguments); !commandLine.isEmpty()) {
     const QFileInfo named(commandLine);
     if (named.isFile())
-      return named.absoluteFilePath();
-    // The player asked for this game: say why it is not the one that opens.
-    Parts.Report(CannotOpenMessage(commandLine));
+      games.Named = named.absoluteFilePath();
+    else // the player asked for this game: say why it is not the one that opens
+      Parts.Report(CannotOpenMessage(commandLine));
+    add(games.Named);
   }
-  const QString last = OpenStoredFileName(Settings.ReadSetting("LastGame"));
-  if (!last.isEmpty() && QFileInfo(last).isFile())
-    return last;
-  const QString bundled = Parts.Folder + "Games/Default.qbx";
-  if (QFileInfo(bundled).isFile())
-    return bundled;
-  return QString();
+  add(OpenStoredFileName(Settings.ReadSetting("LastGame")));
+  add(Parts.Folder + "Games/Default.qbx");
+  return games;
 }
 
 void TFileCommands::OpenGameMessage() {
   if (!Flow.TitleShown())
     return;
-  const QString path = Settings.ReadSetting("NewQBXFile");
+  // A name or a local file's address (a name that is not UTF-8 comes as one).
+  const QString path = OpenStoredFileName(Settings.ReadSetting("NewQBXFile"));
   if (path.isEmpty())
     return;
   if (!QFileInfo(path).isFile()) {
@@ -133,7 +135,8 @@ void TFileCommands::OpenGameFile(const QString &path) {
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
   Document.DeleteWorkingPictures();
-  Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
+  if (!ReachedByDescriptor(path)) // a descriptor's folder means nothing to the next start
+    Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
   if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
     Recent.Remember(path);
     Flow.SetGameState(StateTitle);

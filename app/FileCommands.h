@@ -16,8 +16,13 @@ public:
   TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands,
                 TRecentGameCommands &recent);
 
-  // The game a start opens: the one named on the command line, the last one, or the bundled one.
-  QString ChooseStartGame(const QStringList &arguments);
+  // The games a start may open, in the order they are tried: the one named on the command line
+  // (a named file that is not there is reported), the last one and the bundled one.
+  struct TStartGames {
+    QStringList Paths; // files that exist, each once
+    QString Named;     // the named one, when it is among them
+  };
+  TStartGames StartGames(const QStringList &arguments);
   void OpenGame();
   // A game file dropped on the window: opened as Open Game opens the file chosen in its dialog.
   void OpenDroppedGame(const QString &path);

@@ -6,17 +6,6 @@
 #include <QFileInfo>
 #include <QSet>
 
-namespace {
-
-QString GameName(const QString &path) {
-  QString name = ShownFileName(path);
-  if (name.endsWith(".qbx", Qt::CaseInsensitive))
-    name.chop(4);
-  return name;
-}
-
-} // namespace
-
 QString UserGamesFolder(const QString &dataHome) {
   return dataHome.isEmpty() ? QString() : dataHome + "/quarrybox/games";
 }
@@ -31,7 +20,7 @@ QList<TGalleryGame> FindGalleryGames(const TGalleryFolders &folders) {
       return;
     seen.insert(identity);
     games.append(
-        {ReachedByDescriptor(path) ? path : file.absoluteFilePath(), GameName(path), source});
+        {ReachedByDescriptor(path) ? path : file.absoluteFilePath(), ShownGameName(path), source});
   };
   for (const auto &[folder, source] : {std::pair{folders.Installed, TGallerySource::Installed},
                                        std::pair{folders.Yours, TGallerySource::Yours}}) {

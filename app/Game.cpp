@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed)
@@ -67,6 +68,7 @@ void TGame::Start(const TStartup &startup) {
   else
     StartWithChosenGame(startup);
   Commands.UpdateMenu();
+  Started = true;
 }
 
 void TGame::TellDesktop() {
@@ -104,15 +106,19 @@ void TGame::StartStandAlone() {
   }
 }
 
-// The game named on the command line, else the last one, else an empty game.
+// The game named on the command line, else the last one, else the bundled one, else an empty
+// game. One that cannot be read is reported and the next one tried.
 void TGame::StartWithChosenGame(const TStartup &startup) {
   const bool named = !GameFileArgument(startup.Arguments).isEmpty();
   Recent.Start(startup.DataHome, named);
-  const QString game = Files.ChooseStartGame(startup.Arguments);
-  if (!game.isEmpty() && Parts.LoadGame(game)) {
-    if (named) { // opened from a file manager
-      Recent.Keep(game);
-      NamedGame = game;
+  const TFileCommands::TStartGames games = Files.StartGames(startup.Arguments);
+  const auto loaded =
+      std::find_if(games.Paths.begin(), games.Paths.end(),
+                   [this](const QString &game) { return !Parts.Closing && Parts.LoadGame(game); });
+  if (loaded != games.Paths.end()) {
+    if (*loaded == games.Named) { // opened from a file manager
+      Recent.Keep(*loaded);
+      NamedGame = *loaded;
     }
     Flow.ShowTitleSoon();
   } else {
@@ -153,10 +159,14 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
         Parts.Document.RepackStandAlone(Parts.ProgramPath)); // logged: the window is closing
   Parts.Document.DeleteWorkingPictures();
   Parts.FrameTimer.SetEnabled(false);
+  Parts.Settings.WriteSetting("DownArrow", Parts.Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
+  // Closed during start-up (the session ended while a box was open): no game was played and the
+  // window never stood anywhere, so the stored game and place stay for the next start.
+  if (!Started)
+    return;
   if (const QString stored = StoredFileName(Parts.Data.FilePath);
       !Parts.Data.Unsaved && !stored.isEmpty())
     Parts.Settings.WriteSetting("LastGame", stored);
-  Parts.Settings.WriteSetting("DownArrow", Parts.Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
   if (windowPosition) {
     Parts.Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition->x()));
     Parts.Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition->y()));

@@ -115,4 +115,5 @@ private:
   QString DesktopDataHome;
   bool RegisterFileType = false;
   QString NamedGame;
+  bool Started = false; // start-up has ended; a close before keeps what the settings hold
 };

@@ -7,7 +7,9 @@
 #include "gamefile/WorkingPictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -18,10 +20,19 @@ QString ScoresNotSaved(const QString &why) {
       .arg(why);
 }
 
+// Where this process's working folder can be made: the runtime folder, else (when it is
+// read-only) the user's cache, so that the game's pictures can still be shown.
+QString WorkingBase() {
+  const QString runtime = TWorkingFolder::DefaultBase();
+  const QString parent = runtime + "/quarrybox";
+  if (QDir().mkpath(parent) && QFileInfo(parent).isWritable())
+    return runtime;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+}
+
 } // namespace
 
-TGameDocument::TGameDocument()
-    : Work(TWorkingFolder::DefaultBase(), QCoreApplication::applicationPid()) {}
+TGameDocument::TGameDocument() : Work(WorkingBase(), QCoreApplication::applicationPid()) {}
 
 TStatus TGameDocument::Open(const QString &path, QString &scoresProblem) {
   TGameData data;

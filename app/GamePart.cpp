@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/GameDialogs.h"
 #include "app/GameSound.h"
+#include "app/NotAGame.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "pictures/PictureDecoder.h"
@@ -45,7 +46,8 @@ bool TGameParts::LoadGame(const QString &path) {
   QString scoresProblem;
   const TStatus read = Document.Open(path, scoresProblem);
   if (!read.Ok()) {
-    Report(read.Error());
+    const QString notAGame = NotAGameMessage(path);
+    Report(notAGame.isEmpty() ? read.Error() : notAGame);
     return false;
   }
   if (!scoresProblem.isEmpty())
@@ -76,9 +78,7 @@ QImage TGameParts::LoadPicture(const QString &path, int type) const {
 }
 
 void TGameParts::SetGameCaption() {
-  QString name = ShownFileName(Data.FilePath);
-  name.chop(4);
-  ApplicationTitle = "Quarrybox - " + name;
+  ApplicationTitle = "Quarrybox - " + ShownGameName(Data.FilePath);
   SetCaption(ApplicationTitle);
 }
 

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/GamesGalleryDialog.h"
 #include "app/PlaySurfaceView.h"
@@ -324,13 +325,14 @@ void TMainForm::changeEvent(QEvent *event) {
 }
 
 namespace {
-// The one game file of a drag, or nothing.
-QString DraggedGame(const QMimeData *data) {
+// The address of the one game file of a drag, or nothing. Its file is opened only when it is
+// dropped: a name that is not UTF-8 is reached through a descriptor kept open.
+QByteArray DraggedGame(const QMimeData *data) {
   const QList<QUrl> urls = data->urls();
-  if (urls.size() != 1 || !urls.first().isLocalFile())
-    return QString();
-  const QString path = urls.first().toLocalFile();
-  return path.endsWith(".qbx", Qt::CaseInsensitive) ? path : QString();
+  if (urls.size() != 1 || !urls.first().isLocalFile() ||
+      !urls.first().path().endsWith(".qbx", Qt::CaseInsensitive))
+    return QByteArray();
+  return urls.first().toEncoded();
 }
 } // namespace
 
@@ -340,7 +342,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent *event) {
 }
 
 void TMainForm::dropEvent(QDropEvent *event) {
-  const QString path = DraggedGame(event->mimeData());
+  const QString path = LocalFileOfAddress(DraggedGame(event->mimeData()));
   if (path.isEmpty())
     return;
   event->acceptProposedAction();

@@ -27,8 +27,7 @@ TRecentGame DescribeRecentGame(const QString &stored) {
   // Asked by its bytes, so that a name Qt cannot spell is found as well as any other.
   struct stat info;
   const bool exists = ::stat(bytes.constData(), &info) == 0 && S_ISREG(info.st_mode);
-  const QString full = QFile::decodeName(bytes);
-  return {stored, QFileInfo(full).fileName(), full, exists};
+  return {stored, ShownName(bytes.mid(bytes.lastIndexOf('/') + 1)), ShownName(bytes), exists};
 }
 
 QStringList TRecentGames::Read() const {

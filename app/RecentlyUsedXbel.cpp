@@ -130,8 +130,24 @@ QByteArray ListBytes(QDomDocument &doc) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + doc.toByteArray(2);
 }
 
+// The file to read and replace: a link's target, so that the link stays a link (a desktop kept
+// in sync from elsewhere links the list there). A link to nothing or to no file is not followed.
+TResult<QString> ListFile(const QString &path) {
+  const QFileInfo link(path);
+  if (!link.isSymLink())
+    return path;
+  const QString target = link.canonicalFilePath();
+  if (target.isEmpty() || !QFileInfo(target).isFile())
+    return TStatus::Failure(
+        QStringLiteral("%1 is a link to no file; it is left as it is").arg(path));
+  return target;
+}
+
+// A list of its own is the user's alone; an existing one keeps its permissions.
 TStatus WriteList(const QString &path, const QByteArray &bytes) {
-  TFileReplacement replacement(path, QFile::ReadOwner | QFile::WriteOwner);
+  const QFileInfo old(path);
+  TFileReplacement replacement(path, old.exists() ? old.permissions()
+                                                  : QFile::ReadOwner | QFile::WriteOwner);
   if (const TStatus opened = replacement.Open(); !opened.Ok())
     return opened;
   if (replacement.File().write(bytes) != bytes.size() || !replacement.File().flush())
@@ -154,7 +170,10 @@ TStatus AddRecentlyUsed(const QString &xbelPath, const QByteArray &fileName,
   const TSideLock lock(xbelPath + ".lock");
   if (!lock.Held)
     return TStatus::Failure(QStringLiteral("%1 is kept busy by another program").arg(xbelPath));
-  TResult<QDomDocument> list = ReadList(xbelPath);
+  const TResult<QString> listFile = ListFile(xbelPath);
+  if (!listFile.Ok())
+    return listFile.Status();
+  TResult<QDomDocument> list = ReadList(listFile.Value());
   if (!list.Ok())
     return list.Status();
   QDomElement root = list->documentElement();
@@ -167,5 +186,5 @@ TStatus AddRecentlyUsed(const QString &xbelPath, const QByteArray &fileName,
     root.appendChild(bookmark);
   }
   NoteUse(bookmark, program, stamp);
-  return WriteList(xbelPath, ListBytes(list.Value()));
+  return WriteList(listFile.Value(), ListBytes(list.Value()));
 }

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cstdio>
+
 #include <unistd.h>
 
 namespace {
@@ -25,6 +27,16 @@ constexpr int RetryMs = 50;
 QString RuntimeFolder() {
   const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+// Where a lock may be made when the runtime folder takes none (read-only, full): a folder of
+// the user's own, made private.
+QString SpareLockFolder() {
+  const QString dir =
+      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/quarrybox";
+  if (QDir().mkpath(dir))
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return dir;
 }
 
 const char *LineOf(TSingleInstance::TMessage message) {
@@ -71,16 +83,25 @@ QString TSingleInstance::ServerName() const {
 // Not the name of the one lock of earlier versions: a stand-alone game they made holds that
 // one, and must not keep this main program from starting.
 QString TSingleInstance::LockPath() const {
-  return RuntimeFolder() + QStringLiteral("/QuarryboxMutex-%1.lock").arg(Key);
+  return (Lock ? QFileInfo(Lock->fileName()).absolutePath() : RuntimeFolder()) +
+         QStringLiteral("/QuarryboxMutex-%1.lock").arg(Key);
 }
 
+// A lock that cannot be made at all (the folder is read-only or full) is not one that another
+// copy holds: the spare folder is tried, and where none takes a lock this copy runs without.
 bool TSingleInstance::TryBecomePrimary() {
-  Lock = std::make_unique<QLockFile>(LockPath());
-  // A lock whose owner is gone counts as stale at once.
-  Lock->setStaleLockTime(0);
-  if (Lock->tryLock(0))
-    return true;
-  Lock.reset();
+  for (const QString &folder : {RuntimeFolder(), SpareLockFolder()}) {
+    Lock = std::make_unique<QLockFile>(folder + QStringLiteral("/QuarryboxMutex-%1.lock").arg(Key));
+    // A lock whose owner is gone counts as stale at once.
+    Lock->setStaleLockTime(0);
+    if (Lock->tryLock(0))
+      return true;
+    const bool held = Lock->error() == QLockFile::LockFailedError;
+    Lock.reset();
+    if (held)
+      return false;
+  }
+  NoLock = true;
   return false;
 }
 
@@ -92,6 +113,14 @@ TSingleInstance::TStart TSingleInstance::Start(TMessage message, int waitMs) {
       return TStart::Primary;
     if (Post(message))
       return TStart::Delivered;
+    // No copy answers, and no lock tells of one that is starting.
+    if (NoLock) {
+      std::fprintf(stderr,
+                   "quarrybox: no lock can be made in %s or %s: this copy runs without one, and "
+                   "a copy started at the same moment may run beside it\n",
+                   qPrintable(RuntimeFolder()), qPrintable(SpareLockFolder()));
+      return TStart::Primary;
+    }
     if (waited.elapsed() >= waitMs)
       return TStart::GaveUp;
     QThread::msleep(RetryMs);

@@ -37,7 +37,8 @@ public:
   static QString KeyOf(const QString &programFile);
   static constexpr char MainKey[] = "main";
 
-  // True when this process is the first (and now holds the lock).
+  // True when this process is the first (and now holds the lock). The lock is made in the
+  // runtime folder, else, where that takes none, in a private folder in the user's cache.
   bool TryBecomePrimary();
   // Becomes the primary, or gives the message to the running copy. A copy that is starting
   // (locked, not yet listening) is waited for; one that is closing has given up its lock, and
@@ -67,4 +68,5 @@ private:
   TLocalLineServer Server;
   std::function<void()> OnOpenGame, OnRaise;
   bool Released = false;
+  bool NoLock = false; // no folder takes a lock: the running copy is found by its socket only
 };

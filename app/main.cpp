@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/MixerGameSound.h"
 #include "app/SingleInstance.h"
+#include "app/TerminalAnswer.h"
 #include "app/TerminationSignal.h"
 #include "app/Trace.h"
 #include "app/Translations.h"
@@ -33,6 +34,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -47,10 +49,10 @@ TSingleInstance::TMessage HandOverMessage(const QString &key, const QStringList 
   if (path.isEmpty())
     return TSingleInstance::TMessage::None;
   TSettingsStore settings;
-  // A file this process reaches by descriptor is named as well as the text allows; the running
-  // program then says why it cannot open it.
-  const QString named = ReachedByDescriptor(path) ? QFileInfo(path).symLinkTarget() : path;
-  settings.WriteSetting("NewQBXFile", QFileInfo(named).absoluteFilePath());
+  // A file this process reaches by descriptor goes as its name's bytes, in a "file://" address.
+  settings.WriteSetting(
+      "NewQBXFile",
+      StoredFileName(ReachedByDescriptor(path) ? path : QFileInfo(path).absoluteFilePath()));
   return settings.ReadSetting("QRXHandle").isEmpty() ? TSingleInstance::TMessage::None
                                                      : TSingleInstance::TMessage::OpenGame;
 }
@@ -165,6 +167,8 @@ int Ended(const TGame &game, int status) {
 } // namespace
 
 int main(int argc, char **argv) {
+  if (const std::optional<int> answered = AnswerOnTerminal(argc, argv))
+    return *answered;
   SetUpToolkit();
   QApplication app(argc, argv);
   // The player's language, before the first window or box.

@@ -608,6 +608,15 @@
 <context>
     <name>TGame</name>
     <message>
+        <source>&quot;%1&quot; is a game made with Make EXE: it is a program of its own. Start it to play it.</source>
+        <translation>„%1“ ist ein mit „EXE erstellen“ gemachtes Spiel, ein eigenes Programm. Starten Sie es, um es zu spielen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a game: it is a file of the kind &quot;%2&quot;.</source>
+        <extracomment>%2: the kind of file, as the desktop describes it (&quot;JPEG image&quot;, &quot;executable&quot;)</extracomment>
+        <translation>„%1“ ist kein Spiel, sondern eine Datei der Art „%2“.</translation>
+    </message>
+    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -1125,6 +1134,35 @@
     <message>
         <source>Save Game As</source>
         <translation>Spiel speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalAnswer</name>
+    <message>
+        <source>Usage: %1 [GAME FILE]
+Plays the falling-block game in GAME FILE (a .qbx file or its file:// address),
+else the game played last.
+
+  -h, --help     show this help and end
+  -v, --version  show the version and end
+</source>
+        <extracomment>The answer to --help; %1: the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Aufruf: %1 [SPIELDATEI]
+Spielt das Spiel mit fallenden Blöcken in SPIELDATEI (eine .qbx-Datei oder ihre file://-Adresse),
+sonst das zuletzt gespielte Spiel.
+
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Version zeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;
+Try &quot;%1 --help&quot;.
+</source>
+        <extracomment>%1: the program&apos;s name, %2: the option it does not know</extracomment>
+        <translation>%1: unbekannte Option „%2“
+Versuchen Sie „%1 --help“.
+</translation>
     </message>
 </context>
 </TS>

@@ -608,6 +608,15 @@
 <context>
     <name>TGame</name>
     <message>
+        <source>&quot;%1&quot; is a game made with Make EXE: it is a program of its own. Start it to play it.</source>
+        <translation>«%1» es un juego hecho con «Crear EXE»: es un programa propio. Ejecútelo para jugarlo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a game: it is a file of the kind &quot;%2&quot;.</source>
+        <extracomment>%2: the kind of file, as the desktop describes it (&quot;JPEG image&quot;, &quot;executable&quot;)</extracomment>
+        <translation>«%1» no es un juego: es un archivo del tipo «%2».</translation>
+    </message>
+    <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
@@ -1125,6 +1134,35 @@
     <message>
         <source>Save Game As</source>
         <translation>Guardar juego como</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalAnswer</name>
+    <message>
+        <source>Usage: %1 [GAME FILE]
+Plays the falling-block game in GAME FILE (a .qbx file or its file:// address),
+else the game played last.
+
+  -h, --help     show this help and end
+  -v, --version  show the version and end
+</source>
+        <extracomment>The answer to --help; %1: the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Uso: %1 [ARCHIVO DE JUEGO]
+Juega al juego de bloques que caen de ARCHIVO DE JUEGO (un archivo .qbx o su dirección file://),
+o, si no, al último juego jugado.
+
+  -h, --help     muestra esta ayuda y termina
+  -v, --version  muestra la versión y termina
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;
+Try &quot;%1 --help&quot;.
+</source>
+        <extracomment>%1: the program&apos;s name, %2: the option it does not know</extracomment>
+        <translation>%1: opción desconocida «%2»
+Pruebe «%1 --help».
+</translation>
     </message>
 </context>
 </TS>

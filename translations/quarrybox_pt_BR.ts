@@ -608,6 +608,15 @@
 <context>
     <name>TGame</name>
     <message>
+        <source>&quot;%1&quot; is a game made with Make EXE: it is a program of its own. Start it to play it.</source>
+        <translation>&quot;%1&quot; é um jogo feito com &quot;Criar EXE&quot;: é um programa próprio. Execute-o para jogá-lo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a game: it is a file of the kind &quot;%2&quot;.</source>
+        <extracomment>%2: the kind of file, as the desktop describes it (&quot;JPEG image&quot;, &quot;executable&quot;)</extracomment>
+        <translation>&quot;%1&quot; não é um jogo: é um arquivo do tipo &quot;%2&quot;.</translation>
+    </message>
+    <message>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -1125,6 +1134,35 @@
     <message>
         <source>Save Game As</source>
         <translation>Salvar jogo como</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalAnswer</name>
+    <message>
+        <source>Usage: %1 [GAME FILE]
+Plays the falling-block game in GAME FILE (a .qbx file or its file:// address),
+else the game played last.
+
+  -h, --help     show this help and end
+  -v, --version  show the version and end
+</source>
+        <extracomment>The answer to --help; %1: the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Uso: %1 [ARQUIVO DE JOGO]
+Joga o jogo de blocos que caem de ARQUIVO DE JOGO (um arquivo .qbx ou seu endereço file://),
+ou então o último jogo jogado.
+
+  -h, --help     mostra esta ajuda e termina
+  -v, --version  mostra a versão e termina
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;
+Try &quot;%1 --help&quot;.
+</source>
+        <extracomment>%1: the program&apos;s name, %2: the option it does not know</extracomment>
+        <translation>%1: opção desconhecida &quot;%2&quot;
+Tente &quot;%1 --help&quot;.
+</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,8 @@ class TFakeDialogs : public TGameDialogs {
 public:
   void ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) override {
     Messages << (l1 + '|' + l2 + '|' + l3);
+    if (WhileMessageShows)
+      WhileMessageShows();
   }
   int ShowConfirmBox(const QString &caption, const QString &, const QString &l2,
                      const QString &) override {
@@ -53,6 +55,7 @@ public:
   QString OpenAnswer, SaveAnswer;
   bool YesAnswer = true;
   std::function<void(TGameData &)> BuilderResult; // set: the builder closes with OK
+  std::function<void()> WhileMessageShows;        // what happens while a message box is open
   int BuilderSawLevels = -1;
   bool Visible = false;
   QByteArray TypedName = "Alice ";

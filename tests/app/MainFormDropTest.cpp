@@ -5,10 +5,15 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -57,4 +62,23 @@ TEST_F(MainFormDropTest, OtherFilesAndSeveralGamesAreRefused) {
   EXPECT_FALSE(Drop({H.Folder + "notes.txt"}));
   EXPECT_FALSE(Drop({Other, Other}));
   EXPECT_EQ(H.Game->GameData().FilePath, before);
+}
+
+// A file manager's address of a file whose name is not UTF-8 (Latin-1 "café"): the file it
+// names opens, and the caption shows the name as the file manager does.
+TEST_F(MainFormDropTest, AGameWhoseNameIsNotUtf8OpensWhenDropped) {
+  const QByteArray latin1 = QFile::encodeName(H.Folder) + "caf\xe9.qbx";
+  ASSERT_EQ(::rename(QFile::encodeName(Other).constData(), latin1.constData()), 0);
+  QMimeData data;
+  data.setData("text/uri-list",
+               "file://" + QFile::encodeName(H.Folder).toPercentEncoding("/") + "caf%E9.qbx\r\n");
+  QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Form, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&Form, &drop);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(H.Game->GameData().LevelCount(), 2);
+  EXPECT_EQ(Form.windowTitle(), QString::fromUtf8("Quarrybox - caf\u00e9"));
+  ::unlink(latin1.constData()); // a name the temporary folder's clean-up cannot spell
 }

@@ -15,6 +15,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -138,7 +139,8 @@ TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLineAndAgainAtTheN
       Start("/bin/sh", {"-c", "exec \"$0\" \"$(printf '%b' \"$1\")\"", ProgramDir + "/quarrybox",
                         QString::fromLatin1(name).replace(QChar(0xE4), "\\0344")});
   ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
-  EXPECT_TRUE(TraceText().contains(QString::fromUtf8("caption Quarrybox - Spiel\uFFFD")))
+  // As a file manager shows it: the byte as Latin-1.
+  EXPECT_TRUE(TraceText().contains(QString::fromUtf8("caption Quarrybox - Spiel\u00e4")))
       << TraceText().toStdString();
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
@@ -147,7 +149,7 @@ TEST_F(ProcessTest, AGameWhoseNameIsNotUtf8OpensFromTheCommandLineAndAgainAtTheN
   EXPECT_EQ(Setting("LastGame"), QString::fromLatin1("file://" + name.toPercentEncoding("/")));
   QFile::remove(Trace());
   QProcess *again = Start(ProgramDir + "/quarrybox");
-  EXPECT_TRUE(WaitForTrace(QString::fromUtf8("caption Quarrybox - Spiel\uFFFD")))
+  EXPECT_TRUE(WaitForTrace(QString::fromUtf8("caption Quarrybox - Spiel\u00e4")))
       << TraceText().toStdString();
   again->terminate();
   ASSERT_TRUE(again->waitForFinished(5000));
@@ -181,6 +183,73 @@ TEST_F(ProcessTest, TheEndOfTheSessionClosesTheWindowAsTheCloseCommandDoes) {
 
 // The game is played from the program's working folder; a close with no new score leaves the
 // program file as it was and the working folder goes.
+// The end of the session while the start-up box is open: the window was never shown, and the
+// player's stored game and window place stay.
+TEST_F(ProcessTest, TheEndOfTheSessionDuringTheStartUpBoxKeepsTheStoredSettings) {
+  {
+    QSettings s(Home.filePath("config/ZanpekSystems/Quarrybox.conf"), QSettings::IniFormat);
+    s.setValue("2.0/LastGame", ProgramDir + "/Games/Default.qbx");
+    s.setValue("2.0/QuarryboxLeft", "211");
+    s.setValue("2.0/QuarryboxTop", "97");
+  }
+  QProcess *program = Start(ProgramDir + "/quarrybox", {Home.filePath("no/such.qbx")});
+  ASSERT_TRUE(WaitForTrace("message Message||")) << TraceText().toStdString();
+  ::kill(static_cast<pid_t>(program->processId()), SIGTERM);
+  ASSERT_TRUE(program->waitForFinished(5000));
+  EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(Setting("LastGame"), ProgramDir + "/Games/Default.qbx");
+  EXPECT_EQ(Setting("QuarryboxLeft"), "211");
+  EXPECT_EQ(Setting("QuarryboxTop"), "97");
+}
+
+// Asked for help or the version, the program answers on the terminal and ends: no display is
+// needed, and the player's language is spoken.
+TEST_F(ProcessTest, HelpAndVersionAreAnsweredOnTheTerminal) {
+  Env.insert("QT_QPA_PLATFORM", "xcb");
+  Env.insert("DISPLAY", ":99999"); // no such display: a window would fail
+  Env.insert("LANGUAGE", "en");
+  for (const auto &[argument, status, out] :
+       {std::tuple{"--help", 0, "  -v, --version  show the version and end"},
+        std::tuple{"-h", 0, "Usage: quarrybox [GAME FILE]"},
+        std::tuple{"--version", 0, "Quarrybox 2.0\n"},
+        std::tuple{"--fullscreen", 2, "quarrybox: unknown option \"--fullscreen\""}}) {
+    QProcess *program = Start(ProgramDir + "/quarrybox", {argument});
+    ASSERT_TRUE(program->waitForFinished(5000)) << argument;
+    EXPECT_EQ(program->exitCode(), status) << argument;
+    const QString said = QString::fromUtf8(status == 0 ? program->readAllStandardOutput()
+                                                       : program->readAllStandardError());
+    EXPECT_TRUE(said.contains(QString::fromUtf8(out))) << argument << ": " << said.toStdString();
+  }
+  Env.insert("LANGUAGE", "de");
+  QProcess *german = Start(ProgramDir + "/quarrybox", {"--help"});
+  ASSERT_TRUE(german->waitForFinished(5000));
+  EXPECT_TRUE(QString::fromUtf8(german->readAllStandardOutput()).contains("--version"));
+  EXPECT_FALSE(TraceText().contains("caption")) << TraceText().toStdString();
+}
+
+// With the runtime folder read-only (a read-only mount, which binds root as well), the lock
+// goes to the user's cache: the program shows its window, and a later start still hands its
+// game over.
+TEST_F(ProcessTest, AReadOnlyRuntimeFolderStillGivesAWindowAndAHandOver) {
+  if (QProcess::execute("unshare", {"-rm", "true"}) != 0)
+    GTEST_SKIP() << "no user and mount namespaces here to make a read-only folder";
+  Env.insert("XDG_CACHE_HOME", Home.filePath("cache"));
+  const QString other = Home.filePath("Other.qbx");
+  ASSERT_TRUE(QFile::copy(ProgramDir + "/Games/Default.qbx", other));
+  QProcess *both = Start("unshare", {"-rm", "sh", "-c",
+                                     "mount --bind \"$XDG_RUNTIME_DIR\" \"$XDG_RUNTIME_DIR\" && "
+                                     "mount -o remount,bind,ro \"$XDG_RUNTIME_DIR\" || exit 1; "
+                                     "\"$0\" & first=$!; trap 'kill $first' TERM; sleep 2; "
+                                     "\"$0\" \"$1\"; echo \"second $?\"; wait $first",
+                                     ProgramDir + "/quarrybox", other});
+  EXPECT_TRUE(WaitForTrace("caption Quarrybox - Default")) << TraceText().toStdString();
+  EXPECT_TRUE(WaitForTrace("caption Quarrybox - Other")) << TraceText().toStdString();
+  EXPECT_TRUE(QFileInfo(Home.filePath("cache/quarrybox/QuarryboxMutex-main.lock")).isFile());
+  EXPECT_EQ(both->state(), QProcess::Running);
+  both->waitForReadyRead(3000);
+  EXPECT_EQ(both->readAllStandardOutput(), "second 0\n");
+}
+
 TEST_F(ProcessTest, AStandAloneGamePlaysItsOwnGameAndKeepsItAfterClosing) {
   const QString castle = Home.filePath("Castle");
   const QString game = ProgramDir + "/Games/Default.qbx";

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -143,4 +144,43 @@ TEST_F(RecentlyUsedXbelTest, TwoWritersAtOnceLoseNothing) {
   // Nothing left beside the list but its lock.
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList({"recently-used.xbel", "recently-used.xbel.lock"}));
+}
+
+// A list kept elsewhere and linked into the data folder (a synced desktop, dotfiles): the entry
+// goes into the list the link names, and the link stays.
+TEST_F(RecentlyUsedXbelTest, AListThatIsALinkIsWrittenThroughTheLink) {
+  const QString kept = Dir.filePath("synced/recently-used.xbel");
+  ASSERT_TRUE(QDir().mkpath(Dir.filePath("synced")));
+  {
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ForeignList);
+  }
+  const QFile::Permissions shared =
+      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser;
+  ASSERT_TRUE(QFile::setPermissions(kept, shared));
+  ASSERT_TRUE(QFile::link("synced/recently-used.xbel", Path));
+
+  ASSERT_TRUE(AddRecentlyUsed(Path, "/games/Castle.qbx", Quarrybox).Ok());
+  EXPECT_TRUE(QFileInfo(Path).isSymLink());
+  EXPECT_EQ(QFileInfo(Path).symLinkTarget(), kept);
+  const QList<QDomElement> list = Bookmarks(); // read through the link
+  ASSERT_EQ(list.size(), 2);
+  EXPECT_EQ(list[0].attribute("href"), "file:///home/u/notes%20today.txt");
+  EXPECT_EQ(list[1].attribute("href"), "file:///games/Castle.qbx");
+  EXPECT_EQ(QFileInfo(kept).permissions(), shared);
+  EXPECT_EQ(QDir(Dir.filePath("synced")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{"recently-used.xbel"});
+}
+
+TEST_F(RecentlyUsedXbelTest, ALinkToNoFileIsLeftAsItIs) {
+  for (const QString &target : {QStringLiteral("gone.xbel"), QStringLiteral(".")}) {
+    QFile::remove(Path);
+    ASSERT_TRUE(QFile::link(target, Path));
+    const TStatus added = AddRecentlyUsed(Path, "/games/Castle.qbx", Quarrybox);
+    EXPECT_FALSE(added.Ok()) << target.toStdString();
+    EXPECT_TRUE(added.Error().contains("left as it is")) << added.Error().toStdString();
+    EXPECT_TRUE(QFileInfo(Path).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(Dir.filePath("gone.xbel")));
+  }
 }

@@ -1,5 +1,6 @@
 // Start-up of the main window: mode, game choice, caption, window position and the settings
 // written on the way.
+#include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
 #include "tests/app/GameHarness.h"
@@ -7,8 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -243,4 +250,146 @@ TEST(StartupTest, AStandAloneGameRegistersNothing) {
   h.Game->Start(startup);
   h.Game->TellDesktop();
   EXPECT_FALSE(QFile::exists(startup.DataHome + "/applications/quarrybox.desktop"));
+}
+
+// The session ends (SIGTERM) while start-up shows a box: the window has never been shown and no
+// game was played, so the settings keep the player's game and window place.
+TEST(StartupTest, AnEndOfTheSessionWhileStartUpShowsABoxKeepsTheStoredGameAndPlace) {
+  TGameHarness h;
+  const QString last = h.MakeGame("Castle", {TTestLevel{}});
+  h.Settings.WriteSetting("LastGame", last);
+  h.Settings.WriteSetting("QuarryboxLeft", "117");
+  h.Settings.WriteSetting("QuarryboxTop", "23");
+  h.Dialogs.WhileMessageShows = [&h] { h.Game->Close(QPoint(0, 0), TGame::CloseAtOnce); };
+  h.Start({h.Folder + "Gone.qbx"});
+  ASSERT_EQ(h.Dialogs.Messages.size(), 1);
+  EXPECT_EQ(h.Settings.ReadSetting("LastGame"), last);
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxLeft"), "117");
+  EXPECT_EQ(h.Settings.ReadSetting("QuarryboxTop"), "23");
+}
+
+// A named game that cannot be read is reported, and the start goes on as for a missing one:
+// the last game, else the bundled one.
+TEST(StartupTest, ADamagedNamedGameIsReportedAndTheNextGameOpens) {
+  for (const bool withLastGame : {true, false}) {
+    TGameHarness h;
+    const QString bundled = h.MakeGame("Default", {TTestLevel{}});
+    const QString last = h.MakeGame("Castle", {TTestLevel{}});
+    if (withLastGame)
+      h.Settings.WriteSetting("LastGame", last);
+    const QString damaged = h.MakeGame("Damaged", {TTestLevel{}, TTestLevel{}});
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.resize(60); // the offset table promises far more than is left
+    f.close();
+    h.Start({damaged});
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1) << withLastGame;
+    EXPECT_TRUE(h.Dialogs.Messages[0].contains("Damaged.qbx"))
+        << h.Dialogs.Messages[0].toStdString();
+    EXPECT_EQ(h.Game->GameData().FilePath, withLastGame ? last : bundled);
+    h.Advance(25);
+    EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle) << withLastGame;
+    EXPECT_TRUE(h.Game->Menu().Enabled(TCommand::StartGame));
+  }
+}
+
+// A picture or a made game given as a game is named for what it is, not with the reader's
+// offsets.
+TEST(StartupTest, AFileThatIsNoGameIsSaidToBeNone) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString picture = h.Folder + "Holiday.jpg";
+  {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture, "JPG"));
+  }
+  const QString made = h.Folder + "Castle";
+  {
+    QFile program(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox");
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    QFile game(h.Folder + "Games/Default.qbx");
+    ASSERT_TRUE(game.open(QIODevice::ReadOnly));
+    WriteFile(made, program.readAll() + game.readAll());
+  }
+  const QString text = h.Folder + "notes.qbx";
+  WriteFile(text, "my list of games\n");
+  h.Start();
+  for (const auto &[file, said] :
+       {std::pair{picture, QStringLiteral("\"Holiday.jpg\" is not a game: it is a file of the kind "
+                                          "\"JPEG image\".")},
+        std::pair{made, QStringLiteral("\"Castle\" is a game made with Make EXE: it is a program "
+                                       "of its own. Start it to play it.")},
+        std::pair{text, QStringLiteral("\"notes.qbx\" is not a game: it is a file of the kind "
+                                       "\"plain text document\".")}}) {
+    h.Dialogs.Messages.clear();
+    h.Game->FileCommands().OpenDroppedGame(file);
+    EXPECT_EQ(h.Dialogs.Messages, QStringList{"|" + said + "|"});
+    EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
+  }
+}
+
+// The caption drops a ".qbx" and nothing else; a game file may be named anything.
+TEST(StartupTest, TheCaptionNamesTheGameLessOnlyItsQbxEnding) {
+  for (const auto &[file, caption] :
+       {std::pair{"n", "Quarrybox - n"}, std::pair{"Castle.QBX", "Quarrybox - Castle"},
+        std::pair{"my.game", "Quarrybox - my.game"}, std::pair{"Tower.qbx", "Quarrybox - Tower"}}) {
+    TGameHarness h;
+    const QString path = h.Folder + file;
+    ASSERT_TRUE(QFile::rename(h.MakeGame("Made", {TTestLevel{}}), path));
+    h.Start({path});
+    EXPECT_EQ(h.Game->Caption(), caption);
+  }
+}
+
+// A desktop names the file by its address (recent files, %u).
+TEST(StartupTest, ALocalFileAddressOnTheCommandLineOpensItsGame) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString castle = h.MakeGame("My Castle #1", {TTestLevel{}, TTestLevel{}});
+  const QByteArray address = QUrl::fromLocalFile(castle).toEncoded();
+  ASSERT_TRUE(address.contains("%20") && address.contains("%23")) << address.toStdString();
+  QByteArray argument = address;
+  char *argv[] = {const_cast<char *>("quarrybox"), argument.data()};
+  h.Start(CommandLineArguments(2, argv));
+  EXPECT_TRUE(h.Dialogs.Messages.isEmpty()) << h.Dialogs.Messages.join('\n').toStdString();
+  EXPECT_EQ(h.Game->GameData().FilePath, castle);
+  EXPECT_EQ(h.Game->Caption(), "Quarrybox - My Castle #1");
+}
+
+TEST(StartupTest, AHandedOverFileAddressOpensItsGame) {
+  TGameHarness h;
+  h.MakeGame("Default", {TTestLevel{}});
+  const QString other = h.MakeGame("Other 100%", {TTestLevel{}});
+  h.Settings.WriteSetting("NewQBXFile",
+                          QString::fromLatin1(QUrl::fromLocalFile(other).toEncoded()));
+  h.Start();
+  h.Advance(25);
+  h.Game->FileCommands().OpenGameMessage();
+  EXPECT_TRUE(h.Dialogs.Messages.isEmpty()) << h.Dialogs.Messages.join('\n').toStdString();
+  EXPECT_EQ(h.Game->GameData().FilePath, other);
+}
+
+// Addresses of files on this computer only; the name's bytes as they are, also where they are
+// not UTF-8.
+TEST(StartupTest, OnlyLocalFileAddressesNameFiles) {
+  TGameHarness h;
+  const QString castle = h.MakeGame("My Castle", {TTestLevel{}});
+  const QByteArray folder = QFile::encodeName(h.Folder).toPercentEncoding("/");
+  EXPECT_EQ(LocalFileOfAddress("file://" + folder + "Games/My%20Castle.qbx"), castle);
+  EXPECT_EQ(LocalFileOfAddress("file://localhost" + folder + "Games/My%20Castle.qbx"), castle);
+  for (const QByteArray &other :
+       {QByteArray("file://elsewhere" + folder + "Games/My%20Castle.qbx"),
+        QByteArray("http://localhost" + folder + "Games/My%20Castle.qbx"),
+        QByteArray("file:Games/My%20Castle.qbx"), QByteArray(folder + "Games/My%20Castle.qbx")})
+    EXPECT_TRUE(LocalFileOfAddress(other).isEmpty()) << other.toStdString();
+
+  const QByteArray latin1 = QFile::encodeName(h.Folder) + "caf\xe9.qbx";
+  WriteFile(h.Folder + "plain", "x");
+  ASSERT_EQ(::rename(QFile::encodeName(h.Folder + "plain").constData(), latin1.constData()), 0);
+  const QString opened = LocalFileOfAddress("file://" + folder + "caf%E9.qbx");
+  EXPECT_TRUE(ReachedByDescriptor(opened)) << opened.toStdString();
+  EXPECT_EQ(ShownFileName(opened), QString::fromUtf8("caf\u00e9.qbx"));
+  EXPECT_EQ(StoredFileName(opened), QString::fromLatin1("file://" + folder + "caf%E9.qbx"));
+  ::unlink(latin1.constData()); // a name the temporary folder's clean-up cannot spell
 }
