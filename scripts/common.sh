@@ -54,6 +54,8 @@ generate_locales() {
 configure_and_build() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+  elif [ $# -gt 0 ]; then
+    cmake "$BUILD_DIR" "$@" >/dev/null # options that differ from the last run's
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
