@@ -3,7 +3,6 @@
 #include "app/AboutForm.h"
 #include "app/Game.h"
 #include "app/VisitSiteForm.h"
-#include "app/X11WindowType.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
 #include "dialogs/ConfirmDialog.h"
@@ -31,11 +30,8 @@ namespace {
 // Each window is made when it is first shown: a game opens few of them, and making them all
 // would hold up the start.
 template <class TForm, class... TArgs> TForm &Made(std::unique_ptr<TForm> &form, TArgs &&...args) {
-  if (!form) {
+  if (!form)
     form = std::make_unique<TForm>(std::forward<TArgs>(args)...);
-    // The message boxes, the score table and the preferences offer no minimising or maximising.
-    AskForTitleAndCloseOnly(*form);
-  }
   return *form;
 }
 
