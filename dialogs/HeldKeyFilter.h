@@ -33,6 +33,6 @@ private:
 
   QWidget &Window;
   TWasDown WasDownTest;
-  QSet<int> Taken;                 // keys pressed while the window is open, not yet released
-  QHash<int, quint64> ReleasedAt;  // held keys released since, with the time of that release
+  QSet<int> Taken;                // keys pressed while the window is open, not yet released
+  QHash<int, quint64> ReleasedAt; // held keys released since, with the time of that release
 };
