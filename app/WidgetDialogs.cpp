@@ -10,10 +10,14 @@
 #include "dialogs/MessageDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
+#include "media/KeyStateTable.h"
+#include "media/VirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QSet>
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
@@ -36,6 +40,18 @@ template <class TForm, class... TArgs> TForm &Made(std::unique_ptr<TForm> &form,
 void TWidgetDialogs::SetSuspended(bool suspended) { Game.PauseControl().SetSuspended(suspended); }
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
+
+THeldKeyFilter::TWasDown TWidgetDialogs::KeysDownNow() {
+  QSet<int> down;
+  for (int vk = 1; vk < 256; ++vk)
+    if (Game.Keys().Entry(vk) & TKeyStateTable::DownBit)
+      down.insert(vk);
+  if (down.isEmpty())
+    return {};
+  return [down](const QKeyEvent &event) {
+    return down.contains(VirtualKeyFromQt(event.key(), event.modifiers()));
+  };
+}
 
 void TWidgetDialogs::ShowMessageBox(const QString &l1, const QString &l2, const QString &l3) {
   Made(MessageDialog, Host(), Parent).ShowMessageBox(l1, l2, l3);

@@ -40,6 +40,7 @@ private:
   TDialogHost &Host() { return *this; }
   void SetSuspended(bool suspended) override;
   void PlaySound(const QString &name) override;
+  THeldKeyFilter::TWasDown KeysDownNow() override;
 
   TGame &Game;
   TSettingsStore &Settings;

@@ -3,6 +3,8 @@
 // (the falling piece stands still while a dialog is shown) and its named sounds. TDialogForm is
 // the behaviour all of them share on top of that.
 
+#include "dialogs/HeldKeyFilter.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QKeyEvent>
@@ -17,11 +19,15 @@ public:
   virtual void SetSuspended(bool suspended) = 0;
   // Plays one named sound, or nothing while the sound option is off.
   virtual void PlaySound(const QString &name) = 0;
+  // Which keys are down now, as the main window saw them: fixed when asked, since the window
+  // forgets them once a dialog takes the keyboard. None by default.
+  virtual THeldKeyFilter::TWasDown KeysDownNow() { return {}; }
 };
 
 // A dialog of the program: suspends its host from the moment it is shown until it closes,
-// whichever way it closes; is centred on the screen; and acts on Escape and Enter only where
-// each dialog says so, on key release, never through QDialog's own key-press handling.
+// whichever way it closes; is centred on the screen; acts on Escape and Enter only where each
+// dialog says so, on key release, never through QDialog's own key-press handling; and takes no
+// key that was already down when it opened.
 class TDialogForm : public QDialog {
 public:
   explicit TDialogForm(TDialogHost &host, QWidget *parent = nullptr) : QDialog(parent), Host(host) {
@@ -41,6 +47,7 @@ public:
   // Closing by a button, a key or the title-bar close box all end here (QDialog routes a
   // close event through reject()).
   void done(int result) override {
+    HeldKeys.Stop();
     QDialog::done(result);
     Host.SetSuspended(false);
     // Without a window manager nobody hands the keyboard back: X leaves it on the root window,
@@ -52,7 +59,8 @@ public:
 protected:
   TDialogHost &Host;
 
-  // Runs at every opening, after the host is suspended and before the window appears.
+  // Runs at every opening, after the host is suspended and before the window is centred and
+  // appears.
   virtual void FormShow() {}
 
   // The key release came to the window itself, not up from a focused control: Qt hands a
@@ -65,9 +73,10 @@ protected:
   void showEvent(QShowEvent *event) override {
     // A spontaneous show is the window system restoring the window, not an opening.
     if (!event->spontaneous()) {
+      HeldKeys.Start(Host.KeysDownNow());
       Host.SetSuspended(true);
-      CentreOnScreen();
       FormShow();
+      CentreOnScreen(); // at the size the opening gave it
     }
     QDialog::showEvent(event);
   }
@@ -85,6 +94,8 @@ protected:
   }
 
 private:
+  THeldKeyFilter HeldKeys{*this};
+
   // (screen size - window size) / 2, truncated, as every dialog of the program is placed.
   void CentreOnScreen() {
     const QRect area = screen()->geometry();

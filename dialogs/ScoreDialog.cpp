@@ -3,6 +3,7 @@
 #include "gamefile/HighScores.h"
 
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,6 +13,15 @@ const QColor BoxColour(219, 219, 219);
 const QColor RankColour(0x80, 0x00, 0x80);  // purple
 const QColor NameColour(0x00, 0x00, 0x80);  // navy
 const QColor ScoreColour(0x00, 0x80, 0x00); // green
+// The row of the score just made: the game-over picture is covered, so the table says it.
+const QColor NewScoreColour(255, 236, 140);
+constexpr QSize TableSize(186, 236);
+
+void SetBoxColour(QLineEdit *edit, const QColor &colour) {
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, colour);
+  edit->setPalette(palette);
+}
 
 // Up to six letters or digits, empty places shown as spaces. Qt's "a" would take letters only;
 // "n" is its letter-or-digit place.
@@ -23,9 +33,9 @@ QLineEdit *Box(QWidget *parent, const QString &name, QRect area, const QColor &t
   edit->setObjectName(name);
   edit->setGeometry(area);
   QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, BoxColour);
   palette.setColor(QPalette::Text, text);
   edit->setPalette(palette);
+  SetBoxColour(edit, BoxColour);
   QFont font(QStringLiteral("Arial"));
   font.setBold(true);
   font.setPixelSize(pixelSize);
@@ -41,22 +51,33 @@ TScoreDialog::TScoreDialog(TDialogHost &host, QWidget *parent) : TDialogForm(hos
   // A tool window with a title but no title-bar buttons, above every other window.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowStaysOnTopHint);
-  setFixedSize(186, 236);
+  setFixedSize(TableSize);
 
+  NewScoreLabel = new QLabel(this);
+  NewScoreLabel->setObjectName("newScoreLabel");
+  NewScoreLabel->setAlignment(Qt::AlignCenter);
+  NewScoreLabel->setWordWrap(true);
+  QFont bold = NewScoreLabel->font();
+  bold.setBold(true);
+  NewScoreLabel->setFont(bold);
+  NewScoreLabel->hide();
+
+  Rows = new QWidget(this);
+  Rows->setGeometry(QRect(QPoint(0, 0), TableSize));
   for (int i = 0; i < RowCount; ++i) {
     const QString number = QString::number(i + 1);
     const int top = 3 + 21 * i;
-    RankEdits[i] = Box(this, "rankEdit" + number, {4, top, 25, 22}, RankColour, 12);
+    RankEdits[i] = Box(Rows, "rankEdit" + number, {4, top, 25, 22}, RankColour, 12);
     RankEdits[i]->setReadOnly(true);
     RankEdits[i]->setText(number);
-    NameEdits[i] = Box(this, "nameEdit" + number, {30, top, 75, 22}, NameColour, 11);
+    NameEdits[i] = Box(Rows, "nameEdit" + number, {30, top, 75, 22}, NameColour, 11);
     NameEdits[i]->setInputMask(NameMask);
     NameEdits[i]->installEventFilter(this);
-    ScoreEdits[i] = Box(this, "scoreEdit" + number, {108, top, 74, 22}, ScoreColour, 12);
+    ScoreEdits[i] = Box(Rows, "scoreEdit" + number, {108, top, 74, 22}, ScoreColour, 12);
     ScoreEdits[i]->setReadOnly(true);
   }
 
-  CloseButton = new QPushButton(tr("Close"), this);
+  CloseButton = new QPushButton(tr("Close"), Rows);
   CloseButton->setObjectName("closeButton");
   CloseButton->setGeometry(3, 217, 180, 17);
   connect(CloseButton, &QPushButton::clicked, this, [this] { accept(); });
@@ -91,6 +112,7 @@ void TScoreDialog::FormShow() {
     NameEdits[i]->setText(QString::fromLatin1(Table[i].Name));
     ScoreEdits[i]->setText(ScoreText(Table[i].Score));
   }
+  ShowNewScore();
   if (NameOpen()) {
     QLineEdit *entry = NameEdits[EntryRow - 1];
     entry->setReadOnly(false);
@@ -100,6 +122,25 @@ void TScoreDialog::FormShow() {
     // Nothing to type: Enter and Space press Close at once.
     CloseButton->setFocus();
   }
+}
+
+void TScoreDialog::ShowNewScore() {
+  for (int i = 0; i < RowCount; ++i) {
+    const QColor colour = i == EntryRow - 1 ? NewScoreColour : BoxColour;
+    for (QLineEdit *edit : {RankEdits[i], NameEdits[i], ScoreEdits[i]})
+      SetBoxColour(edit, colour);
+  }
+  int top = 0;
+  if (NameOpen()) {
+    NewScoreLabel->setText(tr("New high score: %1").arg(Table[EntryRow - 1].Score) + '\n' +
+                           tr("Type your name and press Enter."));
+    const int width = TableSize.width() - 6;
+    NewScoreLabel->setGeometry(3, 4, width, NewScoreLabel->heightForWidth(width));
+    top = NewScoreLabel->geometry().bottom() + 3;
+  }
+  NewScoreLabel->setVisible(NameOpen());
+  Rows->move(0, top);
+  setFixedSize(TableSize + QSize(0, top));
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -42,6 +43,8 @@ protected:
 
 private:
   bool NameOpen() const { return EntryRow >= 1 && EntryRow <= RowCount; }
+  // The notice above the rows and the colour of the entry row, or neither when no name is typed.
+  void ShowNewScore();
 
   TScoreTable Table = TGameData::DefaultScores();
   int EntryRow = ViewOnly;
@@ -49,4 +52,6 @@ private:
   std::array<QLineEdit *, RowCount> NameEdits{};  // nameEdit1..nameEdit10
   std::array<QLineEdit *, RowCount> ScoreEdits{}; // scoreEdit1..scoreEdit10
   QPushButton *CloseButton;
+  QLabel *NewScoreLabel;
+  QWidget *Rows; // the rows and the button, below the notice when there is one
 };

@@ -1101,6 +1101,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Neuer Rekord: %1</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter.</source>
+        <translation>Namen eingeben, dann Eingabetaste drücken.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

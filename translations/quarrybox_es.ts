@@ -1101,6 +1101,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter.</source>
+        <translation>Escriba su nombre y pulse Intro.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

@@ -1101,6 +1101,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nouveau record : %1</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter.</source>
+        <translation>Tapez votre nom puis appuyez sur Entrée.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

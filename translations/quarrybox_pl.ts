@@ -1101,6 +1101,14 @@
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nowy rekord: %1</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter.</source>
+        <translation>Wpisz swoje imię i naciśnij Enter.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

@@ -1101,6 +1101,14 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Novo recorde: %1</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter.</source>
+        <translation>Digite seu nome e aperte Enter.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

@@ -109,6 +109,11 @@ TEST_P(TranslatedLayoutTest, DialogsShowTheirTextsWhole) {
   Check(prefs);
   TScoreDialog scores(Host);
   Check(scores);
+  TScoreTable table = TGameData::DefaultScores();
+  table[0].Score = 123456789; // the notice of a name entry, with the widest score
+  scores.SetTable(table);
+  scores.SetEntryRow(1);
+  Check(scores);
   TAboutForm about(Host);
   Check(about);
   TVisitSiteForm visit(Host);

@@ -1,12 +1,23 @@
 #include "DialogDriver.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 void TypeKey(QWidget &window, Qt::Key key) {
   QWidget *focused = window.focusWidget();
   QTest::keyClick(focused ? focused : &window, key);
+}
+
+void SendKey(QWidget &window, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 time) {
+  const QString text = key < 0x80 ? QString(QChar(key)).toLower() : QString();
+  QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+  event.setTimestamp(time);
+  ASSERT_NE(window.windowHandle(), nullptr);
+  QCoreApplication::sendEvent(window.windowHandle(), &event);
 }
 
 TModalScript::TModalScript(QDialog &dialog, std::function<void()> action) : Dialog(dialog) {

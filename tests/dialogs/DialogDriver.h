@@ -17,13 +17,19 @@ public:
   bool Suspended = false;
   QList<bool> SuspendedChanges; // every SetSuspended call, in order
   QStringList Sounds;
+  THeldKeyFilter::TWasDown KeysDown; // what KeysDownNow answers
 
   void SetSuspended(bool suspended) override {
     Suspended = suspended;
     SuspendedChanges << suspended;
   }
   void PlaySound(const QString &name) override { Sounds << name; }
+  THeldKeyFilter::TWasDown KeysDownNow() override { return KeysDown; }
 };
+
+// One key event as the window system delivers it: to the window, which hands it to its focused
+// control. time: the window system's time stamp in milliseconds.
+void SendKey(QWidget &window, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 time);
 
 // A key pressed and released where the keyboard sends it: to the window's focused control, or
 // to the window itself when nothing in it has the focus.

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -228,6 +229,146 @@ TEST_F(ScoreDialogTest, EveryOpeningRefillsFromTheTable) {
   EXPECT_TRUE(Row("nameEdit", 3)->isReadOnly());
   Form.close();
   EXPECT_EQ(Host.SuspendedChanges, QList<bool>({true, false, true, false}));
+}
+
+// Keys down when the name entry opens (the drop key of the last piece) type nothing into it; keys
+// pressed after it opened do, as the X server and Qt deliver them.
+struct THeldKeysCase {
+  const char *Name;
+  QList<Qt::Key> DownAtOpening;
+  struct TKey {
+    QEvent::Type Type;
+    Qt::Key Key;
+    bool AutoRepeat;
+    quint64 Time;
+  };
+  QList<TKey> Keys;
+  const char *Shown; // the entry row's name afterwards
+  bool Open;         // the table is still open
+};
+
+void PrintTo(const THeldKeysCase &c, std::ostream *os) { *os << c.Name; }
+
+constexpr auto Press = QEvent::KeyPress;
+constexpr auto Release = QEvent::KeyRelease;
+
+class ScoreHeldKeysTest : public ScoreDialogTest,
+                          public ::testing::WithParamInterface<THeldKeysCase> {};
+
+TEST_P(ScoreHeldKeysTest, KeysDownAtOpeningTypeNothing) {
+  const THeldKeysCase &c = GetParam();
+  Host.KeysDown = [down = c.DownAtOpening](const QKeyEvent &e) {
+    return down.contains(Qt::Key(e.key()));
+  };
+  InsertScore(Table, 2, 5000);
+  TModalScript script(Form, [&] {
+    for (const auto &k : c.Keys)
+      SendKey(Form, k.Type, k.Key, k.AutoRepeat, k.Time);
+    EXPECT_EQ(Row("nameEdit", 2)->displayText(), c.Shown);
+    EXPECT_EQ(Form.isVisible(), c.Open);
+    if (Form.isVisible())
+      TypeKey(Form, Qt::Key_Return);
+  });
+  Form.EnterName(Table, 2);
+  EXPECT_FALSE(Form.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScoreTable, ScoreHeldKeysTest,
+    ::testing::Values(
+        // X11 with press-only repeats: a held key repeats as plain presses, then one release.
+        THeldKeysCase{"SpaceRepeatingAsPresses",
+                      {Qt::Key_Space},
+                      {{Press, Qt::Key_Space, false, 700},
+                       {Press, Qt::Key_Space, false, 740},
+                       {Release, Qt::Key_Space, false, 900},
+                       {Press, Qt::Key_A, false, 1200},
+                       {Release, Qt::Key_A, false, 1250}},
+                      "a     ",
+                      true},
+        // Qt's own detection (X11 pairs, Wayland): repeats marked as such.
+        THeldKeysCase{"SpaceRepeatingMarked",
+                      {Qt::Key_Space},
+                      {{Press, Qt::Key_Space, true, 700},
+                       {Release, Qt::Key_Space, true, 740},
+                       {Press, Qt::Key_Space, true, 740},
+                       {Release, Qt::Key_Space, false, 900},
+                       {Press, Qt::Key_B, false, 1200},
+                       {Release, Qt::Key_B, false, 1250}},
+                      "b     ",
+                      true},
+        // An X11 repeat pair Qt did not see as one: an unmarked release and press at one time.
+        // The key is still held; its real release ends it, and a new press types.
+        THeldKeysCase{"SpaceRepeatPairUnmarked",
+                      {Qt::Key_Space},
+                      {{Release, Qt::Key_Space, false, 700},
+                       {Press, Qt::Key_Space, false, 700},
+                       {Release, Qt::Key_Space, false, 950},
+                       {Press, Qt::Key_Space, false, 1100},
+                       {Release, Qt::Key_Space, false, 1150},
+                       {Press, Qt::Key_C, false, 1200},
+                       {Release, Qt::Key_C, false, 1250}},
+                      " c    ",
+                      true},
+        // Enter closes the table on release, but not the release of an Enter held before.
+        THeldKeysCase{"ReturnHeldAtOpening",
+                      {Qt::Key_Return},
+                      {{Press, Qt::Key_Return, false, 700},
+                       {Release, Qt::Key_Return, false, 800},
+                       {Press, Qt::Key_D, false, 1200},
+                       {Release, Qt::Key_D, false, 1250}},
+                      "d     ",
+                      true},
+        // The release of a key pressed before, even one the game does not track, is not a key of
+        // the table; keys pressed in the table, held or not, are.
+        THeldKeysCase{"KeysPressedInTheTable",
+                      {},
+                      {{Release, Qt::Key_Return, false, 600},
+                       {Press, Qt::Key_E, false, 700},
+                       {Press, Qt::Key_E, true, 1200},
+                       {Release, Qt::Key_E, false, 1250},
+                       {Press, Qt::Key_Return, false, 1300},
+                       {Release, Qt::Key_Return, false, 1350}},
+                      "ee    ",
+                      false}),
+    [](const auto &row) { return std::string(row.param.Name); });
+
+TEST_F(ScoreDialogTest, TheNameEntrySaysANewHighScoreWasMadeAndMarksItsRow) {
+  InsertScore(Table, 4, 5000);
+  TModalScript script(Form, [&] {
+    auto *notice = Form.findChild<QLabel *>("newScoreLabel");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "New high score: 5000\nType your name and press Enter.");
+    // The notice stands above the rows, whole, and the window grew by it.
+    const QRect name1(Row("nameEdit", 1)->mapTo(&Form, QPoint(0, 0)), Row("nameEdit", 1)->size());
+    EXPECT_GT(name1.top(), notice->geometry().bottom());
+    EXPECT_GE(notice->height(), notice->heightForWidth(notice->width()));
+    EXPECT_EQ(Form.height(), 236 + name1.top() - 3);
+    EXPECT_EQ(Form.width(), 186);
+    // Centred at the size it has with the notice.
+    const QRect screen = Form.screen()->geometry();
+    EXPECT_EQ(Form.frameGeometry().top(),
+              screen.top() + (screen.height() - Form.frameGeometry().height()) / 2);
+    for (int r = 1; r <= 10; ++r)
+      for (const char *column : {"rankEdit", "nameEdit", "scoreEdit"}) {
+        const QColor base = Row(column, r)->palette().color(QPalette::Base);
+        EXPECT_EQ(base == QColor(219, 219, 219), r != 4) << column << r;
+      }
+    TypeKey(Form, Qt::Key_Return);
+  });
+  Form.EnterName(Table, 4);
+
+  // From the menu: no notice, no marked row, the designed size.
+  TModalScript menu(Form, [&] {
+    const auto *notice = Form.findChild<QLabel *>("newScoreLabel");
+    EXPECT_TRUE(notice == nullptr || !notice->isVisible());
+    EXPECT_EQ(Form.size(), QSize(186, 236));
+    for (int r = 1; r <= 10; ++r)
+      EXPECT_EQ(Row("nameEdit", r)->palette().color(QPalette::Base), QColor(219, 219, 219));
+    TypeKey(Form, Qt::Key_Escape);
+  });
+  Form.ShowTable(Table);
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 # column under the single-step preference and slides under the other. Runs bare, or under a
 # window manager with --wm.
 #
-# Usage: tests/e2e/held-keys.sh PROGRAM_DIR [--wm]    (needs Xvfb, xdotool, xset)
+# The drop key still held as the stack reaches the top types nothing into the high-score name.
+#
+# Usage: tests/e2e/held-keys.sh PROGRAM_DIR [--wm]    (needs Xvfb, xdotool, xset, imagemagick)
+# With QB_SHOTS=FOLDER it keeps a screenshot of the name entry there.
 program_dir=$(cd "$1" && pwd)
 shift
 source "$(dirname "$0")/lib.sh"
@@ -60,4 +63,32 @@ mark_now
 hold Left 1
 moves=$(count ' move ')
 [ "$moves" -ge 2 ] || fail "a held Left moved $moves times under the slide preference"
-echo "held keys: Up 1 turn, Left 1 column, Space 1 piece; sliding Left $moves columns"
+kill "$pid"
+wait_exit 5
+
+# Every piece dropped with Space held for a while, until one finds no room: the key is still
+# down when the score table opens, and repeats into it until it is released.
+make_fresh_game "$work/Held.qbx"
+start_program "$work/Held.qbx"
+mark_now
+xdotool key space
+wait_for "state 2"
+for _ in $(seq 60); do
+  xdotool keydown space
+  sleep 1.2
+  since_mark | grep -q "state 3" && break
+  xdotool keyup space
+  sleep 0.1
+done
+since_mark | grep -q "state 3" || fail "the game did not end"
+wait_window "Score Table"
+sleep 1 # repeats of the held key reach the open table
+xdotool keyup space
+sleep 0.3
+[ -z "${QB_SHOTS:-}" ] || { mkdir -p "$QB_SHOTS"; import -window root "$QB_SHOTS/held-space-entry.png"; }
+xdotool type --delay 60 "Ada"
+xdotool key Return
+wait_window "Score Table" gone
+name=$("$program_dir/qbxtool" info "$work/Held.qbx" | grep '^score 1 ')
+grep -q '"Ada   "$' <<<"$name" || fail "the held Space reached the name: $name"
+echo "held keys: Up 1 turn, Left 1 column, Space 1 piece; sliding Left $moves columns; name typed after a held Space: $name"
