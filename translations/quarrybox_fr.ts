@@ -1095,7 +1095,7 @@
     <name>TScoreDialog</name>
     <message>
         <source>Score Table</source>
-        <translation>Meilleurs scores</translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Close</source>

@@ -1095,7 +1095,7 @@
     <name>TScoreDialog</name>
     <message>
         <source>Score Table</source>
-        <translation>Najlepsze wyniki</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Close</source>

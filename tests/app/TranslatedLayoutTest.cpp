@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -54,11 +55,22 @@ bool HasText(const QWidget *w) {
          (qobject_cast<const QLabel *>(w) && !static_cast<const QLabel *>(w)->text().isEmpty());
 }
 
+// What a window manager's title bar takes besides the caption: an icon and three buttons, as
+// openbox draws them on every dialog. Under openbox "Meilleurs scores" was cut on the 186-px
+// score table and "Score Table" was not; this width tells the two apart.
+constexpr int TitleBarButtonsWidth = 110;
+
 // maxWidth: the main window's width for its dialogs.
 void ExpectFits(const QWidget &form, const QString &language, int maxWidth) {
   const QString where = language.isEmpty() ? QStringLiteral("en") : language;
   EXPECT_LE(form.width(), maxWidth)
       << qPrintable(where) << ": " << qPrintable(form.objectName()) << " is wider than the game";
+  QFont titleFont = form.font();
+  titleFont.setBold(true);
+  EXPECT_LE(QFontMetrics(titleFont).horizontalAdvance(form.windowTitle()),
+            form.width() - TitleBarButtonsWidth)
+      << qPrintable(where) << ": the caption \"" << qPrintable(form.windowTitle())
+      << "\" is cut in a title bar";
   const QList<QWidget *> all = form.findChildren<QWidget *>();
   for (const QWidget *w : all) {
     if (!w->isVisibleTo(&form) || !HasText(w))

@@ -96,9 +96,9 @@ while read -r lang locale keys reason captions; do
 done <<'EOF'
 en en_US.UTF-8 f,g,o,h,o,d,c,p,z,a,c incomplete Preferences,Score Table,About Quarrybox,Open Game,Quarrybox Games,Quarrybox Builder,Message
 de de_DE.UTF-8 d,s,o,h,f,w,n,e,g,b,e Spielkopf Einstellungen,Bestenliste,.ber Quarrybox,Spiel .ffnen,Quarrybox-Spiele,Quarrybox-Editor,Meldung
-fr fr_FR.UTF-8 f,p,o,a,o,t,m,p,t,p,c incomplet Pr.f.rences,Meilleurs scores,. propos de Quarrybox,Ouvrir une partie,Parties Quarrybox,.diteur Quarrybox,Message
+fr fr_FR.UTF-8 f,p,o,a,o,t,m,p,t,p,c incomplet Pr.f.rences,Records,. propos de Quarrybox,Ouvrir une partie,Parties Quarrybox,.diteur Quarrybox,Message
 es es_ES.UTF-8 a,j,o,y,a,d,r,p,t,c,c incompleto Preferencias,R.cords,Acerca de Quarrybox,Abrir juego,Juegos de Quarrybox,Editor de Quarrybox,Mensaje
-pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u niekompletny Preferencje,Najlepsze wyniki,O programie Quarrybox,Otw.rz gr.,Gry Quarrybox,Edytor Quarrybox,Komunikat
+pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u niekompletny Preferencje,Rekordy,O programie Quarrybox,Otw.rz gr.,Gry Quarrybox,Edytor Quarrybox,Komunikat
 pt_BR pt_BR.UTF-8 a,j,o,u,a,b,c,p,t,s,c incompleto Prefer.ncias,Recordes,Sobre o Quarrybox,Abrir jogo,Jogos do Quarrybox,Editor do Quarrybox,Mensagem
 EOF
 
