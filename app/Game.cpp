@@ -156,7 +156,7 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
   if (Parts.StandAloneMode && !Parts.MenuItems.Visible(TCommand::MakeExe))
     Parts.ReportFailure(
         Parts.Document.RepackStandAlone(Parts.ProgramPath)); // logged: the window is closing
-  Parts.Document.DeleteWorkingPictures();
+  Parts.Document.RemoveWorkingFolder();
   Parts.FrameTimer.SetEnabled(false);
   if (const QString stored = StoredFileName(Parts.Data.FilePath);
       !Parts.Data.Unsaved && !stored.isEmpty())

@@ -1,6 +1,7 @@
 #include "gamefile/WorkingFolder.h"
 
 #include "gamefile/ProcessRuns.h"
+#include "gamefile/RemovalOnSignal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,8 +63,10 @@ TWorkingFolder::TWorkingFolder(const QString &base, qint64 processId,
   FolderPath = parent.filePath(id) + '/';
   // A folder of this id left by an earlier process that had the same id: start it empty.
   QDir(FolderPath).removeRecursively();
-  if (MakePrivate(parent, id))
+  if (MakePrivate(parent, id)) {
+    RemovalOnSignal::Arm(FolderPath);
     return;
+  }
 
   RemoveTemporaryFoldersOfEndedProcesses(QDir(temporaryBase));
   QTemporaryDir made(QDir(temporaryBase).filePath(QStringLiteral("quarrybox-%1-XXXXXX").arg(id)));
@@ -71,6 +74,12 @@ TWorkingFolder::TWorkingFolder(const QString &base, qint64 processId,
     return;
   made.setAutoRemove(false); // the folder lives as long as this object
   FolderPath = made.path() + '/';
+  RemovalOnSignal::Arm(FolderPath);
 }
 
-TWorkingFolder::~TWorkingFolder() { QDir(FolderPath).removeRecursively(); }
+TWorkingFolder::~TWorkingFolder() { Remove(); }
+
+void TWorkingFolder::Remove() {
+  RemovalOnSignal::Disarm(FolderPath);
+  QDir(FolderPath).removeRecursively();
+}

@@ -5,8 +5,8 @@
 // let two users or two processes overwrite each other's copies. Where no such folder can be
 // made in base (no runtime folder and a read-only home), it is one of a unique name in the
 // temporary folder, quarrybox-<process id>-XXXXXX, as the stand-alone launcher makes its own.
-// The folder goes when its owner closes; one left behind by a killed process is removed by the
-// next start.
+// The folder goes when its owner closes or a signal ends it; one left behind by a killed
+// process is removed by the next start.
 
 #include <QString>
 
@@ -27,6 +27,9 @@ public:
   // With a trailing '/'. Named even when it could not be made, so that a failed copy into it
   // is reported with the place it was meant for.
   const QString &Path() const { return FolderPath; }
+
+  // Removes the folder now (the program is closing); the destructor has nothing left to do.
+  void Remove();
 
 private:
   QString FolderPath;

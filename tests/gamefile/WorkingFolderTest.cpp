@@ -10,6 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
@@ -120,6 +126,76 @@ TEST(WorkingFolder, TheTemporaryFoldersOfEndedProcessesGoAndTheRestStay) {
   EXPECT_FALSE(temporary.exists(ended));
   for (const QString &name : {running, QString("quarrybox-notes"), QString("other-1-AbC123")})
     EXPECT_TRUE(QFile::exists(temporary.filePath(name + "/tpl0.jpg"))) << name.toStdString();
+  EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
+}
+
+namespace {
+
+// How a forked child that made its working folder (with a picture and a sub-folder in it) and
+// then raised a signal ended: the signal that ended it, or 1000 + its exit status.
+int EndOfChildThatRaises(const QString &base, int signalNumber, void (*before)(int) = nullptr) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    if (before)
+      before(signalNumber);
+    TWorkingFolder folder(base, getpid());
+    QDir(folder.Path()).mkpath("added/level");
+    for (const char *name : {"tpl.jpg", "added/level/tpl0.jpg"}) {
+      QFile file(folder.Path() + name);
+      if (!file.open(QIODevice::WriteOnly))
+        _exit(90);
+    }
+    raise(signalNumber);
+    _exit(QFileInfo::exists(folder.Path() + "tpl.jpg") ? 0 : 91);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFSIGNALED(status) ? WTERMSIG(status) : 1000 + WEXITSTATUS(status);
+}
+
+bool NoWorkingFolderIn(const QString &base) {
+  return QDir(base + "/quarrybox").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty();
+}
+
+void Ignore(int signalNumber) { signal(signalNumber, SIG_IGN); }
+void ExitOnIt(int signalNumber) {
+  signal(signalNumber, [](int) { _exit(7); });
+}
+
+} // namespace
+
+TEST(WorkingFolder, ASignalThatEndsTheProcessRemovesTheFolderFirst) {
+  for (int signalNumber :
+       {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGPIPE, SIGALRM, SIGABRT, SIGSEGV, SIGXCPU}) {
+    QTemporaryDir base;
+    EXPECT_EQ(EndOfChildThatRaises(base.path(), signalNumber), signalNumber) << signalNumber;
+    EXPECT_TRUE(NoWorkingFolderIn(base.path())) << strsignal(signalNumber);
+  }
+}
+
+// What is ignored stays ignored, and a program's own handler stays its own.
+TEST(WorkingFolder, SignalsTheProgramHasTakenAreLeftToIt) {
+  QTemporaryDir ignored, handled;
+  EXPECT_EQ(EndOfChildThatRaises(ignored.path(), SIGHUP, Ignore), 1000);
+  EXPECT_FALSE(NoWorkingFolderIn(ignored.path()));
+  EXPECT_EQ(EndOfChildThatRaises(handled.path(), SIGUSR2, ExitOnIt), 1007);
+  EXPECT_FALSE(NoWorkingFolderIn(handled.path()));
+}
+
+// A child forked by the program (to start a helper) that a signal ends leaves the folder alone.
+TEST(WorkingFolder, AForkedChildEndedByASignalLeavesItsParentsFolder) {
+  QTemporaryDir base;
+  TWorkingFolder folder(base.path(), getpid());
+  const pid_t child = fork();
+  if (child == 0) {
+    raise(SIGTERM);
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
 }
 
