@@ -6,6 +6,7 @@
 #include "app/DataFolder.h"
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
+#include "gamefile/StandAlone.h"
 #include "media/VirtualKeys.h"
 #include "rules/Rounding.h"
 
@@ -90,7 +91,7 @@ void TGame::PlaceWindow(const TStartup &startup) {
   Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 }
 
-// A stand-alone game plays the game it carries, or closes when it carries none.
+// A stand-alone game plays the game it carries, or closes.
 void TGame::StartStandAlone() {
   const TResult<QString> unpacked = Parts.Document.UnpackStandAlone(Parts.ProgramPath);
   if (unpacked.Ok() && Parts.LoadGame(unpacked.Value())) {
@@ -102,7 +103,11 @@ void TGame::StartStandAlone() {
       Parts.MenuItems.SetVisible(command, false);
     Flow.ShowTitleSoon();
   } else {
-    Flow.CloseSoon(); // no game of its own
+    // A copy of the program under another name carries no game and closes at once; a game
+    // that cannot be played says why before it goes.
+    if (!unpacked.Ok() && GameIn(Parts.ProgramPath).IsRange())
+      Parts.ReportFailure(unpacked.Status());
+    Flow.CloseSoon();
   }
 }
 
@@ -157,7 +162,7 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
   if (Parts.StandAloneMode && !Parts.MenuItems.Visible(TCommand::MakeExe))
     Parts.ReportFailure(
         Parts.Document.RepackStandAlone(Parts.ProgramPath)); // logged: the window is closing
-  Parts.Document.DeleteWorkingPictures();
+  Parts.Document.RemoveWorkingFolder();
   Parts.FrameTimer.SetEnabled(false);
   Parts.Settings.WriteSetting("DownArrow", Parts.Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
   // Closed during start-up (the session ended while a box was open): no game was played and the

@@ -30,6 +30,8 @@ public:
   TStatus CopyOutLevel(int level);
   TStatus CopyOutAll();
   void DeleteWorkingPictures();
+  // The program is closing: its working folder goes now, whatever way the process then ends.
+  void RemoveWorkingFolder() { Work.Remove(); }
   // Writes the whole game to path.
   TStatus SaveTo(const QString &path);
 

@@ -6,16 +6,17 @@
  * be written (no HOME, a read-only home), it unpacks into a private folder of its own under
  * $XDG_RUNTIME_DIR or the temporary folder, runs the program as its child and removes the folder
  * when the program ends (or, if the launcher was killed, at a later start that uses that
- * place). What stops the game is said where the player sees it: in a box from the first of
- * zenity, kdialog and xmessage that the machine has, else in a window of its own
- * (x11-message.c), and on stderr.
+ * place). Before the program starts, the libraries it takes from the machine are looked for
+ * (machine-libraries.c): the system's loader would say what is missing on stderr alone. What
+ * stops the game is said where the player sees it (tell-player.c).
  *
  * Linked statically (libc and libzstd), so it runs before anything it carries is in place.
  * glibc's extensions come with its feature switch, whose name is reserved by design. */
 #define _GNU_SOURCE // NOLINT(bugprone-reserved-identifier)
 #include "RuntimeHeader.h"
+#include "machine-libraries.h"
 #include "payload.h"
-#include "x11-message.h"
+#include "tell-player.h"
 
 #include <dirent.h>
 #include <errno.h>
@@ -46,52 +47,9 @@ int note(const char *what, const char *path) {
   return -1;
 }
 
-/* Finds an executable by name in $PATH. */
-static int find_program(const char *name, char *out, size_t size) {
-  const char *path = getenv("PATH");
-  for (const char *part = path; part && *part;) {
-    const size_t length = strcspn(part, ":");
-    const int n = snprintf(out, size, "%.*s/%s", (int)length, part, name);
-    if (length > 0 && n > 0 && (size_t)n < size && access(out, X_OK) == 0)
-      return 0;
-    part += length + (part[length] == ':');
-  }
-  return -1;
-}
-
-/* A player who started the game from a file manager never sees stderr: on a display, the box of
- * whichever dialog program the desktop has says it too, or else a window of the launcher's own. */
-static void tell_player(const char *text) {
-  fprintf(stderr, "quarrybox: %s\n", text);
-  const char *x = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
-  if (!(x && *x) && !(wayland && *wayland))
-    return;
-  char title[PATH_MAX], message[sizeof problem + PATH_MAX], path[PATH_MAX];
-  snprintf(title, sizeof title, "%s cannot start", game_name);
-  snprintf(message, sizeof message, "%s cannot start.\n\n%s", game_name, text);
-  char *zenity[] = {"zenity", "--error", "--no-markup", "--title", title, "--text", message, NULL};
-  char *kdialog[] = {"kdialog", "--title", title, "--error", message, NULL};
-  char *xmessage[] = {"xmessage", "-center", "-title", title, message, NULL};
-  char **dialogs[] = {zenity, kdialog, xmessage};
-  for (size_t i = 0; i < sizeof dialogs / sizeof *dialogs; ++i) {
-    if (find_program(dialogs[i][0], path, sizeof path) != 0)
-      continue;
-    const pid_t box = fork();
-    if (box == 0) {
-      execv(path, dialogs[i]);
-      _exit(127);
-    }
-    int status;
-    while (box > 0 && waitpid(box, &status, 0) < 0 && errno == EINTR)
-      continue;
-    return;
-  }
-  x11_message(title, message);
-}
-
 static void fail(const char *what, const char *path) {
   note(what, path);
-  tell_player(problem);
+  tell_player(game_name, problem);
   exit(127);
 }
 
@@ -347,9 +305,59 @@ static void start_in(const char *folder, const char *self, char *program, char *
   argv[0] = program;
 }
 
+/* The runtime as it is installed, with no game behind it: nothing to play. */
+static int carries_game(int bundle, const struct runtime *rt) {
+  struct stat st;
+  return fstat(bundle, &st) != 0 ||
+         (uint64_t)st.st_size > (uint64_t)rt->payload_at + rt->payload_size;
+}
+
+/* Fails (telling the player) when the machine lacks a library the program takes from it. */
+static int libraries_present(const char *folder) {
+  char missing[sizeof problem - 256];
+  if (missing_libraries(folder, missing, sizeof missing) == 0)
+    return 1;
+  snprintf(problem, sizeof problem,
+           "It needs libraries that desktops come with and this computer does not have: %s. "
+           "Install them with the system's package manager (the names in brackets are the "
+           "packages of Debian and Ubuntu).",
+           missing);
+  tell_player(game_name, problem);
+  return 0;
+}
+
+/* The cache cannot be written: a private folder instead, tried where memory or a temporary
+ * folder is. */
+static int run_from_private(int bundle, const struct runtime *rt, const char *self, char **argv) {
+  char folder[PATH_MAX], program[PATH_MAX], made[PATH_MAX], first_problem[sizeof problem];
+  snprintf(first_problem, sizeof first_problem, "%s", problem);
+  const char *tmp = getenv("TMPDIR");
+  const char *bases[] = {getenv("XDG_RUNTIME_DIR"), tmp && tmp[0] == '/' ? tmp : "/tmp"};
+  for (size_t i = 0; i < sizeof bases / sizeof *bases; ++i) {
+    const int result = use_private(bases[i], bundle, rt, made, folder);
+    if (result == DAMAGED) {
+      tell_player(game_name, problem);
+      return 127;
+    }
+    if (result == UNPACKED) {
+      close(bundle);
+      if (!libraries_present(folder)) {
+        remove_tree(made);
+        return 127;
+      }
+      start_in(folder, self, program, argv);
+      return run_then_remove(program, argv, made);
+    }
+  }
+  char told[sizeof problem * 2 + 64];
+  snprintf(told, sizeof told, "Nothing could be unpacked: %s; %s", first_problem, problem);
+  tell_player(game_name, told);
+  return 127;
+}
+
 int main(int argc, char **argv) {
   (void)argc;
-  char self[PATH_MAX], folder[PATH_MAX], program[PATH_MAX], made[PATH_MAX];
+  char self[PATH_MAX], folder[PATH_MAX], program[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   if (length <= 0)
     fail("cannot find", "/proc/self/exe");
@@ -360,39 +368,26 @@ int main(int argc, char **argv) {
   errno = 0;
   if (bundle < 0 || read_runtime(bundle, &rt) != 0)
     fail("no runtime in", self);
+  if (!carries_game(bundle, &rt)) {
+    fprintf(stderr,
+            "quarrybox: %s is the runtime of Quarrybox's stand-alone games and carries no game."
+            " Make EXE in Quarrybox's File menu makes a game that starts with it.\n",
+            self);
+    return 2;
+  }
 
-  int result = unpack_to_cache(bundle, &rt, self, folder);
+  const int result = unpack_to_cache(bundle, &rt, self, folder);
   if (result == UNPACKED) {
     close(bundle);
+    if (!libraries_present(folder))
+      return 127;
     start_in(folder, self, program, argv);
     execv(program, argv);
     fail("cannot start", program);
   }
   if (result == DAMAGED) {
-    tell_player(problem);
+    tell_player(game_name, problem);
     return 127;
   }
-
-  /* The cache cannot be written: a private folder instead, tried where memory or a temporary
-   * folder is. */
-  char first_problem[sizeof problem];
-  snprintf(first_problem, sizeof first_problem, "%s", problem);
-  const char *tmp = getenv("TMPDIR");
-  const char *bases[] = {getenv("XDG_RUNTIME_DIR"), tmp && tmp[0] == '/' ? tmp : "/tmp"};
-  for (size_t i = 0; i < sizeof bases / sizeof *bases; ++i) {
-    result = use_private(bases[i], bundle, &rt, made, folder);
-    if (result == DAMAGED) {
-      tell_player(problem);
-      return 127;
-    }
-    if (result == UNPACKED) {
-      close(bundle);
-      start_in(folder, self, program, argv);
-      return run_then_remove(program, argv, made);
-    }
-  }
-  char told[sizeof problem * 2 + 64];
-  snprintf(told, sizeof told, "Nothing could be unpacked: %s; %s", first_problem, problem);
-  tell_player(told);
-  return 127;
+  return run_from_private(bundle, &rt, self, argv);
 }

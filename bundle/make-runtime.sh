@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the runtime of stand-alone games: the launcher, its header and the compressed payload
 # (the program, every library it and its Qt plugins load that is not in baseline.txt, the
-# plugins of qt-plugins.txt, the libraries the program opens itself and all they load, and a
-# qt.conf that points Qt at the plugins). Make EXE appends a game.
+# plugins of qt-plugins.txt, the libraries the program opens itself and all they load, a
+# qt.conf that points Qt at the plugins, and the list of the libraries they take from the
+# machine). Make EXE appends a game.
 #
 #   bundle/make-runtime.sh LAUNCHER PROGRAM QT_PLUGIN_DIR OUTPUT [ZSTD_LEVEL [LIBRARY...]]
 #   LIBRARY: the path of a library the program opens by its file name (dlopen) when it needs it
@@ -13,19 +14,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
-# One pattern a line; what follows a # is the reason the machine has it.
-patterns=()
-while read -r line _; do
-  [[ -z "$line" || "$line" == \#* ]] || patterns+=("$line")
+# One pattern a line; what follows a # is the reason the machine has it, beginning with the
+# Debian package that brings it.
+patterns=() packages=()
+while read -r line _ package _; do
+  [[ -z "$line" || "$line" == \#* ]] && continue
+  patterns+=("$line")
+  packages+=("${package%:}")
 done <"$here/baseline.txt"
-in_baseline() {
-  local name=$1 p
-  for p in "${patterns[@]}"; do
+# Prints the package of a library in the baseline; fails for any other.
+baseline_package() {
+  local name=$1 i
+  for i in "${!patterns[@]}"; do
     # shellcheck disable=SC2053
-    [[ "$name" == $p ]] && return 0
+    [[ "$name" == ${patterns[$i]} ]] && echo "${packages[$i]}" && return 0
   done
   return 1
 }
+in_baseline() { baseline_package "$1" >/dev/null; }
 
 mkdir -p "$stage/lib" "$stage/plugins"
 install -m 0755 "$program" "$stage/quarrybox"
@@ -51,10 +57,20 @@ ldd "${objects[@]}" | awk '$2 == "=>" && $3 ~ /^\// {print $1, $3}' | sort -u |
   done
 strip --strip-unneeded "$stage/quarrybox" "$stage"/lib/* "$stage"/plugins/*/*
 
+# What the carried files ask the machine for, with its package: the launcher looks for each
+# before the program starts, as a missing one would stop it in the loader without a word.
+for f in "$stage/quarrybox" "$stage"/lib/* "$stage"/plugins/*/*; do
+  readelf -d "$f" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'
+done | sort -u | while read -r name; do
+  [ -e "$stage/lib/$name" ] && continue
+  package=$(baseline_package "$name") || { echo "make-runtime: $name is neither carried nor in the baseline" >&2; exit 1; }
+  echo "$name $package"
+done >"$stage/machine-libraries.txt"
+
 payload="$stage/payload.tar.zst"
 # A fixed order, owner and time: the same files make the same payload, hence the same hash.
 tar --format=ustar --sort=name --owner=0 --group=0 --numeric-owner --mtime=@0 \
-  -C "$stage" -cf - quarrybox qt.conf lib plugins | zstd -q -"$level" -T0 -o "$payload"
+  -C "$stage" -cf - quarrybox qt.conf machine-libraries.txt lib plugins | zstd -q -"$level" -T0 -o "$payload"
 hash=$(sha256sum "$payload" | cut -d' ' -f1)
 size=$(stat -c %s "$payload")
 {

@@ -5,6 +5,7 @@
 /* glibc extensions (SOCK_CLOEXEC, fopen "e") come with its feature switch, reserved by design. */
 #define _GNU_SOURCE // NOLINT(bugprone-reserved-identifier)
 #include "x11-message.h"
+#include "wrap-text.h"
 #include "x-authority.h"
 
 #include <errno.h>
@@ -143,22 +144,14 @@ static uint32_t intern(int fd, const char *name) {
 
 /* Splits the text into lines no longer than WRAP, breaking at spaces where it can. */
 static int wrap(const char *text, char lines[MAX_LINES][WRAP + 1]) {
+  static char wrapped[MAX_LINES * (WRAP + 1)];
+  wrap_text(text, WRAP, wrapped, sizeof wrapped);
   int count = 0;
-  const char *at = text;
-  while (*at && count < MAX_LINES) {
-    size_t n = strcspn(at, "\n");
-    if (n > WRAP) {
-      n = WRAP;
-      while (n > WRAP / 2 && at[n] != ' ')
-        --n;
-      if (at[n] != ' ')
-        n = WRAP;
-    }
+  for (const char *at = wrapped; *at && count < MAX_LINES; ++count) {
+    const size_t n = strcspn(at, "\n");
     memcpy(lines[count], at, n);
-    lines[count++][n] = 0;
-    at += n;
-    if (*at == '\n' || *at == ' ')
-      ++at;
+    lines[count][n] = 0;
+    at += n + (at[n] == '\n');
   }
   return count;
 }

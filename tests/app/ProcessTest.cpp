@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
@@ -294,6 +295,41 @@ TEST_F(ProcessTest, AStandAloneGameFromTheRuntimeRunsThroughItsLauncher) {
   program->terminate();
   ASSERT_TRUE(program->waitForFinished(5000));
   EXPECT_EQ(program->exitCode(), 0);
+}
+
+// With no runtime folder and a home that cannot be written (a file stands where its cache would
+// be), both the launcher and the program make private folders in the temporary folder; the
+// game plays, and both folders go when it ends.
+TEST_F(ProcessTest, AStandAloneGameWithNowhereButTheTemporaryFolderPlays) {
+  const QString castle = Home.filePath("Castle");
+  ASSERT_TRUE(MakeStandAlone(BuiltProgramDir + "/quarrybox-runtime",
+                             ProgramDir + "/Games/Default.qbx", castle)
+                  .Ok());
+  QFile home(Home.filePath("home"));
+  ASSERT_TRUE(home.open(QIODevice::WriteOnly));
+  home.close();
+  ASSERT_TRUE(QDir(Home.path()).mkdir("tmp"));
+  const QDir temporary(Home.filePath("tmp"));
+  Env.remove("XDG_RUNTIME_DIR");
+  Env.remove("XDG_CACHE_HOME");
+  Env.insert("HOME", home.fileName());
+  Env.insert("TMPDIR", temporary.path());
+  QProcess *program = Start(castle);
+  ASSERT_TRUE(WaitForTrace("state 1")) << TraceText().toStdString();
+  EXPECT_TRUE(TraceText().contains("caption Quarrybox - Castle"));
+  // The launcher's folder holds the program, the program's the game it plays.
+  const QStringList made = temporary.entryList({"quarrybox-*"}, QDir::Dirs);
+  EXPECT_EQ(made.size(), 2) << made.join(' ').toStdString();
+  EXPECT_EQ(made.filter(QRegularExpression("^quarrybox-[0-9]+-\\w{6}$")), made);
+  bool playedFromThere = false;
+  for (const QString &folder : made)
+    playedFromThere |= QFile::exists(temporary.filePath(folder + "/Castle.qbx"));
+  EXPECT_TRUE(playedFromThere) << made.join(' ').toStdString();
+  program->terminate();
+  ASSERT_TRUE(program->waitForFinished(5000));
+  EXPECT_EQ(program->exitCode(), 0);
+  EXPECT_TRUE(temporary.entryList({"quarrybox-*"}, QDir::AllEntries).isEmpty())
+      << temporary.entryList().join(' ').toStdString();
 }
 
 TEST_F(ProcessTest, AProgramUnderAnotherNameWithoutAGameClosesAtOnce) {

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
+#include "gamefile/StandAlone.h"
 #include "tests/app/GameHarness.h"
 
 #include <QDir>
@@ -154,6 +155,28 @@ TEST(StartupTest, AProgramUnderAnotherNameWithoutAGameClosesAndWritesNoPaths) {
   EXPECT_TRUE(closed);
   h.Settings.SetStandAlone(false);
   EXPECT_EQ(h.Settings.ReadSetting("QuarryboxPath"), "");
+}
+
+// Where the game it carries cannot be written out (here a folder stands in its place), a
+// stand-alone game tells the player why before it closes: it never ends without a word.
+TEST(StartupTest, AStandAloneGameThatCannotBeUnpackedSaysWhyAndCloses) {
+  TGameHarness h;
+  const QString program = h.Folder + "MyGame";
+  ASSERT_TRUE(MakeStandAlone(QStringLiteral(QB_PROGRAM_DIR) + "/quarrybox",
+                             h.MakeGame("Castle", {TTestLevel{}}), program)
+                  .Ok());
+  ASSERT_TRUE(QDir().mkpath(h.Game->WorkingFolder() + "MyGame.qbx"));
+  bool closed = false;
+  h.Game->OnCloseRequested = [&] { closed = true; };
+  TStartup startup;
+  startup.ProgramPath = program;
+  startup.WindowHandle = "1";
+  h.Game->Start(startup);
+  ASSERT_EQ(h.Dialogs.Messages.size(), 1);
+  EXPECT_TRUE(h.Dialogs.Messages[0].contains("MyGame.qbx: cannot be written"))
+      << h.Dialogs.Messages[0].toStdString();
+  h.Advance(50);
+  EXPECT_TRUE(closed);
 }
 
 TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {

@@ -3,7 +3,8 @@
 # program): first start unpacks into the cache, later starts reuse it, versions no game names
 # any more are removed, leftovers of a killed unpack go, and a damaged or hostile payload is
 # refused. Where the cache cannot be written it runs from a private folder that goes when the
-# program ends, and what stops a game is said in a dialog box where the desktop has one.
+# program ends, and what stops a game is said in a dialog box where the desktop has one: a
+# library the machine lacks among them. The runtime alone says what it is.
 #
 # Usage: tests/bundle/launcher.sh LAUNCHER
 set -euo pipefail
@@ -25,11 +26,14 @@ check() { # check DESCRIPTION COMMAND...
   fi
 }
 
-# make_runtime OUT TAG [TAR OPTIONS...]: a runtime whose program prints what it was given.
+# make_runtime OUT TAG [TAR OPTIONS...]: a game whose program prints what it was given (a
+# runtime with a game behind it; with the tag "bare", the runtime alone). The libraries it
+# takes from the machine are those of $machine_libraries, one "soname package" a line.
 make_runtime() {
   local out=$1 tag=$2 stage=$work/stage-$2
   shift 2
   mkdir -p "$stage/lib"
+  printf '%b' "${machine_libraries:-}" >"$stage/machine-libraries.txt"
   printf '#!/bin/sh\necho "%s bundle=$QUARRYBOX_BUNDLE libs=$LD_LIBRARY_PATH args=$*"\n' "$tag" \
     >"$stage/quarrybox"
   [ "$tag" != slow ] || echo 'exec sleep 3' >>"$stage/quarrybox"
@@ -38,13 +42,15 @@ make_runtime() {
     printf 'sleep 10 & s=$!\ntrap '"'"'kill $s; echo term >"$0.told"; exit 3'"'"' TERM\nwait\n' \
       >>"$stage/quarrybox"
   chmod 755 "$stage/quarrybox"
-  tar --format=ustar -C "$stage" "$@" -cf - quarrybox lib | zstd -q -o "$stage.zst"
+  tar --format=ustar -C "$stage" "$@" -cf - quarrybox machine-libraries.txt lib |
+    zstd -q -o "$stage.zst"
   {
     cat "$launcher"
     printf 'QBXRUN1\0'
     perl -e 'print pack("Q<", $ARGV[0])' "$(stat -c %s "$stage.zst")"
     sha256sum "$stage.zst" | cut -c1-64 | tr -d '\n'
     cat "$stage.zst"
+    [ "$tag" = bare ] || printf 'game'
   } >"$out"
   chmod 755 "$out"
 }
@@ -53,8 +59,8 @@ versions() { find "$cache" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort
 
 make_runtime "$work/runtime-a" A
 make_runtime "$work/runtime-b" B
-cp "$work/runtime-a" "$work/Castle" && printf 'game' >>"$work/Castle"
-cp "$work/runtime-b" "$work/Tower" && printf 'game' >>"$work/Tower"
+cp "$work/runtime-a" "$work/Castle"
+cp "$work/runtime-b" "$work/Tower"
 a=$(hash_of "$work/Castle") b=$(hash_of "$work/Tower")
 
 out=$("$work/Castle" one "two words")
@@ -112,7 +118,7 @@ check "an entry outside the folder is refused ($err)" test "$status" = 127
 check "nothing is written outside the cache" test ! -e "$work/escaped" -a ! -e "$work/cache3/escaped"
 
 # ---- where the cache cannot be written ----
-cp "$work/runtime-a" "$work/Keep" && printf 'game' >>"$work/Keep"
+cp "$work/runtime-a" "$work/Keep"
 mkdir -m 0700 "$work/run"
 empty() { [ -z "$(ls -A "$1")" ]; }
 # What killed launchers left (one still running keeps its folder).
@@ -171,7 +177,9 @@ for dialogs in "zenity kdialog xmessage" "kdialog xmessage" "xmessage"; do
   bin=$work/bin-${dialogs%% *}
   mkdir -p "$bin"
   for d in $dialogs; do
-    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$d" "$work/told" >"$bin/$d"
+    # What it was given, and the message (its last argument) as it would show it.
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\nfor m; do :; done\nprintf "%%s\\n" "$m" >"%s"\n' \
+      "$d" "$work/told" "$work/told-text" >"$bin/$d"
     chmod 755 "$bin/$d"
   done
   rm -f "$work/told"
@@ -184,6 +192,10 @@ for dialogs in "zenity kdialog xmessage" "kdialog xmessage" "xmessage"; do
     test "$status" = 127 -a "$(head -1 "$work/told" | cut -d' ' -f1)" = "${dialogs%% *}"
   check "what it says names the game and the folders ($err)" \
     grep -q "Keep cannot start.*cannot make $work/file/.cache.*$work/file" <<<"$(tr '\n' ' ' <"$work/told")"
+  # xmessage shows a line as long as it is, past the screen's edge.
+  longest=$(awk '{ if (length > m) m = length } END { print m + 0 }' "$work/told-text")
+  check "it is given in lines that fit a box (the longest $longest characters), all of it" \
+    test "$longest" -le 76 -a "$(tr '\n' ' ' <"$work/told-text" | grep -c "cannot make a folder in $work/file: Not a directory \?$")" = 1
 done
 rm -f "$work/told"
 set +e
@@ -192,6 +204,52 @@ env -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR HOME="$work/file" TMPDIR="$work/file" \
 status=$?
 set -e
 check "without a display no box is tried, only stderr" test "$status" = 127 -a ! -e "$work/told"
+
+# The runtime on its own carries no game: it says what it is and runs nothing.
+make_runtime "$work/quarrybox-runtime" bare
+set +e
+out=$(XDG_CACHE_HOME=$work/cache-bare "$work/quarrybox-runtime" 2>"$work/err")
+status=$?
+set -e
+check "the runtime alone says what it is ($(cat "$work/err"))" \
+  grep -q "quarrybox-runtime is the runtime of Quarrybox's stand-alone games and carries no game" "$work/err"
+check "and fails, running and unpacking nothing ($status)" \
+  test "$status" != 0 -a -z "$out" -a ! -e "$work/cache-bare"
+
+# A library the program takes from the machine that the machine lacks would stop it in the
+# loader, which says so on stderr alone: the player is told which, and nothing is started.
+machine_libraries='libc.so.6 libc6\nlibquarrybox-absent.so.9 libquarrybox-absent9\n'
+make_runtime "$work/Needy" needy
+machine_libraries=''
+absent="libquarrybox-absent.so.9 (libquarrybox-absent9)"
+for place in cache private; do
+  rm -f "$work/told" "$work/told-text"
+  set +e
+  if [ "$place" = cache ]; then
+    out=$(DISPLAY=:99 PATH="$work/bin-xmessage:$PATH" "$work/Needy" 2>"$work/err")
+  else
+    out=$(env -u HOME -u XDG_CACHE_HOME XDG_RUNTIME_DIR="$work/run" DISPLAY=:99 \
+      PATH="$work/bin-xmessage:$PATH" "$work/Needy" 2>"$work/err")
+  fi
+  status=$?
+  set -e
+  check "a library the machine lacks is named in a box, run from the $place ($(cat "$work/err"))" \
+    test "$status" = 127 -a -z "$out" -a "$(tr '\n' ' ' <"$work/told-text" | grep -cF "$absent")" = 1
+  check "only that one: the machine's C library is found" \
+    test -s "$work/told-text" -a "$(grep -c "libc.so.6" "$work/told-text")" = 0
+done
+check "the private folder goes with it" empty "$work/run"
+mkdir -p "$work/libs"
+echo 'not a library' >"$work/libs/libquarrybox-absent.so.9"
+set +e
+LD_LIBRARY_PATH=$work/libs "$work/Needy" >/dev/null 2>"$work/err"
+status=$?
+set -e
+check "a file of that name that is no library does not count ($(cat "$work/err"))" \
+  test "$status" = 127 -a "$(grep -cF "$absent" "$work/err")" = 1
+cp "$launcher" "$work/libs/libquarrybox-absent.so.9" # an ELF file of this machine's kind
+out=$(LD_LIBRARY_PATH=$work/libs "$work/Needy")
+check "one in LD_LIBRARY_PATH is found and the program runs ($out)" grep -q "^needy bundle=" <<<"$out"
 
 # A desktop without any dialog program: the launcher's own window says it, until closed.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xauth >/dev/null; then

@@ -5,7 +5,8 @@
 # default) an unprivileged user starts the game against this machine's Xvfb, plays to game
 # over with real key presses, enters a name and closes; the score must then be inside the file
 # (read by qbxtool from outside). ldd of the unpacked program, its plugins and its libraries,
-# run inside the root, must find everything. Prints the first and a later start's time.
+# run inside the root, must find everything. Prints the first and a later start's time. In a
+# root of the first suite without libfontconfig1 the game must name that library in a box.
 #
 # Roots are kept in /var/cache/quarrybox-test-roots (QB_TEST_ROOTS), one per suite and package
 # list, and made again when absent. Skips (exit 77, saying why) where debootstrap cannot run.
@@ -40,10 +41,11 @@ packages_of() {
 player_uid=4321
 cache=${QB_TEST_ROOTS:-/var/cache/quarrybox-test-roots}
 
-# Prints the root of a suite, made first when the cache has none for this package list.
+# Prints the root of a suite (with these packages, else those of packages_of), made first when
+# the cache has none for this package list.
 root_of() {
-  local suite=$1 packages key root
-  packages=$(packages_of "$suite")
+  local suite=$1 packages=${2:-} key root
+  [ -n "$packages" ] || packages=$(packages_of "$suite")
   key=$(printf '%s minbase %s player %s\n' "$suite" "$packages" "$player_uid" | sha256sum | cut -c1-12)
   root=$cache/$suite-$key
   mkdir -p "$cache"
@@ -102,8 +104,8 @@ run_as_player() { setpriv --reuid="$player_uid" --regid="$player_uid" --clear-gr
 # The scratch folder and the X socket folder are bind-mounted at the same paths, so that paths
 # and the trace read the same inside and out. Only the mount points are left in the root.
 cleanup_roots() {
-  local suite
-  for suite in "${suites[@]}"; do rmdir "${roots[$suite]:-/nonexistent}$work" 2>/dev/null || true; done
+  local root
+  for root in "${roots[@]}"; do rmdir "$root$work" 2>/dev/null || true; done
 }
 trap 'cleanup_roots; cleanup' EXIT
 in_root() {
@@ -202,4 +204,41 @@ for suite in "${suites[@]}"; do
     "start, unpacking), ${later} ms (later start); ldd: no library missing, $(wc -w <<<"$from_runtime")" \
     "from the runtime, $(wc -w <<<"$from_root") from the root: $(echo $from_root)"
 done
-echo "${#suites[@]} passed, 0 failed"
+# A desktop that lacks one of the libraries the game takes from the machine (fontconfig): the
+# program's loader would stop it with a line on stderr that the player never sees. The launcher
+# names the library in a window of its own (the root has no dialog program) and starts nothing.
+suite=${suites[0]}
+lacking=$(root_of "$suite" "$(packages_of "$suite" | sed 's/,libfontconfig1//')") ||
+  skip "debootstrap could not make the $suite root without fontconfig from $mirror"
+roots[lacking]=$lacking
+[ -z "$(find "$lacking" -name 'libfontconfig.so*' -print -quit)" ] ||
+  fail "the root made without libfontconfig1 has it"
+run_as_player rm -rf "$work/games" "$work/home-"* "$XDG_RUNTIME_DIR"/*
+home=$work/home-lacking
+run_as_player mkdir -p "$work/games" "$home"
+make_standalone "$work/games/Castle" "$work/Castle.qbx"
+chown "$player_uid:$player_uid" "$work/games/Castle"
+: >"$work/out.txt"
+in_root "$lacking" "$work/games/Castle" >>"$work/out.txt" 2>&1 &
+pid=$!
+box=''
+for _ in $(seq 300); do
+  box=$(xdotool search --onlyvisible --name '^Castle cannot start$' 2>/dev/null | head -1 || true)
+  [ -n "$box" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$box" ] || fail "$suite without fontconfig: no box: $(tail -3 "$work/out.txt")"
+grep -qF "libfontconfig.so.1 (libfontconfig1)" "$work/out.txt" ||
+  fail "$suite without fontconfig: the library is not named: $(tail -3 "$work/out.txt")"
+! grep -q "error while loading shared libraries" "$work/out.txt" ||
+  fail "$suite without fontconfig: the program was started anyway"
+xdotool key --window "$box" space 2>/dev/null || true # the window goes before the key's release
+set +e
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"
+status=$?
+set -e
+[ "$status" = 127 ] || fail "$suite without fontconfig: the launcher ended with $status"
+echo "$suite without fontconfig: $(sed -n 's/^quarrybox: //p' "$work/out.txt" | head -1)"
+echo "$((${#suites[@]} + 1)) passed, 0 failed"

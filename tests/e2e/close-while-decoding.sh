@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Closing never waits for a picture: with the first level's picture (as large and with as many
 # scans as the game takes: about a second's decode) decoding behind the title, File > Exit and
-# SIGTERM each end the process at once, and a start right after opens its own window. SIGTERM while start-up shows a message runs the
-# close sequence and ends the program normally.
+# SIGTERM each end the process at once, its working folder gone with it, and a start right
+# after opens its own window. SIGTERM while start-up shows a message runs the close sequence
+# and ends the program normally.
 #
 # Usage: tests/e2e/close-while-decoding.sh PROGRAM_DIR SLOW_JPEG_TOOL   (needs Xvfb, xdotool)
 program_dir=$(cd "$1" && pwd)
@@ -33,7 +34,8 @@ expect_quick_end() {
   kill -0 "$pid" 2>/dev/null && fail "still running $took ms after the close"
   wait "$pid" || fail "ended with status $?"
   [ "$took" -le "$limit" ] || fail "took $took ms to end"
-  echo "$3: ended after $took ms"
+  [ ! -e "$XDG_RUNTIME_DIR/quarrybox/$pid" ] || fail "$3: its working folder is left behind"
+  echo "$3: ended after $took ms, its working folder gone"
 }
 
 start_slow

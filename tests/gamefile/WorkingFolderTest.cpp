@@ -5,11 +5,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
+
+const QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+const QFile::Permissions Others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                  QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 void Touch(const QString &path) {
   QFile file(path);
@@ -38,9 +49,7 @@ TEST(WorkingFolder, IsPrivateToTheProcessAndGoesWithIt) {
     path = folder.Path();
     EXPECT_EQ(path, base.filePath("quarrybox/%1/").arg(self));
     EXPECT_TRUE(QFileInfo(path).isDir());
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    EXPECT_EQ(QFileInfo(path).permissions() & others, QFile::Permissions());
+    EXPECT_EQ(QFileInfo(path).permissions() & Others, QFile::Permissions());
     Touch(path + "tpl.jpg");
   }
   EXPECT_FALSE(QFileInfo::exists(path));
@@ -61,6 +70,132 @@ TEST(WorkingFolder, StartRemovesWhatEndedProcessesLeftAndKeepsTheRest) {
   EXPECT_FALSE(parent.exists(ended));
   EXPECT_TRUE(QFile::exists(parent.filePath(running + "/tpl0.jpg")));
   EXPECT_TRUE(parent.exists("notes"));
+  EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
+}
+
+// No runtime folder and a home that cannot be written (a file stands where a folder would):
+// the folder is a private one of a unique name in the temporary folder, and goes as well.
+TEST(WorkingFolder, WhereTheBaseWillNotHaveItATemporaryFolderOfItsOwnIsUsed) {
+  for (const char *blocked : {"", "quarrybox", "quarrybox/4242"}) {
+    QTemporaryDir scratch;
+    const QString base = scratch.filePath("home/.cache");
+    const QString file = QString(blocked).isEmpty() ? base : base + '/' + blocked;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    Touch(file);
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("tmp")));
+    const QString temporary = scratch.filePath("tmp");
+    QString path;
+    {
+      TWorkingFolder folder(base, 4242, temporary);
+      path = folder.Path();
+      EXPECT_TRUE(QFileInfo(path).isDir()) << blocked << ": " << path.toStdString();
+      const QFileInfo made(QDir::cleanPath(path));
+      EXPECT_EQ(made.path().toStdString(), temporary.toStdString()) << blocked;
+      EXPECT_TRUE(made.fileName().contains(QRegularExpression("^quarrybox-4242-\\w{6}$")))
+          << path.toStdString();
+      EXPECT_EQ(QFileInfo(path).permissions() & (OwnerOnly | Others), OwnerOnly);
+      Touch(path + "tpl.jpg");
+      EXPECT_TRUE(QFile::exists(path + "tpl.jpg"));
+      TWorkingFolder second(base, 4242, temporary); // a second one never shares it
+      EXPECT_NE(second.Path(), path);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path)) << blocked;
+    EXPECT_TRUE(QDir(temporary).isEmpty()) << blocked;
+  }
+}
+
+TEST(WorkingFolder, TheTemporaryFoldersOfEndedProcessesGoAndTheRestStay) {
+  QTemporaryDir scratch;
+  Touch(scratch.filePath("home"));
+  const QDir temporary(scratch.filePath("tmp"));
+  ASSERT_TRUE(temporary.mkpath("."));
+  const QString ended = QString("quarrybox-%1-AbC123").arg(EndedProcessId());
+  const QString running = QString("quarrybox-%1-AbC123").arg(QCoreApplication::applicationPid());
+  for (const QString &name :
+       {ended, running, QString("quarrybox-notes"), QString("other-1-AbC123")}) {
+    ASSERT_TRUE(temporary.mkpath(name));
+    Touch(temporary.filePath(name + "/tpl0.jpg"));
+  }
+  // A link named as a folder of an ended process: what it points at is not this program's.
+  ASSERT_TRUE(
+      QFile::link(temporary.filePath("other-1-AbC123"),
+                  temporary.filePath(QString("quarrybox-%1-XyZ789").arg(EndedProcessId()))));
+
+  TWorkingFolder folder(scratch.filePath("home"), 4242, temporary.path());
+
+  EXPECT_FALSE(temporary.exists(ended));
+  for (const QString &name : {running, QString("quarrybox-notes"), QString("other-1-AbC123")})
+    EXPECT_TRUE(QFile::exists(temporary.filePath(name + "/tpl0.jpg"))) << name.toStdString();
+  EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
+}
+
+namespace {
+
+// How a forked child that made its working folder (with a picture and a sub-folder in it) and
+// then raised a signal ended: the signal that ended it, or 1000 + its exit status.
+int EndOfChildThatRaises(const QString &base, int signalNumber, void (*before)(int) = nullptr) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    if (before)
+      before(signalNumber);
+    TWorkingFolder folder(base, getpid());
+    QDir(folder.Path()).mkpath("added/level");
+    for (const char *name : {"tpl.jpg", "added/level/tpl0.jpg"}) {
+      QFile file(folder.Path() + name);
+      if (!file.open(QIODevice::WriteOnly))
+        _exit(90);
+    }
+    raise(signalNumber);
+    _exit(QFileInfo::exists(folder.Path() + "tpl.jpg") ? 0 : 91);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFSIGNALED(status) ? WTERMSIG(status) : 1000 + WEXITSTATUS(status);
+}
+
+bool NoWorkingFolderIn(const QString &base) {
+  return QDir(base + "/quarrybox").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty();
+}
+
+void Ignore(int signalNumber) { signal(signalNumber, SIG_IGN); }
+void ExitOnIt(int signalNumber) {
+  signal(signalNumber, [](int) { _exit(7); });
+}
+
+} // namespace
+
+TEST(WorkingFolder, ASignalThatEndsTheProcessRemovesTheFolderFirst) {
+  for (int signalNumber :
+       {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGPIPE, SIGALRM, SIGABRT, SIGSEGV, SIGXCPU}) {
+    QTemporaryDir base;
+    EXPECT_EQ(EndOfChildThatRaises(base.path(), signalNumber), signalNumber) << signalNumber;
+    EXPECT_TRUE(NoWorkingFolderIn(base.path())) << strsignal(signalNumber);
+  }
+}
+
+// What is ignored stays ignored, and a program's own handler stays its own.
+TEST(WorkingFolder, SignalsTheProgramHasTakenAreLeftToIt) {
+  QTemporaryDir ignored, handled;
+  EXPECT_EQ(EndOfChildThatRaises(ignored.path(), SIGHUP, Ignore), 1000);
+  EXPECT_FALSE(NoWorkingFolderIn(ignored.path()));
+  EXPECT_EQ(EndOfChildThatRaises(handled.path(), SIGUSR2, ExitOnIt), 1007);
+  EXPECT_FALSE(NoWorkingFolderIn(handled.path()));
+}
+
+// A child forked by the program (to start a helper) that a signal ends leaves the folder alone.
+TEST(WorkingFolder, AForkedChildEndedByASignalLeavesItsParentsFolder) {
+  QTemporaryDir base;
+  TWorkingFolder folder(base.path(), getpid());
+  const pid_t child = fork();
+  if (child == 0) {
+    raise(SIGTERM);
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
 }
 
