@@ -54,10 +54,11 @@ printf 'BMtwo' >"$pictures/two.bmp"
 : >"$pictures/empty.jpg"
 skins=(--start "$pictures/start.jpg" --playing "$pictures/playing.bmp"
   --gameover "$pictures/over.jpg")
-"$QBXTOOL" create "$seeds/one-level.qbx" "${skins[@]}" --level "$pictures/one.jpg"
-"$QBXTOOL" create "$seeds/three-levels.qbx" "${skins[@]}" --level "$pictures/one.jpg:70" \
+# The pictures are stand-ins, which create names before it writes them all the same.
+"$QBXTOOL" create "$seeds/one-level.qbx" --force "${skins[@]}" --level "$pictures/one.jpg" 2>/dev/null
+"$QBXTOOL" create "$seeds/three-levels.qbx" --force "${skins[@]}" --level "$pictures/one.jpg:70" \
   --level "$pictures/two.bmp:16" --level "$pictures/empty.jpg:255" \
-  --play-box 1:0x0000FF --next-box 1:255 --stretch-playing 0
+  --play-box 1:0x0000FF --next-box 1:255 --stretch-playing 0 2>/dev/null
 }
 
 # Seeds: a type byte (0 JPEG, 1 BMP) and a grid byte, then a real picture; made by ImageMagick
