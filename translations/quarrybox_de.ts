@@ -711,6 +711,10 @@
         <source>Really Stop Current Game?!</source>
         <translation>Laufendes Spiel wirklich abbrechen?!</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Bild wird geladen...</translation>
+    </message>
 </context>
 <context>
     <name>TGameDocument</name>

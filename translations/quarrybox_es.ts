@@ -711,6 +711,10 @@
         <source>Really Stop Current Game?!</source>
         <translation>¿¡Detener de verdad el juego actual!?</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Cargando la imagen...</translation>
+    </message>
 </context>
 <context>
     <name>TGameDocument</name>

@@ -711,6 +711,10 @@
         <source>Really Stop Current Game?!</source>
         <translation>Arrêter vraiment la partie en cours&#xa0;?!</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Chargement de l&apos;image...</translation>
+    </message>
 </context>
 <context>
     <name>TGameDocument</name>

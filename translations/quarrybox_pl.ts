@@ -711,6 +711,10 @@
         <source>Really Stop Current Game?!</source>
         <translation>Naprawdę zatrzymać bieżącą grę?!</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Wczytywanie obrazu...</translation>
+    </message>
 </context>
 <context>
     <name>TGameDocument</name>

@@ -711,6 +711,10 @@
         <source>Really Stop Current Game?!</source>
         <translation>Parar mesmo o jogo atual?!</translation>
     </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Carregando a imagem...</translation>
+    </message>
 </context>
 <context>
     <name>TGameDocument</name>
