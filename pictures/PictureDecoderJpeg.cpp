@@ -27,7 +27,7 @@ constexpr qint64 BytesPerBlock = sizeof(JBLOCK);
 // left where it was.
 TJpegScanCounter CountScans(QIODevice &device, const TPictureLimits &limits) {
   const qint64 start = device.pos();
-  TJpegScanCounter counter(limits.MaxScans, {PictureLimits::MaxCodedBytesPerPixel,
+  TJpegScanCounter counter(limits.MaxScans, {limits.MaxCodedBytesPerPixel,
                                              PictureLimits::CodedBytesSlack, limits.MaxCodedBytes});
   std::array<char, JpegPieceBytes> piece;
   qint64 got = 0;

@@ -74,6 +74,9 @@ TEST(JpegWork, SmallPictureWithMegabytesOfCodedDataIsRefused) {
               "bytes for 32 x 157 pixels)")
         << name;
     EXPECT_TRUE(picture.Image.isNull()) << name;
+    // Without the bound by its pixels, libjpeg reads past the padding and shows the picture.
+    EXPECT_TRUE(TPictureDecoder({.MaxCodedBytesPerPixel = 0}).Decode(jpeg, PictureJpeg, 16).Ok())
+        << name;
     // Just within what its pixels can use (12 bytes of the scans' own data, twice 50000 after
     // them), the same picture decodes.
     const QByteArray within = Bytes({QSize(32, 157), 1, twoScans, after.left(50000)});
