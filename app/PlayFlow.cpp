@@ -28,11 +28,13 @@ TPlayFlow::TPlayFlow(TGameParts &parts, TPiecePlay &pieces, TPauseControl &pause
     : TGamePart(parts), Pieces(pieces), Pause(pause), Commands(commands),
       EndLevelTimer(parts.Scheduler, Timing::EndLevelDelay),
       TitleTimer(parts.Scheduler, Timing::TitleDelay),
-      ExitTimer(parts.Scheduler, Timing::ExitDelay) {
+      ExitTimer(parts.Scheduler, Timing::ExitDelay),
+      PictureNoticeTimer(parts.Scheduler, Timing::PictureNoticeDelay) {
   FrameTimer.OnTimer = [this](int lag) { OnFrame(lag); };
   TitleTimer.OnTimer = [this] { OnTitleTimer(); };
   EndLevelTimer.OnTimer = [this] { OnEndLevelTimer(); };
   ExitTimer.OnTimer = [this] { OnExitTimer(); };
+  PictureNoticeTimer.OnTimer = [this] { OnPictureNoticeTimer(); };
   LevelPictures.OnReady = [this] {
     if (StartWaits && State == StatePlaying)
       StartLevel();
@@ -93,6 +95,9 @@ void TPlayFlow::SetGameState(TGameState state) {
   State = state;
   Trace::Event("state", QString::number(state));
   FrameTimer.WakeUp();
+  // Whatever the start key waited for, it waits no more.
+  PictureNoticeTimer.SetEnabled(false);
+  View.Overlays().HideNotice();
 
   if (state == StateNone)
     return;
@@ -193,6 +198,17 @@ void TPlayFlow::OnExitTimer() {
     OnCloseRequested();
 }
 
+// The start key has waited a while for the level's picture: the player sees that the game is at
+// work, not stuck, until the level starts.
+void TPlayFlow::OnPictureNoticeTimer() {
+  PictureNoticeTimer.SetEnabled(false);
+  if (!StartWaits || State != StatePlaying)
+    return;
+  const QString text = QCoreApplication::translate("TGame", "Loading picture...");
+  Trace::Event("notice", text);
+  View.Overlays().ShowNotice(text);
+}
+
 // A skin that cannot be decoded leaves the picture as it was.
 void TPlayFlow::DrawSkin(const TSkin &skin) {
   const QImage picture = Parts.LoadPicture(skin.Path, skin.Type);
@@ -264,8 +280,12 @@ void TPlayFlow::StartLevel() {
   // The start key came before the picture was decoded: the level starts once it is (OnReady),
   // and the window goes on drawing and answering meanwhile.
   StartWaits = LevelPictures.Busy();
-  if (StartWaits)
+  if (StartWaits) {
+    PictureNoticeTimer.SetEnabled(true);
     return;
+  }
+  PictureNoticeTimer.SetEnabled(false);
+  View.Overlays().HideNotice();
   Parts.CellFlash.Allow();
   Parts.PlaySound("EnterGame");
   View.Overlays().ShowPrompt(false);

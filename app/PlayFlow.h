@@ -49,6 +49,7 @@ private:
   void OnTitleTimer();
   void OnEndLevelTimer();
   void OnExitTimer();
+  void OnPictureNoticeTimer();
 
   // Entry actions.
   void DrawSkin(const TSkin &skin);
@@ -65,7 +66,7 @@ private:
   TPiecePlay &Pieces;
   TPauseControl &Pause;
   TMenuCommands &Commands;
-  TTimer EndLevelTimer, TitleTimer, ExitTimer;
+  TTimer EndLevelTimer, TitleTimer, ExitTimer, PictureNoticeTimer;
   TGameState State = StateNone;
   bool Running = false;
   bool OnTitle = false;

@@ -14,4 +14,6 @@ constexpr int RepaintDelay = 50;
 constexpr int EndLevelDelay = 50;
 constexpr int PausePoll = 5;
 constexpr int ExitDelay = 50;
+// A start key that waits this long for the level's picture is told so on the window.
+constexpr int PictureNoticeDelay = 250;
 } // namespace Timing

@@ -4,13 +4,17 @@
 #include "pictures/JpegUpright.h"
 #include "pictures/PictureDecoder.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+
+#include <optional>
 
 namespace {
 
@@ -31,27 +35,47 @@ QString FreeName(const QDir &dir, const QString &base, const QString &suffix) {
   return dir.filePath(name);
 }
 
-bool HasTransparency(const QImage &image) {
-  if (!image.hasAlphaChannel())
-    return false;
-  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < argb.height(); ++y) {
-    const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-    for (int x = 0; x < argb.width(); ++x)
-      if (qAlpha(line[x]) < 255)
-        return true;
-  }
-  return false;
-}
-
-// The game's BMP pictures have no alpha channel: transparent parts are laid on black, the
-// game's background, exactly (JPEG would blur their edges).
-QImage OnBlack(const QImage &image) {
+// The game's pictures have no alpha channel. Transparent parts are laid on white, as viewers and
+// documents show them: pictures with transparency (logos, drawings) are mostly drawn for a light
+// page, and their dark lines would be lost on black.
+QImage OnWhite(const QImage &image) {
   QImage flat(image.size(), QImage::Format_RGB32);
-  flat.fill(Qt::black);
+  flat.fill(Qt::white);
   QPainter p(&flat);
   p.drawImage(0, 0, image);
   return flat;
+}
+
+// The picture as an 8-bit indexed one with the very same pixels, when it has 256 colours or
+// fewer.
+std::optional<QImage> ExactlyIndexed(const QImage &flat) {
+  QHash<QRgb, int> index;
+  QImage indexed(flat.size(), QImage::Format_Indexed8);
+  for (int y = 0; y < flat.height(); ++y) {
+    const auto *line = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
+    uchar *out = indexed.scanLine(y);
+    for (int x = 0; x < flat.width(); ++x) {
+      auto found = index.constFind(line[x]);
+      if (found == index.constEnd()) {
+        if (index.size() == 256)
+          return std::nullopt;
+        found = index.insert(line[x], int(index.size()));
+      }
+      out[x] = uchar(*found);
+    }
+  }
+  QList<QRgb> table(index.size());
+  for (auto it = index.constBegin(); it != index.constEnd(); ++it)
+    table[it.value()] = it.key();
+  indexed.setColorTable(table);
+  return indexed;
+}
+
+QByteArray Encoded(const QImage &image, const char *format, int quality = -1) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, format, quality) ? bytes : QByteArray();
 }
 
 // A JPEG or BMP goes into the game as it is (a JPEG upright), once the game's own decoder has
@@ -82,22 +106,29 @@ TTaken TakeStorable(const QString &file, const QByteArray &format, const QDir &d
   return {copy, {}};
 }
 
-// Any other format Qt reads is converted: to BMP where it is transparent, else to JPEG.
+// Any other format Qt reads is converted to what keeps it for the fewest bytes: a JPEG, or an
+// 8-bit BMP of exactly its pixels when it has few colours (a drawing, a logo) and that is smaller.
 TTaken Convert(QImageReader &reader, const QFileInfo &info, const QDir &dir) {
   const QImage image = reader.read();
   if (image.isNull())
     return {{},
             QCoreApplication::translate("PictureImport", "cannot be decoded (%1)")
                 .arg(reader.errorString())};
-  const bool transparent = HasTransparency(image);
-  const QString converted = FreeName(dir, info.completeBaseName(),
-                                     transparent ? QStringLiteral("bmp") : QStringLiteral("jpg"));
-  const bool written =
-      transparent
-          ? OnBlack(image).save(converted, "BMP")
-          : image.convertToFormat(QImage::Format_RGB32).save(converted, "JPEG", JpegQuality);
-  if (!written) {
-    QFile::remove(converted);
+  const QImage flat = OnWhite(image);
+  QByteArray bytes = Encoded(flat, "JPEG", JpegQuality);
+  QString suffix = QStringLiteral("jpg");
+  if (const std::optional<QImage> indexed = ExactlyIndexed(flat)) {
+    const QByteArray bmp = Encoded(*indexed, "BMP");
+    if (!bmp.isEmpty() && (bytes.isEmpty() || bmp.size() < bytes.size())) {
+      bytes = bmp;
+      suffix = QStringLiteral("bmp");
+    }
+  }
+  const QString converted = FreeName(dir, info.completeBaseName(), suffix);
+  QFile out(converted);
+  if (bytes.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+      !out.flush()) {
+    out.remove();
     return {{},
             QCoreApplication::translate("PictureImport", "cannot be converted into %1")
                 .arg(dir.path())};

@@ -2,9 +2,9 @@
 // Pictures as a game file can hold them. A game stores JPEG and BMP only, so a JPEG or BMP is
 // taken as it is (copied under a .jpg or .bmp name when its own name says otherwise), and any
 // other picture Qt can read (PNG, WebP, the first frame of a GIF, TIFF, ...) is converted when
-// it is added: to JPEG at quality 90, or to BMP when it has transparent pixels, whose edges
-// JPEG would blur (the BMP shows them on black, the game's background). Files that cannot be
-// taken are listed with the reason.
+// it is added: to JPEG at quality 90, or to an 8-bit BMP of exactly its pixels when it has at
+// most 256 colours and that takes fewer bytes. Transparent parts are laid on white. Files that
+// cannot be taken are listed with the reason.
 
 #include <QImage>
 #include <QSize>

@@ -20,9 +20,14 @@
 
 namespace {
 
-// Small limits keep each run fast; the checks are the same at any limit.
-constexpr TPictureLimits FuzzLimits{
-    .MaxPixels = 1 << 20, .AllocationLimitMb = 8, .MaxBytes = 1 << 20};
+// Small limits keep each run fast; the checks are the same at any limit. The scans may go over
+// the same share of blocks per pixel of the limit as in the game.
+constexpr qint64 FuzzPixels = 1 << 20;
+constexpr TPictureLimits FuzzLimits{.MaxPixels = FuzzPixels,
+                                    .AllocationLimitMb = 8,
+                                    .MaxBytes = 1 << 20,
+                                    .MaxScanBlocks = PictureLimits::MaxScanBlocks * FuzzPixels /
+                                                     PictureLimits::MaxPixels};
 
 void Require(bool kept, const char *promise) {
   if (!kept) {

@@ -6,9 +6,12 @@
 // before Qt's decoder sees them.
 //
 // JPEG goes through libjpeg-turbo's libjpeg API rather than Qt's reader, for
-// three things Qt's reader cannot do: refuse a progressive JPEG with more scans
-// than any encoder writes (each scan is a pass over the whole picture, so a
-// small file of thousands of scans takes many seconds), decode at 1/2, 1/4 or
+// three things Qt's reader cannot do: bound the decode's work (each scan is a
+// pass over the whole picture, so a small file of many scans takes seconds; and
+// coded data is read byte by byte, so a small picture may not carry megabytes
+// of it): a JPEG is refused for more scans than any encoder writes, more coded
+// data than its pixels can use, or more blocks decoded over all its scans than
+// a picture at the limits needs; decode at 1/2, 1/4 or
 // 1/8 of the size through the DCT when the picture is shown smaller, and give
 // up part way when the picture is no longer wanted. A JPEG is turned upright
 // as its EXIF orientation says (ExifOrientation.h).
@@ -31,6 +34,7 @@ enum class TPictureFault {
   None,
   TooBig,
   TooManyScans,
+  TooMuchWork,
   SmallerThanGrid,
   Damaged,
   UnknownType,
@@ -72,6 +76,10 @@ struct TPictureLimits {
   int AllocationLimitMb = PictureLimits::AllocationLimitMb;
   qint64 MaxBytes = PictureLimits::MaxStoredBytes;
   int MaxScans = PictureLimits::MaxScans;
+  qint64 MaxScanBlocks = PictureLimits::MaxScanBlocks;
+  qint64 MaxCodedBytes = PictureLimits::MaxCodedBytes;
+  // 0: no bound by the pixels.
+  qint64 MaxCodedBytesPerPixel = PictureLimits::MaxCodedBytesPerPixel;
 };
 
 // What a picture is decoded for.

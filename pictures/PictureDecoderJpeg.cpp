@@ -1,25 +1,20 @@
-// The JPEG half of the picture decoder: libjpeg with a scan limit counted before decoding,
-// reduced-size decoding, a memory cap, a progress callback that can abandon the decode, and the
-// EXIF orientation applied, so that a phone's portrait photo is decoded upright at every size.
+// The JPEG half of the picture decoder: libjpeg with the scans and the coded data counted before
+// decoding, the blocks of every scan counted as it begins, reduced-size decoding, a memory cap,
+// a progress callback that can abandon the decode, and the EXIF orientation applied, so that a
+// phone's portrait photo is decoded upright at every size.
 #include "pictures/PictureDecoder.h"
 
 #include "pictures/ExifOrientation.h"
 #include "pictures/JpegScanCounter.h"
+#include "pictures/JpegSession.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 
 #include <array>
-#include <csetjmp>
-#include <cstdio>
-
-#include <jpeglib.h>
 
 namespace {
-
-// The file is read in pieces of this size, for the scan count and for libjpeg.
-constexpr qint64 PieceBytes = 16384;
 
 // Decoded pictures are converted to 32-bit pixels to be cut into cells: that is
 // what they cost.
@@ -28,128 +23,29 @@ constexpr qint64 BytesPerPixel = 4;
 // picture while its scans come in: 64 of 2 bytes per block of 8 x 8 samples.
 constexpr qint64 BytesPerBlock = sizeof(JBLOCK);
 
-// --- libjpeg glue ---------------------------------------------------------------------------
-// libjpeg reports errors by calling back, and the callback must not return: it jumps back to
-// the decode with longjmp, as libjpeg's own examples do. Only plain data lives in the frame
-// that calls setjmp.
-
-enum class TJpegStop { None, Damaged, TooManyScans, Abandoned };
-
-struct TJpegSession {
-  jpeg_decompress_struct Info;
-  jpeg_error_mgr Errors;
-  jpeg_progress_mgr Progress;
-  jpeg_source_mgr Source;
-  QIODevice *Device = nullptr;
-  std::array<JOCTET, PieceBytes> Piece;
-  std::jmp_buf Jump;
-  TJpegStop Stop = TJpegStop::None;
-  char Message[JMSG_LENGTH_MAX] = {}; // libjpeg's own words
-  // Or the decoder's, marked for translation and translated once out of the jump's frame, with
-  // the size it names.
-  const char *Fault = nullptr;
-  QSize FaultSize;
-  const std::atomic<bool> *Abandon = nullptr;
-  int MaxScans = 0;
-};
-
-TJpegSession &SessionOf(j_common_ptr info) {
-  // Info is the first member: libjpeg hands back the address it was given.
-  return *reinterpret_cast<TJpegSession *>(info);
-}
-
-[[noreturn]] void StopDecoding(TJpegSession &session, TJpegStop why) {
-  session.Stop = why;
-  std::longjmp(session.Jump, 1);
-}
-
-void JpegErrorExit(j_common_ptr info) {
-  TJpegSession &session = SessionOf(info);
-  (*info->err->format_message)(info, session.Message);
-  StopDecoding(session, TJpegStop::Damaged);
-}
-
-// Warnings (data cut short, stray bytes) leave what could be decoded, as every viewer shows it;
-// nothing is printed.
-void JpegOutputMessage(j_common_ptr) {}
-
-// Called for every row of blocks read and every output row: the scan count and the wish to
-// give up are looked at here.
-void JpegProgress(j_common_ptr info) {
-  TJpegSession &session = SessionOf(info);
-  if (session.Abandon && session.Abandon->load(std::memory_order_relaxed))
-    StopDecoding(session, TJpegStop::Abandoned);
-  if (session.Info.input_scan_number > session.MaxScans)
-    StopDecoding(session, TJpegStop::TooManyScans);
-}
-
-// --- libjpeg reading from a QIODevice, a piece at a time --------------------------------------
-
-void StartReading(j_decompress_ptr) {}
-void StopReading(j_decompress_ptr) {}
-
-boolean ReadPiece(j_decompress_ptr info) {
-  TJpegSession &session = SessionOf(reinterpret_cast<j_common_ptr>(info));
-  const qint64 got =
-      session.Device->read(reinterpret_cast<char *>(session.Piece.data()), PieceBytes);
-  if (got < 0) {
-    session.Fault = QT_TRANSLATE_NOOP("Picture", "its file could not be read");
-    StopDecoding(session, TJpegStop::Damaged);
-  }
-  if (got == 0) {
-    // A file cut short: the end of the picture is made up, as libjpeg's own readers do, so that
-    // what came before is shown.
-    session.Piece[0] = 0xFF;
-    session.Piece[1] = JPEG_EOI;
-    info->src->bytes_in_buffer = 2;
-  } else {
-    info->src->bytes_in_buffer = size_t(got);
-  }
-  info->src->next_input_byte = session.Piece.data();
-  return TRUE;
-}
-
-void SkipBytes(j_decompress_ptr info, long count) {
-  jpeg_source_mgr &source = *info->src;
-  if (count <= 0)
-    return;
-  if (size_t(count) <= source.bytes_in_buffer) {
-    source.next_input_byte += count;
-    source.bytes_in_buffer -= size_t(count);
-    return;
-  }
-  count -= long(source.bytes_in_buffer);
-  source.bytes_in_buffer = 0;
-  TJpegSession &session = SessionOf(reinterpret_cast<j_common_ptr>(info));
-  // Past the end is the end: the next read finds it.
-  session.Device->skip(count);
-}
-
-void ReadFrom(TJpegSession &session, QIODevice &device) {
-  session.Device = &device;
-  jpeg_source_mgr &source = session.Source;
-  source.init_source = StartReading;
-  source.fill_input_buffer = ReadPiece;
-  source.skip_input_data = SkipBytes;
-  source.resync_to_restart = jpeg_resync_to_restart;
-  source.term_source = StopReading;
-  source.bytes_in_buffer = 0;
-  source.next_input_byte = nullptr;
-  session.Info.src = &source;
-}
-
-// The scans of the JPEG on `device`, counted up to one past `stopAbove`; the device is left where
-// it was.
-int CountScans(QIODevice &device, int stopAbove) {
+// The scans of the JPEG on `device` and its coded data, counted up to the limits; the device is
+// left where it was.
+TJpegScanCounter CountScans(QIODevice &device, const TPictureLimits &limits) {
   const qint64 start = device.pos();
-  TJpegScanCounter counter(stopAbove);
-  std::array<char, PieceBytes> piece;
+  TJpegScanCounter counter(limits.MaxScans, {limits.MaxCodedBytesPerPixel,
+                                             PictureLimits::CodedBytesSlack, limits.MaxCodedBytes});
+  std::array<char, JpegPieceBytes> piece;
   qint64 got = 0;
-  while ((got = device.read(piece.data(), PieceBytes)) > 0 &&
+  while ((got = device.read(piece.data(), JpegPieceBytes)) > 0 &&
          counter.Feed(reinterpret_cast<const uchar *>(piece.data()), got)) {
   }
   device.seek(start);
-  return counter.Scans();
+  return counter;
+}
+
+TDecodedPicture TooMuchCodedData(const TJpegScanCounter &counted) {
+  return TDecodedPicture::Refused(
+      TPictureFault::TooMuchWork,
+      QCoreApplication::translate("Picture", "its picture holds more coded data than its pixels "
+                                             "can use (more than %1 bytes for %2 x %3 pixels)")
+          .arg(counted.CodedBytesAllowed())
+          .arg(counted.Frame().width())
+          .arg(counted.Frame().height()));
 }
 
 // Adobe's CMYK JPEGs store their inks inverted, which is what Qt assumes too.
@@ -264,26 +160,6 @@ TDecodedPicture TooManyScans(int limit) {
           .arg(limit));
 }
 
-// libjpeg set to report to the session, to stop when told or past the scan limit, and to
-// stay within the memory limit.
-void StartSession(TJpegSession &session, const std::atomic<bool> *abandon,
-                  const TPictureLimits &limits) {
-  jpeg_decompress_struct &info = session.Info;
-  info.err = jpeg_std_error(&session.Errors);
-  session.Errors.error_exit = JpegErrorExit;
-  session.Errors.output_message = JpegOutputMessage;
-  jpeg_create_decompress(&info);
-  session.Progress.progress_monitor = JpegProgress;
-  info.progress = &session.Progress;
-  session.Abandon = abandon;
-  session.MaxScans = limits.MaxScans;
-  // libjpeg fails rather than go past this (it has no backing store to turn to).
-  info.mem->max_memory_to_use = long(limits.AllocationLimitMb) << 20;
-  // EXIF segments are kept for their orientation: each at most 64 KB, and never more in all
-  // than the file, whose size is limited.
-  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
-}
-
 // Why libjpeg stopped before the end, if it did.
 std::optional<TDecodedPicture> Stopped(const TJpegSession &session, int maxScans) {
   switch (session.Stop) {
@@ -291,6 +167,14 @@ std::optional<TDecodedPicture> Stopped(const TJpegSession &session, int maxScans
     return std::nullopt;
   case TJpegStop::TooManyScans:
     return TooManyScans(maxScans);
+  case TJpegStop::TooMuchWork:
+    return TDecodedPicture::Refused(
+        TPictureFault::TooMuchWork,
+        QCoreApplication::translate("Picture",
+                                    "its picture would take too long to decode: its scans go over "
+                                    "more than %1 blocks of 8 x 8 pixels, each scan over the whole "
+                                    "picture again")
+            .arg(session.MaxScanBlocks));
   case TJpegStop::Abandoned:
     return TDecodedPicture::Refused(
         TPictureFault::Abandoned,
@@ -306,10 +190,13 @@ std::optional<TDecodedPicture> Stopped(const TJpegSession &session, int maxScans
 
 TDecodedPicture TPictureDecoder::DecodeJpeg(QIODevice &device, const TPictureUse &use) const {
   // Counted from the markers before anything is decoded, so that a hostile file is refused at
-  // once; the progress callback holds libjpeg to the same limit should the two ever disagree.
-  const int scans = CountScans(device, Limits.MaxScans);
-  if (scans > Limits.MaxScans)
+  // once; the progress callback holds libjpeg to the same scan limit should the two ever
+  // disagree, and counts the blocks of each scan, which only libjpeg knows.
+  const TJpegScanCounter counted = CountScans(device, Limits);
+  if (counted.Scans() > Limits.MaxScans)
     return TooManyScans(Limits.MaxScans);
+  if (counted.TooMuchCodedData())
+    return TooMuchCodedData(counted);
 
   TJpegSession session;
   jpeg_decompress_struct &info = session.Info;

@@ -1,9 +1,10 @@
 #pragma once
-// The pictures shown over the window picture: the start prompt and the pause banner. The window
-// hears when either appears or goes.
+// The pictures shown over the window picture: the start prompt, the pause banner and a notice
+// (a line of text saying the game is busy). The window hears when any appears or goes.
 
 #include <QImage>
 #include <QPoint>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -20,12 +21,16 @@ public:
 
   const TOverlay &Prompt() const { return PromptOverlay; }
   const TOverlay &PauseBanner() const { return Banner; }
-  std::array<const TOverlay *, 2> All() const { return {&PromptOverlay, &Banner}; }
+  const TOverlay &Notice() const { return NoticeOverlay; }
+  std::array<const TOverlay *, 3> All() const { return {&PromptOverlay, &Banner, &NoticeOverlay}; }
 
   // A game folder may bring its own prompt.
   void SetPromptPicture(const QImage &picture) { PromptOverlay.Picture = picture; }
   void ShowPrompt(bool on) { Show(PromptOverlay, on); }
   void ShowPauseBanner(bool on) { Show(Banner, on); }
+  // `text` in a dark box, centred near the foot of the window.
+  void ShowNotice(const QString &text);
+  void HideNotice() { Show(NoticeOverlay, false); }
 
   std::function<void()> OnChanged;
 
@@ -34,4 +39,5 @@ private:
 
   TOverlay PromptOverlay;
   TOverlay Banner;
+  TOverlay NoticeOverlay;
 };

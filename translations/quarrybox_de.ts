@@ -481,6 +481,14 @@
         <source>its picture was no longer wanted before it was decoded</source>
         <translation>das Bild wurde nicht mehr gebraucht, bevor es dekodiert war</translation>
     </message>
+    <message>
+        <source>its picture would take too long to decode: its scans go over more than %1 blocks of 8 x 8 pixels, each scan over the whole picture again</source>
+        <translation>das Bild bräuchte zu lange zum Dekodieren: seine Scans gehen über mehr als %1 Blöcke von 8 x 8 Pixeln, jeder Scan erneut über das ganze Bild</translation>
+    </message>
+    <message>
+        <source>its picture holds more coded data than its pixels can use (more than %1 bytes for %2 x %3 pixels)</source>
+        <translation>das Bild enthält mehr kodierte Daten, als seine Pixel brauchen können (mehr als %1 Bytes für %2 x %3 Pixel)</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -711,6 +719,10 @@
     <message>
         <source>Really Stop Current Game?!</source>
         <translation>Laufendes Spiel wirklich abbrechen?!</translation>
+    </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Bild wird geladen...</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,14 @@
         <source>its picture was no longer wanted before it was decoded</source>
         <translation>la imagen dejó de necesitarse antes de decodificarse</translation>
     </message>
+    <message>
+        <source>its picture would take too long to decode: its scans go over more than %1 blocks of 8 x 8 pixels, each scan over the whole picture again</source>
+        <translation>la imagen tardaría demasiado en decodificarse: sus pasadas recorren más de %1 bloques de 8 x 8 píxeles, cada pasada de nuevo por toda la imagen</translation>
+    </message>
+    <message>
+        <source>its picture holds more coded data than its pixels can use (more than %1 bytes for %2 x %3 pixels)</source>
+        <translation>la imagen contiene más datos codificados de los que sus píxeles pueden usar (más de %1 bytes para %2 x %3 píxeles)</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -711,6 +719,10 @@
     <message>
         <source>Really Stop Current Game?!</source>
         <translation>¿¡Detener de verdad el juego actual!?</translation>
+    </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Cargando la imagen...</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,14 @@
         <source>its picture was no longer wanted before it was decoded</source>
         <translation>l&apos;image n&apos;était plus demandée avant d&apos;être décodée</translation>
     </message>
+    <message>
+        <source>its picture would take too long to decode: its scans go over more than %1 blocks of 8 x 8 pixels, each scan over the whole picture again</source>
+        <translation>l&apos;image serait trop longue à décoder&#xa0;: ses passes parcourent plus de %1 blocs de 8 x 8 pixels, chaque passe reprenant toute l&apos;image</translation>
+    </message>
+    <message>
+        <source>its picture holds more coded data than its pixels can use (more than %1 bytes for %2 x %3 pixels)</source>
+        <translation>l&apos;image contient plus de données codées que ses pixels ne peuvent en utiliser (plus de %1 octets pour %2 x %3 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -711,6 +719,10 @@
     <message>
         <source>Really Stop Current Game?!</source>
         <translation>Arrêter vraiment la partie en cours&#xa0;?!</translation>
+    </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Chargement de l&apos;image...</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,14 @@
         <source>its picture was no longer wanted before it was decoded</source>
         <translation>obraz przestał być potrzebny, zanim został zdekodowany</translation>
     </message>
+    <message>
+        <source>its picture would take too long to decode: its scans go over more than %1 blocks of 8 x 8 pixels, each scan over the whole picture again</source>
+        <translation>dekodowanie obrazu trwałoby zbyt długo: jego skany przechodzą przez ponad %1 bloków 8 x 8 pikseli, każdy skan znowu przez cały obraz</translation>
+    </message>
+    <message>
+        <source>its picture holds more coded data than its pixels can use (more than %1 bytes for %2 x %3 pixels)</source>
+        <translation>obraz zawiera więcej zakodowanych danych, niż jego piksele mogą wykorzystać (ponad %1 bajtów na %2 x %3 pikseli)</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -711,6 +719,10 @@
     <message>
         <source>Really Stop Current Game?!</source>
         <translation>Naprawdę zatrzymać bieżącą grę?!</translation>
+    </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Wczytywanie obrazu...</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,14 @@
         <source>its picture was no longer wanted before it was decoded</source>
         <translation>a imagem deixou de ser necessária antes de ser decodificada</translation>
     </message>
+    <message>
+        <source>its picture would take too long to decode: its scans go over more than %1 blocks of 8 x 8 pixels, each scan over the whole picture again</source>
+        <translation>a imagem levaria tempo demais para ser decodificada: suas varreduras passam por mais de %1 blocos de 8 x 8 pixels, cada varredura de novo pela imagem inteira</translation>
+    </message>
+    <message>
+        <source>its picture holds more coded data than its pixels can use (more than %1 bytes for %2 x %3 pixels)</source>
+        <translation>a imagem contém mais dados codificados do que seus pixels podem usar (mais de %1 bytes para %2 x %3 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>PictureImport</name>
@@ -711,6 +719,10 @@
     <message>
         <source>Really Stop Current Game?!</source>
         <translation>Parar mesmo o jogo atual?!</translation>
+    </message>
+    <message>
+        <source>Loading picture...</source>
+        <translation>Carregando a imagem...</translation>
     </message>
 </context>
 <context>

@@ -195,13 +195,16 @@ TEST_F(BuilderFormTest, SkinButtonsStoreTheSkinSelectItAndRememberTheFolder) {
   EXPECT_EQ(Picture.pixel(0, 0), Green); // stretched over the window picture
   EXPECT_TRUE(Host.Suspended);
 
-  QImage webp(30, 20, QImage::Format_RGB32);
-  webp.fill(Qt::blue);
+  // A photo: more colours than an 8-bit BMP holds.
+  QImage webp(60, 40, QImage::Format_RGB32);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x)
+      webp.setPixel(x, y, qRgb(x * 4, y * 6, 255 - x * 2));
   ASSERT_TRUE(webp.save(Dir.filePath("end.webp"), "WEBP"));
   Questions.Pictures = {{Dir.filePath("end.webp")}};
   Click("chooseGameOverSkinButton");
   EXPECT_EQ(Questions.Asked.last(), "picture:" + QDir(Dir.path()).absolutePath() + "/");
-  // A WebP is converted as it is chosen: the game stores JPEG.
+  // A WebP is converted as it is chosen: a photo into a JPEG.
   EXPECT_EQ(Form.Model().Skin(SkinGameOver).Type, PictureJpeg);
   EXPECT_EQ(Form.Model().Skin(SkinGameOver).Path, Dir.filePath("added/end.jpg"));
   EXPECT_TRUE(Get<QRadioButton>("showGameOverRadio")->isChecked());

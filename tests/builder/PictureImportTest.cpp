@@ -8,9 +8,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -61,14 +64,14 @@ TEST_F(PictureImportTest, JpegAndBmpNamedSoAreTakenAsTheyAre) {
   EXPECT_TRUE(taken.Skipped.isEmpty());
 }
 
-TEST_F(PictureImportTest, EachOtherFormatBecomesAJpegOrABmpWithTransparency) {
+TEST_F(PictureImportTest, EachOtherFormatBecomesAJpeg) {
   const struct {
     QString Name;
     const char *Format;
     bool Transparent;
     QByteArray Stored;
   } rows[] = {
-      {"photo.png", "PNG", false, "jpeg"},   {"logo.png", "PNG", true, "bmp"},
+      {"photo.png", "PNG", false, "jpeg"},   {"logo.png", "PNG", true, "jpeg"},
       {"web.webp", "WEBP", false, "jpeg"},   {"scan.tiff", "TIFF", false, "jpeg"},
       {"phone.jpeg", "JPEG", false, "jpeg"},
   };
@@ -85,19 +88,64 @@ TEST_F(PictureImportTest, EachOtherFormatBecomesAJpegOrABmpWithTransparency) {
     EXPECT_EQ(QImage(file).size(), QSize(48, 32));
     EXPECT_TRUE(QFile::exists(source)); // the author's file stays as it was
   }
-  // The transparent pixel of the logo lies on black in its BMP.
-  EXPECT_EQ(QImage(Dir.filePath("added/logo.bmp")).pixel(3, 3), qRgb(0, 0, 0));
-  EXPECT_EQ(QImage(Dir.filePath("added/logo.bmp")).pixel(4, 4), qRgb(200, 40, 40));
-  // A GIF gives its first frame.
+  // A GIF gives its first frame; of two pixels and colours, an 8-bit BMP of them is smaller than
+  // any JPEG, and exact.
   const TImportedPictures gif = ImportPictures({Gif("anim.gif")}, Into);
   ASSERT_EQ(gif.Files.size(), 1) << gif.Skipped.join(';').toStdString();
-  EXPECT_EQ(FormatOf(gif.Files.first()), "jpeg");
+  EXPECT_EQ(FormatOf(gif.Files.first()), "bmp");
   const QImage first = QImage(gif.Files.first());
   EXPECT_EQ(first.size(), QSize(2, 1));
-  EXPECT_GT(qRed(first.pixel(0, 0)), 200);
-  EXPECT_LT(qBlue(first.pixel(0, 0)), 60);
+  EXPECT_EQ(first.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(first.pixel(1, 0), qRgb(255, 0, 0));
   // A JPEG under another name is copied, not encoded again.
   EXPECT_EQ(Bytes(Dir.filePath("added/phone.jpg")), Bytes(Dir.filePath("phone.jpeg")));
+}
+
+// A transparent picture is stored in the fewest bytes that keep it, its transparent parts on
+// white (under them lies black here, which must not show): a photo with a transparent border as
+// a JPEG (not a BMP many times the size of its PNG), a dithered picture of 8 colours, which JPEG
+// codes badly, as an 8-bit BMP of exactly its pixels.
+TEST_F(PictureImportTest, TransparentPicturesAreStoredInTheFewestBytesOnWhite) {
+  QImage photo(320, 240, QImage::Format_ARGB32);
+  QImage dithered(320, 240, QImage::Format_ARGB32);
+  QRandomGenerator random(3);
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) {
+      const bool border = x < 40 || y < 40 || x >= 280 || y >= 200;
+      photo.setPixel(x, y, border ? qRgba(0, 0, 0, 0) : qRgb(x * 255 / 320, y, 255 - x / 2));
+      const int colour = random.bounded(8); // one of the 8 corners of the colour cube
+      dithered.setPixel(
+          x, y,
+          border ? qRgba(0, 0, 0, 0)
+                 : qRgb(colour & 1 ? 255 : 0, colour & 2 ? 255 : 0, colour & 4 ? 255 : 0));
+    }
+  ASSERT_TRUE(photo.save(Dir.filePath("photo.png"), "PNG"));
+  ASSERT_TRUE(dithered.save(Dir.filePath("dithered.png"), "PNG"));
+  const qint64 bmp24 = 54 + 320 * 240 * 3;
+
+  const TImportedPictures taken =
+      ImportPictures({Dir.filePath("photo.png"), Dir.filePath("dithered.png")}, Into);
+  ASSERT_EQ(taken.Files.size(), 2) << taken.Skipped.join(';').toStdString();
+  EXPECT_EQ(FormatOf(taken.Files[0]), "jpeg");
+  EXPECT_LT(QFileInfo(taken.Files[0]).size(), bmp24 / 10);
+  const QImage storedPhoto(taken.Files[0]);
+  for (const QPoint corner : {QPoint(5, 5), QPoint(314, 234), QPoint(20, 120)}) {
+    const QRgb pixel = storedPhoto.pixel(corner);
+    EXPECT_GE(std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}), 245) << corner.x();
+  }
+  const QRgb middle = storedPhoto.pixel(160, 120);
+  EXPECT_LE(qAbs(qRed(middle) - 127) + qAbs(qGreen(middle) - 120) + qAbs(qBlue(middle) - 175), 12);
+
+  EXPECT_EQ(QFileInfo(taken.Files[1]).suffix(), "bmp");
+  EXPECT_LT(QFileInfo(taken.Files[1]).size(), bmp24 / 2);
+  const QImage storedDithered(taken.Files[1]);
+  ASSERT_EQ(storedDithered.size(), dithered.size());
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) {
+      const QRgb source = dithered.pixel(x, y);
+      ASSERT_EQ(storedDithered.pixel(x, y), qAlpha(source) == 0 ? qRgb(255, 255, 255) : source)
+          << x << "," << y;
+    }
 }
 
 TEST_F(PictureImportTest, ConvertedCopiesOfTheSameNameDoNotReplaceEachOther) {

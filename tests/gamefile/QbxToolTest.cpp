@@ -3,6 +3,7 @@
 #include "gamefile/GameFileReader.h"
 #include "tests/gamefile/GameFixture.h"
 #include "tests/support/ExifJpeg.h"
+#include "tests/support/HostileJpeg.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -181,6 +182,66 @@ TEST(QbxTool, VerifyNamesEveryLevelTheGameWouldSkip) {
     EXPECT_TRUE(line.endsWith("; the game skips this level")) << line.toStdString();
 }
 
+// create decodes every picture as the game would: one the game could not use is named as verify
+// names it, and nothing is written (an older file of that name stays as it was) unless --force
+// is given; then the game is written, and verify names the same picture.
+TEST(QbxTool, CreateNamesPicturesTheGameCouldNotUseAndWritesOnlyWhenForced) {
+  TGameFixture fixture;
+  const QString skin = fixture.Path("skin.jpg");
+  Paint(skin, {600, 400});
+  const QString whole = fixture.Path("whole.jpg");
+  Paint(whole, {400, 300});
+  QList<HostileJpeg::TScan> scans{{{0}, 0, 0, 0, 0}};
+  for (int i = 0; i < 4999; ++i)
+    scans.append({{0}, 1, 63, 0, 0});
+  const struct {
+    const char *Name;
+    QByteArray Bytes;
+    const char *File;
+    int Grid;
+    const char *Reason;
+  } rows[] = {
+      {"truncated", ReadBytes(whole).left(300), "cut.jpg", 44, "level 2: its picture is damaged ("},
+      {"5000 scans", HostileJpeg::Bytes({QSize(200, 150), 1, scans, {}}), "scans.jpg", 44,
+       "level 2: its picture has more than 100 scans"},
+      {"smaller than its grid",
+       {},
+       "small.bmp",
+       44,
+       "level 2: its picture (20 x 30 pixels) is smaller than its grid of 44-pixel cells"},
+  };
+  for (const auto &row : rows) {
+    const QString level = fixture.Path(row.File);
+    if (row.Bytes.isEmpty())
+      Paint(level, {20, 30});
+    else
+      WriteBytes(level, row.Bytes);
+    const QString made = fixture.Path("made.qbx");
+    WriteBytes(made, "an older file");
+    const QStringList args{
+        "create",     made, "--start", skin,  "--playing", skin,
+        "--gameover", skin, "--level", whole, "--level",   level + ":" + QString::number(row.Grid)};
+    TRun run = RunTool(args);
+    EXPECT_EQ(run.Exit, 1) << row.Name;
+    QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << row.Name << ": " << run.Err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("qbxtool: made.qbx: ") + row.Reason))
+        << row.Name << ": " << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith("; the game skips this level")) << row.Name;
+    EXPECT_EQ(lines[1], "qbxtool: made.qbx: not written (--force writes it all the same)");
+    EXPECT_EQ(ReadBytes(made), "an older file") << row.Name;
+
+    run = RunTool(args + QStringList{"--force"});
+    EXPECT_EQ(run.Exit, 0) << row.Name << ": " << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("qbxtool: warning: made.qbx: ") + row.Reason))
+        << row.Name << ": " << run.Err.toStdString();
+    const TRun verified = RunTool({"verify", made});
+    EXPECT_EQ(verified.Exit, 1) << row.Name;
+    EXPECT_TRUE(verified.Err.startsWith(QStringLiteral("qbxtool: made.qbx: ") + row.Reason))
+        << row.Name << ": " << verified.Err.toStdString();
+  }
+}
+
 TEST(QbxTool, VerifyRefusesAGameWithoutLevels) {
   TGameFixture fixture;
   TGameData game = fixture.MakeGame({{PictureJpeg, 10}, {PictureJpeg, 10}, {PictureJpeg, 10}}, {});
@@ -325,9 +386,12 @@ TEST(QbxTool, CreateWithEveryOptionMatchesTheLibrarysOwnSave) {
                             "--score-box",
                             "0:0",
                             "--next-box",
-                            "1:0x00FF00"});
+                            "1:0x00FF00",
+                            "--force"});
   ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
-  EXPECT_TRUE(run.Err.isEmpty());
+  // The pictures are stand-ins of a few bytes: each is named, and written all the same.
+  for (const QString &line : run.Err.split('\n', Qt::SkipEmptyParts))
+    EXPECT_TRUE(line.startsWith("qbxtool: warning: made.qbx: ")) << line.toStdString();
   EXPECT_EQ(ReadBytes(made), ReadBytes(expected));
 }
 
@@ -335,9 +399,9 @@ TEST(QbxTool, CreateDefaultsAreStretchedSkinsWhiteBoxesOffAndGrid44) {
   TGameFixture fixture;
   const TGameData game = fixture.SmallGame();
   const QString made = fixture.Path("made.qbx");
-  const TRun run =
-      RunTool({"create", made, "--start", game.StartSkin.Path, "--playing", game.PlayingSkin.Path,
-               "--gameover", game.GameOverSkin.Path, "--level", game.Levels[1].Path});
+  const TRun run = RunTool({"create", made, "--force", "--start", game.StartSkin.Path, "--playing",
+                            game.PlayingSkin.Path, "--gameover", game.GameOverSkin.Path, "--level",
+                            game.Levels[1].Path});
   ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
   const QByteArray bytes = ReadBytes(made);
   EXPECT_EQ(bytes.left(21).toHex(' '),
@@ -356,9 +420,10 @@ TEST(QbxTool, CreateWithAMissingPictureFailsWithExitOneAndKeepsNoFile) {
   TGameFixture fixture;
   const TGameData game = fixture.SmallGame();
   const QString made = fixture.Path("made.qbx");
+  // Forced past the stand-in pictures, which create would name first.
   const TRun run = RunTool({"create", made, "--start", game.StartSkin.Path, "--playing",
                             fixture.Path("gone.jpg"), "--gameover", game.GameOverSkin.Path,
-                            "--level", game.Levels[0].Path});
+                            "--level", game.Levels[0].Path, "--force"});
   EXPECT_EQ(run.Exit, 1);
   EXPECT_TRUE(run.Err.contains("cannot read the playing skin picture")) << run.Err.toStdString();
   EXPECT_FALSE(QFile::exists(made));
@@ -398,6 +463,8 @@ TEST(QbxTool, HelpGoesToStandardOutput) {
   const TRun run = RunTool({"--help"});
   EXPECT_EQ(run.Exit, 0);
   EXPECT_TRUE(run.Out.contains("qbxtool create OUT --start F"));
+  EXPECT_TRUE(run.Out.contains("[--force]"));
+  EXPECT_TRUE(run.Out.contains("qbxtool thumbnail GAME OUT.png SIZE"));
   EXPECT_TRUE(run.Err.isEmpty());
 }
 

@@ -53,6 +53,25 @@ TEST(Thumbnail, ShowsTheFirstLevelFittedIntoTheAskedSize) {
   EXPECT_LT(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)), 60);
 }
 
+// A made game (a program with the game appended, as Make EXE writes it) shows the thumbnail of
+// the game it carries; the program here is qbxtool itself, an ELF file like any other.
+TEST(Thumbnail, AStandAloneGameShowsTheGameItCarries) {
+  QTemporaryDir dir;
+  QFile program(QBXTOOL_PATH);
+  QFile game(QB_DEFAULT_GAME);
+  ASSERT_TRUE(program.open(QIODevice::ReadOnly) && game.open(QIODevice::ReadOnly));
+  QFile made(dir.filePath("MyGame"));
+  ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+  made.write(program.readAll() + game.readAll());
+  made.close();
+  const QString out = dir.filePath("thumb.png");
+  const TRun run = RunThumbnailer(made.fileName(), out, 64);
+  ASSERT_EQ(run.Exit, 0) << run.Errors.toStdString();
+  const TRun plain = RunThumbnailer(QB_DEFAULT_GAME, dir.filePath("plain.png"), 64);
+  ASSERT_EQ(plain.Exit, 0);
+  EXPECT_EQ(QImage(out, "png"), QImage(dir.filePath("plain.png"), "png"));
+}
+
 TEST(Thumbnail, ABrokenGameIsReportedAndNoThumbnailIsLeft) {
   QTemporaryDir dir;
   QFile game(dir.filePath("broken.qbx"));

@@ -131,6 +131,11 @@ TResult<TCreateRequest> TCreateRequest::Parse(const QStringList &args) {
   QSet<QString> seen;
   for (qsizetype i = 1; i < args.size(); i += 2) {
     const QString &option = args[i];
+    if (option == u"--force") {
+      request.Force = true;
+      --i; // it takes no value
+      continue;
+    }
     if (i + 1 >= args.size())
       return Bad(QStringLiteral("%1: a value must follow").arg(option));
     const QString &value = args[i + 1];

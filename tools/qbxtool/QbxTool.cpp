@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -70,6 +71,17 @@ TStatus UseUprightJpegs(TGameData &game, const QString &folder) {
   return TStatus::Success();
 }
 
+// How a picture of `record` is decoded by the game: a level's cut by its grid and at the size it
+// is shown at.
+TPictureUse UseOf(int record, int grid) {
+  return IsLevelRecord(record) ? TPictureUse::Level(grid) : TPictureUse();
+}
+
+// What the game does about a picture of `record` that it cannot use.
+QString Outcome(int record) {
+  return IsLevelRecord(record) ? QStringLiteral("; the game skips this level") : QString();
+}
+
 } // namespace
 
 QString TQbxTool::Usage() {
@@ -85,14 +97,22 @@ QString TQbxTool::Usage() {
       "  qbxtool create OUT --start F --playing F --gameover F --level F[:GRID]...\n"
       "                 [--stretch-start 0|1] [--stretch-playing 0|1] [--stretch-gameover 0|1]\n"
       "                 [--play-box FLAG:COLOUR] [--score-box FLAG:COLOUR]\n"
-      "                 [--next-box FLAG:COLOUR]\n"
+      "                 [--next-box FLAG:COLOUR] [--force]\n"
       "      The picture type follows the last three letters of the name: JPG or BMP.\n"
       "      GRID 1..255, default 44; stretch flags default 1; box flags default 0;\n"
       "      COLOUR decimal or 0x-hex as 0x00BBGGRR, default 0xFFFFFF.\n"
       "      The game gets format mark 10 and ten high scores \"Zanpek\" 0.\n"
       "      A JPEG whose EXIF orientation says it is turned (a phone's portrait photo) is\n"
       "      stored upright, without its EXIF block.\n"
-      "info, verify and extract read the game inside a stand-alone game (Make EXE) as well.\n"
+      "      Every picture is decoded as the game does, and each one the game could not use\n"
+      "      is named as verify names it; then nothing is written and the status is 1, unless\n"
+      "      --force is given: the game is written all the same (the game skips such a level).\n"
+      "  qbxtool thumbnail GAME OUT.png SIZE\n"
+      "                           write the first level's picture (the start skin of a game\n"
+      "                           without levels) as a PNG fitted into SIZE x SIZE (1..1024),\n"
+      "                           for the desktop's thumbnailer\n"
+      "info, verify, extract and thumbnail read the game inside a stand-alone game (Make EXE)\n"
+      "as well.\n"
       "\n"
       "info prints one \"key value...\" line per item, in this order:\n"
       "  file NAME\n"
@@ -190,8 +210,7 @@ int TQbxTool::Verify(const QString &path) {
     ++bad;
   }
   for (const TRecordInfo &record : index.Records) {
-    const bool level = IsLevelRecord(record.Record);
-    const QString outcome = level ? QStringLiteral("; the game skips this level") : QString();
+    const QString outcome = Outcome(record.Record);
     if (TStatus s = reader.CheckPicture(record); !s.Ok()) {
       Failed(s.Error() + outcome);
       ++bad;
@@ -202,8 +221,8 @@ int TQbxTool::Verify(const QString &path) {
     out.open(QIODevice::WriteOnly);
     if (TStatus s = reader.CopyPicture(record, out, QStringLiteral("memory")); !s.Ok())
       return Failed(s.Error());
-    const TPictureUse use = level ? TPictureUse::Level(record.GridSize) : TPictureUse();
-    const TDecodedPicture picture = TPictureDecoder().Decode(bytes, record.Type, use);
+    const TDecodedPicture picture =
+        TPictureDecoder().Decode(bytes, record.Type, UseOf(record.Record, record.GridSize));
     if (!picture.Ok()) {
       Failed(
           reader.Fail(RecordName(record.Record) + QStringLiteral(": ") + picture.Reason).Error() +
@@ -243,7 +262,40 @@ int TQbxTool::Create(const QStringList &args) {
     return Failed(QStringLiteral("no temporary folder (%1)").arg(upright.errorString()));
   if (TStatus s = UseUprightJpegs(request->Game, upright.path()); !s.Ok())
     return Failed(s.Error());
+  if (NameUnusablePictures(request.Value()) > 0 && !request->Force)
+    return Failed(QStringLiteral("%1: not written (--force writes it all the same)")
+                      .arg(QFileInfo(request->OutPath).fileName()));
   if (TStatus s = WriteGameFile(request->OutPath, request->Game); !s.Ok())
     return Failed(s.Error());
   return ExitOk;
+}
+
+int TQbxTool::NameUnusablePictures(const TCreateRequest &request) {
+  const TGameData &game = request.Game;
+  const QString out = QFileInfo(request.OutPath).fileName();
+  struct TPictureFile {
+    int Record;
+    QString Path;
+    quint8 Type;
+    int Grid;
+  };
+  QList<TPictureFile> pictures;
+  for (TSkinKind kind : {SkinStart, SkinPlaying, SkinGameOver})
+    pictures.append({SkinRecord(kind), game.Skin(kind).Path, quint8(game.Skin(kind).Type), 0});
+  for (int i = 0; i < game.LevelCount(); ++i)
+    pictures.append({LevelRecord(i + 1), game.Levels[i].Path, quint8(game.Levels[i].Type),
+                     game.Levels[i].GridSize});
+  int unusable = 0;
+  for (const auto &[record, path, type, grid] : pictures) {
+    // A file that cannot be read is the writer's to name.
+    if (!QFileInfo(path).isReadable())
+      continue;
+    const TDecodedPicture picture = TPictureDecoder().DecodeFile(path, type, UseOf(record, grid));
+    if (picture.Ok())
+      continue;
+    Err << "qbxtool: " << (request.Force ? "warning: " : "") << out << ": " << RecordName(record)
+        << ": " << picture.Reason << Outcome(record) << Qt::endl;
+    ++unusable;
+  }
+  return unusable;
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+struct TCreateRequest;
+
 class TQbxTool {
 public:
   enum TExit { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
@@ -21,6 +23,9 @@ private:
   int Verify(const QString &path);
   int Extract(const QString &path, const QString &folder);
   int Create(const QStringList &args);
+  // Names every picture of the game to be made that the game could not use, as verify does;
+  // returns how many.
+  int NameUnusablePictures(const TCreateRequest &request);
   int Failed(const QString &message);
   int BadArguments(const QString &reason);
 

@@ -1,6 +1,7 @@
 #include "tools/qbxtool/Thumbnail.h"
 
 #include "gamefile/GameFileReader.h"
+#include "gamefile/StandAlone.h"
 #include "gamefile/WriteAll.h"
 #include "pictures/PictureDecoder.h"
 #include "tools/qbxtool/QbxTool.h"
@@ -15,7 +16,8 @@ namespace {
 constexpr int LargestSize = 1024;
 
 TResult<QImage> ShownPicture(const QString &path, int size) {
-  TResult<TIndexedGame> opened = OpenIndexed(path);
+  // A stand-alone game's game, like any other.
+  TResult<TIndexedGame> opened = OpenIndexed(GameIn(path));
   if (!opened.Ok())
     return opened.Status();
   TGameFileReader &reader = opened->Reader;
