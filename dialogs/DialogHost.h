@@ -59,9 +59,17 @@ public:
 protected:
   TDialogHost &Host;
 
-  // Runs at every opening, after the host is suspended and before the window is centred and
-  // appears.
+  // Runs at every opening, after the host is suspended and the window centred, before it
+  // appears. A dialog that changes its size here centres itself again.
   virtual void FormShow() {}
+
+  // (screen size - window size) / 2, truncated, as every dialog of the program is placed.
+  void CentreOnScreen() {
+    const QRect area = screen()->geometry();
+    const QSize size = frameGeometry().size();
+    move(area.x() + (area.width() - size.width()) / 2,
+         area.y() + (area.height() - size.height()) / 2);
+  }
 
   // The key release came to the window itself, not up from a focused control: Qt hands a
   // release the focused control does not use on to its parents, so the focus tells them apart.
@@ -75,8 +83,8 @@ protected:
     if (!event->spontaneous()) {
       HeldKeys.Start(Host.KeysDownNow());
       Host.SetSuspended(true);
+      CentreOnScreen();
       FormShow();
-      CentreOnScreen(); // at the size the opening gave it
     }
     QDialog::showEvent(event);
   }
@@ -95,12 +103,4 @@ protected:
 
 private:
   THeldKeyFilter HeldKeys{*this};
-
-  // (screen size - window size) / 2, truncated, as every dialog of the program is placed.
-  void CentreOnScreen() {
-    const QRect area = screen()->geometry();
-    const QSize size = frameGeometry().size();
-    move(area.x() + (area.width() - size.width()) / 2,
-         area.y() + (area.height() - size.height()) / 2);
-  }
 };

@@ -113,6 +113,7 @@ void TScoreDialog::FormShow() {
     ScoreEdits[i]->setText(ScoreText(Table[i].Score));
   }
   ShowNewScore();
+  CentreOnScreen(); // at the height the notice gave it
   if (NameOpen()) {
     QLineEdit *entry = NameEdits[EntryRow - 1];
     entry->setReadOnly(false);

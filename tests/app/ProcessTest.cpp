@@ -237,12 +237,11 @@ TEST_F(ProcessTest, AReadOnlyRuntimeFolderStillGivesAWindowAndAHandOver) {
   Env.insert("XDG_CACHE_HOME", Home.filePath("cache"));
   const QString other = Home.filePath("Other.qbx");
   ASSERT_TRUE(QFile::copy(ProgramDir + "/Games/Default.qbx", other));
-  QProcess *both = Start("unshare", {"-rm", "sh", "-c",
-                                     "mount --bind \"$XDG_RUNTIME_DIR\" \"$XDG_RUNTIME_DIR\" && "
-                                     "mount -o remount,bind,ro \"$XDG_RUNTIME_DIR\" || exit 1; "
-                                     "\"$0\" & first=$!; trap 'kill $first' TERM; sleep 2; "
-                                     "\"$0\" \"$1\"; echo \"second $?\"; wait $first",
-                                     ProgramDir + "/quarrybox", other});
+  const QString script = QStringLiteral("mount --bind \"$XDG_RUNTIME_DIR\" \"$XDG_RUNTIME_DIR\" && "
+                                        "mount -o remount,bind,ro \"$XDG_RUNTIME_DIR\" || exit 1; "
+                                        "\"$0\" & first=$!; trap 'kill $first' TERM; sleep 2; "
+                                        "\"$0\" \"$1\"; echo \"second $?\"; wait $first");
+  QProcess *both = Start("unshare", {"-rm", "sh", "-c", script, ProgramDir + "/quarrybox", other});
   EXPECT_TRUE(WaitForTrace("caption Quarrybox - Default")) << TraceText().toStdString();
   EXPECT_TRUE(WaitForTrace("caption Quarrybox - Other")) << TraceText().toStdString();
   EXPECT_TRUE(QFileInfo(Home.filePath("cache/quarrybox/QuarryboxMutex-main.lock")).isFile());
