@@ -31,8 +31,14 @@ protected:
       H.Frames(1);
     ASSERT_EQ(Piece().Block(0).Row, row);
   }
-  bool LongPieceUprightOnTheFloor() {
-    return Piece().Block(0).Col == Piece().Block(3).Col && Piece().OnFloor();
+  // The first piece, a long one, lying flat on row 3, turned upright with Up: onto the floor.
+  void TurnALongPieceUprightOntoTheFloor() {
+    Session().Piece.SetType(5);
+    H.Frames(1);
+    FallFlatTo(3);
+    H.Tap(Vk::Up);
+    ASSERT_EQ(Piece().Block(0).Col, Piece().Block(3).Col);
+    ASSERT_TRUE(Piece().OnFloor());
   }
 
   TGameHarness H;
@@ -43,11 +49,7 @@ protected:
 } // namespace
 
 TEST_F(PieceKeysTest, ALongPieceTurnedUprightOntoTheFloorLandsAfterTheNextFallStep) {
-  Session().Piece.SetType(5);
-  H.Frames(1);
-  FallFlatTo(3);
-  H.Tap(Vk::Up);
-  ASSERT_TRUE(LongPieceUprightOnTheFloor());
+  ASSERT_NO_FATAL_FAILURE(TurnALongPieceUprightOntoTheFloor());
   const int column = Piece().Block(0).Col;
   H.Advance(1000 + 150 + 32); // the fall interval, the lock delay and a frame or two
   EXPECT_EQ(Events("land"), 1);
@@ -57,11 +59,7 @@ TEST_F(PieceKeysTest, ALongPieceTurnedUprightOntoTheFloorLandsAfterTheNextFallSt
 }
 
 TEST_F(PieceKeysTest, SpaceAfterTheTurnOntoTheFloorLandsThePieceAtOnce) {
-  Session().Piece.SetType(5);
-  H.Frames(1);
-  FallFlatTo(3);
-  H.Tap(Vk::Up);
-  ASSERT_TRUE(LongPieceUprightOnTheFloor());
+  ASSERT_NO_FATAL_FAILURE(TurnALongPieceUprightOntoTheFloor());
   H.Tap(Vk::Space);
   H.Advance(150 + 16);
   EXPECT_EQ(Events("land"), 1);
