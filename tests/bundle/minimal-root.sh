@@ -11,12 +11,13 @@
 # Roots are kept in /var/cache/quarrybox-test-roots (QB_TEST_ROOTS), one per suite and package
 # list, and made again when absent. Skips (exit 77, saying why) where debootstrap cannot run.
 #
-# Usage: tests/bundle/minimal-root.sh PROGRAM_DIR [SUITE...]
+# Usage: tests/bundle/minimal-root.sh PROGRAM_DIR [SUITE...]   (QB_TEST_SUITES="bookworm ...")
 program_dir=$(cd "$1" && pwd)
 shift
 suites=()
 for arg in "$@"; do [[ "$arg" == --* ]] || suites+=("$arg"); done
-[ ${#suites[@]} -gt 0 ] || suites=(bookworm trixie)
+# QB_TEST_SUITES (space-separated) chooses them when no argument does.
+[ ${#suites[@]} -gt 0 ] || read -r -a suites <<<"${QB_TEST_SUITES:-bookworm trixie}"
 skip() { echo "SKIPPED: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "the minimal-root test needs root (debootstrap, chroot)"
 command -v debootstrap >/dev/null || skip "debootstrap is not installed"
