@@ -11,6 +11,7 @@ void TFallingPiece::ResetMotion() {
   ResumeKeyPending = false;
   Slide = TSlide::None;
   SlideCount = 0;
+  SlideLength = SlideFrames;
   PauseFree = true;
 }
 
@@ -35,17 +36,22 @@ bool TFallingPiece::AtRest() const {
 
 bool TFallingPiece::RestsOnSomething() const { return ::RestsOnSomething(Current, Well); }
 
+namespace {
+
+QPoint PixelOf(TSquare s) { return {TWell::SquareLeft(s.Col), TWell::SquareTop(s.Row)}; }
+
+} // namespace
+
 std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
-  const int done = SlideStep * SlideCount;
+  // SlideStep pixels a frame when the slide takes SlideFrames.
+  const int done = SquarePitch * SlideCount / SlideLength;
   const QPoint slid = Slide == TSlide::Left    ? QPoint(-done, 0)
                       : Slide == TSlide::Right ? QPoint(done, 0)
                       : Slide == TSlide::Down  ? QPoint(0, done)
                                                : QPoint();
   std::array<QPoint, PieceBlockCount> positions;
-  for (int b = 0; b < PieceBlockCount; ++b) {
-    const TSquare s = Current.Block(b);
-    positions[size_t(b)] = QPoint(TWell::SquareLeft(s.Col), TWell::SquareTop(s.Row)) + slid;
-  }
+  for (int b = 0; b < PieceBlockCount; ++b)
+    positions[size_t(b)] = PixelOf(Current.Block(b)) + slid;
   return positions;
 }
 
@@ -112,8 +118,23 @@ void TFallingPiece::ReadRequests() {
     RightWanted = true;
   if (Held.Has(TPlayerAction::Drop))
     DropWanted = true;
-  if (Held.Has(TPlayerAction::Down))
-    (Prefs.DownArrowDrops ? DropWanted : TurnAcwWanted) = true;
+  SoftFall = false;
+  if (Held.Has(TPlayerAction::Down)) {
+    switch (Prefs.DownKey()) {
+    case TDownKey::Drop:
+      DropWanted = true;
+      break;
+    case TDownKey::Rotate:
+      TurnAcwWanted = true;
+      break;
+    case TDownKey::Fall:
+      // A step every frame the piece is free to take one: the resting piece's lock delay runs
+      // as it would after an ordinary fall.
+      SoftFall = true;
+      FallDue = FallDue || !LockDelayRunning;
+      break;
+    }
+  }
   if (Held.Has(TPlayerAction::Turn))
     (Prefs.UpArrowClockwise ? TurnCwWanted : TurnAcwWanted) = true;
 }
@@ -129,15 +150,20 @@ void TFallingPiece::TryTurn(bool clockwise) {
     TurnCwWanted = false;
     Serve({TPlayerAction::Turn});
   } else {
-    // Either key may have asked for it, as the preferences say.
+    // Either key may have asked for it, as the preferences say; a Down key that makes the piece
+    // fall did not, and falls on while held.
     TurnAcwWanted = false;
-    Serve({TPlayerAction::Down, TPlayerAction::Turn});
+    Serve(Prefs.DownKey() == TDownKey::Fall
+              ? TPlayerActions{TPlayerAction::Turn}
+              : TPlayerActions{TPlayerAction::Down, TPlayerAction::Turn});
   }
 }
 
 void TFallingPiece::Drop() {
   DropWanted = false;
-  Serve({TPlayerAction::Drop, TPlayerAction::Down});
+  Serve(Prefs.DownKey() == TDownKey::Fall
+            ? TPlayerActions{TPlayerAction::Drop}
+            : TPlayerActions{TPlayerAction::Drop, TPlayerAction::Down});
   Points += DropBonus(Current.Block(0).Row);
   // The drop stops one row above the resting place; an ordinary step falls the last row.
   const int rows = DropDistance(Current, Well) - 1;
@@ -167,12 +193,14 @@ void TFallingPiece::MoveSideways(int direction) {
     SlideCount = 0;
     return;
   }
-  if (SlideCount < SlideFrames) {
+  if (SlideCount < SlideLength) {
+    if (SlideCount == 0)
+      SlideLength = SlideFrames;
     Slide = direction < 0 ? TSlide::Left : TSlide::Right;
     PauseFree = false;
     ++SlideCount;
   }
-  if (SlideCount == SlideFrames) {
+  if (SlideCount == SlideLength) {
     Current = Current.Shifted(direction, 0);
     EndSlide();
   }
@@ -210,12 +238,14 @@ void TFallingPiece::FallStep() {
     // in those frames is not lost.
     LeftWanted = RightWanted = false;
   }
-  if (SlideCount < SlideFrames) {
+  if (SlideCount < SlideLength) {
+    if (SlideCount == 0)
+      SlideLength = SoftFall ? SoftFallFrames : SlideFrames;
     Slide = TSlide::Down;
     PauseFree = false;
     ++SlideCount;
   }
-  if (SlideCount == SlideFrames) {
+  if (SlideCount == SlideLength) {
     Current = Current.Shifted(0, -1);
     EndSlide();
     if (Current.OnFloor()) {

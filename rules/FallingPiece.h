@@ -1,6 +1,7 @@
 #pragma once
 // The falling piece in motion: the piece value, the requests that the player's actions make,
-// and the slides that animate a one-square move over SlideFrames frames of SlideStep pixels.
+// and the slides that animate a one-square move, as a rule over SlideFrames frames of SlideStep
+// pixels (a soft fall's rows take fewer frames).
 // Step runs once a frame on the actions the player holds: it turns them into requests, then
 // turns, drops, slides and falls the whole piece, and says which actions it served, what the
 // drop scored, which turn sounds are due and whether the lock delay should start (the piece can
@@ -65,6 +66,8 @@ public:
 
   static constexpr int SlideStep = 4;
   static constexpr int SlideFrames = 5;
+  // A row of a soft fall (the Down key held, when it makes the piece fall).
+  static constexpr int SoftFallFrames = 2;
 
 private:
   enum class TSlide { None, Left, Right, Down };
@@ -93,7 +96,8 @@ private:
   bool LeftWanted = false, RightWanted = false, FallDue = false;
   bool ResumeKeyPending = false;
   TSlide Slide = TSlide::None;
-  int SlideCount = 0; // frames of the current slide done
+  int SlideCount = 0;            // frames of the current slide done
+  int SlideLength = SlideFrames; // and its frames in all
   // During a Step: the frame's actions less those served, the points scored, and the lock
   // delay as it now stands.
   TPlayerActions Held;
@@ -101,4 +105,5 @@ private:
   QStringList Sounds;
   bool LockDelayRunning = false;
   bool LockDelayStarted = false;
+  bool SoftFall = false; // the Down key makes the piece fall and is held
 };

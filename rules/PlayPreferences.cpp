@@ -5,7 +5,9 @@ TPlayPreferences TPlayPreferences::Read(const std::function<QString(const QStrin
     return v.isEmpty() || v == text;
   };
   TPlayPreferences p;
-  p.DownArrowDrops = isOrEmpty(setting("DownArrow"), "Drop");
+  const QString down = setting("DownArrow");
+  p.DownArrowFalls = down == "Fall";
+  p.DownArrowDrops = isOrEmpty(down, "Drop");
   const QString up = setting("UpArrow");
   p.UpArrowClockwise = !up.isEmpty() && up != "ACW";
   p.SingleStepMovement = isOrEmpty(setting("Movement"), "Tetris");
