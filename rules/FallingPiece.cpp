@@ -12,6 +12,7 @@ void TFallingPiece::ResetMotion() {
   Slide = TSlide::None;
   SlideCount = 0;
   SlideLength = SlideFrames;
+  Repeat.Reset();
   PauseFree = true;
 }
 
@@ -19,6 +20,7 @@ void TFallingPiece::Create() {
   Current = TPiece::Spawned(Current.Type);
   IsActive = true;
   PauseFree = true;
+  Repeat.Reset();
   ++Made;
 }
 
@@ -112,10 +114,14 @@ void TFallingPiece::SlideAndFall() {
 }
 
 void TFallingPiece::ReadRequests() {
-  if (Held.Has(TPlayerAction::Left))
-    LeftWanted = true;
-  if (Held.Has(TPlayerAction::Right))
-    RightWanted = true;
+  TPlayerActions sideways;
+  for (TPlayerAction a : {TPlayerAction::Left, TPlayerAction::Right})
+    if (Held.Has(a))
+      sideways.Add(a);
+  if (Repeat.Asks(sideways)) {
+    LeftWanted = LeftWanted || sideways.Has(TPlayerAction::Left);
+    RightWanted = RightWanted || sideways.Has(TPlayerAction::Right);
+  }
   if (Held.Has(TPlayerAction::Drop))
     DropWanted = true;
   SoftFall = false;
@@ -195,7 +201,7 @@ void TFallingPiece::MoveSideways(int direction) {
   }
   if (SlideCount < SlideLength) {
     if (SlideCount == 0)
-      SlideLength = SlideFrames;
+      SlideLength = Repeat.BeginColumn();
     Slide = direction < 0 ? TSlide::Left : TSlide::Right;
     PauseFree = false;
     ++SlideCount;

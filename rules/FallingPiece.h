@@ -1,7 +1,7 @@
 #pragma once
 // The falling piece in motion: the piece value, the requests that the player's actions make,
 // and the slides that animate a one-square move, as a rule over SlideFrames frames of SlideStep
-// pixels (a soft fall's rows take fewer frames).
+// pixels (a soft fall's rows and a fast repeat's columns take fewer frames).
 // Step runs once a frame on the actions the player holds: it turns them into requests, then
 // turns, drops, slides and falls the whole piece, and says which actions it served, what the
 // drop scored, which turn sounds are due and whether the lock delay should start (the piece can
@@ -11,6 +11,7 @@
 #include "rules/Piece.h"
 #include "rules/PlayPreferences.h"
 #include "rules/PlayerActions.h"
+#include "rules/SlideRepeat.h"
 
 #include <QPoint>
 #include <QString>
@@ -98,6 +99,7 @@ private:
   TSlide Slide = TSlide::None;
   int SlideCount = 0;            // frames of the current slide done
   int SlideLength = SlideFrames; // and its frames in all
+  TSlideRepeat Repeat{Prefs};
   // During a Step: the frame's actions less those served, the points scored, and the lock
   // delay as it now stands.
   TPlayerActions Held;

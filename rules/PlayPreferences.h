@@ -21,6 +21,12 @@ struct TPlayPreferences {
   // "DownArrow": "Fall". Set, it outweighs DownArrowDrops (then false), which the two-way
   // choice still reads and writes.
   bool DownArrowFalls = false;
+  // A held sideways key without SingleStepMovement: the time from the first column's start to
+  // the second's, then between columns, in ms. 80 and 80 slide as the program always has: the
+  // first column's slide takes 80 ms, so a shorter delay counts as 80; a rate below 80 ms makes
+  // the later columns' slides faster to keep up.
+  int SlideDelay = 80;
+  int SlideRate = 80;
 
   TDownKey DownKey() const {
     return DownArrowFalls ? TDownKey::Fall : DownArrowDrops ? TDownKey::Drop : TDownKey::Rotate;
