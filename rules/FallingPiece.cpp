@@ -3,6 +3,8 @@
 #include "rules/Speed.h"
 #include "rules/Well.h"
 
+#include <algorithm>
+
 TFallingPiece::TFallingPiece(const TWell &well, const TPlayPreferences &prefs)
     : Well(well), Prefs(prefs) {}
 
@@ -54,6 +56,15 @@ std::array<QPoint, PieceBlockCount> TFallingPiece::BlockPositions() const {
   std::array<QPoint, PieceBlockCount> positions;
   for (int b = 0; b < PieceBlockCount; ++b)
     positions[size_t(b)] = PixelOf(Current.Block(b)) + slid;
+  return positions;
+}
+
+std::vector<QPoint> TFallingPiece::LandingPositions() const {
+  const std::array<TSquare, PieceBlockCount> now = Current.Blocks();
+  std::vector<QPoint> positions;
+  for (const TSquare &s : LandingPlace(Current, Well).Blocks())
+    if (std::find(now.begin(), now.end(), s) == now.end())
+      positions.push_back(PixelOf(s));
   return positions;
 }
 

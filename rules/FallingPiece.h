@@ -18,6 +18,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class TWell;
 
@@ -57,6 +58,9 @@ public:
   bool OnFloor() const { return Current.OnFloor(); }
   // Top-left pixel of each block on the play surface, slide progress included.
   std::array<QPoint, PieceBlockCount> BlockPositions() const;
+  // Top-left pixels of the landing place's squares that the piece does not stand on now: what
+  // shows of the place a drop would settle it in; none when it lies there already.
+  std::vector<QPoint> LandingPositions() const;
   int PiecesMade() const { return Made; } // tells one piece from the next
   // Nothing is wanted or moving: until a timer or a key, frames would change nothing.
   bool AtRest() const;

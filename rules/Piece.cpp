@@ -54,3 +54,7 @@ int DropDistance(const TPiece &piece, const TWell &well) {
     ++rows;
   return rows;
 }
+
+TPiece LandingPlace(const TPiece &piece, const TWell &well) {
+  return piece.Shifted(0, -DropDistance(piece, well));
+}

@@ -39,3 +39,5 @@ bool Fits(const TPiece &piece, const TWell &well);
 bool RestsOnSomething(const TPiece &piece, const TWell &well);
 // How many rows the piece could fall straight down.
 int DropDistance(const TPiece &piece, const TWell &well);
+// Where a drop would settle the piece: straight down as far as it can fall.
+TPiece LandingPlace(const TPiece &piece, const TWell &well);

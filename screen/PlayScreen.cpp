@@ -17,7 +17,7 @@ const QPoint WellOrigin(320, 20);
 
 TPlayScreen::TPlayScreen(QObject &owner, const TScreenPictures &pictures)
     : Display(&owner), ImageList(&Display), SpriteEngine(Display), PieceBlocks(Display),
-      ShownOver(pictures.Prompt, pictures.PauseBanner) {
+      Ghost(Display), ShownOver(pictures.Prompt, pictures.PauseBanner) {
   for (int k = 0; k < 8; ++k)
     BlockPictures[size_t(k)] = pictures.Parts.copy((k % 4) * 18, (k / 4) * 18, 18, 18);
   FillGameImageList(ImageList, pictures.Figure, pictures.Small);
@@ -85,6 +85,7 @@ void TPlayScreen::ComposeLevel(const QImage &playingSkin, const TGameData &game,
 void TPlayScreen::ShowPlayField() {
   Display.Surface().Canvas().drawImage(0, 0, Screen.PlayFieldBackground());
   Display.Surface().ReleaseCanvas();
+  Ghost.Forget();
   Display.SetLeft(WellOrigin.x());
 }
 
@@ -92,6 +93,7 @@ void TPlayScreen::ShowPlayFieldFromWindow() {
   Display.Surface().Canvas().drawImage(QPoint(0, 0), Screen.Picture(),
                                        QRect(WellOrigin, QSize(198, 360)));
   Display.Surface().ReleaseCanvas();
+  Ghost.Forget(); // the well copy has none: the next frame draws it again
   Display.SetLeft(WellOrigin.x());
 }
 
@@ -132,8 +134,12 @@ void TPlayScreen::CreatePiece(const std::array<QPoint, 4> &positions) {
     PieceBlocks.Create(SpriteEngine.Engine(), *figure, positions);
 }
 
-void TPlayScreen::DrawFrame(const std::array<QPoint, 4> &positions, bool pieceActive) {
+void TPlayScreen::DrawFrame(const std::array<QPoint, 4> &positions, bool pieceActive,
+                            const std::vector<QPoint> &landing) {
   PieceBlocks.MoveTo(positions);
+  // Under the piece: the piece's blocks are drawn after it whenever it drew.
+  Ghost.Show(pieceActive ? landing : std::vector<QPoint>{}, CurrentBlockPicture,
+             Screen.PlayFieldBackground());
   SpriteEngine.Move(16);
   SpriteEngine.RemoveDead();
   // Drawing the blocks again where they already stand, over an unchanged surface, would leave

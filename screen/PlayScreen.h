@@ -7,6 +7,7 @@
 #include "media/ImageList.h"
 #include "media/PlaySurface.h"
 #include "media/SurfaceSpriteEngine.h"
+#include "screen/GhostPiece.h"
 #include "screen/LevelScreen.h"
 #include "screen/Overlays.h"
 #include "screen/PieceSprites.h"
@@ -19,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class TPictureCells;
 class TWell;
@@ -92,8 +94,11 @@ public:
   void SetPieceColour(int colourIndex);
   void CreatePiece(const std::array<QPoint, 4> &positions);
   void FreePiece() { PieceBlocks.Free(); }
-  // One frame of the play surface; draws nothing when nothing changed.
-  void DrawFrame(const std::array<QPoint, 4> &positions, bool pieceActive);
+  // One frame of the play surface; draws nothing when nothing changed. landing: what shows of
+  // the place a drop would settle the piece in (top-left pixels), drawn faintly under it; none,
+  // as by default, when the player does not want it shown.
+  void DrawFrame(const std::array<QPoint, 4> &positions, bool pieceActive,
+                 const std::vector<QPoint> &landing = {});
 
   // A landing: uncovered cells, the well from the lowest removed row up, and the cell grid.
   void ShowLanding(const TLanding &landing, const TWell &well, const TPictureCells &cells);
@@ -107,6 +112,7 @@ private:
   std::array<QImage, 8> BlockPictures; // one per cell colour
   TLevelScreen Screen;
   TPieceSprites PieceBlocks;
+  TGhostPiece Ghost;
   TOverlays ShownOver;
   QImage CurrentBlockPicture;
   QImage LevelPicture;
