@@ -228,6 +228,18 @@ void TSoundMixerBackend::Mix(Sint16 *out, int count) {
       }
     }
   }
+  const int volume = MasterVolume;
   for (int i = 0; i < count; ++i)
-    out[i] = static_cast<Sint16>(std::clamp(Sum[size_t(i)], -32768, 32767));
+    out[i] = OutputSample(Sum[size_t(i)], volume);
+}
+
+void TSoundMixerBackend::SetVolume(int percent) {
+  MasterVolume = std::clamp(percent, 0, FullVolume);
+}
+
+// Scaled before clipping: copies that would clip together at full volume sound undistorted at
+// half. In 64 bits, so that no sum of int times a volume can overflow.
+Sint16 TSoundMixerBackend::OutputSample(int sum, int volume) {
+  const qint64 scaled = qint64(sum) * volume / FullVolume;
+  return static_cast<Sint16>(std::clamp<qint64>(scaled, -32768, 32767));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The program's audio output: SDL's audio device and a mixer of our own. A clip in the output's
 // format plays from its WAVE image; any other is converted once into a copy. Every start of a
-// clip takes a free voice, so copies of one clip overlap; the voices are added up, clipped at
-// full scale, in SDL's audio thread. Only one of these can be open at a time.
+// clip takes a free voice, so copies of one clip overlap; the voices are added up, scaled by the
+// master volume and clipped at full scale, in SDL's audio thread. Only one of these can be open
+// at a time.
 //
 // SDL_mixer would do the same, but loads a dozen libraries for formats the program never plays
 // (MIDI synthesis, trackers, Ogg): some 2 MB of memory.
@@ -11,6 +12,7 @@
 
 #include <SDL_audio.h>
 
+#include <atomic>
 #include <cstring>
 #include <vector>
 
@@ -40,6 +42,14 @@ public:
   int OutputChannels() const { return Channels; }
   // How long a loaded clip plays, in seconds; 0 for no clip.
   double ClipSeconds(int clip) const;
+
+  // The master volume, 0 (silence) to FullVolume (every clip as it is), for every sound at
+  // once, the ones sounding included. It outlasts closing the output.
+  void SetVolume(int percent);
+  int Volume() const { return MasterVolume; }
+  static constexpr int FullVolume = 100;
+  // One output sample: the voices' sum at a volume, clipped at full scale.
+  static Sint16 OutputSample(int sum, int volume);
 
 private:
   struct TClip {
@@ -77,4 +87,5 @@ private:
   std::vector<TVoiceSlot> Voices;
   std::vector<int> Sum; // the audio thread's scratch
   quint64 LastSerial = 0;
+  std::atomic<int> MasterVolume = FullVolume; // read by the audio thread
 };

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -268,4 +269,76 @@ TEST_F(SoundMixerBackendTest, AClipAtAnOddAddressSoundsAsTheSameClipAligned) {
   ASSERT_GT(aligned.Peak(), 1000);
   EXPECT_EQ(unaligned.Peak(), aligned.Peak());
   EXPECT_NEAR(unaligned.Energy(), aligned.Energy(), 0.05 * aligned.Energy());
+}
+
+namespace {
+
+struct TVolumeCase {
+  int Sum;
+  int Volume;
+  int Expected;
+};
+
+class OutputSampleTest : public ::testing::TestWithParam<TVolumeCase> {};
+
+} // namespace
+
+TEST_P(OutputSampleTest, TheVoicesSumIsScaledThenClipped) {
+  const TVolumeCase &c = GetParam();
+  EXPECT_EQ(TSoundMixerBackend::OutputSample(c.Sum, c.Volume), c.Expected)
+      << c.Sum << " at " << c.Volume;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sums, OutputSampleTest,
+                         ::testing::Values(
+                             // Full volume: every sum as it always was, clipped at full scale.
+                             TVolumeCase{1234, 100, 1234}, TVolumeCase{-1234, 100, -1234},
+                             TVolumeCase{32767, 100, 32767}, TVolumeCase{-32768, 100, -32768},
+                             TVolumeCase{40000, 100, 32767}, TVolumeCase{-40000, 100, -32768},
+                             // Half: half the amplitude, the same either side of zero; a sum that
+                             // clips at full volume no longer does.
+                             TVolumeCase{1000, 50, 500}, TVolumeCase{-1000, 50, -500},
+                             TVolumeCase{1001, 50, 500}, TVolumeCase{-1001, 50, -500},
+                             TVolumeCase{32767, 50, 16383}, TVolumeCase{60000, 50, 30000},
+                             TVolumeCase{-60000, 50, -30000},
+                             // Every voice at full scale: no overflow at any volume.
+                             TVolumeCase{256 * 32767, 100, 32767},
+                             TVolumeCase{256 * -32768, 100, -32768},
+                             TVolumeCase{256 * 32767, 1, 32767}, TVolumeCase{256 * -32768, 0, 0},
+                             TVolumeCase{32767, 0, 0}, TVolumeCase{-32768, 0, 0}));
+
+TEST(SoundVolumeTest, TheVolumeStaysWithinSilenceAndFullAndOutlastsTheOutput) {
+  TSoundMixerBackend output;
+  EXPECT_EQ(output.Volume(), 100);
+  const std::pair<int, int> setAndKept[] = {{150, 100}, {-5, 0}, {37, 37}};
+  for (const auto &[set, kept] : setAndKept) {
+    output.SetVolume(set);
+    EXPECT_EQ(output.Volume(), kept) << set;
+  }
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  ASSERT_TRUE(output.Open()) << qPrintable(output.ErrorText());
+  output.Close();
+  EXPECT_EQ(output.Volume(), 37);
+}
+
+// Two overlapping copies of a clip, heard through the disk driver at three volumes.
+TEST_F(SoundMixerBackendTest, TheVolumeScalesEverySoundAtOnce) {
+  TSoundClip &fall = Sounds.FindByName("FallDown");
+  const auto twoCopies = [&](int volume) {
+    Output.SetVolume(volume);
+    return Record(
+        [&] {
+          fall.Play();
+          fall.Play();
+        },
+        400);
+  };
+  const TRecording full = twoCopies(100), half = twoCopies(50), none = twoCopies(0);
+  std::printf("FallDown x2 at 100: peak %d, energy %.2f; at 50: peak %d, energy %.2f; at 0: "
+              "peak %d\n",
+              full.Peak(), full.Energy(), half.Peak(), half.Energy(), none.Peak());
+  ASSERT_GT(full.Peak(), 2000);
+  EXPECT_NEAR(half.Peak(), full.Peak() / 2, 1);
+  EXPECT_NEAR(half.Energy(), full.Energy() / 4, 0.02 * full.Energy());
+  EXPECT_EQ(none.Peak(), 0);
 }
