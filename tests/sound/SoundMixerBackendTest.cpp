@@ -338,7 +338,7 @@ TEST_F(SoundMixerBackendTest, TheVolumeScalesEverySoundAtOnce) {
               "peak %d\n",
               full.Peak(), full.Energy(), half.Peak(), half.Energy(), none.Peak());
   ASSERT_GT(full.Peak(), 2000);
-  EXPECT_NEAR(half.Peak(), full.Peak() / 2, 1);
+  EXPECT_NEAR(half.Peak(), full.Peak() / 2.0, 1);
   EXPECT_NEAR(half.Energy(), full.Energy() / 4, 0.02 * full.Energy());
   EXPECT_EQ(none.Peak(), 0);
 }
