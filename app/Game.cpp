@@ -7,7 +7,6 @@
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
 #include "gamefile/StandAlone.h"
-#include "media/VirtualKeys.h"
 #include "rules/Rounding.h"
 #include "settings/StoredPreferences.h"
 
@@ -132,18 +131,18 @@ void TGame::StartWithChosenGame(const TStartup &startup) {
   }
 }
 
-void TGame::KeyDown(int virtualKey, bool ctrl) {
-  if (Commands.Offered(TCommand::PauseGame) && (virtualKey == Vk::P || virtualKey == Vk::Pause))
+void TGame::KeyDown(TKeyCode key, bool ctrl) {
+  const TPlayerActions actions = Parts.PlayerInput.Keyboard.Bindings.ActionsOf(key);
+  if (Commands.Offered(TCommand::PauseGame) && actions.Has(TPlayerAction::Pause))
     Pause.PauseGame();
-  if (!Parts.PlayerInput.Keyboard.Enabled() &&
-      (virtualKey == Vk::Up || virtualKey == Vk::Numpad8)) {
+  if (!Parts.PlayerInput.Keyboard.Enabled() && actions.Has(TPlayerAction::Turn)) {
     // Resume; the key must not also turn the piece.
     Parts.Session.Piece.SwallowResumeKey();
     Parts.ClearInputStates();
     Pause.PauseGame();
     return;
   }
-  if (!Parts.View.Overlays().Prompt().Visible && ctrl && virtualKey == Vk::L) {
+  if (!Parts.View.Overlays().Prompt().Visible && ctrl && key == KeyCode(Qt::Key_L)) {
     Flow.FinishLevel(); // the level skip
   }
 }
