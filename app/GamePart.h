@@ -6,9 +6,9 @@
 
 #include "app/GameDocument.h"
 #include "app/MenuModel.h"
-#include "app/PlayerInput.h"
 #include "gamefile/GameData.h"
 #include "gamefile/Result.h"
+#include "input/PlayerInput.h"
 #include "media/FrameTimer.h"
 #include "media/KeyStateTable.h"
 #include "media/Scheduler.h"

@@ -1,8 +1,8 @@
 #include "app/GamepadControl.h"
 
 #include "app/Game.h"
-#include "app/KeyBindings.h"
 #include "app/Timing.h"
+#include "input/KeyBindings.h"
 #include "media/InputDeviceWatch.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/GamesGalleryDialog.h"
-#include "app/KeyBindings.h"
 #include "app/PlaySurfaceView.h"
 #include "app/RecentGamesMenu.h"
 #include "app/Trace.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
+#include "input/KeyBindings.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>

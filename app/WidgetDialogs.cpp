@@ -2,7 +2,6 @@
 
 #include "app/AboutForm.h"
 #include "app/Game.h"
-#include "app/KeyBindings.h"
 #include "app/VisitSiteForm.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
@@ -11,6 +10,7 @@
 #include "dialogs/MessageDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
+#include "input/KeyBindings.h"
 #include "media/KeyStateTable.h"
 
 #include <QCoreApplication>

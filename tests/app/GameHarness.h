@@ -3,7 +3,7 @@
 // pictures, a settings file of its own, and helpers to run frames and press keys.
 
 #include "app/Game.h"
-#include "app/KeyBindings.h"
+#include "input/KeyBindings.h"
 #include "media/Scheduler.h"
 #include "settings/SettingsStore.h"
 #include "tests/app/Fakes.h"

@@ -4,7 +4,7 @@
 // game removes an action to consume a press: while the key stays down the action does not come
 // back; it takes a release and a new press.
 
-#include "app/KeyBindings.h"
+#include "input/KeyBindings.h"
 #include "media/KeyStateTable.h"
 #include "rules/PlayerActions.h"
 

@@ -1,4 +1,4 @@
-#include "app/PlayerInput.h"
+#include "input/PlayerInput.h"
 
 TPlayerActions TKeyboard::Sample(const TKeyStateTable &keys) const {
   TPlayerActions pressed;

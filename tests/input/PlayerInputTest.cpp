@@ -1,4 +1,4 @@
-#include "app/PlayerInput.h"
+#include "input/PlayerInput.h"
 
 #include <gtest/gtest.h>
 

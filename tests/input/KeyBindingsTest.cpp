@@ -1,4 +1,4 @@
-#include "app/KeyBindings.h"
+#include "input/KeyBindings.h"
 #include "media/Gamepads.h"
 
 #include <gtest/gtest.h>
