@@ -22,7 +22,7 @@ QImage Builtin(const QString &name) { return QImage(":/pictures/" + name); }
 TEST(TranslatedPictures, EachTranslationShowsItsOwnCopiesAtTheEnglishSize) {
   const QFileInfoList catalogues =
       QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files);
-  ASSERT_EQ(catalogues.size(), 5);
+  ASSERT_EQ(catalogues.size(), 15);
   QSet<QString> seen;
   for (const QFileInfo &catalogue : catalogues) {
     QTranslator translator;
@@ -35,7 +35,7 @@ TEST(TranslatedPictures, EachTranslationShowsItsOwnCopiesAtTheEnglishSize) {
       seen << translated;
       ASSERT_FALSE(copy.isNull()) << qPrintable(translated);
       EXPECT_EQ(copy.size(), english.size()) << qPrintable(translated);
-      EXPECT_NE(copy, english) << qPrintable(translated);
+      EXPECT_NE(copy, english) << qPrintable(catalogue.fileName() + ": " + translated);
     }
     EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp");
     QCoreApplication::removeTranslator(&translator);
@@ -75,19 +75,25 @@ int RunCommand(const QString &program, const QStringList &arguments, QString *er
   return process.exitCode();
 }
 
-TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+// A compiled translation, language "xx" in dir, that gives the pause banner's title.
+QString CompiledTitle(const QTemporaryDir &dir, const QString &title) {
   const QString ts = dir.filePath("quarrybox_xx.ts");
   QFile file(ts);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"xx\">\n"
              "<context><name>PictureTexts</name><message><source>PAUSED</source>"
              "<translation>" +
-             QByteArray(120, 'W') + "</translation></message></context></TS>\n");
+             title.toUtf8() + "</translation></message></context></TS>\n");
   file.close();
   const QString qm = dir.filePath("quarrybox_xx.qm");
-  ASSERT_EQ(RunCommand(QB_LRELEASE, {"-silent", ts, "-qm", qm}), 0);
+  EXPECT_EQ(RunCommand(QB_LRELEASE, {"-silent", ts, "-qm", qm}), 0);
+  return qm;
+}
+
+TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString qm = CompiledTitle(dir, QString(120, 'W'));
 
   QString errors;
   EXPECT_EQ(RunCommand(QB_ASSETGEN,
@@ -98,6 +104,20 @@ TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead)
   EXPECT_TRUE(errors.contains("too long")) << qPrintable(errors);
   EXPECT_TRUE(errors.contains("cannot read the translation " + dir.filePath("quarrybox_yy.qm")))
       << qPrintable(errors);
+}
+
+// Letters no installed font has (two code points Unicode leaves unassigned) are not painted as
+// empty boxes: assetgen names the language and the words.
+TEST(TranslatedPictures, AssetgenReportsWordsNoInstalledFontHasTheLettersOf) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString title = QString(QChar(0x0378)) + QChar(0x0379);
+  const QString qm = CompiledTitle(dir, title);
+  QString errors;
+  EXPECT_EQ(RunCommand(QB_ASSETGEN, {dir.filePath("out"), "--translations", qm}, &errors), 1);
+  EXPECT_TRUE(errors.contains("xx: no installed font has every letter of \"" + title + '"'))
+      << qPrintable(errors);
+  EXPECT_FALSE(QFile::exists(dir.filePath("out/PauseL.xx.png")));
 }
 
 } // namespace
