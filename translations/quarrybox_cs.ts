@@ -550,7 +550,7 @@
     <message>
         <source>press P or Up to resume</source>
         <extracomment>Under the title of the pause banner: P and the Up arrow key end the pause. About 250 pixels wide in bold; a longer text is drawn smaller.</extracomment>
-        <translation>pokračuj klávesou P nebo šipkou nahoru</translation>
+        <translation>pokračuj: P nebo šipka nahoru</translation>
     </message>
 </context>
 <context>
