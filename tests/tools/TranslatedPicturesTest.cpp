@@ -2,12 +2,12 @@
 // copy painted with its translation's words, keeps the English size, falls back to English for
 // words no copy was painted with, and assetgen refuses words too long for their place.
 #include "resources/BuiltinPictures.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -19,30 +19,60 @@ const QStringList WordPictures = {"PressSP.png", "PauseL.png"};
 
 QImage Builtin(const QString &name) { return QImage(":/pictures/" + name); }
 
-TEST(TranslatedPictures, EachTranslationShowsItsOwnCopiesAtTheEnglishSize) {
-  const QFileInfoList catalogues =
-      QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files);
-  ASSERT_EQ(catalogues.size(), 15);
-  QSet<QString> seen;
-  for (const QFileInfo &catalogue : catalogues) {
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(catalogue.filePath()));
-    QCoreApplication::installTranslator(&translator);
-    for (const QString &name : WordPictures) {
-      const QString translated = TranslatedBuiltinName(name);
-      const QImage english = Builtin(name), copy = Builtin(translated);
-      EXPECT_FALSE(seen.contains(translated)) << qPrintable(catalogue.fileName());
-      seen << translated;
-      ASSERT_FALSE(copy.isNull()) << qPrintable(translated);
-      EXPECT_EQ(copy.size(), english.size()) << qPrintable(translated);
-      EXPECT_NE(copy, english) << qPrintable(catalogue.fileName() + ": " + translated);
-    }
-    EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp");
-    QCoreApplication::removeTranslator(&translator);
+const QStringList Languages = {"cs", "de",    "es", "fr", "it", "ja", "ko",   "nl",
+                               "pl", "pt_BR", "ru", "sv", "tr", "uk", "zh_CN"};
+
+QString CatalogueOf(const QString &language) {
+  return QB_ASSET_DIR "/i18n/quarrybox_" + language + ".qm";
+}
+
+// The names of the copies a translation shows, in WordPictures' order.
+QStringList CopiesOf(const QString &language) {
+  QTranslator translator;
+  if (!translator.load(CatalogueOf(language)))
+    return {};
+  QCoreApplication::installTranslator(&translator);
+  QStringList names;
+  for (const QString &name : WordPictures)
+    names << TranslatedBuiltinName(name);
+  QCoreApplication::removeTranslator(&translator);
+  return names;
+}
+
+class TranslatedPicturesOf : public ::testing::TestWithParam<QString> {};
+
+TEST(TranslatedPictures, EveryLanguageHasItsCompiledCatalogue) {
+  QStringList compiled;
+  for (const QFileInfo &catalogue :
+       QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files, QDir::Name))
+    compiled << catalogue.completeBaseName().section('_', 1);
+  EXPECT_EQ(compiled, Languages);
+}
+
+TEST_P(TranslatedPicturesOf, ItsOwnCopiesAtTheEnglishSize) {
+  const QStringList copies = CopiesOf(GetParam());
+  ASSERT_EQ(copies.size(), WordPictures.size()) << "no catalogue";
+  for (qsizetype i = 0; i < copies.size(); ++i) {
+    const QImage english = Builtin(WordPictures[i]), copy = Builtin(copies[i]);
+    ASSERT_FALSE(copy.isNull()) << qPrintable(copies[i]);
+    EXPECT_EQ(copy.size(), english.size()) << qPrintable(copies[i]);
+    EXPECT_NE(copy, english) << qPrintable(copies[i]) << " has the English words";
   }
+  for (const QString &other : Languages)
+    if (other != GetParam())
+      for (const QString &name : CopiesOf(other))
+        EXPECT_FALSE(copies.contains(name)) << qPrintable(other) << " shows the same copy";
   for (const QString &name : WordPictures)
     EXPECT_EQ(TranslatedBuiltinName(name), name) << "without a translation";
+  QTranslator translator;
+  ASSERT_TRUE(translator.load(CatalogueOf(GetParam())));
+  QCoreApplication::installTranslator(&translator);
+  EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp") << "a picture without words";
+  QCoreApplication::removeTranslator(&translator);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedPicturesOf, ::testing::ValuesIn(Languages),
+                         [](const auto &row) { return row.param.toStdString(); });
 
 // A translation newer than the painted copies: its words have none.
 class TUnpaintedWords : public QTranslator {
