@@ -101,13 +101,12 @@ QChar AccessKey(const QString &text) {
   return key;
 }
 
-// What is wrong with one menu item's access key, given the English text's.
+// What is wrong with one menu item's access key, given the English text's: an item with a key
+// in English keeps one (an item without may gain one).
 QString AccessKeyFault(const QString &language, const QString &english, const QString &text) {
   const QChar key = AccessKey(text);
-  if (AccessKey(english).isNull())
-    return key.isNull() ? QString() : QStringLiteral("has an access key the English lacks");
   if (key.isNull())
-    return QStringLiteral("has no access key");
+    return AccessKey(english).isNull() ? QString() : QStringLiteral("has no access key");
   if (key == '&')
     return QStringLiteral("has more than one access key");
   if (!key.isLetterOrNumber())
