@@ -967,12 +967,12 @@
     <message>
         <source>Stretch</source>
         <extracomment>Stretch the skin&apos;s picture to the window</extracomment>
-        <translation>Розтягнути</translation>
+        <translation>Вписати</translation>
     </message>
     <message>
         <source>Show</source>
         <extracomment>Show this skin in the main window while building</extracomment>
-        <translation>Показати</translation>
+        <translation>Показ</translation>
     </message>
     <message>
         <source>Add Level(s)</source>
