@@ -550,7 +550,7 @@
     <message>
         <source>press P or Up to resume</source>
         <extracomment>Under the title of the pause banner: P and the Up arrow key end the pause. About 250 pixels wide in bold; a longer text is drawn smaller.</extracomment>
-        <translation>P か ↑ キーで再開</translation>
+        <translation>P か上矢印キーで再開</translation>
     </message>
 </context>
 <context>
@@ -1119,7 +1119,7 @@
     </message>
     <message>
         <source>Type your name and press Enter.</source>
-        <translation>名前を入力して Enter を押してください。</translation>
+        <translation>名前を入力し Enter で確定</translation>
     </message>
 </context>
 <context>

@@ -550,7 +550,7 @@
     <message>
         <source>press P or Up to resume</source>
         <extracomment>Under the title of the pause banner: P and the Up arrow key end the pause. About 250 pixels wide in bold; a longer text is drawn smaller.</extracomment>
-        <translation>P 또는 ↑ 키로 계속</translation>
+        <translation>P 또는 위쪽 화살표로 계속</translation>
     </message>
 </context>
 <context>

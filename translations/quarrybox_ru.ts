@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>, no score yet</source>
-        <translation>, рекордов пока нет</translation>
+        <translation>, рекордов нет</translation>
     </message>
 </context>
 <context>

@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>, no score yet</source>
-        <translation>, рекордів поки немає</translation>
+        <translation>, рекордів немає</translation>
     </message>
 </context>
 <context>
@@ -1082,7 +1082,7 @@
     </message>
     <message>
         <source>Skins</source>
-        <translation>Тла</translation>
+        <translation>Фони</translation>
     </message>
 </context>
 <context>

@@ -550,7 +550,7 @@
     <message>
         <source>press P or Up to resume</source>
         <extracomment>Under the title of the pause banner: P and the Up arrow key end the pause. About 250 pixels wide in bold; a longer text is drawn smaller.</extracomment>
-        <translation>按 P 或 ↑ 键继续</translation>
+        <translation>按 P 或上方向键继续</translation>
     </message>
 </context>
 <context>
