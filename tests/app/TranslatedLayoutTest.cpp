@@ -163,8 +163,7 @@ TEST_P(TranslatedLayoutTest, TheBuilderShowsItsTextsWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayoutTest,
-                         ::testing::Values("", "de", "es", "fr", "ja", "ko", "pl", "pt_BR", "ru",
-                                           "uk", "zh_CN"),
+                         ::testing::Values("", "de", "es", "fr", "pl", "pt_BR"),
                          [](const auto &row) {
                            return row.param.isEmpty() ? std::string("en") : row.param.toStdString();
                          });
