@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox wmctrl weston qt6-wayland
-  fonts-liberation fonts-croscore
+  fonts-liberation fonts-croscore fonts-wqy-microhei
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev
   libzstd-dev zstd debootstrap lintian
   python3 universal-ctags clang-tidy
