@@ -26,6 +26,7 @@ public:
   const QString &FilePath() const { return Path; }
 
   QString Read(const Setting::TText &key) const { return ReadText(key.Name, key.Scope); }
+  QString Read(const Setting::TKeys &key) const { return ReadText(key.Name, key.Scope); }
   std::optional<int> Read(const Setting::TNumber &key) const;
   template <typename T, std::size_t N> T Read(const Setting::TChoice<T, N> &key) const {
     const QString text = ReadText(key.Name, key.Scope);
@@ -38,6 +39,9 @@ public:
   }
   // False only when the value could not be stored.
   bool Write(const Setting::TText &key, const QString &text) {
+    return WriteText(key.Name, key.Scope, text);
+  }
+  bool Write(const Setting::TKeys &key, const QString &text) {
     return WriteText(key.Name, key.Scope, text);
   }
   bool Write(const Setting::TNumber &key, int value) {

@@ -53,6 +53,18 @@ inline constexpr TNumber WindowSize{"WindowSize", Preference}; // the picture's 
 inline constexpr TFlag FullScreen{
     "FullScreen", {{{"ON", true}, {"OFF", false}}}, false, false, Preference};
 
+// The keys of each of the player's actions: Qt's portable key texts separated by "; ", as
+// QKeySequence::listFromString reads them ("Left; H; Num+4"); and the game controllers' buttons
+// (Left, Right, Down, A, B, Start) the same way. Missing or unreadable: the default keys.
+struct TKeys {
+  const char *Name;
+  TScope Scope = Preference;
+};
+inline constexpr TKeys KeyLeft{"KeyLeft"}, KeyRight{"KeyRight"}, KeyTurn{"KeyTurn"},
+    KeyDown{"KeyDown"}, KeyDrop{"KeyDrop"}, KeyStart{"KeyStart"}, KeyPause{"KeyPause"};
+inline constexpr TKeys PadLeft{"PadLeft"}, PadRight{"PadRight"}, PadTurn{"PadTurn"},
+    PadDown{"PadDown"}, PadDrop{"PadDrop"}, PadStart{"PadStart"}, PadPause{"PadPause"};
+
 // The main window and the games it opened.
 inline constexpr TNumber WindowLeft{"QuarryboxLeft"};
 inline constexpr TNumber WindowTop{"QuarryboxTop"};
