@@ -78,3 +78,14 @@ TPlayerActions TKeyBindings::ActionsOf(TKeyCode key) const {
       actions.Add(static_cast<TPlayerAction>(a));
   return actions;
 }
+
+std::optional<TPlayerAction> TKeyBindings::ClashOf(TPlayerAction action, TKeyCode key) const {
+  if (action == TPlayerAction::Start)
+    return std::nullopt;
+  for (int a = 0; a < PlayerActionCount; ++a) {
+    const auto other = static_cast<TPlayerAction>(a);
+    if (other != action && other != TPlayerAction::Start && Keys(other).contains(key))
+      return other;
+  }
+  return std::nullopt;
+}

@@ -9,6 +9,7 @@
 #include <Qt>
 
 #include <array>
+#include <optional>
 
 using TKeyCode = int;
 
@@ -35,6 +36,10 @@ public:
   }
   // The actions this key asks for.
   TPlayerActions ActionsOf(TKeyCode key) const;
+  // The action that already answers to this key and may not share it with `action`, if any:
+  // the actions of play may not share keys; Start, which acts only while nothing is played,
+  // may share them with any.
+  std::optional<TPlayerAction> ClashOf(TPlayerAction action, TKeyCode key) const;
   bool operator==(const TKeyBindings &) const = default;
 
 private:
