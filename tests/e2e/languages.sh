@@ -31,8 +31,8 @@ main_width() { client "$(window "Quarrybox - ")" | awk '{print $3}'; }
 
 # Opens a dialog through its menu (two access keys), checks its caption and width, closes it.
 # A screenshot is taken as $lang-NAME.png when a name is given. An access key is a key name for
-# xdotool ("f", "odiaeresis"). The builder opens beside the main window, at a size of its own in
-# English as in any language.
+# xdotool ("f", "odiaeresis", "Cyrillic_ef"). The builder opens beside the main window, at a size
+# of its own in English as in any language.
 open_dialog() {
   local menu=$1 item=$2 caption=$3 shot=${4:-} any_width=${5:-}
   focus_main
@@ -48,6 +48,22 @@ open_dialog() {
   [ -z "$shot" ] || { sleep 0.3; import -window root "$shots/$lang-$shot.png"; }
   wmctrl -i -c "$id" # as the title bar's close box
   wait_window "$caption" gone
+}
+
+# Gives each key name the rows press a keycode of its own when the server's US keymap lacks it
+# (Cyrillic letters, "odiaeresis"), before any program starts. Left to xdotool, every such press
+# would first rebind a spare keycode and restore it, and a program that reads the key before the
+# changed map can miss the press; one fixed map needs no second layout nor group switching.
+bind_missing_keys() {
+  local name free=()
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 && $2 > 8 { print $2 }')
+  for name in $(tr ', ' '\n\n' <<<"$*" | awk 'length($0) > 1' | sort -u); do
+    xmodmap -pke | awk -v k="$name" '{ for (i = 4; i <= NF; i++) if ($i == k) f = 1 } END { exit !f }' &&
+      continue
+    [ ${#free[@]} -gt 0 ] || fail "no free keycode for $name"
+    xmodmap -e "keycode ${free[0]} = $name"
+    free=("${free[@]:1}")
+  done
 }
 
 # A game whose name has letters beyond ASCII, shown as it is in every language's caption, and a
@@ -70,7 +86,12 @@ nl nl_NL.UTF-8 b,s,o,h,o,d,r,v,f,o,m onvolledig Voorkeuren,Ranglijst,Over Quarry
 pl pl_PL.UTF-8 p,g,o,c,o,p,n,p,r,o,u niekompletny Preferencje,Rekordy,O programie Quarrybox,Otwórz grę,Gry Quarrybox,Edytor Quarrybox,Komunikat
 pt_BR pt_BR.UTF-8 a,j,o,u,a,b,c,p,t,s,c incompleto Preferências,Recordes,Sobre o Quarrybox,Abrir jogo,Jogos do Quarrybox,Editor do Quarrybox,Mensagem
 sv sv_SE.UTF-8 a,s,l,h,odiaeresis,l,t,i,t,o,k ofullst Inställningar,Topplista,Om Quarrybox,Öppna spel,Quarrybox-spel,Quarrybox-redigerare,Meddelande
-tr tr_TR.UTF-8 d,o,s,y,a,i,y,t,b,h,u eksik Tercihler,Rekorlar,Quarrybox hakkında,Oyun aç,Quarrybox oyunları,Quarrybox düzenleyicisi,İleti"
+tr tr_TR.UTF-8 d,o,s,y,a,i,y,t,b,h,u eksik Tercihler,Rekorlar,Quarrybox hakkında,Oyun aç,Quarrybox oyunları,Quarrybox düzenleyicisi,İleti
+ru ru_RU.UTF-8 Cyrillic_ef,Cyrillic_i,Cyrillic_pe,Cyrillic_es,Cyrillic_o,Cyrillic_che,Cyrillic_er,Cyrillic_en,Cyrillic_er,Cyrillic_o,Cyrillic_es неполный Настройки,Рекорды,О Quarrybox,Открыть игру,Игры Quarrybox,Редактор Quarrybox,Сообщение
+uk uk_UA.UTF-8 Cyrillic_ef,Cyrillic_ghe,Cyrillic_pe,Cyrillic_de,Cyrillic_ve,Cyrillic_ze,Cyrillic_er,Cyrillic_en,Cyrillic_er,Cyrillic_pe,Cyrillic_es неповний Налаштування,Рекорди,Про Quarrybox,Відкрити гру,Ігри Quarrybox,Редактор Quarrybox,Повідомлення
+ja ja_JP.UTF-8 f,g,o,h,o,d,c,p,z,a,c 不完全 設定,ハイスコア,Quarrybox について,ゲームを開く,Quarrybox のゲーム,Quarrybox ビルダー,メッセージ
+zh_CN zh_CN.UTF-8 f,g,o,h,o,d,c,p,z,a,c 不完整 首选项,高分榜,关于 Quarrybox,打开游戏,Quarrybox 游戏,Quarrybox 编辑器,消息
+ko ko_KR.UTF-8 f,g,o,h,o,d,c,p,z,a,c 불완전 환경 설정,최고 점수,Quarrybox 정보,게임 열기,Quarrybox 게임,Quarrybox 편집기,메시지"
 if [ -z "${QB_LANGUAGES:-}" ]; then
   for catalogue in "$(dirname "$0")"/../../translations/quarrybox_*.ts; do
     lang=$(basename "$catalogue" .ts)
@@ -78,6 +99,7 @@ if [ -z "${QB_LANGUAGES:-}" ]; then
     grep -q "^$lang " <<<"$rows" || fail "$lang has no row: give its access keys and captions"
   done
 fi
+bind_missing_keys "$(awk '{ print $3 }' <<<"$rows")"
 while read -r lang locale keys reason captions; do
   [ -z "${QB_LANGUAGES:-}" ] || [[ " $QB_LANGUAGES " == *" $lang "* ]] || continue
   IFS=, read -r file game options help open download score prefs size about create <<<"$keys"
