@@ -45,7 +45,7 @@ TFileCommands::TStartGames TFileCommands::StartGames(const QStringList &argument
       Parts.Report(CannotOpenMessage(commandLine));
     add(games.Named);
   }
-  add(OpenStoredFileName(Settings.ReadSetting("LastGame")));
+  add(OpenStoredFileName(Settings.Read(Setting::LastGame)));
   add(Parts.Folder + "Games/Default.qbx");
   return games;
 }
@@ -54,7 +54,7 @@ void TFileCommands::OpenGameMessage() {
   if (!Flow.TitleShown())
     return;
   // A name or a local file's address (a name that is not UTF-8 comes as one).
-  const QString path = OpenStoredFileName(Settings.ReadSetting("NewQBXFile"));
+  const QString path = OpenStoredFileName(Settings.Read(Setting::HandedOverGame));
   if (path.isEmpty())
     return;
   if (!QFileInfo(path).isFile()) {
@@ -71,8 +71,8 @@ void TFileCommands::OpenGameMessage() {
   }
 }
 
-QString TFileCommands::GamesFolder(const char *setting) const {
-  const QString remembered = Settings.ReadSetting(setting);
+QString TFileCommands::GamesFolder(const Setting::TText &setting) const {
+  const QString remembered = Settings.Read(setting);
   return remembered.isEmpty() ? Parts.Folder + "Games" : remembered;
 }
 
@@ -118,7 +118,7 @@ bool TFileCommands::LeaveCurrentGame() {
 void TFileCommands::OpenGame() {
   if (!LeaveCurrentGame() || !Parts.Dialogs)
     return;
-  OpenGameFile(Parts.Dialogs->AskOpenGameFile(GamesFolder("QBXOpenPath")));
+  OpenGameFile(Parts.Dialogs->AskOpenGameFile(GamesFolder(Setting::OpenFolder)));
 }
 
 void TFileCommands::OpenDroppedGame(const QString &path) {
@@ -136,7 +136,7 @@ void TFileCommands::OpenGameFile(const QString &path) {
     return;
   Document.DeleteWorkingPictures();
   if (!ReachedByDescriptor(path)) // a descriptor's folder means nothing to the next start
-    Settings.WriteSetting("QBXOpenPath", QFileInfo(path).absolutePath());
+    Settings.Write(Setting::OpenFolder, QFileInfo(path).absolutePath());
   if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
     Recent.Remember(path);
     Flow.SetGameState(StateTitle);
@@ -160,7 +160,7 @@ void TFileCommands::SaveGameAs() {
     return;
   const bool hasFile = !NeedsName() && Data.FilePath != TGameData::EmptyGamePath();
   QString path = Parts.Dialogs->AskSaveGameFile(
-      Recent.SaveFolder(hasFile, GamesFolder("QBXSavePath")), SaveFileName);
+      Recent.SaveFolder(hasFile, GamesFolder(Setting::SaveFolder)), SaveFileName);
   if (path.isEmpty())
     return;
   if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
@@ -170,7 +170,7 @@ void TFileCommands::SaveGameAs() {
       !Parts.Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Confirm Overwriting"),
                                QCoreApplication::translate("TGame", "Overwrite Existing Game?")))
     return;
-  Settings.WriteSetting("QBXSavePath", QFileInfo(path).absolutePath());
+  Settings.Write(Setting::SaveFolder, QFileInfo(path).absolutePath());
   if (!Save(path))
     return;
   Data.FilePath = QFileInfo(path).absoluteFilePath();
@@ -187,7 +187,7 @@ void TFileCommands::CreateGame() {
   Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
   Parts.PlaySound("Dialog");
   if (Parts.Dialogs && Parts.Dialogs->ShowBuilder(Data, true)) {
-    Data.FilePath = GamesFolder("QBXSavePath") + "/untitled.qbx";
+    Data.FilePath = GamesFolder(Setting::SaveFolder) + "/untitled.qbx";
     Parts.SetGameCaption();
     Data.MarkBuilt();
   }

@@ -40,7 +40,7 @@ public:
   bool SaveIfModified(bool clearAlways);
 
 private:
-  QString GamesFolder(const char *setting) const;
+  QString GamesFolder(const Setting::TText &setting) const;
   bool NeedsName() const;
   bool Save(const QString &path);
   bool LeaveCurrentGame();

@@ -7,8 +7,9 @@
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
 #include "gamefile/StandAlone.h"
-#include "media/VirtualKeys.h"
+#include "input/StoredKeyBindings.h"
 #include "rules/Rounding.h"
+#include "settings/StoredPreferences.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -33,17 +34,17 @@ void TGame::Start(const TStartup &startup) {
   Parts.StandAloneMode = exeName != "QUARRYBOX" && exeName != "QUARRYBOX.EXE";
   Parts.Settings.SetStandAlone(Parts.StandAloneMode);
 
-  if (!Parts.StandAloneMode && Parts.Settings.ReadSetting("OLDRegCopied") != "YES")
+  if (!Parts.StandAloneMode && !Parts.Settings.Read(Setting::OldVersionCopied))
     Parts.Settings.CopyFromOldVersion(startup.WindowHandle);
-  Parts.Settings.WriteSetting("QRXHandle", startup.WindowHandle);
+  Parts.Settings.Write(Setting::WindowHandle, startup.WindowHandle);
 
   Parts.Data = TGameData();
   Parts.Data.CurrentLevel = 0;
 
   PlaceWindow(startup);
 
-  Parts.Session.Prefs =
-      TPlayPreferences::Read([this](const QString &n) { return Parts.Settings.ReadSetting(n); });
+  Parts.Session.Prefs = ReadPlayPreferences(Parts.Settings);
+  Parts.PlayerInput.Keyboard.Bindings = ReadKeyBindings(Parts.Settings);
 
   Parts.Folder = DataFolder(Parts.ProgramPath);
   const QImage customPrompt = FolderPicture(Parts.Folder + "PressSpace.bmp");
@@ -56,12 +57,11 @@ void TGame::Start(const TStartup &startup) {
 
   // The option is set to the opposite of the stored state and then clicked, which stores the
   // state again and opens the device.
-  const QString soundState = Parts.Settings.ReadSetting("SoundState");
-  Commands.SetSoundOn(!(soundState.isEmpty() || soundState == "ON"));
+  Commands.SetSoundOn(!Parts.Settings.Read(Setting::SoundOn));
   Commands.ToggleSound();
 
-  Parts.Settings.WriteSetting("QuarryboxPath", Parts.ProgramPath);
-  Parts.Settings.WriteSetting("QuarryboxVer", "2.0");
+  Parts.Settings.Write(Setting::ProgramPath, Parts.ProgramPath);
+  Parts.Settings.Write(Setting::ProgramVersion, QStringLiteral("2.0"));
   Parts.PlaySound("StartQRX");
 
   if (Parts.StandAloneMode)
@@ -81,13 +81,12 @@ void TGame::TellDesktop() {
 
 // Where the window was left, else centred; always on a screen that exists now.
 void TGame::PlaceWindow(const TStartup &startup) {
-  bool ok = false;
-  const int left = Parts.Settings.ReadSetting("QuarryboxLeft").toInt(&ok);
-  Position.setX(
-      ok ? left : RoundHalfEven((startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0));
-  const int top = Parts.Settings.ReadSetting("QuarryboxTop").toInt(&ok);
-  Position.setY(
-      ok ? top : RoundHalfEven((startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0));
+  Position.setX(Parts.Settings.Read(Setting::WindowLeft)
+                    .value_or(RoundHalfEven(
+                        (startup.ScreenSize.width() - startup.WindowSize.width()) / 2.0)));
+  Position.setY(Parts.Settings.Read(Setting::WindowTop)
+                    .value_or(RoundHalfEven(
+                        (startup.ScreenSize.height() - startup.WindowSize.height()) / 2.0)));
   Position = KeepOnScreen(Position, startup.WindowSize, startup.ScreenAreas);
 }
 
@@ -134,18 +133,18 @@ void TGame::StartWithChosenGame(const TStartup &startup) {
   }
 }
 
-void TGame::KeyDown(int virtualKey, bool ctrl) {
-  if (Commands.Offered(TCommand::PauseGame) && (virtualKey == Vk::P || virtualKey == Vk::Pause))
+void TGame::KeyDown(TKeyCode key, bool ctrl) {
+  const TPlayerActions actions = Parts.PlayerInput.Keyboard.Bindings.ActionsOf(key);
+  if (Commands.Offered(TCommand::PauseGame) && actions.Has(TPlayerAction::Pause))
     Pause.PauseGame();
-  if (!Parts.PlayerInput.Keyboard.Enabled() &&
-      (virtualKey == Vk::Up || virtualKey == Vk::Numpad8)) {
+  if (!Parts.PlayerInput.Keyboard.Enabled() && actions.Has(TPlayerAction::Turn)) {
     // Resume; the key must not also turn the piece.
     Parts.Session.Piece.SwallowResumeKey();
     Parts.ClearInputStates();
     Pause.PauseGame();
     return;
   }
-  if (!Parts.View.Overlays().Prompt().Visible && ctrl && virtualKey == Vk::L) {
+  if (!Parts.View.Overlays().Prompt().Visible && ctrl && key == KeyCode(Qt::Key_L)) {
     Flow.FinishLevel(); // the level skip
   }
 }
@@ -164,16 +163,16 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
         Parts.Document.RepackStandAlone(Parts.ProgramPath)); // logged: the window is closing
   Parts.Document.RemoveWorkingFolder();
   Parts.FrameTimer.SetEnabled(false);
-  Parts.Settings.WriteSetting("DownArrow", Parts.Session.Prefs.DownArrowDrops ? "Drop" : "Rotate");
+  Parts.Settings.Write(Setting::DownKeyDrops, Parts.Session.Prefs.DownArrowDrops);
   // Closed during start-up (the session ended while a box was open): no game was played and the
   // window never stood anywhere, so the stored game and place stay for the next start.
   if (!Started)
     return;
   if (const QString stored = StoredFileName(Parts.Data.FilePath);
       !Parts.Data.Unsaved && !stored.isEmpty())
-    Parts.Settings.WriteSetting("LastGame", stored);
+    Parts.Settings.Write(Setting::LastGame, stored);
   if (windowPosition) {
-    Parts.Settings.WriteSetting("QuarryboxLeft", QString::number(windowPosition->x()));
-    Parts.Settings.WriteSetting("QuarryboxTop", QString::number(windowPosition->y()));
+    Parts.Settings.Write(Setting::WindowLeft, windowPosition->x());
+    Parts.Settings.Write(Setting::WindowTop, windowPosition->y());
   }
 }

@@ -74,7 +74,7 @@ public:
 
   // Keys: the window keeps the key table; KeyDown gets the window's key-down commands.
   TKeyStateTable &Keys() { return Parts.KeyTable; }
-  void KeyDown(int virtualKey, bool ctrl);
+  void KeyDown(TKeyCode key, bool ctrl);
 
   // What the window shows.
   const QString &Caption() const { return Parts.CaptionText; }

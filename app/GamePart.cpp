@@ -98,8 +98,4 @@ void TGameParts::PlaySound(const QString &name) {
   Trace::Event("sound", name);
 }
 
-void TGameParts::ClearInputStates() {
-  for (TInputState s : {InputDown, InputUp, InputLeft, InputRight, InputButton1, InputButton2,
-                        InputButton3, InputButton4, InputButton5, InputButton6})
-    PlayerInput.Remove(s);
-}
+void TGameParts::ClearInputStates() { PlayerInput.Remove(PlayerInput.Actions()); }

@@ -8,9 +8,9 @@
 #include "app/MenuModel.h"
 #include "gamefile/GameData.h"
 #include "gamefile/Result.h"
+#include "input/PlayerInput.h"
 #include "media/FrameTimer.h"
 #include "media/KeyStateTable.h"
-#include "media/PlayerInput.h"
 #include "media/Scheduler.h"
 #include "pictures/LevelPictureLoader.h"
 #include "rules/PlaySession.h"
@@ -42,8 +42,7 @@ public:
   QImage LoadPicture(const QString &path, int type) const;
   // Opens a game file as the current game; false (and said why) when it cannot be read.
   bool LoadGame(const QString &path);
-  // The directions and the first six buttons are let go: a held key acts again only when
-  // pressed again.
+  // The player's actions are let go: a held key acts again only when pressed again.
   void ClearInputStates();
 
   TScheduler &Scheduler;

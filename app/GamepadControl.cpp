@@ -2,8 +2,8 @@
 
 #include "app/Game.h"
 #include "app/Timing.h"
+#include "input/KeyBindings.h"
 #include "media/InputDeviceWatch.h"
-#include "media/VirtualKeys.h"
 
 namespace {
 
@@ -14,27 +14,6 @@ constexpr int PollWhilePlugged = Timing::FrameInterval;
 // after the device's entry changes: the controllers are looked at again 0.25, 0.75, 1.75 and
 // 3.75 s after the last change.
 constexpr int FirstLookAgain = 250, LastLookAgain = 2000;
-
-struct TKeyOfControls {
-  int Key;
-  TPadControls Controls;
-};
-
-TPadControls Of(std::initializer_list<TPadControl> controls) {
-  TPadControls set;
-  for (TPadControl c : controls)
-    set.set(c);
-  return set;
-}
-
-const TPadControls DropControls = Of({PadDown, PadDrop});
-
-const TKeyOfControls Keys[] = {
-    {Vk::Left, Of({PadLeft})},
-    {Vk::Right, Of({PadRight})},
-    {Vk::Space, DropControls},
-    {Vk::Up, Of({PadTurn})},
-};
 
 } // namespace
 
@@ -79,23 +58,15 @@ void TGamepadControl::Sample() {
   const TPadControls now = Pads.Poll();
   PollTimer.SetEnabled(Pads.Count() > 0);
   TKeyStateTable &table = Game.Keys();
-  for (const TKeyOfControls &k : Keys) {
-    const bool down = (now & k.Controls).any();
+  for (int control = 0; control < PadControlCount; ++control) {
     // Pressed again every frame while held: the window clears the table when it loses focus.
-    if (down)
-      table.Press(k.Key);
-    else if ((Held & k.Controls).any())
-      table.Release(k.Key);
+    if (now.test(std::size_t(control)))
+      table.Press(PadButtonCode(control));
+    else if (Held.test(std::size_t(control)))
+      table.Release(PadButtonCode(control));
   }
-  if (now.test(PadStart) && !Held.test(PadStart)) {
-    if (Game.Menu().Enabled(TCommand::PauseGame)) {
-      Game.KeyDown(Vk::P, false);
-    } else {
-      // A tap: the table remembers it until the keys are read.
-      table.Press(Vk::Space);
-      if (!(now & DropControls).any())
-        table.Release(Vk::Space);
-    }
-  }
+  // Start pauses and resumes as the pause key does.
+  if (now.test(PadStart) && !Held.test(PadStart))
+    Game.KeyDown(PadButtonCode(PadStart), false);
   Held = now;
 }

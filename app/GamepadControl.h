@@ -1,13 +1,9 @@
 #pragma once
 // A game controller playing the game as the keyboard does: each frame, before the keys are read,
-// what is held on the controllers presses or releases the keys that do the same thing, so that
-// a held direction repeats exactly as a held key does (the "Movement" preference) and a turn
-// follows the Up key's preference.
-//
-//   d-pad / left stick left, right   Left, Right arrow
-//   d-pad / left stick down, A       Space (drop; starts and goes on at the title and level end)
-//   B, X                             Up arrow (turn)
-//   Start                            pause and resume while playing, otherwise as Space
+// what is held on the controllers is pressed or released in the key table as keys of their own,
+// which the key bindings name beside the keyboard's (see TKeyBindings::Defaults), so that a held
+// direction repeats exactly as a held key does (the "Movement" preference) and a turn follows the
+// Up key's preference.
 
 #include "media/Gamepads.h"
 #include "media/Timer.h"

@@ -8,7 +8,7 @@
 #include "app/Trace.h"
 #include "app/WindowPictureView.h"
 #include "app/WindowPlacement.h"
-#include "media/VirtualKeys.h"
+#include "input/KeyBindings.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -18,6 +18,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -297,24 +298,25 @@ void TMainForm::ShowGamesGallery() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event) {
-  const int vk = VirtualKeyFromQt(event->key(), event->modifiers());
-  if (vk == 0) {
+  const TKeyCode key = KeyOfEvent(event->key(), event->modifiers());
+  if (key == 0) {
     QMainWindow::keyPressEvent(event);
     return;
   }
   // A held key acts once: its repeats come as presses of a key already down (X11 with
   // press-only repeats) or are marked so (Qt's own detection, Wayland).
-  if (event->isAutoRepeat() || (GameRef.Keys().Entry(vk) & TKeyStateTable::DownBit))
+  if (event->isAutoRepeat() || GameRef.Keys().Held(key))
     return;
-  Trace::Event("key", QString::number(vk)); // timings from the key on are read from the trace
-  GameRef.Keys().Press(vk);
-  GameRef.KeyDown(vk, event->modifiers() & Qt::ControlModifier);
+  // Timings from the key on are read from the trace.
+  Trace::Event("key", QKeySequence(key).toString(QKeySequence::PortableText));
+  GameRef.Keys().Press(key);
+  GameRef.KeyDown(key, event->modifiers() & Qt::ControlModifier);
 }
 
 void TMainForm::keyReleaseEvent(QKeyEvent *event) {
-  const int vk = VirtualKeyFromQt(event->key(), event->modifiers());
-  if (vk != 0 && !event->isAutoRepeat())
-    GameRef.Keys().Release(vk);
+  const TKeyCode key = KeyOfEvent(event->key(), event->modifiers());
+  if (key != 0 && !event->isAutoRepeat())
+    GameRef.Keys().Release(key);
 }
 
 void TMainForm::changeEvent(QEvent *event) {

@@ -136,7 +136,7 @@ void TMenuCommands::SetSound(TGameSound *sound) {
 void TMenuCommands::ToggleSound() {
   const bool on = !Parts.SoundOn;
   SetSoundOn(on);
-  Settings.WriteSetting("SoundState", on ? "ON" : "OFF");
+  Settings.Write(Setting::SoundOn, on);
   if (on && Parts.Sound && !Parts.Sound->Initialized() && !Parts.Sound->Initialize())
     SetSoundOn(false); // no device: silent, no message
   if (!on && Parts.Sound)

@@ -2,7 +2,6 @@
 
 #include "app/PauseControl.h"
 #include "app/PlayFlow.h"
-#include "app/PlayerActionKeys.h"
 #include "app/Timing.h"
 #include "app/Trace.h"
 #include "rules/Speed.h"
@@ -59,9 +58,8 @@ void TPiecePlay::PlayingFrame() {
   }
   const TPiece before = Session.Piece.Piece();
   if (!Pause.Suspended()) {
-    const TPieceStep step =
-        Session.StepPiece(PlayerActions(PlayerInput.States()), LockDelayTimer.Enabled());
-    PlayerInput.Remove(InputStatesOf(step.Served));
+    const TPieceStep step = Session.StepPiece(PlayerInput.Actions(), LockDelayTimer.Enabled());
+    PlayerInput.Remove(step.Served);
     for (const QString &sound : step.Sounds)
       Parts.PlaySound(sound);
     if (step.LockDelayWanted)
@@ -138,9 +136,9 @@ void TPiecePlay::LandPiece() {
   if (!Session.Piece.Active() || !(Session.Piece.OnFloor() || Session.Piece.RestsOnSomething()))
     return; // moved off its support during the delay: it falls on
 
-  for (TInputState s : {InputButton1, InputDown, InputLeft, InputRight, InputButton3, InputButton4,
-                        InputButton5, InputButton6})
-    PlayerInput.Remove(s);
+  // A key held through the landing does not act on the next piece; a held turn key may.
+  PlayerInput.Remove({TPlayerAction::Drop, TPlayerAction::Start, TPlayerAction::Down,
+                      TPlayerAction::Left, TPlayerAction::Right});
   Parts.PlaySound(Session.Prefs.MotionSound
                       ? QStringLiteral("FallDown%1").arg(Session.Piece.Piece().Type + 1)
                       : QStringLiteral("FallDown"));

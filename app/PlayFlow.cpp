@@ -79,19 +79,20 @@ void TPlayFlow::OnFrame(int lagCount) {
 // after showing what it drew on the window picture.)
 bool TPlayFlow::NothingMoves() const {
   return (State != StatePlaying || Pause.Suspended()) && !Pieces.NewPieceDue() && !PictureDirty &&
-         PlayerInput.States().none();
+         PlayerInput.Actions().Empty();
 }
 
 // A piece is played, but until a timer (the fall step, the lock delay) or a key asks for
 // something the frames would draw nothing.
 bool TPlayFlow::PieceAtRest() {
   return State == StatePlaying && !Pieces.NewPieceDue() && !PictureDirty &&
-         !View.Surface().Surface().Drawn() && PlayerInput.States().none() && Session.Piece.AtRest();
+         !View.Surface().Surface().Drawn() && PlayerInput.Actions().Empty() &&
+         Session.Piece.AtRest();
 }
 
 void TPlayFlow::SetGameState(TGameState state) {
-  for (int s = InputButton1; s <= InputButton32; ++s)
-    PlayerInput.Remove(static_cast<TInputState>(s));
+  // A start or drop key held into the new state does not act in it; a held direction may.
+  PlayerInput.Remove({TPlayerAction::Drop, TPlayerAction::Start, TPlayerAction::Pause});
   State = state;
   Trace::Event("state", QString::number(state));
   FrameTimer.WakeUp();
@@ -133,7 +134,7 @@ void TPlayFlow::RefreshIfDirty() {
 
 void TPlayFlow::TitleFrame() {
   RefreshIfDirty();
-  if (PlayerInput.Has(InputButton1) && Data.LevelCount() > 0) {
+  if (PlayerInput.Has(TPlayerAction::Start) && Data.LevelCount() > 0) {
     Parts.PlaySound("Dialog");
     SetGameState(StatePlaying);
   }
@@ -141,7 +142,7 @@ void TPlayFlow::TitleFrame() {
 
 void TPlayFlow::GameOverFrame() {
   RefreshIfDirty();
-  if (PlayerInput.Has(InputButton1)) {
+  if (PlayerInput.Has(TPlayerAction::Start)) {
     Parts.PlaySound("Dialog");
     SetGameState(StateTitle);
   }
@@ -149,7 +150,7 @@ void TPlayFlow::GameOverFrame() {
 
 void TPlayFlow::LevelEndFrame() {
   RefreshIfDirty();
-  if (PlayerInput.Has(InputButton1) && Data.LevelCount() > 0) {
+  if (PlayerInput.Has(TPlayerAction::Start) && Data.LevelCount() > 0) {
     Parts.PlaySound("Dialog");
     Data.CurrentLevel += 1;
     LevelEnded();

@@ -10,7 +10,7 @@
 
 void TRecentGameCommands::Start(const QString &dataHome, bool gameNamed) {
   DataHome = dataHome;
-  FirstStart = !gameNamed && Settings.ReadSetting("LastGame").isEmpty() && List.Entries().isEmpty();
+  FirstStart = !gameNamed && Settings.Read(Setting::LastGame).isEmpty() && List.Entries().isEmpty();
 }
 
 void TRecentGameCommands::Remember(const QString &path) {

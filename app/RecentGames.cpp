@@ -12,8 +12,6 @@ namespace {
 
 const QString StoredBytesScheme = QStringLiteral("file://");
 
-QString SettingName(int index) { return QStringLiteral("RecentGame%1").arg(index + 1); }
-
 } // namespace
 
 QByteArray StoredFileBytes(const QString &stored) {
@@ -32,15 +30,15 @@ TRecentGame DescribeRecentGame(const QString &stored) {
 
 QStringList TRecentGames::Read() const {
   QStringList stored;
-  for (int i = 0; i < Limit; ++i)
-    if (const QString entry = Settings.ReadSetting(SettingName(i)); !entry.isEmpty())
+  for (const Setting::TText &key : Setting::RecentGames)
+    if (const QString entry = Settings.Read(key); !entry.isEmpty())
       stored << entry;
   return stored;
 }
 
 void TRecentGames::Write(const QStringList &stored) {
   for (int i = 0; i < Limit; ++i)
-    Settings.WriteSetting(SettingName(i), i < stored.size() ? stored[i] : QString());
+    Settings.Write(Setting::RecentGames[i], stored.value(i));
 }
 
 QList<TRecentGame> TRecentGames::Entries() const {

@@ -10,14 +10,13 @@
 #include "dialogs/MessageDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
+#include "input/KeyBindings.h"
 #include "media/KeyStateTable.h"
-#include "media/VirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QSet>
 #include <QUrl>
 
 TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
@@ -42,14 +41,11 @@ void TWidgetDialogs::SetSuspended(bool suspended) { Game.PauseControl().SetSuspe
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 
 THeldKeyFilter::TWasDown TWidgetDialogs::KeysDownNow() {
-  QSet<int> down;
-  for (int vk = 1; vk < 256; ++vk)
-    if (Game.Keys().Entry(vk) & TKeyStateTable::DownBit)
-      down.insert(vk);
+  const QList<TKeyCode> down = Game.Keys().HeldKeys();
   if (down.isEmpty())
     return {};
   return [down](const QKeyEvent &event) {
-    return down.contains(VirtualKeyFromQt(event.key(), event.modifiers()));
+    return down.contains(KeyOfEvent(event.key(), event.modifiers()));
   };
 }
 

@@ -13,18 +13,17 @@ int LargestFactor(QSize area, QSize picture) {
 TWindowSize ReadWindowSize(const TSettingsStore &settings, QSize available, double pixelRatio,
                            QSize window) {
   TWindowSize size;
-  size.FullScreen = settings.ReadSetting("FullScreen") == "ON";
-  bool ok = false;
-  const int stored = settings.ReadSetting("WindowSize").toInt(&ok);
+  size.FullScreen = settings.Read(Setting::FullScreen);
+  const std::optional<int> stored = settings.Read(Setting::WindowSize);
   // A factor stored on a larger screen falls back to the largest that fits this one.
-  if (ok && stored >= 1 && stored <= TWindowSize::MaxFactor)
-    size.Factor = std::min(stored, LargestFactor(available, window));
+  if (stored && *stored >= 1 && *stored <= TWindowSize::MaxFactor)
+    size.Factor = std::min(*stored, LargestFactor(available, window));
   else if (pixelRatio >= 2)
     size.Factor = std::min(TWindowSize::MaxFactor, LargestFactor(available, window));
   return size;
 }
 
 void WriteWindowSize(TSettingsStore &settings, const TWindowSize &size) {
-  settings.WriteSetting("WindowSize", QString::number(size.Factor));
-  settings.WriteSetting("FullScreen", size.FullScreen ? "ON" : "OFF");
+  settings.Write(Setting::WindowSize, size.Factor);
+  settings.Write(Setting::FullScreen, size.FullScreen);
 }

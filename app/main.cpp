@@ -50,11 +50,11 @@ TSingleInstance::TMessage HandOverMessage(const QString &key, const QStringList 
     return TSingleInstance::TMessage::None;
   TSettingsStore settings;
   // A file this process reaches by descriptor goes as its name's bytes, in a "file://" address.
-  settings.WriteSetting(
-      "NewQBXFile",
+  settings.Write(
+      Setting::HandedOverGame,
       StoredFileName(ReachedByDescriptor(path) ? path : QFileInfo(path).absoluteFilePath()));
-  return settings.ReadSetting("QRXHandle").isEmpty() ? TSingleInstance::TMessage::None
-                                                     : TSingleInstance::TMessage::OpenGame;
+  return settings.Read(Setting::WindowHandle).isEmpty() ? TSingleInstance::TMessage::None
+                                                        : TSingleInstance::TMessage::OpenGame;
 }
 
 // A stand-alone game's launcher runs this program from the folder it unpacked it to and names

@@ -29,14 +29,11 @@ namespace {
 // The level list shows the last level first: row 0 is the last level, and back.
 int RowOfLevel(const TBuilderLevels &levels, int level) { return levels.Count() - level; }
 
-const QString OpenPathSetting = QStringLiteral("QBXBuilderOpenPath");
 const char *const NoLevels = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "No Levels Defined!");
 //: The current level's picture in the builder, as in "Current Level (now visible)"
 const char *const NowVisible = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now visible");
 //: The current level's picture in the builder, as in "Current Level (now hidden)"
 const char *const NowHidden = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now hidden");
-const QString LeftSetting = QStringLiteral("BuilderLeft");
-const QString TopSetting = QStringLiteral("BuilderTop");
 
 } // namespace
 
@@ -82,8 +79,8 @@ int TQuarryboxBuilderForm::ShowModal() {
 
 void TQuarryboxBuilderForm::done(int result) {
   if (isVisible()) {
-    Settings.WriteSetting(LeftSetting, QString::number(pos().x()));
-    Settings.WriteSetting(TopSetting, QString::number(pos().y()));
+    Settings.Write(Setting::BuilderLeft, pos().x());
+    Settings.Write(Setting::BuilderTop, pos().y());
   }
   // The main window made room for the builder: it goes back, unless the author has moved it.
   QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
@@ -127,11 +124,10 @@ void TQuarryboxBuilderForm::PlaceWindow() {
   for (const QScreen *screen : QGuiApplication::screens())
     screens << screen->availableGeometry();
   std::optional<QPoint> last;
-  bool leftOk = false, topOk = false;
-  const int left = Settings.ReadSetting(LeftSetting).toInt(&leftOk);
-  const int top = Settings.ReadSetting(TopSetting).toInt(&topOk);
-  if (leftOk && topOk)
-    last = QPoint(left, top);
+  const std::optional<int> left = Settings.Read(Setting::BuilderLeft);
+  const std::optional<int> top = Settings.Read(Setting::BuilderTop);
+  if (left && top)
+    last = QPoint(*left, *top);
   const TBuilderPlacement placed = PlaceBuilder(size().grownBy(frame), outer, screens, last);
   if (placed.Main != outer.topLeft()) {
     MainWindowMove = {outer.topLeft(), placed.Main};
@@ -331,12 +327,12 @@ void TQuarryboxBuilderForm::OkClick() {
 }
 
 QString TQuarryboxBuilderForm::PictureFolder() const {
-  const QString remembered = Settings.ReadSetting(OpenPathSetting);
+  const QString remembered = Settings.Read(Setting::BuilderOpenFolder);
   return remembered.isEmpty() ? ProgramFolder + "Games" : remembered;
 }
 
 void TQuarryboxBuilderForm::RememberFolder(const QString &file) {
-  Settings.WriteSetting(OpenPathSetting, QFileInfo(file).absolutePath() + '/');
+  Settings.Write(Setting::BuilderOpenFolder, QFileInfo(file).absolutePath() + '/');
 }
 
 void TQuarryboxBuilderForm::HideForDialog() {

@@ -2,6 +2,7 @@
 
 #include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
+#include "settings/StoredPreferences.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -130,13 +131,10 @@ void TPreferencesDialog::FormShow() {
 
 void TPreferencesDialog::OkClicked() {
   Preferences.DownArrowDrops = DropWithDownRadio->isChecked();
-  Settings.WriteSetting("DownArrow", Preferences.DownArrowDrops ? "Drop" : "Rotate");
   Preferences.UpArrowClockwise = TurnClockwiseRadio->isChecked();
-  Settings.WriteSetting("UpArrow", Preferences.UpArrowClockwise ? "CW" : "ACW");
   Preferences.SingleStepMovement = SingleStepMovementCheck->isChecked();
-  Settings.WriteSetting("Movement", Preferences.SingleStepMovement ? "Tetris" : "Slide");
   Preferences.MotionSound = MotionSoundCheck->isChecked();
-  Settings.WriteSetting("RotateSND", Preferences.MotionSound ? "YES" : "NO");
+  WritePlayPreferences(Settings, Preferences);
   accept();
 }
 

@@ -133,8 +133,15 @@ void TScoreDialog::ShowNewScore() {
   }
   int top = 0;
   if (NameOpen()) {
+    // What the name keeps is said before typing: a letter the file cannot store is refused.
+    //: Under "Type your name": the game file keeps a name of Latin-1 (ISO 8859-1) letters and
+    //: digits only, so letters of other scripts and such as Polish "ł", Czech "ř" or Turkish
+    //: "ş" are refused as they are typed. Say which in this language's terms; short, about 180
+    //: pixels wide, two lines at most.
+    const QString keeps =
+        tr("Up to %1 letters or digits, Western European letters only.").arg(TGameData::NameLength);
     NewScoreLabel->setText(tr("New high score: %1").arg(Table[EntryRow - 1].Score) + '\n' +
-                           tr("Type your name and press Enter."));
+                           tr("Type your name and press Enter.") + '\n' + keeps);
     const int width = TableSize.width() - 6;
     NewScoreLabel->setGeometry(3, 4, width, NewScoreLabel->heightForWidth(width));
     top = NewScoreLabel->geometry().bottom() + 3;

@@ -3,8 +3,8 @@
 // are read from them, the earlier version's values are moved over, and a value
 // is written. Besides what the sanitizers catch, it holds the store to its
 // promise: a value written reads back exactly, whatever the file held.
-#include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
+#include "settings/StoredPreferences.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,14 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   TSettingsStore store(path);
   for (const QString &name : Names)
     store.ReadSetting(name);
-  TPlayPreferences::Read([&](const QString &name) { return store.ReadSetting(name); });
+  ReadPlayPreferences(store);
+  store.Read(Setting::WindowLeft);
+  store.Read(Setting::FullScreen);
   store.CopyFromOldVersion(QStringLiteral("4242"));
-  Require(store.ReadSetting(QStringLiteral("QRXHandle")) == u"4242", "the handle is stored");
+  Require(store.Read(Setting::WindowHandle) == u"4242", "the handle is stored");
 
   // A value made of the input's own text, which may hold any character the file
   // format escapes.
   const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-  Require(store.WriteSetting(QStringLiteral("LastGame"), text), "a value is written");
-  Require(store.ReadSetting(QStringLiteral("LastGame")) == text, "a written value reads back");
+  Require(store.Write(Setting::LastGame, text), "a value is written");
+  Require(store.Read(Setting::LastGame) == text, "a written value reads back");
   return 0;
 }

@@ -1,10 +1,5 @@
 #pragma once
-// The play preferences and how their stored texts read: an exact, case-sensitive compare, and a
-// missing value gives the default.
-
-#include <QString>
-
-#include <functional>
+// The play preferences (settings/StoredSettings.h says how they are stored).
 
 // What the Down key does with the falling piece.
 enum class TDownKey {
@@ -14,12 +9,11 @@ enum class TDownKey {
 };
 
 struct TPlayPreferences {
-  bool DownArrowDrops = true;     // "DownArrow": "Drop" or empty; else Down turns anticlockwise
-  bool UpArrowClockwise = false;  // "UpArrow": any non-empty text but "ACW"
-  bool SingleStepMovement = true; // "Movement": "Tetris" or empty; else a held key repeats
-  bool MotionSound = true;        // "RotateSND": "YES" or empty
-  // "DownArrow": "Fall". Set, it outweighs DownArrowDrops (then false), which the two-way
-  // choice still reads and writes.
+  bool DownArrowDrops = true;     // else Down turns anticlockwise
+  bool UpArrowClockwise = false;  // Up turns clockwise
+  bool SingleStepMovement = true; // else a held key repeats
+  bool MotionSound = true;        // each shape lands with a sound of its own
+  // Down makes the piece fall fast while held; it outweighs DownArrowDrops (then false).
   bool DownArrowFalls = false;
   // A held sideways key without SingleStepMovement: the time from the first column's start to
   // the second's, then between columns, in ms. 80 and 80 slide as the program always has: the
@@ -31,6 +25,4 @@ struct TPlayPreferences {
   TDownKey DownKey() const {
     return DownArrowFalls ? TDownKey::Fall : DownArrowDrops ? TDownKey::Drop : TDownKey::Rotate;
   }
-
-  static TPlayPreferences Read(const std::function<QString(const QString &)> &setting);
 };

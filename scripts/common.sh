@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox wmctrl weston qt6-wayland
-  fonts-liberation fonts-croscore
+  fonts-liberation fonts-croscore fonts-wqy-microhei
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev
   libzstd-dev zstd debootstrap lintian
   python3 universal-ctags clang-tidy
@@ -37,7 +37,8 @@ install_missing_packages() {
 }
 
 # The locales of the languages the game speaks, for the end-to-end test that starts it in each.
-TEST_LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pl_PL.UTF-8 pt_BR.UTF-8)
+TEST_LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pl_PL.UTF-8 pt_BR.UTF-8 it_IT.UTF-8 nl_NL.UTF-8
+  ru_RU.UTF-8 uk_UA.UTF-8 cs_CZ.UTF-8 sv_SE.UTF-8 tr_TR.UTF-8 ja_JP.UTF-8 zh_CN.UTF-8 ko_KR.UTF-8)
 
 generate_locales() {
   local missing=0 l

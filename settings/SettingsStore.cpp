@@ -40,15 +40,14 @@ bool TSettingsStore::Usable() const {
   return false;
 }
 
-bool TSettingsStore::IsPreference(const QString &name) {
-  // The window size is the player's too, so a stand-alone game keeps it as well.
-  static const QStringList preferences{"SoundState", "DownArrow",  "UpArrow",   "Movement",
-                                       "RotateSND",  "WindowSize", "FullScreen"};
-  return preferences.contains(name);
+std::optional<int> TSettingsStore::Read(const Setting::TNumber &key) const {
+  bool ok = false;
+  const int value = ReadText(key.Name, key.Scope).toInt(&ok);
+  return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-QString TSettingsStore::ReadSetting(const QString &name) const {
-  if ((StandAlone && !IsPreference(name)) || !Usable())
+QString TSettingsStore::ReadText(const QString &name, Setting::TScope scope) const {
+  if ((StandAlone && scope != Setting::Preference) || !Usable())
     return QString();
   QSettings store(Path, QSettings::IniFormat);
   store.sync(); // another program may have written since this one last looked
@@ -57,8 +56,8 @@ QString TSettingsStore::ReadSetting(const QString &name) const {
   return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
-bool TSettingsStore::WriteSetting(const QString &name, const QString &text) {
-  if ((StandAlone && !IsPreference(name)) || !Usable())
+bool TSettingsStore::WriteText(const QString &name, Setting::TScope scope, const QString &text) {
+  if ((StandAlone && scope != Setting::Preference) || !Usable())
     return false;
   QSettings store(Path, QSettings::IniFormat);
   const QString key = CurrentGroup + '/' + name;
@@ -87,12 +86,12 @@ void TSettingsStore::CopyFromOldVersion(const QString &windowHandle) {
   }
   if (!names.isEmpty()) {
     for (int i = 0; i < names.size(); ++i)
-      WriteSetting(names[i], values[i]);
+      WriteText(names[i], Setting::Program, values[i]);
     QSettings store(Path, QSettings::IniFormat);
     store.remove(OldGroup);
     store.sync();
   }
-  WriteSetting("OLDRegCopied", "YES");
-  WriteSetting("QRXHandle", windowHandle);
-  WriteSetting("QRXVer", "2.0");
+  Write(Setting::OldVersionCopied, true);
+  Write(Setting::WindowHandle, windowHandle);
+  Write(Setting::StoreVersion, QStringLiteral("2.0"));
 }

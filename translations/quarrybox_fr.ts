@@ -617,12 +617,12 @@
     <name>TGame</name>
     <message>
         <source>&quot;%1&quot; is a game made with Make EXE: it is a program of its own. Start it to play it.</source>
-        <translation>« %1 » est un jeu fait avec « Créer un EXE » : c&apos;est un programme à part entière. Lancez-le pour y jouer.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un jeu fait avec «&#xa0;Créer un EXE&#xa0;»&#xa0;: c&apos;est un programme à part entière. Lancez-le pour y jouer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a game: it is a file of the kind &quot;%2&quot;.</source>
         <extracomment>%2: the kind of file, as the desktop describes it (&quot;JPEG image&quot;, &quot;executable&quot;)</extracomment>
-        <translation>« %1 » n&apos;est pas un jeu : c&apos;est un fichier de type « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un jeu&#xa0;: c&apos;est un fichier de type «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1121,6 +1121,11 @@
         <source>Type your name and press Enter.</source>
         <translation>Tapez votre nom puis appuyez sur Entrée.</translation>
     </message>
+    <message>
+        <source>Up to %1 letters or digits, Western European letters only.</source>
+        <extracomment>Under &quot;Type your name&quot;: the game file keeps a name of Latin-1 (ISO 8859-1) letters and digits only, so letters of other scripts and such as Polish &quot;ł&quot;, Czech &quot;ř&quot; or Turkish &quot;ş&quot; are refused as they are typed. Say which in this language&apos;s terms; short, about 180 pixels wide, two lines at most.</extracomment>
+        <translation>Jusqu&apos;à %1 lettres ou chiffres, lettres d&apos;Europe de l&apos;Ouest seulement.</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>
@@ -1167,7 +1172,7 @@ else the game played last.
   -v, --version  show the version and end
 </source>
         <extracomment>The answer to --help; %1: the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Utilisation : %1 [FICHIER DE JEU]
+        <translation>Utilisation&#xa0;: %1 [FICHIER DE JEU]
 Joue au jeu de blocs qui tombent de FICHIER DE JEU (un fichier .qbx ou son adresse file://),
 sinon au dernier jeu joué.
 
@@ -1180,8 +1185,8 @@ sinon au dernier jeu joué.
 Try &quot;%1 --help&quot;.
 </source>
         <extracomment>%1: the program&apos;s name, %2: the option it does not know</extracomment>
-        <translation>%1 : option inconnue « %2 »
-Essayez « %1 --help ».
+        <translation>%1&#xa0;: option inconnue «&#xa0;%2&#xa0;»
+Essayez «&#xa0;%1 --help&#xa0;».
 </translation>
     </message>
 </context>

@@ -1121,6 +1121,11 @@
         <source>Type your name and press Enter.</source>
         <translation>Wpisz swoje imię i naciśnij Enter.</translation>
     </message>
+    <message>
+        <source>Up to %1 letters or digits, Western European letters only.</source>
+        <extracomment>Under &quot;Type your name&quot;: the game file keeps a name of Latin-1 (ISO 8859-1) letters and digits only, so letters of other scripts and such as Polish &quot;ł&quot;, Czech &quot;ř&quot; or Turkish &quot;ş&quot; are refused as they are typed. Say which in this language&apos;s terms; short, about 180 pixels wide, two lines at most.</extracomment>
+        <translation>Do %1 liter lub cyfr, bez polskich znaków (ą, ł, ś…).</translation>
+    </message>
 </context>
 <context>
     <name>TVisitSiteForm</name>

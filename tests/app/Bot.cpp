@@ -6,7 +6,7 @@ TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
     : H(h), Perform(std::move(perform)) {
   if (!Perform)
     Perform = [this](TMove move) {
-      static constexpr int keys[] = {Vk::Up, Vk::Left, Vk::Right, Vk::Space};
+      static constexpr int keys[] = {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Space};
       H.Tap(keys[move]);
     };
 }

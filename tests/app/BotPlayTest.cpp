@@ -16,7 +16,7 @@ TEST(BotPlayTest, ABotUncoversEveryCellOfTwoLevelsAndReachesTheEnd) {
       ++levelsFinished;
       EXPECT_EQ(h.Game->PlaySession().Cells.HiddenCount(), 0);
       h.Frames(2);
-      h.Tap(Vk::Space);
+      h.Tap(Qt::Key_Space);
       continue;
     }
     ASSERT_EQ(h.Game->PlayFlow().GameState(), StatePlaying) << "the stack reached the top";

@@ -3,8 +3,8 @@
 // pictures, a settings file of its own, and helpers to run frames and press keys.
 
 #include "app/Game.h"
+#include "input/KeyBindings.h"
 #include "media/Scheduler.h"
-#include "media/VirtualKeys.h"
 #include "settings/SettingsStore.h"
 #include "tests/app/Fakes.h"
 

@@ -41,7 +41,7 @@ void PlayToTheEnd(TGameHarness &h, int maxSteps) {
   for (int step = 0; step < maxSteps && h.Game->PlayFlow().GameState() != StateGameOver; ++step) {
     if (h.Game->PlayFlow().GameState() == StateLevelEnd) {
       h.Frames(2);
-      h.Tap(Vk::Space);
+      h.Tap(Qt::Key_Space);
       continue;
     }
     bot.Step();
@@ -72,7 +72,7 @@ TEST_F(GoldenTraceTest, TheBotPlaysTheDefaultGame) {
   H.StartPlaying();
   PlayToTheEnd(H, 60000);
   H.Frames(10);
-  H.Tap(Vk::Space); // back to the title
+  H.Tap(Qt::Key_Space); // back to the title
   H.Frames(10);
   ExpectGolden("default-game", Trace);
 }
@@ -90,17 +90,17 @@ TEST_F(GoldenTraceTest, PauseLevelSkipAndStop) {
   H.Start();
   H.StartPlaying();
   H.Advance(1500);
-  Key(Vk::P); // pauses once the piece has left the top row
+  Key(Qt::Key_P); // pauses once the piece has left the top row
   H.Advance(2000);
-  Key(Vk::Up); // resumes without turning
+  Key(Qt::Key_Up); // resumes without turning
   H.Advance(1200);
-  Key(Vk::P);
+  Key(Qt::Key_P);
   H.Advance(300);
-  Key(Vk::P);
+  Key(Qt::Key_P);
   H.Advance(700);
-  Key(Vk::L, true); // skips the level
+  Key(Qt::Key_L, true); // skips the level
   H.Frames(5);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   H.Advance(2500);
   H.Game->Run(TCommand::Sound); // off: nothing more is heard
   H.Advance(500);

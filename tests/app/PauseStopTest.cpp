@@ -54,7 +54,7 @@ TEST_F(PauseStopTest, APauseAsTheLevelBeginsStaysOverTheWell) {
   H.Advance(1000); // past the moment the level shows its play field
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
-  Game().KeyDown(Vk::Up, false);
+  Game().KeyDown(Qt::Key_Up, false);
   H.Frames(2);
   EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
@@ -67,7 +67,7 @@ TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   H.Frames(1);
   ASSERT_TRUE(Game().PauseControl().Paused());
   const auto before = Blocks();
-  H.Press(Vk::Left);
+  H.Press(Qt::Key_Left);
   H.Advance(5000);
   EXPECT_EQ(Blocks(), before);
   EXPECT_FALSE(Game().PiecePlay().Falling());
@@ -93,10 +93,10 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   H.Frames(1);
   ASSERT_TRUE(Game().PauseControl().Paused());
   const int state = Game().PlaySession().Piece.Piece().Turn;
-  H.Press(Vk::Up);
-  Game().KeyDown(Vk::Up, false);
+  H.Press(Qt::Key_Up);
+  Game().KeyDown(Qt::Key_Up, false);
   H.Frames(6);
-  H.Release(Vk::Up);
+  H.Release(Qt::Key_Up);
   EXPECT_FALSE(Game().PauseControl().Paused());
   EXPECT_EQ(Game().PlaySession().Piece.Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
@@ -108,14 +108,14 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
 TEST_F(PauseStopTest, PResumesAndPausesAgain) {
   Play();
   H.Frames(6);
-  Game().KeyDown(Vk::P, false);
+  Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
   ASSERT_TRUE(Game().PauseControl().Paused());
-  Game().KeyDown(Vk::P, false);
+  Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
   EXPECT_FALSE(Game().PauseControl().Paused());
   H.Frames(6);
-  Game().KeyDown(Vk::P, false);
+  Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
   EXPECT_TRUE(Game().PauseControl().Paused());
 }
@@ -137,7 +137,7 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   EXPECT_TRUE(Sound.Played.contains("EndGame"));
   // The next game plays normally: keys work and the piece falls.
   H.Frames(1);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   H.Frames(8);
   EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_LT(Game().PlaySession().Piece.Piece().Block(3).Row, 18);

@@ -36,7 +36,7 @@ protected:
     Session().Piece.SetType(5);
     H.Frames(1);
     FallFlatTo(3);
-    H.Tap(Vk::Up);
+    H.Tap(Qt::Key_Up);
     ASSERT_EQ(Piece().Block(0).Col, Piece().Block(3).Col);
     ASSERT_TRUE(Piece().OnFloor());
   }
@@ -60,7 +60,7 @@ TEST_F(PieceKeysTest, ALongPieceTurnedUprightOntoTheFloorLandsAfterTheNextFallSt
 
 TEST_F(PieceKeysTest, SpaceAfterTheTurnOntoTheFloorLandsThePieceAtOnce) {
   ASSERT_NO_FATAL_FAILURE(TurnALongPieceUprightOntoTheFloor());
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   H.Advance(150 + 16);
   EXPECT_EQ(Events("land"), 1);
 }
@@ -81,7 +81,7 @@ TEST_F(PieceKeysTest, FiftyTapsAtRandomMomentsOfTheFallAreEachServed) {
     H.Frames(int(random() % 4)); // the tap lands on the 2nd to 5th frame of the slide
     const int column = Piece().Shift.Col;
     const int moves = Events("move");
-    H.Tap(column > 0 ? Vk::Left : Vk::Right);
+    H.Tap(column > 0 ? Qt::Key_Left : Qt::Key_Right);
     H.Frames(10);
     EXPECT_EQ(Events("move"), moves + 1) << "tap " << taps;
     EXPECT_EQ(std::abs(Piece().Shift.Col - column), 1) << "tap " << taps;

@@ -55,7 +55,7 @@ protected:
   void UncoverTheLastCell() {
     Game().PlaySession().Piece.SetType(4);
     FillRow(1, {5, 6}, Target());
-    H.Tap(Vk::Space);
+    H.Tap(Qt::Key_Space);
     for (int i = 0; i < 400 && Game().PlaySession().Score() < 200; ++i)
       H.Advance(1);
   }
@@ -81,9 +81,9 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
   Game().PlaySession().Piece.SetType(4);
   FillRow(1, {5, 6}, Target());
   FillRow(2, {5, 6}, Target());
-  H.Press(Vk::Space);
+  H.Press(Qt::Key_Space);
   H.Frames(1); // the piece appears and drops at once: 20 points
-  H.Release(Vk::Space);
+  H.Release(Qt::Key_Space);
   H.Advance(400);
   // 20 drop + 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
   EXPECT_EQ(Game().PlaySession().Score(), 270);
@@ -103,10 +103,10 @@ TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
   for (int r = 5; r <= 8; ++r)
     FillRow(r, {5}, Target());
   H.Frames(5); // the first step falls one row: the upright turn fits now
-  H.Tap(Vk::Up);
+  H.Tap(Qt::Key_Up);
   ASSERT_EQ(Game().PlaySession().Piece.Piece().Turn, 4);
   H.Frames(1);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   H.Advance(400);
   // 20 drop + 10 landing + 100 cell + 40 for four rows.
   EXPECT_EQ(Game().PlaySession().Score(), 170);
@@ -143,7 +143,7 @@ TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   EXPECT_FALSE(Game().PiecePlay().Falling());
   EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().GameData().CurrentLevel, 2);
   EXPECT_EQ(Game().PlaySession().Score(), 1200);
@@ -190,10 +190,10 @@ TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
   EXPECT_FALSE(Game().PiecePlay().Falling());
   // Space: back to the title; the next game starts at level 1 with score 0.
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
   H.Frames(1);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
   EXPECT_EQ(Game().PlaySession().Score(), 0);
 }
@@ -218,25 +218,25 @@ TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
 TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   Play();
   H.Frames(3);
-  Game().KeyDown(Vk::L, true);
+  Game().KeyDown(Qt::Key_L, true);
   EXPECT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
   EXPECT_EQ(Game().PlaySession().Score(), 1000);
   EXPECT_FALSE(Game().PlaySession().Piece.Active());
   // With the prompt shown, Ctrl+L does nothing.
-  Game().KeyDown(Vk::L, true);
+  Game().KeyDown(Qt::Key_L, true);
   EXPECT_EQ(Game().PlaySession().Score(), 1000);
 }
 
 TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
   Play();
   Game().PlaySession().Piece.SetType(4);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   H.Frames(4); // last row: now on the floor, the lock delay runs
   ASSERT_EQ(Game().PlaySession().Piece.Piece().Block(0).Row, 2);
   H.Advance(130);
-  H.Press(Vk::Left); // the slide is still running when the delay ends
+  H.Press(Qt::Key_Left); // the slide is still running when the delay ends
   H.Frames(1);
-  H.Release(Vk::Left);
+  H.Release(Qt::Key_Left);
   H.Frames(2);
   EXPECT_TRUE(Game().PlaySession().Piece.Active());
   H.Advance(100);
@@ -248,9 +248,9 @@ TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
 
 TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   Play({TTestLevel{{100, 100}, 100}});
-  Game().KeyDown(Vk::L, true);
+  Game().KeyDown(Qt::Key_L, true);
   ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
   EXPECT_TRUE(Game().PlayFlow().AllLevelsDone());
   EXPECT_EQ(Game().GameData().CurrentLevel, 1);
@@ -258,8 +258,8 @@ TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
 
 TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Play();
-  Game().KeyDown(Vk::L, true); // 1000 points
-  H.Tap(Vk::Space);
+  Game().KeyDown(Qt::Key_L, true); // 1000 points
+  H.Tap(Qt::Key_Space);
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1); // no room: game over
@@ -276,8 +276,8 @@ TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
 
 TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Play();
-  Game().KeyDown(Vk::L, true);
-  H.Tap(Vk::Space);
+  Game().KeyDown(Qt::Key_L, true);
+  H.Tap(Qt::Key_Space);
   QFile::remove(Game().GameData().FilePath); // the game file went away meanwhile
   Game().PlaySession().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
@@ -309,7 +309,7 @@ TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScre
   const auto before = Game().PlaySession().Piece.BlockPositions();
   const QPoint centre(9, 9);
   const QRgb block = surface.pixel(before[0] + centre);
-  H.Tap(Vk::Left);
+  H.Tap(Qt::Key_Left);
   H.Frames(5);
   EXPECT_GT(Game().Screen().Surface().PresentCount(), presents);
   // The piece moved one square left: drawn there, and the background where only it was.
@@ -330,7 +330,7 @@ TEST_F(PlayFlowTest, ASlideSidewaysPresentsOnlyTheSquaresAroundThePiece) {
   QRect around; // every square the piece stands on, before the slide and after it
   for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
     around |= QRect(b, QSize(18, 18));
-  H.Tap(Vk::Left);
+  H.Tap(Qt::Key_Left);
   H.Frames(5);
   for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
     around |= QRect(b, QSize(18, 18));
@@ -355,7 +355,7 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
     painter.drawImage(0, 0, Game().Screen().Picture());
     shownParts += changed;
   };
-  H.Tap(Vk::Space);
+  H.Tap(Qt::Key_Space);
   for (int ms = 0; ms < 2000 && !Game().PiecePlay().NewPieceDue(); ++ms)
     H.Advance(1);
   ASSERT_TRUE(Game().PiecePlay().NewPieceDue()) << "the piece has landed";

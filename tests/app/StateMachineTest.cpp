@@ -31,9 +31,9 @@ TEST(StateMachineTest, MenuItemsFollowTheState) {
   ExpectMenu(*h.Game, {true, true, true, false, true, false, true}, "title");
   h.StartPlaying();
   ExpectMenu(*h.Game, {false, true, false, true, false, true, false}, "playing");
-  h.Game->KeyDown(Vk::L, true);
+  h.Game->KeyDown(Qt::Key_L, true);
   ExpectMenu(*h.Game, {false, false, false, false, false, true, true}, "level end");
-  h.Tap(Vk::Space);
+  h.Tap(Qt::Key_Space);
   ASSERT_EQ(h.Game->PlayFlow().GameState(), StateGameOver);
   ExpectMenu(*h.Game, {false, true, false, false, false, false, true}, "game over");
 }
@@ -45,7 +45,7 @@ TEST(StateMachineTest, AGameWithoutLevelsNeverLeavesTheTitle) {
   h.Advance(25);
   ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   ExpectMenu(*h.Game, {true, true, false, false, false, false, false}, "title");
-  h.Tap(Vk::Space);
+  h.Tap(Qt::Key_Space);
   h.Frames(5);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
 }
@@ -55,10 +55,10 @@ TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(25);
-  h.Press(Vk::Space);
+  h.Press(Qt::Key_Space);
   h.Frames(1); // title -> playing; the press is consumed by the change of state
   h.Frames(2); // the first piece appears with Space still held
-  h.Release(Vk::Space);
+  h.Release(Qt::Key_Space);
   ASSERT_TRUE(h.Game->PlaySession().Piece.Active());
   EXPECT_GE(h.Game->PlaySession().Piece.Piece().Block(0).Row, 17);
   EXPECT_EQ(h.Game->PlaySession().Score(), 0);
@@ -71,7 +71,7 @@ TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
   h.Advance(25);
   h.Game->PauseControl().Deactivated();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default [Away]");
-  h.Press(Vk::Space);
+  h.Press(Qt::Key_Space);
   h.Frames(5);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   h.Game->PauseControl().Activated();
@@ -87,6 +87,6 @@ TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
   h.Advance(100);
   ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
   EXPECT_EQ(h.Scheduler.NextDue(), -1);
-  h.Tap(Vk::Space);
+  h.Tap(Qt::Key_Space);
   EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
 }

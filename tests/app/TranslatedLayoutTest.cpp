@@ -163,7 +163,8 @@ TEST_P(TranslatedLayoutTest, TheBuilderShowsItsTextsWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayoutTest,
-                         ::testing::Values("", "de", "es", "fr", "pl", "pt_BR"),
+                         ::testing::Values("", "cs", "de", "es", "fr", "it", "ja", "ko", "nl", "pl",
+                                           "pt_BR", "ru", "sv", "tr", "uk", "zh_CN"),
                          [](const auto &row) {
                            return row.param.isEmpty() ? std::string("en") : row.param.toStdString();
                          });

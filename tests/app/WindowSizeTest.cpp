@@ -101,7 +101,7 @@ TEST_F(ScaledWindowTest, OnlySizesThatFitTheScreenAreOfferedAndTheWindowStaysOnI
   EXPECT_FALSE(Form.Action("SizeDouble1")->isEnabled());
   EXPECT_FALSE(Form.Action("SizeTriple1")->isEnabled());
   // The game's own menu updates (the level skipped: a new state) leave them so.
-  H.Game->KeyDown(Vk::L, true);
+  H.Game->KeyDown(Qt::Key_L, true);
   ASSERT_EQ(H.Game->PlayFlow().GameState(), StateLevelEnd);
   EXPECT_FALSE(Form.Action("SizeDouble1")->isEnabled());
 }

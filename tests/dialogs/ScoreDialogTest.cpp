@@ -339,7 +339,8 @@ TEST_F(ScoreDialogTest, TheNameEntrySaysANewHighScoreWasMadeAndMarksItsRow) {
     auto *notice = Form.findChild<QLabel *>("newScoreLabel");
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(notice->text(), "New high score: 5000\nType your name and press Enter.");
+    EXPECT_EQ(notice->text(), "New high score: 5000\nType your name and press Enter.\nUp to 6 "
+                              "letters or digits, Western European letters only.");
     // The notice stands above the rows, whole, and the window grew by it.
     const QRect name1(Row("nameEdit", 1)->mapTo(&Form, QPoint(0, 0)), Row("nameEdit", 1)->size());
     EXPECT_GT(name1.top(), notice->geometry().bottom());

@@ -23,7 +23,7 @@ mark_now
 start_program "$work/Big.qbx"
 xdotool key space
 wait_for "level 1/1" 30
-key=$(at "key 32") notice=$(at "notice Loading picture...") level=$(at "level 1/1")
+key=$(at "key Space") notice=$(at "notice Loading picture...") level=$(at "level 1/1")
 waited=$((level - key))
 if [ -n "$notice" ]; then
   [ $((notice - key)) -ge 250 ] || fail "the notice came $((notice - key)) ms after the key"

@@ -1,4 +1,5 @@
 #include "settings/SettingsStore.h"
+#include "settings/StoredPreferences.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,18 +39,87 @@ TEST_F(SettingsStoreTest, ValuesLiveInGroupTwoPointZero) {
 
 TEST_F(SettingsStoreTest, StandAloneModeTouchesOnlyThePreferences) {
   TSettingsStore main(File());
-  main.WriteSetting("LastGame", "/a.qbx");
-  main.WriteSetting("SoundState", "OFF");
+  main.Write(Setting::LastGame, "/a.qbx");
+  main.Write(Setting::SoundOn, false);
 
   TSettingsStore standAlone(File());
   standAlone.SetStandAlone(true);
-  EXPECT_EQ(standAlone.ReadSetting("LastGame"), "");
-  EXPECT_EQ(standAlone.ReadSetting("SoundState"), "OFF");
-  EXPECT_FALSE(standAlone.WriteSetting("QuarryboxLeft", "10"));
-  EXPECT_TRUE(standAlone.WriteSetting("SoundState", "ON"));
+  EXPECT_EQ(standAlone.Read(Setting::LastGame), "");
+  EXPECT_FALSE(standAlone.Read(Setting::SoundOn));
+  EXPECT_FALSE(standAlone.Write(Setting::WindowLeft, 10));
+  EXPECT_TRUE(standAlone.Write(Setting::SoundOn, true));
+  EXPECT_TRUE(standAlone.Write(Setting::WindowSize, 2));
 
-  EXPECT_EQ(main.ReadSetting("QuarryboxLeft"), "");
-  EXPECT_EQ(main.ReadSetting("SoundState"), "ON");
+  EXPECT_EQ(main.Read(Setting::WindowLeft), std::nullopt);
+  EXPECT_TRUE(main.Read(Setting::SoundOn));
+  EXPECT_EQ(main.Read(Setting::WindowSize), 2);
+}
+
+// The file's own spellings: what earlier versions wrote, what a hand-edited file may hold.
+TEST_F(SettingsStoreTest, PlayPreferencesReadTheirStoredSpellings) {
+  struct TRow {
+    const char *Name, *Text;
+    bool TPlayPreferences::*Field;
+    bool Expected;
+  };
+  const TRow rows[] = {
+      {"DownArrow", "", &TPlayPreferences::DownArrowDrops, true},
+      {"DownArrow", "Drop", &TPlayPreferences::DownArrowDrops, true},
+      {"DownArrow", "Rotate", &TPlayPreferences::DownArrowDrops, false},
+      {"DownArrow", "drop", &TPlayPreferences::DownArrowDrops, false}, // the compare is exact
+      {"UpArrow", "", &TPlayPreferences::UpArrowClockwise, false},
+      {"UpArrow", "ACW", &TPlayPreferences::UpArrowClockwise, false},
+      {"UpArrow", "CW", &TPlayPreferences::UpArrowClockwise, true},
+      {"UpArrow", "anything", &TPlayPreferences::UpArrowClockwise, true},
+      {"Movement", "", &TPlayPreferences::SingleStepMovement, true},
+      {"Movement", "Tetris", &TPlayPreferences::SingleStepMovement, true},
+      {"Movement", "Slide", &TPlayPreferences::SingleStepMovement, false},
+      {"RotateSND", "", &TPlayPreferences::MotionSound, true},
+      {"RotateSND", "YES", &TPlayPreferences::MotionSound, true},
+      {"RotateSND", "NO", &TPlayPreferences::MotionSound, false},
+      {"RotateSND", "yes", &TPlayPreferences::MotionSound, false},
+  };
+  for (const TRow &row : rows) {
+    QFile::remove(File());
+    TSettingsStore store(File());
+    if (*row.Text)
+      store.WriteSetting(row.Name, row.Text);
+    EXPECT_EQ(ReadPlayPreferences(store).*row.Field, row.Expected) << row.Name << "=" << row.Text;
+  }
+}
+
+TEST_F(SettingsStoreTest, PlayPreferencesAreWrittenInTheSpellingsEarlierVersionsRead) {
+  TSettingsStore store(File());
+  TPlayPreferences changed;
+  changed.DownArrowDrops = false;
+  changed.UpArrowClockwise = true;
+  changed.SingleStepMovement = false;
+  changed.MotionSound = false;
+  WritePlayPreferences(store, changed);
+  EXPECT_EQ(store.ReadSetting("DownArrow"), "Rotate");
+  EXPECT_EQ(store.ReadSetting("UpArrow"), "CW");
+  EXPECT_EQ(store.ReadSetting("Movement"), "Slide");
+  EXPECT_EQ(store.ReadSetting("RotateSND"), "NO");
+  WritePlayPreferences(store, TPlayPreferences());
+  EXPECT_EQ(store.ReadSetting("DownArrow"), "Drop");
+  EXPECT_EQ(store.ReadSetting("UpArrow"), "ACW");
+  EXPECT_EQ(store.ReadSetting("Movement"), "Tetris");
+  EXPECT_EQ(store.ReadSetting("RotateSND"), "YES");
+}
+
+TEST_F(SettingsStoreTest, NumbersAndFlagsReadMissingAndForeignTextAsTheirDefaults) {
+  TSettingsStore store(File());
+  EXPECT_EQ(store.Read(Setting::WindowLeft), std::nullopt);
+  EXPECT_TRUE(store.Read(Setting::SoundOn));
+  EXPECT_FALSE(store.Read(Setting::FullScreen));
+  store.WriteSetting("QuarryboxLeft", "-40");
+  store.WriteSetting("QuarryboxTop", "12px");
+  store.WriteSetting("SoundState", "on");
+  store.WriteSetting("FullScreen", "ON");
+  EXPECT_EQ(store.Read(Setting::WindowLeft), -40);
+  EXPECT_EQ(store.Read(Setting::WindowTop), std::nullopt);
+  EXPECT_FALSE(store.Read(Setting::SoundOn));
+  EXPECT_TRUE(store.Read(Setting::FullScreen));
 }
 
 TEST_F(SettingsStoreTest, OldVersionValuesAreCopiedOnceAndTheOldKeyDeleted) {

@@ -2,12 +2,12 @@
 // copy painted with its translation's words, keeps the English size, falls back to English for
 // words no copy was painted with, and assetgen refuses words too long for their place.
 #include "resources/BuiltinPictures.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -19,30 +19,60 @@ const QStringList WordPictures = {"PressSP.png", "PauseL.png"};
 
 QImage Builtin(const QString &name) { return QImage(":/pictures/" + name); }
 
-TEST(TranslatedPictures, EachTranslationShowsItsOwnCopiesAtTheEnglishSize) {
-  const QFileInfoList catalogues =
-      QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files);
-  ASSERT_EQ(catalogues.size(), 5);
-  QSet<QString> seen;
-  for (const QFileInfo &catalogue : catalogues) {
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(catalogue.filePath()));
-    QCoreApplication::installTranslator(&translator);
-    for (const QString &name : WordPictures) {
-      const QString translated = TranslatedBuiltinName(name);
-      const QImage english = Builtin(name), copy = Builtin(translated);
-      EXPECT_FALSE(seen.contains(translated)) << qPrintable(catalogue.fileName());
-      seen << translated;
-      ASSERT_FALSE(copy.isNull()) << qPrintable(translated);
-      EXPECT_EQ(copy.size(), english.size()) << qPrintable(translated);
-      EXPECT_NE(copy, english) << qPrintable(translated);
-    }
-    EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp");
-    QCoreApplication::removeTranslator(&translator);
+const QStringList Languages = {"cs", "de",    "es", "fr", "it", "ja", "ko",   "nl",
+                               "pl", "pt_BR", "ru", "sv", "tr", "uk", "zh_CN"};
+
+QString CatalogueOf(const QString &language) {
+  return QB_ASSET_DIR "/i18n/quarrybox_" + language + ".qm";
+}
+
+// The names of the copies a translation shows, in WordPictures' order.
+QStringList CopiesOf(const QString &language) {
+  QTranslator translator;
+  if (!translator.load(CatalogueOf(language)))
+    return {};
+  QCoreApplication::installTranslator(&translator);
+  QStringList names;
+  for (const QString &name : WordPictures)
+    names << TranslatedBuiltinName(name);
+  QCoreApplication::removeTranslator(&translator);
+  return names;
+}
+
+class TranslatedPicturesOf : public ::testing::TestWithParam<QString> {};
+
+TEST(TranslatedPictures, EveryLanguageHasItsCompiledCatalogue) {
+  QStringList compiled;
+  for (const QFileInfo &catalogue :
+       QDir(QB_ASSET_DIR "/i18n").entryInfoList({"quarrybox_*.qm"}, QDir::Files, QDir::Name))
+    compiled << catalogue.completeBaseName().section('_', 1);
+  EXPECT_EQ(compiled, Languages);
+}
+
+TEST_P(TranslatedPicturesOf, ItsOwnCopiesAtTheEnglishSize) {
+  const QStringList copies = CopiesOf(GetParam());
+  ASSERT_EQ(copies.size(), WordPictures.size()) << "no catalogue";
+  for (qsizetype i = 0; i < copies.size(); ++i) {
+    const QImage english = Builtin(WordPictures[i]), copy = Builtin(copies[i]);
+    ASSERT_FALSE(copy.isNull()) << qPrintable(copies[i]);
+    EXPECT_EQ(copy.size(), english.size()) << qPrintable(copies[i]);
+    EXPECT_NE(copy, english) << qPrintable(copies[i]) << " has the English words";
   }
+  for (const QString &other : Languages)
+    if (other != GetParam())
+      for (const QString &name : CopiesOf(other))
+        EXPECT_FALSE(copies.contains(name)) << qPrintable(other) << " shows the same copy";
   for (const QString &name : WordPictures)
     EXPECT_EQ(TranslatedBuiltinName(name), name) << "without a translation";
+  QTranslator translator;
+  ASSERT_TRUE(translator.load(CatalogueOf(GetParam())));
+  QCoreApplication::installTranslator(&translator);
+  EXPECT_EQ(TranslatedBuiltinName("Parts.bmp"), "Parts.bmp") << "a picture without words";
+  QCoreApplication::removeTranslator(&translator);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedPicturesOf, ::testing::ValuesIn(Languages),
+                         [](const auto &row) { return row.param.toStdString(); });
 
 // A translation newer than the painted copies: its words have none.
 class TUnpaintedWords : public QTranslator {
@@ -75,19 +105,25 @@ int RunCommand(const QString &program, const QStringList &arguments, QString *er
   return process.exitCode();
 }
 
-TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+// A compiled translation, language "xx" in dir, that gives the pause banner's title.
+QString CompiledTitle(const QTemporaryDir &dir, const QString &title) {
   const QString ts = dir.filePath("quarrybox_xx.ts");
   QFile file(ts);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"xx\">\n"
              "<context><name>PictureTexts</name><message><source>PAUSED</source>"
              "<translation>" +
-             QByteArray(120, 'W') + "</translation></message></context></TS>\n");
+             title.toUtf8() + "</translation></message></context></TS>\n");
   file.close();
   const QString qm = dir.filePath("quarrybox_xx.qm");
-  ASSERT_EQ(RunCommand(QB_LRELEASE, {"-silent", ts, "-qm", qm}), 0);
+  EXPECT_EQ(RunCommand(QB_LRELEASE, {"-silent", ts, "-qm", qm}), 0);
+  return qm;
+}
+
+TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString qm = CompiledTitle(dir, QString(120, 'W'));
 
   QString errors;
   EXPECT_EQ(RunCommand(QB_ASSETGEN,
@@ -98,6 +134,20 @@ TEST(TranslatedPictures, AssetgenReportsWordsTooLongAndTranslationsItCannotRead)
   EXPECT_TRUE(errors.contains("too long")) << qPrintable(errors);
   EXPECT_TRUE(errors.contains("cannot read the translation " + dir.filePath("quarrybox_yy.qm")))
       << qPrintable(errors);
+}
+
+// Letters no installed font has (two code points Unicode leaves unassigned) are not painted as
+// empty boxes: assetgen names the language and the words.
+TEST(TranslatedPictures, AssetgenReportsWordsNoInstalledFontHasTheLettersOf) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString title = QString(QChar(0x0378)) + QChar(0x0379);
+  const QString qm = CompiledTitle(dir, title);
+  QString errors;
+  EXPECT_EQ(RunCommand(QB_ASSETGEN, {dir.filePath("out"), "--translations", qm}, &errors), 1);
+  EXPECT_TRUE(errors.contains("xx: no installed font has every letter of \"" + title + '"'))
+      << qPrintable(errors);
+  EXPECT_FALSE(QFile::exists(dir.filePath("out/PauseL.xx.png")));
 }
 
 } // namespace

@@ -39,8 +39,8 @@ void WriteBuiltinPictures(TAssetFolder &folder) {
       PaintBlock(SmallSize, QColor(CellColours[7])).convertToFormat(QImage::Format_RGB888));
   // The English words set the font sizes the translations shrink from.
   QStringList tooLong;
-  folder.SaveImage("PressSP.png", PaintPressSpace(PressSpaceTexts(), tooLong));
-  folder.SaveImage("PauseL.png", PaintPauseBanner(PauseTexts(), tooLong));
+  folder.SaveImage("PressSP.png", PaintPressSpace(PressSpaceTexts(), TLettering(), tooLong));
+  folder.SaveImage("PauseL.png", PaintPauseBanner(PauseTexts(), TLettering(), tooLong));
   for (const QString &text : tooLong)
     folder.Report(QStringLiteral("\"%1\" is too long for its picture").arg(text));
 }

@@ -41,7 +41,8 @@ void DrawPlate(QPainter &p, const QRectF &box, qreal radius, int alpha) {
 
 } // namespace
 
-QImage PaintPressSpace(const TPressSpaceTexts &texts, QStringList &tooLong) {
+QImage PaintPressSpace(const TPressSpaceTexts &texts, const TLettering &lettering,
+                       QStringList &tooLong) {
   QImage prompt(112, 21, QImage::Format_ARGB32_Premultiplied);
   prompt.fill(Qt::transparent);
   QPainter p(&prompt);
@@ -49,7 +50,7 @@ QImage PaintPressSpace(const TPressSpaceTexts &texts, QStringList &tooLong) {
   DrawPlate(p, QRectF(0.5, 0.5, 111, 20), 5, 215);
 
   // "Press" in white left of the key cap, then the key itself drawn as a key cap with its name.
-  const QPainterPath press = FittedText(PixelFont("Liberation Sans", 11, QFont::Bold), texts.Press,
+  const QPainterPath press = FittedText(PixelFont(lettering.Sans, 11, QFont::Bold), texts.Press,
                                         QPointF(25, 14.5), 36, 0, tooLong);
   DrawLettering(p, press, QColor(245, 245, 245), QColor(0, 0, 0, 200), 0.8, QPointF());
 
@@ -60,7 +61,7 @@ QImage PaintPressSpace(const TPressSpaceTexts &texts, QStringList &tooLong) {
       {{0, QColor(255, 236, 120)}, {0.5, QColor(250, 200, 50)}, {1, QColor(214, 140, 20)}}));
   p.drawRoundedRect(cap, 3, 3);
   const QPainterPath key =
-      FittedText(PixelFont("Liberation Sans", 10, QFont::Black), texts.Key,
+      FittedText(PixelFont(lettering.Sans, 10, QFont::Black), texts.Key,
                  QPointF(cap.center().x(), 14.2), cap.width() - 6, 1.0, tooLong);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(60, 30, 0));
@@ -68,7 +69,8 @@ QImage PaintPressSpace(const TPressSpaceTexts &texts, QStringList &tooLong) {
   return prompt;
 }
 
-QImage PaintPauseBanner(const TPauseTexts &texts, QStringList &tooLong) {
+QImage PaintPauseBanner(const TPauseTexts &texts, const TLettering &lettering,
+                        QStringList &tooLong) {
   QImage banner(474, 121, QImage::Format_ARGB32_Premultiplied);
   banner.fill(Qt::transparent);
   QPainter p(&banner);
@@ -90,7 +92,7 @@ QImage PaintPauseBanner(const TPauseTexts &texts, QStringList &tooLong) {
   piece(414, 58, 6, {{0, 0}, {1, 0}, {1, 1}, {1, 2}});
 
   // The title between the pieces on either side, the hint between the lower ones.
-  const QPainterPath title = FittedText(PixelFont("Liberation Serif", 58, QFont::Bold), texts.Title,
+  const QPainterPath title = FittedText(PixelFont(lettering.Serif, 58, QFont::Bold), texts.Title,
                                         QPointF(237, 70), 300, 6, tooLong);
   const QRectF ink = title.boundingRect();
   DrawLettering(p, title,
@@ -101,7 +103,7 @@ QImage PaintPauseBanner(const TPauseTexts &texts, QStringList &tooLong) {
                           {1, QColor(255, 220, 110)}}),
                 QColor(30, 14, 0), 2.0, QPointF(2, 3));
 
-  const QPainterPath hint = FittedText(PixelFont("Liberation Sans", 16, QFont::Bold), texts.Hint,
+  const QPainterPath hint = FittedText(PixelFont(lettering.Sans, 16, QFont::Bold), texts.Hint,
                                        QPointF(237, 101), 250, 0.5, tooLong);
   DrawLettering(p, hint, QColor(200, 226, 255), QColor(0, 0, 0, 220), 1.2, QPointF());
   return banner;

@@ -8,5 +8,14 @@
 #include <QImage>
 #include <QStringList>
 
-QImage PaintPressSpace(const TPressSpaceTexts &texts, QStringList &tooLong);
-QImage PaintPauseBanner(const TPauseTexts &texts, QStringList &tooLong);
+// The families the words are painted in: the English pictures' own, or ones that have the
+// letters of a translation (LetteringFamily).
+struct TLettering {
+  QString Sans = QStringLiteral("Liberation Sans");
+  QString Serif = QStringLiteral("Liberation Serif");
+};
+
+QImage PaintPressSpace(const TPressSpaceTexts &texts, const TLettering &lettering,
+                       QStringList &tooLong);
+QImage PaintPauseBanner(const TPauseTexts &texts, const TLettering &lettering,
+                        QStringList &tooLong);
