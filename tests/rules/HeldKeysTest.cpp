@@ -86,12 +86,6 @@ TEST(HeldKeysTest, OneColumnPerPressIgnoresDelayAndRate) {
   EXPECT_EQ(rig.Block(0).Col, 4);
 }
 
-TEST(HeldKeysTest, TheSlidePreferencesReadTheProgramsOwnTimingByDefault) {
-  const TPlayPreferences prefs;
-  EXPECT_EQ(prefs.SlideDelay, TFallingPiece::SlideFrames * TSlideRepeat::FrameMs);
-  EXPECT_EQ(prefs.SlideRate, TFallingPiece::SlideFrames * TSlideRepeat::FrameMs);
-}
-
 // The long piece lies flat in row 18 of an empty well: 17 rows above the floor.
 class SoftFallTest : public ::testing::Test {
 protected:

@@ -18,13 +18,6 @@ TSquares SquaresOf(const TPiece &piece) {
 
 QPoint PixelOf(int col, int row) { return {TWell::SquareLeft(col), TWell::SquareTop(row)}; }
 
-TEST(LandingPlaceTest, OnTheFloorOfAnEmptyWell) {
-  PieceRig rig;
-  rig.Spawn(5); // flat in row 18, columns 4 to 7
-  EXPECT_EQ(SquaresOf(LandingPlace(rig.Piece.Piece(), rig.Well)),
-            (TSquares{{4, 1}, {5, 1}, {6, 1}, {7, 1}}));
-}
-
 TEST(LandingPlaceTest, OnTheHighestBlockUnderAnyOfItsColumns) {
   PieceRig rig;
   rig.Fill(7, 4);
