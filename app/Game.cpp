@@ -163,7 +163,7 @@ void TGame::Close(std::optional<QPoint> windowPosition, TCloseKind kind) {
         Parts.Document.RepackStandAlone(Parts.ProgramPath)); // logged: the window is closing
   Parts.Document.RemoveWorkingFolder();
   Parts.FrameTimer.SetEnabled(false);
-  Parts.Settings.Write(Setting::DownKeyDrops, Parts.Session.Prefs.DownArrowDrops);
+  Parts.Settings.Write(Setting::DownKey, Parts.Session.Prefs.DownKey);
   // Closed during start-up (the session ended while a box was open): no game was played and the
   // window never stood anywhere, so the stored game and place stay for the next start.
   if (!Started)

@@ -120,8 +120,8 @@ TPreferencesDialog::TPreferencesDialog(TDialogHost &host, TPlayPreferences &pref
 }
 
 void TPreferencesDialog::FormShow() {
-  DropWithDownRadio->setChecked(Preferences.DownArrowDrops);
-  RotateWithDownRadio->setChecked(!Preferences.DownArrowDrops);
+  DropWithDownRadio->setChecked(Preferences.DownKey == TDownKey::Drop);
+  RotateWithDownRadio->setChecked(Preferences.DownKey == TDownKey::Rotate);
   TurnClockwiseRadio->setChecked(Preferences.UpArrowClockwise);
   TurnAntiClockwiseRadio->setChecked(!Preferences.UpArrowClockwise);
   SingleStepMovementCheck->setChecked(Preferences.SingleStepMovement);
@@ -130,7 +130,7 @@ void TPreferencesDialog::FormShow() {
 }
 
 void TPreferencesDialog::OkClicked() {
-  Preferences.DownArrowDrops = DropWithDownRadio->isChecked();
+  Preferences.DownKey = DropWithDownRadio->isChecked() ? TDownKey::Drop : TDownKey::Rotate;
   Preferences.UpArrowClockwise = TurnClockwiseRadio->isChecked();
   Preferences.SingleStepMovement = SingleStepMovementCheck->isChecked();
   Preferences.MotionSound = MotionSoundCheck->isChecked();

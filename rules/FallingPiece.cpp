@@ -137,7 +137,7 @@ void TFallingPiece::ReadRequests() {
     DropWanted = true;
   SoftFall = false;
   if (Held.Has(TPlayerAction::Down)) {
-    switch (Prefs.DownKey()) {
+    switch (Prefs.DownKey) {
     case TDownKey::Drop:
       DropWanted = true;
       break;
@@ -170,7 +170,7 @@ void TFallingPiece::TryTurn(bool clockwise) {
     // Either key may have asked for it, as the preferences say; a Down key that makes the piece
     // fall did not, and falls on while held.
     TurnAcwWanted = false;
-    Serve(Prefs.DownKey() == TDownKey::Fall
+    Serve(Prefs.DownKey == TDownKey::Fall
               ? TPlayerActions{TPlayerAction::Turn}
               : TPlayerActions{TPlayerAction::Down, TPlayerAction::Turn});
   }
@@ -178,9 +178,8 @@ void TFallingPiece::TryTurn(bool clockwise) {
 
 void TFallingPiece::Drop() {
   DropWanted = false;
-  Serve(Prefs.DownKey() == TDownKey::Fall
-            ? TPlayerActions{TPlayerAction::Drop}
-            : TPlayerActions{TPlayerAction::Drop, TPlayerAction::Down});
+  Serve(Prefs.DownKey == TDownKey::Fall ? TPlayerActions{TPlayerAction::Drop}
+                                        : TPlayerActions{TPlayerAction::Drop, TPlayerAction::Down});
   Points += DropBonus(Current.Block(0).Row);
   // The drop stops one row above the resting place; an ordinary step falls the last row.
   const int rows = DropDistance(Current, Well) - 1;

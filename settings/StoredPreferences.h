@@ -5,5 +5,8 @@
 
 class TSettingsStore;
 
+// What the slide's times may be, in ms: a frame at the fastest, a second at the slowest.
+constexpr int MinSlideRate = 16, MaxSlideTime = 1000;
+
 TPlayPreferences ReadPlayPreferences(const TSettingsStore &settings);
 void WritePlayPreferences(TSettingsStore &settings, const TPlayPreferences &preferences);

@@ -6,6 +6,8 @@
 // The spellings are the file's format: files written by earlier versions must read the same, so
 // a value's first spelling is the one written, and text that is none of them has a meaning too.
 
+#include "rules/PlayPreferences.h"
+
 #include <array>
 #include <utility>
 
@@ -41,14 +43,25 @@ using TFlag = TChoice<bool, 2>;
 // The player's preferences.
 inline constexpr TFlag SoundOn{
     "SoundState", {{{"ON", true}, {"OFF", false}}}, true, false, Preference};
-inline constexpr TFlag DownKeyDrops{
-    "DownArrow", {{{"Drop", true}, {"Rotate", false}}}, true, false, Preference};
+inline constexpr TChoice<TDownKey, 3> DownKey{
+    "DownArrow",
+    {{{"Drop", TDownKey::Drop}, {"Rotate", TDownKey::Rotate}, {"Fall", TDownKey::Fall}}},
+    TDownKey::Drop,
+    TDownKey::Rotate,
+    Preference};
 inline constexpr TFlag UpKeyClockwise{
     "UpArrow", {{{"CW", true}, {"ACW", false}}}, false, true, Preference};
 inline constexpr TFlag OneColumnPerPress{
     "Movement", {{{"Tetris", true}, {"Slide", false}}}, true, false, Preference};
 inline constexpr TFlag MotionSound{
     "RotateSND", {{{"YES", true}, {"NO", false}}}, true, false, Preference};
+// A held sideways key's slide, in ms: before the second column, then between columns.
+inline constexpr TNumber SlideDelay{"SlideDelay", Preference};
+inline constexpr TNumber SlideRate{"SlideRate", Preference};
+inline constexpr TFlag GhostPiece{
+    "GhostPiece", {{{"YES", true}, {"NO", false}}}, false, false, Preference};
+// Every sound's volume, 0 to 100; missing: 100.
+inline constexpr TNumber SoundVolume{"SoundVolume", Preference};
 inline constexpr TNumber WindowSize{"WindowSize", Preference}; // the picture's scale, 1 to 3
 inline constexpr TFlag FullScreen{
     "FullScreen", {{{"ON", true}, {"OFF", false}}}, false, false, Preference};

@@ -24,7 +24,7 @@ protected:
   TSettingsStore Store{Dir.filePath("Quarrybox.conf")};
   TFakeDialogHost Host;
   // Every preference away from what Default sets, so that Default changes every control.
-  TPlayPreferences Prefs{false, true, false, false};
+  TPlayPreferences Prefs{TDownKey::Rotate, true, false, false};
   TPreferencesDialog Form{Host, Prefs, Store};
 
   void SetUp() override {
@@ -48,7 +48,7 @@ protected:
     return values;
   }
   void ExpectPreferences(bool drops, bool clockwise, bool singleStep, bool sound) {
-    EXPECT_EQ(Prefs.DownArrowDrops, drops);
+    EXPECT_EQ(Prefs.DownKey == TDownKey::Drop, drops);
     EXPECT_EQ(Prefs.UpArrowClockwise, clockwise);
     EXPECT_EQ(Prefs.SingleStepMovement, singleStep);
     EXPECT_EQ(Prefs.MotionSound, sound);
@@ -139,9 +139,10 @@ TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
 
 INSTANTIATE_TEST_SUITE_P(
     Preferences, PreferencesLoadTest,
-    ::testing::Values(LoadCase{{true, false, true, true}, true, false, false, true, true, true},
-                      LoadCase{{false, true, false, false}, false, true, true, false, false, false},
-                      LoadCase{{true, true, false, true}, true, false, true, false, false, true}));
+    ::testing::Values(
+        LoadCase{{TDownKey::Drop, false, true, true}, true, false, false, true, true, true},
+        LoadCase{{TDownKey::Rotate, true, false, false}, false, true, true, false, false, false},
+        LoadCase{{TDownKey::Drop, true, false, true}, true, false, true, false, false, true}));
 
 TEST_F(PreferencesDialogTest, DefaultThenEscapeChangesNothing) {
   TModalScript script(Form, [&] {
@@ -172,7 +173,7 @@ TEST_F(PreferencesDialogTest, DefaultThenOkStoresDropAcwTetrisYes) {
 }
 
 TEST_F(PreferencesDialogTest, OkStoresTheOtherTextsToo) {
-  Prefs = {true, false, true, true};
+  Prefs = {TDownKey::Drop, false, true, true};
   TModalScript script(Form, [&] {
     Find<QRadioButton>("rotateWithDownRadio")->setChecked(true);
     Find<QRadioButton>("turnClockwiseRadio")->setChecked(true);

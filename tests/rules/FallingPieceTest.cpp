@@ -165,7 +165,7 @@ TEST(FallingPieceTest, HeldLeftWhileRestingDoesNotRepeat) {
 TEST(FallingPieceTest, BothTurnsInOneFrameMakeTheAnticlockwiseOneFirst) {
   PieceRig rig;
   rig.Prefs.UpArrowClockwise = true;
-  rig.Prefs.DownArrowDrops = false;
+  rig.Prefs.DownKey = TDownKey::Rotate;
   rig.Spawn(6);
   rig.Fall();
   rig.Press(A::Turn);

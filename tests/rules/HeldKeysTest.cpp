@@ -90,8 +90,7 @@ TEST(HeldKeysTest, OneColumnPerPressIgnoresDelayAndRate) {
 class SoftFallTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    rig.Prefs.DownArrowDrops = false;
-    rig.Prefs.DownArrowFalls = true;
+    rig.Prefs.DownKey = TDownKey::Fall;
     rig.Spawn(5);
   }
   PieceRig rig;

@@ -63,10 +63,6 @@ TEST_F(SettingsStoreTest, PlayPreferencesReadTheirStoredSpellings) {
     bool Expected;
   };
   const TRow rows[] = {
-      {"DownArrow", "", &TPlayPreferences::DownArrowDrops, true},
-      {"DownArrow", "Drop", &TPlayPreferences::DownArrowDrops, true},
-      {"DownArrow", "Rotate", &TPlayPreferences::DownArrowDrops, false},
-      {"DownArrow", "drop", &TPlayPreferences::DownArrowDrops, false}, // the compare is exact
       {"UpArrow", "", &TPlayPreferences::UpArrowClockwise, false},
       {"UpArrow", "ACW", &TPlayPreferences::UpArrowClockwise, false},
       {"UpArrow", "CW", &TPlayPreferences::UpArrowClockwise, true},
@@ -78,6 +74,9 @@ TEST_F(SettingsStoreTest, PlayPreferencesReadTheirStoredSpellings) {
       {"RotateSND", "YES", &TPlayPreferences::MotionSound, true},
       {"RotateSND", "NO", &TPlayPreferences::MotionSound, false},
       {"RotateSND", "yes", &TPlayPreferences::MotionSound, false},
+      {"GhostPiece", "", &TPlayPreferences::ShowLandingPlace, false},
+      {"GhostPiece", "YES", &TPlayPreferences::ShowLandingPlace, true},
+      {"GhostPiece", "NO", &TPlayPreferences::ShowLandingPlace, false},
   };
   for (const TRow &row : rows) {
     QFile::remove(File());
@@ -88,10 +87,46 @@ TEST_F(SettingsStoreTest, PlayPreferencesReadTheirStoredSpellings) {
   }
 }
 
+TEST_F(SettingsStoreTest, TheDownKeyIsADropARotationOrAFall) {
+  const struct {
+    const char *Text;
+    TDownKey Expected;
+  } rows[] = {{"", TDownKey::Drop},     {"Drop", TDownKey::Drop},   {"Rotate", TDownKey::Rotate},
+              {"Fall", TDownKey::Fall}, {"fall", TDownKey::Rotate}, {"drop", TDownKey::Rotate}};
+  for (const auto &row : rows) {
+    TSettingsStore store(File());
+    store.WriteSetting("DownArrow", row.Text);
+    EXPECT_EQ(ReadPlayPreferences(store).DownKey, row.Expected) << row.Text;
+  }
+  TSettingsStore store(File());
+  TPlayPreferences falls;
+  falls.DownKey = TDownKey::Fall;
+  WritePlayPreferences(store, falls);
+  EXPECT_EQ(store.ReadSetting("DownArrow"), "Fall");
+}
+
+TEST_F(SettingsStoreTest, SlideTimesOutsideWhatIsOfferedReadAsTheDefaults) {
+  const struct {
+    const char *Delay, *Rate;
+    int ExpectedDelay, ExpectedRate;
+  } rows[] = {{"", "", 80, 80},        {"150", "40", 150, 40},
+              {"0", "16", 0, 16},      {"1000", "1000", 1000, 1000},
+              {"-5", "15", 80, 80},    {"1001", "2000", 80, 80},
+              {"fast", "40ms", 80, 80}};
+  for (const auto &row : rows) {
+    TSettingsStore store(File());
+    store.WriteSetting("SlideDelay", row.Delay);
+    store.WriteSetting("SlideRate", row.Rate);
+    const TPlayPreferences read = ReadPlayPreferences(store);
+    EXPECT_EQ(read.SlideDelay, row.ExpectedDelay) << row.Delay;
+    EXPECT_EQ(read.SlideRate, row.ExpectedRate) << row.Rate;
+  }
+}
+
 TEST_F(SettingsStoreTest, PlayPreferencesAreWrittenInTheSpellingsEarlierVersionsRead) {
   TSettingsStore store(File());
   TPlayPreferences changed;
-  changed.DownArrowDrops = false;
+  changed.DownKey = TDownKey::Rotate;
   changed.UpArrowClockwise = true;
   changed.SingleStepMovement = false;
   changed.MotionSound = false;
