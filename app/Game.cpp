@@ -7,7 +7,6 @@
 #include "app/FileTypeRegistration.h"
 #include "app/WindowPlacement.h"
 #include "gamefile/StandAlone.h"
-#include "input/StoredKeyBindings.h"
 #include "rules/Rounding.h"
 #include "settings/StoredPreferences.h"
 
@@ -44,7 +43,7 @@ void TGame::Start(const TStartup &startup) {
   PlaceWindow(startup);
 
   Parts.Session.Prefs = ReadPlayPreferences(Parts.Settings);
-  Parts.PlayerInput.Keyboard.Bindings = ReadKeyBindings(Parts.Settings);
+  Commands.UseStoredKeysAndVolume();
 
   Parts.Folder = DataFolder(Parts.ProgramPath);
   const QImage customPrompt = FolderPicture(Parts.Folder + "PressSpace.bmp");

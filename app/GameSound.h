@@ -16,6 +16,8 @@ public:
   virtual bool Initialized() const = 0;
   // Starts the named clip and returns at once; copies of one clip may overlap.
   virtual void Play(const QString &name) = 0;
+  // Every sound's volume from now on, 0 (silence) to 100 (as recorded).
+  virtual void SetVolume(int percent) = 0;
 
   std::function<void()> OnUnavailable;
 };

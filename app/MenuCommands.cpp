@@ -7,6 +7,8 @@
 #include "app/PiecePlay.h"
 #include "app/PlayFlow.h"
 #include "app/Trace.h"
+#include "input/StoredKeyBindings.h"
+#include "settings/StoredPreferences.h"
 
 #include <QCoreApplication>
 
@@ -103,6 +105,13 @@ void TMenuCommands::ShowPreferences() {
   Parts.PlaySound("Dialog");
   if (Parts.Dialogs)
     Parts.Dialogs->ShowPreferences();
+  UseStoredKeysAndVolume(); // the dialog's Ok stored them
+}
+
+void TMenuCommands::UseStoredKeysAndVolume() {
+  Parts.PlayerInput.Keyboard.Bindings = ReadKeyBindings(Settings);
+  if (Parts.Sound)
+    Parts.Sound->SetVolume(ReadSoundVolume(Settings));
 }
 
 void TMenuCommands::DownloadMoreGames() {

@@ -26,6 +26,8 @@ public:
   // A running game ends: no pause, no piece, the score gone.
   void EndRunningGame();
   void SetSound(TGameSound *sound);
+  // The player's keys and the sound's volume as the settings hold them.
+  void UseStoredKeysAndVolume();
   void ToggleSound();
   void SetSoundOn(bool on);
 

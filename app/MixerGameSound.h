@@ -30,6 +30,7 @@ public:
   void Finalize() override;
   bool Initialized() const override { return On; }
   void Play(const QString &name) override;
+  void SetVolume(int percent) override { Backend.SetVolume(percent); }
   // While held, the first sound waits to open the output (the program's window is not yet on
   // the screen: loading SDL would hold it up); the sounds asked for meanwhile start when
   // the hold ends.

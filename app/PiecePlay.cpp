@@ -68,7 +68,9 @@ void TPiecePlay::PlayingFrame() {
   const TPiece &after = Session.Piece.Piece();
   if (Trace::Enabled() && (after.Turn != before.Turn || after.Shift.Col != before.Shift.Col))
     Trace::Event("move", QStringLiteral("%1 %2").arg(after.Shift.Col).arg(after.Turn));
-  View.DrawFrame(Session.Piece.BlockPositions(), Session.Piece.Active());
+  View.DrawFrame(Session.Piece.BlockPositions(), Session.Piece.Active(),
+                 Session.Prefs.ShowLandingPlace ? Session.Piece.LandingPositions()
+                                                : std::vector<QPoint>{});
 }
 
 void TPiecePlay::EndPiece() {

@@ -2,6 +2,7 @@
 
 #include "app/AboutForm.h"
 #include "app/Game.h"
+#include "app/GameSound.h"
 #include "app/VisitSiteForm.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
@@ -13,14 +14,16 @@
 #include "input/KeyBindings.h"
 #include "media/KeyStateTable.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 
-TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent)
-    : Game(game), Settings(settings), Parent(parent) {}
+TWidgetDialogs::TWidgetDialogs(TGame &game, TSettingsStore &settings, TGameSound *sound,
+                               QWidget *parent)
+    : Game(game), Settings(settings), Sound(sound), Parent(parent) {}
 
 TWidgetDialogs::~TWidgetDialogs() = default;
 
@@ -70,8 +73,35 @@ void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
   form.exec();
 }
 
+namespace {
+
+// The keys the window's menus answer to (their shortcuts), with the command each gives.
+QMap<TKeyCode, QString> MenuKeys(const QWidget *window) {
+  QMap<TKeyCode, QString> keys;
+  if (!window)
+    return keys;
+  for (const QAction *action : window->findChildren<QAction *>()) {
+    const QKeySequence shortcut = action->shortcut();
+    if (shortcut.isEmpty())
+      continue;
+    const QKeyCombination key = shortcut[0];
+    keys.insert(KeyOfEvent(key.key(), key.keyboardModifiers()),
+                QString(action->text()).remove('&'));
+  }
+  return keys;
+}
+
+} // namespace
+
 void TWidgetDialogs::ShowPreferences() {
-  Made(PreferencesDialog, Host(), Game.PlaySession().Prefs, Settings, Parent).exec();
+  TPreferencesDialog &form =
+      Made(PreferencesDialog, Host(), Game.PlaySession().Prefs, Settings, Parent);
+  form.SetReservedKeys(MenuKeys(Parent));
+  form.OnVolumeChanged = [this](int percent) {
+    if (Sound)
+      Sound->SetVolume(percent);
+  };
+  form.exec();
 }
 
 void TWidgetDialogs::ShowAbout() { Made(AboutForm, Host(), Parent).exec(); }

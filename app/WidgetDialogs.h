@@ -10,6 +10,7 @@
 class QWidget;
 class TAboutForm;
 class TGame;
+class TGameSound;
 class TPreferencesDialog;
 class TScoreDialog;
 class TSettingsStore;
@@ -19,7 +20,8 @@ class TVisitSiteForm;
 
 class TWidgetDialogs final : public TGameDialogs, private TDialogHost {
 public:
-  TWidgetDialogs(TGame &game, TSettingsStore &settings, QWidget *parent);
+  // sound: where the Preferences' volume slider is heard at once; none: silent.
+  TWidgetDialogs(TGame &game, TSettingsStore &settings, TGameSound *sound, QWidget *parent);
   ~TWidgetDialogs() override;
 
   void ShowMessageBox(const QString &line1, const QString &line2, const QString &line3) override;
@@ -44,6 +46,7 @@ private:
 
   TGame &Game;
   TSettingsStore &Settings;
+  TGameSound *Sound;
   QWidget *Parent;
   std::unique_ptr<TMessageDialog> MessageDialog;
   std::unique_ptr<TConfirmDialog> ConfirmDialog;

@@ -193,7 +193,7 @@ int main(int argc, char **argv) {
   TMixerGameSound sound(scheduler, &form);
   sound.HoldOutput(true); // until the first picture shows
   game.SetSound(&sound);
-  TWidgetDialogs dialogs(game, settings, &form);
+  TWidgetDialogs dialogs(game, settings, &sound, &form);
   game.SetDialogs(&dialogs);
 
   // The session is ending (SIGTERM, SIGINT): the close sequence runs and the program ends, also

@@ -32,3 +32,11 @@ void WritePlayPreferences(TSettingsStore &settings, const TPlayPreferences &pref
   settings.Write(Setting::SlideRate, preferences.SlideRate);
   settings.Write(Setting::GhostPiece, preferences.ShowLandingPlace);
 }
+
+int ReadSoundVolume(const TSettingsStore &settings) {
+  return InRange(settings.Read(Setting::SoundVolume), 0, FullSoundVolume, FullSoundVolume);
+}
+
+void WriteSoundVolume(TSettingsStore &settings, int volume) {
+  settings.Write(Setting::SoundVolume, volume);
+}

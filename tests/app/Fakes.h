@@ -73,9 +73,11 @@ public:
   void Finalize() override { IsOpen = false; }
   bool Initialized() const override { return IsOpen; }
   void Play(const QString &name) override { Played << name; }
+  void SetVolume(int percent) override { Volume = percent; }
 
   bool DeviceWorks = true;
   bool IsOpen = false;
   int Opens = 0;
+  int Volume = -1; // none set
   QStringList Played;
 };

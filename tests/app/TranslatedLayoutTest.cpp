@@ -7,6 +7,7 @@
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
 #include "dialogs/ConfirmDialog.h"
+#include "dialogs/KeysDialog.h"
 #include "dialogs/MessageDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "dialogs/ScoreDialog.h"
@@ -119,6 +120,8 @@ TEST_P(TranslatedLayoutTest, DialogsShowTheirTextsWhole) {
   TPlayPreferences preferences;
   TPreferencesDialog prefs(Host, preferences, settings);
   Check(prefs);
+  TKeysDialog keys(Host, TKeyBindings::Defaults());
+  Check(keys);
   TScoreDialog scores(Host);
   Check(scores);
   TScoreTable table = TGameData::DefaultScores();

@@ -1,6 +1,8 @@
 #include "DialogDriver.h"
 
+#include "dialogs/KeysDialog.h"
 #include "dialogs/PreferencesDialog.h"
+#include "input/StoredKeyBindings.h"
 #include "rules/PlayPreferences.h"
 #include "settings/SettingsStore.h"
 
@@ -9,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +31,7 @@ protected:
   // Every preference away from what Default sets, so that Default changes every control.
   TPlayPreferences Prefs{TDownKey::Rotate, true, false, false};
   TPreferencesDialog Form{Host, Prefs, Store};
+  QList<int> Heard; // the volumes the dialog asked to hear
 
   void SetUp() override {
     ASSERT_TRUE(Dir.isValid());
@@ -33,6 +39,7 @@ protected:
     Store.WriteSetting("UpArrow", "CW");
     Store.WriteSetting("Movement", "Slide");
     Store.WriteSetting("RotateSND", "NO");
+    Form.OnVolumeChanged = [this](int volume) { Heard << volume; };
   }
 
   template <class T> T *Find(const char *name) {
@@ -59,44 +66,23 @@ protected:
   }
 };
 
-TEST_F(PreferencesDialogTest, WindowAndControlsAreLaidOutAsDesigned) {
+TEST_F(PreferencesDialogTest, EveryControlIsReachedByTabInTheGroupsOrder) {
   EXPECT_EQ(Form.windowTitle(), "Preferences");
-  EXPECT_EQ(Form.size(), QSize(306, 216));
   EXPECT_FALSE(Form.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(Form.windowFlags() & Qt::WindowMaximizeButtonHint);
-
-  const struct {
-    const char *Name;
-    QString Caption;
-    QRect Area;
-  } boxes[] = {{"downArrowGroup", "Down Arrow", {8, 16, 130, 80}},
-               {"upArrowGroup", "Up Arrow (Rotate Direction)", {144, 16, 153, 80}},
-               {"optionsGroup", "Options", {8, 104, 289, 57}}};
-  for (const auto &b : boxes) {
-    EXPECT_EQ(Find<QGroupBox>(b.Name)->title(), b.Caption);
-    EXPECT_EQ(Find<QGroupBox>(b.Name)->geometry(), b.Area) << b.Name;
+  Form.show();
+  QStringList reached;
+  for (int i = 0; i < 16; ++i) {
+    reached << Form.focusWidget()->objectName();
+    TypeKey(Form, Qt::Key_Tab);
   }
-  const struct {
-    const char *Name;
-    const char *Group;
-    QString Caption;
-    QPoint At;
-  } controls[] = {{"dropWithDownRadio", "downArrowGroup", "Drop", {17, 24}},
-                  {"rotateWithDownRadio", "downArrowGroup", "Rotate (ACW)", {17, 48}},
-                  {"turnClockwiseRadio", "upArrowGroup", "Clockwise (CW)", {13, 24}},
-                  {"turnAntiClockwiseRadio", "upArrowGroup", "Anti Clockwise (ACW)", {13, 48}},
-                  {"singleStepMovementCheck", "optionsGroup", "Original Tetris Movement", {20, 24}},
-                  {"motionSoundCheck", "optionsGroup", "Motion Sound", {177, 24}}};
-  for (const auto &c : controls) {
-    auto *control = Find<QAbstractButton>(c.Name);
-    EXPECT_EQ(control->text(), c.Caption);
-    EXPECT_EQ(control->parentWidget()->objectName(), c.Group) << c.Name;
-    EXPECT_EQ(control->pos(), c.At) << c.Name;
-  }
-  EXPECT_EQ(Find<QPushButton>("defaultButton")->text(), "Default");
-  EXPECT_EQ(Find<QPushButton>("defaultButton")->geometry(), QRect(54, 179, 90, 22));
-  EXPECT_EQ(Find<QPushButton>("okButton")->text(), "Ok");
-  EXPECT_EQ(Find<QPushButton>("okButton")->geometry(), QRect(166, 179, 90, 22));
+  // The slide's times are stops while Slide is chosen, as the preferences here have it.
+  EXPECT_EQ(reached, QStringList({"okButton", "defaultButton", "dropWithDownRadio",
+                                  "rotateWithDownRadio", "fallWithDownRadio", "turnClockwiseRadio",
+                                  "turnAntiClockwiseRadio", "oneColumnRadio", "slideRadio",
+                                  "slideDelaySpin", "slideRateSpin", "motionSoundCheck",
+                                  "landingPlaceCheck", "volumeSlider", "keysButton", "okButton"}));
+  Form.close();
 }
 
 TEST_F(PreferencesDialogTest, OpeningChimesSuspendsCentresAndFocusesOk) {
@@ -132,7 +118,9 @@ TEST_P(PreferencesLoadTest, ShowingSetsTheControlsFromThePreferences) {
   EXPECT_EQ(Checked("rotateWithDownRadio"), c.Rotate);
   EXPECT_EQ(Checked("turnClockwiseRadio"), c.Clockwise);
   EXPECT_EQ(Checked("turnAntiClockwiseRadio"), c.AClockwise);
-  EXPECT_EQ(Checked("singleStepMovementCheck"), c.Movement);
+  EXPECT_EQ(Checked("oneColumnRadio"), c.Movement);
+  EXPECT_EQ(Checked("slideRadio"), !c.Movement);
+  EXPECT_FALSE(Checked("fallWithDownRadio"));
   EXPECT_EQ(Checked("motionSoundCheck"), c.Sound);
   Form.close();
 }
@@ -149,7 +137,7 @@ TEST_F(PreferencesDialogTest, DefaultThenEscapeChangesNothing) {
     Find<QPushButton>("defaultButton")->click();
     EXPECT_TRUE(Checked("dropWithDownRadio"));
     EXPECT_TRUE(Checked("turnAntiClockwiseRadio"));
-    EXPECT_TRUE(Checked("singleStepMovementCheck"));
+    EXPECT_TRUE(Checked("oneColumnRadio"));
     EXPECT_TRUE(Checked("motionSoundCheck"));
     ExpectUnchanged(); // Default alone stores nothing
     TypeKey(Form, Qt::Key_Escape);
@@ -177,7 +165,7 @@ TEST_F(PreferencesDialogTest, OkStoresTheOtherTextsToo) {
   TModalScript script(Form, [&] {
     Find<QRadioButton>("rotateWithDownRadio")->setChecked(true);
     Find<QRadioButton>("turnClockwiseRadio")->setChecked(true);
-    Find<QCheckBox>("singleStepMovementCheck")->setChecked(false);
+    Find<QRadioButton>("slideRadio")->setChecked(true);
     Find<QCheckBox>("motionSoundCheck")->setChecked(false);
     TypeKey(Form, Qt::Key_Return); // Ok holds the focus
   });
@@ -191,7 +179,7 @@ class PreferencesEscapeTest : public PreferencesDialogTest,
 
 TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
   TModalScript script(Form, [&] {
-    Find<QCheckBox>("singleStepMovementCheck")->setChecked(true);
+    Find<QCheckBox>("motionSoundCheck")->setChecked(true);
     Find<QWidget>(GetParam())->setFocus();
     ASSERT_EQ(Form.focusWidget(), Find<QWidget>(GetParam()));
     TypeKey(Form, Qt::Key_Escape);
@@ -206,8 +194,9 @@ TEST_P(PreferencesEscapeTest, EscapeClosesWithoutStoringWhateverHasTheFocus) {
 INSTANTIATE_TEST_SUITE_P(Preferences, PreferencesEscapeTest,
                          ::testing::Values("okButton", "defaultButton", "dropWithDownRadio",
                                            "rotateWithDownRadio", "turnClockwiseRadio",
-                                           "turnAntiClockwiseRadio", "singleStepMovementCheck",
-                                           "motionSoundCheck"));
+                                           "fallWithDownRadio", "turnAntiClockwiseRadio",
+                                           "oneColumnRadio", "slideDelaySpin", "motionSoundCheck",
+                                           "landingPlaceCheck", "volumeSlider", "keysButton"));
 
 TEST_F(PreferencesDialogTest, EscapeActsOnReleaseNotOnPress) {
   Form.show();
@@ -235,8 +224,131 @@ TEST_F(PreferencesDialogTest, ReopeningReloadsFromThePreferences) {
   Form.close();
   Form.show();
   EXPECT_TRUE(Checked("rotateWithDownRadio")) << "Default was not kept, so the dialog shows Rotate";
-  EXPECT_FALSE(Checked("singleStepMovementCheck"));
+  EXPECT_FALSE(Checked("oneColumnRadio"));
   Form.close();
+}
+
+// The new choices in their stored forms, each row away from the defaults in another way.
+struct StoreCase {
+  const char *Down;        // the radio chosen
+  bool Slide;              // Slide while held
+  int Delay, Rate, Volume; // what is typed and slid
+  bool Ghost;
+  QStringList Stored; // DownArrow, Movement, SlideDelay, SlideRate, GhostPiece, SoundVolume
+};
+
+TEST_F(PreferencesDialogTest, OkStoresTheDownKeySlideLandingPlaceAndVolumeInTheirForms) {
+  const StoreCase cases[] = {
+      {"fallWithDownRadio", true, 200, 40, 50, true, {"Fall", "Slide", "200", "40", "YES", "50"}},
+      {"dropWithDownRadio", false, 0, 1000, 0, false, {"Drop", "Tetris", "0", "1000", "NO", "0"}},
+      // Beyond the offered range: the spin boxes keep the times within it.
+      {"rotateWithDownRadio",
+       true,
+       5000,
+       1,
+       100,
+       false,
+       {"Rotate", "Slide", "1000", "16", "NO", "100"}}};
+  for (const StoreCase &c : cases) {
+    TModalScript script(Form, [&] {
+      Find<QRadioButton>(c.Down)->setChecked(true);
+      Find<QRadioButton>(c.Slide ? "slideRadio" : "oneColumnRadio")->setChecked(true);
+      Find<QSpinBox>("slideDelaySpin")->setValue(c.Delay);
+      Find<QSpinBox>("slideRateSpin")->setValue(c.Rate);
+      Find<QCheckBox>("landingPlaceCheck")->setChecked(c.Ghost);
+      Find<QSlider>("volumeSlider")->setValue(c.Volume);
+      Find<QPushButton>("okButton")->click();
+    });
+    Form.Open();
+    QStringList stored;
+    for (const char *name :
+         {"DownArrow", "Movement", "SlideDelay", "SlideRate", "GhostPiece", "SoundVolume"})
+      stored << Store.ReadSetting(name);
+    EXPECT_EQ(stored, c.Stored) << c.Down;
+    EXPECT_EQ(Prefs.DownKey == TDownKey::Fall, QString(c.Down) == "fallWithDownRadio");
+    EXPECT_EQ(Prefs.SingleStepMovement, !c.Slide);
+    EXPECT_EQ(QString::number(Prefs.SlideDelay), c.Stored[2]);
+    EXPECT_EQ(QString::number(Prefs.SlideRate), c.Stored[3]);
+    EXPECT_EQ(Prefs.ShowLandingPlace, c.Ghost);
+    // Shown again, the dialog holds what was stored.
+    Form.show();
+    EXPECT_TRUE(Checked(c.Down));
+    EXPECT_EQ(Find<QSlider>("volumeSlider")->value(), c.Stored[5].toInt());
+    Form.close();
+  }
+}
+
+TEST_F(PreferencesDialogTest, TheSlideTimesCanBeSetOnlyWhileSliding) {
+  Prefs.SingleStepMovement = true;
+  Form.show();
+  EXPECT_FALSE(Find<QSpinBox>("slideDelaySpin")->isEnabled());
+  EXPECT_FALSE(Find<QSpinBox>("slideRateSpin")->isEnabled());
+  Find<QRadioButton>("slideRadio")->setChecked(true);
+  EXPECT_TRUE(Find<QSpinBox>("slideDelaySpin")->isEnabled());
+  EXPECT_TRUE(Find<QSpinBox>("slideRateSpin")->isEnabled());
+  Find<QPushButton>("defaultButton")->click();
+  EXPECT_FALSE(Find<QSpinBox>("slideRateSpin")->isEnabled());
+  EXPECT_EQ(Find<QSpinBox>("slideDelaySpin")->value(), 80);
+  Form.close();
+}
+
+TEST_F(PreferencesDialogTest, TheVolumeIsHeardAsItMovesAndACancelGivesTheStoredOneBack) {
+  Store.WriteSetting("SoundVolume", "70");
+  TModalScript script(Form, [&] {
+    EXPECT_EQ(Find<QSlider>("volumeSlider")->value(), 70);
+    EXPECT_TRUE(Heard.isEmpty()) << "showing the stored volume is no change";
+    Find<QSlider>("volumeSlider")->setFocus();
+    TypeKey(Form, Qt::Key_Left);
+    Find<QPushButton>("defaultButton")->click();
+    TypeKey(Form, Qt::Key_Escape);
+  });
+  Form.Open();
+  EXPECT_EQ(Heard, QList<int>({69, 100, 70}));
+  EXPECT_EQ(Store.ReadSetting("SoundVolume"), "70");
+}
+
+TEST_F(PreferencesDialogTest, AMissingOrStrangeVolumeShowsAsFull) {
+  for (const char *stored : {"", "loud", "101", "-1"}) {
+    Store.WriteSetting("SoundVolume", stored);
+    Form.show();
+    EXPECT_EQ(Find<QSlider>("volumeSlider")->value(), 100) << stored;
+    Form.close();
+  }
+}
+
+// Keys... opens the keys dialog on the stored keys; what it keeps is stored only when
+// Preferences' Ok is pressed.
+TEST_F(PreferencesDialogTest, TheKeysChosenAreKeptOnlyWhenPreferencesOkIsPressed) {
+  const TKeyCode w = KeyCode(Qt::Key_W);
+  Form.SetReservedKeys({{KeyCode(Qt::Key_F2), "New Game"}});
+  for (const bool ok : {false, true}) {
+    TModalScript script(Form, [&] {
+      QTimer::singleShot(0, &Form, [&] {
+        auto *keys = Form.findChild<TKeysDialog *>();
+        ASSERT_NE(keys, nullptr);
+        ASSERT_TRUE(keys->isVisible());
+        EXPECT_TRUE(Host.Suspended);
+        keys->findChild<QTableWidget *>("keysTable")->selectRow(int(TPlayerAction::Turn));
+        keys->findChild<QPushButton *>("addKeyButton")->click();
+        TypeKey(*keys, Qt::Key_F2);
+        EXPECT_TRUE(keys->Notice().contains("New Game")) << keys->Notice().toStdString();
+        keys->findChild<QPushButton *>("addKeyButton")->click();
+        TypeKey(*keys, Qt::Key_W);
+        keys->findChild<QPushButton *>("okButton")->click();
+      });
+      Find<QPushButton>("keysButton")->click();
+      EXPECT_TRUE(Host.Suspended) << "the game stays still while Preferences is open";
+      EXPECT_TRUE(Store.ReadSetting("KeyTurn").isEmpty());
+      if (ok)
+        Find<QPushButton>("okButton")->click();
+      else
+        TypeKey(Form, Qt::Key_Escape);
+    });
+    Form.Open();
+    EXPECT_EQ(ReadKeyBindings(Store).Keys(TPlayerAction::Turn).contains(w), ok);
+    EXPECT_EQ(Store.ReadSetting("KeyTurn").split("; ").contains("W"), ok)
+        << Store.ReadSetting("KeyTurn").toStdString();
+  }
 }
 
 } // namespace
