@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Klávesy</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Přidat klávesu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Vymazat klávesy</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>Vý&amp;chozí</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Doleva</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Doprava</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Otočit (a pokračovat po pauze)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Klávesa dolů</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Shodit</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Spustit hru nebo další úroveň</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pauza a pokračování</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Stiskněte klávesu pro „%1“ (Escape ruší).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 je v nabídkách vyhrazena pro „%2“: zvolte jinou klávesu.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 už je klávesa pro „%2“: zvolte jinou klávesu, nebo ji tam nejprve vymažte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>„%1“ nemá klávesu: přidejte nějakou, nebo zvolte Výchozí.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Možnosti</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Pohyb jako v původním Tetrisu</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Zvuk pohybu</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Rychle padat při držení</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Šipky doleva a doprava</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Jeden sloupec na stisk</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Klouzat při držení</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Prodleva:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Interval:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Ukázat, kam dílek dopadne</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Hlasitost:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>Kláv&amp;esy...</translation>
     </message>
 </context>
 <context>

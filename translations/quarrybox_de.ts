@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>Taste &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>Tasten &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Drehen (und Pause beenden)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Nach-unten-Taste</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Fallen lassen</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Spiel oder nächste Stufe starten</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pause und weiter</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Drücken Sie die Taste für „%1“ (Escape bricht ab).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 ist in den Menüs für „%2“ vergeben: wählen Sie eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 ist schon die Taste für „%2“: wählen Sie eine andere Taste oder löschen Sie sie dort zuerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>„%1“ hat keine Taste: fügen Sie eine hinzu oder wählen Sie Standard.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Optionen</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Originale Tetris-Bewegung</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Bewegungston</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Schnell fallen, solange gedrückt</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Pfeile nach links und rechts</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Eine Spalte pro Druck</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Gleiten, solange gedrückt</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Verzögerung:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Takt:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Zeigen, wo das Teil landet</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>T&amp;asten...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Añadir tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Borrar teclas</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predeterminado</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Girar (y reanudar una pausa)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Tecla abajo</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Dejar caer</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Empezar la partida o el siguiente nivel</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pausar y reanudar</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Pulse la tecla para «%1» (Escape cancela).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 está reservada para «%2» en los menús: elija otra tecla.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 ya es la tecla de «%2»: elija otra tecla o bórrela allí primero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>«%1» no tiene tecla: añada una o elija Predeterminado.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Opciones</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Movimiento original de Tetris</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Sonido de movimiento</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Caer rápido mientras se mantiene</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Flechas izquierda y derecha</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Una columna por pulsación</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Deslizar mientras se mantiene</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Retardo:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Intervalo:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Mostrar dónde caerá la pieza</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Teclas...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Ajouter une touche</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Effacer les touches</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Par défaut</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Aller à gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Aller à droite</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Tourner (et reprendre après une pause)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Touche Bas</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Faire tomber</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Lancer la partie ou le niveau suivant</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pause et reprise</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Appuyez sur la touche pour « %1 » (Échap annule).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 est réservée à « %2 » dans les menus : choisissez une autre touche.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 est déjà la touche de « %2 » : choisissez une autre touche, ou effacez-la d&apos;abord là-bas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>« %1 » n&apos;a pas de touche : ajoutez-en une, ou choisissez Par défaut.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Options</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Déplacement Tetris d&apos;origine</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Son des mouvements</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Tomber vite tant qu&apos;elle est enfoncée</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Flèches gauche et droite</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Une colonne par appui</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Glisser tant qu&apos;elle est enfoncée</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Délai :</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Cadence :</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Montrer où la pièce va atterrir</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>T&amp;ouches...</translation>
     </message>
 </context>
 <context>

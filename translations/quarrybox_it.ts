@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Aggiungi tasto</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Cancella tasti</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predefiniti</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Sposta a sinistra</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Sposta a destra</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Ruota (e riprendi da una pausa)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Tasto giù</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Lascia cadere</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Avvia la partita o il livello successivo</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pausa e ripresa</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Premi il tasto per «%1» (Esc annulla).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 è riservato a «%2» nei menu: scegli un altro tasto.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 è già il tasto di «%2»: scegli un altro tasto o prima cancellalo lì.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>«%1» non ha tasti: aggiungine uno o scegli Predefiniti.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Opzioni</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Movimento del Tetris originale</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Suono del movimento</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Cadi veloce finché premuto</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Frecce sinistra e destra</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Una colonna per pressione</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Scorri finché premuto</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Ritardo:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Intervallo:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Mostra dove atterrerà il pezzo</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Tasti...</translation>
     </message>
 </context>
 <context>

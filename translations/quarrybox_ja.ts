@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>キーを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>キーを消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>既定値(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>左へ移動</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>右へ移動</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>回転(一時停止の再開も)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>下キー</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>すぐ落とす</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>ゲームまたは次のレベルを開始</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>一時停止と再開</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>「%1」のキーを押してください(Escape で取り消し)。</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 はメニューの「%2」に使われています。別のキーを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 はすでに「%2」のキーです。別のキーを選ぶか、先にそちらで消去してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>「%1」にキーがありません。追加するか、既定値を選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>オプション</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>元祖テトリスの動き</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>移動音</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>押している間速く落とす(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>左右矢印</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>1回押すと1列(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>押している間滑らせる(&amp;S)</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>遅延(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>間隔(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>着地する場所を表示(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>音量(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>キー(&amp;K)...</translation>
     </message>
 </context>
 <context>

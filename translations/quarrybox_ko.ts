@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>키 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>키 지우기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>기본값(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>왼쪽으로 이동</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>오른쪽으로 이동</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>회전(일시 정지 해제 포함)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>아래 키</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>바로 내리기</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>게임 또는 다음 레벨 시작</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>일시 정지와 재개</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>&quot;%1&quot;의 키를 누르세요(Esc: 취소).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 키는 메뉴의 &quot;%2&quot;에 쓰입니다. 다른 키를 고르세요.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 키는 이미 &quot;%2&quot;의 키입니다. 다른 키를 고르거나 먼저 그쪽에서 지우세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>&quot;%1&quot;에 키가 없습니다. 키를 추가하거나 기본값을 고르세요.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>옵션</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>원조 테트리스식 이동</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>이동 소리</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>누르고 있으면 빠르게 떨어짐(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>왼쪽·오른쪽 화살표</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>한 번 누를 때 한 칸(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>누르고 있으면 미끄러짐(&amp;S)</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>지연(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>간격(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>조각이 떨어질 곳 표시(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>음량(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>키(&amp;K)...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>Toets &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>Toetsen &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standaard</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Naar links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Naar rechts</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Draaien (en een pauze hervatten)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Omlaag-toets</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Laten vallen</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Het spel of het volgende niveau starten</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pauzeren en hervatten</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Druk op de toets voor &quot;%1&quot; (Escape annuleert).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 is in de menu&apos;s gereserveerd voor &quot;%2&quot;: kies een andere toets.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 is al de toets voor &quot;%2&quot;: kies een andere toets of wis hem daar eerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>&quot;%1&quot; heeft geen toets: voeg er een toe of kies Standaard.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Opties</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Originele Tetris-beweging</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Bewegingsgeluid</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Snel vallen zolang ingedrukt</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Pijlen links en rechts</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Eén kolom per druk</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Glijden zolang ingedrukt</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Vertraging:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Ritme:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Laten zien waar het stuk landt</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>V&amp;olume:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Toetsen...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Dodaj klawisz</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Wyczyść klawisze</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>D&amp;omyślne</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Ruch w lewo</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Ruch w prawo</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Obrót (i wznowienie po pauzie)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Klawisz w dół</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Upuść</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Rozpoczęcie gry lub następnego poziomu</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pauza i wznowienie</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Naciśnij klawisz dla „%1” (Escape anuluje).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 jest zarezerwowany w menu dla „%2”: wybierz inny klawisz.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 jest już klawiszem dla „%2”: wybierz inny klawisz lub najpierw go tam wyczyść.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>„%1” nie ma klawisza: dodaj jakiś lub wybierz Domyślne.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Opcje</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Oryginalny ruch Tetrisa</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Dźwięk ruchu</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Szybkie opadanie przy przytrzymaniu</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Strzałki w lewo i w prawo</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Jedna kolumna na naciśnięcie</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>Ś&amp;lizganie przy przytrzymaniu</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Opóźnienie:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Pokaż, gdzie spadnie klocek</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Głośność:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Klawisze...</translation>
     </message>
 </context>
 <context>

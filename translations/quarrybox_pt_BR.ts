@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Adicionar tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Limpar teclas</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Padrão</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Girar (e retomar uma pausa)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Tecla para baixo</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Derrubar</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Iniciar o jogo ou o próximo nível</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pausar e retomar</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Pressione a tecla para &quot;%1&quot; (Escape cancela).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 está reservada para &quot;%2&quot; nos menus: escolha outra tecla.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 já é a tecla de &quot;%2&quot;: escolha outra tecla ou limpe-a lá primeiro.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>&quot;%1&quot; não tem tecla: adicione uma ou escolha Padrão.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Opções</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Movimento original do Tetris</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Som de movimento</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Cair rápido enquanto pressionada</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Setas para esquerda e direita</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Uma coluna por toque</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Deslizar enquanto pressionada</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Atraso:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Intervalo:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Mostrar onde a peça vai cair</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Teclas...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tangenter</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Åtgärd</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Lägg till tangent</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Rensa tangenter</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Flytta vänster</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Flytta höger</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Vrid (och fortsätt efter paus)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Nedåttangent</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Släpp</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Starta spelet eller nästa nivå</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Pausa och fortsätt</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Tryck på tangenten för ”%1” (Escape avbryter).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 används för ”%2” i menyerna: välj en annan tangent.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 är redan tangenten för ”%2”: välj en annan tangent, eller rensa den där först.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>”%1” har ingen tangent: lägg till en, eller välj Standard.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Alternativ</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Rörelse som i original-Tetris</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Rörelseljud</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Fall snabbt medan den hålls</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Vänster- och högerpil</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;En kolumn per tryck</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Glid medan den hålls</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>F&amp;ördröjning:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Takt:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Visa var biten landar</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Ljudvolym:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>T&amp;angenter...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tuşlar</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Eylem</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>Tuş &amp;ekle</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>Tuşları &amp;temizle</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Varsayılan</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Sola git</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Sağa git</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Döndür (ve duraklatmayı sürdür)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Aşağı tuşu</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Düşür</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Oyunu ya da sonraki seviyeyi başlat</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Duraklat ve sürdür</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>&quot;%1&quot; için tuşa basın (Escape iptal eder).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 menülerde &quot;%2&quot; için ayrılmış: başka bir tuş seçin.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 zaten &quot;%2&quot; tuşu: başka bir tuş seçin ya da önce orada temizleyin.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>&quot;%1&quot; için tuş yok: bir tane ekleyin ya da Varsayılan&apos;ı seçin.</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Seçenekler</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Özgün Tetris hareketi</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Hareket sesi</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Basılı tutulunca hızlı düş</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Sol ve sağ ok</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Her basışta bir sütun</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>Basılı tutulunca &amp;kay</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Gecikme:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Aralık:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Taşın ineceği yeri göster</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Ses düzeyi:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>T&amp;uşlar...</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>&amp;Додати клавішу</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>&amp;Очистити клавіші</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Типово</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Праворуч</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>Повернути (і продовжити після паузи)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>Клавіша «вниз»</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Скинути</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>Почати гру або наступний рівень</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>Пауза й продовження</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Натисніть клавішу для «%1» (Escape — скасувати).</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 зайнята в меню для «%2»: виберіть іншу клавішу.</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 вже є клавішею для «%2»: виберіть іншу клавішу або спершу очистьте її там.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>«%1» не має клавіші: додайте її або виберіть «Типово».</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>Параметри</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>Рух як у Тетрісі</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>Звук руху</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> мс</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>&amp;Швидко падати, поки натиснута</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>Стрілки ліворуч і праворуч</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>&amp;Один стовпчик за натискання</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>&amp;Ковзати, поки натиснута</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>&amp;Затримка:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>&amp;Інтервал:</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>&amp;Показувати, куди впаде фігура</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Гучність:</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>Кла&amp;віші...</translation>
     </message>
 </context>
 <context>

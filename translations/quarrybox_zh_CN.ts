@@ -799,6 +799,82 @@
     </message>
 </context>
 <context>
+    <name>TKeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>&amp;Add Key</source>
+        <translation>添加按键(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Keys</source>
+        <translation>清除按键(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>默认值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>Turn (and resume a pause)</source>
+        <translation>旋转(并从暂停中继续)</translation>
+    </message>
+    <message>
+        <source>Down key</source>
+        <extracomment>The Down key&apos;s action, which the Preferences choose: drop, turn or fall fast</extracomment>
+        <translation>下键</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>直接落下</translation>
+    </message>
+    <message>
+        <source>Start the game or the next level</source>
+        <translation>开始游戏或下一关</translation>
+    </message>
+    <message>
+        <source>Pause and resume</source>
+        <translation>暂停和继续</translation>
+    </message>
+    <message>
+        <source>Press the key for &quot;%1&quot; (Escape cancels).</source>
+        <translation>请按下“%1”的按键（按 Esc 取消）。</translation>
+    </message>
+    <message>
+        <source>%1 is kept for &quot;%2&quot; in the menus: choose another key.</source>
+        <translation>%1 已被菜单中的“%2”占用：请选择其他按键。</translation>
+    </message>
+    <message>
+        <source>%1 is already the key for &quot;%2&quot;: choose another key, or clear it there first.</source>
+        <translation>%1 已是“%2”的按键：请选择其他按键，或先在那里清除它。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key: add one, or choose Default.</source>
+        <translation>“%1”没有按键：请添加一个，或选择默认值。</translation>
+    </message>
+</context>
+<context>
     <name>TLevelScreen</name>
     <message>
         <source>Score: </source>
@@ -854,10 +930,6 @@
         <translation>选项</translation>
     </message>
     <message>
-        <source>Original Tetris Movement</source>
-        <translation>原版俄罗斯方块的移动方式</translation>
-    </message>
-    <message>
         <source>Motion Sound</source>
         <translation>移动音效</translation>
     </message>
@@ -868,6 +940,51 @@
     <message>
         <source>Ok</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a time in milliseconds</extracomment>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>&amp;Fall fast while held</source>
+        <extracomment>What the Down arrow does: the piece falls faster while the key is held</extracomment>
+        <translation>按住时快速下落(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Left and Right Arrows</source>
+        <extracomment>How a held Left or Right key moves the piece</extracomment>
+        <translation>左右方向键</translation>
+    </message>
+    <message>
+        <source>&amp;One column per press</source>
+        <translation>每按一次移一列(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Slide while held</source>
+        <translation>按住时滑动(&amp;S)</translation>
+    </message>
+    <message>
+        <source>D&amp;elay:</source>
+        <extracomment>The time a held key waits before the piece slides on</extracomment>
+        <translation>延迟(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <extracomment>The time between the columns of a slide</extracomment>
+        <translation>间隔(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show where the piece will &amp;land</source>
+        <translation>显示方块将落在何处(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>音量(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>按键(&amp;K)...</translation>
     </message>
 </context>
 <context>
