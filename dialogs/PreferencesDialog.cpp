@@ -232,6 +232,7 @@ void TPreferencesDialog::KeysClicked() {
   if (keys.exec() == QDialog::Accepted)
     EditedBindings = keys.Bindings();
   Host.SetSuspended(true); // the keys dialog's close let the game go; this one is still open
+  KeysButton->setFocus();  // the keyboard goes on from where it was
 }
 
 // Closed without Ok: the volume heard is the stored one again.

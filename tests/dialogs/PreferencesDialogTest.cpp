@@ -338,6 +338,7 @@ TEST_F(PreferencesDialogTest, TheKeysChosenAreKeptOnlyWhenPreferencesOkIsPressed
       });
       Find<QPushButton>("keysButton")->click();
       EXPECT_TRUE(Host.Suspended) << "the game stays still while Preferences is open";
+      EXPECT_EQ(Form.focusWidget(), Find<QWidget>("keysButton"));
       EXPECT_TRUE(Store.ReadSetting("KeyTurn").isEmpty());
       if (ok)
         Find<QPushButton>("okButton")->click();
