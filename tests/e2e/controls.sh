@@ -104,7 +104,9 @@ peak_at() {
   start_program "$work/Quarry.qbx"
   sleep 2
   stop_program
-  od -An -v -td2 -w2 "$SDL_DISKAUDIOFILE" | awk '{v = $1 < 0 ? -$1 : $1; if (v > m) m = v} END {print m + 0}'
+  # The first 20000 samples from the first sound on: the jingle alone.
+  od -An -v -td2 -w2 "$SDL_DISKAUDIOFILE" |
+    awk '{v = $1 < 0 ? -$1 : $1} v > 0 {n++} n > 0 && n <= 20000 && v > m {m = v} END {print m + 0}'
 }
 full=$(peak_at 100)
 half=$(peak_at 50)
