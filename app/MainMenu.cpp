@@ -106,3 +106,18 @@ TMainMenu BuildMainMenu(QMenuBar *bar) {
     AddEntries(bar->addMenu(Caption(def.Caption)), def, menu);
   return menu;
 }
+
+QMap<TKeyCode, QString> MenuShortcutKeys(const QWidget *window) {
+  QMap<TKeyCode, QString> keys;
+  if (!window)
+    return keys;
+  for (const QAction *action : window->findChildren<QAction *>()) {
+    const QKeySequence shortcut = action->shortcut();
+    if (shortcut.isEmpty())
+      continue;
+    const QKeyCombination key = shortcut[0];
+    keys.insert(KeyOfEvent(key.key(), key.keyboardModifiers()),
+                QString(action->text()).remove('&'));
+  }
+  return keys;
+}

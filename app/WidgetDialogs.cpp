@@ -3,6 +3,7 @@
 #include "app/AboutForm.h"
 #include "app/Game.h"
 #include "app/GameSound.h"
+#include "app/MainMenu.h"
 #include "app/VisitSiteForm.h"
 #include "builder/BuilderForm.h"
 #include "builder/BuilderWidgetQuestions.h"
@@ -14,7 +15,6 @@
 #include "input/KeyBindings.h"
 #include "media/KeyStateTable.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -73,30 +73,10 @@ void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
   form.exec();
 }
 
-namespace {
-
-// The keys the window's menus answer to (their shortcuts), with the command each gives.
-QMap<TKeyCode, QString> MenuKeys(const QWidget *window) {
-  QMap<TKeyCode, QString> keys;
-  if (!window)
-    return keys;
-  for (const QAction *action : window->findChildren<QAction *>()) {
-    const QKeySequence shortcut = action->shortcut();
-    if (shortcut.isEmpty())
-      continue;
-    const QKeyCombination key = shortcut[0];
-    keys.insert(KeyOfEvent(key.key(), key.keyboardModifiers()),
-                QString(action->text()).remove('&'));
-  }
-  return keys;
-}
-
-} // namespace
-
 void TWidgetDialogs::ShowPreferences() {
   TPreferencesDialog &form =
       Made(PreferencesDialog, Host(), Game.PlaySession().Prefs, Settings, Parent);
-  form.SetReservedKeys(MenuKeys(Parent));
+  form.SetReservedKeys(MenuShortcutKeys(Parent));
   form.OnVolumeChanged = [this](int percent) {
     if (Sound)
       Sound->SetVolume(percent);

@@ -1,10 +1,12 @@
 // The main window's menus as the game's state shows them.
+#include "app/MainMenu.h"
 #include "app/MainForm.h"
 #include "gamefile/StandAlone.h"
 #include "tests/app/GameHarness.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -24,4 +26,13 @@ TEST(MainMenuTest, AStandAloneGameOffersExitAndPlayButNoFileCommandsOrHelp) {
   EXPECT_TRUE(form.Action("GameStart")->isVisible());
   EXPECT_FALSE(form.findChild<QMenu *>("Help1")->menuAction()->isVisible());
   EXPECT_TRUE(form.findChild<QMenu *>("File1")->menuAction()->isVisible());
+}
+
+TEST(MainMenuTest, TheMenuShortcutsAreTheKeysKeptFromPlayWithTheirItemsCaptions) {
+  QWidget window;
+  BuildMainMenu(new QMenuBar(&window));
+  const QMap<TKeyCode, QString> keys = MenuShortcutKeys(&window);
+  EXPECT_EQ(keys, (QMap<TKeyCode, QString>{{KeyCode(Qt::Key_F2), "Start Game"},
+                                           {KeyCode(Qt::Key_F3), "Pause Game"},
+                                           {KeyCode(Qt::Key_F11), "Full Screen"}}));
 }
