@@ -22,6 +22,15 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption) {
 
 bool IsKeyboardKey(TKeyCode key) { return key > 0; }
 
+// The keyboard's keys of a list, or the rest (the controllers' buttons).
+QList<TKeyCode> Only(const QList<TKeyCode> &keys, bool keyboard) {
+  QList<TKeyCode> kept;
+  for (const TKeyCode key : keys)
+    if (IsKeyboardKey(key) == keyboard)
+      kept << key;
+  return kept;
+}
+
 } // namespace
 
 TKeysDialog::TKeysDialog(TDialogHost &host, const TKeyBindings &bindings,
@@ -32,6 +41,29 @@ TKeysDialog::TKeysDialog(TDialogHost &host, const TKeyBindings &bindings,
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
+  MakeTable();
+  NoticeLabel = new QLabel(this);
+  NoticeLabel->setObjectName("noticeLabel");
+  NoticeLabel->setWordWrap(true);
+  AddButton = Button(this, "addKeyButton", tr("&Add Key"));
+  ClearButton = Button(this, "clearKeysButton", tr("&Clear Keys"));
+  DefaultButton = Button(this, "defaultButton", tr("&Default"));
+  OkButton = Button(this, "okButton", tr("Ok"));
+  CancelButton = Button(this, "cancelButton", tr("Cancel"));
+  LayOut();
+
+  connect(AddButton, &QPushButton::clicked, this, [this] { StartWaiting(); });
+  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearSelected(); });
+  connect(DefaultButton, &QPushButton::clicked, this, [this] { RestoreDefaults(); });
+  connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { reject(); });
+  Fill();
+  Table->selectRow(0);
+  Table->resizeColumnToContents(0);
+  resize(std::max(420, sizeHint().width()), 330);
+}
+
+void TKeysDialog::MakeTable() {
   Table = new QTableWidget(PlayerActionCount, 2, this);
   Table->setObjectName("keysTable");
   Table->setHorizontalHeaderLabels({tr("Action"), tr("Keys")});
@@ -41,17 +73,9 @@ TKeysDialog::TKeysDialog(TDialogHost &host, const TKeyBindings &bindings,
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->horizontalHeader()->setStretchLastSection(true);
   Table->setTabKeyNavigation(false);
+}
 
-  NoticeLabel = new QLabel(this);
-  NoticeLabel->setObjectName("noticeLabel");
-  NoticeLabel->setWordWrap(true);
-
-  AddButton = Button(this, "addKeyButton", tr("&Add Key"));
-  ClearButton = Button(this, "clearKeysButton", tr("&Clear Keys"));
-  DefaultButton = Button(this, "defaultButton", tr("&Default"));
-  OkButton = Button(this, "okButton", tr("Ok"));
-  CancelButton = Button(this, "cancelButton", tr("Cancel"));
-
+void TKeysDialog::LayOut() {
   auto *edit = new QHBoxLayout;
   edit->addWidget(AddButton);
   edit->addWidget(ClearButton);
@@ -66,30 +90,16 @@ TKeysDialog::TKeysDialog(TDialogHost &host, const TKeyBindings &bindings,
   layout->addLayout(edit);
   layout->addWidget(NoticeLabel);
   layout->addLayout(close);
+}
 
-  connect(AddButton, &QPushButton::clicked, this, [this] { StartWaiting(); });
-  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearSelected(); });
-  connect(DefaultButton, &QPushButton::clicked, this, [this] {
-    const TKeyBindings defaults = TKeyBindings::Defaults();
-    for (int a = 0; a < PlayerActionCount; ++a) {
-      const auto action = static_cast<TPlayerAction>(a);
-      QList<TKeyCode> keys;
-      for (const TKeyCode key : defaults.Keys(action))
-        if (IsKeyboardKey(key))
-          keys << key;
-      for (const TKeyCode key : Edited.Keys(action))
-        if (!IsKeyboardKey(key))
-          keys << key;
-      Edited.SetKeys(action, keys);
-    }
-    StopWaiting(QString());
-  });
-  connect(OkButton, &QPushButton::clicked, this, [this] { OkClicked(); });
-  connect(CancelButton, &QPushButton::clicked, this, [this] { reject(); });
-  Fill();
-  Table->selectRow(0);
-  Table->resizeColumnToContents(0);
-  resize(std::max(420, sizeHint().width()), 330);
+// The program's keys back; the controllers' buttons stay as they are.
+void TKeysDialog::RestoreDefaults() {
+  const TKeyBindings defaults = TKeyBindings::Defaults();
+  for (int a = 0; a < PlayerActionCount; ++a) {
+    const auto action = static_cast<TPlayerAction>(a);
+    Edited.SetKeys(action, Only(defaults.Keys(action), true) + Only(Edited.Keys(action), false));
+  }
+  StopWaiting(QString());
 }
 
 QString TKeysDialog::ActionName(TPlayerAction action) {
@@ -117,9 +127,8 @@ void TKeysDialog::Fill() {
   for (int a = 0; a < PlayerActionCount; ++a) {
     const auto action = static_cast<TPlayerAction>(a);
     QStringList names;
-    for (const TKeyCode key : Edited.Keys(action))
-      if (IsKeyboardKey(key))
-        names << KeyName(key);
+    for (const TKeyCode key : Only(Edited.Keys(action), true))
+      names << KeyName(key);
     Table->setItem(a, 0, new QTableWidgetItem(ActionName(action)));
     Table->setItem(a, 1, new QTableWidgetItem(names.join(QStringLiteral(", "))));
   }
@@ -172,11 +181,7 @@ void TKeysDialog::TakeKey(TKeyCode key) {
 
 void TKeysDialog::ClearSelected() {
   const TPlayerAction action = SelectedAction();
-  QList<TKeyCode> buttons;
-  for (const TKeyCode key : Edited.Keys(action))
-    if (!IsKeyboardKey(key))
-      buttons << key;
-  Edited.SetKeys(action, buttons);
+  Edited.SetKeys(action, Only(Edited.Keys(action), false));
   StopWaiting(QString());
 }
 

@@ -36,7 +36,10 @@ protected:
   void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+  void MakeTable();
+  void LayOut();
   void Fill();
+  void RestoreDefaults();
   void StartWaiting();
   void StopWaiting(const QString &notice);
   void ClearSelected();
