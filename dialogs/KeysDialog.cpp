@@ -20,17 +20,6 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption) {
   return button;
 }
 
-bool IsKeyboardKey(TKeyCode key) { return key > 0; }
-
-// The keyboard's keys of a list, or the rest (the controllers' buttons).
-QList<TKeyCode> Only(const QList<TKeyCode> &keys, bool keyboard) {
-  QList<TKeyCode> kept;
-  for (const TKeyCode key : keys)
-    if (IsKeyboardKey(key) == keyboard)
-      kept << key;
-  return kept;
-}
-
 } // namespace
 
 TKeysDialog::TKeysDialog(TDialogHost &host, const TKeyBindings &bindings,
@@ -97,7 +86,8 @@ void TKeysDialog::RestoreDefaults() {
   const TKeyBindings defaults = TKeyBindings::Defaults();
   for (int a = 0; a < PlayerActionCount; ++a) {
     const auto action = static_cast<TPlayerAction>(a);
-    Edited.SetKeys(action, Only(defaults.Keys(action), true) + Only(Edited.Keys(action), false));
+    Edited.SetKeys(action, KeysOfKind(defaults.Keys(action), false) +
+                               KeysOfKind(Edited.Keys(action), true));
   }
   StopWaiting(QString());
 }
@@ -127,7 +117,7 @@ void TKeysDialog::Fill() {
   for (int a = 0; a < PlayerActionCount; ++a) {
     const auto action = static_cast<TPlayerAction>(a);
     QStringList names;
-    for (const TKeyCode key : Only(Edited.Keys(action), true))
+    for (const TKeyCode key : KeysOfKind(Edited.Keys(action), false))
       names << KeyName(key);
     Table->setItem(a, 0, new QTableWidgetItem(ActionName(action)));
     Table->setItem(a, 1, new QTableWidgetItem(names.join(QStringLiteral(", "))));
@@ -181,7 +171,7 @@ void TKeysDialog::TakeKey(TKeyCode key) {
 
 void TKeysDialog::ClearSelected() {
   const TPlayerAction action = SelectedAction();
-  Edited.SetKeys(action, Only(Edited.Keys(action), false));
+  Edited.SetKeys(action, KeysOfKind(Edited.Keys(action), true));
   StopWaiting(QString());
 }
 
@@ -189,7 +179,7 @@ void TKeysDialog::OkClicked() {
   for (int a = 0; a < PlayerActionCount; ++a) {
     const auto action = static_cast<TPlayerAction>(a);
     const QList<TKeyCode> &keys = Edited.Keys(action);
-    if (std::none_of(keys.begin(), keys.end(), IsKeyboardKey)) {
+    if (KeysOfKind(keys, false).isEmpty()) {
       Table->selectRow(a);
       NoticeLabel->setText(
           tr("\"%1\" has no key: add one, or choose Default.").arg(ActionName(action)));

@@ -49,6 +49,14 @@ TKeyCode KeyOfEvent(int key, Qt::KeyboardModifiers modifiers) {
   return KeyCode(Qt::Key(key));
 }
 
+QList<TKeyCode> KeysOfKind(const QList<TKeyCode> &keys, bool padButtons) {
+  QList<TKeyCode> kept;
+  for (const TKeyCode key : keys)
+    if (IsPadButton(key) == padButtons)
+      kept << key;
+  return kept;
+}
+
 TKeyBindings TKeyBindings::Defaults() {
   TKeyBindings b;
   b.SetKeys(TPlayerAction::Left,

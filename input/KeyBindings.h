@@ -19,6 +19,9 @@ constexpr TKeyCode KeyCode(Qt::Key key, bool keypad = false) {
 // A game controller's button (a TPadControl) as a key of the table: below zero, where no key
 // event's code lies.
 constexpr TKeyCode PadButtonCode(int control) { return -1 - control; }
+constexpr bool IsPadButton(TKeyCode key) { return key < 0; }
+// The keys of a list that are controller buttons, or those that are not.
+QList<TKeyCode> KeysOfKind(const QList<TKeyCode> &keys, bool padButtons);
 // The key of a key event; 0 for a lone modifier or no key. With NumLock off the keypad sends
 // navigation keys: each stands for its digit, so the keypad plays the same either way.
 TKeyCode KeyOfEvent(int key, Qt::KeyboardModifiers modifiers);

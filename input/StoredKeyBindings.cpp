@@ -31,16 +31,6 @@ constexpr std::array<const char *, PadControlCount> ButtonNames{"Left", "Right",
 
 const QString Separator = QStringLiteral("; ");
 
-bool IsButton(TKeyCode key) { return key < 0; }
-
-QList<TKeyCode> Only(const QList<TKeyCode> &keys, bool padButtons) {
-  QList<TKeyCode> kept;
-  for (const TKeyCode key : keys)
-    if (IsButton(key) == padButtons)
-      kept << key;
-  return kept;
-}
-
 std::optional<TKeyCode> ButtonFromText(const QString &text) {
   for (int control = 0; control < PadControlCount; ++control)
     if (text == QLatin1StringView(ButtonNames[std::size_t(control)]))
@@ -64,9 +54,9 @@ std::optional<TKeyCode> KeyFromText(const QString &text) {
 
 QString KeysText(const QList<TKeyCode> &keys, bool padButtons) {
   QStringList parts;
-  for (const TKeyCode key : Only(keys, padButtons)) {
-    parts << (IsButton(key) ? QString::fromLatin1(ButtonNames[std::size_t(-1 - key)])
-                            : QKeySequence(key).toString(QKeySequence::PortableText));
+  for (const TKeyCode key : KeysOfKind(keys, padButtons)) {
+    parts << (IsPadButton(key) ? QString::fromLatin1(ButtonNames[std::size_t(-1 - key)])
+                               : QKeySequence(key).toString(QKeySequence::PortableText));
   }
   return parts.join(Separator);
 }
@@ -87,7 +77,7 @@ std::optional<QList<TKeyCode>> KeysFromText(const QString &text, bool padButtons
 }
 
 QString KeyName(TKeyCode key) {
-  if (IsButton(key))
+  if (IsPadButton(key))
     return QString::fromLatin1(ButtonNames[std::size_t(-1 - key)]);
   return QKeySequence(key).toString(QKeySequence::NativeText);
 }
@@ -99,8 +89,8 @@ TKeyBindings ReadKeyBindings(const TSettingsStore &settings) {
     const QList<TKeyCode> &given = defaults.Keys(line.Action);
     bindings.SetKeys(
         line.Action,
-        KeysFromText(settings.Read(line.Keys), false).value_or(Only(given, false)) +
-            KeysFromText(settings.Read(line.Buttons), true).value_or(Only(given, true)));
+        KeysFromText(settings.Read(line.Keys), false).value_or(KeysOfKind(given, false)) +
+            KeysFromText(settings.Read(line.Buttons), true).value_or(KeysOfKind(given, true)));
   }
   return bindings;
 }
