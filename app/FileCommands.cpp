@@ -3,10 +3,18 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GameDialogs.h"
-#include "app/MenuCommands.h"
-#include "app/PlayFlow.h"
+#include "app/GameDocument.h"
+#include "app/GameMessages.h"
+#include "app/GameSounds.h"
+#include "app/LevelPictureSource.h"
+#include "app/MenuCommandSet.h"
+#include "app/NotAGame.h"
 #include "app/RecentGameCommands.h"
+#include "app/WindowCaption.h"
 #include "gamefile/StandAlone.h"
+#include "play/GameModel.h"
+#include "screen/PlayScreen.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -27,9 +35,23 @@ QString CannotOpenMessage(const QString &path) {
 
 } // namespace
 
-TFileCommands::TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands,
-                             TRecentGameCommands &recent)
-    : TGamePart(parts), Flow(flow), Commands(commands), Recent(recent) {}
+TGameData &TFileCommands::Game() { return Uses.Document.Game; }
+
+bool TFileCommands::Load(const QString &path) {
+  QString scoresProblem;
+  const TStatus read = Uses.Document.Open(path, scoresProblem);
+  if (!read.Ok()) {
+    const QString notAGame = NotAGameMessage(path);
+    Uses.Messages.Report(notAGame.isEmpty() ? read.Error() : notAGame);
+    return false;
+  }
+  if (!scoresProblem.isEmpty())
+    Uses.Messages.Report(scoresProblem);
+  Uses.Levels.Drop();
+  Uses.Screen.Blank();
+  Uses.Caption.ShowGame(Game().FilePath);
+  return true;
+}
 
 TFileCommands::TStartGames TFileCommands::StartGames(const QStringList &arguments) {
   TStartGames games;
@@ -42,104 +64,107 @@ TFileCommands::TStartGames TFileCommands::StartGames(const QStringList &argument
     if (named.isFile())
       games.Named = named.absoluteFilePath();
     else // the player asked for this game: say why it is not the one that opens
-      Parts.Report(CannotOpenMessage(commandLine));
+      Uses.Messages.Report(CannotOpenMessage(commandLine));
     add(games.Named);
   }
-  add(OpenStoredFileName(Settings.Read(Setting::LastGame)));
-  add(Parts.Folder + "Games/Default.qbx");
+  add(OpenStoredFileName(Uses.Settings.Read(Setting::LastGame)));
+  add(Folder + "Games/Default.qbx");
   return games;
 }
 
 void TFileCommands::OpenGameMessage() {
-  if (!Flow.TitleShown())
+  if (!Uses.Model.TitleShown())
     return;
   // A name or a local file's address (a name that is not UTF-8 comes as one).
-  const QString path = OpenStoredFileName(Settings.Read(Setting::HandedOverGame));
+  const QString path = OpenStoredFileName(Uses.Settings.Read(Setting::HandedOverGame));
   if (path.isEmpty())
     return;
   if (!QFileInfo(path).isFile()) {
-    Parts.Report(CannotOpenMessage(path));
+    Uses.Messages.Report(CannotOpenMessage(path));
     return;
   }
   // An edited game is not lost to a double-clicked one: the same questions as Open.
   if (!LeaveCurrentGame())
     return;
-  Document.DeleteWorkingPictures();
-  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
-    Recent.Remember(path);
-    Flow.ShowTitleSoon();
+  Uses.Document.DeleteWorkingPictures();
+  if (Load(QFileInfo(path).absoluteFilePath())) {
+    Uses.Recent.Remember(path);
+    Uses.Model.ShowTitleSoon();
   }
 }
 
 QString TFileCommands::GamesFolder(const Setting::TText &setting) const {
-  const QString remembered = Settings.Read(setting);
-  return remembered.isEmpty() ? Parts.Folder + "Games" : remembered;
+  const QString remembered = Uses.Settings.Read(setting);
+  return remembered.isEmpty() ? Folder + "Games" : remembered;
 }
 
 bool TFileCommands::SaveIfModified(bool clearAlways) {
-  if (!Data.Unsaved)
+  if (!Game().Unsaved)
     return true;
-  const bool yes =
-      Parts.Dialogs && Parts.Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Warning"),
-                                               QCoreApplication::translate("TGame", "Save Game?"));
+  const bool yes = Uses.Messages.Dialogs && Uses.Messages.Dialogs->AskYesNo(
+                                                QCoreApplication::translate("TGame", "Warning"),
+                                                QCoreApplication::translate("TGame", "Save Game?"));
   if (yes) {
     if (NeedsName())
       SaveGameAs();
-    else if (!Save(Data.FilePath))
+    else if (!Save(Game().FilePath))
       return false;
   }
   if (yes || clearAlways)
-    Data.Unsaved = false;
+    Game().Unsaved = false;
   return true;
 }
 
 // A game made with Create Game carries a placeholder name until the author gives it one.
-bool TFileCommands::NeedsName() const { return Data.FilePath.contains("untitled.qbx"); }
+bool TFileCommands::NeedsName() const {
+  return Uses.Document.Game.FilePath.contains("untitled.qbx");
+}
 
 // Writes the whole game to path.
 bool TFileCommands::Save(const QString &path) {
-  const TStatus saved = Document.SaveTo(path);
-  Parts.ReportFailure(saved);
+  const TStatus saved = Uses.Document.SaveTo(path);
+  Uses.Messages.ReportFailure(saved);
   return saved.Ok();
 }
 
 // Before another game is opened: a running game stops (if the player agrees) and a changed
 // game may be saved. False when the player keeps the running game.
 bool TFileCommands::LeaveCurrentGame() {
-  if (Flow.GameRunning()) {
-    Commands.StopGame();
-    if (!Commands.StopAccepted())
+  if (Uses.Model.GameRunning()) {
+    if (!Uses.Messages.ConfirmStop())
       return false;
+    Uses.Model.StopRunningGame();
   }
   SaveIfModified(true);
   return true;
 }
 
 void TFileCommands::OpenGame() {
-  if (!LeaveCurrentGame() || !Parts.Dialogs)
+  if (!LeaveCurrentGame() || !Uses.Messages.Dialogs)
     return;
-  OpenGameFile(Parts.Dialogs->AskOpenGameFile(GamesFolder(Setting::OpenFolder)));
+  OpenGameFile(Uses.Messages.Dialogs->AskOpenGameFile(GamesFolder(Setting::OpenFolder)));
 }
 
 void TFileCommands::OpenDroppedGame(const QString &path) {
-  if (Commands.Offered(TCommand::OpenGame) && LeaveCurrentGame())
+  if (CommandEnabled(TCommand::OpenGame, Uses.Model.GameState(), Game().LevelCount()) &&
+      LeaveCurrentGame())
     OpenGameFile(path);
 }
 
 void TFileCommands::OpenRecentGame(const QString &stored) {
-  if (const QString path = Recent.PathToOpen(stored); !path.isEmpty())
+  if (const QString path = Uses.Recent.PathToOpen(stored); !path.isEmpty())
     OpenDroppedGame(path);
 }
 
 void TFileCommands::OpenGameFile(const QString &path) {
   if (path.isEmpty() || !QFileInfo(path).isFile())
     return;
-  Document.DeleteWorkingPictures();
+  Uses.Document.DeleteWorkingPictures();
   if (!ReachedByDescriptor(path)) // a descriptor's folder means nothing to the next start
-    Settings.Write(Setting::OpenFolder, QFileInfo(path).absolutePath());
-  if (Parts.LoadGame(QFileInfo(path).absoluteFilePath())) {
-    Recent.Remember(path);
-    Flow.SetGameState(StateTitle);
+    Uses.Settings.Write(Setting::OpenFolder, QFileInfo(path).absolutePath());
+  if (Load(QFileInfo(path).absoluteFilePath())) {
+    Uses.Recent.Remember(path);
+    Uses.Model.ShowTitle();
   }
 }
 
@@ -149,101 +174,104 @@ void TFileCommands::SaveGame() {
     SaveGameAs();
     return;
   }
-  if (Save(Data.FilePath)) {
-    Data.Unsaved = false;
-    Recent.Remember(Data.FilePath);
+  if (Save(Game().FilePath)) {
+    Game().Unsaved = false;
+    Uses.Recent.Remember(Game().FilePath);
   }
 }
 
 void TFileCommands::SaveGameAs() {
-  if (!Parts.Dialogs)
+  if (!Uses.Messages.Dialogs)
     return;
-  const bool hasFile = !NeedsName() && Data.FilePath != TGameData::EmptyGamePath();
-  QString path = Parts.Dialogs->AskSaveGameFile(
-      Recent.SaveFolder(hasFile, GamesFolder(Setting::SaveFolder)), SaveFileName);
+  const bool hasFile = !NeedsName() && Game().FilePath != TGameData::EmptyGamePath();
+  QString path = Uses.Messages.Dialogs->AskSaveGameFile(
+      Uses.Recent.SaveFolder(hasFile, GamesFolder(Setting::SaveFolder)), SaveFileName);
   if (path.isEmpty())
     return;
   if (path.size() < 5 || path.right(4).toUpper() != ".QBX")
     path += ".qbx";
   SaveFileName = QFileInfo(path).fileName();
   if (QFileInfo::exists(path) &&
-      !Parts.Dialogs->AskYesNo(QCoreApplication::translate("TGame", "Confirm Overwriting"),
-                               QCoreApplication::translate("TGame", "Overwrite Existing Game?")))
+      !Uses.Messages.Dialogs->AskYesNo(
+          QCoreApplication::translate("TGame", "Confirm Overwriting"),
+          QCoreApplication::translate("TGame", "Overwrite Existing Game?")))
     return;
-  Settings.Write(Setting::SaveFolder, QFileInfo(path).absolutePath());
+  Uses.Settings.Write(Setting::SaveFolder, QFileInfo(path).absolutePath());
   if (!Save(path))
     return;
-  Data.FilePath = QFileInfo(path).absoluteFilePath();
-  Parts.SetGameCaption();
-  Data.Unsaved = false;
-  Recent.Remember(Data.FilePath);
+  Game().FilePath = QFileInfo(path).absoluteFilePath();
+  Uses.Caption.ShowGame(Game().FilePath);
+  Game().Unsaved = false;
+  Uses.Recent.Remember(Game().FilePath);
 }
 
 void TFileCommands::CreateGame() {
-  View.ClearScore();
-  View.Overlays().ShowPrompt(false);
+  Uses.Screen.ClearScore();
+  Uses.Screen.Overlays().ShowPrompt(false);
   // A new game starts with every frame and every stretch ticked; the colours stay.
-  Data.PlayBox.Draw = Data.ScoreBox.Draw = Data.NextBox.Draw = true;
-  Data.StartSkin.Stretch = Data.PlayingSkin.Stretch = Data.GameOverSkin.Stretch = true;
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs && Parts.Dialogs->ShowBuilder(Data, true)) {
-    Data.FilePath = GamesFolder(Setting::SaveFolder) + "/untitled.qbx";
-    Parts.SetGameCaption();
-    Data.MarkBuilt();
+  Game().PlayBox.Draw = Game().ScoreBox.Draw = Game().NextBox.Draw = true;
+  Game().StartSkin.Stretch = Game().PlayingSkin.Stretch = Game().GameOverSkin.Stretch = true;
+  Uses.Sounds.Play("Dialog");
+  if (Uses.Messages.Dialogs && Uses.Messages.Dialogs->ShowBuilder(Game(), true)) {
+    Game().FilePath = GamesFolder(Setting::SaveFolder) + "/untitled.qbx";
+    Uses.Caption.ShowGame(Game().FilePath);
+    Game().MarkBuilt();
   }
-  View.Blank();
-  Flow.SetGameState(StateTitle);
+  Uses.Screen.Blank();
+  Uses.Model.ShowTitle();
 }
 
 void TFileCommands::EditGame() {
-  if (Data.LevelCount() == 0)
+  if (Game().LevelCount() == 0)
     return;
-  if (const TStatus copied = Document.CopyOutAll(); !copied.Ok()) {
-    Parts.Report(copied.Error());
+  if (const TStatus copied = Uses.Document.CopyOutAll(); !copied.Ok()) {
+    Uses.Messages.Report(copied.Error());
     return;
   }
-  View.ClearScore();
-  View.Overlays().ShowPrompt(false);
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs && Parts.Dialogs->ShowBuilder(Data, false))
-    Data.MarkBuilt();
-  View.Blank();
-  Flow.SetGameState(StateTitle);
+  Uses.Screen.ClearScore();
+  Uses.Screen.Overlays().ShowPrompt(false);
+  Uses.Sounds.Play("Dialog");
+  if (Uses.Messages.Dialogs && Uses.Messages.Dialogs->ShowBuilder(Game(), false))
+    Game().MarkBuilt();
+  Uses.Screen.Blank();
+  Uses.Model.ShowTitle();
 }
 
 void TFileCommands::MakeExe() {
-  if (!Parts.Dialogs)
+  if (!Uses.Messages.Dialogs)
     return;
-  if (Data.LevelCount() == 0 || Data.Unsaved || !QFileInfo(Data.FilePath).isFile()) {
-    Parts.Report(QCoreApplication::translate(
+  if (Game().LevelCount() == 0 || Game().Unsaved || !QFileInfo(Game().FilePath).isFile()) {
+    Uses.Messages.Report(QCoreApplication::translate(
         "TGame", "Make EXE uses the saved game file: open or save a game first."));
     return;
   }
-  QString target = Data.FilePath;
+  QString target = Game().FilePath;
   target.chop(4);
-  if (target == Parts.ProgramPath) {
-    Parts.Dialogs->ShowMessageBox(
+  if (target == ProgramPath) {
+    Uses.Messages.Dialogs->ShowMessageBox(
         "", QCoreApplication::translate("TGame", "Cannot Create file Quarrybox.exe!"), "");
     return;
   }
   if (QFileInfo::exists(target) &&
-      Parts.Dialogs->ShowConfirmBox(QCoreApplication::translate("TGame", "Confirm Overwrite Game"),
-                                    QCoreApplication::translate("TGame", "Game File"), target,
-                                    QCoreApplication::translate("TGame", "will be overwritten.")) !=
-          1)
+      Uses.Messages.Dialogs->ShowConfirmBox(
+          QCoreApplication::translate("TGame", "Confirm Overwrite Game"),
+          QCoreApplication::translate("TGame", "Game File"), target,
+          QCoreApplication::translate("TGame", "will be overwritten.")) != 1)
     return;
-  const QString runtime = StandAloneRuntime(Parts.ProgramPath);
+  const QString runtime = StandAloneRuntime(ProgramPath);
   if (!QFileInfo::exists(runtime)) {
-    Parts.Report(QCoreApplication::translate(
-                     "TGame", "Make EXE needs the stand-alone runtime, which is missing: %1")
-                     .arg(runtime));
+    Uses.Messages.Report(
+        QCoreApplication::translate("TGame",
+                                    "Make EXE needs the stand-alone runtime, which is missing: %1")
+            .arg(runtime));
     return;
   }
-  if (!MakeStandAlone(runtime, Data.FilePath, target).Ok()) {
-    Parts.Dialogs->ShowMessageBox("", QCoreApplication::translate("TGame", "Disk Write Error!"),
-                                  "");
+  if (!MakeStandAlone(runtime, Game().FilePath, target).Ok()) {
+    Uses.Messages.Dialogs->ShowMessageBox(
+        "", QCoreApplication::translate("TGame", "Disk Write Error!"), "");
     return;
   }
-  Parts.Dialogs->ShowMessageBox(QCoreApplication::translate("TGame", "Game with a name:"), target,
-                                QCoreApplication::translate("TGame", "has just been created!"));
+  Uses.Messages.Dialogs->ShowMessageBox(
+      QCoreApplication::translate("TGame", "Game with a name:"), target,
+      QCoreApplication::translate("TGame", "has just been created!"));
 }

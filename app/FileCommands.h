@@ -3,18 +3,42 @@
 // Edit Game, Make EXE), the game a start opens, a game handed over by a second start or dropped
 // on the window, and the save question that they and closing the window share.
 
-#include "app/GamePart.h"
+#include "settings/StoredSettings.h"
 
 #include <QStringList>
 
-class TMenuCommands;
-class TPlayFlow;
+struct TGameData;
+class TGameDocument;
+class TGameMessages;
+class TGameModel;
+class TGameSounds;
+class TLevelPictureSource;
+class TPlayScreen;
 class TRecentGameCommands;
+class TSettingsStore;
+class TWindowCaption;
 
-class TFileCommands : TGamePart {
+class TFileCommands {
 public:
-  TFileCommands(TGameParts &parts, TPlayFlow &flow, TMenuCommands &commands,
-                TRecentGameCommands &recent);
+  // What the commands work on, and the services they use.
+  struct TUses {
+    TGameModel &Model;
+    TGameDocument &Document;
+    TLevelPictureSource &Levels;
+    TPlayScreen &Screen;
+    TWindowCaption &Caption;
+    TRecentGameCommands &Recent;
+    TSettingsStore &Settings;
+    const TGameMessages &Messages;
+    const TGameSounds &Sounds;
+  };
+  explicit TFileCommands(const TUses &uses) : Uses(uses) {}
+
+  QString Folder;      // where the program's own files are
+  QString ProgramPath; // the running program
+
+  // Opens a game file as the current game; false (and said why) when it cannot be read.
+  bool Load(const QString &path);
 
   // The games a start may open, in the order they are tried: the one named on the command line
   // (a named file that is not there is reported), the last one and the bundled one.
@@ -40,14 +64,13 @@ public:
   bool SaveIfModified(bool clearAlways);
 
 private:
+  TGameData &Game();
   QString GamesFolder(const Setting::TText &setting) const;
   bool NeedsName() const;
   bool Save(const QString &path);
   bool LeaveCurrentGame();
   void OpenGameFile(const QString &path);
 
-  TPlayFlow &Flow;
-  TMenuCommands &Commands;
-  TRecentGameCommands &Recent;
+  TUses Uses;
   QString SaveFileName = "Untitled.qbx"; // the Save As dialog keeps the last name used
 };

@@ -1,9 +1,9 @@
 #include "app/GamepadControl.h"
 
 #include "app/Game.h"
-#include "app/Timing.h"
 #include "input/KeyBindings.h"
 #include "media/InputDeviceWatch.h"
+#include "play/Timing.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &
                                  TInputDeviceWatch &devices)
     : Game(game), Pads(pads), Devices(devices), PollTimer(scheduler, PollWhilePlugged),
       SettleTimer(scheduler, FirstLookAgain) {
-  Game.Input().OnSample = [this] { SampleInFrame(); };
+  Game.Model().Input().OnSample = [this] { SampleInFrame(); };
   PollTimer.OnTimer = [this] { Sample(); };
   SettleTimer.OnTimer = [this] { LookAgain(); };
   Devices.OnChanged = [this] { DevicesChanged(); };
@@ -29,7 +29,7 @@ TGamepadControl::TGamepadControl(TGame &game, TScheduler &scheduler, TGamepads &
 }
 
 TGamepadControl::~TGamepadControl() {
-  Game.Input().OnSample = nullptr;
+  Game.Model().Input().OnSample = nullptr;
   Devices.OnChanged = nullptr;
 }
 

@@ -86,11 +86,11 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   // The application, not this window, being active: the program's own dialogs do not count.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive)
-      GameRef.PauseControl().Activated();
+      GameRef.WindowActive(true);
     else
-      GameRef.PauseControl().Deactivated();
+      GameRef.WindowActive(false);
   });
-  game.Input().IsForeground = [this] { return isActiveWindow(); };
+  game.Model().Input().IsForeground = [this] { return isActiveWindow(); };
 }
 
 // The menu bar is repainted with the picture, so that the two together are the whole window: Qt's
@@ -211,11 +211,11 @@ void TMainForm::WatchMenus() {
   for (QMenu *menu : menuBar()->findChildren<QMenu *>()) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
       if (OpenMenus++ == 0)
-        GameRef.PauseControl().MenuOpened();
+        GameRef.MenuOpen(true);
     });
     connect(menu, &QMenu::aboutToHide, this, [this] {
       if (OpenMenus > 0 && --OpenMenus == 0) {
-        GameRef.PauseControl().MenuClosed();
+        GameRef.MenuOpen(false);
         // Escape in a menu hands the keyboard to the menu bar after this signal.
         QTimer::singleShot(0, this, [this] { ReturnKeysToGame(); });
       }

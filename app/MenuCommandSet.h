@@ -2,7 +2,7 @@
 // The main window's commands, and which of them the menus offer: derived from the game's state
 // and whether it has levels, never set item by item.
 
-#include "app/GameState.h"
+#include "play/GameState.h"
 
 enum class TCommand {
   OpenGame,

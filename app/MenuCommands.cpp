@@ -1,63 +1,55 @@
 #include "app/MenuCommands.h"
 
-#include "app/FileCommands.h"
 #include "app/GameDialogs.h"
+#include "app/GameDocument.h"
+#include "app/GameMessages.h"
 #include "app/GameSound.h"
-#include "app/PauseControl.h"
-#include "app/PiecePlay.h"
-#include "app/PlayFlow.h"
-#include "app/Trace.h"
+#include "app/GameSounds.h"
+#include "app/MenuModel.h"
 #include "input/StoredKeyBindings.h"
+#include "play/GameModel.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoredPreferences.h"
 
-#include <QCoreApplication>
+TMenuCommands::TMenuCommands(TGameModel &model, TMenuModel &menu, TGameDocument &document,
+                             const TGameMessages &messages, TGameSounds &sounds,
+                             TSettingsStore &settings)
+    : Model(model), Menu(menu), Document(document), Messages(messages), Sounds(sounds),
+      Settings(settings) {}
 
-TMenuCommands::TMenuCommands(TGameParts &parts, TPlayFlow &flow, TPiecePlay &pieces,
-                             TPauseControl &pause, TFileCommands &files)
-    : TGamePart(parts), Flow(flow), Pieces(pieces), Pause(pause), Files(files) {}
+void TMenuCommands::StateChanged(TGameState) { UpdateMenu(); }
+
+void TMenuCommands::PauseChanged(TPauseChange change, const TPlaySession &) {
+  Menu.SetChecked(TCommand::PauseGame, change == TPauseChange::Paused);
+}
 
 void TMenuCommands::UpdateMenu() {
   for (TCommand command : AllCommands)
-    MenuItems.SetEnabled(command, Offered(command));
+    Menu.SetEnabled(command, Offered(command));
 }
 
 bool TMenuCommands::Offered(TCommand command) const {
-  return CommandEnabled(command, Flow.GameState(), Data.LevelCount());
+  return CommandEnabled(command, Model.GameState(), Document.Game.LevelCount());
 }
 
-void TMenuCommands::StopGame() {
-  if (!Flow.GameRunning())
-    return;
-  Trace::Event("message", "Confirm Stop Game||Really Stop Current Game?!|");
-  if (!Parts.Dialogs ||
-      Parts.Dialogs->ShowConfirmBox(
-          QCoreApplication::translate("TGame", "Confirm Stop Game"), "",
-          QCoreApplication::translate("TGame", "Really Stop Current Game?!"), "") != 1) {
-    Accepted = false;
-    return;
-  }
-  Accepted = true;
-  EndRunningGame();
-  Flow.SetGameState(StateTitle);
-}
-
-void TMenuCommands::EndRunningGame() {
-  Pause.EndPause();
-  Flow.EndRunning();
-  Pieces.EndPiece();
-  Session.ClearScore();
-  Parts.PlaySound("EndGame");
-  Data.CurrentLevel = 1;
+bool TMenuCommands::StopGame() {
+  if (!Model.GameRunning())
+    return true;
+  if (!Messages.ConfirmStop())
+    return false;
+  Model.StopRunningGame();
+  return true;
 }
 
 void TMenuCommands::Run(TCommand command) {
   switch (command) {
   case TCommand::StartGame:
-    return StartGame();
+    return Model.StartGame();
   case TCommand::PauseGame:
-    return Pause.PauseGame();
+    return Model.Pause().Request();
   case TCommand::StopGame:
-    return StopGame();
+    StopGame();
+    return;
   case TCommand::Score:
     return ShowScores();
   case TCommand::Sound:
@@ -70,84 +62,65 @@ void TMenuCommands::Run(TCommand command) {
     return ShowHelp();
   case TCommand::About:
     return ShowAbout();
-  case TCommand::OpenGame:
-    return Files.OpenGame();
-  case TCommand::SaveGame:
-    return Files.SaveGame();
-  case TCommand::SaveGameAs:
-    return Files.SaveGameAs();
-  case TCommand::MakeExe:
-    return Files.MakeExe();
-  case TCommand::CreateGame:
-    return Files.CreateGame();
-  case TCommand::EditGame:
-    return Files.EditGame();
-  case TCommand::Exit:
-  case TCommand::OpenRecent:
-  case TCommand::GamesGallery:
-  case TCommand::SizeNormal:
-  case TCommand::SizeDouble:
-  case TCommand::SizeTriple:
-  case TCommand::FullScreen:
-    return; // the window's own
+  default:
+    return; // the file commands' or the window's own
   }
 }
 
-void TMenuCommands::StartGame() { Flow.SetGameState(StatePlaying); }
-
 void TMenuCommands::ShowScores() {
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs)
-    Parts.Dialogs->ShowScoreTable(Data.Scores, 11);
+  Sounds.Play("Dialog");
+  if (Messages.Dialogs)
+    Messages.Dialogs->ShowScoreTable(Document.Game.Scores, 11);
 }
 
 void TMenuCommands::ShowPreferences() {
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs)
-    Parts.Dialogs->ShowPreferences();
+  Sounds.Play("Dialog");
+  if (Messages.Dialogs)
+    Messages.Dialogs->ShowPreferences();
   UseStoredKeysAndVolume(); // the dialog's Ok stored them
 }
 
 void TMenuCommands::UseStoredKeysAndVolume() {
-  Parts.PlayerInput.Keyboard.Bindings = ReadKeyBindings(Settings);
-  if (Parts.Sound)
-    Parts.Sound->SetVolume(ReadSoundVolume(Settings));
+  Model.Input().Keyboard.Bindings = ReadKeyBindings(Settings);
+  if (Sounds.Device)
+    Sounds.Device->SetVolume(ReadSoundVolume(Settings));
 }
 
 void TMenuCommands::DownloadMoreGames() {
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs)
-    Parts.Dialogs->ShowVisitSite();
+  Sounds.Play("Dialog");
+  if (Messages.Dialogs)
+    Messages.Dialogs->ShowVisitSite();
 }
 
 void TMenuCommands::ShowAbout() {
-  Parts.PlaySound("Dialog");
-  if (Parts.Dialogs)
-    Parts.Dialogs->ShowAbout();
+  Sounds.Play("Dialog");
+  if (Messages.Dialogs)
+    Messages.Dialogs->ShowAbout();
 }
 
 void TMenuCommands::ShowHelp() {
-  if (Parts.Dialogs)
-    Parts.Dialogs->OpenHelp("file://" + Parts.Folder + "Help/index.html");
+  if (Messages.Dialogs)
+    Messages.Dialogs->OpenHelp("file://" + HelpFolder + "Help/index.html");
 }
 
 void TMenuCommands::SetSoundOn(bool on) {
-  Parts.SoundOn = on;
-  MenuItems.SetChecked(TCommand::Sound, on);
+  Sounds.SetOn(on);
+  Menu.SetChecked(TCommand::Sound, on);
 }
 
 void TMenuCommands::SetSound(TGameSound *sound) {
-  Parts.Sound = sound;
-  if (Parts.Sound)
-    Parts.Sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
+  Sounds.Device = sound;
+  if (sound)
+    sound->OnUnavailable = [this] { SetSoundOn(false); }; // silent, no message
 }
 
 void TMenuCommands::ToggleSound() {
-  const bool on = !Parts.SoundOn;
+  const bool on = !Sounds.On();
   SetSoundOn(on);
   Settings.Write(Setting::SoundOn, on);
-  if (on && Parts.Sound && !Parts.Sound->Initialized() && !Parts.Sound->Initialize())
+  TGameSound *device = Sounds.Device;
+  if (on && device && !device->Initialized() && !device->Initialize())
     SetSoundOn(false); // no device: silent, no message
-  if (!on && Parts.Sound)
-    Parts.Sound->Finalize();
+  if (!on && device)
+    device->Finalize();
 }

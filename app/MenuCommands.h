@@ -1,47 +1,52 @@
 #pragma once
-// The menu's commands: which the game's state offers, and the Game, Options and Help menus'
-// own (start, pause, stop, scores, sound, preferences, help, about); the File menu's go to the
-// file commands.
+// The Game, Options and Help menus' commands (start, pause, stop, scores, sound, preferences,
+// help, about), and which commands the game's state offers: the menu follows the model.
 
-#include "app/GamePart.h"
 #include "app/MenuCommandSet.h"
+#include "play/GameEvents.h"
 
-class TFileCommands;
-class TPauseControl;
-class TPiecePlay;
-class TPlayFlow;
+class TGameDocument;
+class TGameMessages;
+class TGameModel;
+class TGameSound;
+class TGameSounds;
+class TMenuModel;
+class TSettingsStore;
 
-class TMenuCommands : TGamePart {
+class TMenuCommands : public TGameEvents {
 public:
-  TMenuCommands(TGameParts &parts, TPlayFlow &flow, TPiecePlay &pieces, TPauseControl &pause,
-                TFileCommands &files);
+  TMenuCommands(TGameModel &model, TMenuModel &menu, TGameDocument &document,
+                const TGameMessages &messages, TGameSounds &sounds, TSettingsStore &settings);
+
+  // Where the help pages are (the program's folder).
+  QString HelpFolder;
 
   void Run(TCommand command);
   // The menu offers what the state allows.
   void UpdateMenu();
   bool Offered(TCommand command) const;
   // Stop Game asks first; false once the player kept the running game.
-  void StopGame();
-  bool StopAccepted() const { return Accepted; }
-  // A running game ends: no pause, no piece, the score gone.
-  void EndRunningGame();
+  bool StopGame();
   void SetSound(TGameSound *sound);
   // The player's keys and the sound's volume as the settings hold them.
   void UseStoredKeysAndVolume();
   void ToggleSound();
   void SetSoundOn(bool on);
 
+  void StateChanged(TGameState state) override;
+  void PauseChanged(TPauseChange change, const TPlaySession &session) override;
+
 private:
-  void StartGame();
   void ShowScores();
   void ShowPreferences();
   void DownloadMoreGames();
   void ShowAbout();
   void ShowHelp();
 
-  TPlayFlow &Flow;
-  TPiecePlay &Pieces;
-  TPauseControl &Pause;
-  TFileCommands &Files;
-  bool Accepted = true;
+  TGameModel &Model;
+  TMenuModel &Menu;
+  TGameDocument &Document;
+  const TGameMessages &Messages;
+  TGameSounds &Sounds;
+  TSettingsStore &Settings;
 };

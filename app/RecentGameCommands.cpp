@@ -2,7 +2,9 @@
 
 #include "app/CommandLine.h"
 #include "app/GameDialogs.h"
+#include "app/GameMessages.h"
 #include "app/RecentlyUsedXbel.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -19,12 +21,12 @@ void TRecentGameCommands::Remember(const QString &path) {
 }
 
 void TRecentGameCommands::Keep(const QString &path) {
-  if (!Parts.StandAloneMode)
+  if (!StandAlone)
     List.Add(path);
 }
 
 void TRecentGameCommands::NoteOnDesktop(const QString &path) {
-  if (Parts.StandAloneMode || DataHome.isEmpty())
+  if (StandAlone || DataHome.isEmpty())
     return;
   const TStatus added =
       AddRecentlyUsed(RecentlyUsedXbelPath(DataHome), StoredFileBytes(StoredFileName(path)),
@@ -37,8 +39,8 @@ QString TRecentGameCommands::PathToOpen(const QString &stored) {
   const TRecentGame game = DescribeRecentGame(stored);
   if (game.Exists)
     return OpenStoredFileName(stored);
-  if (Parts.Dialogs &&
-      Parts.Dialogs->AskYesNo(
+  if (Messages.Dialogs &&
+      Messages.Dialogs->AskYesNo(
           QCoreApplication::translate("TRecentGameCommands", "Open Recent"),
           QCoreApplication::translate(
               "TRecentGameCommands", "The game \"%1\" is no longer there. Remove it from the list?")
@@ -48,7 +50,7 @@ QString TRecentGameCommands::PathToOpen(const QString &stored) {
 }
 
 TGalleryFolders TRecentGameCommands::GalleryFolders() const {
-  TGalleryFolders folders{Parts.Folder + "Games", UserGamesFolder(DataHome), {}};
+  TGalleryFolders folders{Folder + "Games", UserGamesFolder(DataHome), {}};
   for (const TRecentGame &game : List.Entries())
     // A name Qt cannot spell would need a descriptor kept open for as long as the gallery shows.
     if (game.Exists && !game.Stored.startsWith("file://"))

@@ -5,12 +5,19 @@
 // first save offers.
 
 #include "app/GalleryGames.h"
-#include "app/GamePart.h"
 #include "app/RecentGames.h"
 
-class TRecentGameCommands : TGamePart {
+class TGameMessages;
+class TSettingsStore;
+
+class TRecentGameCommands {
 public:
-  explicit TRecentGameCommands(TGameParts &parts) : TGamePart(parts), List(parts.Settings) {}
+  TRecentGameCommands(TSettingsStore &settings, const TGameMessages &messages)
+      : Settings(settings), Messages(messages), List(settings) {}
+
+  // A stand-alone game keeps no recent games.
+  bool StandAlone = false;
+  QString Folder; // the program's own files, with the bundled games
 
   // At start: where the user's files are (empty: the recent games stay in the settings) and
   // whether a game was ever opened or named.
@@ -31,6 +38,8 @@ public:
   QString SaveFolder(bool hasFile, const QString &otherwise) const;
 
 private:
+  TSettingsStore &Settings;
+  const TGameMessages &Messages;
   TRecentGames List;
   QString DataHome;
   bool FirstStart = false;

@@ -39,7 +39,7 @@ template <class TForm, class... TArgs> TForm &Made(std::unique_ptr<TForm> &form,
 
 } // namespace
 
-void TWidgetDialogs::SetSuspended(bool suspended) { Game.PauseControl().SetSuspended(suspended); }
+void TWidgetDialogs::SetSuspended(bool suspended) { Game.Model().Pause().SetSuspended(suspended); }
 
 void TWidgetDialogs::PlaySound(const QString &name) { Game.PlaySound(name); }
 
@@ -75,7 +75,7 @@ void TWidgetDialogs::ShowScoreTable(TScoreTable &table, int entryRow) {
 
 void TWidgetDialogs::ShowPreferences() {
   TPreferencesDialog &form =
-      Made(PreferencesDialog, Host(), Game.PlaySession().Prefs, Settings, Parent);
+      Made(PreferencesDialog, Host(), Game.Model().Session().Prefs, Settings, Parent);
   form.SetReservedKeys(MenuShortcutKeys(Parent));
   form.OnVolumeChanged = [this](int percent) {
     if (Sound)

@@ -71,14 +71,14 @@ void TPlayScreen::DrawLevelEnd(const QImage &backdrop) {
   ShowWindowPicture();
 }
 
-void TPlayScreen::ComposeLevel(const QImage &playingSkin, const TGameData &game,
+void TPlayScreen::ComposeLevel(const QImage &playingSkin, const TGameData &game, int level,
                                const TPictureCells &cells) {
   Screen.ComposeBackground(playingSkin, game.PlayingSkin.Stretch);
   PieceBlocks.PlayFieldBackground = Screen.PlayFieldBackground();
   ShowWindowPicture();
   DrawHiddenCells(Screen.Picture(), cells);
   Screen.DrawPanelFrames(game);
-  Screen.DrawLevelCounter(game.CurrentLevel, game.LevelCount());
+  Screen.DrawLevelCounter(level, game.LevelCount());
   Screen.DrawScoreColumn(game.Scores);
 }
 

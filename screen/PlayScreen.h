@@ -76,7 +76,8 @@ public:
 
   // A level's screen: the playing skin, hidden cells, panels, and the play surface kept out of
   // sight until ShowPlayField.
-  void ComposeLevel(const QImage &playingSkin, const TGameData &game, const TPictureCells &cells);
+  void ComposeLevel(const QImage &playingSkin, const TGameData &game, int level,
+                    const TPictureCells &cells);
   void ShowPlayField();
   void HidePlayField() { Display.SetLeft(-600); }
   // Back from a pause: the play surface again as the window picture's well copy shows it.

@@ -59,7 +59,7 @@ void PlayingTick(benchmark::State &state) {
   bench.Game.Run(TCommand::StartGame);
   // A game that ends (the stack reaches the top) starts again, outside the timed part.
   MeasureTicks(state, bench, [&bench] {
-    if (bench.Game.PlayFlow().GameState() != StatePlaying)
+    if (bench.Game.Model().GameState() != StatePlaying)
       bench.Game.Run(TCommand::StartGame);
   });
 }

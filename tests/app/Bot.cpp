@@ -13,14 +13,14 @@ TBot::TBot(TGameHarness &h, std::function<void(TMove)> perform)
 
 void TBot::Step() {
   TGame &game = *H.Game;
-  if (!game.PlaySession().Piece.Active()) {
+  if (!game.Model().Session().Piece.Active()) {
     H.Frames(1);
     return;
   }
-  const TPiece &piece = game.PlaySession().Piece.Piece();
+  const TPiece &piece = game.Model().Session().Piece.Piece();
   const TSquare first = piece.Block(0);
-  if (game.PlaySession().Piece.PiecesMade() != Current) {
-    Current = game.PlaySession().Piece.PiecesMade();
+  if (game.Model().Session().Piece.PiecesMade() != Current) {
+    Current = game.Model().Session().Piece.PiecesMade();
     Planned = Dropped = false;
   }
   if (Dropped) {
@@ -28,7 +28,7 @@ void TBot::Step() {
     return;
   }
   // Turns need the piece clear of the top row.
-  if (!Planned && first.Row <= 17 && !game.PlaySession().Piece.SteppingDown())
+  if (!Planned && first.Row <= 17 && !game.Model().Session().Piece.SteppingDown())
     Plan();
   if (!Planned) {
     H.Frames(1);
@@ -51,13 +51,13 @@ TBot::TGrid TBot::Well() const {
   TGrid g{};
   for (int c = 1; c <= 10; ++c)
     for (int r = 1; r <= 18; ++r)
-      g[c][r] = H.Game->PlaySession().Well.Square(c, r).Occupied;
+      g[c][r] = H.Game->Model().Session().Well.Square(c, r).Occupied;
   return g;
 }
 
 void TBot::Plan() {
   TGame &game = *H.Game;
-  const TPiece &piece = game.PlaySession().Piece.Piece();
+  const TPiece &piece = game.Model().Session().Piece.Piece();
   const int type = piece.Type;
   const TSquare first = piece.Block(0);
   const TSquare now = ShapeSquare(type, 0, piece.Turn);

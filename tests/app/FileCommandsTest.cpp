@@ -36,7 +36,7 @@ TEST_F(FileCommandsTest, OpenGameLoadsTheChosenGameAndRemembersItsFolder) {
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Opened, QStringList{"open:" + H.Folder + "Games"});
   EXPECT_EQ(Game().Caption(), "Quarrybox - Other");
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(Game().Model().GameState(), StateTitle);
   EXPECT_EQ(Game().GameData().LevelCount(), 1);
   EXPECT_EQ(H.Settings.ReadSetting("QBXOpenPath"), H.Folder + "Games");
 }
@@ -47,12 +47,12 @@ TEST_F(FileCommandsTest, OpenGameWhilePlayingAsksToStopAndCancellingKeepsTheGame
   H.Dialogs.OpenAnswer = Other;
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(H.Dialogs.Confirms.size(), 1);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
   EXPECT_EQ(Game().GameData().FilePath, Default);
   H.Dialogs.ConfirmAnswer = 1;
   Game().Run(TCommand::OpenGame);
   EXPECT_EQ(Game().GameData().FilePath, Other);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(Game().Model().GameState(), StateTitle);
 }
 
 TEST_F(FileCommandsTest, OpeningNothingOrAMissingFileChangesNothing) {
@@ -232,7 +232,7 @@ TEST_F(FileCommandsTest, CreateGameCancelledKeepsTheGameButTicksTheSixFlags) {
               Game().GameData().NextBox.Draw);
   EXPECT_TRUE(Game().GameData().GameOverSkin.Stretch);
   EXPECT_FALSE(Game().GameData().Unsaved);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(Game().Model().GameState(), StateTitle);
 }
 
 TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) {
@@ -243,8 +243,8 @@ TEST_F(FileCommandsTest, ACreatedGameIsPlayedFromItsPicturesAndSavedAsUntitled) 
   EXPECT_EQ(Game().GameData().Scores, TGameData::DefaultScores());
   // Played straight from the author's pictures.
   Game().Run(TCommand::StartGame);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().Session().Cells.TotalCount(), 4);
   EXPECT_TRUE(H.Dialogs.Messages.isEmpty()) << H.Dialogs.Messages.join('\n').toStdString();
   Game().Run(TCommand::StopGame);
   // The first Save asks for a name, as Save As does.
@@ -316,7 +316,7 @@ TEST_F(FileCommandsTest, ADroppedGameWaitsForThePlayerToAgreeToStop) {
   Game().FileCommands().OpenDroppedGame(Other);
   EXPECT_EQ(H.Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
   EXPECT_EQ(Game().GameData().FilePath, Default);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
 }
 
 TEST_F(FileCommandsTest, ClosingWithAnUnsavedGameAsksAndNoKeepsLastGame) {

@@ -76,10 +76,10 @@ void TGameHarness::Start(const QStringList &arguments, const QString &program) {
 
 void TGameHarness::StartPlaying() {
   Advance(50);
-  ASSERT_EQ(Game->PlayFlow().GameState(), StateTitle);
+  ASSERT_EQ(Game->Model().GameState(), StateTitle);
   // Through the menu, so that no key is held when the test goes on.
   Game->Run(TCommand::StartGame);
-  ASSERT_EQ(Game->PlayFlow().GameState(), StatePlaying);
+  ASSERT_EQ(Game->Model().GameState(), StatePlaying);
 }
 
 void TGameHarness::Frames(int count) { Scheduler.Advance(qint64(16) * count); }

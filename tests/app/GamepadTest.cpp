@@ -139,14 +139,14 @@ struct TPadGame {
     Pad.Button(button, false);
     H.Frames(1);
   }
-  int Column() const { return H.Game->PlaySession().Piece.Piece().Block(0).Col; }
+  int Column() const { return H.Game->Model().Session().Piece.Piece().Block(0).Col; }
   // Waits until a new piece is in play and clear of the top row.
   void WaitForPiece() {
-    for (int i = 0; i < 200 && !(H.Game->PlaySession().Piece.Active() &&
-                                 H.Game->PlaySession().Piece.Piece().Block(0).Row <= 16);
+    for (int i = 0; i < 200 && !(H.Game->Model().Session().Piece.Active() &&
+                                 H.Game->Model().Session().Piece.Piece().Block(0).Row <= 16);
          ++i)
       H.Frames(1);
-    ASSERT_TRUE(H.Game->PlaySession().Piece.Active());
+    ASSERT_TRUE(H.Game->Model().Session().Piece.Active());
   }
 
   TGameHarness H;
@@ -187,7 +187,7 @@ TEST(GamepadGameTest, AControllerPluggedInIsFoundWhenTheDevicesChangeAtTheTitleA
   EXPECT_EQ(pads.Count(), before + 1);
   pad->Button(SDL_CONTROLLER_BUTTON_START, true);
   H.Frames(3); // read at the frame rate while plugged in: Start starts the game
-  EXPECT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(H.Game->Model().GameState(), StatePlaying);
 
   // Frames of play see a controller go, and with none left look for none.
   pad.reset();
@@ -196,7 +196,7 @@ TEST(GamepadGameTest, AControllerPluggedInIsFoundWhenTheDevicesChangeAtTheTitleA
   H.Advance(4000); // past the looks after the last change
   pad = std::make_unique<TVirtualPad>();
   H.Frames(60);
-  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  ASSERT_EQ(H.Game->Model().GameState(), StatePlaying);
   EXPECT_EQ(pads.Count(), before) << "a frame of play looked for controllers";
 }
 
@@ -222,15 +222,15 @@ TEST(GamepadGameTest, StartStartsPausesAndResumes) {
   g.Begin();
   const auto Tap = [&g](SDL_GameControllerButton b) { g.Tap(b); };
   Tap(SDL_CONTROLLER_BUTTON_START);
-  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  ASSERT_EQ(H.Game->Model().GameState(), StatePlaying);
   g.WaitForPiece();
   Tap(SDL_CONTROLLER_BUTTON_START);
   H.Frames(5);
-  EXPECT_TRUE(H.Game->PauseControl().Paused());
+  EXPECT_TRUE(H.Game->Model().Pause().Paused());
   Tap(SDL_CONTROLLER_BUTTON_START);
   H.Frames(5);
-  EXPECT_FALSE(H.Game->PauseControl().Paused());
-  EXPECT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_FALSE(H.Game->Model().Pause().Paused());
+  EXPECT_EQ(H.Game->Model().GameState(), StatePlaying);
 }
 
 TEST(GamepadGameTest, AHeldDirectionMovesOneColumnUnlessTheSlidePreferenceIsSet) {
@@ -272,7 +272,7 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
   g.Begin();
   const auto Tap = [&g](SDL_GameControllerButton b) { g.Tap(b); };
   Tap(SDL_CONTROLLER_BUTTON_START);
-  ASSERT_EQ(H.Game->PlayFlow().GameState(), StatePlaying);
+  ASSERT_EQ(H.Game->Model().GameState(), StatePlaying);
   TBot bot(H, [&H, &Pad](TBot::TMove move) {
     static constexpr SDL_GameControllerButton buttons[] = {
         SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
@@ -281,15 +281,15 @@ TEST(GamepadGameTest, AGameIsPlayedToTheLevelEndWithControllerButtonsOnly) {
     H.Frames(1);
     Pad.Button(buttons[move], false);
   });
-  for (int step = 0; step < 100000 && H.Game->PlayFlow().GameState() == StatePlaying; ++step)
+  for (int step = 0; step < 100000 && H.Game->Model().GameState() == StatePlaying; ++step)
     bot.Step();
-  ASSERT_EQ(H.Game->PlayFlow().GameState(), StateLevelEnd) << "the stack reached the top";
-  EXPECT_EQ(H.Game->PlaySession().Cells.HiddenCount(), 0);
+  ASSERT_EQ(H.Game->Model().GameState(), StateLevelEnd) << "the stack reached the top";
+  EXPECT_EQ(H.Game->Model().Session().Cells.HiddenCount(), 0);
   H.Frames(2);
   // Start goes on from the level end: the only level was played, so the game is over.
   Tap(SDL_CONTROLLER_BUTTON_START);
-  EXPECT_EQ(H.Game->PlayFlow().GameState(), StateGameOver);
-  EXPECT_TRUE(H.Game->PlayFlow().AllLevelsDone());
+  EXPECT_EQ(H.Game->Model().GameState(), StateGameOver);
+  EXPECT_TRUE(H.Game->Model().AllLevelsDone());
 }
 
 } // namespace

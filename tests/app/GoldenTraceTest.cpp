@@ -38,8 +38,8 @@ void ExpectGolden(const QString &name, const QByteArray &trace) {
 // from each level end.
 void PlayToTheEnd(TGameHarness &h, int maxSteps) {
   TBot bot(h);
-  for (int step = 0; step < maxSteps && h.Game->PlayFlow().GameState() != StateGameOver; ++step) {
-    if (h.Game->PlayFlow().GameState() == StateLevelEnd) {
+  for (int step = 0; step < maxSteps && h.Game->Model().GameState() != StateGameOver; ++step) {
+    if (h.Game->Model().GameState() == StateLevelEnd) {
       h.Frames(2);
       h.Tap(Qt::Key_Space);
       continue;

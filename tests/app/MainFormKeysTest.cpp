@@ -41,12 +41,12 @@ TEST_F(MainFormKeysTest, AHeldPauseKeyPausesOnceWhateverItsRepeatsLookLike) {
     Send(QEvent::KeyPress, Qt::Key_P, repeat % 2 == 1);
   }
   H.Frames(3);
-  EXPECT_TRUE(H.Game->PauseControl().Paused());
+  EXPECT_TRUE(H.Game->Model().Pause().Paused());
   EXPECT_EQ(H.Sound.Played.count("Pause"), 1);
   Send(QEvent::KeyRelease, Qt::Key_P);
   Send(QEvent::KeyPress, Qt::Key_P); // a new press resumes
   H.Frames(3);
-  EXPECT_FALSE(H.Game->PauseControl().Paused());
+  EXPECT_FALSE(H.Game->Model().Pause().Paused());
 }
 
 TEST_F(MainFormKeysTest, ThePauseItemIsCheckedWhileTheGameIsPaused) {
@@ -54,10 +54,10 @@ TEST_F(MainFormKeysTest, ThePauseItemIsCheckedWhileTheGameIsPaused) {
   ASSERT_TRUE(pause->isCheckable());
   pause->trigger();
   H.Frames(3); // the pause comes once the piece has left the top row
-  ASSERT_TRUE(H.Game->PauseControl().Paused());
+  ASSERT_TRUE(H.Game->Model().Pause().Paused());
   EXPECT_TRUE(pause->isChecked());
   Send(QEvent::KeyPress, Qt::Key_Up); // resumes
   H.Frames(1);
-  EXPECT_FALSE(H.Game->PauseControl().Paused());
+  EXPECT_FALSE(H.Game->Model().Pause().Paused());
   EXPECT_FALSE(pause->isChecked());
 }

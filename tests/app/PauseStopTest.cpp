@@ -17,7 +17,7 @@ protected:
   TGame &Game() { return *H.Game; }
   std::vector<std::pair<int, int>> Blocks() {
     std::vector<std::pair<int, int>> squares;
-    for (const TSquare &b : Game().PlaySession().Piece.Piece().Blocks())
+    for (const TSquare &b : Game().Model().Session().Piece.Piece().Blocks())
       squares.push_back({b.Col, b.Row});
     return squares;
   }
@@ -34,14 +34,14 @@ TEST_F(PauseStopTest, PauseWaitsUntilThePieceHasLeftTheTopRow) {
   H.Frames(1); // the piece appears in row 18 and starts its first step
   Game().Run(TCommand::PauseGame);
   H.Frames(3);
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
   H.Frames(2); // the step ends in row 17; the pending request is served
-  EXPECT_TRUE(Game().PauseControl().Paused());
+  EXPECT_TRUE(Game().Model().Pause().Paused());
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
   EXPECT_EQ(Game().Screen().Overlays().PauseBanner().Position, QPoint(63, 140));
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
-  EXPECT_FALSE(Game().PiecePlay().Falling());
+  EXPECT_FALSE(Game().Model().Pieces().Falling());
   EXPECT_TRUE(Sound.Played.contains("Pause"));
 }
 
@@ -50,13 +50,13 @@ TEST_F(PauseStopTest, APauseAsTheLevelBeginsStaysOverTheWell) {
   H.Frames(1);
   Game().Run(TCommand::PauseGame);
   H.Frames(5);
-  ASSERT_TRUE(Game().PauseControl().Paused());
+  ASSERT_TRUE(Game().Model().Pause().Paused());
   H.Advance(1000); // past the moment the level shows its play field
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   EXPECT_TRUE(Game().Screen().Overlays().PauseBanner().Visible);
   Game().KeyDown(Qt::Key_Up, false);
   H.Frames(2);
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
 }
 
@@ -65,12 +65,12 @@ TEST_F(PauseStopTest, NothingMovesWhilePaused) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().PauseControl().Paused());
+  ASSERT_TRUE(Game().Model().Pause().Paused());
   const auto before = Blocks();
   H.Press(Qt::Key_Left);
   H.Advance(5000);
   EXPECT_EQ(Blocks(), before);
-  EXPECT_FALSE(Game().PiecePlay().Falling());
+  EXPECT_FALSE(Game().Model().Pieces().Falling());
 }
 
 TEST_F(PauseStopTest, WhilePausedOnlyTheTwoMinuteSpeedUpIsArmedUntilResumed) {
@@ -78,11 +78,11 @@ TEST_F(PauseStopTest, WhilePausedOnlyTheTwoMinuteSpeedUpIsArmedUntilResumed) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Advance(1000);
-  ASSERT_TRUE(Game().PauseControl().Paused());
+  ASSERT_TRUE(Game().Model().Pause().Paused());
   EXPECT_GT(H.Scheduler.NextDue() - H.Scheduler.Now(), 100000);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
   EXPECT_LE(H.Scheduler.NextDue() - H.Scheduler.Now(), 16);
 }
 
@@ -91,18 +91,18 @@ TEST_F(PauseStopTest, UpResumesWithoutTurningThePiece) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().PauseControl().Paused());
-  const int state = Game().PlaySession().Piece.Piece().Turn;
+  ASSERT_TRUE(Game().Model().Pause().Paused());
+  const int state = Game().Model().Session().Piece.Piece().Turn;
   H.Press(Qt::Key_Up);
   Game().KeyDown(Qt::Key_Up, false);
   H.Frames(6);
   H.Release(Qt::Key_Up);
-  EXPECT_FALSE(Game().PauseControl().Paused());
-  EXPECT_EQ(Game().PlaySession().Piece.Piece().Turn, state);
+  EXPECT_FALSE(Game().Model().Pause().Paused());
+  EXPECT_EQ(Game().Model().Session().Piece.Piece().Turn, state);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
   EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
-  EXPECT_TRUE(Game().PiecePlay().Falling());
+  EXPECT_TRUE(Game().Model().Pieces().Falling());
 }
 
 TEST_F(PauseStopTest, PResumesAndPausesAgain) {
@@ -110,14 +110,14 @@ TEST_F(PauseStopTest, PResumesAndPausesAgain) {
   H.Frames(6);
   Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
-  ASSERT_TRUE(Game().PauseControl().Paused());
+  ASSERT_TRUE(Game().Model().Pause().Paused());
   Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
   H.Frames(6);
   Game().KeyDown(Qt::Key_P, false);
   H.Frames(1);
-  EXPECT_TRUE(Game().PauseControl().Paused());
+  EXPECT_TRUE(Game().Model().Pause().Paused());
 }
 
 TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
@@ -125,22 +125,22 @@ TEST_F(PauseStopTest, StoppingAPausedGameClearsThePauseAndShowsTheTitle) {
   H.Frames(6);
   Game().Run(TCommand::PauseGame);
   H.Frames(1);
-  ASSERT_TRUE(Game().PauseControl().Paused());
+  ASSERT_TRUE(Game().Model().Pause().Paused());
   Game().Run(TCommand::StopGame);
   EXPECT_EQ(Dialogs.Confirms, QStringList{"Confirm Stop Game|Really Stop Current Game?!"});
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
   EXPECT_FALSE(Game().Screen().Overlays().PauseBanner().Visible);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(Game().Model().GameState(), StateTitle);
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default");
-  EXPECT_FALSE(Game().PlayFlow().GameRunning());
-  EXPECT_EQ(Game().PlaySession().Score(), 0);
+  EXPECT_FALSE(Game().Model().GameRunning());
+  EXPECT_EQ(Game().Model().Session().Score(), 0);
   EXPECT_TRUE(Sound.Played.contains("EndGame"));
   // The next game plays normally: keys work and the piece falls.
   H.Frames(1);
   H.Tap(Qt::Key_Space);
   H.Frames(8);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_LT(Game().PlaySession().Piece.Piece().Block(3).Row, 18);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_LT(Game().Model().Session().Piece.Piece().Block(3).Row, 18);
 }
 
 TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
@@ -148,11 +148,11 @@ TEST_F(PauseStopTest, CancellingTheStopQuestionKeepsTheGameRunning) {
   H.Frames(6);
   Dialogs.ConfirmAnswer = 2;
   Game().Run(TCommand::StopGame);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_TRUE(Game().PlayFlow().GameRunning());
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_TRUE(Game().Model().GameRunning());
   Dialogs.ConfirmAnswer = -1; // closed by the title bar: the same as Cancel
   Game().Run(TCommand::StopGame);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
 }
 
 TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings) {
@@ -160,7 +160,7 @@ TEST_F(PauseStopTest, ClosingDuringAGameStopsItWithoutAskingAndStoresTheSettings
   H.Frames(6);
   Game().Close(QPoint(40, 50));
   EXPECT_TRUE(Dialogs.Confirms.isEmpty());
-  EXPECT_FALSE(Game().PlayFlow().GameRunning());
+  EXPECT_FALSE(Game().Model().GameRunning());
   EXPECT_EQ(H.Settings.ReadSetting("LastGame"), Game().GameData().FilePath);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxTop"), "50");
@@ -185,18 +185,18 @@ TEST_F(PauseStopTest, ClosingNeverWaitsOnABoxEvenWhenTheTitleCouldNotBeDrawn) {
   Game().Close(QPoint(40, 50), TGame::CloseAtOnce);
   EXPECT_TRUE(Dialogs.Messages.isEmpty());
   EXPECT_TRUE(Dialogs.Questions.isEmpty());
-  EXPECT_NE(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_NE(Game().Model().GameState(), StateTitle);
   EXPECT_EQ(H.Settings.ReadSetting("QuarryboxLeft"), "40");
 }
 
 TEST_F(PauseStopTest, AnOpenMenuHoldsThePieceStillUntilItCloses) {
   Play();
   H.Advance(200);
-  Game().PauseControl().MenuOpened();
+  Game().MenuOpen(true);
   const auto before = Blocks();
   H.Advance(4000);
   EXPECT_EQ(Blocks(), before);
-  Game().PauseControl().MenuClosed();
+  Game().MenuOpen(false);
   H.Advance(1100);
   EXPECT_NE(Blocks(), before);
 }
@@ -260,11 +260,11 @@ TEST_F(PauseStopTest, HelpOpensThePageInTheProgramFolder) {
 TEST_F(PauseStopTest, LosingTheFocusDuringAGamePausesIt) {
   Play();
   H.Frames(6);
-  Game().PauseControl().Deactivated();
+  Game().WindowActive(false);
   H.Advance(10);
-  EXPECT_TRUE(Game().PauseControl().Paused());
-  Game().PauseControl().Activated();
-  EXPECT_TRUE(Game().PauseControl().Paused()); // the player resumes
+  EXPECT_TRUE(Game().Model().Pause().Paused());
+  Game().WindowActive(true);
+  EXPECT_TRUE(Game().Model().Pause().Paused()); // the player resumes
   EXPECT_EQ(Game().Caption(), "Quarrybox - Default [Pause]");
 }
 
@@ -272,7 +272,7 @@ TEST_F(PauseStopTest, LosingTheFocusToTheGamesOwnWindowDoesNotPause) {
   Play();
   H.Frames(6);
   Dialogs.Visible = true;
-  Game().PauseControl().Deactivated();
+  Game().WindowActive(false);
   H.Advance(10);
-  EXPECT_FALSE(Game().PauseControl().Paused());
+  EXPECT_FALSE(Game().Model().Pause().Paused());
 }

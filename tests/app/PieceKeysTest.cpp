@@ -17,7 +17,7 @@ protected:
     H.Start();
     H.StartPlaying();
   }
-  TPlaySession &Session() { return H.Game->PlaySession(); }
+  TPlaySession &Session() { return H.Game->Model().Session(); }
   const TPiece &Piece() { return Session().Piece.Piece(); }
   int Events(const QByteArray &name) {
     int n = 0;

@@ -23,10 +23,10 @@ protected:
     H.MakeGame("Default", levels);
     H.Start();
     H.StartPlaying();
-    ASSERT_TRUE(H.Game->PiecePlay().NewPieceDue());
+    ASSERT_TRUE(H.Game->Model().Pieces().NewPieceDue());
   }
   TGame &Game() { return *H.Game; }
-  TWell &Well() { return H.Game->PlaySession().Well; }
+  TWell &Well() { return H.Game->Model().Session().Well; }
   // Fills a row but for the given columns; the blocks carry the given picture cell.
   void FillRow(int row, std::initializer_list<int> holes, QPoint cell) {
     for (int c = 1; c <= 10; ++c) {
@@ -39,24 +39,25 @@ protected:
     }
   }
   QPoint Target() {
-    return {Game().PlaySession().Cells.TargetCellCol(), Game().PlaySession().Cells.TargetCellRow()};
+    return {Game().Model().Session().Cells.TargetCellCol(),
+            Game().Model().Session().Cells.TargetCellRow()};
   }
   // Another cell than the target, still hidden.
   QPoint OtherHiddenCell() {
-    for (const TCellEntry &e : Game().PlaySession().Cells.CellList())
+    for (const TCellEntry &e : Game().Model().Session().Cells.CellList())
       if (!e.Uncovered && QPoint(e.Col, e.Row) != Target())
         return {e.Col, e.Row};
     ADD_FAILURE() << "no other hidden cell";
     return {};
   }
-  int HiddenCount() { return Game().PlaySession().Cells.HiddenCount(); }
+  int HiddenCount() { return Game().Model().Session().Cells.HiddenCount(); }
   // Drops a square into the gap of a full row carrying the target, the last hidden cell; the
   // landing comes 150 ms after the last row's slide.
   void UncoverTheLastCell() {
-    Game().PlaySession().Piece.SetType(4);
+    Game().Model().Session().Piece.SetType(4);
     FillRow(1, {5, 6}, Target());
     H.Tap(Qt::Key_Space);
-    for (int i = 0; i < 400 && Game().PlaySession().Score() < 200; ++i)
+    for (int i = 0; i < 400 && Game().Model().Session().Score() < 200; ++i)
       H.Advance(1);
   }
 
@@ -67,18 +68,18 @@ protected:
 
 TEST_F(PlayFlowTest, LevelStartsWithOneSecondFallAndShowsThePlayFieldAfter150Ms) {
   Play();
-  EXPECT_EQ(Game().PiecePlay().FallInterval(), 1000);
-  EXPECT_TRUE(Game().PiecePlay().Falling());
+  EXPECT_EQ(Game().Model().Pieces().FallInterval(), 1000);
+  EXPECT_TRUE(Game().Model().Pieces().Falling());
   EXPECT_LT(Game().Screen().Surface().Left(), 0);
   H.Advance(150);
   EXPECT_EQ(Game().Screen().Surface().Left(), 320);
-  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
+  EXPECT_EQ(Game().Model().Session().Cells.TotalCount(), 4);
   EXPECT_FALSE(Game().Screen().Overlays().Prompt().Visible);
 }
 
 TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCellOnce) {
   Play();
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   FillRow(1, {5, 6}, Target());
   FillRow(2, {5, 6}, Target());
   H.Press(Qt::Key_Space);
@@ -86,30 +87,30 @@ TEST_F(PlayFlowTest, TwoBottomRowsAtOnceScoreBothBottomBonusesAndUncoverTheirCel
   H.Release(Qt::Key_Space);
   H.Advance(400);
   // 20 drop + 10 landing + 60 + 60 bottom rows + 100 for the one cell + 20 for two rows.
-  EXPECT_EQ(Game().PlaySession().Score(), 270);
+  EXPECT_EQ(Game().Model().Session().Score(), 270);
   EXPECT_EQ(HiddenCount(), 3);
   for (int c = 1; c <= 10; ++c) {
     EXPECT_FALSE(Well().Square(c, 1).Occupied) << c;
     EXPECT_FALSE(Well().Square(c, 2).Occupied) << c;
   }
-  EXPECT_TRUE(Game().PiecePlay().NewPieceDue() || Game().PlaySession().Piece.Active());
+  EXPECT_TRUE(Game().Model().Pieces().NewPieceDue() || Game().Model().Session().Piece.Active());
 }
 
 TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
   Play();
-  Game().PlaySession().Piece.SetType(5);
+  Game().Model().Session().Piece.SetType(5);
   for (int r = 1; r <= 4; ++r)
     FillRow(r, {1}, Target());
   for (int r = 5; r <= 8; ++r)
     FillRow(r, {5}, Target());
   H.Frames(5); // the first step falls one row: the upright turn fits now
   H.Tap(Qt::Key_Up);
-  ASSERT_EQ(Game().PlaySession().Piece.Piece().Turn, 4);
+  ASSERT_EQ(Game().Model().Session().Piece.Piece().Turn, 4);
   H.Frames(1);
   H.Tap(Qt::Key_Space);
   H.Advance(400);
   // 20 drop + 10 landing + 100 cell + 40 for four rows.
-  EXPECT_EQ(Game().PlaySession().Score(), 170);
+  EXPECT_EQ(Game().Model().Session().Score(), 170);
   for (int r = 5; r <= 8; ++r)
     EXPECT_FALSE(Well().Square(2, r).Occupied) << r;
   EXPECT_TRUE(Well().Square(2, 1).Occupied);
@@ -117,36 +118,36 @@ TEST_F(PlayFlowTest, FourRowsAboveTheBottomGiveNoBottomBonus) {
 
 TEST_F(PlayFlowTest, OneBottomRowUncoveringTwoCellsScores280) {
   Play();
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   FillRow(1, {5, 6}, OtherHiddenCell());
   Well().Square(1, 1).CarriedCellCol = Target().x();
   Well().Square(1, 1).CarriedCellRow = Target().y();
   // It falls all the way without a drop, then lands.
-  for (int i = 0; i < 400 && Game().PlaySession().Score() == 0; ++i)
+  for (int i = 0; i < 400 && Game().Model().Session().Score() == 0; ++i)
     H.Advance(100);
-  EXPECT_EQ(Game().PlaySession().Score(), 280);
+  EXPECT_EQ(Game().Model().Session().Score(), 280);
   EXPECT_EQ(HiddenCount(), 2);
 }
 
 TEST_F(PlayFlowTest, TheLastHiddenCellEndsTheLevel50MsLaterWith1000Points) {
   Play({TTestLevel{{100, 100}, 100}, TTestLevel{}}); // a single cell
-  ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
+  ASSERT_EQ(Game().Model().Session().Cells.TotalCount(), 1);
   UncoverTheLastCell();
-  ASSERT_EQ(Game().PlaySession().Score(), 20 + 10 + 60 + 100 + 10);
-  EXPECT_TRUE(Game().PlaySession().LevelComplete());
-  EXPECT_FALSE(Game().PiecePlay().NewPieceDue());
+  ASSERT_EQ(Game().Model().Session().Score(), 20 + 10 + 60 + 100 + 10);
+  EXPECT_TRUE(Game().Model().Session().LevelComplete());
+  EXPECT_FALSE(Game().Model().Pieces().NewPieceDue());
   H.Advance(49);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
   H.Advance(1);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().PlaySession().Score(), 1200);
-  EXPECT_FALSE(Game().PiecePlay().Falling());
+  EXPECT_EQ(Game().Model().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().Model().Session().Score(), 1200);
+  EXPECT_FALSE(Game().Model().Pieces().Falling());
   EXPECT_TRUE(Game().Screen().Overlays().Prompt().Visible);
   // Space: the next level, the score carried over.
   H.Tap(Qt::Key_Space);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_EQ(Game().GameData().CurrentLevel, 2);
-  EXPECT_EQ(Game().PlaySession().Score(), 1200);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().Level(), 2);
+  EXPECT_EQ(Game().Model().Session().Score(), 1200);
 }
 
 TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
@@ -156,7 +157,7 @@ TEST_F(PlayFlowTest, TheLevelEndShowsThePictureAsPlayedWithoutReadingItAgain) {
     QFile::remove(file.filePath());
   UncoverTheLastCell();
   H.Advance(50);
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().Model().GameState(), StateLevelEnd);
   const QColor shown = Game().Screen().Picture().pixelColor(300, 200); // the window's centre
   // The first level's picture has a lighter disc in its middle.
   const QColor painted = QColor::fromHsv(0, 200, 200).lighter(160);
@@ -171,76 +172,76 @@ TEST_F(PlayFlowTest, APhonePhotoStoredTurnedIsPlayedAndShownUpright) {
   TTestLevel phone{{100, 100}, 100};
   phone.Jpeg = ExifJpeg::PhoneJpeg(ExifJpeg::Quarters({100, 100}), 6);
   Play({phone, TTestLevel{}});
-  ASSERT_EQ(Game().PlaySession().Cells.TotalCount(), 1);
+  ASSERT_EQ(Game().Model().Session().Cells.TotalCount(), 1);
   UncoverTheLastCell();
   H.Advance(50);
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().Model().GameState(), StateLevelEnd);
   // Centred in the window at the size of its single 100 x 100 cell.
   EXPECT_TRUE(ExifJpeg::ShowsQuartersUpright(Game().Screen().Picture().copy(250, 150, 100, 100)));
 }
 
 TEST_F(PlayFlowTest, NoRoomForTheNewSquareEndsTheGame) {
   Play();
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
-  EXPECT_FALSE(Game().PlayFlow().AllLevelsDone());
-  EXPECT_FALSE(Game().PlaySession().Piece.Active());
-  EXPECT_EQ(Game().GameData().CurrentLevel, 1);
-  EXPECT_FALSE(Game().PiecePlay().Falling());
+  EXPECT_EQ(Game().Model().GameState(), StateGameOver);
+  EXPECT_FALSE(Game().Model().AllLevelsDone());
+  EXPECT_FALSE(Game().Model().Session().Piece.Active());
+  EXPECT_EQ(Game().Model().Level(), 1);
+  EXPECT_FALSE(Game().Model().Pieces().Falling());
   // Space: back to the title; the next game starts at level 1 with score 0.
   H.Tap(Qt::Key_Space);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(Game().Model().GameState(), StateTitle);
   H.Frames(1);
   H.Tap(Qt::Key_Space);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_EQ(Game().PlaySession().Score(), 0);
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_EQ(Game().Model().Session().Score(), 0);
 }
 
 TEST_F(PlayFlowTest, AnOccupiedSquareInRow16UnderARow17BlockEndsTheGame) {
   Play();
-  Game().PlaySession().Piece.SetType(0); // (4,18) (5,18) (6,18) (6,17)
+  Game().Model().Session().Piece.SetType(0); // (4,18) (5,18) (6,18) (6,17)
   Well().Square(6, 16).Occupied = true;
   H.Frames(1);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  EXPECT_EQ(Game().Model().GameState(), StateGameOver);
 }
 
 TEST_F(PlayFlowTest, ASquareBesideTheSpawnLeavesRoom) {
   Play();
-  Game().PlaySession().Piece.SetType(0);
+  Game().Model().Session().Piece.SetType(0);
   Well().Square(5, 16).Occupied = true; // not under any block of the piece
   H.Frames(1);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StatePlaying);
-  EXPECT_TRUE(Game().PlaySession().Piece.Active());
+  EXPECT_EQ(Game().Model().GameState(), StatePlaying);
+  EXPECT_TRUE(Game().Model().Session().Piece.Active());
 }
 
 TEST_F(PlayFlowTest, CtrlLSkipsTheLevelWith1000Points) {
   Play();
   H.Frames(3);
   Game().KeyDown(Qt::Key_L, true);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
-  EXPECT_EQ(Game().PlaySession().Score(), 1000);
-  EXPECT_FALSE(Game().PlaySession().Piece.Active());
+  EXPECT_EQ(Game().Model().GameState(), StateLevelEnd);
+  EXPECT_EQ(Game().Model().Session().Score(), 1000);
+  EXPECT_FALSE(Game().Model().Session().Piece.Active());
   // With the prompt shown, Ctrl+L does nothing.
   Game().KeyDown(Qt::Key_L, true);
-  EXPECT_EQ(Game().PlaySession().Score(), 1000);
+  EXPECT_EQ(Game().Model().Session().Score(), 1000);
 }
 
 TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
   Play();
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   H.Tap(Qt::Key_Space);
   H.Frames(4); // last row: now on the floor, the lock delay runs
-  ASSERT_EQ(Game().PlaySession().Piece.Piece().Block(0).Row, 2);
+  ASSERT_EQ(Game().Model().Session().Piece.Piece().Block(0).Row, 2);
   H.Advance(130);
   H.Press(Qt::Key_Left); // the slide is still running when the delay ends
   H.Frames(1);
   H.Release(Qt::Key_Left);
   H.Frames(2);
-  EXPECT_TRUE(Game().PlaySession().Piece.Active());
+  EXPECT_TRUE(Game().Model().Session().Piece.Active());
   H.Advance(100);
-  EXPECT_EQ(Game().PlaySession().Score(), 20 + 10); // dropped and landed
+  EXPECT_EQ(Game().Model().Session().Score(), 20 + 10); // dropped and landed
   EXPECT_TRUE(Well().Square(4, 1).Occupied);
   EXPECT_TRUE(Well().Square(5, 2).Occupied);
   EXPECT_FALSE(Well().Square(6, 1).Occupied);
@@ -249,21 +250,21 @@ TEST_F(PlayFlowTest, APieceMovedDuringTheLockDelayLandsAfterItsSlide) {
 TEST_F(PlayFlowTest, FinishingTheLastLevelLeadsToGameOverWithAllLevelsDone) {
   Play({TTestLevel{{100, 100}, 100}});
   Game().KeyDown(Qt::Key_L, true);
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateLevelEnd);
+  ASSERT_EQ(Game().Model().GameState(), StateLevelEnd);
   H.Tap(Qt::Key_Space);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
-  EXPECT_TRUE(Game().PlayFlow().AllLevelsDone());
-  EXPECT_EQ(Game().GameData().CurrentLevel, 1);
+  EXPECT_EQ(Game().Model().GameState(), StateGameOver);
+  EXPECT_TRUE(Game().Model().AllLevelsDone());
+  EXPECT_EQ(Game().Model().Level(), 1);
 }
 
 TEST_F(PlayFlowTest, AQualifyingScoreIsEnteredByNameAndWrittenIntoTheGameFile) {
   Play();
   Game().KeyDown(Qt::Key_L, true); // 1000 points
   H.Tap(Qt::Key_Space);
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1); // no room: game over
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  ASSERT_EQ(Game().Model().GameState(), StateGameOver);
   EXPECT_EQ(H.Dialogs.ScoreRows, QList<int>{1});
   EXPECT_TRUE(H.Sound.Played.contains("HiScore"));
   // Read back from the file: the new entry first, the old first entry second.
@@ -279,10 +280,10 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
   Game().KeyDown(Qt::Key_L, true);
   H.Tap(Qt::Key_Space);
   QFile::remove(Game().GameData().FilePath); // the game file went away meanwhile
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  ASSERT_EQ(Game().Model().GameState(), StateGameOver);
   EXPECT_EQ(Game().GameData().Scores[0].Score, 1000);
   // The game-over picture is missing too; both are told.
   EXPECT_TRUE(H.Dialogs.Messages.join('\n').contains("could not be saved"))
@@ -291,29 +292,29 @@ TEST_F(PlayFlowTest, AScoreTableThatCannotBeWrittenIsKeptAndReported) {
 
 TEST_F(PlayFlowTest, AScoreOfZeroDoesNotEnterAFreshTable) {
   Play();
-  Game().PlaySession().Piece.SetType(4);
+  Game().Model().Session().Piece.SetType(4);
   Well().Square(5, 16).Occupied = true;
   H.Frames(1);
-  ASSERT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  ASSERT_EQ(Game().Model().GameState(), StateGameOver);
   EXPECT_TRUE(H.Dialogs.ScoreRows.isEmpty());
 }
 
 TEST_F(PlayFlowTest, FramesThatChangeNothingPresentNothingButThePieceStaysOnScreen) {
   Play();
   H.Advance(200); // the first step is done and the play field is shown
-  ASSERT_FALSE(Game().PlaySession().Piece.SteppingDown());
+  ASSERT_FALSE(Game().Model().Session().Piece.SteppingDown());
   const int presents = Game().Screen().Surface().PresentCount();
   H.Frames(20); // resting in the air until the next fall step
   EXPECT_EQ(Game().Screen().Surface().PresentCount(), presents);
   const QImage &surface = Game().Screen().Surface().Surface().Image();
-  const auto before = Game().PlaySession().Piece.BlockPositions();
+  const auto before = Game().Model().Session().Piece.BlockPositions();
   const QPoint centre(9, 9);
   const QRgb block = surface.pixel(before[0] + centre);
   H.Tap(Qt::Key_Left);
   H.Frames(5);
   EXPECT_GT(Game().Screen().Surface().PresentCount(), presents);
   // The piece moved one square left: drawn there, and the background where only it was.
-  const auto after = Game().PlaySession().Piece.BlockPositions();
+  const auto after = Game().Model().Session().Piece.BlockPositions();
   for (size_t b = 0; b < after.size(); ++b) {
     EXPECT_EQ(surface.pixel(after[b] + centre), block);
     if (std::find(after.begin(), after.end(), before[b]) == after.end()) {
@@ -328,11 +329,11 @@ TEST_F(PlayFlowTest, ASlideSidewaysPresentsOnlyTheSquaresAroundThePiece) {
   QRect presented;
   Game().Screen().Surface().OnPresent = [&](const QRect &changed) { presented |= changed; };
   QRect around; // every square the piece stands on, before the slide and after it
-  for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
+  for (const QPoint &b : Game().Model().Session().Piece.BlockPositions())
     around |= QRect(b, QSize(18, 18));
   H.Tap(Qt::Key_Left);
   H.Frames(5);
-  for (const QPoint &b : Game().PlaySession().Piece.BlockPositions())
+  for (const QPoint &b : Game().Model().Session().Piece.BlockPositions())
     around |= QRect(b, QSize(18, 18));
   ASSERT_FALSE(presented.isEmpty());
   EXPECT_TRUE(around.contains(presented)) << "presented beyond the piece";
@@ -342,9 +343,9 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
   Play();
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
-  const TCellEntry &next =
-      Game().PlaySession().Cells.CellList()[size_t(Game().PlaySession().Cells.NextTarget())];
-  Game().PlaySession().Cells.Uncover(next.Col, next.Row);
+  const TCellEntry &next = Game().Model().Session().Cells.CellList()[size_t(
+      Game().Model().Session().Cells.NextTarget())];
+  Game().Model().Session().Cells.Uncover(next.Col, next.Row);
   Game().Screen().ShowWindowPicture();
   // What the window shows: the parts of the window picture it was told of, as they were then.
   QImage screen = Game().Screen().Picture().copy();
@@ -356,9 +357,9 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
     shownParts += changed;
   };
   H.Tap(Qt::Key_Space);
-  for (int ms = 0; ms < 2000 && !Game().PiecePlay().NewPieceDue(); ++ms)
+  for (int ms = 0; ms < 2000 && !Game().Model().Pieces().NewPieceDue(); ++ms)
     H.Advance(1);
-  ASSERT_TRUE(Game().PiecePlay().NewPieceDue()) << "the piece has landed";
+  ASSERT_TRUE(Game().Model().Pieces().NewPieceDue()) << "the piece has landed";
   H.Frames(1);
   EXPECT_EQ(screen, Game().Screen().Picture()) << "a change was left out of the parts shown";
   EXPECT_FALSE(QRegion(screen.rect()).subtracted(shownParts).isEmpty())
@@ -371,8 +372,8 @@ TEST_F(PlayFlowTest, ALevelWhosePictureCannotBeUsedIsSkippedWithTheReason) {
   TTestLevel small;
   small.Size = QSize(60, 60); // a grid of 100 fits no cell into it
   Play({broken, small, TTestLevel{}});
-  EXPECT_EQ(Game().GameData().CurrentLevel, 3);
-  EXPECT_EQ(Game().PlaySession().Cells.TotalCount(), 4);
+  EXPECT_EQ(Game().Model().Level(), 3);
+  EXPECT_EQ(Game().Model().Session().Cells.TotalCount(), 4);
   ASSERT_EQ(H.Dialogs.Messages.size(), 2);
   // The fake dialogs keep each box's lines joined with '|'.
   EXPECT_TRUE(H.Dialogs.Messages[0].contains(
@@ -391,6 +392,6 @@ TEST_F(PlayFlowTest, AGameOfUnreadableLevelsEndsInsteadOfHanging) {
   H.Start();
   H.Advance(50);
   Game().Run(TCommand::StartGame);
-  EXPECT_EQ(Game().PlayFlow().GameState(), StateGameOver);
+  EXPECT_EQ(Game().Model().GameState(), StateGameOver);
   EXPECT_EQ(H.Dialogs.Messages.size(), 2);
 }

@@ -17,7 +17,7 @@ protected:
     H.StartPlaying();
     H.Frames(1);
   }
-  TPlaySession &Session() { return H.Game->PlaySession(); }
+  TPlaySession &Session() { return H.Game->Model().Session(); }
   const TPiece &Piece() { return Session().Piece.Piece(); }
   // The last value of a trace event, and how many there were.
   QByteArray Last(const QByteArray &name) {

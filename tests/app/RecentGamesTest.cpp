@@ -98,7 +98,7 @@ TEST(RecentGameCommandsTest, OpenRecentAsksWhatOpenAsksAndOffersToDropAMissingGa
   h.Dialogs.ConfirmAnswer = 1;
   h.Game->FileCommands().OpenRecentGame(stored);
   EXPECT_EQ(h.Game->GameData().FilePath, second);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(h.Game->Model().GameState(), StateTitle);
   EXPECT_EQ(Shown(h.Game->RecentGameCommands().Games().Entries()),
             QStringList({"Second.qbx", "First.qbx"}));
 

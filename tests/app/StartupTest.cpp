@@ -33,7 +33,7 @@ TEST(StartupTest, WithNoGameTheWindowIsEmptyCentredAndTheSettingsExist) {
   h.Start();
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
+  EXPECT_EQ(h.Game->Model().GameState(), StateNone);
   EXPECT_TRUE(h.Game->Screen().Overlays().Prompt().Visible);
   EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::StartGame));
   EXPECT_FALSE(h.Game->Menu().Enabled(TCommand::Score));
@@ -49,9 +49,9 @@ TEST(StartupTest, TheBundledGameIsLoadedAndItsTitleShown) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
+  EXPECT_EQ(h.Game->Model().GameState(), StateNone);
   h.Advance(25);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(h.Game->Model().GameState(), StateTitle);
   EXPECT_TRUE(h.Game->Menu().Enabled(TCommand::StartGame));
   EXPECT_LT(h.Game->Screen().Surface().Left(), 0);
 }
@@ -84,7 +84,7 @@ TEST(StartupTest, ACorruptBundledGameLeavesAnEmptyWindowAndAMessage) {
   h.Start();
   h.Advance(200);
   EXPECT_EQ(h.Game->Caption(), "Empty Game");
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateNone);
+  EXPECT_EQ(h.Game->Model().GameState(), StateNone);
   ASSERT_EQ(h.Dialogs.Messages.size(), 1);
   EXPECT_TRUE(h.Dialogs.Messages[0].contains("Default.qbx")) << h.Dialogs.Messages[0].toStdString();
 }
@@ -193,12 +193,12 @@ TEST(StartupTest, AHandedOverGameOpensOnlyWhileTheTitleIsShown) {
   h.Game->FileCommands().OpenGameMessage();
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Other");
   h.Advance(25);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(h.Game->Model().GameState(), StateTitle);
 
   h.StartPlaying();
   h.Game->FileCommands().OpenGameMessage(); // while playing: ignored
   EXPECT_EQ(h.Game->GameData().FilePath, other);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->Model().GameState(), StatePlaying);
 }
 
 TEST(StartupTest, ClosingStoresLastGameKeysAndPosition) {
@@ -311,7 +311,7 @@ TEST(StartupTest, ADamagedNamedGameIsReportedAndTheNextGameOpens) {
         << h.Dialogs.Messages[0].toStdString();
     EXPECT_EQ(h.Game->GameData().FilePath, withLastGame ? last : bundled);
     h.Advance(25);
-    EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle) << withLastGame;
+    EXPECT_EQ(h.Game->Model().GameState(), StateTitle) << withLastGame;
     EXPECT_TRUE(h.Game->Menu().Enabled(TCommand::StartGame));
   }
 }

@@ -34,7 +34,7 @@ TEST(StateMachineTest, MenuItemsFollowTheState) {
   h.Game->KeyDown(Qt::Key_L, true);
   ExpectMenu(*h.Game, {false, false, false, false, false, true, true}, "level end");
   h.Tap(Qt::Key_Space);
-  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateGameOver);
+  ASSERT_EQ(h.Game->Model().GameState(), StateGameOver);
   ExpectMenu(*h.Game, {false, true, false, false, false, false, true}, "game over");
 }
 
@@ -43,11 +43,11 @@ TEST(StateMachineTest, AGameWithoutLevelsNeverLeavesTheTitle) {
   h.MakeGame("Default", {});
   h.Start();
   h.Advance(25);
-  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  ASSERT_EQ(h.Game->Model().GameState(), StateTitle);
   ExpectMenu(*h.Game, {true, true, false, false, false, false, false}, "title");
   h.Tap(Qt::Key_Space);
   h.Frames(5);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  EXPECT_EQ(h.Game->Model().GameState(), StateTitle);
 }
 
 TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
@@ -59,9 +59,9 @@ TEST(StateMachineTest, TheStartKeyDoesNotAlsoDropTheFirstPiece) {
   h.Frames(1); // title -> playing; the press is consumed by the change of state
   h.Frames(2); // the first piece appears with Space still held
   h.Release(Qt::Key_Space);
-  ASSERT_TRUE(h.Game->PlaySession().Piece.Active());
-  EXPECT_GE(h.Game->PlaySession().Piece.Piece().Block(0).Row, 17);
-  EXPECT_EQ(h.Game->PlaySession().Score(), 0);
+  ASSERT_TRUE(h.Game->Model().Session().Piece.Active());
+  EXPECT_GE(h.Game->Model().Session().Piece.Piece().Block(0).Row, 17);
+  EXPECT_EQ(h.Game->Model().Session().Score(), 0);
 }
 
 TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
@@ -69,15 +69,15 @@ TEST(StateMachineTest, NoFramesRunWhileTheApplicationIsInactive) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(25);
-  h.Game->PauseControl().Deactivated();
+  h.Game->WindowActive(false);
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default [Away]");
   h.Press(Qt::Key_Space);
   h.Frames(5);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
-  h.Game->PauseControl().Activated();
+  EXPECT_EQ(h.Game->Model().GameState(), StateTitle);
+  h.Game->WindowActive(true);
   EXPECT_EQ(h.Game->Caption(), "Quarrybox - Default");
   h.Frames(1);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->Model().GameState(), StatePlaying);
 }
 
 TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
@@ -85,8 +85,8 @@ TEST(StateMachineTest, NoTimerRunsWhileTheTitleWaitsAndAKeyWakesTheGame) {
   h.MakeGame("Default", {TTestLevel{}});
   h.Start();
   h.Advance(100);
-  ASSERT_EQ(h.Game->PlayFlow().GameState(), StateTitle);
+  ASSERT_EQ(h.Game->Model().GameState(), StateTitle);
   EXPECT_EQ(h.Scheduler.NextDue(), -1);
   h.Tap(Qt::Key_Space);
-  EXPECT_EQ(h.Game->PlayFlow().GameState(), StatePlaying);
+  EXPECT_EQ(h.Game->Model().GameState(), StatePlaying);
 }

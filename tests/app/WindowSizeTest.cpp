@@ -102,6 +102,6 @@ TEST_F(ScaledWindowTest, OnlySizesThatFitTheScreenAreOfferedAndTheWindowStaysOnI
   EXPECT_FALSE(Form.Action("SizeTriple1")->isEnabled());
   // The game's own menu updates (the level skipped: a new state) leave them so.
   H.Game->KeyDown(Qt::Key_L, true);
-  ASSERT_EQ(H.Game->PlayFlow().GameState(), StateLevelEnd);
+  ASSERT_EQ(H.Game->Model().GameState(), StateLevelEnd);
   EXPECT_FALSE(Form.Action("SizeDouble1")->isEnabled());
 }

@@ -59,7 +59,7 @@ protected:
     View.Surface().Initialize();
     QImage skin(600, 400, QImage::Format_RGB32);
     skin.fill(Grey);
-    View.ComposeLevel(skin, TGameData{}, TPictureCells{});
+    View.ComposeLevel(skin, TGameData{}, 1, TPictureCells{});
     View.ShowPlayField();
     Field = Surface();
     // A settled row with a gap, and a tower beside it, as landings leave them.

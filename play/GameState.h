@@ -1,5 +1,6 @@
 #pragma once
-// The game state byte of the main window; changed only through SetGameState.
+// Where a game stands: the title, a level played, its end, the game over. The game model alone
+// changes it.
 
 #include <QtGlobal>
 
