@@ -5,6 +5,7 @@
 #include "app/GameDialogs.h"
 #include "app/GameDocument.h"
 #include "app/GameMessages.h"
+#include "app/GameScreen.h"
 #include "app/GameSounds.h"
 #include "app/LevelPictureSource.h"
 #include "app/MenuCommandSet.h"
@@ -13,7 +14,6 @@
 #include "app/WindowCaption.h"
 #include "gamefile/StandAlone.h"
 #include "play/GameModel.h"
-#include "screen/PlayScreen.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -51,6 +51,12 @@ bool TFileCommands::Load(const QString &path) {
   Uses.Screen.Blank();
   Uses.Caption.ShowGame(Game().FilePath);
   return true;
+}
+
+void TFileCommands::UseEmptyGame() {
+  Game().FilePath = TGameData::EmptyGamePath();
+  Uses.Caption.ShowEmptyGame();
+  Uses.Screen.ShowEmptyGame();
 }
 
 TFileCommands::TStartGames TFileCommands::StartGames(const QStringList &arguments) {
@@ -206,8 +212,7 @@ void TFileCommands::SaveGameAs() {
 }
 
 void TFileCommands::CreateGame() {
-  Uses.Screen.ClearScore();
-  Uses.Screen.Overlays().ShowPrompt(false);
+  Uses.Screen.ClearForBuilder();
   // A new game starts with every frame and every stretch ticked; the colours stay.
   Game().PlayBox.Draw = Game().ScoreBox.Draw = Game().NextBox.Draw = true;
   Game().StartSkin.Stretch = Game().PlayingSkin.Stretch = Game().GameOverSkin.Stretch = true;
@@ -228,8 +233,7 @@ void TFileCommands::EditGame() {
     Uses.Messages.Report(copied.Error());
     return;
   }
-  Uses.Screen.ClearScore();
-  Uses.Screen.Overlays().ShowPrompt(false);
+  Uses.Screen.ClearForBuilder();
   Uses.Sounds.Play("Dialog");
   if (Uses.Messages.Dialogs && Uses.Messages.Dialogs->ShowBuilder(Game(), false))
     Game().MarkBuilt();

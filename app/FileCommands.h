@@ -11,9 +11,9 @@ struct TGameData;
 class TGameDocument;
 class TGameMessages;
 class TGameModel;
+class TGameScreen;
 class TGameSounds;
 class TLevelPictureSource;
-class TPlayScreen;
 class TRecentGameCommands;
 class TSettingsStore;
 class TWindowCaption;
@@ -25,7 +25,7 @@ public:
     TGameModel &Model;
     TGameDocument &Document;
     TLevelPictureSource &Levels;
-    TPlayScreen &Screen;
+    TGameScreen &Screen;
     TWindowCaption &Caption;
     TRecentGameCommands &Recent;
     TSettingsStore &Settings;
@@ -39,6 +39,8 @@ public:
 
   // Opens a game file as the current game; false (and said why) when it cannot be read.
   bool Load(const QString &path);
+  // No game could be opened: an empty one, which the builder can make into a game.
+  void UseEmptyGame();
 
   // The games a start may open, in the order they are tried: the one named on the command line
   // (a named file that is not there is reported), the last one and the bundled one.

@@ -47,7 +47,8 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
       Commands(Play, MenuItems, Document, Messages, Sounds, settings),
       ScreenEvents(scheduler, View, Document, Messages, Play),
       HighScores(Document, Play, Sounds, Messages, ScreenEvents), Recent(settings, Messages),
-      Files({Play, Document, Levels, View, WindowCaption, Recent, settings, Messages, Sounds}) {
+      Files({Play, Document, Levels, ScreenEvents, WindowCaption, Recent, settings, Messages,
+             Sounds}) {
   FormObject.setObjectName("MainForm");
   FrameTimer.SetInterval(Timing::FrameInterval);
   FrameTimer.OnTimer = [this](int) { OnFrame(); };
@@ -117,8 +118,6 @@ void TGame::Start(const TStartup &startup) {
   if (!StandAloneMode && !Settings.Read(Setting::OldVersionCopied))
     Settings.CopyFromOldVersion(startup.WindowHandle);
   Settings.Write(Setting::WindowHandle, startup.WindowHandle);
-
-  Document.Game = TGameData();
 
   PlaceWindow(startup);
 
@@ -206,9 +205,7 @@ void TGame::StartWithChosenGame(const TStartup &startup) {
     }
     Play.ShowTitleSoon();
   } else {
-    Document.Game.FilePath = TGameData::EmptyGamePath();
-    WindowCaption.ShowEmptyGame();
-    View.Overlays().ShowPrompt(true);
+    Files.UseEmptyGame();
   }
 }
 

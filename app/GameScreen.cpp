@@ -46,6 +46,15 @@ void TGameScreen::DrawSkin(const TSkin &skin) {
     View.DrawSkin(picture, skin.Stretch);
 }
 
+void TGameScreen::Blank() { View.Blank(); }
+
+void TGameScreen::ClearForBuilder() {
+  View.ClearScore();
+  View.Overlays().ShowPrompt(false);
+}
+
+void TGameScreen::ShowEmptyGame() { View.Overlays().ShowPrompt(true); }
+
 void TGameScreen::StateChanged(TGameState) { View.Overlays().HideNotice(); }
 
 void TGameScreen::TitleShown() {

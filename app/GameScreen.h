@@ -31,6 +31,15 @@ public:
   bool PictureDirty() const { return Dirty; }
   void MarkDirty() { Dirty = true; }
 
+  // Another game opened, or the builder closed: nothing of the last one shows.
+  void Blank();
+  // The builder opens over the window: no score and no prompt under it.
+  void ClearForBuilder();
+  // No game could be opened: the prompt shows on black.
+  void ShowEmptyGame();
+
+private:
+  // The model's events (only the model tells them).
   void StateChanged(TGameState state) override;
   void TitleShown() override;
   void LevelStarting() override;
@@ -49,7 +58,6 @@ public:
   void ScoreChanged(int score) override;
   void PauseChanged(TPauseChange change, const TPlaySession &session) override;
 
-private:
   void DrawSkin(const TSkin &skin);
   void AnnounceTarget(const TPlaySession &session);
   void OnFlashTimer();

@@ -12,8 +12,9 @@ public:
   bool On() const { return IsOn; }
   void SetOn(bool on) { IsOn = on; }
   void Play(const QString &name) const;
-  void SoundWanted(const QString &name) override { Play(name); }
 
 private:
+  void SoundWanted(const QString &name) override { Play(name); }
+
   bool IsOn = false;
 };

@@ -4,7 +4,7 @@
 #include "play/GameEvents.h"
 
 class TGameTrace : public TGameEvents {
-public:
+  // The model's events (only the model tells them).
   void StateChanged(TGameState state) override;
   void LevelStarted(const TPlaySession &session, int level, int levelCount,
                     const TLevelLook &look) override;

@@ -16,9 +16,8 @@ public:
                   const TGameMessages &messages, TGameScreen &screen)
       : Document(document), Model(model), Sounds(sounds), Messages(messages), Screen(screen) {}
 
-  void GameOverShown(bool allLevelsDone) override;
-
 private:
+  void GameOverShown(bool allLevelsDone) override;
   TGameDocument &Document;
   const TGameModel &Model;
   const TGameSounds &Sounds;

@@ -33,10 +33,9 @@ public:
   void ToggleSound();
   void SetSoundOn(bool on);
 
+private:
   void StateChanged(TGameState state) override;
   void PauseChanged(TPauseChange change, const TPlaySession &session) override;
-
-private:
   void ShowScores();
   void ShowPreferences();
   void DownloadMoreGames();

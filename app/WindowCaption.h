@@ -16,11 +16,11 @@ public:
   void ShowEmptyGame();
   // The window went to the background (or came back) while no game is played.
   void SetAway(bool away);
-  void PauseChanged(TPauseChange change, const TPlaySession &session) override;
 
   std::function<void()> OnChanged;
 
 private:
+  void PauseChanged(TPauseChange change, const TPlaySession &session) override;
   void SetTitle(const QString &title);
   void Show(const QString &text);
 
