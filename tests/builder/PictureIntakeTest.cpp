@@ -2,7 +2,6 @@
 #include "builder/PictureIntake.h"
 #include "settings/SettingsStore.h"
 #include "tests/builder/RecordingQuestions.h"
-#include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QImage>
@@ -39,8 +38,9 @@ TEST_F(PictureIntakeTest, DialogsOpenWhereThePreviousChoiceWasFound) {
   EXPECT_EQ(Intake.AskOne(), Dir.filePath("c.jpg"));
   Intake.AskOne();
   const QString base = QDir(Dir.path()).absolutePath();
-  EXPECT_EQ(Asked.Asked, (QStringList{"pictures:/prog/Games", "pictures:/prog/Games",
-                                      "picture:" + base + "/photos/", "picture:" + base + "/"}));
+  const QStringList folders{"pictures:/prog/Games", "pictures:/prog/Games",
+                            "picture:" + base + "/photos/", "picture:" + base + "/"};
+  EXPECT_EQ(Asked.Asked.join('\n').toStdString(), folders.join('\n').toStdString());
 }
 
 // The report names what was not taken, after what was taken is in use, and only then.
