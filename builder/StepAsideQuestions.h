@@ -1,8 +1,8 @@
 #pragma once
-// The builder's questions, asked with the builder window out of the way: it hides while a file
-// or colour dialog is open, so that nothing covers the preview on the main window, and comes back
-// where it was, as it was. After every message or answer the game is held again: a message box
-// closing in between releases it, while the builder is still open.
+// The builder's questions, asked with the builder window out of the way: it really hides while a
+// file or colour dialog is open, and comes back where it was, as it was. After each of the
+// program's dialogs the game is held again (not after the help page, which is the browser's): a
+// message box closing in between releases it, while the builder is still open.
 
 #include "builder/BuilderQuestions.h"
 
