@@ -2,48 +2,95 @@
 
 #include "builder/BuilderPlacement.h"
 #include "builder/BuilderPreview.h"
-#include "builder/BuilderQuestions.h"
-#include "builder/ColourSwatch.h"
-#include "builder/PictureImport.h"
-#include "gamefile/WorkingPictures.h"
+#include "builder/LevelControls.h"
+#include "builder/LevelListView.h"
+#include "builder/OutlineControls.h"
+#include "builder/PlacedControl.h"
+#include "builder/SkinControls.h"
 #include "settings/SettingsStore.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
-#include <QFileInfo>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSlider>
 #include <QUrl>
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 
 namespace {
 
-// The level list shows the last level first: row 0 is the last level, and back.
-int RowOfLevel(const TBuilderLevels &levels, int level) { return levels.Count() - level; }
+using TRows = QList<QList<QWidget *>>;
 
-const char *const NoLevels = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "No Levels Defined!");
-//: The current level's picture in the builder, as in "Current Level (now visible)"
-const char *const NowVisible = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now visible");
-//: The current level's picture in the builder, as in "Current Level (now hidden)"
-const char *const NowHidden = QT_TRANSLATE_NOOP("TQuarryboxBuilderForm", "now hidden");
+TRows Rows(const QWidget &form, std::initializer_list<std::initializer_list<const char *>> names) {
+  TRows rows;
+  for (const auto &row : names) {
+    rows.append(QList<QWidget *>());
+    for (const char *name : row)
+      rows.last() << form.findChild<QWidget *>(name);
+  }
+  return rows;
+}
+
+// The Skins group's rows, left to right: a skin's controls, then the outline of the panel the
+// row also stands for.
+TRows SkinRows(const QWidget &form) {
+  return Rows(form, {{"chooseStartSkinButton", "stretchStartCheck", "showStartRadio",
+                      "playfieldColourSwatch", "drawPlayfieldCheck"},
+                     {"choosePlayingSkinButton", "stretchPlayingCheck", "showPlayingRadio",
+                      "scorefieldColourSwatch", "drawScorefieldCheck"},
+                     {"chooseGameOverSkinButton", "stretchGameOverCheck", "showGameOverRadio",
+                      "nextfieldColourSwatch", "drawNextfieldCheck"}});
+}
+
+// The Levels group's rows whose texts may need more room in a translation.
+TRows LevelRows(const QWidget &form) {
+  return Rows(form, {{"rearrangeLabel", "moveDownButton", "moveUpButton"},
+                     {"navigateLabel", "firstLevelButton", "previousLevelButton", "nextLevelButton",
+                      "lastLevelButton"},
+                     {"currentLevelHeading", "levelPictureToggle", "currentLevelHeadingEnd",
+                      "currentLevelLabel"},
+                     {"levelCountHeading", "levelCountLabel"},
+                     {"gridHeading", "gridSmallLabel", "gridSlider", "gridLargeLabel"}});
+}
+
+// The width a control needs to show its text on one line.
+int TextWidth(const QWidget *w) {
+  if (auto *button = qobject_cast<const QPushButton *>(w))
+    return button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 8;
+  if (qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w))
+    return w->sizeHint().width();
+  return w->width();
+}
+
+// Keeps the controls of a row at their designed places while their texts fit there, as the
+// English ones do; a longer text (a translation) widens its control and moves the rest of the
+// row to the right by as much, keeping the designed gaps.
+void FitRow(const QList<QWidget *> &row) {
+  int moved = 0; // how far the previous control's right edge moved
+  for (QWidget *w : row) {
+    const int designedEnd = w->x() + w->width();
+    w->setGeometry(w->x() + moved, w->y(), std::max(w->width(), TextWidth(w)), w->height());
+    moved = w->x() + w->width() - designedEnd;
+  }
+}
 
 } // namespace
 
 TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
                                              TSettingsStore &settings, TBuilderQuestions &questions,
-                                             QImage &windowPicture, QString programFolder,
+                                             QImage &windowPicture, const QString &programFolder,
                                              QString importFolder, QWidget *parent)
-    : TDialogForm(host, parent), Game(game), Settings(settings), Questions(questions),
-      WindowPicture(windowPicture), ProgramFolder(std::move(programFolder)),
-      ImportFolder(std::move(importFolder)) {
+    : TDialogForm(host, parent), Game(game), Settings(settings), WindowPicture(windowPicture),
+      Questions(*this, host, questions),
+      Intake(settings, Questions, programFolder, std::move(importFolder)) {
   setObjectName("QuarryboxBuilderForm");
   setWindowTitle(tr("Quarrybox Builder"));
   // A tool window with only a close box.
@@ -52,9 +99,53 @@ TQuarryboxBuilderForm::TQuarryboxBuilderForm(TDialogHost &host, TGameData &game,
   setFixedSize(632, 271);
   setAcceptDrops(true);
 
-  BuildControls();
+  BuildControls(programFolder);
   FitTexts();
+  ChainSkinRows();
   ResetGame();
+}
+
+TQuarryboxBuilderForm::~TQuarryboxBuilderForm() = default;
+
+// The groups are made in the order of the window's tab chain.
+void TQuarryboxBuilderForm::BuildControls(const QString &programFolder) {
+  auto *skins = PlacedControl<QGroupBox>(this, "skinsGroup", tr("Skins"), {6, 4, 400, 96});
+  Skins = std::make_unique<TSkinControls>(skins, Builder, Intake);
+  Skins->OnChange = [this] { Refresh(); };
+  Skins->OnRedraw = [this] { Redraw(); };
+  Outlines = std::make_unique<TOutlineControls>(skins, Builder, Game, Questions);
+  Outlines->OnRedraw = [this] { Redraw(); };
+
+  auto *levels = PlacedControl<QGroupBox>(this, "levelsGroup", tr("Levels"), {6, 104, 400, 132});
+  Levels = std::make_unique<TLevelControls>(levels, Builder, Intake, Questions,
+                                            "file://" + programFolder + "Help/builder.html");
+  Levels->OnChange = [this] { Refresh(); };
+  GridSizeLabel = PlacedControl<QLabel>(this, "gridSizeLabel", QString(), {12, 246, 440, 17});
+  LevelList = std::make_unique<TLevelListView>(this, Builder);
+  LevelList->OnChange = [this] { Refresh(); };
+
+  auto *ok = PlacedControl<QPushButton>(this, "okButton", tr("Ok"), {458, 244, 80, 23});
+  connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
+  auto *cancel = PlacedControl<QPushButton>(this, "cancelButton", tr("Cancel"), {544, 244, 80, 23});
+  connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+// The rows, left to right, whose texts may need more room in a translation.
+void TQuarryboxBuilderForm::FitTexts() {
+  for (const QList<QWidget *> &row : SkinRows(*this) + LevelRows(*this))
+    FitRow(row);
+}
+
+// Tab goes along the Skins group's rows as they read, though the skins' controls are made
+// before the outlines'.
+void TQuarryboxBuilderForm::ChainSkinRows() {
+  QWidget *previous = nullptr;
+  for (const QList<QWidget *> &row : SkinRows(*this))
+    for (QWidget *control : row) {
+      if (previous)
+        setTabOrder(previous, control);
+      previous = control;
+    }
 }
 
 void TQuarryboxBuilderForm::ResetGame() {
@@ -91,10 +182,8 @@ void TQuarryboxBuilderForm::done(int result) {
 }
 
 void TQuarryboxBuilderForm::FormShow() {
-  if (!FreshShow) {
-    // Back from one of its own dialogs: where it was, as it was.
-    FreshShow = true;
-    move(PositionBeforeDialog);
+  // Back from one of its own dialogs: where it was, as it was.
+  if (Questions.ComeBack()) {
     Refresh();
     return;
   }
@@ -102,11 +191,8 @@ void TQuarryboxBuilderForm::FormShow() {
   RedrawSuspended = true;
   Builder.SetLevelPictureVisible(true);
   Builder.TakeLayout(Game);
-  for (size_t i = 0; i < 3; ++i) {
-    Swatches[i]->SetColour(Builder.Box(int(i)).Colour);
-    DrawBoxes[i]->setChecked(Builder.Box(int(i)).Draw);
-    StretchBoxes[i]->setChecked(Builder.Skin(TSkinKind(i)).Stretch);
-  }
+  Outlines->Refresh();
+  Skins->RefreshStretch();
   Builder.SetShownSkin(SkinStart);
   RedrawSuspended = false;
   Refresh();
@@ -138,50 +224,6 @@ void TQuarryboxBuilderForm::PlaceWindow() {
   setGeometry(QRect(placed.Builder + QPoint(frame.left(), frame.top()), size()));
 }
 
-void TQuarryboxBuilderForm::ChooseSkin(TSkinKind kind) {
-  HideForDialog();
-  const QString file = Questions.AskPicture(PictureFolder());
-  ShowAfterDialog();
-  if (file.isEmpty()) {
-    Refresh();
-    return;
-  }
-  RememberFolder(file);
-  const TImportedPictures taken = ImportPictures({file}, ImportFolder);
-  if (!taken.Files.isEmpty()) {
-    Builder.SetSkin(kind, taken.Files.first());
-    Builder.SetShownSkin(kind);
-  }
-  Refresh();
-  ReportSkipped(taken.Skipped);
-}
-
-void TQuarryboxBuilderForm::TakeLevels(bool insert) {
-  HideForDialog();
-  const QStringList files = Questions.AskPictures(PictureFolder());
-  if (!files.isEmpty())
-    RememberFolder(files.first());
-  ShowAfterDialog();
-  AddPictures(files, insert);
-}
-
-void TQuarryboxBuilderForm::AddPictures(const QStringList &files, bool insert) {
-  const TImportedPictures taken = ImportPictures(files, ImportFolder);
-  if (insert)
-    Builder.InsertLevels(taken.Files);
-  else
-    Builder.AddLevels(taken.Files);
-  Refresh();
-  ReportSkipped(taken.Skipped);
-}
-
-void TQuarryboxBuilderForm::ReportSkipped(const QStringList &skipped) {
-  if (skipped.isEmpty())
-    return;
-  Questions.ShowReport(tr("Pictures not added"), SkippedPicturesText(skipped));
-  ShowAfterDialog();
-}
-
 void TQuarryboxBuilderForm::dragEnterEvent(QDragEnterEvent *event) {
   if (event->mimeData()->hasUrls())
     event->acceptProposedAction();
@@ -195,186 +237,22 @@ void TQuarryboxBuilderForm::dropEvent(QDropEvent *event) {
   if (files.isEmpty())
     return;
   event->acceptProposedAction();
-  AddPictures(files, false);
-}
-
-void TQuarryboxBuilderForm::LevelClicked(int row) {
-  if (row < 0 || RowOfLevel(Builder.Levels(), Builder.Levels().Current()) == row)
-    return;
-  if (Builder.Levels().Select(Builder.Levels().Count() - row))
-    Refresh();
-}
-
-TQuarryboxBuilderForm::TLevelPicture TQuarryboxBuilderForm::LevelPicture(const QString &path) {
-  auto found = LevelPictures.constFind(path);
-  if (found != LevelPictures.constEnd())
-    return *found;
-  // Decoded at thumbnail size, and within the game's limits: a phone photo is not decoded whole
-  // for a 64 x 48 picture, and a hostile one is refused at once.
-  QSize size;
-  const QImage small = ReadPictureFitted(path, ThumbnailSize, nullptr, &size);
-  QPixmap tile(ThumbnailSize);
-  tile.fill(Qt::transparent);
-  if (!small.isNull()) {
-    QPainter p(&tile);
-    p.drawImage((ThumbnailSize.width() - small.width()) / 2,
-                (ThumbnailSize.height() - small.height()) / 2, small);
-  }
-  const TLevelPicture picture{QIcon(tile), size};
-  LevelPictures.insert(path, picture);
-  return picture;
-}
-
-QString TQuarryboxBuilderForm::LevelCaption(int level) {
-  const QString &path = Builder.Levels().All()[level - 1].Path;
-  // A picture of a game file is known by a working name ("tpl2.jpg"), not the author's.
-  if (!IsLevelWorkingPictureName(path))
-    return QStringLiteral("%1. %2").arg(level).arg(QFileInfo(path).fileName());
-  const QSize size = LevelPicture(path).Size;
-  if (size.isEmpty())
-    return tr("Level %1").arg(level);
-  //: A level in the builder's list with its picture's width and height in pixels
-  return tr("Level %1 (%2 x %3)").arg(level).arg(size.width()).arg(size.height());
-}
-
-// The last level at the top, so that Up (which makes a level's number one higher) moves it
-// up the list, and Down down.
-void TQuarryboxBuilderForm::FillLevelList() {
-  const QSignalBlocker quiet(LevelList);
-  LevelList->clear();
-  for (int level = Builder.Levels().Count(); level >= 1; --level)
-    LevelList->addItem(new QListWidgetItem(
-        LevelPicture(Builder.Levels().All()[level - 1].Path).Thumbnail, LevelCaption(level)));
-  LevelList->setCurrentRow(Builder.Levels().Current() == 0
-                               ? -1
-                               : RowOfLevel(Builder.Levels(), Builder.Levels().Current()));
-}
-
-void TQuarryboxBuilderForm::DeleteLevel() {
-  if (Builder.Levels().Current() == 0) {
-    Tell(tr(NoLevels));
-    return;
-  }
-  const bool sure = Questions.Confirm(tr("Confirm Delete"), tr("Really Delete Current Level?!"));
-  ShowAfterDialog();
-  if (!sure)
-    return;
-  Builder.Levels().DeleteCurrent();
-  Refresh();
-}
-
-void TQuarryboxBuilderForm::WithLevels(const std::function<bool()> &step) {
-  if (Builder.Levels().Current() == 0) {
-    Tell(tr(NoLevels));
-    return;
-  }
-  if (step())
-    Refresh();
-}
-
-void TQuarryboxBuilderForm::ChooseColour(int box) {
-  HideForDialog();
-  const std::optional<quint32> colour = Questions.AskColour(Builder.Box(box).Colour);
-  ShowAfterDialog();
-  if (!colour)
-    return;
-  Builder.Box(box).Colour = *colour;
-  Swatches[size_t(box)]->SetColour(*colour);
-  Builder.ApplyBoxes(Game);
-  Redraw();
-}
-
-void TQuarryboxBuilderForm::DrawBoxClicked() {
-  for (size_t i = 0; i < 3; ++i)
-    Builder.Box(int(i)).Draw = DrawBoxes[i]->isChecked();
-  Builder.ApplyBoxes(Game);
-  Redraw();
-}
-
-void TQuarryboxBuilderForm::ShowSkin(TSkinKind kind) {
-  Builder.SetShownSkin(kind);
-  Refresh();
-}
-
-void TQuarryboxBuilderForm::GridChanged(int value) {
-  if (!Builder.Levels().SetGridSize(value)) {
-    const QSignalBlocker quiet(GridSlider);
-    GridSlider->setValue(TBuilderModel::MinGridSize);
-    return;
-  }
-  Refresh();
-}
-
-void TQuarryboxBuilderForm::ToggleLevelPicture() {
-  if (!Builder.LevelControlsEnabled())
-    return;
-  const bool show = !Builder.LevelPictureVisible();
-  Builder.SetLevelPictureVisible(show);
-  // The two labels after the toggle make room for its text.
-  const int shift = show ? -2 : 2;
-  CurrentLevelHeadingEnd->move(CurrentLevelHeadingEnd->pos() + QPoint(shift, 0));
-  CurrentLevelLabel->move(CurrentLevelLabel->pos() + QPoint(shift, 0));
-  Refresh();
+  Levels->Add(files, false);
 }
 
 void TQuarryboxBuilderForm::OkClick() {
   const QString problem = Builder.Validate();
   if (!problem.isEmpty()) {
-    Tell(problem);
+    Questions.ShowMessage(problem);
     return;
   }
   accept();
 }
 
-QString TQuarryboxBuilderForm::PictureFolder() const {
-  const QString remembered = Settings.Read(Setting::BuilderOpenFolder);
-  return remembered.isEmpty() ? ProgramFolder + "Games" : remembered;
-}
-
-void TQuarryboxBuilderForm::RememberFolder(const QString &file) {
-  Settings.Write(Setting::BuilderOpenFolder, QFileInfo(file).absolutePath() + '/');
-}
-
-void TQuarryboxBuilderForm::HideForDialog() {
-  if (!isVisible())
-    return;
-  FreshShow = false;
-  PositionBeforeDialog = pos();
-  hide();
-}
-
-void TQuarryboxBuilderForm::ShowAfterDialog() {
-  if (!FreshShow)
-    show();
-  // A message box closing in between releases the game; the builder is still open.
-  if (isVisible())
-    Host.SetSuspended(true);
-}
-
-void TQuarryboxBuilderForm::Tell(const QString &text) {
-  Questions.ShowMessage(text);
-  ShowAfterDialog();
-}
-
 void TQuarryboxBuilderForm::Refresh() {
-  const bool levelControls = Builder.LevelControlsEnabled();
-  ShowButtons[size_t(Builder.ShownSkin())]->setChecked(true);
-  for (QWidget *control : LevelControls)
-    control->setEnabled(levelControls);
-  const bool visible = Builder.LevelPictureVisible();
-  GridSlider->setEnabled(levelControls && visible);
-  LevelPictureToggle->setText(
-      QStringLiteral("<a href=\"#\">%1</a>").arg(tr(visible ? NowVisible : NowHidden)));
-  LevelPictureToggle->setToolTip(visible ? tr("Hide current level image in development mode")
-                                         : tr("Show current level image in development mode"));
-  LevelCountLabel->setText(QString::number(Builder.Levels().Count()));
-  CurrentLevelLabel->setText(
-      Builder.Levels().Current() == 0 ? tr("none") : QString::number(Builder.Levels().Current()));
-  {
-    const QSignalBlocker quiet(GridSlider);
-    GridSlider->setValue(Builder.Levels().CurrentGridSize());
-  }
-  FillLevelList();
+  Skins->RefreshShown();
+  Levels->Refresh();
+  LevelList->Refresh();
   Redraw();
 }
 
@@ -392,5 +270,5 @@ void TQuarryboxBuilderForm::Redraw() {
   if (OnPreviewChanged)
     OnPreviewChanged();
   if (!result.Error.isEmpty())
-    Tell(result.Error);
+    Questions.ShowMessage(result.Error);
 }

@@ -10,27 +10,28 @@
 // Edit Game:    LoadGame(); ShowModal(); on Accepted Model().ApplyTo(game).
 
 #include "builder/BuilderModel.h"
+#include "builder/PictureIntake.h"
+#include "builder/StepAsideQuestions.h"
 #include "dialogs/DialogHost.h"
 
-#include <QHash>
-#include <QIcon>
 #include <QImage>
 
-#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
-class QCheckBox;
 class QLabel;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QSlider;
 class TBuilderQuestions;
-class TColourSwatch;
+class TLevelControls;
+class TLevelListView;
+class TOutlineControls;
 class TSettingsStore;
+class TSkinControls;
 
+// The window itself: where it opens, its modal run, the layout of its groups, dropped pictures,
+// OK and Cancel, and the preview drawn after every change. Each group of controls is a class of
+// its own: TSkinControls, TOutlineControls, TLevelControls and TLevelListView.
 class TQuarryboxBuilderForm : public TDialogForm {
   Q_OBJECT
 
@@ -39,8 +40,10 @@ public:
   // programFolder ends with a separator; pictures are first looked for in its "Games", and the
   // help page is its "Help/builder.html". importFolder: where pictures converted on adding go.
   TQuarryboxBuilderForm(TDialogHost &host, TGameData &game, TSettingsStore &settings,
-                        TBuilderQuestions &questions, QImage &windowPicture, QString programFolder,
-                        QString importFolder, QWidget *parent = nullptr);
+                        TBuilderQuestions &questions, QImage &windowPicture,
+                        const QString &programFolder, QString importFolder,
+                        QWidget *parent = nullptr);
+  ~TQuarryboxBuilderForm() override;
 
   // Called after every preview drawing, so that the main window repaints its picture.
   std::function<void()> OnPreviewChanged;
@@ -62,68 +65,27 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  static constexpr QSize ThumbnailSize{64, 48};
-  void BuildControls();
+  void BuildControls(const QString &programFolder);
   void FitTexts();
-  void ChooseSkin(TSkinKind kind);
-  void TakeLevels(bool insert);
-  // Pictures chosen or dropped: imported, then added or inserted; skipped ones are reported.
-  void AddPictures(const QStringList &files, bool insert);
-  void LevelClicked(int row);
-  void FillLevelList();
-  struct TLevelPicture {
-    QIcon Thumbnail;
-    QSize Size; // upright; empty when the game could not use the picture
-  };
-  TLevelPicture LevelPicture(const QString &path);
-  QString LevelCaption(int level);
+  void ChainSkinRows();
   void PlaceWindow();
-  void ReportSkipped(const QStringList &skipped);
-  void DeleteLevel();
-  // Runs a level-list step that needs a level, or says there is none.
-  void WithLevels(const std::function<bool()> &step);
-  void ChooseColour(int box);
-  void DrawBoxClicked();
-  void ShowSkin(TSkinKind kind);
-  void GridChanged(int value);
-  void ToggleLevelPicture();
   void OkClick();
-
-  QString PictureFolder() const;
-  void RememberFolder(const QString &file);
-  // The window steps out of the way while another dialog asks the author something.
-  void HideForDialog();
-  void ShowAfterDialog();
-  void Tell(const QString &text);
   // Controls from the model, then the preview.
   void Refresh();
   void Redraw();
 
   TGameData &Game;
   TSettingsStore &Settings;
-  TBuilderQuestions &Questions;
   QImage &WindowPicture;
-  QString ProgramFolder;
-  QString ImportFolder;
   TBuilderModel Builder;
+  TStepAsideQuestions Questions;
+  TPictureIntake Intake;
+  std::unique_ptr<TSkinControls> Skins;
+  std::unique_ptr<TOutlineControls> Outlines;
+  std::unique_ptr<TLevelControls> Levels;
+  std::unique_ptr<TLevelListView> LevelList;
+  QLabel *GridSizeLabel = nullptr;
   bool RedrawSuspended = false;
-  // Cleared while the window is hidden for one of its dialogs, which it comes back from as it was.
-  bool FreshShow = true;
-  QPoint PositionBeforeDialog;
   // Where the main window was and where it went to make room for the builder, while it is away.
   std::optional<std::pair<QPoint, QPoint>> MainWindowMove;
-  QHash<QString, TLevelPicture> LevelPictures;
-
-  std::array<QCheckBox *, 3> StretchBoxes{};
-  std::array<QRadioButton *, 3> ShowButtons{};
-  std::array<TColourSwatch *, 3> Swatches{};
-  std::array<QCheckBox *, 3> DrawBoxes{};
-  QList<QWidget *> LevelControls;
-  QLabel *LevelPictureToggle;     // "now visible" / "now hidden"
-  QLabel *CurrentLevelHeadingEnd; // ") :" after the toggle
-  QLabel *CurrentLevelLabel;
-  QLabel *LevelCountLabel;
-  QLabel *GridSizeLabel;
-  QSlider *GridSlider;
-  QListWidget *LevelList;
 };
