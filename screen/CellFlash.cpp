@@ -8,7 +8,7 @@
 
 bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
   bool over = true;
-  Screen.DrawPart([&] {
+  Screen.Shown().DrawPart([&] {
     QPainter p(&Screen.Picture());
     if (!pieceFalling) {
       if (Tick == 1)
@@ -29,7 +29,7 @@ bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
     }
     return QRegion(Rect);
   });
-  Screen.ShowIfChanged();
+  Screen.Shown().ShowIfChanged();
   return over;
 }
 

@@ -346,11 +346,11 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
   const TCellEntry &next = Game().Model().Session().Cells.CellList()[size_t(
       Game().Model().Session().Cells.NextTarget())];
   Game().Model().Session().Cells.Uncover(next.Col, next.Row);
-  Game().Screen().ShowWindowPicture();
+  Game().Screen().Shown().ShowAll();
   // What the window shows: the parts of the window picture it was told of, as they were then.
   QImage screen = Game().Screen().Picture().copy();
   QRegion shownParts;
-  Game().Screen().OnWindowPictureChanged = [&](const QRegion &changed) {
+  Game().Screen().Shown().OnChanged = [&](const QRegion &changed) {
     QPainter painter(&screen);
     painter.setClipRegion(changed);
     painter.drawImage(0, 0, Game().Screen().Picture());
