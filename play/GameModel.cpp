@@ -4,7 +4,7 @@
 
 TGameModel::TGameModel(TScheduler &scheduler, TKeyStateTable &keys, TLevelSource &levels,
                        quint64 randomSeed)
-    : Scheduler(scheduler), Levels(levels), PlaySession(randomSeed), PlayerInput(keys),
+    : Levels(levels), PlaySession(randomSeed), PlayerInput(keys),
       Fall(scheduler, PlaySession, PlayerInput, Observers,
            {[this] { return Hold.Suspended(); }, [this] { return Hold.Paused(); },
             [this] { EndLevelTimer.SetEnabled(true); }}),

@@ -77,7 +77,6 @@ private:
   bool PrepareLevel(TLevelLook &look);
   void OnPictureNoticeTimer();
 
-  TScheduler &Scheduler;
   TLevelSource &Levels;
   TGameObservers Observers;
   TPlaySession PlaySession;

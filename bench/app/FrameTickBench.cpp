@@ -3,6 +3,7 @@
 // percentile per tick. The naive baseline redraws the whole play field every frame, as a game
 // that did not keep its surface between frames would.
 #include "app/Game.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QPainter>
