@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   TPictureCells cells;
   Require(cells.Build(image.size(), grid),
           "a picture accepted for a grid can be cut into its cells");
-  const QImage shown = CellPicture(image, cells.Geometry());
+  const QImage shown = CellPicture(image, cells.Layout().Geometry());
   QImage window(600, 400, QImage::Format_RGB32);
   TRandom random(size);
   cells.ColourCells(random);

@@ -8,10 +8,6 @@
 
 namespace {
 
-// The picture stands centred in the left part of the window picture.
-constexpr int AreaWidth = 300;
-constexpr int AreaHeight = 400;
-
 // Once fewer than half of the cells are hidden, a draw below 10000 that is at most this takes
 // the next target from the whole list (about two pieces in three).
 constexpr int AnyCellDrawRange = 10000;
@@ -21,22 +17,16 @@ constexpr int AnyCellDrawLimit = 6667;
 
 bool TPictureCells::Build(QSize pictureSize, int gridSize) {
   *this = TPictureCells();
-  const std::optional<TPictureGeometry> geometry = PictureGeometry(pictureSize, gridSize);
-  if (!geometry)
+  const std::optional<TCellLayout> layout = TCellLayout::Cut(pictureSize, gridSize);
+  if (!layout)
     return false;
 
-  Geom = *geometry;
-  Cw = Trunc(Geom.CellWidth);
-  Ch = Trunc(Geom.CellHeight);
-  ColumnCount = Geom.Width / Cw;
-  RowCount = Geom.Height / Ch;
-  OriginPoint = QPoint(CentreOffset(AreaWidth, Geom.Width), CentreOffset(AreaHeight, Geom.Height));
-
-  TotalCountValue = HiddenCountValue = ColumnCount * RowCount;
+  LayoutValue = *layout;
+  TotalCountValue = HiddenCountValue = LayoutValue.Columns() * LayoutValue.Rows();
   Grid.reserve(TotalCountValue);
   List.reserve(TotalCountValue);
-  for (int col = 0; col < ColumnCount; ++col) {
-    for (int row = 0; row < RowCount; ++row) {
+  for (int col = 0; col < LayoutValue.Columns(); ++col) {
+    for (int row = 0; row < LayoutValue.Rows(); ++row) {
       Grid.push_back({false, col, row, 0});
       List.push_back({false, col, row});
     }
@@ -44,13 +34,9 @@ bool TPictureCells::Build(QSize pictureSize, int gridSize) {
   return true;
 }
 
-QRect TPictureCells::CellRect(int col, int row) const {
-  return QRect(OriginPoint.x() + col * Cw, OriginPoint.y() + row * Ch, Cw, Ch);
-}
-
 const TPictureCell &TPictureCells::Cell(int col, int row) const {
-  Q_ASSERT(col >= 0 && col < ColumnCount && row >= 0 && row < RowCount);
-  return Grid[col * RowCount + row];
+  Q_ASSERT(LayoutValue.Contains(col, row));
+  return Grid[col * LayoutValue.Rows() + row];
 }
 
 TPictureCell &TPictureCells::CellAt(int col, int row) {
@@ -73,8 +59,8 @@ int TPictureCells::NextTargetColourIndex() const {
 }
 
 void TPictureCells::ColourCells(TRandom &random) {
-  for (int row = 0; row < RowCount; ++row)
-    for (int col = 0; col < ColumnCount; ++col)
+  for (int row = 0; row < LayoutValue.Rows(); ++row)
+    for (int col = 0; col < LayoutValue.Columns(); ++col)
       CellAt(col, row).ColourIndex = random.Random(CellColourCount);
 }
 
@@ -109,8 +95,7 @@ int TPictureCells::FindEntry(int col, int row) const {
 }
 
 TUncoverResult TPictureCells::Uncover(int col, int row) {
-  if (!Built() || col < 0 || col >= ColumnCount || row < 0 || row >= RowCount ||
-      Cell(col, row).Uncovered)
+  if (!Built() || !LayoutValue.Contains(col, row) || Cell(col, row).Uncovered)
     return {false, HiddenCountValue == 0};
 
   CellAt(col, row).Uncovered = true;

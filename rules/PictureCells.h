@@ -1,14 +1,10 @@
 #pragma once
 // The level picture cut into a grid of cells, each hidden under one of eight colours until a
 // cleared row uncovers it. Owns the cell grid, the cell list from which pieces take their target
-// cells (hidden entries always first), the choice of targets and the uncovering. Positions are
-// those of the 600 x 400 window picture, where the picture stands centred in the left 300
-// pixels; the picture itself and the drawing are the screen's.
+// cells (hidden entries always first), the choice of targets and the uncovering. Where the cells
+// stand is the layout's; the picture itself and the drawing are the screen's.
 
-#include "rules/PictureGeometry.h"
-
-#include <QPoint>
-#include <QRect>
+#include "rules/CellLayout.h"
 
 #include <vector>
 
@@ -41,17 +37,8 @@ public:
   // into cells; such a level cannot be played.
   bool Build(QSize pictureSize, int gridSize);
   bool Built() const { return TotalCountValue > 0; }
-
-  int Columns() const { return ColumnCount; }
-  int Rows() const { return RowCount; }
-  const TPictureGeometry &Geometry() const { return Geom; } // w, h, cw', ch'
-  int CellWidth() const { return Cw; }                      // cw, the truncated cw'
-  int CellHeight() const { return Ch; }                     // ch
-  QPoint Origin() const { return OriginPoint; }
-  int PictureWidth() const { return Cw * ColumnCount; }
-  int PictureHeight() const { return Ch * RowCount; }
-  // Window rectangle of cell (col, row), counted from 0.
-  QRect CellRect(int col, int row) const;
+  // Where the cells stand; empty until built.
+  const TCellLayout &Layout() const { return LayoutValue; }
 
   const TPictureCell &Cell(int col, int row) const;
   const std::vector<TCellEntry> &CellList() const { return List; }
@@ -86,12 +73,7 @@ private:
   int DrawTarget(TRandom &random) const;
   int FindEntry(int col, int row) const;
 
-  TPictureGeometry Geom;
-  int ColumnCount = 0;
-  int RowCount = 0;
-  int Cw = 0;
-  int Ch = 0;
-  QPoint OriginPoint;
+  TCellLayout LayoutValue;
   std::vector<TPictureCell> Grid; // column by column
   std::vector<TCellEntry> List;
   int HiddenCountValue = 0;

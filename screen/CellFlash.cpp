@@ -18,7 +18,7 @@ bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
       Free = false;
       const int col = cells.TargetCellCol(), row = cells.TargetCellRow();
       Colour = CellColour(cells.Cell(col, row).ColourIndex);
-      const QRect cell = cells.CellRect(col, row);
+      const QRect cell = cells.Layout().CellRect(col, row);
       Rect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
       p.fillRect(Rect, Qt::black);
       Tick = 1;

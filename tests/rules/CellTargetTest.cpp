@@ -18,7 +18,7 @@ TPictureCells Grid(int n) {
 
 void UncoverFirst(TPictureCells &cells, int count) {
   for (int k = 0; k < count; ++k)
-    ASSERT_TRUE(cells.Uncover(k / cells.Rows(), k % cells.Rows()).Uncovered);
+    ASSERT_TRUE(cells.Uncover(k / cells.Layout().Rows(), k % cells.Layout().Rows()).Uncovered);
 }
 
 // Prepares `pieces` pieces and counts how many were given an uncovered next target.

@@ -17,42 +17,16 @@ bool HiddenEntriesFirst(const TPictureCells &cells) {
   return true;
 }
 
-TEST(PictureCellsTest, LandscapePictureGivesSixBySixCellsCentredInTheLeftArea) {
+TEST(PictureCellsTest, BuiltCellsTakeTheLayoutAndAreAllHiddenWithNoTargetYet) {
   TPictureCells cells;
   ASSERT_TRUE(cells.Build(QSize(800, 600), 44));
-  EXPECT_EQ(cells.Columns(), 6);
-  EXPECT_EQ(cells.Rows(), 6);
-  EXPECT_EQ(cells.CellWidth(), 44);
-  EXPECT_EQ(cells.CellHeight(), 33);
-  EXPECT_DOUBLE_EQ(cells.Geometry().CellWidth, 44);
-  EXPECT_NEAR(cells.Geometry().CellHeight, 33, 1e-9);
-  EXPECT_EQ(cells.Origin(), QPoint(18, 101));
-  EXPECT_EQ(cells.PictureWidth(), 264);
-  EXPECT_EQ(cells.PictureHeight(), 198);
+  EXPECT_EQ(cells.Layout().Columns(), 6);
+  EXPECT_EQ(cells.Layout().Rows(), 6);
+  EXPECT_EQ(cells.Layout().Origin(), QPoint(18, 101));
   EXPECT_EQ(cells.TotalCount(), 36);
   EXPECT_EQ(cells.HiddenCount(), 36);
   EXPECT_EQ(cells.CurrentTarget(), -1);
   EXPECT_EQ(cells.NextTarget(), -1);
-}
-
-TEST(PictureCellsTest, PartialCellsAtTheEdgesAreLeftOut) {
-  // Cells 20 x 13 (13.8 truncated) over 200 x 276: 21 rows, 273 pixels; 3 pixel rows unused.
-  TPictureCells cells;
-  ASSERT_TRUE(cells.Build(QSize(210, 290), 20));
-  EXPECT_EQ(cells.Columns(), 10);
-  EXPECT_EQ(cells.Rows(), 21);
-  EXPECT_EQ(cells.PictureHeight(), 273);
-  EXPECT_EQ(cells.Origin(), QPoint(50, 62)); // centred on the whole 200 x 276
-}
-
-TEST(PictureCellsTest, TallPictureOriginRoundsHalfToEven) {
-  TPictureCells cells;
-  ASSERT_TRUE(cells.Build(QSize(333, 1000), 30));
-  EXPECT_EQ(cells.CellHeight(), 30);
-  EXPECT_EQ(cells.CellWidth(), 9);
-  EXPECT_EQ(cells.Columns(), 13);
-  EXPECT_EQ(cells.Rows(), 12);
-  EXPECT_EQ(cells.Origin(), QPoint(90, 20)); // (300 - 119) / 2 = 90.5
 }
 
 TEST(PictureCellsTest, EachCellKnowsItsPlaceAndStartsHidden) {
@@ -86,6 +60,7 @@ TEST(PictureCellsTest, UnusablePictureIsNotBuiltAndIgnoresLaterCalls) {
   EXPECT_FALSE(cells.Build(QSize(), 44));
   EXPECT_FALSE(cells.Built());
   EXPECT_EQ(cells.TotalCount(), 0);
+  EXPECT_EQ(cells.Layout().Columns(), 0);
   EXPECT_FALSE(cells.Build(QSize(264, 198), 0));
   EXPECT_FALSE(cells.Build(QSize(20, 20), 44));
 
