@@ -8,6 +8,7 @@
 #include "gamefile/PictureType.h"
 #include "pictures/CellPicture.h"
 #include "pictures/PictureDecoder.h"
+#include "rules/CellTargets.h"
 #include "rules/PictureCells.h"
 #include "rules/Random.h"
 #include "screen/CellGrid.h"
@@ -74,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   TRandom random(size);
   cells.ColourCells(random);
   DrawHiddenCells(window, cells);
-  cells.ChooseTargets(random, 0);
+  TCellTargets targets;
+  targets.Choose(cells, random, 0);
   const TUncoverResult first = cells.Uncover(0, 0);
   PaintUncoveredCell(window, cells, shown, 0, 0);
   Require(first.Uncovered && first.LevelComplete == (cells.TotalCount() == 1),

@@ -1,8 +1,9 @@
 #pragma once
 // The level picture cut into a grid of cells, each hidden under one of eight colours until a
 // cleared row uncovers it. Owns the cell grid, the cell list from which pieces take their target
-// cells (hidden entries always first), the choice of targets and the uncovering. Where the cells
-// stand is the layout's; the picture itself and the drawing are the screen's.
+// cells (hidden entries always first) and the uncovering. Where the cells stand is the layout's,
+// which cells the pieces carry is the target choice's (TCellTargets); the picture itself and the
+// drawing are the screen's.
 
 #include "rules/CellLayout.h"
 
@@ -48,38 +49,15 @@ public:
   // Level start: every cell, row by row, takes a random colour.
   void ColourCells(TRandom &random);
 
-  // Indices into the cell list; -1 until the first piece of the level is prepared.
-  int CurrentTarget() const { return CurrentTargetIndex; }
-  int NextTarget() const { return NextTargetIndex; }
-  int TargetCellCol() const { return TargetCol; }
-  int TargetCellRow() const { return TargetRow; }
-  bool TargetHidden() const;
-  // Colour index of the current target, which selects the falling piece's block picture, and
-  // of the next target, shown in the preview.
-  int TargetColourIndex() const;
-  int NextTargetColourIndex() const;
-
-  // The target part of preparing a piece: the current target becomes the previous next target
-  // (or, for the first piece, a fresh draw after reseeding at `nowMs`), and a new next target is
-  // drawn. Once fewer than half of the cells are hidden, about two pieces in three carry a cell
-  // from the whole list, possibly one already uncovered.
-  void ChooseTargets(TRandom &random, qint64 nowMs);
-
   // Uncovers cell (col, row) if it is hidden: its list entry moves behind the hidden ones.
   TUncoverResult Uncover(int col, int row);
 
 private:
   TPictureCell &CellAt(int col, int row);
-  int DrawTarget(TRandom &random) const;
-  int FindEntry(int col, int row) const;
 
   TCellLayout LayoutValue;
   std::vector<TPictureCell> Grid; // column by column
   std::vector<TCellEntry> List;
   int HiddenCountValue = 0;
   int TotalCountValue = 0;
-  int CurrentTargetIndex = -1;
-  int NextTargetIndex = -1;
-  int TargetCol = 0;
-  int TargetRow = 0;
 };

@@ -17,7 +17,7 @@ bool HiddenEntriesFirst(const TPictureCells &cells) {
   return true;
 }
 
-TEST(PictureCellsTest, BuiltCellsTakeTheLayoutAndAreAllHiddenWithNoTargetYet) {
+TEST(PictureCellsTest, BuiltCellsTakeTheLayoutAndAreAllHidden) {
   TPictureCells cells;
   ASSERT_TRUE(cells.Build(QSize(800, 600), 44));
   EXPECT_EQ(cells.Layout().Columns(), 6);
@@ -25,8 +25,6 @@ TEST(PictureCellsTest, BuiltCellsTakeTheLayoutAndAreAllHiddenWithNoTargetYet) {
   EXPECT_EQ(cells.Layout().Origin(), QPoint(18, 101));
   EXPECT_EQ(cells.TotalCount(), 36);
   EXPECT_EQ(cells.HiddenCount(), 36);
-  EXPECT_EQ(cells.CurrentTarget(), -1);
-  EXPECT_EQ(cells.NextTarget(), -1);
 }
 
 TEST(PictureCellsTest, EachCellKnowsItsPlaceAndStartsHidden) {
@@ -66,16 +64,13 @@ TEST(PictureCellsTest, UnusablePictureIsNotBuiltAndIgnoresLaterCalls) {
 
   TRandom random(1);
   cells.ColourCells(random);
-  cells.ChooseTargets(random, 0);
   EXPECT_FALSE(cells.Uncover(0, 0).Uncovered);
-  EXPECT_EQ(cells.CurrentTarget(), -1);
 }
 
 class UncoverTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_TRUE(Cells.Build(QSize(264, 198), 44)); }
   TPictureCells Cells;
-  TRandom Random{5};
 };
 
 TEST_F(UncoverTest, MovesTheCellsEntryBehindTheHiddenOnes) {
@@ -105,25 +100,21 @@ TEST_F(UncoverTest, SecondBlockOfTheSameCellUncoversNothing) {
                          }));
 }
 
-TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirstAndTheNextTargetOnItsCell) {
-  Cells.ChooseTargets(Random, 1000);
-  // Uncover everything but the next target's cell, in a scrambled order.
-  const TCellEntry next = Cells.CellList()[Cells.NextTarget()];
+TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirst) {
+  // Uncover everything but one cell, in a scrambled order.
+  const QPoint kept(3, 2);
   std::vector<int> order(36);
   for (int i = 0; i < 36; ++i)
     order[i] = (i * 17 + 5) % 36; // 17 is coprime to 36: a permutation
   for (int k : order) {
     const int col = k / 6, row = k % 6;
-    if (col == next.Col && row == next.Row)
+    if (QPoint(col, row) == kept)
       continue;
     ASSERT_TRUE(Cells.Uncover(col, row).Uncovered);
     ASSERT_TRUE(HiddenEntriesFirst(Cells)) << "after " << col << "," << row;
-    const TCellEntry &now = Cells.CellList()[Cells.NextTarget()];
-    ASSERT_EQ(now.Col, next.Col);
-    ASSERT_EQ(now.Row, next.Row);
   }
   EXPECT_EQ(Cells.HiddenCount(), 1);
-  EXPECT_EQ(Cells.NextTarget(), 0);
+  EXPECT_EQ(QPoint(Cells.CellList()[0].Col, Cells.CellList()[0].Row), kept);
 }
 
 TEST_F(UncoverTest, LastHiddenCellCompletesTheLevel) {
