@@ -62,7 +62,7 @@ TGame::TGame(TScheduler &scheduler, TSettingsStore &settings, quint64 randomSeed
 }
 
 TGame::~TGame() {
-  View.FreePiece();
+  View.Piece().Free();
   FrameTimer.SetEnabled(false);
 }
 

@@ -17,7 +17,7 @@ TGameScreen::TGameScreen(TScheduler &scheduler, TPlayScreen &screen, TGameDocume
   FlashTimer.OnTimer = [this] { OnFlashTimer(); };
   RepaintTimer.OnTimer = [this] {
     RepaintTimer.SetEnabled(false);
-    View.ShowIfChanged();
+    View.Shown().ShowIfChanged();
   };
 }
 
@@ -29,13 +29,13 @@ void TGameScreen::RefreshIfDirty() {
   if (!Dirty)
     return;
   Dirty = false;
-  View.ShowWindowPicture();
+  View.Shown().ShowAll();
 }
 
 void TGameScreen::EndFrame() {
   // Whatever drew on the window picture since it was last shown (a landing's score line, the
   // NEXT box) is shown in this same frame.
-  View.ShowIfChanged();
+  View.Shown().ShowIfChanged();
   View.Surface().Flip();
 }
 
@@ -62,7 +62,7 @@ void TGameScreen::TitleShown() {
   View.HidePlayField();
   if (Document.Game.LevelCount() > 0)
     DrawSkin(Document.Game.StartSkin);
-  View.ShowWindowPicture();
+  View.Shown().ShowAll();
   View.Overlays().ShowPrompt(true);
   Dirty = true;
 }
@@ -78,10 +78,10 @@ void TGameScreen::WaitingForPicture() { View.Overlays().ShowNotice(LoadingNotice
 void TGameScreen::LevelStarted(const TPlaySession &session, int level, int,
                                const TLevelLook &look) {
   View.SetLevelPicture(look.Picture);
-  View.ShowWindowPicture();
+  View.Shown().ShowAll();
   View.ComposeLevel(look.Skin, Document.Game, level, session.Cells);
   NextPieceChosen(session);
-  View.ShowWindowPicture();
+  View.Shown().ShowAll();
   if (session.Targets.CurrentHidden(session.Cells))
     AnnounceTarget(session);
   Dirty = true;
@@ -101,22 +101,22 @@ void TGameScreen::GameOverShown(bool allLevelsDone) {
   View.HidePlayField();
   if (!allLevelsDone) {
     View.RestorePlayField();
-    View.ShowWindowPicture();
+    View.Shown().ShowAll();
   }
   if (Document.Game.LevelCount() > 0) {
     DrawSkin(Document.Game.GameOverSkin);
-    View.ShowWindowPicture();
+    View.Shown().ShowAll();
   }
   View.Overlays().ShowPrompt(true);
 }
 
 void TGameScreen::NextPieceChosen(const TPlaySession &session) {
-  View.SetPieceColour(session.Targets.CurrentColourIndex(session.Cells));
+  View.Piece().SetColour(session.Targets.CurrentColourIndex(session.Cells));
   View.DrawNextPiece(session.NextType, session.Targets.NextColourIndex(session.Cells));
 }
 
 void TGameScreen::PieceCreated(const TPlaySession &session) {
-  View.CreatePiece(session.Piece.BlockPositions());
+  View.Piece().Create(session.Piece.BlockPositions());
 }
 
 void TGameScreen::TargetAnnounced(const TPlaySession &session) { AnnounceTarget(session); }
@@ -129,12 +129,12 @@ void TGameScreen::AnnounceTarget(const TPlaySession &session) {
 }
 
 void TGameScreen::PlayFrame(const TPlaySession &session) {
-  View.DrawFrame(session.Piece.BlockPositions(), session.Piece.Active(),
-                 session.Prefs.ShowLandingPlace ? session.Piece.LandingPositions()
-                                                : std::vector<QPoint>{});
+  View.Piece().DrawFrame(session.Piece.BlockPositions(), session.Piece.Active(),
+                         session.Prefs.ShowLandingPlace ? session.Piece.LandingPositions()
+                                                        : std::vector<QPoint>{});
 }
 
-void TGameScreen::PieceRemoved() { View.FreePiece(); }
+void TGameScreen::PieceRemoved() { View.Piece().Free(); }
 
 // The landing: the cells it uncovered, the well from the lowest removed row up, and the grid
 // of the rows removed.
@@ -154,7 +154,7 @@ void TGameScreen::PauseChanged(TPauseChange change, const TPlaySession &session)
     // The banner lies over a copy of the well on the window picture.
     const auto piece = session.Piece.BlockPositions();
     View.PaintWellCopy(session.Well, session.Piece.Active() ? &piece : nullptr);
-    View.ShowWindowPicture();
+    View.Shown().ShowAll();
     View.HidePlayField();
     View.Overlays().ShowPauseBanner(true);
     break;

@@ -66,7 +66,7 @@ TMainForm::TMainForm(TGame &game, TSettingsStore &settings, QWidget *parent)
   for (TCommand command : AllCommands)
     SyncMenuItem(command);
   game.OnCaptionChanged = [this] { setWindowTitle(GameRef.Caption()); };
-  game.Screen().OnWindowPictureChanged = [this](const QRegion &changed) {
+  game.Screen().Shown().OnChanged = [this](const QRegion &changed) {
     RepaintWindowPicture(changed);
   };
   game.Screen().Overlays().OnChanged = [this] { RepaintWholeWindow(); };

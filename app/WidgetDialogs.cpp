@@ -125,7 +125,7 @@ bool TWidgetDialogs::ShowBuilder(TGameData &game, bool create) {
   TBuilderWidgetQuestions questions(Host(), Parent);
   TQuarryboxBuilderForm builder(Host(), game, Settings, questions, Game.Screen().Picture(),
                                 Game.ProgramFolder(), Game.WorkingFolder() + "added", Parent);
-  builder.OnPreviewChanged = [this] { Game.Screen().ShowWindowPicture(); };
+  builder.OnPreviewChanged = [this] { Game.Screen().Shown().ShowAll(); };
   if (create)
     builder.ResetGame();
   else

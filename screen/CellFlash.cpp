@@ -8,7 +8,7 @@
 
 bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells, QPoint target) {
   bool over = true;
-  Screen.DrawPart([&] {
+  Screen.Shown().DrawPart([&] {
     QPainter p(&Screen.Picture());
     if (!pieceFalling) {
       if (Tick == 1)
@@ -28,7 +28,7 @@ bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells, QPoint targ
     }
     return QRegion(Rect);
   });
-  Screen.ShowIfChanged();
+  Screen.Shown().ShowIfChanged();
   return over;
 }
 

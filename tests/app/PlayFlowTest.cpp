@@ -342,11 +342,11 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
   const QPoint next = Game().Model().Session().Targets.Next();
   Game().Model().Session().Cells.Uncover(next.x(), next.y());
-  Game().Screen().ShowWindowPicture();
+  Game().Screen().Shown().ShowAll();
   // What the window shows: the parts of the window picture it was told of, as they were then.
   QImage screen = Game().Screen().Picture().copy();
   QRegion shownParts;
-  Game().Screen().OnWindowPictureChanged = [&](const QRegion &changed) {
+  Game().Screen().Shown().OnChanged = [&](const QRegion &changed) {
     QPainter painter(&screen);
     painter.setClipRegion(changed);
     painter.drawImage(0, 0, Game().Screen().Picture());

@@ -72,9 +72,9 @@ protected:
     landing.LowestRemovedRow = 1; // repaints the well from row 1 up
     View.ShowLanding(landing, Rig.Well, Cells);
     Settled = Surface();
-    View.SetPieceColour(PieceColourIndex);
+    View.Piece().SetColour(PieceColourIndex);
     Rig.Spawn(5); // the long piece, flat in row 18, columns 4 to 7
-    View.CreatePiece(Rig.Piece.BlockPositions());
+    View.Piece().Create(Rig.Piece.BlockPositions());
   }
 
   void Settle(int col, int row) {
@@ -83,8 +83,8 @@ protected:
   }
   QImage Surface() { return View.Surface().Surface().Image().copy(); }
   void Draw(bool ghost = true) {
-    View.DrawFrame(Rig.Piece.BlockPositions(), true,
-                   ghost ? Rig.Piece.LandingPositions() : std::vector<QPoint>{});
+    View.Piece().DrawFrame(Rig.Piece.BlockPositions(), true,
+                           ghost ? Rig.Piece.LandingPositions() : std::vector<QPoint>{});
   }
   // Each frame of the rig drawn as the game draws it.
   void Frames(int n) {
