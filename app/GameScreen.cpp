@@ -82,7 +82,7 @@ void TGameScreen::LevelStarted(const TPlaySession &session, int level, int,
   View.ComposeLevel(look.Skin, Document.Game, level, session.Cells);
   NextPieceChosen(session);
   View.Shown().ShowAll();
-  if (session.Cells.TargetHidden())
+  if (session.Targets.CurrentHidden(session.Cells))
     AnnounceTarget(session);
   Dirty = true;
 }
@@ -111,8 +111,8 @@ void TGameScreen::GameOverShown(bool allLevelsDone) {
 }
 
 void TGameScreen::NextPieceChosen(const TPlaySession &session) {
-  View.Piece().SetColour(session.Cells.TargetColourIndex());
-  View.DrawNextPiece(session.NextType, session.Cells.NextTargetColourIndex());
+  View.Piece().SetColour(session.Targets.CurrentColourIndex(session.Cells));
+  View.DrawNextPiece(session.NextType, session.Targets.NextColourIndex(session.Cells));
 }
 
 void TGameScreen::PieceCreated(const TPlaySession &session) {
@@ -171,6 +171,7 @@ void TGameScreen::PauseChanged(TPauseChange change, const TPlaySession &session)
 }
 
 void TGameScreen::OnFlashTimer() {
-  if (CellFlash.Step(Model.Pieces().Falling(), Model.Session().Cells))
+  if (CellFlash.Step(Model.Pieces().Falling(), Model.Session().Cells,
+                     Model.Session().Targets.Current()))
     FlashTimer.SetEnabled(false);
 }

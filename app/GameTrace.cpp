@@ -15,8 +15,8 @@ void TGameTrace::WaitingForPicture() { Trace::Event("notice", TGameScreen::Loadi
 void TGameTrace::PieceCreated(const TPlaySession &session) {
   Trace::Event("piece", QStringLiteral("%1 %2,%3")
                             .arg(session.Piece.Piece().Type)
-                            .arg(session.Cells.TargetCellCol())
-                            .arg(session.Cells.TargetCellRow()));
+                            .arg(session.Targets.Current().x())
+                            .arg(session.Targets.Current().y()));
 }
 
 void TGameTrace::PieceMoved(const TPiece &piece) {

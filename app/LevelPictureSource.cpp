@@ -47,7 +47,7 @@ std::optional<TLevelLook> TLevelPictureSource::Prepare(int level, TPictureCells 
                         .arg(ShownFileName(game.FilePath), why));
     return std::nullopt;
   }
-  return TLevelLook{std::move(picture.Skin), CellPicture(image, cells.Geometry())};
+  return TLevelLook{std::move(picture.Skin), CellPicture(image, cells.Layout().Geometry())};
 }
 
 // What goes wrong is left to the level start to report.

@@ -8,6 +8,7 @@
 #include "gamefile/PictureType.h"
 #include "pictures/CellPicture.h"
 #include "pictures/PictureDecoder.h"
+#include "rules/CellTargets.h"
 #include "rules/PictureCells.h"
 #include "rules/Random.h"
 #include "screen/CellGrid.h"
@@ -69,12 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   TPictureCells cells;
   Require(cells.Build(image.size(), grid),
           "a picture accepted for a grid can be cut into its cells");
-  const QImage shown = CellPicture(image, cells.Geometry());
+  const QImage shown = CellPicture(image, cells.Layout().Geometry());
   QImage window(600, 400, QImage::Format_RGB32);
   TRandom random(size);
   cells.ColourCells(random);
   DrawHiddenCells(window, cells);
-  cells.ChooseTargets(random, 0);
+  TCellTargets targets;
+  targets.Choose(cells, random, 0);
   const TUncoverResult first = cells.Uncover(0, 0);
   PaintUncoveredCell(window, cells, shown, 0, 0);
   Require(first.Uncovered && first.LevelComplete == (cells.TotalCount() == 1),

@@ -50,7 +50,7 @@ bool TPieceFall::Frame() {
       Sound("EndGame");
       return false;
     }
-    if (Session.Cells.TargetHidden())
+    if (Session.Targets.CurrentHidden(Session.Cells))
       Observers.Tell([&](TGameEvents &o) { o.TargetAnnounced(Session); });
   }
   const TPiece before = Session.Piece.Piece();
@@ -82,7 +82,7 @@ void TPieceFall::EndPiece() {
 void TPieceFall::PrepareNextPiece() {
   DownTimer.SetInterval(FallIntervalForHidden(Session.Cells.HiddenCount(),
                                               Session.Cells.TotalCount(), DownTimer.Interval()));
-  Session.Cells.ChooseTargets(Session.Random, Scheduler.Now());
+  Session.Targets.Choose(Session.Cells, Session.Random, Scheduler.Now());
 }
 
 void TPieceFall::OnDownTimer() {

@@ -1,14 +1,11 @@
 #pragma once
 // The level picture cut into a grid of cells, each hidden under one of eight colours until a
 // cleared row uncovers it. Owns the cell grid, the cell list from which pieces take their target
-// cells (hidden entries always first), the choice of targets and the uncovering. Positions are
-// those of the 600 x 400 window picture, where the picture stands centred in the left 300
-// pixels; the picture itself and the drawing are the screen's.
+// cells (hidden entries always first) and the uncovering. Where the cells stand is the layout's,
+// which cells the pieces carry is the target choice's (TCellTargets); the picture itself and the
+// drawing are the screen's.
 
-#include "rules/PictureGeometry.h"
-
-#include <QPoint>
-#include <QRect>
+#include "rules/CellLayout.h"
 
 #include <vector>
 
@@ -41,17 +38,8 @@ public:
   // into cells; such a level cannot be played.
   bool Build(QSize pictureSize, int gridSize);
   bool Built() const { return TotalCountValue > 0; }
-
-  int Columns() const { return ColumnCount; }
-  int Rows() const { return RowCount; }
-  const TPictureGeometry &Geometry() const { return Geom; } // w, h, cw', ch'
-  int CellWidth() const { return Cw; }                      // cw, the truncated cw'
-  int CellHeight() const { return Ch; }                     // ch
-  QPoint Origin() const { return OriginPoint; }
-  int PictureWidth() const { return Cw * ColumnCount; }
-  int PictureHeight() const { return Ch * RowCount; }
-  // Window rectangle of cell (col, row), counted from 0.
-  QRect CellRect(int col, int row) const;
+  // Where the cells stand; empty until built.
+  const TCellLayout &Layout() const { return LayoutValue; }
 
   const TPictureCell &Cell(int col, int row) const;
   const std::vector<TCellEntry> &CellList() const { return List; }
@@ -61,43 +49,15 @@ public:
   // Level start: every cell, row by row, takes a random colour.
   void ColourCells(TRandom &random);
 
-  // Indices into the cell list; -1 until the first piece of the level is prepared.
-  int CurrentTarget() const { return CurrentTargetIndex; }
-  int NextTarget() const { return NextTargetIndex; }
-  int TargetCellCol() const { return TargetCol; }
-  int TargetCellRow() const { return TargetRow; }
-  bool TargetHidden() const;
-  // Colour index of the current target, which selects the falling piece's block picture, and
-  // of the next target, shown in the preview.
-  int TargetColourIndex() const;
-  int NextTargetColourIndex() const;
-
-  // The target part of preparing a piece: the current target becomes the previous next target
-  // (or, for the first piece, a fresh draw after reseeding at `nowMs`), and a new next target is
-  // drawn. Once fewer than half of the cells are hidden, about two pieces in three carry a cell
-  // from the whole list, possibly one already uncovered.
-  void ChooseTargets(TRandom &random, qint64 nowMs);
-
   // Uncovers cell (col, row) if it is hidden: its list entry moves behind the hidden ones.
   TUncoverResult Uncover(int col, int row);
 
 private:
   TPictureCell &CellAt(int col, int row);
-  int DrawTarget(TRandom &random) const;
-  int FindEntry(int col, int row) const;
 
-  TPictureGeometry Geom;
-  int ColumnCount = 0;
-  int RowCount = 0;
-  int Cw = 0;
-  int Ch = 0;
-  QPoint OriginPoint;
+  TCellLayout LayoutValue;
   std::vector<TPictureCell> Grid; // column by column
   std::vector<TCellEntry> List;
   int HiddenCountValue = 0;
   int TotalCountValue = 0;
-  int CurrentTargetIndex = -1;
-  int NextTargetIndex = -1;
-  int TargetCol = 0;
-  int TargetRow = 0;
 };

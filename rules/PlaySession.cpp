@@ -6,6 +6,7 @@ void TPlaySession::StartLevel(int level) {
   PictureComplete = false;
   Piece.ResetMotion();
   Well.Empty();
+  Targets = TCellTargets();
   if (level == 1)
     Points = 0;
 }
@@ -35,8 +36,7 @@ TLanding TPlaySession::Land() {
   for (int b = 0; b < PieceBlockCount; ++b)
     blocks[size_t(b)] = {Piece.Piece().Block(b).Col, Piece.Piece().Block(b).Row};
   const TLanding landing =
-      LandBlocks(Well, Cells, blocks, {Cells.TargetCellCol(), Cells.TargetCellRow()},
-                 Cells.TargetColourIndex());
+      LandBlocks(Well, Cells, blocks, Targets.Current(), Targets.CurrentColourIndex(Cells));
   Points += landing.Points;
   PictureComplete = PictureComplete || landing.LevelComplete;
   return landing;

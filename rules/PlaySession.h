@@ -1,8 +1,9 @@
 #pragma once
-// One game's play as plain rules: the well, the falling piece, the picture cells, the score,
-// whether the level's picture is complete, and the choice of pieces. It draws nothing, reads no
-// device and owns no timers.
+// One game's play as plain rules: the well, the falling piece, the picture cells and the targets
+// (the cells the pieces carry), the score, whether the level's picture is complete, and the
+// choice of pieces. It draws nothing, reads no device and owns no timers.
 
+#include "rules/CellTargets.h"
 #include "rules/FallingPiece.h"
 #include "rules/Landing.h"
 #include "rules/PictureCells.h"
@@ -14,7 +15,8 @@ class TPlaySession {
 public:
   explicit TPlaySession(quint64 randomSeed) : Random(randomSeed), Piece(Well, Prefs) {}
 
-  // Level start: an empty well and a piece at rest; the score starts again on the first level.
+  // Level start: an empty well, a piece at rest and no targets yet, so that the level's first
+  // piece draws its own; the score starts again on the first level.
   void StartLevel(int level);
   // The first piece of a level and the one shown after it.
   void ChooseFirstPieces(qint64 now);
@@ -34,6 +36,7 @@ public:
 
   TWell Well;
   TPictureCells Cells;
+  TCellTargets Targets;
   TPlayPreferences Prefs;
   TRandom Random;
   TFallingPiece Piece;

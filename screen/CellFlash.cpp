@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
+bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells, QPoint target) {
   bool over = true;
   Screen.Shown().DrawPart([&] {
     QPainter p(&Screen.Picture());
@@ -16,9 +16,8 @@ bool TCellFlash::Step(bool pieceFalling, const TPictureCells &cells) {
       End();
     } else if (Tick == 0) {
       Free = false;
-      const int col = cells.TargetCellCol(), row = cells.TargetCellRow();
-      Colour = CellColour(cells.Cell(col, row).ColourIndex);
-      const QRect cell = cells.CellRect(col, row);
+      Colour = CellColour(cells.Cell(target.x(), target.y()).ColourIndex);
+      const QRect cell = cells.Layout().CellRect(target.x(), target.y());
       Rect = QRect(cell.left() + 1, cell.top() + 1, cell.width() - 1, cell.height() - 1);
       p.fillRect(Rect, Qt::black);
       Tick = 1;

@@ -19,14 +19,14 @@ constexpr QRgb GridLineColour = WindowColour(17877);
 constexpr QRgb OutlineColour = WindowColour(16776960);
 constexpr QRgb CellEdgeColour = WindowColour(8421504);
 
-QRegion GridLines(const TPictureCells &cells) {
-  const int left = cells.Origin().x(), top = cells.Origin().y();
-  const int width = cells.PictureWidth(), height = cells.PictureHeight();
+QRegion GridLines(const TCellLayout &layout) {
+  const int left = layout.Origin().x(), top = layout.Origin().y();
+  const int width = layout.PictureWidth(), height = layout.PictureHeight();
   QRegion lines;
-  for (int col = 0; col <= cells.Columns(); ++col)
-    lines += QRect(left + col * cells.CellWidth(), top, 1, height + 1);
-  for (int row = 0; row <= cells.Rows(); ++row)
-    lines += QRect(left, top + row * cells.CellHeight(), width + 1, 1);
+  for (int col = 0; col <= layout.Columns(); ++col)
+    lines += QRect(left + col * layout.CellWidth(), top, 1, height + 1);
+  for (int row = 0; row <= layout.Rows(); ++row)
+    lines += QRect(left, top + row * layout.CellHeight(), width + 1, 1);
   return lines;
 }
 
@@ -39,16 +39,16 @@ std::vector<QRgb> PixelsOf(const QImage &picture, const QRegion &region) {
   return pixels;
 }
 
-void DrawGrid(QImage &windowPicture, const TPictureCells &cells) {
+void DrawGrid(QImage &windowPicture, const TCellLayout &layout) {
   QPainter painter(&windowPicture);
-  const int left = cells.Origin().x(), top = cells.Origin().y();
-  const int right = left + cells.PictureWidth(), bottom = top + cells.PictureHeight();
-  for (int col = 0; col < cells.Columns(); ++col) {
-    const int x = left + col * cells.CellWidth();
+  const int left = layout.Origin().x(), top = layout.Origin().y();
+  const int right = left + layout.PictureWidth(), bottom = top + layout.PictureHeight();
+  for (int col = 0; col < layout.Columns(); ++col) {
+    const int x = left + col * layout.CellWidth();
     CanvasLine(painter, {x, top}, {x, bottom}, GridLineColour);
   }
-  for (int row = 0; row < cells.Rows(); ++row) {
-    const int y = top + row * cells.CellHeight();
+  for (int row = 0; row < layout.Rows(); ++row) {
+    const int y = top + row * layout.CellHeight();
     CanvasLine(painter, {left, y}, {right, y}, GridLineColour);
   }
   CanvasPolyline(painter, {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}},
@@ -67,9 +67,9 @@ QRegion DrawCellGrid(QImage &windowPicture, const TPictureCells &cells) {
     return {};
   // The grid is drawn again with every piece, mostly over itself: only lines that something
   // drew over change, and only they need showing.
-  const QRegion lines = GridLines(cells) & windowPicture.rect();
+  const QRegion lines = GridLines(cells.Layout()) & windowPicture.rect();
   const std::vector<QRgb> before = PixelsOf(windowPicture, lines);
-  DrawGrid(windowPicture, cells);
+  DrawGrid(windowPicture, cells.Layout());
   QRegion changed;
   size_t at = 0;
   for (const QRect &rect : lines) {
@@ -84,10 +84,11 @@ QRegion DrawCellGrid(QImage &windowPicture, const TPictureCells &cells) {
 void DrawHiddenCells(QImage &windowPicture, const TPictureCells &cells) {
   DrawCellGrid(windowPicture, cells);
   QPainter painter(&windowPicture);
-  const QPoint size(cells.CellWidth(), cells.CellHeight());
-  for (int row = 0; row < cells.Rows(); ++row) {
-    for (int col = 0; col < cells.Columns(); ++col) {
-      const QPoint topLeft = cells.CellRect(col, row).topLeft();
+  const TCellLayout &layout = cells.Layout();
+  const QPoint size(layout.CellWidth(), layout.CellHeight());
+  for (int row = 0; row < layout.Rows(); ++row) {
+    for (int col = 0; col < layout.Columns(); ++col) {
+      const QPoint topLeft = layout.CellRect(col, row).topLeft();
       CanvasRectangle(painter, topLeft, topLeft + size, CellEdgeColour,
                       CellColour(cells.Cell(col, row).ColourIndex));
     }
@@ -96,12 +97,13 @@ void DrawHiddenCells(QImage &windowPicture, const TPictureCells &cells) {
 
 QRegion PaintUncoveredCell(QImage &windowPicture, const TPictureCells &cells,
                            const QImage &shownPicture, int col, int row) {
-  const QRect cell = cells.CellRect(col, row);
+  const TCellLayout &layout = cells.Layout();
+  const QRect cell = layout.CellRect(col, row);
   {
     QPainter painter(&windowPicture);
     painter.drawImage(
         cell.topLeft(), shownPicture,
-        QRect(col * cells.CellWidth(), row * cells.CellHeight(), cell.width(), cell.height()));
+        QRect(col * layout.CellWidth(), row * layout.CellHeight(), cell.width(), cell.height()));
   }
   return DrawCellGrid(windowPicture, cells) + cell;
 }

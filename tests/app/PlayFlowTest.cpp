@@ -38,10 +38,7 @@ protected:
       s.CarriedCellRow = cell.y();
     }
   }
-  QPoint Target() {
-    return {Game().Model().Session().Cells.TargetCellCol(),
-            Game().Model().Session().Cells.TargetCellRow()};
-  }
+  QPoint Target() { return Game().Model().Session().Targets.Current(); }
   // Another cell than the target, still hidden.
   QPoint OtherHiddenCell() {
     for (const TCellEntry &e : Game().Model().Session().Cells.CellList())
@@ -343,9 +340,8 @@ TEST_F(PlayFlowTest, ALandingThatClearsNoRowShowsItsScoreAndNextPieceAtOnceAndNo
   Play();
   H.Advance(200);
   // The next piece's cell is uncovered already, so its arrival draws no cell grid.
-  const TCellEntry &next = Game().Model().Session().Cells.CellList()[size_t(
-      Game().Model().Session().Cells.NextTarget())];
-  Game().Model().Session().Cells.Uncover(next.Col, next.Row);
+  const QPoint next = Game().Model().Session().Targets.Next();
+  Game().Model().Session().Cells.Uncover(next.x(), next.y());
   Game().Screen().Shown().ShowAll();
   // What the window shows: the parts of the window picture it was told of, as they were then.
   QImage screen = Game().Screen().Picture().copy();

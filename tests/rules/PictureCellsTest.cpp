@@ -17,42 +17,14 @@ bool HiddenEntriesFirst(const TPictureCells &cells) {
   return true;
 }
 
-TEST(PictureCellsTest, LandscapePictureGivesSixBySixCellsCentredInTheLeftArea) {
+TEST(PictureCellsTest, BuiltCellsTakeTheLayoutAndAreAllHidden) {
   TPictureCells cells;
   ASSERT_TRUE(cells.Build(QSize(800, 600), 44));
-  EXPECT_EQ(cells.Columns(), 6);
-  EXPECT_EQ(cells.Rows(), 6);
-  EXPECT_EQ(cells.CellWidth(), 44);
-  EXPECT_EQ(cells.CellHeight(), 33);
-  EXPECT_DOUBLE_EQ(cells.Geometry().CellWidth, 44);
-  EXPECT_NEAR(cells.Geometry().CellHeight, 33, 1e-9);
-  EXPECT_EQ(cells.Origin(), QPoint(18, 101));
-  EXPECT_EQ(cells.PictureWidth(), 264);
-  EXPECT_EQ(cells.PictureHeight(), 198);
+  EXPECT_EQ(cells.Layout().Columns(), 6);
+  EXPECT_EQ(cells.Layout().Rows(), 6);
+  EXPECT_EQ(cells.Layout().Origin(), QPoint(18, 101));
   EXPECT_EQ(cells.TotalCount(), 36);
   EXPECT_EQ(cells.HiddenCount(), 36);
-  EXPECT_EQ(cells.CurrentTarget(), -1);
-  EXPECT_EQ(cells.NextTarget(), -1);
-}
-
-TEST(PictureCellsTest, PartialCellsAtTheEdgesAreLeftOut) {
-  // Cells 20 x 13 (13.8 truncated) over 200 x 276: 21 rows, 273 pixels; 3 pixel rows unused.
-  TPictureCells cells;
-  ASSERT_TRUE(cells.Build(QSize(210, 290), 20));
-  EXPECT_EQ(cells.Columns(), 10);
-  EXPECT_EQ(cells.Rows(), 21);
-  EXPECT_EQ(cells.PictureHeight(), 273);
-  EXPECT_EQ(cells.Origin(), QPoint(50, 62)); // centred on the whole 200 x 276
-}
-
-TEST(PictureCellsTest, TallPictureOriginRoundsHalfToEven) {
-  TPictureCells cells;
-  ASSERT_TRUE(cells.Build(QSize(333, 1000), 30));
-  EXPECT_EQ(cells.CellHeight(), 30);
-  EXPECT_EQ(cells.CellWidth(), 9);
-  EXPECT_EQ(cells.Columns(), 13);
-  EXPECT_EQ(cells.Rows(), 12);
-  EXPECT_EQ(cells.Origin(), QPoint(90, 20)); // (300 - 119) / 2 = 90.5
 }
 
 TEST(PictureCellsTest, EachCellKnowsItsPlaceAndStartsHidden) {
@@ -86,21 +58,19 @@ TEST(PictureCellsTest, UnusablePictureIsNotBuiltAndIgnoresLaterCalls) {
   EXPECT_FALSE(cells.Build(QSize(), 44));
   EXPECT_FALSE(cells.Built());
   EXPECT_EQ(cells.TotalCount(), 0);
+  EXPECT_EQ(cells.Layout().Columns(), 0);
   EXPECT_FALSE(cells.Build(QSize(264, 198), 0));
   EXPECT_FALSE(cells.Build(QSize(20, 20), 44));
 
   TRandom random(1);
   cells.ColourCells(random);
-  cells.ChooseTargets(random, 0);
   EXPECT_FALSE(cells.Uncover(0, 0).Uncovered);
-  EXPECT_EQ(cells.CurrentTarget(), -1);
 }
 
 class UncoverTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_TRUE(Cells.Build(QSize(264, 198), 44)); }
   TPictureCells Cells;
-  TRandom Random{5};
 };
 
 TEST_F(UncoverTest, MovesTheCellsEntryBehindTheHiddenOnes) {
@@ -130,25 +100,21 @@ TEST_F(UncoverTest, SecondBlockOfTheSameCellUncoversNothing) {
                          }));
 }
 
-TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirstAndTheNextTargetOnItsCell) {
-  Cells.ChooseTargets(Random, 1000);
-  // Uncover everything but the next target's cell, in a scrambled order.
-  const TCellEntry next = Cells.CellList()[Cells.NextTarget()];
+TEST_F(UncoverTest, ArbitraryOrderKeepsHiddenFirst) {
+  // Uncover everything but one cell, in a scrambled order.
+  const QPoint kept(3, 2);
   std::vector<int> order(36);
   for (int i = 0; i < 36; ++i)
     order[i] = (i * 17 + 5) % 36; // 17 is coprime to 36: a permutation
   for (int k : order) {
     const int col = k / 6, row = k % 6;
-    if (col == next.Col && row == next.Row)
+    if (QPoint(col, row) == kept)
       continue;
     ASSERT_TRUE(Cells.Uncover(col, row).Uncovered);
     ASSERT_TRUE(HiddenEntriesFirst(Cells)) << "after " << col << "," << row;
-    const TCellEntry &now = Cells.CellList()[Cells.NextTarget()];
-    ASSERT_EQ(now.Col, next.Col);
-    ASSERT_EQ(now.Row, next.Row);
   }
   EXPECT_EQ(Cells.HiddenCount(), 1);
-  EXPECT_EQ(Cells.NextTarget(), 0);
+  EXPECT_EQ(QPoint(Cells.CellList()[0].Col, Cells.CellList()[0].Row), kept);
 }
 
 TEST_F(UncoverTest, LastHiddenCellCompletesTheLevel) {

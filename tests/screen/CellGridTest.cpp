@@ -76,7 +76,7 @@ TEST(CellGridDrawingTest, FullFormFillsCellsRowByRowWithTheirStoredColours) {
       SCOPED_TRACE(testing::Message() << "cell " << col << "," << row);
       const TPictureCell &cell = cells.Cell(col, row);
       EXPECT_EQ(cell.ColourIndex, replay.Random(CellColourCount));
-      const QRect r = cells.CellRect(col, row);
+      const QRect r = cells.Layout().CellRect(col, row);
       EXPECT_EQ(window.pixel(r.center()), CellColour(cell.ColourIndex));
       EXPECT_EQ(window.pixel(r.left() + 1, r.top() + 1), CellColour(cell.ColourIndex));
       EXPECT_EQ(window.pixel(r.right(), r.center().y()), EdgeGrey);
@@ -96,14 +96,15 @@ TEST(CellGridDrawingTest, FullFormFillsCellsRowByRowWithTheirStoredColours) {
   EXPECT_EQ(window.pixel(18, 101), OutlineCyan);
   EXPECT_EQ(window.pixel(18 + 44, 101 + 10), GridRed);
   EXPECT_EQ(window.pixel(18 + 10, 101 + 33), GridRed);
-  EXPECT_EQ(window.pixel(cells.CellRect(2, 2).center()), CellColour(cells.Cell(2, 2).ColourIndex));
+  EXPECT_EQ(window.pixel(cells.Layout().CellRect(2, 2).center()),
+            CellColour(cells.Cell(2, 2).ColourIndex));
 }
 
 TEST(CellGridDrawingTest, AnUncoveredCellShowsItsPartOfThePictureUnderTheGrid) {
   TPictureCells cells;
   ASSERT_TRUE(cells.Build(QSize(800, 600), 44));
   // Decoded at half size: shown at the size the stored picture's cells give.
-  const QImage shown = CellPicture(Pattern(400, 300), cells.Geometry());
+  const QImage shown = CellPicture(Pattern(400, 300), cells.Layout().Geometry());
   ASSERT_EQ(shown.size(), QSize(264, 198));
   QImage window = WindowPicture();
   TRandom random(5);
@@ -112,14 +113,15 @@ TEST(CellGridDrawingTest, AnUncoveredCellShowsItsPartOfThePictureUnderTheGrid) {
   ASSERT_TRUE(cells.Uncover(2, 3).Uncovered);
   PaintUncoveredCell(window, cells, shown, 2, 3);
 
-  const QRect r = cells.CellRect(2, 3);
+  const QRect r = cells.Layout().CellRect(2, 3);
   EXPECT_EQ(r.topLeft(), QPoint(18 + 2 * 44, 101 + 3 * 33));
   for (QPoint p : {QPoint(1, 1), QPoint(20, 15), QPoint(43, 32)})
     EXPECT_EQ(window.pixel(r.topLeft() + p), shown.pixel(QPoint(2 * 44, 3 * 33) + p))
         << p.x() << "," << p.y();
   EXPECT_EQ(window.pixel(r.left(), r.top() + 10), GridRed);
   EXPECT_EQ(window.pixel(r.left() + 10, r.top()), GridRed);
-  EXPECT_EQ(window.pixel(cells.CellRect(3, 3).center()), CellColour(cells.Cell(3, 3).ColourIndex));
+  EXPECT_EQ(window.pixel(cells.Layout().CellRect(3, 3).center()),
+            CellColour(cells.Cell(3, 3).ColourIndex));
 }
 
 } // namespace
