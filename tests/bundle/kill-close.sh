@@ -12,9 +12,11 @@
 # both names must hold the same working game.
 #
 # Usage: tests/bundle/kill-close.sh PROGRAM_DIR [COUNT] [--linked]   (headless: offscreen Qt)
+# QB_KILLS=N kills at most N times (the everyday scripts/test takes a sample).
 set -euo pipefail
 program_dir=$(cd "$1" && pwd)
 count=${2:-50}
+[ -z "${QB_KILLS:-}" ] || [ "$count" -le "$QB_KILLS" ] || count=$QB_KILLS
 linked=${3:-}
 work=$(mktemp -d)
 pid=''
