@@ -30,6 +30,5 @@ const TSkin &TGameData::Skin(TSkinKind kind) const {
 void TGameData::MarkBuilt() {
   Unsaved = true;
   FormatMark = BuilderFormatMark;
-  CurrentLevel = 1;
   Scores = DefaultScores();
 }

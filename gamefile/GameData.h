@@ -56,7 +56,7 @@ struct TGameData {
   static TScoreTable DefaultScores();
   // A typed name as it is stored: Latin-1, cut or padded with spaces to exactly 6 bytes.
   static QByteArray StoredName(const QString &typed);
-  // What the builder's OK makes of a game: new and unsaved, from level 1, with a fresh table.
+  // What the builder's OK makes of a game: new and unsaved, with a fresh table.
   void MarkBuilt();
 
   quint8 FormatMark = BuilderFormatMark; // kept as read; never tested
@@ -67,7 +67,6 @@ struct TGameData {
   TSkin PlayingSkin;
   TSkin GameOverSkin;
   QList<TLevel> Levels; // the level count is its size
-  int CurrentLevel = 1; // 1-based
   TScoreTable Scores = DefaultScores();
   QString FilePath = EmptyGamePath();
   bool Unsaved = false;

@@ -10,5 +10,4 @@ void TGameHeader::ApplyTo(TGameData &data) const {
   data.GameOverSkin.Stretch = GameOverStretch;
   data.Levels.resize(LevelCount);
   data.Scores = Scores;
-  data.CurrentLevel = 1;
 }

@@ -313,7 +313,6 @@ TEST(BuilderModelTest, ResetEmptiesSkinsAndLevelsButKeepsTheLayout) {
 TEST(BuilderModelTest, ApplyToCopiesEverythingAndStartsAFreshUnsavedGame) {
   TGameData game;
   game.FormatMark = 7;
-  game.CurrentLevel = 3;
   game.Scores[0].Score = 999;
   game.FilePath = "/games/kept.qbx";
   TBuilderModel model = Complete();
@@ -326,7 +325,6 @@ TEST(BuilderModelTest, ApplyToCopiesEverythingAndStartsAFreshUnsavedGame) {
 
   EXPECT_TRUE(game.Unsaved);
   EXPECT_EQ(game.FormatMark, TGameData::BuilderFormatMark);
-  EXPECT_EQ(game.CurrentLevel, 1);
   EXPECT_EQ(game.Scores, TGameData::DefaultScores());
   EXPECT_EQ(game.FilePath, "/games/kept.qbx");
   EXPECT_EQ(game.Levels, (QList<TLevel>{{"l1.jpg", PictureJpeg, 44}, {"l2.bmp", PictureBmp, 52}}));

@@ -21,7 +21,6 @@ TGameData Sentinel() {
   data.FormatMark = 99;
   data.PlayBox = {true, 0x00010203};
   data.Levels = {{"old.jpg", PictureJpeg, 33}};
-  data.CurrentLevel = 7;
   data.Scores[0] = {"Keep  ", 1};
   data.FilePath = "old.qbx";
   return data;

@@ -176,12 +176,10 @@ TEST(ReadHeader, KeepsExistingLevelEntriesAndTouchesNeitherPathNorUnsavedFlag) {
   TGameData data;
   data.FilePath = "/somewhere/else.qbx";
   data.Unsaved = true;
-  data.CurrentLevel = 5;
   data.Levels = {{"a.jpg", PictureJpeg, 20}, {"b.bmp", PictureBmp, 30}, {"c.jpg", PictureJpeg, 40}};
   ASSERT_TRUE(ReadGameHeader(path, data).Ok());
   ExpectSameHeader(data, game);
   EXPECT_EQ(data.Levels, (QList<TLevel>{{"a.jpg", PictureJpeg, 20}, {"b.bmp", PictureBmp, 30}}));
-  EXPECT_EQ(data.CurrentLevel, 1);
   EXPECT_EQ(data.FilePath, "/somewhere/else.qbx");
   EXPECT_TRUE(data.Unsaved);
 
